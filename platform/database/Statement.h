@@ -1,0 +1,54 @@
+#pragma once
+// A prepared SQLite statement with bound parameters. Values typed by users are
+// always bound here, never pasted into SQL text.
+
+#include "platform/database/DbValue.h"
+
+#include <string>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace ldr::db {
+
+using Params = std::vector<DbValue>;
+
+class Statement {
+public:
+  Statement(sqlite3* db, const std::string& sql);
+  ~Statement();
+  Statement(Statement&& other) noexcept;
+  Statement& operator=(Statement&& other) noexcept;
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+
+  // Binds by 1-based position.
+  Statement& Bind(int index, const DbValue& value);
+  // Binds by name, with its prefix (":name", "@name", "$name").
+  Statement& Bind(const std::string& name, const DbValue& value);
+  // Binds every value in order, from position 1.
+  Statement& BindAll(const Params& values);
+  void ClearBindings();
+
+  // Steps once; true while a row is available.
+  bool Step();
+  // Runs to completion and returns the number of rows changed.
+  int Execute();
+  void Reset();
+
+  int ColumnCount() const;
+  std::string ColumnName(int index) const;
+  DbValue Column(int index) const;
+
+  const std::string& Sql() const { return mSql; }
+
+private:
+  void Check(int rc) const;
+
+  sqlite3* mDb = nullptr;
+  sqlite3_stmt* mStmt = nullptr;
+  std::string mSql;
+};
+
+} // namespace ldr::db

@@ -1,0 +1,39 @@
+#include "platform/database/Transaction.h"
+
+namespace ldr::db {
+
+Transaction::Transaction(Connection& connection)
+    : mConnection(connection), mName("ldr_sp" + std::to_string(connection.EnterSavepoint())) {
+  try {
+    mConnection.Execute("SAVEPOINT " + mName);
+  } catch (...) {
+    mConnection.LeaveSavepoint();
+    throw;
+  }
+}
+
+Transaction::~Transaction() {
+  if (!mOpen) return;
+  try {
+    Rollback();
+  } catch (...) {
+    // A destructor must not throw; the connection reports the next error.
+  }
+}
+
+void Transaction::Commit() {
+  if (!mOpen) return;
+  mConnection.Execute("RELEASE " + mName);
+  mOpen = false;
+  mConnection.LeaveSavepoint();
+}
+
+void Transaction::Rollback() {
+  if (!mOpen) return;
+  mOpen = false;
+  mConnection.LeaveSavepoint();
+  mConnection.Execute("ROLLBACK TO " + mName);
+  mConnection.Execute("RELEASE " + mName);
+}
+
+} // namespace ldr::db

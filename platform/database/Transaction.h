@@ -1,0 +1,29 @@
+#pragma once
+// A transaction scope guard over a savepoint: every host call that writes
+// opens one, so its changes land whole or not at all. Nested guards nest
+// savepoints. Leaving the scope without Commit (an exception, an early
+// return) rolls the changes back.
+
+#include "platform/database/Connection.h"
+
+#include <string>
+
+namespace ldr::db {
+
+class Transaction {
+public:
+  explicit Transaction(Connection& connection);
+  ~Transaction();
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+
+  void Commit();
+  void Rollback();
+
+private:
+  Connection& mConnection;
+  std::string mName;
+  bool mOpen = true;
+};
+
+} // namespace ldr::db

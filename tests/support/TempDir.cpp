@@ -1,0 +1,19 @@
+#include "support/TempDir.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace ldr::test {
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "ldr-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary directory");
+  mPath = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(mPath, ec);
+}
+
+} // namespace ldr::test
