@@ -51,12 +51,12 @@ TEST(Connection, AddRowReturnsConsecutiveNewKeys) {
 TEST(Connection, ErrorsCarryCodeMessageAndStatement) {
   auto db = MemoryDb();
   try {
-    db->Execute("SELECT nothing FROM nowhere");
+    db->Execute("SELECT x FROM nowhere");
     FAIL() << "no error";
   } catch (const DbError& e) {
     EXPECT_EQ(e.Code(), 1);
-    EXPECT_NE(e.Message().find("no such"), std::string::npos);
-    EXPECT_EQ(e.Statement(), "SELECT nothing FROM nowhere");
+    EXPECT_NE(e.Message().find("no such"), std::string::npos) << e.what();
+    EXPECT_EQ(e.Statement(), "SELECT x FROM nowhere");
   }
 }
 
