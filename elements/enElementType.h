@@ -1,0 +1,364 @@
+#pragma once
+// The element types of the ladder. A type's hundreds block names its family
+// (enElementFamilyType); the last two digits number the member inside it.
+// Function-block methods use the numbers eET_FunctionBlockFirst to
+// eET_FunctionBlockLast: type / 100 * 100 is the father (FB_Fathers.FatherID)
+// and the type itself the method (FB_Methods.MethodID). Such numbers are not
+// members but are valid values of the enumeration (it is 32-bit).
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace ldr {
+
+// Every member with its value, in catalogue order. One list feeds both the
+// enumeration and the table below, so the two cannot drift apart.
+#define LDR_ELEMENT_TYPES(X)                                                                                           \
+  X(eET_Undefined, 0)                                                                                                  \
+  X(eET_HorzLine, 100)                                                                                                 \
+  X(eET_VertLine, 101)                                                                                                 \
+  X(eET_LdrLine, 102)                                                                                                  \
+  X(eET_DirectContact, 200)                                                                                            \
+  X(eET_InvertedContact, 201)                                                                                          \
+  X(eET_RiseContact, 202)                                                                                              \
+  X(eET_FallContact, 203)                                                                                              \
+  X(eET_DirectCoil, 204)                                                                                               \
+  X(eET_InvertedCoil, 205)                                                                                             \
+  X(eET_SetCoil, 206)                                                                                                  \
+  X(eET_ResetCoil, 207)                                                                                                \
+  X(eET_DirectSoftKey, 208)                                                                                            \
+  X(eET_InvertedSoftKey, 209)                                                                                          \
+  X(eET_RiseSoftKey, 210)                                                                                              \
+  X(eET_FallSoftKey, 211)                                                                                              \
+  X(eET_ToggleCoil, 212)                                                                                               \
+  X(eET_StoreZeroNumeric, 213)                                                                                         \
+  X(eET_GreaterThan, 300)                                                                                              \
+  X(eET_GreaterEqual, 301)                                                                                             \
+  X(eET_Equal, 302)                                                                                                    \
+  X(eET_NotEqual, 303)                                                                                                 \
+  X(eET_LessEqual, 304)                                                                                                \
+  X(eET_LessThan, 305)                                                                                                 \
+  X(eET_Sub, 400)                                                                                                      \
+  X(eET_Div, 401)                                                                                                      \
+  X(eET_BitWiseAND, 402)                                                                                               \
+  X(eET_BitWiseOR, 403)                                                                                                \
+  X(eET_BitWiseXOR, 404)                                                                                               \
+  X(eET_Add, 405)                                                                                                      \
+  X(eET_Mul, 406)                                                                                                      \
+  X(eET_MOD, 407)                                                                                                      \
+  X(eET_Add2x1, 500)                                                                                                   \
+  X(eET_Add8x1, 506)                                                                                                   \
+  X(eET_Add3x1, 501)                                                                                                   \
+  X(eET_Add4x1, 502)                                                                                                   \
+  X(eET_Add5x1, 503)                                                                                                   \
+  X(eET_Add6x1, 504)                                                                                                   \
+  X(eET_Add7x1, 505)                                                                                                   \
+  X(eET_Mul2x1, 510)                                                                                                   \
+  X(eET_Mul3x1, 511)                                                                                                   \
+  X(eET_Mul4x1, 512)                                                                                                   \
+  X(eET_Mul5x1, 513)                                                                                                   \
+  X(eET_Mul6x1, 514)                                                                                                   \
+  X(eET_Mul7x1, 515)                                                                                                   \
+  X(eET_Mul8x1, 516)                                                                                                   \
+  X(eET_Sub2x1, 520)                                                                                                   \
+  X(eET_Sub3x1, 521)                                                                                                   \
+  X(eET_Sub4x1, 522)                                                                                                   \
+  X(eET_Sub5x1, 523)                                                                                                   \
+  X(eET_Sub6x1, 524)                                                                                                   \
+  X(eET_Sub7x1, 525)                                                                                                   \
+  X(eET_Sub8x1, 526)                                                                                                   \
+  X(eET_Div2x1, 530)                                                                                                   \
+  X(eET_Div3x1, 531)                                                                                                   \
+  X(eET_Div4x1, 532)                                                                                                   \
+  X(eET_Div5x1, 533)                                                                                                   \
+  X(eET_Div6x1, 534)                                                                                                   \
+  X(eET_Div7x1, 535)                                                                                                   \
+  X(eET_Div8x1, 536)                                                                                                   \
+  X(eET_JumpToLabel, 600)                                                                                              \
+  X(eET_CallFunction, 601)                                                                                             \
+  X(eET_FunctionReturn, 602)                                                                                           \
+  X(eET_JumpToHmiPage, 603)                                                                                            \
+  X(eET_DirTime, 700)                                                                                                  \
+  X(eET_DirDayOfTheWeek, 701)                                                                                          \
+  X(eET_DirDayOfTheMonth, 702)                                                                                         \
+  X(eET_DirMonth, 703)                                                                                                 \
+  X(eET_DirYear, 704)                                                                                                  \
+  X(eET_InDirTime, 800)                                                                                                \
+  X(eET_InDirDayOfTheWeek, 801)                                                                                        \
+  X(eET_InDirDayOfTheMonth, 802)                                                                                       \
+  X(eET_InDirMonth, 803)                                                                                               \
+  X(eET_InDirYear, 804)                                                                                                \
+  X(eET_StoreDirect, 900)                                                                                              \
+  X(eET_StoreIndirectMI, 901)                                                                                          \
+  X(eET_StoreIndirectSI, 902)                                                                                          \
+  X(eET_StoreIndirectML, 903)                                                                                          \
+  X(eET_StoreIndirectSL, 904)                                                                                          \
+  X(eET_StoreIndirectDW, 905)                                                                                          \
+  X(eET_StoreIndirectSDW, 906)                                                                                         \
+  X(eET_LoadIndirectMI, 1000)                                                                                          \
+  X(eET_LoadIndirectSI, 1001)                                                                                          \
+  X(eET_LoadIndirectML, 1002)                                                                                          \
+  X(eET_LoadIndirectSL, 1003)                                                                                          \
+  X(eET_LoadIndirectDW, 1004)                                                                                          \
+  X(eET_LoadIndirectSDW, 1005)                                                                                         \
+  X(eET_StoreTimerPreset, 1100)                                                                                        \
+  X(eET_LoadTimerPreset, 1101)                                                                                         \
+  X(eET_StoreTimerCurrent, 1102)                                                                                       \
+  X(eET_LoadTimerCurrent, 1103)                                                                                        \
+  X(eET_UtShiftRight, 1200)                                                                                            \
+  X(eET_UtShiftLeft, 1201)                                                                                             \
+  X(eET_UtRotateRight, 1202)                                                                                           \
+  X(eET_UtRotateLeft, 1203)                                                                                            \
+  X(eET_UtFactor, 1204)                                                                                                \
+  X(eET_UtFillDirect, 1205)                                                                                            \
+  X(eET_UtBitToNumeric, 1206)                                                                                          \
+  X(eET_UtNumericToBit, 1207)                                                                                          \
+  X(eET_UtPowerXY, 1208)                                                                                               \
+  X(eET_UtSQRT, 1209)                                                                                                  \
+  X(eET_UtGetMin, 1210)                                                                                                \
+  X(eET_UtGetMax, 1211)                                                                                                \
+  X(eET_UtFindBit, 1212)                                                                                               \
+  X(eET_UtVectCopy, 1213)                                                                                              \
+  X(eET_UtBitTest, 1214)                                                                                               \
+  X(eET_UtBitSet, 1215)                                                                                                \
+  X(eET_UtBitReset, 1216)                                                                                              \
+  X(eET_UtGetBit, 1217)                                                                                                \
+  X(eET_UtPutBit, 1218)                                                                                                \
+  X(eET_UtVectComp, 1219)                                                                                              \
+  X(eET_UtOffsetVectFill, 1220)                                                                                        \
+  X(eET_UtOffsetVectCopy, 1221)                                                                                        \
+  X(eET_UtOffsetVectComp, 1222)                                                                                        \
+  X(eET_UtSimpleDBRead, 1223)                                                                                          \
+  X(eET_UtSimpleDBWrite, 1224)                                                                                         \
+  X(eET_UtHMIPageLoaded, 1225)                                                                                         \
+  X(eET_UtMoveMemory, 1226)                                                                                            \
+  X(eET_UtNum2Str, 1227)                                                                                               \
+  X(eET_UtDrawPixel, 1228)                                                                                             \
+  X(eET_UtDrawLine, 1229)                                                                                              \
+  X(eET_UtFlipFlopRS, 1230)                                                                                            \
+  X(eET_UtFlipFlopSR, 1231)                                                                                            \
+  X(eET_UtRTC2Str, 1232)                                                                                               \
+  X(eET_UtVecShift, 1233)                                                                                              \
+  X(eET_UtLoadTimerBit, 1234)                                                                                          \
+  X(eET_UtReadInput, 1235)                                                                                             \
+  X(eET_UtWriteOutput, 1236)                                                                                           \
+  X(eET_UtReadHSI, 1237)                                                                                               \
+  X(eET_UtIP2Str, 1238)                                                                                                \
+  X(eET_UtClearRect, 1239)                                                                                             \
+  X(eET_UtTime2Str, 1240)                                                                                              \
+  X(eET_UtNumToBcd, 1241)                                                                                              \
+  X(eET_UtBcdToNum, 1242)                                                                                              \
+  X(eET_UtRtcToUtc, 1243)                                                                                              \
+  X(eET_UtUtcToRtc, 1244)                                                                                              \
+  X(eET_UtWriteAnalogOutput, 1245)                                                                                     \
+  X(eET_UtStr2Num, 1246)                                                                                               \
+  X(eET_UtSwapBytes, 1247)                                                                                             \
+  X(eET_UtRloToBit, 1248)                                                                                              \
+  X(eET_UtVecSort, 1249)                                                                                               \
+  X(eET_UtStringLength, 1250)                                                                                          \
+  X(eET_UtIsHMILastDisplayed, 1251)                                                                                    \
+  X(eET_UtSetStorage, 1252)                                                                                            \
+  X(eET_UtStorageStrToMIsVec, 1253)                                                                                    \
+  X(eET_UtToggleBitInNum, 1254)                                                                                        \
+  X(eET_UtToggleBitInBitsVec, 1255)                                                                                    \
+  X(eET_UtCountInRange, 1256)                                                                                          \
+  X(eET_UtStrRemove, 1257)                                                                                             \
+  X(eET_UtStrInsert, 1258)                                                                                             \
+  X(eET_UtStrLeft, 1259)                                                                                               \
+  X(eET_UtStrRight, 1260)                                                                                              \
+  X(eET_UtStrMID, 1261)                                                                                                \
+  X(eET_UtStrFindInStr, 1262)                                                                                          \
+  X(eET_UtSetPlcNetworkID, 1263)                                                                                       \
+  X(eET_UtTimerToVecOfRegsAsStr, 1264)                                                                                 \
+  X(eET_UtDrawColorLine, 1265)                                                                                         \
+  X(eET_UtTimerCopy, 1266)                                                                                             \
+  X(eET_UtStrReplace, 1267)                                                                                            \
+  X(eET_UtStartTrendToSD, 1268)                                                                                        \
+  X(eET_UtStopTrendToSD, 1269)                                                                                         \
+  X(eET_UtExLinear, 1300)                                                                                              \
+  X(eET_UtExPID, 1301)                                                                                                 \
+  X(eET_UtExVectLinear, 1303)                                                                                          \
+  X(eET_UtEx1ComInit, 1400)                                                                                            \
+  X(eET_UtEx1PLCDBReadLine, 1402)                                                                                      \
+  X(eET_UtEx1PLCDBWriteLine, 1403)                                                                                     \
+  X(eET_UtEx1LoadLastHMIPage, 1404)                                                                                    \
+  X(eET_UtEx1ETH_ComInit, 1405)                                                                                        \
+  X(eET_UtEx1ETH_SocketInit, 1406)                                                                                     \
+  X(eET_UtEx1ETH_TcpConnect, 1407)                                                                                     \
+  X(eET_UtEx1ETH_TcpClose, 1408)                                                                                       \
+  X(eET_UtEx1_Dial, 1409)                                                                                              \
+  X(eET_UtEx1_Hangup, 1410)                                                                                            \
+  X(eET_UtEx1ETH_GetLeds, 1411)                                                                                        \
+  X(eET_UtEx1ETH_RestoreUDP, 1412)                                                                                     \
+  X(eET_UtEx1PLCDBClearTable, 1413)                                                                                    \
+  X(eET_UtEx1InvertVars, 1414)                                                                                         \
+  X(eET_UtEx1ForceOnline, 1415)                                                                                        \
+  X(eET_UtEx1HideVars, 1416)                                                                                           \
+  X(eET_UtEx1SetPlcName, 1417)                                                                                         \
+  X(eET_UtEx1StartInterval, 1418)                                                                                      \
+  X(eET_UtEx1PLCDBReadColumn, 1419)                                                                                    \
+  X(eET_UtEx1PLCDBWriteColumn, 1420)                                                                                   \
+  X(eET_UtEx1ShiftTab, 1421)                                                                                           \
+  X(eET_UtEx1_SetSDPasssword, 1422)                                                                                    \
+  X(eET_UtEx1_RefreshHmiVars, 1425)                                                                                    \
+  X(eET_UtEx1ETH_TcpFastConnect, 1426)                                                                                 \
+  X(eET_UtEx1ETH_TcpFastClose, 1427)                                                                                   \
+  X(eET_IncrementElement, 1500)                                                                                        \
+  X(eET_DecrementElement, 1501)                                                                                        \
+  X(eET_UtEx2_Sin, 1601)                                                                                               \
+  X(eET_UtEx2_Cos, 1602)                                                                                               \
+  X(eET_UtEx2_tan, 1603)                                                                                               \
+  X(eET_UtEx2_aSin, 1604)                                                                                              \
+  X(eET_UtEx2_aCos, 1605)                                                                                              \
+  X(eET_UtEx2_atan, 1606)                                                                                              \
+  X(eET_UtEx2_Exp, 1607)                                                                                               \
+  X(eET_UtEx2_LN, 1608)                                                                                                \
+  X(eET_UtEx2_Log10, 1609)                                                                                             \
+  X(eET_UtEx2_Pow, 1610)                                                                                               \
+  X(eET_UtEx2_Sqrt, 1611)                                                                                              \
+  X(eET_UtEx2_Abs, 1612)                                                                                               \
+  X(eET_UtEx2_AddF, 1613)                                                                                              \
+  X(eET_UtEx2_SubF, 1614)                                                                                              \
+  X(eET_UtEx2_MulF, 1615)                                                                                              \
+  X(eET_UtEx2_DivF, 1616)                                                                                              \
+  X(eET_UtEx2_FloatA10PB, 1617)                                                                                        \
+  X(eET_UtEx2_FloatMI2MF, 1618)                                                                                        \
+  X(eET_UtEx2_FloatMF2MI, 1620)                                                                                        \
+  X(eET_UtEx2_Redians, 1621)                                                                                           \
+  X(eET_UtEx2_Degrees, 1622)                                                                                           \
+  X(eET_UtEx2_FloatGT, 1623)                                                                                           \
+  X(eET_UtEx2_FloatGE, 1624)                                                                                           \
+  X(eET_UtEx2_FloatEQ, 1625)                                                                                           \
+  X(eET_UtEx2_FloatNE, 1626)                                                                                           \
+  X(eET_UtEx2_FloatLE, 1627)                                                                                           \
+  X(eET_UtEx2_FloatLT, 1628)                                                                                           \
+  X(eET_UtEx2_FloatStore, 1629)                                                                                        \
+  X(eET_UtEx2_VectorConvert, 1630)                                                                                     \
+  X(eET_UtEx2_DBFind, 1631)                                                                                            \
+  X(eET_UtEx2_FloatInRange, 1632)                                                                                      \
+  X(eET_UtEx2_DBFindEx, 1633)                                                                                          \
+  X(eET_UtEx2_EndInterval, 1634)                                                                                       \
+  X(eET_UtEx2_RFC_1305, 1635)                                                                                          \
+  X(eET_UtEx2_Formula, 1636)                                                                                           \
+  X(eET_UtEx2_DB_CopyRows, 1637)                                                                                       \
+  X(eET_UtEx2_DB_CopyCol, 1638)                                                                                        \
+  X(eET_UtEx2_Mac2Str, 1639)                                                                                           \
+  X(eET_UtEx2_Struct, 1640)                                                                                            \
+  X(eET_UtEx2_CANbusExSend, 1641)                                                                                      \
+  X(eET_UtEx2_DB_ClearRow, 1642)                                                                                       \
+  X(eET_UtEx2_DB_ClearCol, 1643)                                                                                       \
+  X(eET_UtEx2_CANbusExCheck, 1644)                                                                                     \
+  X(eET_UtEx2_CANbusExSendAll, 1645)                                                                                   \
+  X(eET_UtEx2_CANbusExReceiveSignal, 1646)                                                                             \
+  X(eET_UtEx2_CANopenMiniConfig, 1647)                                                                                 \
+  X(eET_UtEx2_CANopenMiniSendPdo, 1648)                                                                                \
+  X(eET_UtEx2_CANopenMiniSendPdoRtr, 1649)                                                                             \
+  X(eET_UtEx2_CANopenMiniSendSdo, 1650)                                                                                \
+  X(eET_UtEx2_CANopenMiniSendNmt, 1651)                                                                                \
+  X(eET_UtEx2_CANopenMiniSendNmtRtr, 1652)                                                                             \
+  X(eET_UtEx2_CANopenMiniSYNC, 1653)                                                                                   \
+  X(eET_UtEx2_CANopenMiniTimeStamp, 1654)                                                                              \
+  X(eET_UtEx2_CANopenSDO_DownloadSTR, 1655)                                                                            \
+  X(eET_UtEx2_CANopenSDO_UploadSTR, 1656)                                                                              \
+  X(eET_UtEx2_UDP_RAW_SEND, 1657)                                                                                      \
+  X(eET_UtEx2_UDP_RAW_SCAN, 1658)                                                                                      \
+  X(eET_UtEx2_RowCANbus_Send, 1659)                                                                                    \
+  X(eET_UtEx2_RowCANbus_Scan, 1660)                                                                                    \
+  X(eET_UtEx2_LastCallRecieved, 1661)                                                                                  \
+  X(eET_UtEx2_Delay, 1662)                                                                                             \
+  X(eET_UtEx2_ShowGroups, 1663)                                                                                        \
+  X(eET_UtEx2_ShowAlarms, 1664)                                                                                        \
+  X(eET_UtEx2_StrToNumVector, 1665)                                                                                    \
+  X(eET_UtEx2_DB_SetColumnValue, 1666)                                                                                 \
+  X(eET_UtEx2_DB_DT_ToSD, 1667)                                                                                        \
+  X(eET_UtEx2_DB_Log_ToSD, 1668)                                                                                       \
+  X(eET_UtEx2_Email, 1669)                                                                                             \
+  X(eET_UtEx2_ClearAlarmHistBuff, 1670)                                                                                \
+  X(eET_UtEx2_TCP_RAW_SEND, 1671)                                                                                      \
+  X(eET_UtEx2_TCP_RAW_SCAN, 1672)                                                                                      \
+  X(eET_UtEx2_DB_SD_ToDT, 1673)                                                                                        \
+  X(eET_UtEx2_FrequencyFromHSC, 1674)                                                                                  \
+  X(eET_UtEx2_FuncLib, 1675)                                                                                           \
+  X(eET_UtEx2_StopFreqMeasure, 1676)                                                                                   \
+  X(eET_UtEx2_ResetHSC, 1677)                                                                                          \
+  X(eET_UtEx2_ByteMapping, 1678)                                                                                       \
+  X(eET_UtEx2_TblAtIndexFromSD2PLC, 1679)                                                                              \
+  X(eET_UtEx2_J1939Config, 1680)                                                                                       \
+  X(eET_UtEx2_J1939Command, 1681)                                                                                      \
+  X(eET_UtEx2_J1939Request, 1682)                                                                                      \
+  X(eET_UtEx2_J1939SendPGN, 1683)                                                                                      \
+  X(eET_UtEx2_WritePlcMemToSD, 1684)                                                                                   \
+  X(eET_UtEx2_WriteSdMemToPLC, 1685)                                                                                   \
+  X(eET_UtEx2_ReadDtRowToVector, 1686)                                                                                 \
+  X(eET_UtEx2_WriteVectorToDtRow, 1687)                                                                                \
+  X(eET_UtEx2_TCP_ping, 1688)                                                                                          \
+  X(eET_UtEx2_SDCreateFile, 1689)                                                                                      \
+  X(eET_UtEx2_J1939TransPGN, 1690)                                                                                     \
+  X(eET_UtEx2_SDOpenFile, 1691)                                                                                        \
+  X(eET_UtEx2_SDReadToOperand, 1692)                                                                                   \
+  X(eET_UtEx2_SDCloseFile, 1693)                                                                                       \
+  X(eET_UtEx2_J1939TransForRequest, 1694)                                                                              \
+  X(eET_UtEx2_DF1_SCAN, 1695)                                                                                          \
+  X(eET_UtEx2_SNMP_TRAP, 1696)                                                                                         \
+  X(eET_UtEx2_CSV_Line, 1697)                                                                                          \
+  X(eET_UtEx2_SDOpenFile_Write, 1698)                                                                                  \
+  X(eET_UtEx2_SDWriteChunk, 1699)                                                                                      \
+  X(eET_UtEx2_SDCloseFile_Write, 1801)                                                                                 \
+  X(eET_UtEx2_SDNumberOfFiles, 1802)                                                                                   \
+  X(eET_UtEx2_WriteCSVFile, 1803)                                                                                      \
+  X(eET_UtEx2_DB_Log_ToSD_New, 1804)                                                                                   \
+  X(eET_UtEx2_DB_DT_ToSD_New, 1805)                                                                                    \
+  X(eET_UtEx2_SD_Delete_File, 1806)                                                                                    \
+  X(eET_UtEx2_SD_File_Info, 1807)                                                                                      \
+  X(eET_UtEx2_Search_Key_Qdt, 1808)                                                                                    \
+  X(eET_UtEx2_RDS, 1809)                                                                                               \
+  X(eET_UtEx2_CAN_Layer_2Ex, 1810)                                                                                     \
+  X(eET_UtEx2_SetSNMPName, 1811)                                                                                       \
+  X(eET_UtEx2_SD_Periodic_Exist_Check, 1812)                                                                           \
+  X(eET_UtEx2_SD_Safely_Remove, 1813)                                                                                  \
+  X(eET_UtEx2_SD_Clone, 1814)                                                                                          \
+  X(eET_UtEx2_Backup_Security, 1815)                                                                                   \
+  X(eET_UtEx2_DNS_Client, 1816)                                                                                        \
+  X(eET_UtEx2_DB_DelRows, 1817)                                                                                        \
+  X(eET_UtEx2_SD_Rename_File, 1818)                                                                                    \
+  X(eET_UtEx2_PTO_Set_Profile, 1819)                                                                                   \
+  X(eET_UtEx2_PTO_Move, 1820)                                                                                          \
+  X(eET_UtEx2_PTO_Read_Status, 1821)                                                                                   \
+  X(eET_UtEx2_PTO_Stop, 1822)                                                                                          \
+  X(eET_UtEx2_PTO_Configuration, 1823)                                                                                 \
+  X(eET_UtEx2_Last_IP_Port, 1824)                                                                                      \
+  X(eET_UtEx2_PTO_Set_Home, 1825)                                                                                      \
+  X(eET_UtEx2_PLC_Key, 1826)                                                                                           \
+  X(eET_UtEx2_Licensing, 1827)                                                                                         \
+  X(eET_UtEx2_PTO_Stop_Now, 1828)                                                                                      \
+  X(eET_UtEx2_ProfiBus_Config, 1829)                                                                                   \
+  X(eET_UtEx2_PTO_Read_Immediate, 1830)                                                                                \
+  X(eET_InRange, 1701)                                                                                                 \
+  X(eET_StoreIndirectMI_Ex, 1901)                                                                                      \
+  X(eET_StoreIndirectSI_Ex, 1902)                                                                                      \
+  X(eET_StoreIndirectML_Ex, 1903)                                                                                      \
+  X(eET_StoreIndirectSL_Ex, 1904)                                                                                      \
+  X(eET_StoreIndirectDW_Ex, 1905)                                                                                      \
+  X(eET_StoreIndirectSDW_Ex, 1906)                                                                                     \
+  X(eET_FunctionBlockFirst, 100000)                                                                                    \
+  X(eET_FunctionBlockLast, 999999)
+
+enum enElementType : std::int32_t {
+#define LDR_ELEMENT_TYPE_MEMBER(name, value) name = value,
+  LDR_ELEMENT_TYPES(LDR_ELEMENT_TYPE_MEMBER)
+#undef LDR_ELEMENT_TYPE_MEMBER
+};
+
+struct ElementTypeMember {
+  enElementType Value;
+  std::string_view Name;
+};
+
+inline constexpr std::array kElementTypeMembers = {
+#define LDR_ELEMENT_TYPE_ENTRY(name, value) ElementTypeMember{name, #name},
+    LDR_ELEMENT_TYPES(LDR_ELEMENT_TYPE_ENTRY)
+#undef LDR_ELEMENT_TYPE_ENTRY
+};
+
+} // namespace ldr
