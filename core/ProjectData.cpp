@@ -1,0 +1,203 @@
+#include "core/ProjectData.h"
+
+#include "platform/database/Transaction.h"
+
+namespace ldr {
+
+namespace {
+
+std::string Num(long value) { return std::to_string(value); }
+
+std::string InsertSql(const std::string& table, const db::FieldList& fields) {
+  std::string columns, marks;
+  for (const auto& field : fields) {
+    columns += (columns.empty() ? "" : ",") + field.first;
+    marks += marks.empty() ? "?" : ",?";
+  }
+  return "INSERT INTO " + table + " (" + columns + ") VALUES (" + marks + ")";
+}
+
+long AddStripRow(db::Statement& insert, const db::FieldList& fields, db::Connection& db) {
+  insert.Reset();
+  int index = 1;
+  for (const auto& field : fields) insert.Bind(index++, field.second);
+  insert.Execute();
+  return static_cast<long>(db.LastInsertRowId());
+}
+
+} // namespace
+
+long GetMaxSeqNum(db::Connection& db, long funcID) {
+  return db.QueryValue("SELECT MAX(SeqNum) AS MaxSeqNum FROM LdrStrips WHERE FuncID=" + Num(funcID)).AsLong(0);
+}
+
+db::FieldList FillNewNetRow(long funcID, long seqNum) {
+  return {{"FuncID", funcID},      {"SeqNum", seqNum},       {"StrpType", 1},     {"IsLoaded", 0},
+          {"IsSelected", 0},       {"Height", kNewNetHeight}, {"IsCompilable", -1}, {"IsCollapsed", 0},
+          {"LdrBitsCount", 0},     {"OrgHeight", 0}};
+}
+
+void InsertNets(db::Connection& db, long funcID, long position, long count) {
+  if (count <= 0) return;
+  db::Transaction transaction(db);
+  // Two steps so that no two rows share a SeqNum on the way: first lift every
+  // strip from `position` on above 1000, then bring them back `count` further.
+  db.Execute("UPDATE LdrStrips SET SeqNum=SeqNum+" + Num(count + 1000) + " WHERE FuncID=" + Num(funcID) +
+             " AND SeqNum > " + Num(position - 1));
+  db.Execute("UPDATE LdrStrips SET SeqNum=SeqNum-1000 WHERE FuncID=" + Num(funcID) + " AND SeqNum>1000");
+  db::Statement insert = db.Prepare(InsertSql("LdrStrips", FillNewNetRow(funcID, position)));
+  for (long i = 0; i < count; ++i) AddStripRow(insert, FillNewNetRow(funcID, position + i), db);
+  transaction.Commit();
+}
+
+void AppendNets(db::Connection& db, long funcID, long count) {
+  InsertNets(db, funcID, GetMaxSeqNum(db, funcID), count);
+}
+
+void RenumberStrips(db::Connection& db, long funcID) {
+  db::Transaction transaction(db);
+  auto strips =
+      db.Query("SELECT StripID,StrpType,ShowNum,SeqNum FROM LdrStrips WHERE FuncID=" + Num(funcID) + " ORDER BY SeqNum");
+  db::Statement updateNet = db.Prepare("UPDATE LdrStrips SET SeqNum=?, ShowNum=? WHERE StripID=?");
+  db::Statement updateOther = db.Prepare("UPDATE LdrStrips SET SeqNum=? WHERE StripID=?");
+  long seqNum = 0;
+  long netNumber = 0;
+  for (strips.MoveFirst(); !strips.IsEOF(); strips.MoveNext()) {
+    ++seqNum;
+    const bool isNet = strips.Field("StrpType").AsLong() == 1;
+    if (isNet) ++netNumber;
+    const bool seqChanged = strips.Field("SeqNum").IsNull() || strips.Field("SeqNum").AsLong() != seqNum;
+    const bool showChanged = isNet && (strips.Field("ShowNum").IsNull() || strips.Field("ShowNum").AsLong() != netNumber);
+    if (!seqChanged && !showChanged) continue; // the row already holds its numbers
+    if (isNet) {
+      updateNet.Reset();
+      updateNet.Bind(1, seqNum).Bind(2, netNumber).Bind(3, strips.Field("StripID"));
+      updateNet.Execute();
+    } else {
+      updateOther.Reset();
+      updateOther.Bind(1, seqNum).Bind(2, strips.Field("StripID"));
+      updateOther.Execute();
+    }
+  }
+  transaction.Commit();
+}
+
+long GetStripIDByShowNum(db::Connection& db, long funcID, long showNum) {
+  return db.QueryValue("SELECT StripID FROM LdrStrips WHERE FuncID=" + Num(funcID) + " AND ShowNum=" + Num(showNum))
+      .AsLong(0);
+}
+
+bool IsNeedToCompile(db::Connection& db) {
+  return !db.QueryValue("SELECT Strps.StripID FROM LdrStrips AS Strps WHERE ((Strps.IsCompilable=-1) "
+                        "AND (Strps.StrpType In (1,4))) AND (Strps.CompileDirtyBit=-1) LIMIT 1")
+              .IsNull();
+}
+
+void MarkAllNetsDirty(db::Connection& db) {
+  db.Execute("UPDATE LdrStrips SET CompileDirtyBit = -1 WHERE (LdrStrips.IsCompilable<>0) AND (LdrStrips.StrpType "
+             "In (1,4))");
+}
+
+std::string GetFunctionName(db::Connection& db, long funcID) {
+  return db.QueryValue("SELECT FuncName FROM LdrFunctions WHERE FuncID=" + Num(funcID)).AsText();
+}
+
+long GetModuleIDOfFunction(db::Connection& db, long funcID) {
+  return db.QueryValue("SELECT MdlID FROM LdrFunctions WHERE FuncID=" + Num(funcID)).AsLong(0);
+}
+
+std::string GetModuleName(db::Connection& db, long mdlID) {
+  return db.QueryValue("SELECT MdlName FROM LdrModules WHERE MdlID=" + Num(mdlID)).AsText();
+}
+
+std::string GetFullFunctionName(db::Connection& db, long funcID) {
+  auto row = db.Query("SELECT MdlID,FuncName FROM LdrFunctions WHERE FuncID=" + Num(funcID));
+  if (row.IsEOF()) return ".";
+  return GetModuleName(db, row.Field("MdlID").AsLong()) + "." + row.Field("FuncName").AsText();
+}
+
+bool IsFunctionNameFree(db::Connection& db, long funcID, const std::string& name) {
+  return db.QueryValue("SELECT COUNT(*) AS CntNames FROM LdrFunctions WHERE FuncName=? AND FuncID<>?", {name, funcID})
+             .AsLong() == 0;
+}
+
+bool IsModuleNameFree(db::Connection& db, long mdlID, const std::string& name) {
+  return db.QueryValue("SELECT COUNT(*) AS CntNames FROM LdrModules WHERE MdlName=? AND MdlID<>?", {name, mdlID})
+             .AsLong() == 0;
+}
+
+bool TableHasRows(db::Connection& db, const std::string& source, const db::Params& params) {
+  return db.QueryValue("SELECT COUNT(*) AS CntRes FROM " + source, params).AsLong() > 0;
+}
+
+std::string GetFunctionBlockTitle(db::Connection& db, long elementType) {
+  const long fatherID = (elementType / 100) * 100;
+  std::string father = db.QueryValue("SELECT FatherTitle FROM FB_Fathers WHERE FatherID=" + Num(fatherID)).AsText();
+  std::string method = db.QueryValue("SELECT MethodTitle FROM FB_Methods WHERE MethodID=" + Num(elementType)).AsText();
+  return father + " " + method;
+}
+
+long AddModuleRow(db::Connection& db, const std::string& name) {
+  db::Transaction transaction(db);
+  long mdlID = static_cast<long>(db.AddRow("LdrModules", {{"MdlName", name}, {"ActiveFuncID", 0}}));
+  db.Execute("UPDATE LdrModules SET TreeID=MdlID WHERE MdlID=" + Num(mdlID));
+  transaction.Commit();
+  return mdlID;
+}
+
+long AddFunctionRow(db::Connection& db, long mdlID, const std::string& name, long functionType,
+                    const db::DbValue& guid, const db::DbValue& dataGuid) {
+  db::Transaction transaction(db);
+  long funcID = static_cast<long>(db.AddRow("LdrFunctions", {{"MdlID", mdlID},
+                                                             {"FuncName", name},
+                                                             {"FunctionType", functionType},
+                                                             {"Protected", 0},
+                                                             {"Guid", guid},
+                                                             {"DataGuid", dataGuid},
+                                                             {"VscrlPos", 0}}));
+  db.Execute("UPDATE LdrFunctions SET TreeID=FuncID WHERE FuncID=" + Num(funcID));
+  transaction.Commit();
+  return funcID;
+}
+
+long AddReturnElement(db::Connection& db, long stripID) {
+  db::Transaction transaction(db);
+  long elementID = static_cast<long>(db.AddRow("LdrElements", {{"StripID", stripID},
+                                                               {"ElmntType", kReturnElementType},
+                                                               {"Xs", kReturnElementX},
+                                                               {"Ys", kReturnElementY},
+                                                               {"IsMissing", 0}}));
+  db.AddRow("LdrElmsOprs", {{"ElmntID", elementID},
+                            {"OprndInIdx", 0},
+                            {"OprndOutIdx", 1},
+                            {"Elmnt_Oprnd_Type", kReturnOperandType},
+                            {"Elmnt_Oprnd_Adrs", 0},
+                            {"Elmnt_Oprnd_NetworkID", 0}});
+  transaction.Commit();
+  return elementID;
+}
+
+long AddDefaultStrips(db::Connection& db, long funcID) {
+  db::Transaction transaction(db);
+  const long first = GetMaxSeqNum(db, funcID) + 1;
+  db::FieldList net = FillNewNetRow(funcID, first);
+  net.push_back({"ShowNum", 0});
+  net.push_back({"IsReturnStrip", 0});
+  net.push_back({"CompileDirtyBit", -1});
+  db::Statement insert = db.Prepare(InsertSql("LdrStrips", net));
+  for (long i = 0; i < kNewSubroutineNets; ++i) {
+    net[1].second = first + i;     // SeqNum
+    net[net.size() - 3].second = first + i; // ShowNum
+    AddStripRow(insert, net, db);
+  }
+  const long returnSeq = first + kNewSubroutineNets;
+  net[1].second = returnSeq;
+  net[net.size() - 3].second = returnSeq;
+  net[net.size() - 2].second = -1; // IsReturnStrip
+  const long returnStrip = AddStripRow(insert, net, db);
+  AddReturnElement(db, returnStrip);
+  transaction.Commit();
+  return returnStrip;
+}
+
+} // namespace ldr

@@ -1,0 +1,83 @@
+#pragma once
+// The shared data operations on the project database: strip numbering and net
+// insertion, name lookups and name tests, counts, and the rows of a new
+// module or subroutine. Every part that changes strips of a subroutine goes
+// through here, so the numbering rules hold in one place:
+//   - SeqNum of a subroutine's strips is 1..N after every insertion/deletion;
+//   - the last strip is the return strip; new nets go in front of it;
+//   - nets (StrpType 1) are numbered ShowNum 1..K in SeqNum order.
+
+#include "platform/database/Connection.h"
+
+#include <string>
+
+namespace ldr {
+
+// Keys of the project settings store.
+enum enProjectSettingKey : long {
+  ePSK_LastFunction = 21,   // the subroutine shown last
+  ePSK_CommentsHidden = 83, // non-zero: comment strips are hidden
+  ePSK_NextModuleNumber = 124,
+  ePSK_NextSubroutineNumber = 125,
+};
+
+// enFunctionTypeDescriptor
+enum enFunctionTypeDescriptor : long { eFTD_Start = 1, eFTD_Main = 2, eFTD_Regular = 3 };
+
+// Number of nets of a new subroutine.
+inline constexpr long kNewSubroutineNets = 16;
+// Height of a new net in grid rows.
+inline constexpr long kNewNetHeight = 14;
+// The return element of a return strip: type, column and row.
+inline constexpr long kReturnElementType = 602;
+inline constexpr long kReturnElementX = 0;
+inline constexpr long kReturnElementY = 5;
+// The operand type of the return element's fixed operand (a label reference).
+inline constexpr long kReturnOperandType = 29;
+
+// --- strips ----------------------------------------------------------------
+long GetMaxSeqNum(db::Connection& db, long funcID);
+// Makes room at `position` and inserts `count` new nets there. Atomic: on any
+// failure the subroutine is left exactly as it was. Does not renumber.
+void InsertNets(db::Connection& db, long funcID, long position, long count);
+// Inserts `count` nets in front of the return strip.
+void AppendNets(db::Connection& db, long funcID, long count);
+// The columns of a new net row; ShowNum is left to the next renumbering,
+// IsReturnStrip and CompileDirtyBit keep the column defaults.
+db::FieldList FillNewNetRow(long funcID, long seqNum);
+// SeqNum 1..N over every strip, ShowNum 1..K over the nets.
+void RenumberStrips(db::Connection& db, long funcID);
+long GetStripIDByShowNum(db::Connection& db, long funcID, long showNum);
+
+// --- compile state -----------------------------------------------------------
+bool IsNeedToCompile(db::Connection& db);
+void MarkAllNetsDirty(db::Connection& db);
+
+// --- names -------------------------------------------------------------------
+std::string GetFunctionName(db::Connection& db, long funcID);
+long GetModuleIDOfFunction(db::Connection& db, long funcID);
+std::string GetModuleName(db::Connection& db, long mdlID);
+// "Module.Subroutine".
+std::string GetFullFunctionName(db::Connection& db, long funcID);
+// True when no other subroutine (FuncID other than `funcID`) has `name`.
+bool IsFunctionNameFree(db::Connection& db, long funcID, const std::string& name);
+// True when no other module (MdlID other than `mdlID`) has `name`.
+bool IsModuleNameFree(db::Connection& db, long mdlID, const std::string& name);
+// "SELECT COUNT(*) FROM <source>" > 0. `source` is SQL written by the
+// component (a table name and conditions); values go in `params`.
+bool TableHasRows(db::Connection& db, const std::string& source, const db::Params& params = {});
+// Father title, a blank, method title; missing rows give empty parts.
+std::string GetFunctionBlockTitle(db::Connection& db, long elementType);
+
+// --- new modules and subroutines --------------------------------------------
+long AddModuleRow(db::Connection& db, const std::string& name);
+// A subroutine row without strips; Guid and DataGuid given when non-null.
+long AddFunctionRow(db::Connection& db, long mdlID, const std::string& name, long functionType,
+                    const db::DbValue& guid = {}, const db::DbValue& dataGuid = {});
+// The default content of a new (or cleared) subroutine: 16 nets and the
+// return strip holding its return element. Returns the return strip's ID.
+long AddDefaultStrips(db::Connection& db, long funcID);
+// The return element of a return strip and its fixed operand slot.
+long AddReturnElement(db::Connection& db, long stripID);
+
+} // namespace ldr
