@@ -1,9 +1,24 @@
 // `ldr`: the command line of the ladder editor component.
+#include "apps/ldr/Commands.h"
+
 #include <CLI/CLI.hpp>
+
+#include <exception>
+#include <iostream>
 
 int main(int argc, char** argv) {
   CLI::App app{"ldr - ladder editor command line"};
   app.require_subcommand(1);
-  CLI11_PARSE(app, argc, argv);
+  ldr::cli::AddNewCommand(app);
+  ldr::cli::AddInfoCommand(app);
+  ldr::cli::AddSqlCommand(app);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e);
+  } catch (const std::exception& e) {
+    std::cerr << "ldr: error: " << e.what() << '\n';
+    return 1;
+  }
   return 0;
 }

@@ -1,0 +1,15 @@
+#pragma once
+// The subcommands of `ldr`; each lives in its own file and registers itself
+// on the application.
+
+namespace CLI {
+class App;
+}
+
+namespace ldr::cli {
+
+void AddNewCommand(CLI::App& app);
+void AddInfoCommand(CLI::App& app);
+void AddSqlCommand(CLI::App& app);
+
+} // namespace ldr::cli
