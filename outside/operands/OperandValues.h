@@ -1,0 +1,38 @@
+#pragma once
+// Small value records of the operand library.
+
+#include <compare>
+#include <cstdint>
+
+namespace ldr {
+
+// An operand's identity: type, address and controller network (0 = local).
+struct tyOperandKey {
+  long Type = 0;
+  long Address = 0;
+  long NetworkID = 0;
+  auto operator<=>(const tyOperandKey&) const = default;
+};
+
+// An accepted operand type as a (group, type) pair.
+struct tyAcceptedType {
+  long Group = 0;
+  long Type = 0;
+  bool operator==(const tyAcceptedType&) const = default;
+};
+
+// What a user enters for an operand. For the constant types the number the
+// user typed is `Value` (the address is assigned by the operand list); for
+// every other type it is `Address`.
+struct tyOperandEntry {
+  long Type = 0;
+  long Address = 0;
+  long NetworkID = 0;
+  double Value = 0.0;
+  bool operator==(const tyOperandEntry&) const = default;
+};
+
+// The address of a reference whose target is missing.
+inline constexpr long kMissingReferenceAddress = 32000;
+
+} // namespace ldr

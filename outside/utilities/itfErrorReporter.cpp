@@ -1,0 +1,22 @@
+#include "outside/utilities/itfErrorReporter.h"
+
+#include "core/LdrError.h"
+
+namespace ldr {
+
+std::int64_t tyErrorReport::Code() const {
+  return static_cast<std::int64_t>(Number) - static_cast<std::int64_t>(itfErrorReporter::kErrorBase);
+}
+
+void itfErrorReporter::ReportError(int code, const std::string& title, const std::string& description,
+                                   const std::string& className, const std::string& procedure) {
+  Report({kErrorBase + static_cast<std::uint32_t>(code), title, description, kComponentSource, className, procedure,
+          kExclamationStyle});
+}
+
+void itfErrorReporter::ReportLdrError(const LdrError& error) {
+  Report({error.Number(), error.Title(), error.Message(), kComponentSource, error.ClassName(), error.Procedure(),
+          kExclamationStyle});
+}
+
+} // namespace ldr

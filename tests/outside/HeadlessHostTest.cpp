@@ -1,0 +1,165 @@
+#include "OutsideFixture.h"
+
+#include "core/LdrError.h"
+#include "outside/headless/HeadlessAnswerError.h"
+#include "outside/headless/clsLogErrorReporter.h"
+#include "outside/headless/clsLogFormat.h"
+
+using namespace ldr;
+using ldr::test::OutsideFixture;
+
+using HeadlessHost = OutsideFixture;
+
+TEST_F(HeadlessHost, TheFactoryFillsEveryService) {
+  auto& host = Host();
+  EXPECT_TRUE(host.Connections && host.Commands && host.DownloadUnits && host.Identifiers && host.Settings &&
+              host.Messages && host.Errors && host.Gui && host.Actions && host.LabelNames && host.Globals &&
+              host.Dialogs && host.Operands);
+  EXPECT_EQ(host.Connections->Connection(), mDb);
+  EXPECT_EQ(host.Connections->DatabaseVersion(), ProjectSchema::kDatabaseVersion);
+  EXPECT_EQ(host.Operands->Connection(), mDb);
+  EXPECT_THROW(MakeHeadlessHost(mDb, nullptr, mDir.File("x.ini")), std::invalid_argument);
+  EXPECT_THROW(MakeHeadlessHost(nullptr, mLog, mDir.File("x.ini")), std::invalid_argument);
+}
+
+TEST_F(HeadlessHost, ErrorsAreLoggedWithTheCodeAndQuotedTexts) {
+  Host().Errors->ReportError(217, "Not supported", "Object doesn't support this property or method", "clsSimpleElement",
+                             "itfLdrElement_Stretch");
+  Host().Errors->ReportError(0, "Ilogical Error", "say \"no\"\\", "clsLaddermain", "prvDeleteFunction");
+  Host().Errors->ReportLdrError(LdrError(232, "Strip ID not exist", "The open query returns null recordset",
+                                         "clsLdrLabel", "prvUpdateLabelNameFromDB"));
+  ASSERT_EQ(Lines().size(), 3u);
+  EXPECT_EQ(Lines()[0], "error 217 \"Not supported\" \"Object doesn't support this property or method\" "
+                        "clsSimpleElement itfLdrElement_Stretch");
+  EXPECT_EQ(Lines()[1], "error 0 \"Ilogical Error\" \"say \\\"no\\\"\\\\\" clsLaddermain prvDeleteFunction");
+  EXPECT_EQ(Lines()[2], "error 232 \"Strip ID not exist\" \"The open query returns null recordset\" clsLdrLabel "
+                        "prvUpdateLabelNameFromDB");
+}
+
+TEST(LogErrorReporter, ReportsCarryTheNumberSourceAndStyle) {
+  auto log = std::make_shared<clsMemoryLog>();
+  clsLogErrorReporter reporter(log);
+  reporter.ReportError(274, "ReturnElementNotExist", "Return element not exits in the return net", "clsLdrNet",
+                       "itfStrip_Load");
+  ASSERT_EQ(reporter.Reports().size(), 1u);
+  const auto& report = reporter.Reports()[0];
+  EXPECT_EQ(report.Number, 0x80040000u + 274u);
+  EXPECT_EQ(report.Source, "CvLdLdr1");
+  EXPECT_EQ(report.Style, 48);
+  EXPECT_EQ(report.Code(), 274);
+  tyErrorReport odd{7, "t", "m", "s", "my class", "", 48};
+  EXPECT_EQ(clsLogErrorReporter::LogLine(odd),
+            "error " + std::to_string(7 - 0x80040000LL) + " \"t\" \"m\" \"my class\" \"\"");
+}
+
+TEST_F(HeadlessHost, ActionsAreLogged) {
+  Host().Actions->ReportAction("Clear Subroutine - Module 1.Main");
+  EXPECT_EQ(Lines().back(), "action \"Clear Subroutine - Module 1.Main\"");
+}
+
+TEST_F(HeadlessHost, ContextMenusTakeAQueuedChoiceOrAreDismissed) {
+  EXPECT_EQ(Host().Gui->ShowContextMenu(eGM_Line), "");
+  mHost.Answers->QueueMenuWords({"ID_SelectAllInNet"});
+  mHost.Answers->QueueMenuWords({"ID_SETCoil"});
+  EXPECT_EQ(Host().Gui->ShowContextMenu(eGM_EditZone), "ID_SelectAllInNet");
+  EXPECT_EQ(Host().Gui->ShowContextMenu(eGM_Element, {"ID_SETCoil", "ID_ToggleCoil"}), "")
+      << "a greyed entry cannot be chosen";
+  EXPECT_EQ(Lines(),
+            (std::vector<std::string>{"menu 100 -> \"\"", "menu 103 -> \"ID_SelectAllInNet\"", "menu 101 -> \"\""}));
+  EXPECT_EQ(mHost.Gui->MenusShown(), (std::vector<int>{100, 103, 101}));
+}
+
+TEST_F(HeadlessHost, TextsForTheUserAreMessageBoxes) {
+  Host().Gui->ShowText(8, "Paste operation: Subroutine 'A' is missing. Replaced by a call to 'MISSING (A)'");
+  EXPECT_EQ(Lines().back(),
+            "msgbox \"Paste operation: Subroutine 'A' is missing. Replaced by a call to 'MISSING (A)'\"");
+}
+
+TEST_F(HeadlessHost, MainWindowNotificationsAreKept) {
+  auto& gui = *Host().Gui;
+  gui.SetTitle("Module 1.Main");
+  gui.NotifyModified(true, eMC_Deleted);
+  gui.NotifyNeedToCompile(true);
+  gui.SetCommandEnabled("ID_Paste", false);
+  gui.SetMousePointer(eMPtr_Busy);
+  gui.ShowOperandOnline(0, 1, 5, 200);
+  EXPECT_EQ(mHost.Gui->Title(), "Module 1.Main");
+  EXPECT_TRUE(mHost.Gui->Modified());
+  EXPECT_EQ(mHost.Gui->LastModifiedCode(), 5);
+  EXPECT_TRUE(mHost.Gui->NeedToCompile());
+  EXPECT_EQ(mHost.Gui->CommandEnabled("ID_Paste"), 0);
+  EXPECT_EQ(mHost.Gui->CommandEnabled("ID_Copy"), -1);
+  EXPECT_EQ(gui.MousePointer(), 11);
+  ASSERT_EQ(mHost.Gui->OnlineRequests().size(), 1u);
+  EXPECT_EQ(mHost.Gui->OnlineRequests()[0].ElementType, 200);
+}
+
+TEST_F(HeadlessHost, ScrollBarsClampAndRaiseChangeOnlyWhenTheValueMoves) {
+  std::vector<int> changes;
+  mHost.Gui->VerticalScrollBar().SetChangeHandler([&](int v) { changes.push_back(v); });
+  auto& bar = Host().Gui->VerticalScrollBar();
+  bar.SetRange(0, 40);
+  bar.SetValue(12);
+  bar.SetValue(12);
+  bar.SetValue(99);
+  bar.SetRange(0, 20);
+  bar.SetValue(-3);
+  EXPECT_EQ(changes, (std::vector<int>{12, 40, 20, 0}));
+  EXPECT_EQ(bar.Value(), 0);
+}
+
+TEST_F(HeadlessHost, DialogsTakeTheirOwnQueues) {
+  mHost.Answers->QueueDialogWords({"export one.dnq"});
+  mHost.Answers->QueueDialogWords({"cancel"});
+  mHost.Answers->QueueOperandWords({"MB", "5"}, Host().Operands->Types());
+  auto& dialogs = *Host().Dialogs;
+  EXPECT_EQ(dialogs.AskFileName(enFileDialog::Save, "dnq", "Main"), "export one.dnq");
+  EXPECT_EQ(dialogs.AskPassword("Password"), std::nullopt);
+  const auto operand = dialogs.AskOperand({});
+  ASSERT_TRUE(operand);
+  EXPECT_EQ(*operand, (tyOperandEntry{1, 5, 0, 0.0}));
+  try {
+    dialogs.AskLabelName("Label 1");
+    FAIL() << "no exception";
+  } catch (const HeadlessAnswerMissing& e) {
+    EXPECT_NE(std::string(e.what()).find("label name"), std::string::npos) << e.what();
+  }
+  EXPECT_THROW(dialogs.AskOperand({}), HeadlessAnswerMissing);
+  EXPECT_FALSE(mHost.Answers->HasPending());
+}
+
+TEST_F(HeadlessHost, OperandWordsTakeNumbersOrShortNames) {
+  const auto& types = Host().Operands->Types();
+  auto& answers = *mHost.Answers;
+  answers.QueueOperandWords({"3", "17", "2"}, types);
+  answers.QueueOperandWords({"mi", "17"}, types);
+  answers.QueueOperandWords({"CF", "-1.5"}, types);
+  answers.QueueOperandWords({"cancel"}, types);
+  EXPECT_EQ(answers.TakeOperand("x"), (tyOperandEntry{3, 17, 2, 0.0}));
+  EXPECT_EQ(answers.TakeOperand("x"), (tyOperandEntry{3, 17, 0, 0.0}));
+  EXPECT_EQ(answers.TakeOperand("x"), (tyOperandEntry{38, 0, 0, -1.5}));
+  EXPECT_EQ(answers.TakeOperand("x"), std::nullopt);
+
+  for (const auto& words : std::vector<std::vector<std::string>>{
+           {"MB"}, {"XYZ", "1"}, {"999", "1"}, {"MB", "1.5"}, {"MB", "5", "x"}, {"MB", "1", "2", "3"}, {"CI", "nan"}})
+    EXPECT_THROW(answers.QueueOperandWords(words, types), std::invalid_argument) << words[0];
+  EXPECT_EQ(answers.PendingOperands(), 0u);
+}
+
+TEST_F(HeadlessHost, AnswerWordsAreCheckedBeforeAnyIsQueued) {
+  auto& answers = *mHost.Answers;
+  EXPECT_THROW(answers.QueueAnswerWords({"6", "3"}), std::invalid_argument);
+  EXPECT_THROW(answers.QueueAnswerWords({"yes"}), std::invalid_argument);
+  EXPECT_THROW(answers.QueueAnswerWords({}), std::invalid_argument);
+  EXPECT_EQ(answers.PendingAnswers(), 0u);
+  answers.QueueAnswerWords({"1", "2", "6", "7"});
+  EXPECT_EQ(answers.PendingAnswers(), 4u);
+  EXPECT_THROW(answers.QueueDialogWords({"a", "b"}), std::invalid_argument);
+}
+
+TEST(LogFormat, WordsAreQuotedOnlyWhenTheyMustBe) {
+  EXPECT_EQ(clsLogFormat::Word("clsLdrNet"), "clsLdrNet");
+  EXPECT_EQ(clsLogFormat::Word("two words"), "\"two words\"");
+  EXPECT_EQ(clsLogFormat::Word(""), "\"\"");
+  EXPECT_EQ(clsLogFormat::Quote("a\tb\r"), "\"a\\tb\\r\"");
+}

@@ -1,0 +1,100 @@
+#include "OutsideFixture.h"
+
+#include "outside/headless/HeadlessAnswerError.h"
+#include "outside/utilities/clsMessageTable.h"
+
+#include <set>
+
+using namespace ldr;
+using ldr::test::OutsideFixture;
+
+TEST(MessageTable, EveryMessageTheComponentShowsHasItsOwnText) {
+  const std::set<int> used = {18, 78, 79, 80,  81,  82,  83,  86,  87,  88,  89,  90,  91,  92,  93,  94,  95, 96,
+                              97, 98, 99, 100, 290, 291, 292, 293, 305, 322, 329, 412, 413, 421, 422, 452, 453};
+  const std::set<int> listed(clsMessageTable::Numbers().begin(), clsMessageTable::Numbers().end());
+  EXPECT_EQ(listed, used);
+  std::set<std::string> texts;
+  for (int number : used) {
+    ASSERT_TRUE(clsMessageTable::Has(number)) << number;
+    const auto entry = clsMessageTable::Entry(number);
+    EXPECT_EQ(entry.Number, number);
+    EXPECT_GT(entry.Text.size(), 10u) << number;
+    EXPECT_EQ(entry.Text.find("Host message"), std::string::npos) << number;
+    texts.insert(entry.Text);
+  }
+  EXPECT_EQ(texts.size(), used.size()) << "two messages share a text";
+}
+
+TEST(MessageTable, QuestionsHaveTheButtonsTheirCallersTest) {
+  for (int yesNo : {78, 79, 92, 93}) EXPECT_EQ(clsMessageTable::Entry(yesNo).Buttons, enMsgButtons::YesNo) << yesNo;
+  EXPECT_EQ(clsMessageTable::Entry(293).Buttons, enMsgButtons::OKCancel);
+  EXPECT_EQ(clsMessageTable::Entry(83).Buttons, enMsgButtons::OK);
+  for (int named : {18, 78, 79, 80, 81, 83, 452})
+    EXPECT_NE(clsMessageTable::Entry(named).Text.find("%1"), std::string::npos) << named << " shows its argument";
+}
+
+TEST(MessageTable, UnknownNumbersStillGetAnAnswerableMessage) {
+  EXPECT_FALSE(clsMessageTable::Has(12345));
+  const auto entry = clsMessageTable::Entry(12345);
+  EXPECT_EQ(entry.Buttons, enMsgButtons::OK);
+  EXPECT_NE(entry.Text.find("12345"), std::string::npos);
+}
+
+TEST(MessageTable, ArgumentsGoInOnceAndAreNeverScannedAgain) {
+  EXPECT_EQ(clsMessageTable::Format("Delete \"%1\" of %2?", {"100% %2 \"x\"", "Mod"}),
+            "Delete \"100% %2 \"x\"\" of Mod?");
+  EXPECT_EQ(clsMessageTable::Format("%1 and %3 and 50%", {"a"}), "a and  and 50%");
+  EXPECT_EQ(clsMessageTable::Format("%", {}), "%");
+}
+
+using MessageService = OutsideFixture;
+
+TEST_F(MessageService, AQuestionTakesTheQueuedAnswerAndIsLogged) {
+  mHost.Answers->QueueAnswerWords({"7", "6"});
+  EXPECT_EQ(Host().Messages->ShowMessage(79, {"Main \"x\" 100%"}), 7);
+  EXPECT_EQ(Host().Messages->ShowMessage(eHM_DeleteStrip), 6);
+  ASSERT_EQ(Lines().size(), 2u);
+  EXPECT_EQ(Lines()[0], "message 79 \"Main \\\"x\\\" 100%\" -> 7");
+  EXPECT_EQ(Lines()[1], "message 93 -> 6");
+}
+
+TEST_F(MessageService, AnInformationNeedsNoQueuedAnswer) {
+  mHost.Answers->QueueAnswer(6);
+  EXPECT_EQ(Host().Messages->ShowMessage(83, {"Main"}), 1);
+  EXPECT_EQ(Host().Messages->ShowMessage(82), 1);
+  EXPECT_EQ(mHost.Answers->PendingAnswers(), 1u) << "the queued Yes is kept for the next question";
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"message 83 \"Main\" -> 1", "message 82 -> 1"}));
+}
+
+TEST_F(MessageService, AMissingAnswerFailsWithTheQuestionNamed) {
+  try {
+    Host().Messages->ShowMessage(78, {"Main"});
+    FAIL() << "no exception";
+  } catch (const HeadlessAnswerMissing& e) {
+    const std::string what = e.what();
+    EXPECT_NE(what.find("message 78"), std::string::npos) << what;
+    EXPECT_NE(what.find("Yes, No"), std::string::npos) << what;
+  }
+  EXPECT_TRUE(Lines().empty());
+}
+
+TEST_F(MessageService, AnAnswerThatIsNotAButtonOfTheMessageFails) {
+  mHost.Answers->QueueAnswer(6);
+  EXPECT_THROW(Host().Messages->ShowMessage(293), HeadlessAnswerError);
+  mHost.Answers->QueueAnswer(2);
+  EXPECT_EQ(Host().Messages->ShowMessage(293), 2);
+  EXPECT_EQ(Lines().back(), "message 293 -> 2");
+}
+
+TEST_F(MessageService, PlainMessageBoxesAreLoggedWithTheirText) {
+  EXPECT_EQ(Host().Messages->ShowMessageBox("read only"), 1);
+  mHost.Answers->QueueAnswer(2);
+  EXPECT_EQ(Host().Messages->ShowMessageBox("Go on?", enMsgButtons::OKCancel), 2);
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"msgbox \"read only\"", "msgbox \"Go on?\" -> 2"}));
+}
+
+TEST_F(MessageService, MultiLineArgumentsStayOnOneLogLine) {
+  Host().Messages->ShowMessage(452, {"       * Sub A\n       * Sub\\B"});
+  ASSERT_EQ(Lines().size(), 1u);
+  EXPECT_EQ(Lines()[0], "message 452 \"       * Sub A\\n       * Sub\\\\B\" -> 1");
+}
