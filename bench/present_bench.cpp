@@ -47,12 +47,14 @@ void BM_BareMemcpy(benchmark::State& state) {
 }
 BENCHMARK(BM_BareMemcpy);
 
-// Prints as usual and keeps each benchmark's time per iteration.
+// Prints as usual and keeps each benchmark's real time per iteration.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
   void ReportRuns(const std::vector<Run>& runs) override {
+    // With repetitions the mean stands for the benchmark.
     for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration) Times[run.benchmark_name()] = run.GetAdjustedRealTime();
+      if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean")
+        Times[run.run_name.function_name] = run.GetAdjustedRealTime();
     ConsoleReporter::ReportRuns(runs);
   }
   std::map<std::string, double> Times;
