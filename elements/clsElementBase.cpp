@@ -1,0 +1,442 @@
+#include "elements/clsElementBase.h"
+
+#include "core/LdrError.h"
+#include "core/clsLdrState.h"
+#include "editing/enMouseProcess.h"
+#include "editing/itfProcessControl.h"
+#include "elements/ElementDrawing.h"
+#include "outside/HostServices.h"
+#include "outside/operands/clsOperand.h"
+#include "outside/operands/tyGdiResources.h"
+#include "platform/database/DbError.h"
+#include "platform/database/ForwardRecordset.h"
+#include "platform/database/Recordset.h"
+#include "platform/database/Transaction.h"
+#include "platform/drawing/DeviceContext.h"
+
+#include <stdexcept>
+
+namespace ldr {
+namespace {
+
+// Whether a stored column already holds the element's value. A Null text or
+// byte array counts as empty; a Null number differs from every number.
+bool SameStoredValue(const db::DbValue& stored, const db::DbValue& mine) {
+  if (mine.IsInteger() || mine.IsReal()) return !stored.IsNull() && stored.AsDouble() == mine.AsDouble();
+  if (mine.IsText()) return stored.AsText() == mine.AsText();
+  if (mine.IsBlob()) return stored.AsBlob() == mine.AsBlob();
+  return stored.IsNull();
+}
+
+db::Blob TextBytes(const std::string& text) { return db::Blob(text.begin(), text.end()); }
+std::string BytesText(const db::Blob& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+std::int32_t SlotNumber(const std::string& key) {
+  try {
+    return static_cast<std::int32_t>(std::stol(key));
+  } catch (const std::exception&) {
+    throw std::invalid_argument("operand slot key is not a number: " + key);
+  }
+}
+
+} // namespace
+
+clsElementBase::clsElementBase(LdrContext& ctx)
+    : mCtx(ctx), mInputs(std::make_shared<OperandSlots>()), mOutputs(std::make_shared<OperandSlots>()) {}
+
+// --- errors and services ------------------------------------------------------------
+
+void clsElementBase::NotSupported(const std::string& member) const {
+  throw LdrError(217, "Not supported", "Object doesn't support this property or method", ClassName(),
+                 "itfLdrElement_" + member);
+}
+
+void clsElementBase::ReportError(int code, const std::string& title, const std::string& message,
+                                 const std::string& procedure) const {
+  if (mCtx.Host && mCtx.Host->Errors) mCtx.Host->Errors->ReportError(code, title, message, ClassName(), procedure);
+}
+
+db::Connection& clsElementBase::Db() const {
+  if (!mCtx.Connection) throw std::logic_error(std::string(ClassName()) + ": no project connection");
+  return *mCtx.Connection;
+}
+
+bool clsElementBase::OnLineActive() const { return mCtx.State && mCtx.State->OnLineActive(); }
+
+std::shared_ptr<clsOperand> clsElementBase::NewOperand(bool newSlot) const {
+  if (!mCtx.Host || !mCtx.Host->Operands) throw std::logic_error(std::string(ClassName()) + ": no operand library");
+  auto operand = mCtx.Host->Operands->NewOperand();
+  operand->ConfigureDisplay(kOperandAnchor, kOperandMaxChars, kOperandOffsetX, kOperandOffsetY, newSlot);
+  return operand;
+}
+
+std::shared_ptr<clsOperand> clsElementBase::NewSlotOperand(bool isInput, std::int32_t slot) const {
+  auto operand = NewOperand(true);
+  operand->SetElementContext(mClassType, isInput, slot);
+  operand->InitialiseNewSlot();
+  return operand;
+}
+
+bool clsElementBase::ExtendedOperands() const {
+  return mCtx.Host && mCtx.Host->Operands && mCtx.Host->Operands->ExtendedOperands();
+}
+
+bool clsElementBase::CompleteNewOperands(bool pDummy) {
+  if (pDummy) return true;
+  if (!mCtx.Host || !mCtx.Host->Dialogs || !mCtx.Host->Messages) {
+    throw std::logic_error(std::string(ClassName()) + ": no dialog service to ask for operands");
+  }
+  for (const auto* operands : {mInputs.get(), mOutputs.get()}) {
+    for (const auto& [key, operand] : *operands) {
+      if (!operand->OpenForUser(*mCtx.Host->Dialogs, *mCtx.Host->Messages)) return false;
+    }
+  }
+  if (mObjectID >= 0) AddOperandsToDB();
+  return true;
+}
+
+std::shared_ptr<clsOperand> clsElementBase::SlotOperand(bool isInput, std::int32_t slot) const {
+  const auto& operands = isInput ? mInputs : mOutputs;
+  return operands ? operands->Find(static_cast<long>(slot)) : nullptr;
+}
+
+// --- operands -------------------------------------------------------------------------
+
+std::shared_ptr<clsOperand> clsElementBase::HighLightOperand(std::int32_t pInIdx, std::int32_t pOutIdx) {
+  if (pInIdx >= kSlotIndexLimit || pOutIdx >= kSlotIndexLimit) return nullptr;
+  std::shared_ptr<clsOperand> operand;
+  if (pInIdx >= 1) {
+    operand = SlotOperand(true, pInIdx);
+  } else if (pOutIdx > 0) {
+    operand = SlotOperand(false, pOutIdx);
+  }
+  if (operand) operand->SetHighlight(true);
+  return operand;
+}
+
+bool clsElementBase::ReplaceOperand(std::int32_t pInIdx, std::int32_t pOutIdx, std::int32_t pOpType,
+                                    std::int32_t pOpAddr, std::int32_t pOpNetworkID) {
+  std::shared_ptr<clsOperand> operand;
+  if (pInIdx >= 1) {
+    operand = SlotOperand(true, pInIdx);
+  } else if (pOutIdx > 0) {
+    operand = SlotOperand(false, pOutIdx);
+  }
+  if (!operand) return false;
+  operand->SetKey({pOpType, pOpAddr, pOpNetworkID});
+  operand->ReloadFromOperandList();
+  return true;
+}
+
+void clsElementBase::RefreshOperand(std::int32_t pOpType, std::int32_t pOpAddress, std::int32_t pNetworkID) {
+  for (const auto* operands : {mInputs.get(), mOutputs.get()}) {
+    if (!operands) continue;
+    for (const auto& [key, operand] : *operands) operand->RefreshOperand(pOpType, pOpAddress, pNetworkID);
+  }
+}
+
+void clsElementBase::QueryForUpdateOfOperandData() {
+  for (const auto* operands : {mInputs.get(), mOutputs.get()}) {
+    if (!operands) continue;
+    for (const auto& [key, operand] : *operands) operand->ReloadFromOperandList();
+  }
+}
+
+// --- position -------------------------------------------------------------------------
+
+void clsElementBase::SetXs(std::int32_t value) {
+  for (int i = kStored; i <= kDisplay; ++i) mPosition[static_cast<std::size_t>(i)].X = value;
+}
+
+void clsElementBase::SetYs(std::int32_t value) {
+  for (int i = kStored; i <= kDisplay; ++i) mPosition[static_cast<std::size_t>(i)].Y = value;
+}
+
+void clsElementBase::SetInlet(const tyLdrPoint& value) {
+  mPosition[kStored] = value;
+  SaveInitialPosition();
+}
+
+void clsElementBase::SetOutlet(const tyLdrPoint& value) { SetInlet(value - tyLdrPoint{Width(), 0}); }
+
+void clsElementBase::CopyDescriptor(int from, int to) {
+  mPosition.at(static_cast<std::size_t>(to)) = mPosition.at(static_cast<std::size_t>(from));
+}
+
+void clsElementBase::Move(std::int32_t Dx, std::int32_t Dy) {
+  // Always from the stored position: (Dx, Dy) is the whole drag so far.
+  mPosition[kTransit] = mPosition[kStored] + tyLdrPoint{Dx, Dy};
+}
+
+void clsElementBase::SaveInitialPosition() {
+  CopyDescriptor(kStored, kLastLegal);
+  CopyDescriptor(kStored, kTransit);
+  CopyDescriptor(kStored, kDisplay);
+}
+
+void clsElementBase::UpdateInitialDescriptor() {
+  CopyDescriptor(kLastLegal, kStored);
+  NormaliseStoredDescriptor();
+  SaveInitialPosition();
+}
+
+tyRect clsElementBase::BoundsAt(const tyLdrPoint& inlet) {
+  return {inlet.X, inlet.Y + kOperandOffsetY, inlet.X + Width(), inlet.Y + Height()};
+}
+
+// --- hit test and process ---------------------------------------------------------------
+
+void clsElementBase::HitTestByPoint(tyHitRecord& pHitData) {
+  const std::int32_t savedX = pHitData.X;
+  const std::int32_t savedY = pHitData.Y;
+  pHitData.HitKind = 0;
+  pHitData.X -= mPosition[kDisplay].X;
+  pHitData.Y -= mPosition[kDisplay].Y;
+  if (pHitData.X >= 0 && pHitData.X <= Width()) {
+    if (pHitData.Y == 0) {
+      pHitData.HitKind = 1;
+    } else if (pHitData.Y >= kOperandOffsetY && pHitData.Y < 0 && HitTestOperands(pHitData)) {
+      pHitData.HitKind = 2;
+    }
+  }
+  pHitData.X = savedX;
+  pHitData.Y = savedY;
+  mHitRecord = pHitData;
+}
+
+bool clsElementBase::HitTestOperands(tyHitRecord& relativeHit) {
+  // PENDING: the operand library offers no operand hit test yet; until it
+  // does, a point in the operand rows hits nothing.
+  (void)relativeHit;
+  return false;
+}
+
+void clsElementBase::QueryProcess(itfProcessControl& pProcessControl) {
+  if (mHitRecord.HitKind == 1 && !OnLineActive() && mHitRecord.Button == 1) {
+    pProcessControl.SetNewProcess(eMP_ElementMoveProc);
+  } else if (mHitRecord.HitKind == 2 && OnLineActive() && mActiveOperand && mCtx.Host && mCtx.Host->Gui) {
+    mCtx.Host->Gui->ShowOperandOnline(mActiveOperand->NetworkID(), mActiveOperand->OprndType(),
+                                      mActiveOperand->Address(), ClassType());
+  }
+}
+
+void clsElementBase::RightMouseUp() {
+  if (!mCtx.Host || !mCtx.Host->Gui) return;
+  if (mHitRecord.HitKind == 1) {
+    mCtx.Host->Gui->ShowContextMenu(eGM_Element, DisabledMenuTools());
+  } else if (mHitRecord.HitKind == 2 && mActiveOperand) {
+    mCtx.Host->Gui->ShowContextMenu(eGM_Operand);
+  }
+}
+
+// --- drawing --------------------------------------------------------------------------
+
+void clsElementBase::Draw(gdi::DeviceContext& hdc, const tyGdiResources& pGdiResources) {
+  ViewportShift shift(hdc, GridToPixel(mPosition[kDisplay].X), GridToPixel(mPosition[kDisplay].Y));
+  DrawFigure(hdc, &pGdiResources);
+}
+
+void clsElementBase::PrintElement(gdi::DeviceContext& hdc) {
+  WindowShift shift(hdc, -GridToPixel(mPosition[kDisplay].X), -GridToPixel(mPosition[kDisplay].Y));
+  DrawFigure(hdc, nullptr);
+}
+
+void clsElementBase::DrawOperands(gdi::DeviceContext& hdc, const tyGdiResources& resources) {
+  // PENDING: the operand library offers no operand drawing yet; until it
+  // does, the operand rows stay empty.
+  (void)hdc;
+  (void)resources;
+}
+
+// --- on line --------------------------------------------------------------------------
+
+void clsElementBase::AppendTestValue(const std::shared_ptr<clsVirtualController>& pVirtualController) {
+  for (const auto* operands : {mInputs.get(), mOutputs.get()}) {
+    if (!operands) continue;
+    for (const auto& [key, operand] : *operands) operand->AppendTestValue(pVirtualController);
+  }
+  EvaluateConducting();
+}
+
+// --- loading --------------------------------------------------------------------------
+
+void clsElementBase::Load(db::Recordset& pRsElements, db::Recordset& pRsOperands) {
+  LoadFromRow([&](const std::string& column) { return pRsElements.Field(column); }, pRsOperands);
+}
+
+void clsElementBase::Load(db::ForwardRecordset& pRsElements, db::Recordset& pRsOperands) {
+  LoadFromRow([&](const std::string& column) { return pRsElements.Field(column); }, pRsOperands);
+}
+
+void clsElementBase::LoadFromRow(const FieldReader& field, db::Recordset& rsOperands) {
+  mObjectID = field("ElmntID").AsLong();
+  mClassType = static_cast<enElementType>(field("ElmntType").AsLong());
+  mPosition[kStored] = {field("Xs").AsLong(), field("Ys").AsLong()};
+  ReadFamilyColumns(field);
+  SaveInitialPosition();
+  if (HasOperands()) LoadOperands(rsOperands);
+}
+
+void clsElementBase::LoadOperands(db::Recordset& rsOperands) {
+  if (rsOperands.IsBOF() && rsOperands.IsEOF()) {
+    ReportError(208, "No Operands Records", "pRsOperands not containing any records", "prvLoadOperandsFromDatabase");
+    return;
+  }
+  mInputs->Clear();
+  mOutputs->Clear();
+  mActiveOperand.reset();
+  const std::string criterion = "ElmntID=" + std::to_string(mObjectID);
+  rsOperands.MoveFirst();
+  while (rsOperands.Find(criterion)) {
+    const std::int32_t inIndex = rsOperands.Field("OprndInIdx").AsLong();
+    const std::int32_t outIndex = rsOperands.Field("OprndOutIdx").AsLong();
+    const bool isInput = inIndex > 0;
+    const std::int32_t slot = isInput ? inIndex : outIndex;
+    auto& operands = isInput ? *mInputs : *mOutputs;
+    // Rows without a slot are no operands; a second row for a slot already
+    // filled cannot be shown and is left alone.
+    if (slot > 0 && !operands.Exists(static_cast<long>(slot))) {
+      auto operand = NewOperand(false);
+      operand->SetElementContext(mClassType, isInput, slot);
+      operand->ReadFromRow(rsOperands);
+      if (isInput) {
+        ApplyInputTypeRules(*operand);
+      } else {
+        ApplyOutputTypeRules(*operand);
+      }
+      operands.Add(static_cast<long>(slot), operand);
+    }
+    rsOperands.MoveNext();
+  }
+}
+
+// --- storing --------------------------------------------------------------------------
+
+db::FieldList clsElementBase::StoredColumns() {
+  return {{"ElmntType", static_cast<long>(ClassType())},
+          {"Xs", static_cast<long>(mPosition[kStored].X)},
+          {"Ys", static_cast<long>(mPosition[kStored].Y)}};
+}
+
+void clsElementBase::AddToDB(std::int32_t pNetID) {
+  db::FieldList fields{{"StripID", static_cast<long>(pNetID)}};
+  for (auto& column : StoredColumns()) fields.push_back(std::move(column));
+  fields.push_back({"IsMissing", false});
+  mObjectID = static_cast<std::int32_t>(Db().AddRow("LdrElements", fields));
+}
+
+void clsElementBase::AddOperandsToDB() {
+  if (!HasOperands()) return;
+  if (mObjectID < 0) throw std::logic_error(std::string(ClassName()) + ": operands stored before the element");
+  db::Transaction transaction(Db());
+  // The rows are written whole: any earlier rows of the element go first, so
+  // that storing twice never leaves two rows for one slot.
+  Db().Execute("DELETE FROM LdrElmsOprs WHERE ElmntID=" + std::to_string(mObjectID));
+  AddOperandRows(*mInputs, true);
+  AddOperandRows(*mOutputs, false);
+  transaction.Commit();
+}
+
+void clsElementBase::AddOperandRows(const OperandSlots& operands, bool isInput) {
+  for (const auto& [key, operand] : operands) {
+    const long slot = SlotNumber(key);
+    Db().AddRow("LdrElmsOprs", {{"ElmntID", static_cast<long>(mObjectID)},
+                                {"OprndInIdx", isInput ? slot : 0L},
+                                {"OprndOutIdx", isInput ? 0L : slot},
+                                {"Elmnt_Oprnd_Type", operand->OprndType()},
+                                {"Elmnt_Oprnd_Adrs", operand->Address()},
+                                {"Elmnt_Oprnd_NetworkID", operand->NetworkID()}});
+  }
+}
+
+void clsElementBase::UpdateDB() {
+  const std::string where = " WHERE ElmntID=" + std::to_string(mObjectID);
+  db::Recordset row = Db().Query("SELECT * FROM LdrElements" + where);
+  if (row.IsEOF()) throw db::DbError(12, "element row not found", "SELECT * FROM LdrElements" + where);
+  std::string assignments;
+  db::Params values;
+  bool changed = false;
+  for (const auto& [column, value] : StoredColumns()) {
+    if (SameStoredValue(row.Field(column), value)) continue;
+    assignments += (assignments.empty() ? "" : ",") + column + "=?";
+    values.push_back(value);
+    changed = true;
+  }
+  // A Null IsMissing is repaired on the way; that is no change of the element.
+  if (row.Field("IsMissing").IsNull()) {
+    assignments += std::string(assignments.empty() ? "" : ",") + "IsMissing=?";
+    values.push_back(db::DbValue(false));
+  }
+  if (!assignments.empty()) Db().Execute("UPDATE LdrElements SET " + assignments + where, values);
+  mCompileDirtyBit = changed;
+  // A write that changed nothing leaves earlier changes still unsaved.
+  if (changed && mCtx.State) mCtx.State->SetNeedToSave(true);
+}
+
+void clsElementBase::DeleteFromDB() {
+  Db().Execute("DELETE FROM LdrElements WHERE ElmntID=" + std::to_string(mObjectID));
+}
+
+// --- property bag and replica ---------------------------------------------------------
+
+clsPropertyBag clsElementBase::GetPropertyBag() {
+  clsPropertyBag bag;
+  bag.WriteProperty("ElementType", static_cast<long>(ClassType()));
+  bag.WriteProperty("InletX", static_cast<long>(mPosition[kStored].X));
+  bag.WriteProperty("InletY", static_cast<long>(mPosition[kStored].Y));
+  if (HasOperands()) {
+    bag.WriteProperty("InCount", static_cast<long>(mInputs->Count()));
+    bag.WriteProperty("InOprs", SerializeOperands(*mInputs));
+    bag.WriteProperty("OutCount", static_cast<long>(mOutputs->Count()));
+    bag.WriteProperty("OutOprs", SerializeOperands(*mOutputs));
+  }
+  WriteFamilyProperties(bag);
+  return bag;
+}
+
+void clsElementBase::SetPropertyBag(const clsPropertyBag& pPropBag) {
+  // Everything is read first, so that damaged data leaves the element as it was.
+  auto inputs = std::make_shared<OperandSlots>();
+  auto outputs = std::make_shared<OperandSlots>();
+  if (HasOperands()) {
+    DeserializeOperands(pPropBag.ReadProperty("InOprs"), *inputs, true);
+    DeserializeOperands(pPropBag.ReadProperty("OutOprs"), *outputs, false);
+  }
+  mClassType = static_cast<enElementType>(pPropBag.ReadProperty("ElementType", 0).AsLong());
+  mPosition[kStored] = {pPropBag.ReadProperty("InletX", 0).AsLong(), pPropBag.ReadProperty("InletY", 0).AsLong()};
+  ReadFamilyProperties(pPropBag);
+  SaveInitialPosition();
+  if (HasOperands()) {
+    mInputs = inputs;
+    mOutputs = outputs;
+    mActiveOperand.reset();
+  }
+}
+
+db::Blob clsElementBase::SerializeOperands(const OperandSlots& operands) {
+  std::vector<db::Blob> items;
+  for (const auto& [key, operand] : operands) {
+    items.push_back(clsPropertyBag::JoinBlobs({TextBytes(key), operand->Serialize()}));
+  }
+  return clsPropertyBag::JoinBlobs(items);
+}
+
+void clsElementBase::DeserializeOperands(const db::DbValue& data, OperandSlots& into, bool isInput) const {
+  for (const auto& item : clsPropertyBag::SplitBlobs(data.AsBlob())) {
+    const auto parts = clsPropertyBag::SplitBlobs(item);
+    if (parts.size() != 2) throw std::invalid_argument("property bag: damaged operand entry");
+    const std::string key = BytesText(parts[0]);
+    auto operand = NewOperand(false);
+    operand->Deserialize(parts[1]);
+    operand->SetElementContext(operand->ElementType(), isInput, SlotNumber(key));
+    into.Add(key, operand);
+  }
+}
+
+std::shared_ptr<itfLdrElement> clsElementBase::GetReplica() {
+  auto replica = NewEmpty();
+  replica->SetPropertyBag(GetPropertyBag());
+  return replica;
+}
+
+} // namespace ldr

@@ -1,0 +1,43 @@
+#pragma once
+// The flow-control elements that end a rung: jump to a label of the same
+// subroutine (600), call a subroutine (601), return from the subroutine (602)
+// and load an HMI display page (603). One row high, six columns wide; one
+// output operand names the target (the return's is fixed, type 29).
+
+#include "elements/clsElementBase.h"
+
+#include <string>
+
+namespace ldr {
+
+class clsJumpElement : public clsElementBase {
+public:
+  using clsElementBase::clsElementBase;
+  const char* ClassName() const override { return "clsJumpElement"; }
+
+  // The target's operand type (29 label, 31 subroutine, 30 display page).
+  static long TargetOperandType(std::int32_t elementType);
+  static tyAcceptedType AcceptedTarget(std::int32_t elementType);
+  // The prompt handed to the operand's selection step; empty for the return.
+  static std::string Prompt(std::int32_t elementType);
+  static const char* BitmapName(std::int32_t elementType);
+
+  void SetXe(std::int32_t value) override;
+  void SetYe(std::int32_t value) override;
+  enFLOW_DIRECTION FlowDirection() override { NotSupported("FlowDirection"); }
+  void SetFlowDirection(enFLOW_DIRECTION) override { NotSupported("FlowDirection"); }
+  void SetInletRLOValue(enRloValue) override { NotSupported("InletRLOValue"); }
+  bool InitOperandsData(bool pDummy) override;
+
+protected:
+  std::shared_ptr<clsElementBase> NewEmpty() override { return std::make_shared<clsJumpElement>(mCtx); }
+  void ApplyOutputTypeRules(clsOperand& operand) override;
+  void DrawFigure(gdi::DeviceContext& hdc, const tyGdiResources* resources) override;
+
+private:
+  void ShowReadOnly() const;
+  // The subroutine of the stored element's net, 0 before it is stored.
+  long ScopeFunction();
+};
+
+} // namespace ldr

@@ -1,0 +1,219 @@
+#include "elements/clsSimpleElement.h"
+
+#include "elements/ElementDrawing.h"
+#include "outside/operands/clsOperand.h"
+#include "outside/operands/enOperandType.h"
+#include "outside/operands/tyGdiResources.h"
+#include "platform/drawing/DeviceContext.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace ldr {
+namespace {
+
+constexpr int kCellPixels = 84;
+constexpr int kRungOverlap = 4;
+
+constexpr tyAcceptedType Data(long type) { return {eOG_Data, type}; }
+
+bool IsTransitionContact(std::int32_t type) {
+  return type == eET_RiseContact || type == eET_FallContact || type == eET_RiseSoftKey || type == eET_FallSoftKey;
+}
+
+bool IsSoftKey(std::int32_t type) { return type >= eET_DirectSoftKey && type <= eET_FallSoftKey; }
+
+} // namespace
+
+clsSimpleElement::Kind clsSimpleElement::KindOf(std::int32_t type) {
+  if ((type >= eET_DirectCoil && type <= eET_ResetCoil) || type == eET_ToggleCoil) return Kind::Coil;
+  if (type == eET_StoreZeroNumeric) return Kind::NumericReset;
+  return Kind::Contact;
+}
+
+bool clsSimpleElement::IsInverting(std::int32_t type) {
+  return type == eET_InvertedContact || type == eET_InvertedCoil || type == eET_InvertedSoftKey;
+}
+
+std::string_view clsSimpleElement::Symbol(std::int32_t type) {
+  switch (type) {
+  case eET_DirectContact:
+    return "| |";
+  case eET_InvertedContact:
+    return "|/|";
+  case eET_RiseContact:
+    return "|P|";
+  case eET_FallContact:
+    return "|N|";
+  case eET_DirectCoil:
+    return "( )";
+  case eET_InvertedCoil:
+    return "(/)";
+  case eET_SetCoil:
+    return "(S)";
+  case eET_ResetCoil:
+    return "(R)";
+  case eET_DirectSoftKey:
+    return "[ ]";
+  case eET_InvertedSoftKey:
+    return "[/]";
+  case eET_RiseSoftKey:
+    return "[P]";
+  case eET_FallSoftKey:
+    return "[N]";
+  case eET_ToggleCoil:
+    return "(X)";
+  case eET_StoreZeroNumeric:
+    return "[R]";
+  default:
+    return "???";
+  }
+}
+
+enElementType clsSimpleElement::TypeForTool(const std::string& toolID) {
+  static const std::pair<const char*, enElementType> kTools[] = {
+      {"ID_DirectContact", eET_DirectContact},
+      {"ID_InvertedContact", eET_InvertedContact},
+      {"ID_RiseContact", eET_RiseContact},
+      {"ID_FallContact", eET_FallContact},
+      {"ID_DirectCoil", eET_DirectCoil},
+      {"ID_InvertedCoil", eET_InvertedCoil},
+      {"ID_SETCoil", eET_SetCoil},
+      {"ID_RESETCoil", eET_ResetCoil},
+      {"ID_ToggleCoil", eET_ToggleCoil},
+  };
+  for (const auto& [tool, type] : kTools) {
+    if (toolID == tool) return type;
+  }
+  return eET_Undefined;
+}
+
+std::vector<std::string> clsSimpleElement::CoilToolsNotAllowed(long operandType) {
+  switch (operandType) {
+  case eOT_SB:
+    return {"ID_ToggleCoil"};
+  case eOT_T:
+    return {"ID_SETCoil", "ID_InvertedCoil", "ID_ToggleCoil"};
+  case eOT_C:
+    return {"ID_DirectCoil", "ID_InvertedCoil", "ID_SETCoil", "ID_ToggleCoil"};
+  default:
+    return {};
+  }
+}
+
+std::vector<tyAcceptedType> clsSimpleElement::ContactInputTypes(bool extended) {
+  std::vector<tyAcceptedType> types = {Data(eOT_I),
+                                       Data(eOT_O),
+                                       Data(eOT_T),
+                                       Data(eOT_MB),
+                                       Data(eOT_SB),
+                                       {eOG_BitOfWord, eOT_SIB},
+                                       {eOG_BitOfWord, eOT_MIB},
+                                       Data(eOT_C)};
+  if (extended) types.push_back(Data(eOT_XB));
+  return types;
+}
+
+std::vector<tyAcceptedType> clsSimpleElement::OutputTypes(std::int32_t type, bool extended) {
+  std::vector<tyAcceptedType> types;
+  if (KindOf(type) == Kind::NumericReset) {
+    types = {Data(eOT_MI), Data(eOT_ML), Data(eOT_DW)};
+    if (extended) types.insert(types.end(), {Data(eOT_XI), Data(eOT_XL), Data(eOT_XDW)});
+    types.insert(types.end(), {Data(eOT_SI), Data(eOT_SL), Data(eOT_SDW)});
+    return types;
+  }
+  types = {Data(eOT_O), Data(eOT_MB)};
+  if (extended) types.push_back(Data(eOT_XB));
+  if (type >= eET_DirectCoil && type <= eET_ResetCoil) types.push_back(Data(eOT_SB));
+  if (type == eET_DirectCoil || type == eET_ResetCoil) types.push_back(Data(eOT_T));
+  if (type == eET_ResetCoil) types.push_back(Data(eOT_C));
+  return types;
+}
+
+void clsSimpleElement::ApplyInputTypeRules(clsOperand& operand) {
+  operand.ClearAcceptedTypes();
+  for (const auto& pair : ContactInputTypes(ExtendedOperands())) operand.AddAcceptedType(pair.Group, pair.Type);
+}
+
+void clsSimpleElement::ApplyOutputTypeRules(clsOperand& operand) {
+  operand.ClearAcceptedTypes();
+  for (const auto& pair : OutputTypes(mClassType, ExtendedOperands())) operand.AddAcceptedType(pair.Group, pair.Type);
+}
+
+bool clsSimpleElement::InitOperandsData(bool pDummy) {
+  mInputs->Clear();
+  mOutputs->Clear();
+  mActiveOperand.reset();
+  const bool isInput = KindOf(mClassType) == Kind::Contact;
+  auto operand = NewSlotOperand(isInput, 1);
+  if (isInput) {
+    ApplyInputTypeRules(*operand);
+    mInputs->Add(1L, operand);
+  } else {
+    ApplyOutputTypeRules(*operand);
+    mOutputs->Add(1L, operand);
+  }
+  return CompleteNewOperands(pDummy);
+}
+
+void clsSimpleElement::SpecialToolRequest(const std::string& pToolID) {
+  const enElementType newType = TypeForTool(pToolID);
+  if (newType == eET_Undefined) return;
+  // A contact only becomes another contact and a coil another coil: the
+  // operand stays in its slot, and a contact's input slot makes no coil.
+  if (KindOf(newType) != KindOf(mClassType)) return;
+  mClassType = newType;
+  UpdateDB();
+  for (const auto& [key, operand] : *mOutputs) {
+    operand->SetElementContext(newType, false, operand->Slot());
+    ApplyOutputTypeRules(*operand);
+  }
+}
+
+std::vector<std::string> clsSimpleElement::DisabledMenuTools() {
+  if (KindOf(mClassType) != Kind::Coil) return {};
+  const auto operand = SlotOperand(false, 1);
+  return operand ? CoilToolsNotAllowed(operand->OprndType()) : std::vector<std::string>{};
+}
+
+void clsSimpleElement::EvaluateConducting() {
+  const auto operand = SlotOperand(KindOf(mClassType) == Kind::Contact, 1);
+  if (!operand) return;
+  const bool bit = operand->TestValue() != 0;
+  mIsConducting = bit != IsInverting(mClassType);
+}
+
+void clsSimpleElement::DrawSymbolAndRung(gdi::DeviceContext& hdc, const tyGdiResources* resources) {
+  const bool conducting = DrawsConducting(resources);
+  const bool colourRung = conducting && !IsTransitionContact(mClassType);
+  SelectGuard<gdi::Font> font(hdc, resources ? resources->LadderFont : gdi::Font());
+  TextColorGuard text(hdc, conducting ? PowerFlowColor() : hdc.TextColor());
+  SelectGuard<gdi::Pen> pen(hdc, colourRung ? hdc.CurrentPen().WithColor(PowerFlowColor()) : gdi::Pen());
+
+  const std::string symbol(Symbol(mClassType));
+  gdi::Rect extent{0, 0, 0, 0};
+  hdc.DrawText(symbol, extent, gdi::DT_CALCRECT | gdi::DT_SINGLELINE | gdi::DT_NOPREFIX);
+  const int width = extent.Width();
+  const int height = extent.Height();
+  const int x0 = static_cast<int>(std::lrint((kCellPixels - width) / 2.0));
+  hdc.MoveTo(0, 0);
+  hdc.LineTo(x0 + kRungOverlap, 0);
+  hdc.MoveTo(x0 + width - kRungOverlap, 0);
+  hdc.LineTo(kCellPixels, 0);
+  const int y = -(height / 2) + (IsSoftKey(mClassType) ? 0 : 1);
+  hdc.TextOut(x0, y, symbol);
+}
+
+void clsSimpleElement::DrawFigure(gdi::DeviceContext& hdc, const tyGdiResources* resources) {
+  if (resources) {
+    if (mIsSelected) {
+      hdc.FillRect({1, -6, kCellPixels, 7}, resources->GreyBrush);
+    } else {
+      hdc.FillRect({10, -6, 74, 7}, resources->WhiteBrush);
+    }
+  }
+  DrawSymbolAndRung(hdc, resources);
+  if (resources) DrawOperands(hdc, *resources);
+}
+
+} // namespace ldr
