@@ -1,0 +1,646 @@
+#include "core/clsLdrMain.h"
+
+#include "core/LdrError.h"
+#include "core/ProjectData.h"
+#include "core/clsLdrState.h"
+#include "core/clsToolTable.h"
+#include "core/enEditCommand.h"
+#include "core/itfFunction.h"
+#include "editing/enMouseProcess.h"
+#include "editing/itfDrawer.h"
+#include "outside/HostServices.h"
+#include "platform/boards/itfMainBoard.h"
+#include "platform/boards/itfPictureBoard.h"
+#include "platform/database/Transaction.h"
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+namespace ldr {
+
+namespace {
+
+constexpr const char* kClass = "clsLdrMain";
+constexpr int kPixelPerGrid = 14;
+constexpr long kMaxViewColumns = 54; // the ladder strip is 54 columns wide
+constexpr int kShiftBit = 1, kCtrlBit = 2;
+constexpr int kPointerBusy = 11, kPointerDefault = 0;
+
+enum : int {
+  kKeyEscape = 27, kKeyPageUp = 33, kKeyPageDown = 34, kKeyEnd = 35, kKeyHome = 36, kKeyLeft = 37, kKeyUp = 38,
+  kKeyRight = 39, kKeyDown = 40, kKeyInsert = 45, kKeyDelete = 46, kKeyC = 67, kKeyV = 86, kKeyX = 88,
+  kKeyF3 = 114, kKeyF4 = 115, kKeyF5 = 116, kKeyF6 = 117, kKeyF7 = 118, kKeyF8 = 119
+};
+
+// Pixels to grid units: to the nearest integer, ties to even.
+long PixelsToGrid(long pixels) { return static_cast<long>(std::nearbyint(static_cast<double>(pixels) / kPixelPerGrid)); }
+
+std::vector<std::string> SplitTabs(const std::string& text) {
+  std::vector<std::string> fields;
+  std::string field;
+  std::istringstream in(text);
+  while (std::getline(in, field, '\t')) fields.push_back(field);
+  if (!text.empty() && text.back() == '\t') fields.emplace_back();
+  return fields;
+}
+
+long ParseLong(const std::string& text) {
+  size_t used = 0;
+  long value = std::stol(text, &used);
+  if (used != text.size()) throw std::invalid_argument("not a number: " + text);
+  return value;
+}
+
+} // namespace
+
+// Forwards one picture board's mouse events to the main object.
+class clsLdrMain::BoardListener : public itfPictureBoardEvents {
+public:
+  BoardListener(clsLdrMain& owner, bool isRight) : mOwner(owner), mIsRight(isRight) {}
+  void OnMouseDown(itfPictureBoard&, int button, int shift, int x, int y) override {
+    mIsRight ? mOwner.OnRightMouseDown(button, shift, x, y) : mOwner.OnLeftMouseDown(button, shift, x, y);
+  }
+  void OnMouseMove(itfPictureBoard&, int button, int shift, int x, int y) override {
+    mIsRight ? mOwner.OnRightMouseMove(button, shift, x, y) : mOwner.OnLeftMouseMove(button, shift, x, y);
+  }
+  void OnMouseUp(itfPictureBoard&, int button, int shift, int x, int y) override {
+    mIsRight ? mOwner.OnRightMouseUp(button, shift, x, y) : mOwner.OnLeftMouseUp(button, shift, x, y);
+  }
+  void OnDblClick(itfPictureBoard&, int, int, int, int) override { mOwner.OnBoardDoubleClick(); }
+  void OnClick(itfPictureBoard&) override { mOwner.OnBoardClick(); }
+
+private:
+  clsLdrMain& mOwner;
+  bool mIsRight;
+};
+
+// Forwards the main board's keys to the main object.
+class clsLdrMain::KeyListener : public itfMainBoardEvents {
+public:
+  explicit KeyListener(clsLdrMain& owner) : mOwner(owner) {}
+  void OnKeyDown(itfMainBoard&, int keyCode, int shift) override { mOwner.OnKeyDown(keyCode, shift); }
+  void OnKeyUp(itfMainBoard&, int keyCode, int shift) override { mOwner.OnKeyUp(keyCode, shift); }
+
+private:
+  clsLdrMain& mOwner;
+};
+
+// --- creation and lifetime ----------------------------------------------------
+
+clsLdrMain::clsLdrMain(std::shared_ptr<HostServices> host, tyLdrMainParts parts)
+    : mContext(std::make_shared<LdrContext>()), mParts(std::move(parts)) {
+  if (!host || !host->Connections) throw LdrError(0, "NoHost", "the host gave no connection provider", kClass, "Create");
+  mContext->Host = std::move(host);
+  mContext->Connection = mContext->Host->Connections->Connection();
+  if (!mContext->Connection) throw LdrError(0, "NoConnection", "the host has no open project", kClass, "Create");
+  mContext->State = std::make_shared<clsLdrState>(*mContext);
+}
+
+clsLdrMain::~clsLdrMain() {
+  if (mMainBoard && mKeyListener) mMainBoard->RemoveListener(mKeyListener.get());
+  if (mLeftBoard && mLeftListener) mLeftBoard->RemoveListener(mLeftListener.get());
+  if (mRightBoard && mRightListener) mRightBoard->RemoveListener(mRightListener.get());
+}
+
+void clsLdrMain::Init(std::shared_ptr<itfMainBoard> mainBoard, std::shared_ptr<itfPictureBoard> leftBoard,
+                      std::shared_ptr<itfPictureBoard> rightBoard) {
+  mMdlID = kFallbackModuleID;
+  mMainBoard = std::move(mainBoard);
+  mLeftBoard = std::move(leftBoard);
+  mRightBoard = std::move(rightBoard);
+  mKeyListener = std::make_unique<KeyListener>(*this);
+  mLeftListener = std::make_unique<BoardListener>(*this, false);
+  mRightListener = std::make_unique<BoardListener>(*this, true);
+  if (mMainBoard) mMainBoard->AddListener(mKeyListener.get());
+  if (mLeftBoard) mLeftBoard->AddListener(mLeftListener.get());
+  if (mRightBoard) mRightBoard->AddListener(mRightListener.get());
+  mContext->State->Init(mMainBoard);
+  if (mParts.CreateDrawer) {
+    mContext->Drawer = mParts.CreateDrawer(*mContext);
+    mContext->Drawer->Init(mLeftBoard, mRightBoard);
+  }
+}
+
+void clsLdrMain::Terminate() {
+  mView.reset();
+  if (mContext->Drawer) {
+    mContext->Drawer->Release();
+    mContext->Drawer->SetStrips(nullptr);
+    mContext->Drawer.reset();
+  }
+  mContext->Clipboard.reset();
+  mContext->State.reset();
+  mContext->Connection.reset();
+}
+
+void clsLdrMain::QueryUnload() { prvValidateControls(); }
+
+void clsLdrMain::SaveProject() {
+  if (mContext->State) mContext->State->SetNeedToSave(false);
+}
+
+VbBool clsLdrMain::NeedToCompile() { return IsNeedToCompile(mContext->Db()) ? -1 : 0; }
+
+// --- helpers --------------------------------------------------------------------
+
+void clsLdrMain::InTransaction(const std::function<void()>& body) {
+  if (!mContext->Connection) return body();
+  db::Transaction transaction(*mContext->Connection);
+  body();
+  transaction.Commit();
+}
+
+void clsLdrMain::prvValidateControls() {
+  if (mMainBoard) mMainBoard->ValidateControls();
+}
+
+void clsLdrMain::prvFocusMainBoard() {
+  if (mMainBoard && mMainBoard->Visible() && mMainBoard->Enabled()) mMainBoard->SetFocus();
+}
+
+bool clsLdrMain::prvTextBoxActive() const {
+  if (!mMainBoard) return false;
+  const std::string active = mMainBoard->ActiveControl();
+  return active == "txtComment" || active == "txtLblComment";
+}
+
+itfBoardScrollBar* clsLdrMain::prvScrollBar(const std::string& name) const {
+  return mMainBoard && mMainBoard->HasControl(name) ? &mMainBoard->ScrollBar(name) : nullptr;
+}
+
+void clsLdrMain::prvRequireView(const char* procedure) const {
+  if (!mParts.CreateView) prvNotBuilt(procedure);
+}
+
+void clsLdrMain::prvNotBuilt(const char* procedure) const {
+  throw LdrError(217, "Not supported", std::string(procedure) + " is not available in this build", kClass, procedure);
+}
+
+// --- tools and edit commands ------------------------------------------------------
+
+void clsLdrMain::ToolRequest(const std::string& toolID) {
+  prvValidateControls();
+  InTransaction([&] { prvDispatchTool(toolID); });
+  prvFocusMainBoard();
+}
+
+void clsLdrMain::prvDispatchTool(const std::string& toolID) {
+  if (!mView) return;
+  if (toolID == "ID_LDrawLine") return mView->ToggleWorkMode();
+  if (toolID == "ID_NewNet") return mView->CreateNewStrip(1);
+  if (toolID == "ID_InsertComment") return mView->CreateNewStrip(2);
+  if (toolID == "ID_LSetLabel") return mView->CreateNewStrip(3);
+  if (toolID == "ID_AppendLdrNet") return mView->AppendNewStrip(1, 3);
+  if (auto type = clsToolTable::ElementTypeOf(toolID)) return mView->CreateNewElement(*type);
+  mView->ToolRequest(toolID);
+}
+
+void clsLdrMain::SpecialToolRequest(const std::string& toolID) {
+  if (!mView) return;
+  InTransaction([&] { mView->SpecialToolRequest(toolID); });
+  if (mContext->Drawer) mContext->Drawer->RedrawAll();
+}
+
+void clsLdrMain::CreateFunctionBlock(long functionID) {
+  if (!mView) return;
+  InTransaction([&] { mView->CreateNewElement(functionID); });
+  prvFocusMainBoard();
+}
+
+void clsLdrMain::CancelProcess() {
+  if (mView) InTransaction([&] { mView->CancelProcess(); });
+}
+
+void clsLdrMain::AppendTestValue(clsVirtualController& controller) {
+  if (!mView) return;
+  mView->AppendTestValue(controller);
+  if (mContext->Drawer) mContext->Drawer->RedrawAll();
+}
+
+void clsLdrMain::EditCommand(long editCommand) { InTransaction([&] { prvRunEditCommand(editCommand); }); }
+
+void clsLdrMain::prvRunEditCommand(long editCommand) {
+  if (!mView || mContext->State->MouseProcess() != eMP_QueryForProcess) return;
+  mContext->ActionName.clear();
+  if (editCommand == eEC_Cut || editCommand == eEC_Delete) {
+    // Bring the first strip that goes into view, so the user sees it go.
+    auto first = mContext->Db().QueryValue("SELECT StripID FROM LdrStrips WHERE IsSelected<>0 ORDER BY SeqNum LIMIT 1");
+    if (!first.IsNull()) {
+      mView->JumpToStrip(first.AsLong());
+      if (mContext->Drawer) mContext->Drawer->RedrawAll();
+    }
+  }
+  mView->EditCommand(editCommand);
+  mContext->State->HandleReloadRequest();
+}
+
+// --- loading --------------------------------------------------------------------------
+
+void clsLdrMain::LoadFunction(long funcID) {
+  InTransaction([&] {
+    mContext->State->SetNeedToCompile(false);
+    mContext->State->SetNeedToSave(false);
+    prvLoad(funcID, GetModuleIDOfFunction(mContext->Db(), funcID));
+  });
+  ReadProperties();
+}
+
+bool clsLdrMain::prvLoad(long funcID, long mdlID) {
+  prvRequireView("LoadFunction");
+  auto& gui = *mContext->Host->Gui;
+  gui.SetMousePointer(kPointerBusy);
+  if (mView) {
+    prvValidateControls();
+    mContext->State->SetProcessControl(nullptr);
+    mView.reset();
+  }
+  // Subroutine protection joins here once the password service exists.
+  mMdlID = mdlID;
+  mFuncID = funcID;
+  mContext->Db().Execute("UPDATE LdrModules SET ActiveFuncID=" + std::to_string(funcID) +
+                         " WHERE MdlID=" + std::to_string(mdlID));
+  mView = mParts.CreateView(*mContext);
+  mView->Init();
+  mView->Load(funcID);
+  if (mContext->Host->Settings)
+    mContext->Host->Settings->SetProjectSetting(ePSK_LastFunction, std::to_string(funcID));
+  gui.SetMousePointer(kPointerDefault);
+  prvFocusMainBoard();
+  return true;
+}
+
+void clsLdrMain::ReloadFunction() {
+  mContext->State->SetReloadRequest(eRR_Redraw);
+  prvValidateControls();
+  if (mView) InTransaction([&] { mView->ReLoad(); });
+}
+
+void clsLdrMain::ReadProperties() {
+  auto& settings = *mContext->Host->Settings;
+  auto readLong = [&](long key, const char* fallback) {
+    return db::DbValue(settings.HostSetting(6000, key, fallback)).AsLong(std::stol(fallback));
+  };
+  mContext->SnapLimitX = readLong(6006, "2");
+  mContext->SnapLimitY = readLong(6007, "2");
+  mContext->PowerFlowColor = static_cast<std::uint32_t>(readLong(6013, "255"));
+}
+
+void clsLdrMain::RefreshOperand(long opType, long opAddress, long networkID) {
+  if (mView) InTransaction([&] { mView->RefreshOperand(opType, opAddress, networkID); });
+}
+
+// --- scrolling and size -----------------------------------------------------------------
+
+void clsLdrMain::VerticalScrollBarChange(long scrollValue) {
+  if (!mView) return;
+  if (!mVScrollDragging) {
+    InTransaction([&] { mView->SetVerticalScrollLocation(scrollValue); });
+    return;
+  }
+  // The end of a thumb drag: snap to a strip top and let the bar's own change
+  // move the view.
+  const long snapped = mView->RoundScrollPosition(scrollValue);
+  mVScrollDragging = false;
+  mContext->Host->Gui->VerticalScrollBar().SetValue(static_cast<int>(snapped));
+}
+
+void clsLdrMain::VerticalScrollBarScroll(long scrollValue) {
+  mVScrollDragging = true;
+  if (mView) mView->ShowScrollToolTip(scrollValue);
+}
+
+void clsLdrMain::HorizontalScrollBarChange(long scrollValue) {
+  mHorizontalScroll = scrollValue;
+  if (mView) InTransaction([&] { mView->SetHorizontalScrollLocation(scrollValue); });
+}
+
+void clsLdrMain::HorizontalScrollBarScroll(long scrollValue) { HorizontalScrollBarChange(scrollValue); }
+
+void clsLdrMain::Resize(long width, long height) {
+  if (mContext->Drawer) {
+    mContext->Drawer->SetViewWidth(std::min(kMaxViewColumns, PixelsToGrid(width)));
+    mContext->Drawer->SetViewHeight(PixelsToGrid(height));
+  }
+  ReloadFunction();
+}
+
+void clsLdrMain::SetOnLineActive(VbBool active) {
+  prvValidateControls();
+  mContext->State->SetOnLineActive(active != 0);
+  if (!mView) return;
+  if (active != 0) {
+    mView->UnSelectAll();
+    mView->SetWorkMode(0);
+  } else {
+    InTransaction([&] { mView->ReLoad(); });
+  }
+}
+
+void clsLdrMain::RedrawAll() {
+  if (mContext->Drawer) mContext->Drawer->RedrawAll();
+}
+
+void clsLdrMain::Validate() {
+  prvValidateControls();
+  RedrawAll();
+}
+
+void clsLdrMain::SetCompileDirtyBitForBuildAll() { InTransaction([&] { MarkAllNetsDirty(mContext->Db()); }); }
+
+void clsLdrMain::SyncLoadedStripsWithCompileDirtyBitFromDB() {
+  if (mView) mView->SyncLoadedStripsWithCompileDirtyBitFromDB();
+}
+
+// --- navigation ---------------------------------------------------------------------------
+
+void clsLdrMain::HighLightOperand(long mdlID, long funcID, long stripID, long elementID, long inIdx, long outIdx) {
+  InTransaction([&] {
+    const bool exists =
+        mContext->Db()
+            .QueryValue("SELECT COUNT(*) FROM ((LdrModules INNER JOIN LdrFunctions ON LdrModules.MdlID = "
+                        "LdrFunctions.MdlID) INNER JOIN LdrStrips ON LdrFunctions.FuncID = LdrStrips.FuncID) INNER "
+                        "JOIN LdrElements ON LdrStrips.StripID = LdrElements.StripID WHERE LdrModules.MdlID=? AND "
+                        "LdrFunctions.FuncID=? AND LdrStrips.StripID=? AND LdrElements.ElmntID=?",
+                        {mdlID, funcID, stripID, elementID})
+            .AsLong() > 0;
+    if (!exists) {
+      mContext->Host->Messages->ShowMessage(82);
+      return;
+    }
+    if (funcID != mFuncID || !mView)
+      if (!prvLoad(funcID, mdlID)) return;
+    mView->HighLightOperand(stripID, elementID, inIdx, outIdx);
+    RedrawAll();
+  });
+}
+
+VbBool clsLdrMain::ReplaceOperand(long, long funcID, long stripID, long elementID, long inIdx, long outIdx,
+                                  long opNetworkID, long opType, long opAddr) {
+  bool replaced = false;
+  InTransaction([&] {
+    std::shared_ptr<itfFunction> view = mView;
+    if (funcID != mFuncID || !view) {
+      // A view of another subroutine, neither initialised nor loaded.
+      prvRequireView("ReplaceOperand");
+      view = mParts.CreateView(*mContext);
+      view->SetFunctionID(funcID);
+    }
+    replaced = view->ReplaceOperand(stripID, elementID, inIdx, outIdx, opNetworkID, opType, opAddr);
+  });
+  return replaced ? -1 : 0;
+}
+
+void clsLdrMain::GotoLabel(long mdlID, long funcID, long stripID) {
+  InTransaction([&] {
+    if (funcID != mFuncID || !mView)
+      if (!prvLoad(funcID, mdlID)) return;
+    mView->JumpToStrip(stripID);
+  });
+  RedrawAll();
+}
+
+void clsLdrMain::JumpToCompileResult(const std::string& message) {
+  // A compiler message names module, subroutine and net; anything it cannot
+  // be read as is ignored.
+  try {
+    const auto fields = SplitTabs(message);
+    long mdlID = 0, funcID = 0;
+    if (fields.size() == 6) {
+      mdlID = ParseLong(fields[4]);
+      funcID = ParseLong(fields[5]);
+    } else if (fields.size() == 7) {
+      mdlID = ParseLong(fields[5]);
+      funcID = ParseLong(fields[6]);
+    }
+    if (funcID != 0 && fields[2].size() > 4) {
+      const long netNumber = ParseLong(fields[2].substr(4));
+      InTransaction([&] {
+        const long stripID = GetStripIDByShowNum(mContext->Db(), funcID, netNumber);
+        if (funcID != mFuncID || !mView)
+          if (!prvLoad(funcID, mdlID)) return;
+        mView->JumpToStrip(stripID);
+      });
+    }
+  } catch (...) {
+  }
+  try {
+    RedrawAll();
+  } catch (...) {
+  }
+}
+
+// --- queries ---------------------------------------------------------------------------------
+
+std::shared_ptr<clsOperand> clsLdrMain::GetElementSelectedOperand() {
+  return mView ? mView->GetElementSelectedOperand() : nullptr;
+}
+
+void clsLdrMain::GetSingleSelectedElement(long& elementType, std::string& elementName) {
+  if (mView) mView->GetSingleSelectedElement(elementType, elementName);
+}
+
+long clsLdrMain::GetLoadedModuleID() {
+  mMdlID = GetModuleIDOfFunction(mContext->Db(), mFuncID);
+  return mMdlID;
+}
+
+void clsLdrMain::OnFBFatherDeleted(long) { mContext->Host->Messages->ShowMessageBox("Orphand Subroutine"); }
+
+// --- operations of the modules still to come ------------------------------------------------
+
+void clsLdrMain::AddNewFunction(long, long&, std::string&) { prvNotBuilt("AddNewFunction"); }
+void clsLdrMain::AddNewModule(long&, std::string&, long&, std::string&) { prvNotBuilt("AddNewModule"); }
+VbBool clsLdrMain::DeleteFunction(long) { prvNotBuilt("DeleteFunction"); }
+VbBool clsLdrMain::DeleteFunctionEx(long) { prvNotBuilt("DeleteFunctionEx"); }
+VbBool clsLdrMain::DeleteModule(long) { prvNotBuilt("DeleteModule"); }
+VbBool clsLdrMain::RenameFunction(long, const std::string&) { prvNotBuilt("RenameFunction"); }
+VbBool clsLdrMain::RenameModule(long, const std::string&) { prvNotBuilt("RenameModule"); }
+VbBool clsLdrMain::ClearFunction(long) { prvNotBuilt("ClearFunction"); }
+bool clsLdrMain::ExportMultiSubroutines(std::vector<long>&) { prvNotBuilt("ExportMultiSubroutines"); }
+VbBool clsLdrMain::Export(long) { prvNotBuilt("Export"); }
+bool clsLdrMain::ExportMultiSubroutinesEx(std::vector<long>&, const std::string&) {
+  prvNotBuilt("ExportMultiSubroutinesEx");
+}
+VbBool clsLdrMain::Import(long) { prvNotBuilt("Import"); }
+void clsLdrMain::DisplayLabel(const std::string&) { prvNotBuilt("DisplayLabel"); }
+
+bool clsLdrMain::MoveFunctionToModule(long sourceFunctionKey, long targetModuleKey) {
+  InTransaction([&] {
+    mContext->Db().Execute("UPDATE LdrFunctions SET MdlID=" + std::to_string(targetModuleKey) +
+                           " WHERE FuncID=" + std::to_string(sourceFunctionKey));
+  });
+  return true;
+}
+
+// --- mouse --------------------------------------------------------------------------------------
+
+void clsLdrMain::OnRightMouseDown(int button, int shift, int x, int y) {
+  if (!mView) return;
+  mMouseDownSeen = true;
+  InTransaction([&] { mView->MouseDown(button, shift, x + mHorizontalScroll * kPixelPerGrid, y); });
+}
+
+void clsLdrMain::OnRightMouseMove(int button, int shift, int x, int y) {
+  if (!mView) return;
+  InTransaction([&] { mView->MouseMove(button, shift, x + mHorizontalScroll * kPixelPerGrid, y); });
+  prvAutoScroll(y);
+  prvUpdateElementCopyFlag(shift);
+}
+
+void clsLdrMain::OnRightMouseUp(int button, int shift, int x, int y) {
+  if (!mView || !mMouseDownSeen) return;
+  mMouseDownSeen = false;
+  InTransaction([&] { mView->MouseUp(button, shift, x + mHorizontalScroll * kPixelPerGrid, y); });
+}
+
+void clsLdrMain::OnLeftMouseDown(int button, int shift, int x, int y) {
+  if (!mView) return;
+  mMouseDownSeen = true;
+  InTransaction([&] { mView->MouseDown(button, shift, x, y); });
+  prvFocusMainBoard();
+}
+
+void clsLdrMain::OnLeftMouseMove(int button, int shift, int x, int y) {
+  if (mView) InTransaction([&] { mView->MouseMove(button, shift, x, y); });
+}
+
+void clsLdrMain::OnLeftMouseUp(int button, int shift, int x, int y) {
+  if (!mView || !mMouseDownSeen) return;
+  mMouseDownSeen = false;
+  InTransaction([&] { mView->MouseUp(button, shift, x, y); });
+}
+
+void clsLdrMain::OnBoardDoubleClick() {
+  if (!mView) return;
+  InTransaction([&] {
+    mView->DoubleClick();
+    mContext->State->HandleReloadRequest();
+  });
+}
+
+void clsLdrMain::OnBoardClick() {
+  if (mView) prvValidateControls();
+}
+
+// Automatic scrolling while elements are dragged above or below the board.
+// Each mouse-move outside the board moves the vertical bar one pass, so the
+// view keeps scrolling while the pointer stays out there and the host keeps
+// sending moves; the bar's change moves the view.
+void clsLdrMain::prvAutoScroll(int y) {
+  if (mContext->State->MouseProcess() != eMP_ElementMoveProc || !mRightBoard) {
+    mContext->AutoScrollDirection = 0;
+    return;
+  }
+  int direction = 0;
+  if (y < 0) {
+    direction = -1;
+    mAutoScrollSpeed = -y;
+  } else if (y > mRightBoard->Height()) {
+    direction = 1;
+    mAutoScrollSpeed = y - mRightBoard->Height();
+  }
+  if (direction != mContext->AutoScrollDirection) {
+    mContext->AutoScrollDirection = direction;
+    mContext->State->UpdateMousePointer();
+  }
+  auto* bar = prvScrollBar("vscrl");
+  if (direction == 0 || !bar) return;
+  const int step = std::max(1, mAutoScrollSpeed / 30);
+  bar->SetValue(std::clamp(bar->Value() + direction * step, bar->Min(), bar->Max()));
+}
+
+// --- keyboard --------------------------------------------------------------------------------------
+
+void clsLdrMain::OnKeyDown(int keyCode, int shift) {
+  if (!mView || !mSurfaceOperationState || mKeyNavigationBusy) return;
+  InTransaction([&] {
+    tyLdrPoint position;
+    long stripTop = 0;
+    bool elementSelected = false, operandSelected = false;
+    mView->GetSelectedElementPos(position, stripTop, elementSelected);
+    mView->GetElementWithSelectedOperandPos(position, stripTop, operandSelected);
+    const bool navigation = (!elementSelected && !operandSelected) ||
+                            mContext->State->MouseProcess() == eMP_ElementMoveProc || mContext->State->OnLineActive();
+    if (navigation) {
+      if (!prvTextBoxActive() && prvIsNavigationKey(keyCode)) prvForwardNavigationKey(keyCode, shift);
+    } else {
+      mView->KeyPress(keyCode, shift);
+    }
+    if (!mContext->State->OnLineActive()) prvInsertElementByKey(keyCode, shift);
+  });
+  prvUpdateElementCopyFlag(shift);
+}
+
+bool clsLdrMain::prvIsNavigationKey(int keyCode) const { return keyCode >= kKeyPageUp && keyCode <= kKeyDown; }
+
+void clsLdrMain::prvForwardNavigationKey(int keyCode, int shift) {
+  const bool horizontal = keyCode == kKeyLeft || keyCode == kKeyRight;
+  auto* bar = prvScrollBar(horizontal ? "hscrl" : "vscrl");
+  if (!bar || bar->HasFocus()) return; // a focused bar takes the key itself
+  mKeyNavigationBusy = true;
+  try {
+    bar->SetFocus();
+    bar->SendKey(keyCode, shift);
+    if (mMainBoard) mMainBoard->SetFocus();
+  } catch (...) {
+    mKeyNavigationBusy = false;
+    throw;
+  }
+  mKeyNavigationBusy = false;
+}
+
+long clsLdrMain::prvElementTypeForKey(int keyCode, int shift) {
+  const bool shifted = (shift & kShiftBit) != 0;
+  auto hostSetting = [&](long key) {
+    return db::DbValue(mContext->Host->Settings->HostSetting(7000, key, "0")).AsLong(0);
+  };
+  switch (keyCode) {
+  case kKeyF3: return hostSetting(shifted ? 7002 : 7001);
+  case kKeyF4: return hostSetting(shifted ? 7004 : 7003);
+  case kKeyF5: return shifted ? 204 : 200;
+  case kKeyF6: return shifted ? 205 : 201;
+  case kKeyF7: return shifted ? 206 : 202;
+  case kKeyF8: return shifted ? 207 : 203;
+  default: return 0;
+  }
+}
+
+void clsLdrMain::prvInsertElementByKey(int keyCode, int shift) {
+  const long type = prvElementTypeForKey(keyCode, shift);
+  if (type == 0) return;
+  tyLdrPoint position;
+  long stripTop = 0;
+  bool found = false;
+  mView->GetElementWithSelectedOperandPos(position, stripTop, found);
+  prvDispatchTool(clsToolTable::KeyboardToolOf(type));
+  if (!found) return;
+  // The new element lands two columns right of the selected one.
+  const int x = static_cast<int>((position.X - mHorizontalScroll + 2) * kPixelPerGrid);
+  const int y = static_cast<int>((stripTop + position.Y) * kPixelPerGrid);
+  OnRightMouseDown(1, 0, x, y);
+  OnRightMouseUp(1, 0, x, y);
+}
+
+void clsLdrMain::prvUpdateElementCopyFlag(int shift) {
+  const bool copy = (shift & kCtrlBit) != 0;
+  if (copy == mContext->ElementCopy) return;
+  mContext->ElementCopy = copy;
+  if (mContext->State) mContext->State->UpdateMousePointer();
+}
+
+void clsLdrMain::OnKeyUp(int keyCode, int shift) {
+  if (!mView || !mSurfaceOperationState) return;
+  if (!prvTextBoxActive()) {
+    long command = 0;
+    if ((keyCode == kKeyInsert && shift == kShiftBit) || (keyCode == kKeyV && shift == kCtrlBit)) command = eEC_Paste;
+    else if ((keyCode == kKeyDelete && shift == kShiftBit) || (keyCode == kKeyX && shift == kCtrlBit)) command = eEC_Cut;
+    else if ((keyCode == kKeyC && shift == kCtrlBit) || (keyCode == kKeyInsert && shift == kCtrlBit)) command = eEC_Copy;
+    else if (keyCode == kKeyDelete && shift == 0) command = eEC_Delete;
+    if (command != 0) EditCommand(command);
+    else if (keyCode == kKeyEscape) CancelProcess();
+  }
+  prvUpdateElementCopyFlag(shift);
+}
+
+} // namespace ldr

@@ -1,0 +1,159 @@
+#pragma once
+// The object a host creates to show and edit ladder code. It owns the view of
+// the open subroutine and routes every mouse, keyboard, tool, edit and scroll
+// event of the host's boards to it; the ladder itself lives in the project
+// database.
+
+#include "core/LdrContext.h"
+#include "core/itfLdrMain.h"
+#include "platform/boards/itfMainBoardEvents.h"
+#include "platform/boards/itfPictureBoardEvents.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace ldr {
+
+class itfFunction;
+class itfDrawer;
+class itfBoardScrollBar;
+
+// How the main object makes the objects it owns. A host passes the real
+// factories; tests pass doubles. A missing factory makes the operations that
+// need the object fail with a clear error.
+struct tyLdrMainParts {
+  std::function<std::shared_ptr<itfFunction>(LdrContext&)> CreateView;
+  std::function<std::shared_ptr<itfDrawer>(LdrContext&)> CreateDrawer;
+};
+
+class clsLdrMain : public itfLdrMain {
+public:
+  static constexpr long kFallbackModuleID = 1;
+  static constexpr long kFallbackFunctionID = 2;
+
+  // Takes the open project connection from the host's connection provider
+  // and creates the shared editor state.
+  clsLdrMain(std::shared_ptr<HostServices> host, tyLdrMainParts parts);
+  ~clsLdrMain() override;
+
+  // itfLdrMain
+  void SaveProject() override;
+  VbBool NeedToCompile() override;
+  long FunctionID() override { return mFuncID; }
+  void Init(std::shared_ptr<itfMainBoard> mainBoard, std::shared_ptr<itfPictureBoard> leftBoard,
+            std::shared_ptr<itfPictureBoard> rightBoard) override;
+  void Terminate() override;
+  void QueryUnload() override;
+  void SpecialToolRequest(const std::string& toolID) override;
+  void ToolRequest(const std::string& toolID) override;
+  void CreateFunctionBlock(long functionID) override;
+  void CancelProcess() override;
+  void AppendTestValue(clsVirtualController& controller) override;
+  void EditCommand(long editCommand) override;
+  void LoadFunction(long funcID) override;
+  void RefreshOperand(long opType, long opAddress, long networkID) override;
+  void AddNewFunction(long mdlID, long& funcID, std::string& funcName) override;
+  void AddNewModule(long& mdlID, std::string& moduleName, long& funcID, std::string& funcName) override;
+  VbBool DeleteFunction(long functionID) override;
+  VbBool DeleteFunctionEx(long functionID) override;
+  VbBool DeleteModule(long moduleID) override;
+  VbBool RenameFunction(long functionID, const std::string& newName) override;
+  VbBool RenameModule(long moduleID, const std::string& newName) override;
+  VbBool ClearFunction(long funcID) override;
+  void VerticalScrollBarChange(long scrollValue) override;
+  void VerticalScrollBarScroll(long scrollValue) override;
+  void HorizontalScrollBarChange(long scrollValue) override;
+  void HorizontalScrollBarScroll(long scrollValue) override;
+  void Resize(long width, long height) override;
+  void SetOnLineActive(VbBool active) override;
+  void RedrawAll() override;
+  void SetCompileDirtyBitForBuildAll() override;
+  void HighLightOperand(long mdlID, long funcID, long stripID, long elementID, long inIdx, long outIdx) override;
+  VbBool ReplaceOperand(long mdlID, long funcID, long stripID, long elementID, long inIdx, long outIdx,
+                        long opNetworkID, long opType, long opAddr) override;
+  void Validate() override;
+  void ReloadFunction() override;
+  std::shared_ptr<clsOperand> GetElementSelectedOperand() override;
+  void GetSingleSelectedElement(long& elementType, std::string& elementName) override;
+  long GetLoadedModuleID() override;
+  void OnFBFatherDeleted(long fatherID) override;
+  bool ExportMultiSubroutines(std::vector<long>& functionIDs) override;
+  VbBool Export(long funcID) override;
+  bool ExportMultiSubroutinesEx(std::vector<long>& functionIDs, const std::string& moduleName) override;
+  VbBool Import(long moduleID) override;
+  void SetSurfaceOperatoinState(bool state) override { mSurfaceOperationState = state; }
+  void DisplayLabel(const std::string& toolID) override;
+  void GotoLabel(long mdlID, long funcID, long stripID) override;
+  void SyncLoadedStripsWithCompileDirtyBitFromDB() override;
+  void ReadProperties() override;
+  bool MoveFunctionToModule(long sourceFunctionKey, long targetModuleKey) override;
+  void JumpToCompileResult(const std::string& message) override;
+
+  // What the host and the tests may look at.
+  LdrContext& Context() { return *mContext; }
+  std::shared_ptr<itfFunction> View() const { return mView; }
+  long ModuleID() const { return mMdlID; }
+  long HorizontalScroll() const { return mHorizontalScroll; }
+  bool MouseDownSeen() const { return mMouseDownSeen; }
+  bool KeyNavigationBusy() const { return mKeyNavigationBusy; }
+  bool SurfaceOperationState() const { return mSurfaceOperationState; }
+
+private:
+  class BoardListener;
+  class KeyListener;
+
+  // Board events, as the listeners deliver them.
+  void OnRightMouseDown(int button, int shift, int x, int y);
+  void OnRightMouseMove(int button, int shift, int x, int y);
+  void OnRightMouseUp(int button, int shift, int x, int y);
+  void OnLeftMouseDown(int button, int shift, int x, int y);
+  void OnLeftMouseMove(int button, int shift, int x, int y);
+  void OnLeftMouseUp(int button, int shift, int x, int y);
+  void OnBoardDoubleClick();
+  void OnBoardClick();
+  void OnKeyDown(int keyCode, int shift);
+  void OnKeyUp(int keyCode, int shift);
+
+  // Steps of the operations above.
+  bool prvLoad(long funcID, long mdlID); // false: refused, the fallback is shown
+  void prvDispatchTool(const std::string& toolID);
+  void prvRunEditCommand(long editCommand);
+  bool prvIsNavigationKey(int keyCode) const;
+  void prvForwardNavigationKey(int keyCode, int shift);
+  void prvInsertElementByKey(int keyCode, int shift);
+  long prvElementTypeForKey(int keyCode, int shift);
+  void prvUpdateElementCopyFlag(int shift);
+  void prvAutoScroll(int y);
+  bool prvTextBoxActive() const;
+  void prvValidateControls();
+  void prvFocusMainBoard();
+  void prvRequireView(const char* procedure) const;
+  [[noreturn]] void prvNotBuilt(const char* procedure) const;
+  itfBoardScrollBar* prvScrollBar(const std::string& name) const;
+
+  // Runs `body` as one unit of work on the project: it lands whole or not
+  // at all.
+  void InTransaction(const std::function<void()>& body);
+
+  std::shared_ptr<LdrContext> mContext;
+  tyLdrMainParts mParts;
+  std::shared_ptr<itfMainBoard> mMainBoard;
+  std::shared_ptr<itfPictureBoard> mLeftBoard;
+  std::shared_ptr<itfPictureBoard> mRightBoard;
+  std::unique_ptr<BoardListener> mLeftListener;
+  std::unique_ptr<BoardListener> mRightListener;
+  std::unique_ptr<KeyListener> mKeyListener;
+  std::shared_ptr<itfFunction> mView;
+
+  long mMdlID = 0;
+  long mFuncID = 0;
+  long mHorizontalScroll = 0;
+  bool mMouseDownSeen = false;
+  bool mVScrollDragging = false;
+  bool mKeyNavigationBusy = false;
+  bool mSurfaceOperationState = true;
+  int mAutoScrollSpeed = 0;
+};
+
+} // namespace ldr
