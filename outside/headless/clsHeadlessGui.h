@@ -6,7 +6,7 @@
 // Texts shown to the user (ShowText) are written as `msgbox "TEXT"`.
 
 #include "outside/headless/clsHeadlessAnswers.h"
-#include "outside/headless/clsMemoryScrollBar.h"
+#include "platform/boards/MemoryScrollBar.h"
 #include "outside/headless/itfLogSink.h"
 #include "outside/operands/OperandValues.h"
 #include "outside/utilities/itfGuiService.h"
@@ -29,8 +29,14 @@ class clsHeadlessGui : public itfGuiService {
 public:
   clsHeadlessGui(std::shared_ptr<clsHeadlessAnswers> answers, std::shared_ptr<itfLogSink> log);
 
-  clsMemoryScrollBar& VerticalScrollBar() override { return mVertical; }
-  clsMemoryScrollBar& HorizontalScrollBar() override { return mHorizontal; }
+  itfBoardScrollBar& VerticalScrollBar() override { return *mVertical; }
+  itfBoardScrollBar& HorizontalScrollBar() override { return *mHorizontal; }
+  // The scroll bars are the main board's once the host has made it; until
+  // then the service keeps bars of its own.
+  void AttachScrollBars(itfBoardScrollBar& vertical, itfBoardScrollBar& horizontal) {
+    mVertical = &vertical;
+    mHorizontal = &horizontal;
+  }
 
   void SetMousePointer(int code) override { mPointer = code; }
   int MousePointer() const override { return mPointer; }
@@ -67,8 +73,10 @@ public:
 private:
   std::shared_ptr<clsHeadlessAnswers> mAnswers;
   std::shared_ptr<itfLogSink> mLog;
-  clsMemoryScrollBar mVertical;
-  clsMemoryScrollBar mHorizontal;
+  MemoryScrollBar mOwnVertical{"vscrl"};
+  MemoryScrollBar mOwnHorizontal{"hscrl"};
+  itfBoardScrollBar* mVertical = &mOwnVertical;
+  itfBoardScrollBar* mHorizontal = &mOwnHorizontal;
   int mPointer = 0;
   int mPointerRefreshes = 0;
   std::string mTitle;

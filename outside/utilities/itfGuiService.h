@@ -2,7 +2,7 @@
 // The host's user-interface services: scroll bars, mouse pointer, context
 // menus, toolbar and title, and the notifications the main window takes.
 
-#include "outside/utilities/itfScrollBar.h"
+#include "platform/boards/itfBoardScrollBar.h"
 
 #include <string>
 #include <vector>
@@ -40,8 +40,9 @@ class itfGuiService {
 public:
   virtual ~itfGuiService() = default;
 
-  virtual itfScrollBar& VerticalScrollBar() = 0;
-  virtual itfScrollBar& HorizontalScrollBar() = 0;
+  // The main board's "vscrl" and "hscrl".
+  virtual itfBoardScrollBar& VerticalScrollBar() = 0;
+  virtual itfBoardScrollBar& HorizontalScrollBar() = 0;
 
   virtual void SetMousePointer(int code) = 0;
   virtual int MousePointer() const = 0;

@@ -95,17 +95,21 @@ TEST_F(HeadlessHost, MainWindowNotificationsAreKept) {
 }
 
 TEST_F(HeadlessHost, ScrollBarsClampAndRaiseChangeOnlyWhenTheValueMoves) {
-  std::vector<int> changes;
-  mHost.Gui->VerticalScrollBar().SetChangeHandler([&](int v) { changes.push_back(v); });
+  struct Recorder : itfScrollBarEvents {
+    std::vector<int> changes;
+    void OnChange(itfBoardScrollBar&, int value) override { changes.push_back(value); }
+  } recorder;
   auto& bar = Host().Gui->VerticalScrollBar();
+  bar.AddListener(&recorder);
   bar.SetRange(0, 40);
   bar.SetValue(12);
   bar.SetValue(12);
   bar.SetValue(99);
   bar.SetRange(0, 20);
   bar.SetValue(-3);
-  EXPECT_EQ(changes, (std::vector<int>{12, 40, 20, 0}));
+  EXPECT_EQ(recorder.changes, (std::vector<int>{12, 40, 20, 0}));
   EXPECT_EQ(bar.Value(), 0);
+  bar.RemoveListener(&recorder);
 }
 
 TEST_F(HeadlessHost, DialogsTakeTheirOwnQueues) {
