@@ -3,6 +3,7 @@
 #include "outside/operands/clsByteReader.h"
 #include "outside/operands/clsByteWriter.h"
 #include "outside/operands/clsOperandList.h"
+#include "outside/operands/clsOperandPainter.h"
 #include "outside/operands/clsOperandSlotRules.h"
 #include "outside/operands/clsOperandTypeCatalogue.h"
 #include "outside/operands/clsVirtualController.h"
@@ -254,6 +255,14 @@ std::string clsOperand::ToolTipText() const {
   return name + " - " + mDescription;
 }
 
+void clsOperand::Draw(gdi::DeviceContext& hdc, const tyGdiResources& resources) const {
+  clsOperandPainter(*this).Draw(hdc, &resources);
+}
+
+void clsOperand::Print(gdi::DeviceContext& hdc) const { clsOperandPainter(*this).Draw(hdc, nullptr); }
+
+bool clsOperand::HitTest(tyHitRecord& hit) const { return clsOperandPainter(*this).HitTest(hit); }
+
 void clsOperand::AppendTestValue(const std::shared_ptr<clsVirtualController>& controller) {
   mController = controller;
   if (controller && mKey.Type != eOT_None) controller->Append(mKey);
@@ -283,6 +292,7 @@ db::Blob clsOperand::Serialize() const {
   out.I32(mDisplay.MaxChars);
   out.I32(mDisplay.OffsetX);
   out.I32(mDisplay.OffsetY);
+  out.I32(mAreaWidth);
   out.I32(mElementType);
   out.I32(mSlot);
   out.I32(mScopeFuncID);
@@ -308,6 +318,7 @@ void clsOperand::Deserialize(const db::Blob& bytes) {
   read.mNewSlot = flags & kFlagNewSlot;
   read.mIsInput = flags & kFlagInput;
   read.mDisplay = {in.I32(), in.I32(), in.I32(), in.I32()};
+  read.mAreaWidth = in.I32();
   read.mElementType = in.I32();
   read.mSlot = in.I32();
   read.mScopeFuncID = in.I32();

@@ -19,6 +19,11 @@ namespace ldr {
 
 class clsOperandTypeCatalogue;
 class clsVirtualController;
+struct tyGdiResources;
+struct tyHitRecord;
+namespace gdi {
+class DeviceContext;
+}
 class itfDialogService;
 class itfMessageService;
 
@@ -78,6 +83,10 @@ public:
   void ConfigureDisplay(int anchor, int maxChars, int offsetX, int offsetY, bool newSlot = false);
   const tyOperandDisplay& Display() const { return mDisplay; }
   bool IsNewSlot() const { return mNewSlot; }
+  // The width of the operand's area in grid columns (6, a contact's cell,
+  // unless the element says otherwise).
+  void SetAreaWidth(int columns) { mAreaWidth = columns; }
+  int AreaWidth() const { return mAreaWidth; }
 
   // --- the element it belongs to --------------------------------------------
   void SetElementContext(long elementType, bool isInput, long slot);
@@ -131,6 +140,17 @@ public:
   std::string DisplayName() const;
   std::string ToolTipText() const;
 
+  // --- drawing and hit testing (clsOperandPainter) ----------------------------------
+  // Draws the operand with the device context's origin at the element's
+  // inlet: its name and address, and its description where the area has room.
+  void Draw(gdi::DeviceContext& hdc, const tyGdiResources& resources) const;
+  // The same figure for printing: no selection, no on-line value.
+  void Print(gdi::DeviceContext& hdc) const;
+  // Whether the grid point of `hit` (relative to the element's inlet) lies in
+  // the operand's area; on a hit, field 8 tells the part: 1 the name row, 2 a
+  // description row.
+  bool HitTest(tyHitRecord& hit) const;
+
   // --- on line --------------------------------------------------------------------
   void AppendTestValue(const std::shared_ptr<clsVirtualController>& controller);
   bool HasTestValue() const;
@@ -157,6 +177,7 @@ private:
   bool mEnablePowerUp = false;
   std::vector<tyAcceptedType> mAccepted;
   tyOperandDisplay mDisplay;
+  int mAreaWidth = 6;
   bool mNewSlot = false;
   long mElementType = 0;
   bool mIsInput = true;
