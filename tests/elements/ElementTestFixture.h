@@ -13,7 +13,15 @@
 #include "support/ProjectFixture.h"
 
 #include <memory>
+#include <ostream>
 #include <string>
+
+namespace ldr {
+inline void PrintTo(const tyLdrPoint& p, std::ostream* os) { *os << "(" << p.X << ", " << p.Y << ")"; }
+inline void PrintTo(const tyRect& r, std::ostream* os) {
+  *os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
+}
+} // namespace ldr
 
 namespace ldr::test {
 
