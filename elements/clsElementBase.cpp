@@ -205,9 +205,15 @@ void clsElementBase::HitTestByPoint(tyHitRecord& pHitData) {
 }
 
 bool clsElementBase::HitTestOperands(tyHitRecord& relativeHit) {
-  // PENDING: the operand library offers no operand hit test yet; until it
-  // does, a point in the operand rows hits nothing.
-  (void)relativeHit;
+  for (const auto* operands : {mInputs.get(), mOutputs.get()}) {
+    if (!operands) continue;
+    for (const auto& [key, operand] : *operands) {
+      if (operand->HitTest(relativeHit)) {
+        mActiveOperand = operand;
+        return true;
+      }
+    }
+  }
   return false;
 }
 
@@ -241,11 +247,17 @@ void clsElementBase::PrintElement(gdi::DeviceContext& hdc) {
   DrawFigure(hdc, nullptr);
 }
 
-void clsElementBase::DrawOperands(gdi::DeviceContext& hdc, const tyGdiResources& resources) {
-  // PENDING: the operand library offers no operand drawing yet; until it
-  // does, the operand rows stay empty.
-  (void)hdc;
-  (void)resources;
+void clsElementBase::DrawOperands(gdi::DeviceContext& hdc, const tyGdiResources* resources) {
+  for (const auto* operands : {mInputs.get(), mOutputs.get()}) {
+    if (!operands) continue;
+    for (const auto& [key, operand] : *operands) {
+      if (resources) {
+        operand->Draw(hdc, *resources);
+      } else {
+        operand->Print(hdc);
+      }
+    }
+  }
 }
 
 // --- on line --------------------------------------------------------------------------

@@ -189,7 +189,8 @@ protected:
   // Asks each input operand, then each output operand, to hit-test the record
   // (relative to the inlet); the first that is hit becomes the active operand.
   bool HitTestOperands(tyHitRecord& relativeHit);
-  void DrawOperands(gdi::DeviceContext& hdc, const tyGdiResources& resources);
+  // Each operand draws itself; without resources it prints itself.
+  void DrawOperands(gdi::DeviceContext& hdc, const tyGdiResources* resources);
 
   LdrContext& mCtx;
   std::int32_t mObjectID = -1;

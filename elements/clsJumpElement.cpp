@@ -130,7 +130,7 @@ void clsJumpElement::DrawFigure(gdi::DeviceContext& hdc, const tyGdiResources* r
       hdc.LineTo(kCellPixels, 0);
     }
   }
-  if (resources) DrawOperands(hdc, *resources);
+  DrawOperands(hdc, resources);
 }
 
 } // namespace ldr

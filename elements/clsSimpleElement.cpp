@@ -213,7 +213,7 @@ void clsSimpleElement::DrawFigure(gdi::DeviceContext& hdc, const tyGdiResources*
     }
   }
   DrawSymbolAndRung(hdc, resources);
-  if (resources) DrawOperands(hdc, *resources);
+  DrawOperands(hdc, resources);
 }
 
 } // namespace ldr
