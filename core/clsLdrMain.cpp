@@ -302,7 +302,13 @@ void clsLdrMain::VerticalScrollBarChange(long scrollValue) {
   // move the view.
   const long snapped = mView->RoundScrollPosition(scrollValue);
   mVScrollDragging = false;
-  mContext->Host->Gui->VerticalScrollBar().SetValue(static_cast<int>(snapped));
+  auto& bar = mContext->Host->Gui->VerticalScrollBar();
+  if (bar.Value() == snapped) {
+    // The bar raises no change for the value it already holds.
+    InTransaction([&] { mView->SetVerticalScrollLocation(snapped); });
+    return;
+  }
+  bar.SetValue(static_cast<int>(snapped));
 }
 
 void clsLdrMain::VerticalScrollBarScroll(long scrollValue) {

@@ -16,6 +16,7 @@ run_suite() {
 run_suite release
 if [ "${1:-}" != "--quick" ]; then
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   run_suite sanitize
 fi

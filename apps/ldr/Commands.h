@@ -11,5 +11,6 @@ namespace ldr::cli {
 void AddNewCommand(CLI::App& app);
 void AddInfoCommand(CLI::App& app);
 void AddSqlCommand(CLI::App& app);
+void AddScriptCommand(CLI::App& app);
 
 } // namespace ldr::cli

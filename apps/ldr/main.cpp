@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
   ldr::cli::AddNewCommand(app);
   ldr::cli::AddInfoCommand(app);
   ldr::cli::AddSqlCommand(app);
+  ldr::cli::AddScriptCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

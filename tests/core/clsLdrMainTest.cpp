@@ -175,6 +175,12 @@ TEST_F(MainObject, ThumbDragSnapsThroughTheHostScrollBar) {
   EXPECT_EQ(mHost.Gui->VerticalScrollBar().Value(), 28);
   EXPECT_CALL(*mView, SetVerticalScrollLocation(28));
   mMain->VerticalScrollBarChange(28); // the bar's own change: no longer dragging
+  // A drag that snaps back to the bar's value still moves the view.
+  EXPECT_CALL(*mView, ShowScrollToolTip(29));
+  mMain->VerticalScrollBarScroll(29);
+  EXPECT_CALL(*mView, RoundScrollPosition(29)).WillOnce(Return(28));
+  EXPECT_CALL(*mView, SetVerticalScrollLocation(28));
+  mMain->VerticalScrollBarChange(29);
 }
 
 TEST_F(MainObject, NavigationKeysGoToTheScrollBarsWhenNothingIsSelected) {

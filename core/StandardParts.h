@@ -1,0 +1,11 @@
+#pragma once
+// The parts a real host gives the main object: the function view and the
+// drawer of this build.
+
+#include "core/clsLdrMain.h"
+
+namespace ldr {
+
+tyLdrMainParts MakeStandardParts();
+
+} // namespace ldr
