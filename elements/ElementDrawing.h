@@ -67,4 +67,17 @@ private:
   gdi::COLORREF mOld;
 };
 
+// Sets the background mode for the guard's lifetime.
+class BkModeGuard {
+public:
+  BkModeGuard(gdi::DeviceContext& dc, int mode) : mDc(dc), mOld(dc.SetBkMode(mode)) {}
+  ~BkModeGuard() { mDc.SetBkMode(mOld); }
+  BkModeGuard(const BkModeGuard&) = delete;
+  BkModeGuard& operator=(const BkModeGuard&) = delete;
+
+private:
+  gdi::DeviceContext& mDc;
+  int mOld;
+};
+
 } // namespace ldr

@@ -201,6 +201,8 @@ void clsSimpleElement::DrawSymbolAndRung(gdi::DeviceContext& hdc, const tyGdiRes
   hdc.MoveTo(x0 + width - kRungOverlap, 0);
   hdc.LineTo(kCellPixels, 0);
   const int y = -(height / 2) + (IsSoftKey(mClassType) ? 0 : 1);
+  // The symbol overlaps the rung ends: its background must not cover them.
+  BkModeGuard transparent(hdc, gdi::TRANSPARENT);
   hdc.TextOut(x0, y, symbol);
 }
 

@@ -33,7 +33,7 @@ protected:
   template <typename T = clsElementBase> std::shared_ptr<T> Make(std::int32_t type, std::int32_t x, std::int32_t y) {
     auto element = std::dynamic_pointer_cast<T>(CreateNewElement(mCtx, type));
     if (!element) throw std::runtime_error("factory gave no element of the expected class");
-    element->SetClassType(static_cast<enElementType>(type));
+    if (!element->IsLineElement()) element->SetClassType(static_cast<enElementType>(type));
     element->SetXs(x);
     element->SetYs(y);
     return element;
