@@ -1,5 +1,11 @@
 #include "core/ProjectData.h"
 
+#include "core/LdrContext.h"
+#include "core/clsLdrState.h"
+#include "outside/HostServices.h"
+#include "outside/operands/clsOperand.h"
+#include "outside/operands/clsOperandList.h"
+#include "outside/utilities/itfSettingsStore.h"
 #include "platform/database/Transaction.h"
 
 namespace ldr {
@@ -7,6 +13,13 @@ namespace ldr {
 namespace {
 
 std::string Num(long value) { return std::to_string(value); }
+
+// 1-based position of `operand` (by identity) in `slots`, 0 when absent.
+long SlotOf(const KeyedCollection<clsOperand>& slots, const clsOperand& operand) {
+  for (std::size_t i = 0; i < slots.Count(); ++i)
+    if (slots.At(i).get() == &operand) return static_cast<long>(i) + 1;
+  return 0;
+}
 
 std::string InsertSql(const std::string& table, const db::FieldList& fields) {
   std::string columns, marks;
@@ -198,6 +211,33 @@ long AddDefaultStrips(db::Connection& db, long funcID) {
   AddReturnElement(db, returnStrip);
   transaction.Commit();
   return returnStrip;
+}
+
+long NextModuleNumber(itfSettingsStore& settings) { return settings.TakeProjectCounter(ePSK_NextModuleNumber, 1); }
+
+long NextSubroutineNumber(itfSettingsStore& settings) {
+  return settings.TakeProjectCounter(ePSK_NextSubroutineNumber, 1);
+}
+
+bool UpdateElementOperandSlot(LdrContext& context, long elementID, const KeyedCollection<clsOperand>& inputs,
+                              const KeyedCollection<clsOperand>& outputs, const clsOperand& changed, long oldType,
+                              long oldAddress, long oldNetwork) {
+  const long in = SlotOf(inputs, changed);
+  const long out = SlotOf(outputs, changed);
+  db::Transaction transaction(context.Db());
+  const int rows = context.Db().Execute(
+      "UPDATE LdrElmsOprs SET Elmnt_Oprnd_Type=" + Num(changed.OprndType()) + ",Elmnt_Oprnd_Adrs=" +
+      Num(changed.Address()) + ",Elmnt_Oprnd_NetworkID=" + Num(changed.NetworkID()) + " WHERE ElmntID=" +
+      Num(elementID) + " AND Elmnt_Oprnd_Type=" + Num(oldType) + " AND Elmnt_Oprnd_Adrs=" + Num(oldAddress) +
+      " AND Elmnt_Oprnd_NetworkID=" + Num(oldNetwork) + " AND OprndInIdx=" + Num(in) + " AND OprndOutIdx=" + Num(out));
+  if (rows == 1 && context.Host && context.Host->Operands) context.Host->Operands->List().Register(changed);
+  transaction.Commit();
+  if (rows != 1) return false;
+  if (context.State) {
+    context.State->SetNeedToCompile(true);
+    context.State->SetNeedToSave(true);
+  }
+  return true;
 }
 
 } // namespace ldr

@@ -7,11 +7,16 @@
 //   - the last strip is the return strip; new nets go in front of it;
 //   - nets (StrpType 1) are numbered ShowNum 1..K in SeqNum order.
 
+#include "core/KeyedCollection.h"
 #include "platform/database/Connection.h"
 
 #include <string>
 
 namespace ldr {
+
+struct LdrContext;
+class clsOperand;
+class itfSettingsStore;
 
 // Keys of the project settings store.
 enum enProjectSettingKey : long {
@@ -19,6 +24,9 @@ enum enProjectSettingKey : long {
   ePSK_CommentsHidden = 83, // non-zero: comment strips are hidden
   ePSK_NextModuleNumber = 124,
   ePSK_NextSubroutineNumber = 125,
+  ePSK_DownloadUnits = 200,    // non-zero: subroutines get block identities
+  ePSK_ExtendedOperands = 201, // non-zero: the extended operand types are offered
+  ePSK_LastIdentifier = 202,   // the last identifier the identifier service handed out
 };
 
 // enFunctionTypeDescriptor
@@ -79,5 +87,21 @@ long AddFunctionRow(db::Connection& db, long mdlID, const std::string& name, lon
 long AddDefaultStrips(db::Connection& db, long funcID);
 // The return element of a return strip and its fixed operand slot.
 long AddReturnElement(db::Connection& db, long stripID);
+
+// --- counters of default names ---------------------------------------------------
+// The next number for a default module ("Module n") or subroutine
+// ("Subroutine n") name: reads n, stores n+1, returns n.
+long NextModuleNumber(itfSettingsStore& settings);
+long NextSubroutineNumber(itfSettingsStore& settings);
+
+// --- operand slots ---------------------------------------------------------------
+// Stores the new identity of `changed`, an operand of element `elementID`
+// whose identity was (oldType, oldAddress, oldNetwork). Its slot is its
+// 1-based position in `inputs` or `outputs` (0 where absent). When exactly
+// one slot row changed, the operand list is brought up to date and the
+// editor state marked as needing save and compile; returns whether it did.
+bool UpdateElementOperandSlot(LdrContext& context, long elementID, const KeyedCollection<clsOperand>& inputs,
+                              const KeyedCollection<clsOperand>& outputs, const clsOperand& changed, long oldType,
+                              long oldAddress, long oldNetwork);
 
 } // namespace ldr
