@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
   ldr::cli::AddInfoCommand(app);
   ldr::cli::AddSqlCommand(app);
   ldr::cli::AddScriptCommand(app);
+  ldr::cli::AddCatalogueCommand(app);
+  ldr::cli::AddRenderElementCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

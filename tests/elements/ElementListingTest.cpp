@@ -1,0 +1,87 @@
+// The catalogue listing and the element sample picture behind the command line.
+#include "ElementTestFixture.h"
+
+#include "elements/ElementCatalogueListing.h"
+#include "elements/ElementSample.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace ldr::test {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+TEST(ElementCatalogueListing, OneLinePerMember) {
+  std::ostringstream out;
+  WriteElementCatalogue(out, nullptr);
+  const auto lines = Lines(out.str());
+  ASSERT_EQ(lines.size(), 328u);
+  EXPECT_EQ(lines.front(), "0|0|");
+  EXPECT_EQ(lines[4], "200|200|Direct Contact");
+  EXPECT_EQ(lines.back(), "999999|100000|");
+  auto has = [&](const std::string& line) { return std::find(lines.begin(), lines.end(), line) != lines.end(); };
+  EXPECT_TRUE(has("900|900|STORE"));
+  EXPECT_TRUE(has("1268|1600|Start Saving Trend to SD"));
+  EXPECT_TRUE(has("1830|1600|Immediate Read HSO Position"));
+  EXPECT_TRUE(has("1266|1200|"));
+  EXPECT_TRUE(has("1701|1700|Within Range"));
+}
+
+using ElementCatalogueListingWithProject = ElementTestFixture;
+
+TEST_F(ElementCatalogueListingWithProject, AddsTheProjectsFunctionBlockMethods) {
+  Db().Execute("INSERT INTO FB_Fathers (FatherID, FatherTitle) VALUES (123400, ?)", {"Modbus"});
+  Db().Execute("INSERT INTO FB_Methods (MethodID, MethodTitle) VALUES (123402, ?)", {"Write"});
+  Db().Execute("INSERT INTO FB_Methods (MethodID, MethodTitle) VALUES (123401, ?)", {"Read"});
+  std::ostringstream out;
+  WriteElementCatalogue(out, &Db());
+  const auto lines = Lines(out.str());
+  ASSERT_EQ(lines.size(), 330u);
+  EXPECT_EQ(lines[328], "123401|100000|Modbus Read");
+  EXPECT_EQ(lines[329], "123402|100000|Modbus Write");
+}
+
+TEST(ElementSample, FourLooksOfABuiltType) {
+  const gdi::Bitmap picture = ElementSample::Render(eET_DirectContact);
+  const int cell = 14 * ElementSample::kCellColumns;
+  ASSERT_EQ(picture.Width(), 2 * cell);
+  ASSERT_EQ(picture.Height(), 2 * cell);
+  // Rung row of each look: grid row 5 of its cell; the inlet at column 1.
+  const int rung = 14 * 5;
+  EXPECT_EQ(picture.GetPixel(14 + 1, rung), gdi::RGB(0, 0, 0));
+  EXPECT_EQ(picture.GetPixel(cell + 14 + 1, rung), gdi::RGB(255, 0, 0));
+  EXPECT_EQ(picture.GetPixel(14 + 2, cell + rung - 5), gdi::RGB(192, 192, 192));
+  EXPECT_EQ(picture.GetPixel(14 + 2, rung - 5), gdi::RGB(255, 255, 255));
+  EXPECT_EQ(picture.GetPixel(cell + 14 + 1, cell + rung), gdi::RGB(255, 0, 0));
+}
+
+TEST(ElementSample, LinesAndJumpsToo) {
+  EXPECT_NO_THROW(ElementSample::Render(eET_VertLine));
+  EXPECT_NO_THROW(ElementSample::Render(eET_LdrLine));
+  EXPECT_NO_THROW(ElementSample::Render(eET_FunctionReturn));
+}
+
+TEST(ElementSample, RefusesTypesWithoutAClass) {
+  try {
+    ElementSample::Render(300);
+    FAIL();
+  } catch (const std::invalid_argument& e) {
+    EXPECT_STREQ(e.what(), "element type 300 (clsCompareElement) is not built yet");
+  }
+  try {
+    ElementSample::Render(2000);
+    FAIL();
+  } catch (const std::invalid_argument& e) {
+    EXPECT_STREQ(e.what(), "element type 2000 is not an element type");
+  }
+}
+
+} // namespace
+} // namespace ldr::test
