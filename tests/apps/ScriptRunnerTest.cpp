@@ -1,0 +1,87 @@
+// Whole scripts through the runner, as `ldr script` runs them.
+#include "apps/ldr/script/ScriptRunner.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+
+#include <sstream>
+
+namespace {
+
+struct ScriptResult {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+class Script : public ::testing::Test {
+protected:
+  ScriptResult Run(const std::string& text) {
+    std::ostringstream out, err;
+    std::istringstream in(text);
+    ldr::script::ScriptRunner runner(out, err);
+    int status = runner.Run(in);
+    return {status, out.str(), err.str()};
+  }
+  // A fresh project path for each script.
+  std::string NewProject() { return mDir.File("p" + std::to_string(++mProjects) + ".ldrp"); }
+  std::string Project() const { return mDir.File("p" + std::to_string(mProjects) + ".ldrp"); }
+
+  ldr::test::TempDir mDir;
+  int mProjects = 0;
+};
+
+} // namespace
+
+TEST_F(Script, StateAndRowsArePrintedAsTheContractSays) {
+  auto result = Run("new " + NewProject() + "\ninit\nstate\nsql \"SELECT StrpType, LblName FROM LdrStrips WHERE "
+                                         "FuncID=2 AND SeqNum IN (1, 17) ORDER BY SeqNum\"\ncall FunctionID\n");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "state MouseProcess=1 NoDrop=0 WorkMode=0 NeedToSave=0 NeedToCompile=0 ReloadRequest=0\n"
+                        "1|NULL\n1|NULL\n0\n");
+}
+
+TEST_F(Script, ExpectSearchesTheLogSoFar) {
+  auto result = Run("new " + NewProject() + "\ninit\n# a comment line\n\ncall OnFBFatherDeleted 7\nexpect \"Orphand\"\n"
+                    "expect \"not there\"\nstate\n");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "fail 7: the log holds no line containing \"not there\"\n");
+  EXPECT_EQ(result.out, "msgbox \"Orphand Subroutine\"\n");
+}
+
+TEST_F(Script, BadLinesFailWithTheirLineNumber) {
+  EXPECT_EQ(Run("frobnicate 1\n").err, "fail 1: unknown command: frobnicate\n");
+  EXPECT_EQ(Run("\n\ntype \"open\n").err, "fail 3: unclosed quote\n");
+  EXPECT_NE(Run("new " + NewProject() + "\ninit\nclick 10\n").err.find("fail 3: usage: click X Y"), std::string::npos);
+  EXPECT_NE(Run("new " + NewProject() + "\ninit\nclick ten 10\n").err.find("fail 3: not a number: ten"),
+            std::string::npos);
+  EXPECT_NE(Run("click 10 10\n").err.find("fail 1: no project is open"), std::string::npos);
+  EXPECT_NE(Run("open " + mDir.File("none.ldrp") + "\n").err.find("fail 1: "), std::string::npos);
+  EXPECT_NE(Run("new " + NewProject() + "\nstate\n").err.find("fail 2: the editor is not initialised"),
+            std::string::npos);
+  EXPECT_NE(Run("new " + NewProject() + "\ninit\nanswer maybe\n").err.find("fail 3:"), std::string::npos);
+  EXPECT_NE(Run("new " + NewProject() + "\ninit\ncall NoSuchThing\n").err.find("fail 3: call: no operation named"),
+            std::string::npos);
+  EXPECT_NE(Run("new " + NewProject() + "\ninit\ncall Resize 1\n").err.find("takes 2 arguments"), std::string::npos);
+}
+
+TEST_F(Script, NewRefusesAnExistingFileAndOpenReadsIt) {
+  ASSERT_EQ(Run("new " + NewProject() + "\n").status, 0);
+  EXPECT_NE(Run("new " + Project() + "\n").err.find("fail 1: database error"), std::string::npos);
+  auto reopened = Run("open " + Project() + "\ninit 400 300\nsql \"SELECT COUNT(*) FROM LdrFunctions\"\n");
+  EXPECT_EQ(reopened.status, 0) << reopened.err;
+  EXPECT_EQ(reopened.out, "2\n");
+}
+
+TEST_F(Script, RenderPutsTheBoardsSideBySide) {
+  const std::string png = mDir.File("boards.png");
+  ASSERT_EQ(Run("new " + NewProject() + "\ninit 500 210\nrender " + png + "\n").status, 0);
+  cairo_surface_t* image = cairo_image_surface_create_from_png(png.c_str());
+  ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
+  EXPECT_EQ(cairo_image_surface_get_width(image), 500);
+  EXPECT_EQ(cairo_image_surface_get_height(image), 210);
+  cairo_surface_destroy(image);
+  EXPECT_NE(Run("new " + mDir.File("q.ldrp") + "\ninit\nrender " + mDir.File("x.bmp") + "\n").status, 0);
+}
