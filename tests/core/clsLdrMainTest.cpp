@@ -1,4 +1,5 @@
 #include "core/clsLdrMain.h"
+#include "core/LdrError.h"
 #include "core/clsLdrState.h"
 #include "editing/enMouseProcess.h"
 #include "outside/headless/HeadlessHost.h"
@@ -350,4 +351,43 @@ TEST_F(MainObject, AutomaticScrollingWhileMoving) {
   mRight->MouseMove(1, 0, 100, 300);
   EXPECT_EQ(mMain->Context().AutoScrollDirection, 0);
   EXPECT_EQ(bar.Value(), 52);
+}
+
+TEST_F(MainObject, InitAndTerminateHandTheBoardsToTheDrawer) {
+  auto drawer = std::make_shared<StrictMock<test::MockDrawer>>();
+  tyLdrMainParts parts;
+  parts.CreateDrawer = [&](LdrContext&) { return drawer; };
+  clsLdrMain main(mHost.Services, parts);
+  EXPECT_CALL(*drawer, Init(std::shared_ptr<itfPictureBoard>(mLeft), std::shared_ptr<itfPictureBoard>(mRight)));
+  main.Init(mMainBoard, mLeft, mRight);
+  EXPECT_EQ(main.ModuleID(), 1);
+  EXPECT_TRUE(main.Context().State->Initialized());
+  EXPECT_CALL(*drawer, Release());
+  EXPECT_CALL(*drawer, SetStrips(std::shared_ptr<KeyedCollection<itfStrip>>()));
+  main.Terminate();
+  EXPECT_EQ(main.Context().Drawer, nullptr);
+  EXPECT_EQ(main.Context().Connection, nullptr);
+}
+
+TEST_F(MainObject, WithoutAViewFactoryLoadingFailsClearly) {
+  clsLdrMain main(mHost.Services, tyLdrMainParts{});
+  main.Init(mMainBoard, mLeft, mRight);
+  try {
+    main.LoadFunction(2);
+    FAIL() << "loaded without a view";
+  } catch (const LdrError& e) {
+    EXPECT_EQ(e.Code(), 217);
+    EXPECT_EQ(e.Procedure(), "LoadFunction");
+  }
+  EXPECT_EQ(Scalar("SELECT ActiveFuncID FROM LdrModules"), 2); // unchanged from the new project
+}
+
+TEST_F(MainObject, LeftBoardMouseDownTakesTheFocusBackAndAClickValidates) {
+  Load();
+  auto& box = mMainBoard->MemoryBox("txtComment");
+  box.SetVisible(true);
+  ASSERT_TRUE(box.SetFocus());
+  mLeft->MouseDown(1, 0, 5, 5);
+  EXPECT_TRUE(mMainBoard->HasFocus());
+  mLeft->MouseUp(1, 0, 5, 5);
 }
