@@ -1,5 +1,7 @@
 #include "elements/ElementTitles.h"
 
+#include "core/ProjectData.h"
+
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -337,9 +339,6 @@ std::string TrimBlanks(std::string_view text) {
   return std::string(text.substr(first, last - first + 1));
 }
 
-std::string ReadTextOrEmpty(db::Connection& connection, const std::string& sql) {
-  return connection.QueryValue(sql).AsText();
-}
 
 } // namespace
 
@@ -354,18 +353,9 @@ bool IsFunctionBlockType(std::int32_t elementType) {
   return elementType >= eET_FunctionBlockFirst && elementType <= eET_FunctionBlockLast;
 }
 
-std::string GetFunctionBlockTitle(db::Connection& connection, std::int32_t elementType) {
-  const std::int32_t fatherId = elementType / 100 * 100;
-  const std::string fatherTitle =
-      ReadTextOrEmpty(connection, "SELECT FatherTitle FROM FB_Fathers WHERE FatherID=" + std::to_string(fatherId));
-  const std::string methodTitle =
-      ReadTextOrEmpty(connection, "SELECT MethodTitle FROM FB_Methods WHERE MethodID=" + std::to_string(elementType));
-  return TrimBlanks(fatherTitle + " " + methodTitle);
-}
-
 std::string GetElementTitle(db::Connection* connection, std::int32_t elementType) {
   if (IsFunctionBlockType(elementType)) {
-    return connection ? GetFunctionBlockTitle(*connection, elementType) : std::string{};
+    return connection ? TrimBlanks(GetFunctionBlockTitle(*connection, static_cast<long>(elementType))) : std::string{};
   }
   return TrimBlanks(StoredElementTitle(elementType));
 }

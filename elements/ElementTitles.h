@@ -18,10 +18,6 @@ std::string_view StoredElementTitle(std::int32_t elementType);
 
 bool IsFunctionBlockType(std::int32_t elementType);
 
-// Father title, a blank and method title, trimmed. A missing row or a Null
-// column counts as an empty part.
-std::string GetFunctionBlockTitle(db::Connection& connection, std::int32_t elementType);
-
 // The title shown for a type, without leading or trailing blanks; empty when
 // the type has none. Function-block titles need the project connection (none
 // given: empty).
