@@ -2,6 +2,7 @@
 
 #include "elements/ElementDrawing.h"
 #include "outside/operands/clsOperand.h"
+#include "outside/operands/clsOperandSlotRules.h"
 #include "outside/operands/enOperandType.h"
 #include "outside/operands/tyGdiResources.h"
 #include "platform/drawing/DeviceContext.h"
@@ -89,16 +90,7 @@ enElementType clsSimpleElement::TypeForTool(const std::string& toolID) {
 }
 
 std::vector<std::string> clsSimpleElement::CoilToolsNotAllowed(long operandType) {
-  switch (operandType) {
-  case eOT_SB:
-    return {"ID_ToggleCoil"};
-  case eOT_T:
-    return {"ID_SETCoil", "ID_InvertedCoil", "ID_ToggleCoil"};
-  case eOT_C:
-    return {"ID_DirectCoil", "ID_InvertedCoil", "ID_SETCoil", "ID_ToggleCoil"};
-  default:
-    return {};
-  }
+  return clsOperandSlotRules::DisallowedCoilTools(operandType);
 }
 
 std::vector<tyAcceptedType> clsSimpleElement::ContactInputTypes(bool extended) {
