@@ -10,7 +10,7 @@ packages=(
   libcairo2-dev libpango1.0-dev fonts-dejavu-core
   libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev xvfb xauth
+  qt6-base-dev
   clang-format
 )
 
