@@ -1,0 +1,49 @@
+#pragma once
+// A mouse process: the short-lived object that carries out one mouse gesture
+// (placing an element, drawing a line, moving, resizing, selecting, editing a
+// label, pasting). Operations in their published order (11). A member a
+// process kind does not support reports error 217 and does nothing else.
+
+#include "core/KeyedCollection.h"
+#include "editing/enMouseProcess.h"
+#include "strips/enStripType.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace ldr {
+
+namespace gdi {
+class DeviceContext;
+}
+class itfDrawer;
+class itfProcessControl;
+class itfStrip;
+
+class itfProcess {
+public:
+  virtual ~itfProcess() = default;
+
+  // 1. Keeps both references for the life of the process.
+  virtual void Init(itfProcessControl& pProcessControl, itfDrawer& pDrawer) = 0;
+  // 2. Element creator only.
+  virtual void CreateNewElement(std::int32_t pElementType) = 0;
+  // 3. The loaded subroutine's ID.
+  virtual void SetFunctionID(std::int32_t value) = 0;
+  // 4. to 6. Strip creator only.
+  virtual void SetStripType(enStripType value) = 0;
+  virtual void SetCreationStyle(std::int32_t value) = 0;
+  virtual void SetCreationAmount(std::int32_t value) = 0;
+  // 7. to 9. The strip under the pointer, or nothing; the pointer position is
+  // in the strip's hit parameters.
+  virtual void MouseDown(const std::shared_ptr<itfStrip>& pStrip) = 0;
+  virtual void MouseMove(const std::shared_ptr<itfStrip>& pStrip) = 0;
+  virtual void MouseUp(const std::shared_ptr<itfStrip>& pStrip) = 0;
+  // 10. The transient picture, on the visible surfaces of both boards; only
+  // the drawer's DraftService calls it.
+  virtual void Draw(gdi::DeviceContext& hLeftDC, gdi::DeviceContext& hRightDC) = 0;
+  // 11. The board scrolled vertically while elements are being moved.
+  virtual void OnScroll(KeyedCollection<itfStrip>& pStrips) = 0;
+};
+
+} // namespace ldr

@@ -1,0 +1,292 @@
+#include "editing/srvDrawer.h"
+
+#include "core/KeyedCollection.h"
+#include "core/clsLdrState.h"
+#include "editing/enMouseProcess.h"
+#include "editing/itfProcess.h"
+#include "elements/ElementDefs.h"
+#include "elements/itfLdrElement.h"
+#include "outside/HostServices.h"
+#include "outside/operands/clsOperandPainter.h"
+#include "platform/boards/itfPictureBoard.h"
+#include "strips/itfLdrComment.h"
+#include "strips/itfLdrNet.h"
+#include "strips/itfStrip.h"
+
+namespace ldr {
+
+namespace {
+
+constexpr gdi::COLORREF kWhite = gdi::RGB(255, 255, 255);
+constexpr gdi::COLORREF kGrey = gdi::RGB(192, 192, 192);
+constexpr gdi::COLORREF kLightYellow = gdi::RGB(255, 255, 219);
+constexpr gdi::COLORREF kGridDot = gdi::RGB(0, 0, 255);
+
+// Puts a board's persistence mode back when the scope ends, also when a strip
+// or an element throws on the way.
+class PersistenceGuard {
+public:
+  PersistenceGuard(itfPictureBoard& board, bool restoreTo) : mBoard(board), mRestoreTo(restoreTo) {}
+  ~PersistenceGuard() { mBoard.SetAutoRedraw(mRestoreTo); }
+  PersistenceGuard(const PersistenceGuard&) = delete;
+  PersistenceGuard& operator=(const PersistenceGuard&) = delete;
+
+private:
+  itfPictureBoard& mBoard;
+  bool mRestoreTo;
+};
+
+// Moves a device context's viewport origin for the scope of one pass.
+class OriginGuard {
+public:
+  OriginGuard(gdi::DeviceContext& dc, int dx, int dy) : mDC(dc), mPrevious(dc.OffsetViewportOrg(dx, dy)) {}
+  ~OriginGuard() { mDC.SetViewportOrg(mPrevious.X, mPrevious.Y); }
+  OriginGuard(const OriginGuard&) = delete;
+  OriginGuard& operator=(const OriginGuard&) = delete;
+
+private:
+  gdi::DeviceContext& mDC;
+  gdi::Point mPrevious;
+};
+
+std::vector<itfLdrElement*> ElementsOf(const ElementCollection& elements) {
+  std::vector<itfLdrElement*> list;
+  list.reserve(elements.Count());
+  for (const auto& entry : elements) list.push_back(entry.second.get());
+  return list;
+}
+
+// Paints a rectangle (right and bottom edges exclusive) white, pen and brush
+// put back afterwards.
+void ClearRect(gdi::DeviceContext& dc, int left, int top, int right, int bottom) {
+  gdi::Pen oldPen = dc.SelectObject(gdi::Pen::Solid(kWhite, 1));
+  gdi::Brush oldBrush = dc.SelectObject(gdi::Brush::Solid(kWhite));
+  dc.Rectangle(left, top, right, bottom);
+  dc.SelectObject(oldBrush);
+  dc.SelectObject(oldPen);
+}
+
+} // namespace
+
+srvDrawer::srvDrawer(LdrContext& context) : mContext(context) {}
+
+srvDrawer::~srvDrawer() {
+  // The move background goes with the drawer when a move never ended.
+  if (mMoveDC) ReleaseResourcesAfterMove();
+  mStrips.reset();
+  mLeftBoard.reset();
+  mRightBoard.reset();
+}
+
+void srvDrawer::SetToolTipText(const std::string& text) {
+  if (text == mToolTipText) return;
+  mToolTipText = text;
+  if (mRightBoard) mRightBoard->SetToolTipText(text);
+  if (mLeftBoard) mLeftBoard->SetToolTipText(text);
+}
+
+void srvDrawer::Init(std::shared_ptr<itfPictureBoard> leftBoard, std::shared_ptr<itfPictureBoard> rightBoard) {
+  mLeftBoard = std::move(leftBoard);
+  mRightBoard = std::move(rightBoard);
+  if (mRightBoard) prvCreateResources(mRightBoard->hDC());
+}
+
+void srvDrawer::Release() {
+  mLeftBoard.reset();
+  mRightBoard.reset();
+}
+
+void srvDrawer::prvCreateResources(gdi::DeviceContext& board) {
+  tyGdiResources res;
+  gdi::LogFont font = board.CurrentFont().Describe();
+  font.FaceName = "Miriam Fixed";
+  font.Height = -16;
+  font.CharSet = gdi::HEBREW_CHARSET;
+  font.OutPrecision = gdi::OUT_STROKE_PRECIS;
+  font.PitchAndFamily = gdi::FIXED_PITCH | gdi::FF_MODERN;
+  res.LadderFont = gdi::Font(font);
+  mGdiResources = std::move(res);
+  prvCreateGridRow(board);
+  mGdiResources.GreyPen = board.CurrentPen().WithColor(kGrey);
+  mGdiResources.GreyBrush = gdi::Brush::Solid(kGrey);
+  mGdiResources.WhiteBrush = gdi::Brush::Solid(kWhite);
+  mGdiResources.LightYellowBrush = gdi::Brush::Solid(kLightYellow);
+  // The operand library's own field: the description font.
+  clsOperandPainter::FillOperandResources(mGdiResources);
+}
+
+void srvDrawer::prvCreateGridRow(gdi::DeviceContext& board) {
+  gdi::Bitmap row = board.CreateCompatibleBitmap(kRightBoardWidth, 1);
+  mGdiResources.GridRowDC = board.CreateCompatibleDC();
+  mGdiResources.GridRowPreviousBitmap = mGdiResources.GridRowDC.SelectObject(row);
+  gdi::Brush previous = mGdiResources.GridRowDC.SelectObject(gdi::Brush::Solid(kWhite));
+  mGdiResources.GridRowDC.PatBlt(0, 0, kRightBoardWidth, 1, gdi::PATCOPY);
+  mGdiResources.GridRowDC.SelectObject(previous);
+  for (int i = 0; i < kGridDots; ++i) mGdiResources.GridRowDC.SetPixel(PIXEL_PER_GRID * i, 0, kGridDot);
+}
+
+void srvDrawer::DrawAll() { prvDrawPersistent(eEF_All); }
+
+void srvDrawer::DrawNoneSelectedAll() { prvDrawPersistent(eEF_UnSelected); }
+
+void srvDrawer::RedrawAll() {
+  DrawAll();
+  FlushBackGround();
+  if (mContext.State) mContext.State->UpdateMdiButtonsStatus();
+}
+
+void srvDrawer::FlushBackGround() {
+  if (mRightBoard) mRightBoard->Refresh();
+  if (mLeftBoard) mLeftBoard->Refresh();
+}
+
+void srvDrawer::prvDrawPersistent(enElementFilter filter) {
+  if (!prvHasBoards()) return;
+  mSavedPersistence = mRightBoard->AutoRedraw();
+  PersistenceGuard right(*mRightBoard, mSavedPersistence);
+  PersistenceGuard left(*mLeftBoard, mSavedPersistence);
+  mRightBoard->SetAutoRedraw(true);
+  mLeftBoard->SetAutoRedraw(true);
+  prvStripPass(filter);
+}
+
+void srvDrawer::prvStripPass(enElementFilter filter) {
+  if (!mStrips) return;
+  // While elements are being moved the moving (selected) ones stay out of
+  // the background, whoever asks for the picture.
+  if (mContext.State && mContext.State->MouseProcess() == eMP_ElementMoveProc) filter = eEF_UnSelected;
+
+  gdi::DeviceContext& leftDC = mLeftBoard->hDC();
+  gdi::DeviceContext& boardDC = mRightBoard->hDC();
+  for (const auto& entry : *mStrips) {
+    itfStrip& strip = *entry.second;
+    // Comments follow the horizontal scroll; they take the offset before
+    // they draw so that no picture of an older offset is left behind.
+    if (dynamic_cast<itfLdrComment*>(&strip)) strip.SetLeft(-static_cast<std::int32_t>(mHorizontalOffset));
+    strip.Draw(leftDC, boardDC, mGdiResources);
+    prvDrawNetElements(strip, filter);
+  }
+  prvClearBelowReturnStrip();
+}
+
+void srvDrawer::prvDrawNetElements(itfStrip& strip, enElementFilter filter) {
+  auto* net = dynamic_cast<itfLdrNet*>(&strip);
+  if (!net || net->IsCollapsed()) return;
+  std::shared_ptr<ElementCollection> elements;
+  switch (filter) {
+  case eEF_All:
+    elements = net->GetAllElements();
+    break;
+  case eEF_Selected:
+    elements = net->GetSelectedElements();
+    break;
+  case eEF_UnSelected:
+    elements = net->GetUnSelectedElements();
+    break;
+  }
+  if (elements) prvElementPass(strip, ElementsOf(*elements));
+}
+
+void srvDrawer::prvClearBelowReturnStrip() {
+  if (mStrips->Empty()) return;
+  itfStrip& last = *mStrips->At(mStrips->Count() - 1);
+  auto* net = dynamic_cast<itfLdrNet*>(&last);
+  if (!net || !net->IsReturnStrip()) return;
+  const long bottom = last.Top() + last.Height();
+  const long rest = mViewHeight - bottom;
+  if (rest <= 0) return;
+  const int top = static_cast<int>(PIXEL_PER_GRID * bottom + 1);
+  const int end = static_cast<int>(PIXEL_PER_GRID * (bottom + rest));
+  ClearRect(mRightBoard->hDC(), 0, top, kRightBoardWidth, end);
+  ClearRect(mLeftBoard->hDC(), 0, top, kLeftBoardWidth, end);
+}
+
+void srvDrawer::prvElementPass(itfStrip& strip, const std::vector<itfLdrElement*>& elements) {
+  gdi::DeviceContext& dc = mRightBoard->hDC();
+  const long column = strip.EditZoneLeft() - mHorizontalOffset;
+  OriginGuard origin(dc, static_cast<int>(PIXEL_PER_GRID * column), PIXEL_PER_GRID * strip.Top());
+  for (itfLdrElement* element : elements) element->Draw(dc, mGdiResources);
+}
+
+void srvDrawer::DrawSelected(itfStrip& /*strip*/) {
+  // Kept for the published order; nothing calls it.
+  if (mContext.Host && mContext.Host->Messages) mContext.Host->Messages->ShowMessageBox("do not used");
+}
+
+void srvDrawer::DrawElement(itfStrip& strip, itfLdrElement& element) {
+  if (!mRightBoard) return;
+  PersistenceGuard right(*mRightBoard, mRightBoard->AutoRedraw());
+  mRightBoard->SetAutoRedraw(true);
+  prvElementPass(strip, {&element});
+}
+
+void srvDrawer::DraftElement(itfStrip& strip, itfLdrElement& element) {
+  if (!mRightBoard) return;
+  PersistenceGuard right(*mRightBoard, mRightBoard->AutoRedraw());
+  mRightBoard->SetAutoRedraw(false);
+  prvElementPass(strip, {&element});
+}
+
+void srvDrawer::DraftService(itfProcess& service, itfStrip& /*strip*/) {
+  if (!prvHasBoards()) return;
+  mSavedPersistence = mRightBoard->AutoRedraw();
+  PersistenceGuard right(*mRightBoard, mSavedPersistence);
+  PersistenceGuard left(*mLeftBoard, mSavedPersistence);
+  mRightBoard->SetAutoRedraw(false);
+  mLeftBoard->SetAutoRedraw(false);
+  service.Draw(mLeftBoard->hDC(), mRightBoard->hDC());
+}
+
+int srvDrawer::prvRightBoardHeight() const { return mRightBoard->Height(); }
+
+void srvDrawer::PrepareForMove() {
+  if (!mRightBoard) return;
+  if (mMoveDC) ReleaseResourcesAfterMove();
+  const int height = prvRightBoardHeight();
+  PersistenceGuard right(*mRightBoard, mRightBoard->AutoRedraw());
+  mRightBoard->SetAutoRedraw(true);
+  gdi::DeviceContext& board = mRightBoard->hDC();
+  mMoveBitmap = board.CreateCompatibleBitmap(kRightBoardWidth, height);
+  mMoveDC.emplace(board.CreateCompatibleDC());
+  mMovePreviousBitmap = mMoveDC->SelectObject(mMoveBitmap);
+  mMoveDC->BitBlt(0, 0, kRightBoardWidth, height, board, 0, 0, gdi::SRCCOPY);
+}
+
+void srvDrawer::DraftSelected(itfStrip& strip, const std::vector<std::shared_ptr<itfLdrElement>>& elements) {
+  if (!mRightBoard) return;
+  // A move that did not prepare its background starts from the picture as
+  // it is now, so that the moving elements never pile up in it.
+  if (!mMoveDC) PrepareForMove();
+  const int height = prvRightBoardHeight();
+  {
+    PersistenceGuard right(*mRightBoard, mRightBoard->AutoRedraw());
+    mRightBoard->SetAutoRedraw(true);
+    mRightBoard->hDC().BitBlt(0, 0, kRightBoardWidth, height, *mMoveDC, 0, 0, gdi::SRCCOPY);
+    std::vector<itfLdrElement*> moving;
+    moving.reserve(elements.size());
+    for (const auto& element : elements)
+      if (element) moving.push_back(element.get());
+    prvElementPass(strip, moving);
+  }
+  // Present: the persistent image straight onto the visible surface.
+  mRightBoard->SetAutoRedraw(true);
+  gdi::DeviceContext& persistent = mRightBoard->hDC();
+  mRightBoard->SetAutoRedraw(false);
+  gdi::DeviceContext& visible = mRightBoard->hDC();
+  visible.BitBlt(0, 0, kRightBoardWidth, height, persistent, 0, 0, gdi::SRCCOPY);
+}
+
+void srvDrawer::ReleaseResourcesAfterMove() {
+  if (!mMoveDC) return;
+  std::optional<PersistenceGuard> right;
+  if (mRightBoard) {
+    right.emplace(*mRightBoard, mRightBoard->AutoRedraw());
+    mRightBoard->SetAutoRedraw(false);
+  }
+  mMoveDC->SelectObject(mMovePreviousBitmap);
+  mMovePreviousBitmap = gdi::Bitmap();
+  mMoveBitmap = gdi::Bitmap();
+  mMoveDC.reset();
+}
+
+} // namespace ldr

@@ -1,0 +1,100 @@
+#pragma once
+// The one drawing service of the editor. It paints the loaded subroutine (the
+// function view's strips and the elements of every net) on the two host
+// boards, owns the drawing resources every strip and element draws with, and
+// lets the mouse processes draw transient pictures over the finished one.
+//
+// Each board has a persistent image and a visible surface. Draw operations
+// paint into the persistent image, Draft operations onto the visible surface,
+// and FlushBackGround shows the persistent image again, which wipes every
+// draft at once.
+
+#include "core/LdrContext.h"
+#include "editing/itfDrawer.h"
+#include "outside/operands/tyGdiResources.h"
+#include "platform/drawing/Bitmap.h"
+#include "platform/drawing/DeviceContext.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ldr {
+
+class itfPictureBoard;
+
+class srvDrawer : public itfDrawer {
+public:
+  // Widths of the two boards in pixels.
+  static constexpr int kRightBoardWidth = 770;
+  static constexpr int kLeftBoardWidth = 28;
+  // The grid-row pattern: one dot every grid cell, 53 in all.
+  static constexpr int kGridDots = 53;
+
+  explicit srvDrawer(LdrContext& context);
+  ~srvDrawer() override;
+  srvDrawer(const srvDrawer&) = delete;
+  srvDrawer& operator=(const srvDrawer&) = delete;
+
+  void SetToolTipText(const std::string& text) override;
+  long ViewWidth() override { return mViewWidth; }
+  void SetViewWidth(long columns) override { mViewWidth = columns; }
+  long ViewHeight() override { return mViewHeight; }
+  void SetViewHeight(long rows) override { mViewHeight = rows; }
+  void SetStrips(std::shared_ptr<KeyedCollection<itfStrip>> strips) override { mStrips = std::move(strips); }
+  void Init(std::shared_ptr<itfPictureBoard> leftBoard, std::shared_ptr<itfPictureBoard> rightBoard) override;
+  void Release() override;
+  void DrawAll() override;
+  void RedrawAll() override;
+  void DrawNoneSelectedAll() override;
+  void FlushBackGround() override;
+  void DraftSelected(itfStrip& strip, const std::vector<std::shared_ptr<itfLdrElement>>& elements) override;
+  void DrawSelected(itfStrip& strip) override;
+  void DraftElement(itfStrip& strip, itfLdrElement& element) override;
+  void DrawElement(itfStrip& strip, itfLdrElement& element) override;
+  void DraftService(itfProcess& service, itfStrip& strip) override;
+  void SetHorizontalOffset(long columns) override { mHorizontalOffset = columns; }
+  void PrepareForMove() override;
+  void ReleaseResourcesAfterMove() override;
+
+  // What the drawer hands to every strip and element that draws.
+  tyGdiResources& GdiResources() { return mGdiResources; }
+  long HorizontalOffset() const { return mHorizontalOffset; }
+  const std::string& ToolTipText() const { return mToolTipText; }
+  bool HasMoveBackground() const { return mMoveDC.has_value(); }
+
+private:
+  // Which elements of a net the strip pass draws.
+  enum enElementFilter { eEF_All = 1, eEF_Selected = 2, eEF_UnSelected = 3 };
+
+  bool prvHasBoards() const { return mLeftBoard && mRightBoard; }
+  void prvCreateResources(gdi::DeviceContext& board);
+  void prvCreateGridRow(gdi::DeviceContext& board);
+  // Both boards persistent, the strip pass, both boards back as they were.
+  void prvDrawPersistent(enElementFilter filter);
+  void prvStripPass(enElementFilter filter);
+  void prvDrawNetElements(itfStrip& strip, enElementFilter filter);
+  void prvClearBelowReturnStrip();
+  // Draws the elements on the right board's current device context with the
+  // origin at the strip's edit zone, scrolled by the horizontal offset.
+  void prvElementPass(itfStrip& strip, const std::vector<itfLdrElement*>& elements);
+  int prvRightBoardHeight() const;
+
+  LdrContext& mContext;
+  long mViewWidth = 0;
+  long mViewHeight = 0;
+  std::string mToolTipText;
+  tyGdiResources mGdiResources;
+  std::shared_ptr<itfPictureBoard> mLeftBoard;
+  std::shared_ptr<itfPictureBoard> mRightBoard;
+  std::shared_ptr<KeyedCollection<itfStrip>> mStrips;
+  bool mSavedPersistence = false;
+  long mHorizontalOffset = 0;
+  // The picture a move started from: PrepareForMove to ReleaseResourcesAfterMove.
+  gdi::Bitmap mMoveBitmap;
+  std::optional<gdi::DeviceContext> mMoveDC;
+  gdi::Bitmap mMovePreviousBitmap;
+};
+
+} // namespace ldr
