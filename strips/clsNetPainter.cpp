@@ -17,7 +17,7 @@ void clsNetPainter::DrawBody(gdi::DeviceContext& board) const {
   const int h = HeightPixels();
   {
     SelectGuard<gdi::Brush> white(board, gdi::Brush::Solid(gdi::RGB(255, 255, 255)));
-    board.PatBlt(0, 1, kBoardWidth, h - 1, gdi::PATCOPY);
+    board.PatBlt(0, 1, kBoardWidth, h, gdi::PATCOPY);
   }
   DrawGridRows(board);
   {
