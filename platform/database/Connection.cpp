@@ -60,6 +60,8 @@ void Connection::UseWriteAheadLog() {
   if (mode != "wal" && mode != "memory") throw DbError(SQLITE_ERROR, "cannot use the write-ahead log (" + mode + ")");
 }
 
+void Connection::SetBusyTimeout(int milliseconds) { sqlite3_busy_timeout(mDb, milliseconds); }
+
 Statement Connection::Prepare(const std::string& sql) { return Statement(mDb, sql); }
 
 int Connection::Execute(const std::string& sql, const Params& params) {

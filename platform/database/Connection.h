@@ -36,6 +36,9 @@ public:
   // Switches the journal to write-ahead logging. Writes the file header, so
   // call it only on a file known to be ours.
   void UseWriteAheadLog();
+  // How long a statement waits for another connection's lock before it
+  // fails with SQLITE_BUSY.
+  void SetBusyTimeout(int milliseconds);
 
   Statement Prepare(const std::string& sql);
   // Runs a statement with bound values; returns the number of rows changed.

@@ -150,3 +150,22 @@ TEST_F(ProjectData, DeletingAModuleTakesEverythingBelowIt) {
   for (const char* table : {"LdrFunctions", "LdrStrips", "LdrElements", "LdrElmsOprs"})
     EXPECT_EQ(Scalar(std::string("SELECT COUNT(*) FROM ") + table), 0) << table;
 }
+
+TEST_F(ProjectData, ALockedProjectFailsClearlyAndKeepsNothingHalfWritten) {
+  auto other = db::Connection::Open(ProjectPath(), db::OpenMode::ExistingReadWrite);
+  other->Execute("BEGIN IMMEDIATE"); // another program holds the write lock
+  other->Execute("UPDATE LdrModules SET MdlName='theirs'");
+  Db().SetBusyTimeout(20);
+  auto before = Longs("SELECT SeqNum FROM LdrStrips WHERE FuncID=2 ORDER BY StripID");
+  try {
+    AppendNets(Db(), 2, 2);
+    FAIL() << "wrote through another program's lock";
+  } catch (const db::DbError& e) {
+    EXPECT_EQ(e.Code() & 0xff, 5) << e.what(); // SQLITE_BUSY
+  }
+  other->Execute("ROLLBACK");
+  EXPECT_EQ(Longs("SELECT SeqNum FROM LdrStrips WHERE FuncID=2 ORDER BY StripID"), before);
+  EXPECT_FALSE(Db().InTransaction());
+  AppendNets(Db(), 2, 2); // works once the lock is gone
+  EXPECT_EQ(GetMaxSeqNum(Db(), 2), 19);
+}
