@@ -661,7 +661,8 @@ void clsLdrNet::DeleteSelectedElements() {
 }
 
 void clsLdrNet::RemoveElementsOnDrag() {
-  for (const auto& [key, element] : *GetSelectedElements()) {
+  const auto leaving = GetSelectedElements();
+  for (const auto& [key, element] : *leaving) {
     mElements->Remove(key);
     if (element == mActiveElement) mActiveElement.reset();
   }
