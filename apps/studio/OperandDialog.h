@@ -1,0 +1,60 @@
+#pragma once
+// The operand dialog: the user picks one of the slot's accepted operand types
+// and an address within that type's limits (or, for a constant, its value;
+// for a reference, its target), a network ID where the type has one, and
+// sees and edits the operand's description in the operand list.
+
+#include "outside/operands/clsOperandLibrary.h"
+#include "outside/utilities/itfDialogService.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+
+namespace ldr::studio {
+
+class OperandDialog : public QDialog {
+public:
+  OperandDialog(const tyOperandRequest& request, std::shared_ptr<clsOperandLibrary> operands,
+                QWidget* parent = nullptr);
+
+  // What the user entered (meaningful after the dialog was accepted).
+  tyOperandEntry Entry() const;
+  std::string Description() const;
+  // Whether the user changed the description of a data operand.
+  bool DescriptionEdited() const;
+
+  // The types offered, in the order shown.
+  std::vector<long> OfferedTypes() const;
+  void SelectType(long type);
+  void SetAddress(long address);
+  void SetValue(double value);
+  int AddressMaximum() const;
+
+private:
+  void BuildTypes(const tyOperandRequest& request);
+  void OnTypeChanged();
+  void OnTargetChosen();
+  void ShowDescription();
+  long CurrentType() const;
+  const tyOperandTypeInfo* CurrentInfo() const;
+  void FillTargets(long type);
+
+  std::shared_ptr<clsOperandLibrary> mOperands;
+  QComboBox* mType = nullptr;
+  QSpinBox* mAddress = nullptr;
+  QComboBox* mTargets = nullptr;
+  QDoubleSpinBox* mValue = nullptr;
+  QSpinBox* mNetwork = nullptr;
+  QLineEdit* mDescription = nullptr;
+  QLabel* mLimits = nullptr;
+  std::string mShownDescription;
+};
+
+} // namespace ldr::studio

@@ -1,0 +1,70 @@
+#include "apps/studio/QtDialogService.h"
+
+#include "apps/studio/OperandDialog.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+
+namespace ldr::studio {
+
+QtDialogService::QtDialogService(QWidget* parent, std::shared_ptr<clsOperandLibrary> operands, LogWriter log,
+                                 bool interactive)
+    : mParent(parent), mOperands(std::move(operands)), mLog(std::move(log)), mInteractive(interactive) {}
+
+std::optional<tyOperandEntry> QtDialogService::AskOperand(const tyOperandRequest& request) {
+  if (!mInteractive) return std::nullopt;
+  OperandDialog dialog(request, mOperands, mParent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const tyOperandEntry entry = dialog.Entry();
+  if (dialog.DescriptionEdited()) {
+    auto list = mOperands->List();
+    StoreDescription(list, entry, dialog.Description());
+  }
+  return entry;
+}
+
+void QtDialogService::StoreDescription(clsOperandList& list, const tyOperandEntry& entry,
+                                       const std::string& description) {
+  const tyOperandKey key{entry.Type, entry.Address, entry.NetworkID};
+  if (!list.Register(key, description)) list.SetDescription(key, description);
+}
+
+std::optional<std::string> QtDialogService::AskFileName(enFileDialog kind, const std::string& extension,
+                                                        const std::string& proposed) {
+  if (!mInteractive) return std::nullopt;
+  const QString filter = QString("*.%1 files (*.%1);;All files (*)").arg(QString::fromStdString(extension));
+  const QString name = kind == enFileDialog::Save
+                           ? QFileDialog::getSaveFileName(mParent, "Save", QString::fromStdString(proposed), filter)
+                           : QFileDialog::getOpenFileName(mParent, "Open", QString::fromStdString(proposed), filter);
+  if (name.isEmpty()) return std::nullopt;
+  return name.toStdString();
+}
+
+std::optional<std::string> QtDialogService::AskText(const QString& objectName, const QString& title,
+                                                    const QString& label, const std::string& current, bool secret) {
+  if (!mInteractive) return std::nullopt;
+  QInputDialog dialog(mParent);
+  dialog.setObjectName(objectName);
+  dialog.setWindowTitle(title);
+  dialog.setLabelText(label);
+  dialog.setTextEchoMode(secret ? QLineEdit::Password : QLineEdit::Normal);
+  dialog.setTextValue(QString::fromStdString(current));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue().toStdString();
+}
+
+std::optional<std::string> QtDialogService::AskPassword(const std::string& prompt) {
+  return AskText("passwordDialog", "Password", QString::fromStdString(prompt), {}, true);
+}
+
+std::optional<std::string> QtDialogService::AskLabelName(const std::string& current) {
+  return AskText("labelNameDialog", "Label", "Label name:", current, false);
+}
+
+std::optional<std::string> QtDialogService::AskConfiguration(long elementType, const std::string& current) {
+  return AskText("configurationDialog", "Element settings",
+                 QString("Settings of element type %1 (whole numbers, separated by commas):").arg(elementType), current,
+                 false);
+}
+
+} // namespace ldr::studio

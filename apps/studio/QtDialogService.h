@@ -1,0 +1,45 @@
+#pragma once
+// The dialogs of the desktop host: the operand dialog, file dialogs, the
+// password, label-name and element-configuration questions. Cancel answers
+// nothing. Without a user (a script taking a screenshot) every dialog is
+// cancelled.
+
+#include "apps/studio/EventBoundary.h"
+#include "outside/operands/clsOperandLibrary.h"
+#include "outside/utilities/itfDialogService.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace ldr::studio {
+
+class OperandDialog;
+
+class QtDialogService : public itfDialogService {
+public:
+  QtDialogService(QWidget* parent, std::shared_ptr<clsOperandLibrary> operands, LogWriter log, bool interactive);
+
+  std::optional<tyOperandEntry> AskOperand(const tyOperandRequest& request) override;
+  std::optional<std::string> AskFileName(enFileDialog kind, const std::string& extension,
+                                         const std::string& proposed) override;
+  std::optional<std::string> AskPassword(const std::string& prompt) override;
+  std::optional<std::string> AskLabelName(const std::string& current) override;
+  std::optional<std::string> AskConfiguration(long elementType, const std::string& current) override;
+
+  // Stores a description the user typed in the operand dialog.
+  static void StoreDescription(clsOperandList& list, const tyOperandEntry& entry, const std::string& description);
+
+private:
+  std::optional<std::string> AskText(const QString& objectName, const QString& title, const QString& label,
+                                     const std::string& current, bool secret);
+
+  QPointer<QWidget> mParent;
+  std::shared_ptr<clsOperandLibrary> mOperands;
+  LogWriter mLog;
+  bool mInteractive;
+};
+
+} // namespace ldr::studio

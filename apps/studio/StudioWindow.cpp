@@ -1,0 +1,562 @@
+#include "apps/studio/StudioWindow.h"
+
+#include "apps/studio/RecentProjects.h"
+#include "apps/studio/SettingsDialog.h"
+#include "apps/studio/ToolCatalogue.h"
+#include "core/LdrError.h"
+#include "core/ProjectData.h"
+#include "core/ProjectDatabase.h"
+#include "core/StandardParts.h"
+#include "core/clsLdrState.h"
+#include "platform/boards/itfScrollBarEvents.h"
+#include "platform/drawing/ResourceLibrary.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <cstdio>
+
+namespace ldr::studio {
+
+namespace {
+
+constexpr int kItemKind = Qt::UserRole;
+constexpr int kItemID = Qt::UserRole + 1;
+constexpr int kModuleItem = 1, kSubroutineItem = 2;
+constexpr const char* kProjectFilter = "Ladder projects (*.ldrp);;All files (*)";
+
+// Short texts for the contact and coil buttons, drawn as the rung shows them.
+QString ButtonText(long elementType, const QString& title) {
+  switch (elementType) {
+  case 200:
+    return "-| |-";
+  case 201:
+    return "-|/|-";
+  case 202:
+    return "-|P|-";
+  case 203:
+    return "-|N|-";
+  case 204:
+    return "-( )-";
+  case 205:
+    return "-(/)-";
+  case 206:
+    return "-(S)-";
+  case 207:
+    return "-(R)-";
+  case 212:
+    return "-(T)-";
+  default:
+    return title;
+  }
+}
+
+} // namespace
+
+struct StudioWindow::Session {
+  QString Path;
+  std::shared_ptr<db::Connection> Connection;
+  tyStudioHost Host;
+  std::unique_ptr<clsLdrMain> Main;
+  std::unique_ptr<ScrollForwarder> Scrolls;
+};
+
+// Hands the scroll bars' changes and thumb drags to the editor.
+class StudioWindow::ScrollForwarder : public itfScrollBarEvents {
+public:
+  ScrollForwarder(clsLdrMain& main, QtMainBoard& board) : mMain(main), mBoard(board) {
+    mBoard.Bar("vscrl").AddListener(this);
+    mBoard.Bar("hscrl").AddListener(this);
+  }
+  ~ScrollForwarder() override {
+    mBoard.Bar("vscrl").RemoveListener(this);
+    mBoard.Bar("hscrl").RemoveListener(this);
+  }
+  void OnChange(itfBoardScrollBar& bar, int value) override {
+    if (bar.Name() == "vscrl")
+      mMain.VerticalScrollBarChange(value);
+    else
+      mMain.HorizontalScrollBarChange(value);
+  }
+  void OnScroll(itfBoardScrollBar& bar, int value) override {
+    if (bar.Name() == "vscrl")
+      mMain.VerticalScrollBarScroll(value);
+    else
+      mMain.HorizontalScrollBarScroll(value);
+  }
+
+private:
+  clsLdrMain& mMain;
+  QtMainBoard& mBoard;
+};
+
+// --- construction -----------------------------------------------------------------------
+
+StudioWindow::StudioWindow(tyStudioOptions options, QWidget* parent)
+    : QMainWindow(parent), mOptions(std::move(options)), mBoundary(std::make_shared<EventBoundary>()) {
+  setObjectName("studioWindow");
+  mErrors = std::make_shared<QtErrorReporter>(
+      this, [this](const std::string& line) { Log(line); }, mOptions.Interactive);
+  mBoundary->SetReporter([this](const std::string& action, const LdrError* error, const std::string& text) {
+    ReportFailure(action, error, text);
+  });
+  mEditor = new EditorArea(mBoundary, this);
+  setCentralWidget(mEditor);
+  mEditor->SetResizeHandler([this](int width, int height) {
+    if (Main()) Main()->Resize(width, height);
+  });
+  BuildDocks();
+  BuildActions();
+  BuildMenus();
+  BuildToolBars();
+  BuildStatusBar();
+  RefreshRecentMenu();
+  RefreshTitle();
+  resize(1180, 780);
+}
+
+StudioWindow::~StudioWindow() {
+  // The editor goes before the widgets it draws on.
+  CloseProject();
+}
+
+QAction* StudioWindow::AddToolAction(const std::string& id, const QString& text, const QString& tip, bool enabled) {
+  auto* action = new QAction(text, this);
+  action->setObjectName(QString::fromStdString(id));
+  action->setToolTip(tip);
+  action->setStatusTip(tip);
+  action->setEnabled(enabled);
+  connect(action, &QAction::triggered, this, [this, id] { RunTool(id); });
+  mActions[id] = action;
+  return action;
+}
+
+void StudioWindow::BuildActions() {
+  for (const auto& group : ToolCatalogue::ElementGroups()) {
+    for (const auto& tool : group.Tools) {
+      const QString title = QString::fromStdString(tool.Text);
+      QString tip = title + " (" + QString::fromStdString(tool.ToolID) + ")";
+      if (!tool.Available) tip += " - not available in this build";
+      QAction* action = AddToolAction(tool.ToolID, title, tip, tool.Available);
+      action->setIconText(ButtonText(tool.ElementType, title));
+      action->setProperty("elementType", QVariant::fromValue<qlonglong>(tool.ElementType));
+      action->setProperty("toolGroup", QString::fromStdString(group.Title));
+    }
+  }
+  QAction* line = AddToolAction(ToolCatalogue::kLineTool, "Draw Lines", "Draw connecting lines (ID_LDrawLine)");
+  line->setCheckable(true);
+  line->setShortcut(QKeySequence("Ctrl+L"));
+  AddToolAction(ToolCatalogue::kPowerFlowTool, "Power Flow", "Show the power flow of the net (ID_LPowerFlow)");
+  for (const auto& entry : ToolCatalogue::StripTools())
+    AddToolAction(entry.ID, QString::fromStdString(entry.Text),
+                  QString::fromStdString(entry.Text + " (" + entry.ID + ")"));
+  for (const auto& entry : ToolCatalogue::StripCommands())
+    AddToolAction(entry.ID, QString::fromStdString(entry.Text),
+                  QString::fromStdString(entry.Text + " (" + entry.ID + ")"));
+  // The edit shortcuts reach these actions only while the keyboard is not in
+  // the editor; there the editor takes the same keys itself.
+  const std::pair<const char*, QKeySequence> editKeys[] = {{"ID_Cut", QKeySequence::Cut},
+                                                           {"ID_Copy", QKeySequence::Copy},
+                                                           {"ID_Paste", QKeySequence::Paste},
+                                                           {"ID_Delete", QKeySequence(Qt::Key_Delete)}};
+  for (const auto& [id, keys] : editKeys) {
+    QAction* action = AddToolAction(id, QString::fromStdString(ToolCatalogue::TextOf(id)),
+                                    QString::fromStdString(ToolCatalogue::TextOf(id)));
+    action->setShortcut(keys);
+  }
+}
+
+void StudioWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  file->addAction("&New Project...", QKeySequence::New, this, [this] { AskNewProject(); })->setObjectName("newProject");
+  file->addAction("&Open Project...", QKeySequence::Open, this, [this] { AskOpenProject(); })
+      ->setObjectName("openProject");
+  mRecentMenu = file->addMenu("Recent &Projects");
+  mRecentMenu->setObjectName("recentProjects");
+  file->addSeparator();
+  file->addAction("&Settings...", this, [this] { OpenSettings(); })->setObjectName("settings");
+  file->addAction("Save Screens&hot...", this, [this] {
+    const QString path = QFileDialog::getSaveFileName(this, "Save screenshot", "studio.png", "PNG images (*.png)");
+    if (!path.isEmpty()) SaveScreenshot(path);
+  });
+  file->addSeparator();
+  file->addAction("&Quit", QKeySequence::Quit, this, [this] { close(); })->setObjectName("quit");
+
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  for (const auto& entry : ToolCatalogue::EditCommands()) edit->addAction(mActions[entry.ID]);
+  edit->addSeparator();
+  edit->addAction("Cancel Current Action", this, [this] {
+    if (Main()) Guard("Cancel", [&] { Main()->CancelProcess(); });
+  });
+
+  QMenu* ladder = menuBar()->addMenu("&Ladder");
+  ladder->addAction(mActions[ToolCatalogue::kLineTool]);
+  ladder->addAction(mActions[ToolCatalogue::kPowerFlowTool]);
+  ladder->addSeparator();
+  for (const auto& entry : ToolCatalogue::StripTools()) ladder->addAction(mActions[entry.ID]);
+  ladder->addSeparator();
+  for (const auto& entry : ToolCatalogue::StripCommands()) ladder->addAction(mActions[entry.ID]);
+
+  QMenu* elements = menuBar()->addMenu("E&lements");
+  for (const auto& group : ToolCatalogue::ElementGroups()) {
+    QMenu* sub = elements->addMenu(QString::fromStdString(group.Title));
+    for (const auto& tool : group.Tools) sub->addAction(mActions[tool.ToolID]);
+  }
+
+  QMenu* view = menuBar()->addMenu("&View");
+  for (auto* dock : findChildren<QDockWidget*>()) view->addAction(dock->toggleViewAction());
+}
+
+void StudioWindow::BuildToolBars() {
+  QToolBar* ladder = addToolBar("Ladder");
+  ladder->setObjectName("ladderToolBar");
+  ladder->addAction(mActions[ToolCatalogue::kLineTool]);
+  for (const auto& entry : ToolCatalogue::StripTools()) ladder->addAction(mActions[entry.ID]);
+  ladder->addAction(mActions[ToolCatalogue::kPowerFlowTool]);
+
+  QToolBar* strips = addToolBar("Strips");
+  strips->setObjectName("stripsToolBar");
+  for (const auto& entry : ToolCatalogue::StripCommands()) strips->addAction(mActions[entry.ID]);
+
+  addToolBarBreak();
+  const auto groups = ToolCatalogue::ElementGroups();
+  // The most used family directly, every family behind a drop-down button.
+  QToolBar* contacts = addToolBar("Contacts and Coils");
+  contacts->setObjectName("contactsToolBar");
+  contacts->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  if (!groups.empty())
+    for (const auto& tool : groups.front().Tools) contacts->addAction(mActions[tool.ToolID]);
+
+  QToolBar* families = addToolBar("Elements");
+  families->setObjectName("elementsToolBar");
+  for (const auto& group : groups) {
+    auto* button = new QToolButton(families);
+    button->setText(QString::fromStdString(group.Title));
+    button->setObjectName(QString::fromStdString("group " + group.Title));
+    button->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(button);
+    for (const auto& tool : group.Tools) menu->addAction(mActions[tool.ToolID]);
+    button->setMenu(menu);
+    families->addWidget(button);
+  }
+}
+
+void StudioWindow::BuildDocks() {
+  auto* treeDock = new QDockWidget("Project", this);
+  treeDock->setObjectName("projectDock");
+  mTree = new QTreeWidget(treeDock);
+  mTree->setObjectName("projectTree");
+  mTree->setHeaderHidden(true);
+  treeDock->setWidget(mTree);
+  addDockWidget(Qt::LeftDockWidgetArea, treeDock);
+  connect(mTree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { OnTreeActivated(item); });
+
+  auto* logDock = new QDockWidget("Log", this);
+  logDock->setObjectName("logDock");
+  mLogPanel = new QPlainTextEdit(logDock);
+  mLogPanel->setObjectName("logPanel");
+  mLogPanel->setReadOnly(true);
+  mLogPanel->setMaximumBlockCount(5000);
+  logDock->setWidget(mLogPanel);
+  addDockWidget(Qt::BottomDockWidgetArea, logDock);
+}
+
+void StudioWindow::BuildStatusBar() {
+  mActionLabel = new QLabel(this);
+  mActionLabel->setObjectName("lastAction");
+  mModifiedLabel = new QLabel(this);
+  mModifiedLabel->setObjectName("modified");
+  mCompileLabel = new QLabel(this);
+  mCompileLabel->setObjectName("needToCompile");
+  statusBar()->addWidget(mActionLabel, 1);
+  statusBar()->addPermanentWidget(mModifiedLabel);
+  statusBar()->addPermanentWidget(mCompileLabel);
+}
+
+// --- reporting ----------------------------------------------------------------------------
+
+void StudioWindow::Log(const std::string& line) {
+  mLogPanel->appendPlainText(QString::fromStdString(line));
+  if (!mOptions.Interactive) std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+void StudioWindow::ReportFailure(const std::string& action, const LdrError* error, const std::string& text) {
+  // Component errors go to the project's reporter when a project is open.
+  if (mSession && mSession->Host.Errors)
+    mSession->Host.Errors->ReportFailure(action, error, text);
+  else
+    mErrors->ReportFailure(action, error, text);
+}
+
+bool StudioWindow::Guard(const std::string& action, const std::function<void()>& call) {
+  return mBoundary->Run(action, call);
+}
+
+QString StudioWindow::StatusText() const {
+  return QStringList{mActionLabel->text(), mModifiedLabel->text(), mCompileLabel->text()}.join(" | ");
+}
+
+// --- projects --------------------------------------------------------------------------------
+
+QString StudioWindow::ProjectPath() const { return mSession ? mSession->Path : QString(); }
+
+clsLdrMain* StudioWindow::Main() const { return mSession ? mSession->Main.get() : nullptr; }
+
+QString StudioWindow::DemoProjectPath() {
+  QString base = qEnvironmentVariable("XDG_DATA_HOME");
+  if (base.isEmpty()) base = QDir::homePath() + "/.local/share";
+  return base + "/ldr/demo.ldrp";
+}
+
+bool StudioWindow::NewProject(const QString& path) {
+  const bool created = Guard("New project", [&] {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    ProjectDatabase::Create(path.toStdString()); // the connection closes again at once
+  });
+  return created && OpenProject(path);
+}
+
+bool StudioWindow::OpenProject(const QString& path) {
+  CloseProject();
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  auto board = mEditor->MainBoard();
+  const bool opened = Guard("Open project", [&] {
+    auto session = std::make_unique<Session>();
+    session->Path = absolute;
+    session->Connection = ProjectDatabase::Open(absolute.toStdString());
+    session->Host = MakeStudioHost(
+        session->Connection, this, board, [this](const std::string& line) { Log(line); },
+        tyStudioHostOptions{mOptions.HostSettingsPath, mOptions.Interactive});
+    const tyLdrMainParts parts = mOptions.MakeParts ? mOptions.MakeParts() : MakeStandardParts();
+    session->Main = std::make_unique<clsLdrMain>(session->Host.Services, parts);
+    session->Main->Init(board, mEditor->LeftBoard(), mEditor->RightBoard());
+    session->Scrolls = std::make_unique<ScrollForwarder>(*session->Main, *board);
+    mSession = std::move(session);
+  });
+  if (!opened) return false;
+  ConnectHost(*mSession);
+  board->SetCustomPointerSource([this]() -> gdi::Picture {
+    if (!Main() || !Main()->Context().State) return {};
+    const tyPointerChoice choice = Main()->Context().State->ChoosePointer();
+    if (choice.Picture.empty()) return {};
+    return gdi::ResourceLibrary::Load(choice.Picture, choice.IsCursor ? gdi::enResourceKind::eRK_Cursor
+                                                                      : gdi::enResourceKind::eRK_Icon);
+  });
+  Guard("Open project", [&] {
+    const QSize size = mEditor->BoardsSize();
+    Main()->Resize(size.width(), size.height());
+    Main()->ReadProperties();
+    mCompileLabel->setText(Main()->NeedToCompile() != 0 ? "Needs compiling" : "");
+  });
+  RecentProjects(mOptions.HostSettingsPath).Add(absolute.toStdString());
+  RefreshRecentMenu();
+  RefreshProjectTree();
+  RefreshTitle();
+  Log("opened project " + absolute.toStdString());
+  return true;
+}
+
+void StudioWindow::ConnectHost(Session& session) {
+  QtGuiService* gui = session.Host.Gui.get();
+  connect(gui, &QtGuiService::titleChanged, this, [this](const QString& title) {
+    mSubroutineTitle = title.toStdString();
+    RefreshTitle();
+  });
+  connect(gui, &QtGuiService::modifiedChanged, this,
+          [this](bool modified, int) { mModifiedLabel->setText(modified ? "Modified" : ""); });
+  connect(gui, &QtGuiService::needToCompileChanged, this,
+          [this](bool needed) { mCompileLabel->setText(needed ? "Needs compiling" : ""); });
+  connect(gui, &QtGuiService::workModeChanged, this, [this](int mode) { OnWorkMode(mode); });
+  connect(gui, &QtGuiService::commandEnabledChanged, this,
+          [this](const QString& id, bool enabled) { OnCommandEnabled(id, enabled); });
+  connect(gui, &QtGuiService::mainWindowRefreshRequested, this, [this] { RefreshProjectTree(); });
+  connect(gui, &QtGuiService::actionReported, this, [this](const QString& name) { mActionLabel->setText(name); });
+  // A menu entry is a tool request of its own, sent once the call that
+  // showed the menu has returned.
+  connect(
+      gui, &QtGuiService::toolChosen, this, [this](const QString& tool) { OnToolChosen(tool); }, Qt::QueuedConnection);
+}
+
+void StudioWindow::CloseProject() {
+  if (!mSession) return;
+  Guard("Close project", [&] { mSession->Main->QueryUnload(); });
+  auto board = mEditor->MainBoard();
+  board->SetCustomPointerSource({});
+  mSession->Scrolls.reset();
+  Guard("Close project", [&] { mSession->Main->Terminate(); });
+  mSession->Main.reset();
+  mSession.reset();
+  for (const char* box : {"txtComment", "txtLblComment"}) board->Box(box).SetVisible(false);
+  board->SetMousePointer(0);
+  mSubroutineTitle.clear();
+  mTree->clear();
+  mModifiedLabel->clear();
+  mCompileLabel->clear();
+  mActionLabel->clear();
+  ClearBoards();
+  RefreshTitle();
+}
+
+void StudioWindow::ClearBoards() {
+  for (const auto& board : {mEditor->LeftBoard(), mEditor->RightBoard()}) {
+    board->PersistentImage().Fill(board->BackColor());
+    board->VisibleImage().Fill(board->BackColor());
+    board->Refresh();
+  }
+}
+
+void StudioWindow::AskNewProject() {
+  const QString path =
+      QFileDialog::getSaveFileName(this, "New project", QDir::homePath() + "/project.ldrp", kProjectFilter);
+  if (path.isEmpty()) return;
+  if (QFileInfo::exists(path)) {
+    QMessageBox::warning(this, "New project", "The file " + path + " exists already; choose another name.");
+    return;
+  }
+  if (NewProject(path)) LoadSubroutine(kStartSubroutine);
+}
+
+void StudioWindow::AskOpenProject() {
+  const QString path =
+      QFileDialog::getOpenFileName(this, "Open project", QFileInfo(ProjectPath()).absolutePath(), kProjectFilter);
+  if (path.isEmpty()) return;
+  if (OpenProject(path)) LoadSubroutine(kStartSubroutine);
+}
+
+void StudioWindow::RefreshRecentMenu() {
+  mRecentMenu->clear();
+  for (const auto& path : RecentProjects(mOptions.HostSettingsPath).List()) {
+    const QString file = QString::fromStdString(path);
+    mRecentMenu->addAction(file, this, [this, file] {
+      if (!QFileInfo::exists(file)) {
+        RecentProjects(mOptions.HostSettingsPath).Remove(file.toStdString());
+        RefreshRecentMenu();
+        mErrors->ReportFailure("Open project", nullptr, "The project " + file.toStdString() + " is gone.");
+        return;
+      }
+      if (OpenProject(file)) LoadSubroutine(kStartSubroutine);
+    });
+  }
+  mRecentMenu->setEnabled(!mRecentMenu->isEmpty());
+}
+
+void StudioWindow::RefreshTitle() {
+  QString title = "ldr-studio";
+  if (mSession) title = QFileInfo(mSession->Path).fileName() + " - " + title;
+  if (!mSubroutineTitle.empty()) title = QString::fromStdString(mSubroutineTitle) + " - " + title;
+  setWindowTitle(title);
+}
+
+void StudioWindow::RefreshProjectTree() {
+  mTree->clear();
+  if (!mSession) return;
+  Guard("Project tree", [&] {
+    auto& db = *mSession->Connection;
+    std::map<long, QTreeWidgetItem*> modules;
+    for (auto rows = db.Query("SELECT MdlID, MdlName FROM LdrModules ORDER BY TreeID, MdlID"); !rows.IsEOF();
+         rows.MoveNext()) {
+      auto* item = new QTreeWidgetItem(mTree, {QString::fromStdString(rows.Field("MdlName").AsText())});
+      item->setData(0, kItemKind, kModuleItem);
+      item->setData(0, kItemID, QVariant::fromValue<qlonglong>(rows.Field("MdlID").AsLong()));
+      modules[rows.Field("MdlID").AsLong()] = item;
+    }
+    for (auto rows = db.Query("SELECT FuncID, MdlID, FuncName FROM LdrFunctions ORDER BY TreeID, FuncID");
+         !rows.IsEOF(); rows.MoveNext()) {
+      const auto module = modules.find(rows.Field("MdlID").AsLong());
+      if (module == modules.end()) continue;
+      auto* item = new QTreeWidgetItem(module->second, {QString::fromStdString(rows.Field("FuncName").AsText())});
+      item->setData(0, kItemKind, kSubroutineItem);
+      item->setData(0, kItemID, QVariant::fromValue<qlonglong>(rows.Field("FuncID").AsLong()));
+      if (Main() && Main()->FunctionID() == rows.Field("FuncID").AsLong()) mTree->setCurrentItem(item);
+    }
+  });
+  mTree->expandAll();
+}
+
+void StudioWindow::OnTreeActivated(QTreeWidgetItem* item) {
+  if (!item || item->data(0, kItemKind).toInt() != kSubroutineItem) return;
+  LoadSubroutine(static_cast<long>(item->data(0, kItemID).toLongLong()));
+}
+
+// --- editing --------------------------------------------------------------------------------------
+
+bool StudioWindow::LoadSubroutine(long funcID) {
+  if (!Main()) return false;
+  const bool loaded = Guard("Open subroutine", [&] { Main()->LoadFunction(funcID); });
+  if (!loaded) return false;
+  Guard("Open subroutine", [&] { mSubroutineTitle = GetFullFunctionName(*mSession->Connection, funcID); });
+  RefreshProjectTree();
+  RefreshTitle();
+  Log("opened subroutine " + mSubroutineTitle);
+  return true;
+}
+
+void StudioWindow::RunTool(const std::string& toolID) {
+  if (Main()) {
+    const long command = ToolCatalogue::EditCommandOf(toolID);
+    Guard("Tool " + toolID, [&] {
+      if (command != 0)
+        Main()->EditCommand(command);
+      else
+        Main()->ToolRequest(toolID);
+    });
+  }
+  // The line tool shows what the editor says, not what the click made of it.
+  if (toolID == ToolCatalogue::kLineTool) OnWorkMode(mSession ? mSession->Host.Gui->WorkMode() : 0);
+}
+
+void StudioWindow::RunEditCommand(long editCommand) {
+  if (Main()) Guard("Edit", [&] { Main()->EditCommand(editCommand); });
+}
+
+void StudioWindow::OnToolChosen(const QString& toolID) { RunTool(toolID.toStdString()); }
+
+void StudioWindow::OnWorkMode(int workMode) {
+  QAction* line = mActions[ToolCatalogue::kLineTool];
+  const QSignalBlocker block(line);
+  line->setChecked(workMode != 0);
+}
+
+void StudioWindow::OnCommandEnabled(const QString& commandID, bool enabled) {
+  if (QAction* action = ActionFor(commandID.toStdString())) action->setEnabled(enabled);
+}
+
+QAction* StudioWindow::ActionFor(const std::string& id) const {
+  const auto found = mActions.find(id);
+  return found == mActions.end() ? nullptr : found->second;
+}
+
+void StudioWindow::OpenSettings() {
+  if (!mSession) {
+    mErrors->ReportFailure("Settings", nullptr, "Open a project first: the settings are read through it.");
+    return;
+  }
+  SettingsDialog dialog(*mSession->Host.Settings, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  Guard("Settings", [&] { Main()->ReadProperties(); });
+  Log("settings stored");
+}
+
+bool StudioWindow::SaveScreenshot(const QString& path) {
+  const bool saved = grab().save(path, "PNG");
+  Log((saved ? "screenshot written to " : "could not write the screenshot ") + path.toStdString());
+  return saved;
+}
+
+void StudioWindow::closeEvent(QCloseEvent* event) {
+  CloseProject();
+  event->accept();
+}
+
+} // namespace ldr::studio

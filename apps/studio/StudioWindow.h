@@ -1,0 +1,119 @@
+#pragma once
+// The main window of ldr-studio: the project tree (modules and their
+// subroutines), the editor area with its boards and scroll bars, menus and
+// toolbars with every tool of the editor, a status bar and a log panel. It
+// hosts the editor component only through its published interface, the
+// boards and the host services, as any IDE would; every call into the
+// component runs through the event boundary, so that an error is shown and
+// logged, never fatal.
+
+#include "apps/studio/EditorArea.h"
+#include "apps/studio/EventBoundary.h"
+#include "apps/studio/QtErrorReporter.h"
+#include "apps/studio/StudioHost.h"
+#include "core/clsLdrMain.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+#include <string>
+
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace ldr::studio {
+
+struct tyStudioOptions {
+  std::string HostSettingsPath = clsSettingsStore::DefaultHostSettingsPath();
+  // False: run without asking anybody (a script taking a screenshot).
+  bool Interactive = true;
+  // The parts the editor is made with; empty: the standard parts of this
+  // build.
+  std::function<tyLdrMainParts()> MakeParts;
+};
+
+class StudioWindow : public QMainWindow {
+public:
+  explicit StudioWindow(tyStudioOptions options, QWidget* parent = nullptr);
+  ~StudioWindow() override;
+
+  // Opens a project file (closing the open one); false when it failed, the
+  // reason shown and logged.
+  bool OpenProject(const QString& path);
+  // Creates a project file with the default content and opens it.
+  bool NewProject(const QString& path);
+  // Validates an edit in progress and closes the project.
+  void CloseProject();
+  bool HasProject() const { return mSession != nullptr; }
+  QString ProjectPath() const;
+
+  // Shows a subroutine through the editor's LoadFunction; false when the
+  // editor refused (the error is shown).
+  bool LoadSubroutine(long funcID);
+  // A tool, strip command or edit command ID, as a toolbar click sends it.
+  void RunTool(const std::string& toolID);
+  void RunEditCommand(long editCommand);
+  void OpenSettings();
+
+  bool SaveScreenshot(const QString& path);
+
+  // For the tests and for scripts.
+  clsLdrMain* Main() const;
+  EditorArea* Editor() const { return mEditor; }
+  QTreeWidget* ProjectTree() const { return mTree; }
+  QPlainTextEdit* LogPanel() const { return mLogPanel; }
+  QAction* ActionFor(const std::string& id) const;
+  const EventBoundary& Boundary() const { return *mBoundary; }
+  QString StatusText() const;
+  void Log(const std::string& line);
+
+  static QString DemoProjectPath();
+  static constexpr long kStartSubroutine = 2;
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  struct Session;
+  class ScrollForwarder;
+
+  void BuildActions();
+  void BuildMenus();
+  void BuildToolBars();
+  void BuildDocks();
+  void BuildStatusBar();
+  QAction* AddToolAction(const std::string& id, const QString& text, const QString& tip, bool enabled = true);
+  void ConnectHost(Session& session);
+  void RefreshProjectTree();
+  void RefreshRecentMenu();
+  void RefreshTitle();
+  void OnTreeActivated(QTreeWidgetItem* item);
+  void OnToolChosen(const QString& toolID);
+  void OnWorkMode(int workMode);
+  void OnCommandEnabled(const QString& commandID, bool enabled);
+  void ReportFailure(const std::string& action, const LdrError* error, const std::string& text);
+  void ClearBoards();
+  bool Guard(const std::string& action, const std::function<void()>& call);
+  void AskNewProject();
+  void AskOpenProject();
+
+  tyStudioOptions mOptions;
+  std::shared_ptr<EventBoundary> mBoundary;
+  std::shared_ptr<QtErrorReporter> mErrors;
+  EditorArea* mEditor = nullptr;
+  QTreeWidget* mTree = nullptr;
+  QPlainTextEdit* mLogPanel = nullptr;
+  QMenu* mRecentMenu = nullptr;
+  QLabel* mActionLabel = nullptr;
+  QLabel* mModifiedLabel = nullptr;
+  QLabel* mCompileLabel = nullptr;
+  std::map<std::string, QAction*> mActions;
+  std::unique_ptr<Session> mSession;
+  std::string mSubroutineTitle;
+};
+
+} // namespace ldr::studio

@@ -1,0 +1,169 @@
+#include "apps/studio/ToolCatalogue.h"
+
+#include "core/clsToolTable.h"
+#include "core/enEditCommand.h"
+#include "elements/ElementFactory.h"
+#include "elements/ElementFamilies.h"
+#include "elements/ElementTitles.h"
+#include "outside/utilities/itfGuiService.h"
+
+#include <algorithm>
+
+namespace ldr::studio {
+
+namespace {
+
+struct FamilyGroup {
+  enElementFamilyType Family;
+  const char* Title;
+};
+
+// Families sharing a title form one group.
+constexpr FamilyGroup kGroups[] = {
+    {eEFT_SimpleElements, "Contacts and coils"},
+    {eEFT_CompareElements, "Compare"},
+    {eEFT_InRangeElements, "Compare"},
+    {eEFT_2x1Elements, "Math"},
+    {eEFT_Nx1Elements, "Math"},
+    {eEFT_0x1Elements, "Math"},
+    {eEFT_JumpElements, "Jumps and calls"},
+    {eEFT_DirectClocks, "Clocks"},
+    {eEFT_InDirectClocks, "Clocks"},
+    {eEFT_StoreElements, "Store and load"},
+    {eEFT_LoadElements, "Store and load"},
+    {eEFT_StoreLoadTimerElements, "Store and load"},
+    {eEFT_StoreElementsEx, "Store and load"},
+    {eEFT_UtilElements, "Utilities"},
+    {eEFT_UtilExElements, "Control"},
+    {eEFT_UtilEx1Elements, "Communication and data tables"},
+    {eEFT_UtilEx2Elements, "Floating point, CAN and SD card"},
+};
+
+const std::vector<tyCommandEntry> kStripTools = {
+    {"ID_NewNet", "New Net"},
+    {"ID_InsertComment", "Insert Comment"},
+    {"ID_LSetLabel", "Set Label"},
+    {"ID_AppendLdrNet", "Append Nets"},
+};
+
+const std::vector<tyCommandEntry> kStripCommands = {
+    {"ID_SelectAll", "Select All"},     {"ID_CollapseNets", "Collapse Nets"}, {"ID_ExpandNets", "Expand Nets"},
+    {"ID_ExpandAllNets", "Expand All"}, {"ID_DisableNets", "Disable Nets"},   {"ID_EnableNets", "Enable Nets"},
+};
+
+const std::vector<tyCommandEntry> kEditCommands = {
+    {"ID_Cut", "Cut"},
+    {"ID_Copy", "Copy"},
+    {"ID_Paste", "Paste"},
+    {"ID_Delete", "Delete"},
+};
+
+const std::vector<tyCommandEntry> kOtherCommands = {
+    {"ID_LDrawLine", "Draw Lines"},
+    {"ID_LPowerFlow", "Power Flow"},
+    {"ID_SelectAllInNet", "Select All in Net"},
+};
+
+const tyCommandEntry kSeparator{};
+
+} // namespace
+
+std::string ToolCatalogue::GroupTitleOf(long elementType) {
+  const enElementFamilyType family = GetFamilyType(static_cast<std::int32_t>(elementType));
+  for (const auto& group : kGroups)
+    if (group.Family == family) return group.Title;
+  return "Other";
+}
+
+bool ToolCatalogue::IsAvailable(long elementType) {
+  return IsFamilyBuilt(GetFamilyType(static_cast<std::int32_t>(elementType)));
+}
+
+std::string ToolCatalogue::ToolText(const std::string& toolID, long elementType) {
+  std::string title = GetElementTitle(nullptr, static_cast<std::int32_t>(elementType));
+  if (!title.empty()) return title;
+  return toolID.rfind("ID_", 0) == 0 ? toolID.substr(3) : toolID;
+}
+
+std::vector<tyToolGroup> ToolCatalogue::ElementGroups() {
+  std::vector<tyToolGroup> groups;
+  for (const auto& family : kGroups) {
+    const bool known =
+        std::any_of(groups.begin(), groups.end(), [&](const auto& g) { return g.Title == family.Title; });
+    if (!known) groups.push_back({family.Title, {}});
+  }
+  groups.push_back({"Other", {}});
+  // Building an element to ask whether its family exists is cheap, but ask
+  // once per family.
+  std::vector<std::pair<enElementFamilyType, bool>> built;
+  auto isBuilt = [&](enElementFamilyType family) {
+    for (const auto& [known, answer] : built)
+      if (known == family) return answer;
+    const bool answer = IsFamilyBuilt(family);
+    built.emplace_back(family, answer);
+    return answer;
+  };
+  for (const auto& tool : clsToolTable::ElementTools()) {
+    const std::string id(tool.ToolID);
+    const std::string title = GroupTitleOf(tool.ElementType);
+    auto group = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.Title == title; });
+    group->Tools.push_back({id, tool.ElementType, ToolText(id, tool.ElementType),
+                            isBuilt(GetFamilyType(static_cast<std::int32_t>(tool.ElementType)))});
+  }
+  groups.erase(std::remove_if(groups.begin(), groups.end(), [](const auto& g) { return g.Tools.empty(); }),
+               groups.end());
+  return groups;
+}
+
+const std::vector<tyCommandEntry>& ToolCatalogue::StripTools() { return kStripTools; }
+const std::vector<tyCommandEntry>& ToolCatalogue::StripCommands() { return kStripCommands; }
+const std::vector<tyCommandEntry>& ToolCatalogue::EditCommands() { return kEditCommands; }
+
+long ToolCatalogue::EditCommandOf(const std::string& id) {
+  if (id == "ID_Cut") return eEC_Cut;
+  if (id == "ID_Copy") return eEC_Copy;
+  if (id == "ID_Paste") return eEC_Paste;
+  if (id == "ID_Delete") return eEC_Delete;
+  return 0;
+}
+
+std::string ToolCatalogue::TextOf(const std::string& id) {
+  for (const auto* list : {&kStripTools, &kStripCommands, &kEditCommands, &kOtherCommands})
+    for (const auto& entry : *list)
+      if (entry.ID == id) return entry.Text;
+  if (const auto type = clsToolTable::ElementTypeOf(id)) return ToolText(id, *type);
+  return id;
+}
+
+std::vector<tyCommandEntry> ToolCatalogue::ContextMenu(int menuID) {
+  auto entries = [](std::initializer_list<const char*> ids) {
+    std::vector<tyCommandEntry> list;
+    for (const char* id : ids) list.push_back(*id ? tyCommandEntry{id, TextOf(id)} : kSeparator);
+    return list;
+  };
+  switch (menuID) {
+  case eGM_Line:
+  case eGM_Operand:
+    return entries({"ID_Cut", "ID_Copy", "ID_Delete"});
+  case eGM_Element:
+    return entries({"ID_Cut", "ID_Copy", "ID_Delete", "", "ID_LDirectCoil", "ID_LInvertedCoil", "ID_LSETCoil",
+                    "ID_LRESETCoil", "ID_LToggleCoil", "", "ID_LPowerFlow"});
+  case eGM_SelectedElements:
+    return entries({"ID_Cut", "ID_Copy", "ID_Delete", "", "ID_SelectAllInNet"});
+  case eGM_EditZone:
+    return entries({"ID_Paste", "", "ID_SelectAllInNet", "ID_LPowerFlow", "", "ID_NewNet", "ID_InsertComment",
+                    "ID_LSetLabel", "ID_AppendLdrNet"});
+  case eGM_StripHeader:
+    return entries({"ID_Cut", "ID_Copy", "ID_Paste", "ID_Delete", "", "ID_SelectAll", "ID_CollapseNets",
+                    "ID_ExpandNets", "ID_ExpandAllNets", "ID_DisableNets", "ID_EnableNets", "", "ID_NewNet",
+                    "ID_InsertComment", "ID_LSetLabel"});
+  case eGM_Comment:
+    return entries({"ID_Cut", "ID_Copy", "ID_Paste", "ID_Delete", "", "ID_InsertComment", "ID_NewNet"});
+  case eGM_Label:
+    return entries({"ID_Cut", "ID_Copy", "ID_Paste", "ID_Delete", "", "ID_LSetLabel", "ID_NewNet"});
+  default:
+    return {};
+  }
+}
+
+} // namespace ldr::studio

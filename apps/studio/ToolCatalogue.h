@@ -1,0 +1,60 @@
+#pragma once
+// What the studio offers as tools: every element tool of the tool table,
+// grouped by element family (a tool whose family has no class in this build
+// is marked unavailable, so it is shown disabled rather than hidden), the
+// strip tools and commands, the edit commands and the entries of the context
+// menus the component asks for by identifier.
+
+#include <string>
+#include <vector>
+
+namespace ldr::studio {
+
+struct tyToolEntry {
+  std::string ToolID;
+  long ElementType = 0;
+  std::string Text;
+  bool Available = true;
+};
+
+struct tyToolGroup {
+  std::string Title;
+  std::vector<tyToolEntry> Tools;
+};
+
+// An entry of a menu: a tool or command ID and its text. An empty ID is a
+// separator.
+struct tyCommandEntry {
+  std::string ID;
+  std::string Text;
+};
+
+class ToolCatalogue {
+public:
+  // Every element tool, in the tool table's order within each group; the
+  // groups in the order of their first family.
+  static std::vector<tyToolGroup> ElementGroups();
+  static std::string GroupTitleOf(long elementType);
+  // Whether the element family of the type has a class in this build.
+  static bool IsAvailable(long elementType);
+  static std::string ToolText(const std::string& toolID, long elementType);
+
+  // "ID_NewNet", "ID_InsertComment", "ID_LSetLabel", "ID_AppendLdrNet".
+  static const std::vector<tyCommandEntry>& StripTools();
+  // Select all, collapse, expand, expand all, disable, enable.
+  static const std::vector<tyCommandEntry>& StripCommands();
+  // Cut, copy, paste and delete as command IDs ("ID_Cut" …).
+  static const std::vector<tyCommandEntry>& EditCommands();
+  // The edit command (enEditCommand) of an edit command ID; 0 for any other ID.
+  static long EditCommandOf(const std::string& id);
+  static std::string TextOf(const std::string& id);
+
+  // The entries of the context menu `menuID` (enGuiMenu); empty for an
+  // unknown menu.
+  static std::vector<tyCommandEntry> ContextMenu(int menuID);
+
+  static constexpr const char* kLineTool = "ID_LDrawLine";
+  static constexpr const char* kPowerFlowTool = "ID_LPowerFlow";
+};
+
+} // namespace ldr::studio

@@ -1,0 +1,224 @@
+// The answering services of the studio: numbered messages as message boxes,
+// the operand dialog and its limits, the settings dialog, the error reporter
+// and the list of recent projects.
+
+#include "StudioTestSupport.h"
+
+#include "apps/studio/OperandDialog.h"
+#include "apps/studio/QtDialogService.h"
+#include "apps/studio/QtErrorReporter.h"
+#include "apps/studio/QtMessageAnswers.h"
+#include "apps/studio/RecentProjects.h"
+#include "apps/studio/SettingsDialog.h"
+#include "core/LdrError.h"
+#include "core/ProjectDatabase.h"
+#include "outside/utilities/clsGlobalValues.h"
+#include "outside/utilities/clsMessageService.h"
+#include "outside/utilities/clsSettingsStore.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest/QTest>
+
+namespace ldr::studio::test {
+
+class DialogTests : public QObject {
+  Q_OBJECT
+
+private:
+  std::shared_ptr<db::Connection> OpenProject(const TempProject& project) {
+    return ProjectDatabase::Open(project.ProjectPath().toStdString());
+  }
+
+private slots:
+  void numberedMessageShowsItsTextAndButtons() {
+    std::vector<std::string> log;
+    clsMessageService messages(std::make_shared<QtMessageAnswers>(
+        nullptr, [&](const std::string& line) { log.push_back(line); }, true));
+    auto seen = AnswerNextMessageBox(QMessageBox::No);
+    QCOMPARE(messages.ShowMessage(eHM_DeleteSubroutine, {"Pump control"}), static_cast<int>(eMA_No));
+    QVERIFY(seen->Seen);
+    QCOMPARE(seen->ObjectName, QString("hostMessage79"));
+    QVERIFY(seen->Text.contains("Pump control"));
+    QCOMPARE(log.back(), std::string("  answered No"));
+
+    seen = AnswerNextMessageBox(QMessageBox::Yes);
+    QCOMPARE(messages.ShowMessage(eHM_DeleteSubroutine, {"x"}), static_cast<int>(eMA_Yes));
+    // Closing an OK/Cancel box without a button is Cancel, never OK.
+    seen = AnswerNextMessageBox(QMessageBox::NoButton);
+    QCOMPARE(messages.ShowMessage(eHM_UnsetPassword), static_cast<int>(eMA_Cancel));
+    QVERIFY(seen->Seen);
+  }
+
+  void withoutAUserTheSafeAnswerIsTaken() {
+    std::vector<std::string> log;
+    clsMessageService messages(std::make_shared<QtMessageAnswers>(
+        nullptr, [&](const std::string& line) { log.push_back(line); }, false));
+    QCOMPARE(messages.ShowMessage(eHM_DeleteStrips), static_cast<int>(eMA_No));
+    QCOMPARE(messages.ShowMessage(eHM_UnsetPassword), static_cast<int>(eMA_Cancel));
+    QCOMPARE(messages.ShowMessageBox("Orphand Subroutine"), static_cast<int>(eMA_OK));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(log.size(), size_t(6)); // each message and its answer
+  }
+
+  void operandDialogKeepsTheAddressWithinTheTypesLimits() {
+    TempProject project;
+    auto connection = OpenProject(project);
+    auto operands = std::make_shared<clsOperandLibrary>(connection, nullptr);
+    tyOperandRequest request;
+    request.Prompt = "Contact operand";
+    request.Accepted = {{eOG_Data, eOT_MB}, {eOG_Data, eOT_I}, {eOG_Data, eOT_XB}};
+    OperandDialog dialog(request, operands);
+    // The extended bit is not offered while the project does not allow it.
+    QCOMPARE(dialog.OfferedTypes(), (std::vector<long>{eOT_MB, eOT_I}));
+    dialog.SelectType(eOT_I);
+    QCOMPARE(dialog.AddressMaximum(), static_cast<int>(operands->Types().HighestAddress(eOT_I)));
+    dialog.SetAddress(100000);
+    QCOMPARE(dialog.Entry().Address, operands->Types().HighestAddress(eOT_I));
+    dialog.SelectType(eOT_MB);
+    dialog.SetAddress(17);
+    QCOMPARE(dialog.Entry(), (tyOperandEntry{eOT_MB, 17, 0, 0.0}));
+  }
+
+  void operandDialogStartsFromTheSlotAndShowsTheDescription() {
+    TempProject project;
+    auto connection = OpenProject(project);
+    auto operands = std::make_shared<clsOperandLibrary>(connection, nullptr);
+    operands->List().Register({eOT_MI, 12, 0}, "Tank level");
+    tyOperandRequest request;
+    request.Accepted = {{eOG_Data, eOT_MI}, {eOG_Constant, eOT_ConstInt}};
+    request.Current = {eOT_MI, 12, 0, 0.0};
+    request.Problem = "Address 9999 is out of range";
+    OperandDialog dialog(request, operands);
+    QCOMPARE(dialog.Entry(), request.Current);
+    QCOMPARE(dialog.Description(), std::string("Tank level"));
+    QVERIFY(!dialog.DescriptionEdited());
+    auto* problem = dialog.findChild<QLabel*>("operandProblem");
+    QVERIFY(problem && problem->text().contains("9999"));
+
+    // A constant: the value within the type's range, no address.
+    dialog.SelectType(eOT_ConstInt);
+    dialog.SetValue(99999);
+    QCOMPARE(dialog.Entry().Value, 32767.0);
+    QCOMPARE(dialog.Entry().Address, 0L);
+  }
+
+  void operandDialogAnswersThroughTheDialogService() {
+    TempProject project;
+    auto connection = OpenProject(project);
+    auto operands = std::make_shared<clsOperandLibrary>(connection, nullptr);
+    QtDialogService dialogs(nullptr, operands, {}, true);
+    tyOperandRequest request;
+    request.Accepted = {{eOG_Data, eOT_O}};
+    AnswerNextDialog([](QDialog& dialog) {
+      dialog.findChild<QSpinBox*>("operandAddress")->setValue(5);
+      dialog.findChild<QLineEdit*>("operandDescription")->setText("Pump on");
+      dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    const auto entry = dialogs.AskOperand(request);
+    QVERIFY(entry.has_value());
+    QCOMPARE(*entry, (tyOperandEntry{eOT_O, 5, 0, 0.0}));
+    // The description the user typed is in the operand list.
+    const auto row = operands->List().Read({eOT_O, 5, 0});
+    QVERIFY(row.has_value());
+    QCOMPARE(row->Description, std::string("Pump on"));
+
+    AnswerNextDialog([](QDialog& dialog) { dialog.reject(); });
+    QVERIFY(!dialogs.AskOperand(request).has_value());
+    // Without a user every dialog is cancelled at once.
+    QtDialogService unattended(nullptr, operands, {}, false);
+    QVERIFY(!unattended.AskOperand(request).has_value());
+    QVERIFY(!unattended.AskLabelName("LBL1").has_value());
+  }
+
+  void labelNameDialogReturnsTheTypedName() {
+    TempProject project;
+    QtDialogService dialogs(nullptr, std::make_shared<clsOperandLibrary>(OpenProject(project), nullptr), {}, true);
+    auto seen = AnswerNextDialog([](QDialog& dialog) {
+      auto& input = static_cast<QInputDialog&>(dialog);
+      QCOMPARE(input.textValue(), QString("LOOP"));
+      input.setTextValue("LOOP_2");
+      input.accept();
+    });
+    QCOMPARE(dialogs.AskLabelName("LOOP"), std::optional<std::string>("LOOP_2"));
+    QCOMPARE(seen->ObjectName, QString("labelNameDialog"));
+  }
+
+  void settingsDialogStoresTheHostSettings() {
+    TempProject project;
+    clsSettingsStore settings(OpenProject(project), project.SettingsPath());
+    {
+      SettingsDialog dialog(settings);
+      QCOMPARE(dialog.SnapLimitX(), 2L);
+      QCOMPARE(dialog.PowerFlowColor(), 255u);
+      QCOMPARE(dialog.FunctionKeyType(0), 0L);
+      dialog.SetSnapLimits(3, 5);
+      dialog.SetPowerFlowColor(0x00FF00);
+      dialog.SetOpenSpace(true);
+      dialog.SetFunctionKeyType(0, 300);
+      dialog.SetFunctionKeyType(3, 1500);
+      dialog.Store();
+    }
+    QCOMPARE(settings.HostSetting(6000, 6006, ""), std::string("3"));
+    QCOMPARE(settings.HostSetting(6000, 6007, ""), std::string("5"));
+    QCOMPARE(settings.HostSetting(6000, 6013, ""), std::to_string(0x00FF00));
+    QCOMPARE(settings.HostSetting(6000, 6003, ""), std::string("1"));
+    QCOMPARE(settings.HostSetting(7000, 7001, ""), std::string("300"));
+    QCOMPARE(settings.HostSetting(7000, 7002, ""), std::string("0"));
+    QCOMPARE(settings.HostSetting(7000, 7004, ""), std::string("1500"));
+    // A second store reads the file anew: the values were written.
+    clsSettingsStore again(OpenProject(project), project.SettingsPath());
+    SettingsDialog reopened(again);
+    QCOMPARE(reopened.SnapLimitY(), 5L);
+    QVERIFY(reopened.OpenSpace());
+    QCOMPARE(reopened.FunctionKeyType(0), 300L);
+  }
+
+  void errorReporterLogsAndShowsEveryReport() {
+    std::vector<std::string> log;
+    QtErrorReporter reporter(
+        nullptr, [&](const std::string& line) { log.push_back(line); }, true);
+    auto seen = AnswerNextMessageBox(QMessageBox::Ok);
+    reporter.ReportError(209, "Bad Operand", "The operand is not valid", "clsSimpleElement", "Store");
+    QVERIFY(seen->Seen);
+    QVERIFY(seen->Text.contains("The operand is not valid"));
+    QCOMPARE(log.back(), std::string("error 209 Bad Operand: The operand is not valid (clsSimpleElement.Store)"));
+    QCOMPARE(reporter.Reports().back().Number, itfErrorReporter::kErrorBase + 209);
+
+    seen = AnswerNextMessageBox(QMessageBox::Ok);
+    const LdrError error(217, "Not supported", "LoadFunction is not available in this build", "clsLdrMain",
+                         "LoadFunction");
+    reporter.ReportFailure("Open subroutine", &error, error.Message());
+    QVERIFY(seen->Text.contains("not available"));
+    QCOMPARE(reporter.Reports().back().Code(), 217);
+  }
+
+  void recentProjectsKeepTheNewestFirst() {
+    TempProject project;
+    RecentProjects recent(project.SettingsPath());
+    QVERIFY(recent.List().empty());
+    for (int i = 1; i <= 10; ++i) recent.Add("/projects/p" + std::to_string(i) + ".ldrp");
+    auto list = recent.List();
+    QCOMPARE(list.size(), size_t(RecentProjects::kMaxEntries));
+    QCOMPARE(list.front(), std::string("/projects/p10.ldrp"));
+    QCOMPARE(list.back(), std::string("/projects/p3.ldrp"));
+    recent.Add("/projects/p5.ldrp");
+    list = RecentProjects(project.SettingsPath()).List();
+    QCOMPARE(list.front(), std::string("/projects/p5.ldrp"));
+    QCOMPARE(std::count(list.begin(), list.end(), std::string("/projects/p5.ldrp")), 1L);
+    recent.Remove("/projects/p10.ldrp");
+    QCOMPARE(recent.List().size(), size_t(RecentProjects::kMaxEntries - 1));
+    recent.Add("/bad\nname"); // a line break cannot go into the file
+    QCOMPARE(recent.List().size(), size_t(RecentProjects::kMaxEntries - 1));
+  }
+};
+
+int RunDialogTests(int argc, char** argv) {
+  DialogTests tests;
+  return QTest::qExec(&tests, argc, argv);
+}
+
+} // namespace ldr::studio::test
+
+#include "DialogTests.moc"

@@ -1,0 +1,44 @@
+#pragma once
+// Helpers of the studio's GUI tests: answering the modal boxes and popup
+// menus the studio shows (they block until answered), and a temporary
+// project with its own user settings file.
+
+#include <QMessageBox>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+class QDialog;
+
+namespace ldr::studio::test {
+
+// What a modal box or menu showed when it was answered.
+struct tyModalSeen {
+  bool Seen = false;
+  QString ObjectName;
+  QString Text;
+};
+
+// Answers the next message box by pressing `button`.
+std::shared_ptr<tyModalSeen> AnswerNextMessageBox(QMessageBox::StandardButton button);
+// Runs `answer` on the next modal dialog (it must close the dialog).
+std::shared_ptr<tyModalSeen> AnswerNextDialog(std::function<void(QDialog&)> answer);
+// Chooses the entry `actionName` (the tool ID) of the next popup menu.
+std::shared_ptr<tyModalSeen> ChooseInNextMenu(const QString& actionName);
+
+// A fresh project file (module 1, subroutines 1 and 2) and a settings file
+// in a temporary directory.
+class TempProject {
+public:
+  TempProject();
+  QString ProjectPath() const { return mDir.filePath("project.ldrp"); }
+  std::string SettingsPath() const { return mDir.filePath("settings.ini").toStdString(); }
+  QString FilePath(const QString& name) const { return mDir.filePath(name); }
+
+private:
+  QTemporaryDir mDir;
+};
+
+} // namespace ldr::studio::test

@@ -1,0 +1,297 @@
+// The studio's main window with a generated project: the project tree, the
+// tools and their states, and every route from a user action to the editor
+// (tools, scroll bars, keys, mouse, context menus), errors shown and never
+// fatal, and the smoke screenshot of the window.
+
+#include "RecordingView.h"
+#include "StudioTestSupport.h"
+
+#include "apps/studio/StudioWindow.h"
+#include "apps/studio/ToolCatalogue.h"
+#include "core/ProjectDatabase.h"
+#include "core/StandardParts.h"
+#include "core/clsToolTable.h"
+#include "elements/ElementFactory.h"
+#include "elements/ElementFamilies.h"
+
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
+#include <QtTest/QTest>
+
+#ifndef LDR_BINARY_DIR
+#define LDR_BINARY_DIR "."
+#endif
+
+namespace ldr::studio::test {
+
+namespace {
+
+long Count(db::Connection& db, const std::string& sql) { return db.QueryValue(sql).AsLong(); }
+
+} // namespace
+
+class WindowTests : public QObject {
+  Q_OBJECT
+
+private:
+  std::unique_ptr<TempProject> mProject;
+  std::unique_ptr<StudioWindow> mWindow;
+  std::shared_ptr<RecordingView> mView;
+
+  // A window with the project open, its editor made with a recording view.
+  void OpenWithRecordingView() {
+    mProject = std::make_unique<TempProject>();
+    tyStudioOptions options;
+    options.HostSettingsPath = mProject->SettingsPath();
+    options.MakeParts = [this] {
+      tyLdrMainParts parts;
+      parts.CreateView = [this](LdrContext& context) {
+        mView = std::make_shared<RecordingView>(context);
+        return mView;
+      };
+      return parts;
+    };
+    mWindow = std::make_unique<StudioWindow>(options);
+    mWindow->show();
+    QVERIFY(QTest::qWaitForWindowActive(mWindow.get()));
+    QVERIFY(mWindow->OpenProject(mProject->ProjectPath()));
+    QVERIFY(mWindow->LoadSubroutine(StudioWindow::kStartSubroutine));
+    QVERIFY(mView != nullptr);
+    mView->Calls.clear();
+  }
+
+  QString LogText() const { return mWindow->LogPanel()->toPlainText(); }
+
+private slots:
+  void cleanup() {
+    mWindow.reset();
+    mView.reset();
+    mProject.reset();
+  }
+
+  void projectTreeShowsModulesAndSubroutines() {
+    OpenWithRecordingView();
+    QTreeWidget* tree = mWindow->ProjectTree();
+    QCOMPARE(tree->topLevelItemCount(), 1);
+    QTreeWidgetItem* module = tree->topLevelItem(0);
+    QCOMPARE(module->childCount(), 2);
+    QCOMPARE(module->child(1)->text(0), QString("Main"));
+    QVERIFY(mWindow->windowTitle().contains("Main"));
+    // Activating a subroutine in the tree loads it in the editor.
+    emit tree->itemActivated(module->child(0), 0);
+    QCOMPARE(mWindow->Main()->FunctionID(), 1L);
+    QVERIFY(mView->Saw("Load 1"));
+    QCOMPARE(Count(*mWindow->Main()->Context().Connection, "SELECT ActiveFuncID FROM LdrModules WHERE MdlID=1"), 1L);
+  }
+
+  void everyElementToolIsOfferedAndOnlyBuiltFamiliesAreEnabled() {
+    OpenWithRecordingView();
+    int offered = 0;
+    for (const auto& tool : clsToolTable::ElementTools()) {
+      QAction* action = mWindow->ActionFor(std::string(tool.ToolID));
+      QVERIFY2(action, tool.ToolID.data());
+      const bool built = IsFamilyBuilt(GetFamilyType(static_cast<std::int32_t>(tool.ElementType)));
+      QCOMPARE(action->isEnabled(), built);
+      ++offered;
+    }
+    QCOMPARE(offered, 305);
+    QVERIFY(mWindow->ActionFor("ID_LDirectContact")->isEnabled());
+    QVERIFY(mWindow->ActionFor("ID_LDrawLine")->isCheckable());
+    for (const char* id : {"ID_NewNet", "ID_InsertComment", "ID_LSetLabel", "ID_AppendLdrNet", "ID_SelectAll",
+                           "ID_CollapseNets", "ID_ExpandNets", "ID_ExpandAllNets", "ID_DisableNets", "ID_EnableNets",
+                           "ID_Cut", "ID_Copy", "ID_Paste", "ID_Delete"})
+      QVERIFY2(mWindow->ActionFor(id), id);
+    // The Elements menu holds every family group.
+    QMenu* elements = nullptr;
+    for (QAction* menu : mWindow->menuBar()->actions())
+      if (menu->text() == "E&lements") elements = menu->menu();
+    QVERIFY(elements);
+    QCOMPARE(elements->actions().size(), static_cast<qsizetype>(ToolCatalogue::ElementGroups().size()));
+  }
+
+  void toolsAndEditCommandsReachTheEditor() {
+    OpenWithRecordingView();
+    mWindow->ActionFor("ID_LDirectContact")->trigger();
+    QCOMPARE(mView->Last(), std::string("CreateNewElement 200"));
+    mWindow->ActionFor("ID_InsertComment")->trigger();
+    QCOMPARE(mView->Last(), std::string("CreateNewStrip 2"));
+    mWindow->ActionFor("ID_AppendLdrNet")->trigger();
+    QCOMPARE(mView->Last(), std::string("AppendNewStrip 1 3"));
+    mWindow->ActionFor("ID_CollapseNets")->trigger();
+    QCOMPARE(mView->Last(), std::string("ToolRequest ID_CollapseNets"));
+    mWindow->ActionFor("ID_Copy")->trigger();
+    QCOMPARE(mView->Last(), std::string("EditCommand 2"));
+
+    // The line tool shows the work mode the editor reports.
+    QAction* line = mWindow->ActionFor("ID_LDrawLine");
+    line->trigger();
+    QVERIFY(mView->Saw("ToggleWorkMode"));
+    QVERIFY(line->isChecked());
+    line->trigger();
+    QVERIFY(!line->isChecked());
+    // What the component says about a command's state reaches its action.
+    mWindow->Main()->Context().Host->Gui->SetCommandEnabled("ID_Paste", false);
+    QVERIFY(!mWindow->ActionFor("ID_Paste")->isEnabled());
+    mWindow->Main()->Context().Host->Actions->ReportAction("Delete Ladder Net");
+    QVERIFY(mWindow->StatusText().contains("Delete Ladder Net"));
+  }
+
+  void scrollBarsReachTheEditor() {
+    OpenWithRecordingView();
+    EditorArea* editor = mWindow->Editor();
+    editor->VerticalBar()->setRange(0, 60);
+    editor->VerticalBar()->setValue(7);
+    QCOMPARE(mView->Last(), std::string("SetVerticalScrollLocation 7"));
+    editor->HorizontalBar()->setRange(0, 20);
+    editor->HorizontalBar()->setValue(4);
+    QCOMPARE(mView->Last(), std::string("SetHorizontalScrollLocation 4"));
+    QCOMPARE(mWindow->Main()->HorizontalScroll(), 4L);
+
+    // A thumb drag shows the tool tip, and its end snaps the view.
+    mView->SnapStep = 5;
+    mView->Calls.clear();
+    editor->VerticalBar()->setSliderDown(true);
+    editor->VerticalBar()->setSliderPosition(23);
+    QCOMPARE(mView->Last(), std::string("ShowScrollToolTip 23"));
+    editor->VerticalBar()->setSliderDown(false);
+    QCOMPARE(editor->VerticalBar()->value(), 20);
+    QCOMPARE(mView->Last(), std::string("SetVerticalScrollLocation 20"));
+  }
+
+  void keysReachTheEditor() {
+    OpenWithRecordingView();
+    EditorArea* editor = mWindow->Editor();
+    editor->VerticalBar()->setRange(0, 60);
+    editor->VerticalBar()->setSingleStep(1);
+    QVERIFY(editor->MainBoard()->SetFocus());
+    // Nothing selected: Down scrolls the view a row.
+    QTest::keyClick(editor, Qt::Key_Down);
+    QCOMPARE(editor->VerticalBar()->value(), 1);
+    QVERIFY(mView->Saw("SetVerticalScrollLocation 1"));
+    QVERIFY(editor->MainBoard()->HasFocus());
+    // An element selected: the key goes to the view.
+    mView->ElementSelected = true;
+    QTest::keyClick(editor, Qt::Key_Down, Qt::ShiftModifier);
+    QVERIFY(mView->Saw("KeyPress 40 1"));
+    // Delete on key-up is the delete command, once, not also the menu's.
+    mView->Calls.clear();
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QCOMPARE(std::count(mView->Calls.begin(), mView->Calls.end(), std::string("EditCommand 4")), 1L);
+    // F5 inserts a direct contact.
+    QTest::keyClick(editor, Qt::Key_F5);
+    QVERIFY(mView->Saw("CreateNewElement 200"));
+  }
+
+  void mouseReachesTheEditorWithTheScrollOffset() {
+    OpenWithRecordingView();
+    EditorArea* editor = mWindow->Editor();
+    editor->HorizontalBar()->setRange(0, 20);
+    editor->HorizontalBar()->setValue(2);
+    mView->Calls.clear();
+    QTest::mousePress(editor->RightWidget(), Qt::LeftButton, Qt::ControlModifier, QPoint(100, 50));
+    QTest::mouseRelease(editor->RightWidget(), Qt::LeftButton, Qt::ControlModifier, QPoint(101, 50));
+    QCOMPARE(mView->Calls[0], std::string("MouseDown 1 2 128 50"));
+    QVERIFY(mView->Saw("MouseUp 1 2 129 50"));
+    // The left board has no horizontal offset; a double click reaches the view.
+    QTest::mouseClick(editor->LeftWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 20));
+    QTest::mouseDClick(editor->LeftWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 20));
+    QVERIFY(mView->Saw("MouseDown 1 0 10 20"));
+    QVERIFY(mView->Saw("MouseUp 1 0 10 20"));
+    QVERIFY(mView->Saw("DoubleClick"));
+    // A mouse-up without a mouse-down on a board reaches nothing.
+    mView->Calls.clear();
+    QTest::mouseRelease(editor->RightWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
+    QVERIFY(mView->Calls.empty());
+  }
+
+  void contextMenuEntryComesBackAsAToolRequest() {
+    OpenWithRecordingView();
+    EditorArea* editor = mWindow->Editor();
+    auto seen = ChooseInNextMenu("ID_NewNet");
+    QTest::mousePress(editor->RightWidget(), Qt::RightButton, Qt::NoModifier, QPoint(60, 30));
+    QTest::mouseRelease(editor->RightWidget(), Qt::RightButton, Qt::NoModifier, QPoint(60, 30));
+    QVERIFY(seen->Seen);
+    QCOMPARE(seen->ObjectName, QString("contextMenu103"));
+    QVERIFY(seen->Text.contains("ID_Paste"));
+    // Sent once the call that showed the menu has returned.
+    QTRY_VERIFY(mView->Saw("CreateNewStrip 1"));
+  }
+
+  void componentErrorsAreShownAndLoggedNotFatal() {
+    OpenWithRecordingView();
+    mView->FailingTool = "ID_Boom";
+    auto seen = AnswerNextMessageBox(QMessageBox::Ok);
+    mWindow->RunTool("ID_Boom");
+    QVERIFY(seen->Seen);
+    QCOMPARE(seen->ObjectName, QString("errorMessage"));
+    QVERIFY(seen->Text.contains("the tool ID_Boom failed"));
+    QVERIFY(LogText().contains("error 231 Tool failed"));
+    // The editor still works afterwards.
+    mWindow->RunTool("ID_NewNet");
+    QCOMPARE(mView->Last(), std::string("CreateNewStrip 1"));
+  }
+
+  void numberedMessageAnsweredNoChangesNothing() {
+    OpenWithRecordingView();
+    auto& db = *mWindow->Main()->Context().Connection;
+    const long strips = Count(db, "SELECT COUNT(*) FROM LdrStrips");
+    const long functions = Count(db, "SELECT COUNT(*) FROM LdrFunctions");
+    auto seen = AnswerNextMessageBox(QMessageBox::No);
+    const int answer = mWindow->Main()->Context().Host->Messages->ShowMessage(eHM_DeleteSubroutine, {"Main"});
+    QCOMPARE(answer, static_cast<int>(eMA_No));
+    QVERIFY(seen->Text.contains("Main"));
+    QCOMPARE(Count(db, "SELECT COUNT(*) FROM LdrStrips"), strips);
+    QCOMPARE(Count(db, "SELECT COUNT(*) FROM LdrFunctions"), functions);
+    // Navigating to an element that is gone shows message 82 and stays put.
+    seen = AnswerNextMessageBox(QMessageBox::Ok);
+    mView->Calls.clear();
+    mWindow->Main()->HighLightOperand(1, 1, 999, 999, 0, 0);
+    QCOMPARE(seen->ObjectName, QString("hostMessage82"));
+    QCOMPARE(mWindow->Main()->FunctionID(), 2L);
+    QVERIFY(mView->Calls.empty());
+  }
+
+  // Last: the real editor of this build on a generated project, and the
+  // screenshot of the window as an artefact of the test run.
+  void standardEditorOpensTheDemoAndTakesTheScreenshot() {
+    mProject = std::make_unique<TempProject>();
+    tyStudioOptions options;
+    options.HostSettingsPath = mProject->SettingsPath();
+    mWindow = std::make_unique<StudioWindow>(options);
+    mWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mWindow.get()));
+    const QString path = mProject->FilePath("new.ldrp");
+    QVERIFY(mWindow->NewProject(path));
+    QCOMPARE(mWindow->ProjectPath(), path);
+    const bool viewBuilt = static_cast<bool>(MakeStandardParts().CreateView);
+    std::shared_ptr<tyModalSeen> seen;
+    if (!viewBuilt) seen = AnswerNextMessageBox(QMessageBox::Ok);
+    const bool loaded = mWindow->LoadSubroutine(StudioWindow::kStartSubroutine);
+    QCOMPARE(loaded, viewBuilt);
+    if (!viewBuilt) {
+      // Until the view is built, loading says so, and nothing breaks.
+      QVERIFY(seen->Seen);
+      QVERIFY(seen->Text.contains("not available in this build"));
+      QVERIFY(LogText().contains("error 217"));
+    }
+    QTest::qWait(50);
+    const QString shot = QString(LDR_BINARY_DIR) + "/studio-smoke.png";
+    QVERIFY(mWindow->SaveScreenshot(shot));
+    QImage image(shot);
+    QCOMPARE(image.size(), mWindow->size());
+    // The recent list remembers the project; closing validates and closes.
+    mWindow->close();
+    QVERIFY(!mWindow->HasProject());
+    QVERIFY(mWindow->ProjectTree()->topLevelItemCount() == 0);
+  }
+};
+
+int RunWindowTests(int argc, char** argv) {
+  WindowTests tests;
+  return QTest::qExec(&tests, argc, argv);
+}
+
+} // namespace ldr::studio::test
+
+#include "WindowTests.moc"
