@@ -14,8 +14,14 @@ QtDialogService::QtDialogService(QWidget* parent, std::shared_ptr<clsOperandLibr
 std::optional<tyOperandEntry> QtDialogService::AskOperand(const tyOperandRequest& request) {
   if (!mInteractive) return std::nullopt;
   OperandDialog dialog(request, mOperands, mParent);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (dialog.exec() != QDialog::Accepted) {
+    if (mLog) mLog("operand dialog cancelled");
+    return std::nullopt;
+  }
   const tyOperandEntry entry = dialog.Entry();
+  if (mLog)
+    mLog("operand " + mOperands->Types().ShortName(entry.Type) + " " + std::to_string(entry.Address) +
+         (clsOperandTypeCatalogue::IsConstant(entry.Type) ? " value " + std::to_string(entry.Value) : std::string()));
   if (dialog.DescriptionEdited()) {
     auto list = mOperands->List();
     StoreDescription(list, entry, dialog.Description());

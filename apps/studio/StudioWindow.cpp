@@ -57,6 +57,16 @@ QString ButtonText(long elementType, const QString& title) {
     return "-(R)-";
   case 212:
     return "-(T)-";
+  case 208:
+    return "-[SK]-";
+  case 209:
+    return "-[/SK]-";
+  case 210:
+    return "-[SK+]-";
+  case 211:
+    return "-[SK-]-";
+  case 213:
+    return "-(RST)-";
   default:
     return title;
   }
@@ -123,7 +133,10 @@ StudioWindow::StudioWindow(tyStudioOptions options, QWidget* parent)
   BuildStatusBar();
   RefreshRecentMenu();
   RefreshTitle();
-  resize(1180, 780);
+  resize(1180, 820);
+  // The nets get the room; the log keeps a few lines.
+  resizeDocks({findChild<QDockWidget*>("logDock")}, {110}, Qt::Vertical);
+  resizeDocks({findChild<QDockWidget*>("projectDock")}, {220}, Qt::Horizontal);
 }
 
 StudioWindow::~StudioWindow() {
@@ -292,6 +305,8 @@ void StudioWindow::Log(const std::string& line) {
 }
 
 void StudioWindow::ReportFailure(const std::string& action, const LdrError* error, const std::string& text) {
+  // A call that failed half-way may have left the busy pointer up.
+  if (mSession && mSession->Host.Gui) mSession->Host.Gui->SetMousePointer(eMPtr_Default);
   // Component errors go to the project's reporter when a project is open.
   if (mSession && mSession->Host.Errors)
     mSession->Host.Errors->ReportFailure(action, error, text);
