@@ -1,0 +1,123 @@
+#include "editing/srvCollision.h"
+
+#include "elements/itfLdrElement.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace ldr {
+namespace {
+
+bool IsEmpty(const tyRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
+
+// Keeps `d` in `stored` when it is larger in magnitude.
+void KeepLarger(std::int32_t& stored, std::int32_t d) {
+  if (std::abs(d) > std::abs(stored)) stored = d;
+}
+
+} // namespace
+
+bool srvCollision::IsStrictlyInside(std::int32_t x, std::int32_t y, const tyRect& rect) {
+  return rect.Left < x && x < rect.Right && rect.Top < y && y < rect.Bottom;
+}
+
+tyRect srvCollision::Intersect(const tyRect& a, const tyRect& b) {
+  const tyRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+                 std::min(a.Bottom, b.Bottom)};
+  return IsEmpty(r) ? tyRect{} : r;
+}
+
+bool srvCollision::DoRectsOverlap(const tyRect& a, const tyRect& b) {
+  const tyRect r = Intersect(a, b);
+  return r.Left + r.Top + r.Right + r.Bottom != 0;
+}
+
+bool srvCollision::DoesLineCrossRect(std::int32_t lineType, const tyRect& line, const tyRect& element) {
+  const bool horizontal = lineType == eET_HorzLine;
+  const std::int32_t x1 = line.Left;
+  const std::int32_t y1 = line.Top;
+  const std::int32_t x2 = lineType == eET_VertLine ? line.Left : line.Right;
+  const std::int32_t y2 = horizontal ? line.Top : line.Bottom;
+  if (IsStrictlyInside(x1, y1, element) || IsStrictlyInside(x2, y2, element)) return true;
+  if (horizontal) return x1 <= element.Left && x2 >= element.Right && element.Top < y1 && y1 < element.Bottom;
+  return y1 <= element.Top && y2 >= element.Bottom && element.Left < x1 && x1 < element.Right;
+}
+
+bool srvCollision::DoesElementsOverlap(const ElementCollection& pStaticElements,
+                                       const ElementCollection& pMovingElements) const {
+  for (const auto& [movingKey, moving] : pMovingElements) {
+    const bool movingIsLine = moving->IsLineElement();
+    const tyRect movingRect = moving->GetBoundingRect();
+    for (const auto& [staticKey, fixed] : pStaticElements) {
+      const bool fixedIsLine = fixed->IsLineElement();
+      if (movingIsLine && fixedIsLine) continue;
+      bool overlap = false;
+      if (movingIsLine) {
+        overlap = DoesLineCrossRect(moving->ClassType(), movingRect, fixed->GetBoundingRect());
+      } else if (fixedIsLine) {
+        overlap = DoesLineCrossRect(fixed->ClassType(), fixed->GetBoundingRect(), movingRect);
+      } else {
+        overlap = DoRectsOverlap(fixed->GetBoundingRect(), movingRect);
+      }
+      if (overlap) return true;
+    }
+  }
+  return false;
+}
+
+bool srvCollision::DoesRectanglesIntersect(const tyRect& pRect1, const tyRect& pRect2) const {
+  const tyRect& r = pRect1;
+  const tyRect& s = pRect2;
+  if (s.Right - s.Left == 0 || s.Bottom - s.Top == 0) {
+    if (IsStrictlyInside(s.Left, s.Top, r) || IsStrictlyInside(s.Right, s.Bottom, r)) return true;
+    if (s.Left == s.Right) return r.Left < s.Left && s.Left < r.Right && s.Top <= r.Top && s.Bottom >= r.Bottom;
+    return r.Top < s.Top && s.Top < r.Bottom && s.Left <= r.Left && s.Right >= r.Right;
+  }
+  return !IsEmpty(Intersect(r, s));
+}
+
+bool srvCollision::IsLineInside(const tyRect& line, const tyRect& rect) const {
+  // A line may lie on the rectangle's left and right edges: the test widens
+  // the rectangle by one column on each side.
+  const tyRect widened{rect.Left - 1, rect.Top, rect.Right + 1, rect.Bottom};
+  return IsStrictlyInside(line.Left, line.Top, widened) && IsStrictlyInside(line.Right, line.Bottom, widened);
+}
+
+void srvCollision::KeepLargerExcess(const tyRect& b, const tyRect& rect) {
+  if (b.Right > rect.Right) {
+    KeepLarger(mExtendHorizontal, b.Right - rect.Right);
+  } else if (b.Left < rect.Left) {
+    KeepLarger(mExtendHorizontal, b.Left - rect.Left);
+  }
+  // Every rectangle the editor passes starts at row 0 of its net.
+  if (b.Top < 0) {
+    KeepLarger(mExtendVertical, b.Top);
+  } else if (b.Bottom > rect.Bottom) {
+    KeepLarger(mExtendVertical, b.Bottom - rect.Bottom);
+  }
+}
+
+bool srvCollision::AreElementsWhollyInRect(const ElementCollection& pElements, const tyRect& pRect) {
+  mExtendVertical = 0;
+  mExtendHorizontal = 0;
+  bool allInside = true;
+  for (const auto& [key, element] : pElements) {
+    const tyRect b = element->GetBoundingRect();
+    bool inside = false;
+    if (IsEmpty(b)) {
+      inside = IsLineInside(b, pRect);
+    } else {
+      inside = Intersect(b, pRect) == b;
+      if (inside) {
+        mExtendVertical = 0;
+        mExtendHorizontal = 0;
+      } else {
+        KeepLargerExcess(b, pRect);
+      }
+    }
+    if (!inside) allInside = false;
+  }
+  return allInside;
+}
+
+} // namespace ldr
