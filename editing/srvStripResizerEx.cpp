@@ -1,0 +1,140 @@
+#include "editing/srvStripResizerEx.h"
+
+#include "elements/ElementDefs.h"
+#include "platform/database/Transaction.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ldr {
+namespace {
+
+constexpr std::int32_t kFirstBlockType = 100000;
+constexpr std::int32_t kLastBlockType = 999999;
+// The first row is searched from here down.
+constexpr std::int32_t kNoFirstRow = 50;
+// Contacts, coils and jumps stand on their rung: their area starts three
+// operand rows above the stored row and ends on it.
+constexpr std::int32_t kRungOperandRows = 3;
+
+std::string Num(std::int64_t value) { return std::to_string(value); }
+
+bool IsBlock(std::int32_t type) { return type >= kFirstBlockType && type <= kLastBlockType; }
+
+} // namespace
+
+srvStripResizerEx::srvStripResizerEx(std::shared_ptr<db::Connection> connection, BlockCatalogue blocks)
+    : mConnection(std::move(connection)), mBlocks(std::move(blocks)) {}
+
+void srvStripResizerEx::SetFlags(bool MoveUp, bool ShrinkNet, bool OpenSpace) {
+  mMoveUp = MoveUp;
+  mShrinkNet = ShrinkNet;
+  mOpenSpace = OpenSpace;
+}
+
+std::int32_t srvStripResizerEx::RowsForOperandRows(std::int32_t operandRows) {
+  // 1 -> 5, 2 -> 8, 3 -> 12, 4 -> 15, ... : three and a half rows per operand.
+  const std::int32_t r = std::max(operandRows, 1);
+  return 5 + (7 * (r - 1)) / 2;
+}
+
+std::int32_t srvStripResizerEx::OperandRowCount(std::int32_t elementType) {
+  const std::int32_t family = (elementType / 100) * 100;
+  switch (family) {
+  case eEFT_SimpleElements:
+  case eEFT_JumpElements:
+  case eEFT_StoreElements:
+  case eEFT_LoadElements:
+  case eEFT_StoreLoadTimerElements:
+  case eEFT_0x1Elements:
+    return 1;
+  case eEFT_CompareElements:
+  case eEFT_2x1Elements:
+  case eEFT_DirectClocks:
+  case eEFT_InDirectClocks:
+    return 2;
+  case eEFT_InRangeElements:
+    return 3;
+  case eEFT_Nx1Elements: {
+    const std::int32_t member = elementType - eEFT_Nx1Elements;
+    if (member >= 0 && member < 40 && member % 10 <= 6) return 2 + member % 10;
+    return 2;
+  }
+  default:
+    // The utility and store families (1200, 1300, 1400, 1600, 1800) answer
+    // per type from their own classes once those exist; until then, and for
+    // anything else, two rows.
+    return 2;
+  }
+}
+
+std::optional<std::int32_t> srvStripResizerEx::ElementRows(std::int32_t elementType, std::int32_t dy) const {
+  if ((elementType / 100) * 100 == eEFT_LineElements) return dy + 1;
+  if (IsBlock(elementType)) {
+    const auto counts = mBlocks ? mBlocks(elementType) : std::nullopt;
+    if (!counts) return std::nullopt;
+    return RowsForOperandRows(std::max({counts->Inputs, counts->Outputs, 1}));
+  }
+  return RowsForOperandRows(OperandRowCount(elementType));
+}
+
+srvStripResizerEx::tyUsedRows srvStripResizerEx::UsedRows(std::int32_t stripID) const {
+  tyUsedRows used{kNoFirstRow, 0, eUR_Resizable};
+  bool onlyLines = true;
+  auto rs = mConnection->Query("SELECT ElmntType,Ys,Dy FROM LdrElements WHERE StripID=" + Num(stripID));
+  for (; !rs.IsEOF(); rs.MoveNext()) {
+    const std::int32_t type = rs.Field("ElmntType").AsLong();
+    const std::int32_t family = (type / 100) * 100;
+    std::int32_t top = rs.Field("Ys").AsLong();
+    const auto rows = ElementRows(type, rs.Field("Dy").AsLong());
+    if (!rows) return {used.FirstRow, used.Bottom, eUR_UnknownBlock};
+    std::int32_t height = *rows;
+    if (family == eEFT_SimpleElements || family == eEFT_JumpElements) {
+      top -= kRungOperandRows;
+      height -= 1;
+    }
+    if (family != eEFT_LineElements) onlyLines = false;
+    used.FirstRow = std::min(used.FirstRow, top);
+    used.Bottom = std::max(used.Bottom, top + height);
+  }
+  used.FirstRow -= 1;
+  // An empty net counts as lines only: there is nothing to fit it to, and
+  // shrinking it would leave a net of no rows.
+  if (onlyLines) used.Status = eUR_OnlyLines;
+  return used;
+}
+
+void srvStripResizerEx::ResizeNet(std::int32_t stripID, std::int32_t height) {
+  const tyUsedRows used = UsedRows(stripID);
+  if (used.Status != eUR_Resizable) return;
+  std::int32_t bottom = used.Bottom;
+  if (mMoveUp && used.FirstRow >= 1) {
+    mConnection->Execute("UPDATE LdrElements SET Ys=Ys-" + Num(used.FirstRow) + " WHERE StripID=" + Num(stripID));
+    bottom -= used.FirstRow;
+  }
+  if (mShrinkNet && bottom < height) {
+    mConnection->Execute("UPDATE LdrStrips SET Height=" + Num(bottom) + " WHERE StripID=" + Num(stripID));
+    height = bottom;
+  }
+  if (bottom + kFreeMargin <= height) return;
+  if (mOpenSpace && bottom + kFreeMargin < kOpenSpaceLimit) {
+    mConnection->Execute("UPDATE LdrStrips SET Height=" + Num(bottom + kFreeMargin) + " WHERE StripID=" + Num(stripID));
+  }
+}
+
+void srvStripResizerEx::ResizeNets() {
+  std::string sql = "SELECT StripID,Height FROM LdrStrips WHERE (IsReturnStrip=0) AND (StrpType=1) AND (IsCollapsed=0)";
+  if (mFuncID > 0) sql += " AND (FuncID=" + Num(mFuncID) + ")";
+  if (mNetID > 0) sql += " AND (StripID=" + Num(mNetID) + ")";
+  std::vector<std::pair<std::int32_t, std::int32_t>> nets;
+  for (auto rs = mConnection->Query(sql); !rs.IsEOF(); rs.MoveNext()) {
+    nets.emplace_back(rs.Field("StripID").AsLong(), rs.Field("Height").AsLong());
+  }
+  db::Transaction transaction(*mConnection);
+  for (const auto& [stripID, height] : nets) ResizeNet(stripID, height);
+  transaction.Commit();
+}
+
+} // namespace ldr
