@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -134,9 +135,12 @@ StudioWindow::StudioWindow(tyStudioOptions options, QWidget* parent)
   RefreshRecentMenu();
   RefreshTitle();
   resize(1180, 820);
-  // The nets get the room; the log keeps a few lines.
-  resizeDocks({findChild<QDockWidget*>("logDock")}, {110}, Qt::Vertical);
-  resizeDocks({findChild<QDockWidget*>("projectDock")}, {220}, Qt::Horizontal);
+  // The nets get the room; the log keeps a few lines (once the window is
+  // laid out).
+  QTimer::singleShot(0, this, [this] {
+    resizeDocks({findChild<QDockWidget*>("logDock")}, {110}, Qt::Vertical);
+    resizeDocks({findChild<QDockWidget*>("projectDock")}, {200}, Qt::Horizontal);
+  });
 }
 
 StudioWindow::~StudioWindow() {
