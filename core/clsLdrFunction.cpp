@@ -1,0 +1,627 @@
+#include "core/clsLdrFunction.h"
+
+#include "core/LdrError.h"
+#include "core/ProjectData.h"
+#include "core/clsLdrState.h"
+#include "core/clsStripCommands.h"
+#include "core/clsStripStack.h"
+#include "editing/itfDrawer.h"
+#include "elements/ElementTitles.h"
+#include "elements/itfLdrElement.h"
+#include "outside/HostServices.h"
+#include "outside/operands/clsOperand.h"
+#include "strips/enStripType.h"
+#include "strips/itfLdrNet.h"
+#include "strips/itfOperandsKeyHandler.h"
+#include "strips/itfStrip.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace ldr {
+
+namespace {
+
+std::string Num(long value) { return std::to_string(value); }
+
+// Hit kinds of a strip and hit codes of an element (the strips' hit data).
+enum : int { kAreaNone = 0, kAreaHeader = 1, kAreaEditZone = 3, kAreaCollapse = 7 };
+enum : int { kElementBody = 1, kElementOperand = 2, kElementOther = 3 };
+constexpr int kRightButton = 2;
+// Named constants: their users must be compiled again when they change.
+constexpr long kNamedConstantTypes[] = {34, 35};
+
+enum : int { kKeyTab = 9, kKeyEnter = 13, kKeyLeft = 37, kKeyDown = 40 };
+
+// Every id in `ids`, as an SQL list.
+std::string IdList(const std::vector<long>& ids) {
+  std::string list;
+  for (long id : ids) list += (list.empty() ? "" : ",") + Num(id);
+  return list;
+}
+
+// Sets `flag` for the life of the guard.
+class FlagGuard {
+public:
+  explicit FlagGuard(bool& flag) : mFlag(flag), mWas(flag) { mFlag = true; }
+  ~FlagGuard() { mFlag = mWas; }
+  FlagGuard(const FlagGuard&) = delete;
+  FlagGuard& operator=(const FlagGuard&) = delete;
+
+private:
+  bool& mFlag;
+  bool mWas;
+};
+
+} // namespace
+
+clsLdrFunction::clsLdrFunction(LdrContext& context, tyLdrFunctionParts parts)
+    : mContext(context), mParts(std::move(parts)), mStrips(std::make_shared<KeyedCollection<itfStrip>>()),
+      mSelection(context, *mStrips) {}
+
+clsLdrFunction::~clsLdrFunction() {
+  if (mContext.State && mContext.State->ProcessControl() == this) mContext.State->SetProcessControl(nullptr);
+}
+
+// --- set-up and loading ------------------------------------------------------------
+
+void clsLdrFunction::Init() {
+  if (mContext.Drawer) mContext.Drawer->SetStrips(mStrips);
+  // The clipboard takes the same collection once it exists.
+  if (mContext.State) mContext.State->SetProcessControl(this);
+  prvRefreshViewSize();
+}
+
+void clsLdrFunction::Load(long funcID) {
+  auto& db = mContext.Db();
+  mFuncID = funcID;
+  mVerticalScroll = db.QueryValue("SELECT VscrlPos FROM LdrFunctions WHERE FuncID=" + Num(mFuncID)).AsLong(0);
+  prvRefreshViewSize();
+  prvApplyScrollRange();
+  // No strip of any subroutine is instantiated any more.
+  db.Execute("UPDATE LdrStrips SET IsLoaded=0 WHERE IsLoaded<>0");
+  mStrips->Clear();
+  RenumberStrips(db, mFuncID);
+  prvLayout();
+  prvRepointActiveStrip();
+  mContext.Host->Gui->SetTitle(GetFullFunctionName(db, mFuncID));
+  mContext.State->UpdateMdiButtonsStatus();
+  prvRefreshClipboardCommands();
+  clsStripCommands(db).UnselectStripsOutside(mFuncID);
+}
+
+void clsLdrFunction::Relocate() {
+  if (mLoading) return;
+  RenumberStrips(mContext.Db(), mFuncID);
+  prvApplyScrollRange();
+  prvLayout();
+  prvRepointActiveStrip();
+}
+
+void clsLdrFunction::prvRefreshViewSize() {
+  if (!mContext.Drawer) return;
+  mViewWidth = mContext.Drawer->ViewWidth();
+  mViewHeight = mContext.Drawer->ViewHeight();
+}
+
+bool clsLdrFunction::prvCommentsHidden() const {
+  return mContext.Host && mContext.Host->Settings && mContext.Host->Settings->ProjectFlag(ePSK_CommentsHidden, false);
+}
+
+itfBoardScrollBar* clsLdrFunction::prvVerticalBar() const {
+  return mContext.Host && mContext.Host->Gui ? &mContext.Host->Gui->VerticalScrollBar() : nullptr;
+}
+
+// The scroll range goes to the host's bar and the position is kept inside it.
+// The bar's own change events come back while Loading is set and only store
+// the value.
+void clsLdrFunction::prvApplyScrollRange() {
+  const long range = clsStripStack(mContext.Db(), mFuncID, prvCommentsHidden()).ScrollRange(mViewHeight);
+  const long position = std::clamp(mVerticalScroll, 0L, range);
+  FlagGuard loading(mLoading);
+  if (auto* bar = prvVerticalBar()) {
+    bar->SetRange(0, static_cast<int>(range));
+    bar->SetValue(static_cast<int>(position));
+  }
+  mVerticalScroll = position;
+}
+
+// One pass over the subroutine's strips: the visible ones are instantiated
+// (or kept), the others dropped; IsLoaded follows; the collection is put back
+// in top-to-bottom order for the drawer.
+void clsLdrFunction::prvLayout() {
+  auto& db = mContext.Db();
+  prvRefreshViewSize();
+  const auto rows = clsStripStack(db, mFuncID, prvCommentsHidden()).Strips();
+
+  struct tySlot {
+    const tyStackedStrip* Row;
+    std::shared_ptr<itfStrip> Strip;
+  };
+  std::vector<tySlot> visible;
+  std::vector<long> toCreate, markLoaded, markUnloaded;
+  std::set<long> kept;
+  for (const auto& row : rows) {
+    const long top = row.Top - mVerticalScroll;
+    const bool isVisible = clsStripStack::IsVisible(top, top + row.Height, mViewHeight);
+    auto strip = mStrips->Find(row.StripID);
+    if (!isVisible) {
+      if (row.IsLoaded && !strip) markUnloaded.push_back(row.StripID);
+      continue;
+    }
+    if (!strip) {
+      if (mRefusedStripTypes.count(row.StrpType)) continue;
+      toCreate.push_back(row.StripID);
+    } else {
+      if (auto* net = clsStripSelection::AsNet(strip.get())) net->SetShowNum(row.ShowNum);
+      strip->SetSeqNum(row.SeqNum);
+      strip->SetTop(top);
+      kept.insert(row.StripID);
+      if (!row.IsLoaded) markLoaded.push_back(row.StripID);
+    }
+    visible.push_back({&row, strip});
+  }
+
+  if (!toCreate.empty()) {
+    auto full = db.Query("SELECT * FROM LdrStrips WHERE StripID IN (" + IdList(toCreate) + ") ORDER BY SeqNum");
+    for (auto& slot : visible) {
+      if (slot.Strip) continue;
+      full.MoveFirst();
+      if (!full.FindForward("StripID", db::DbValue(slot.Row->StripID))) continue;
+      auto strip = prvCreateStrip(slot.Row->StrpType);
+      if (!strip) continue;
+      strip->SetTop(slot.Row->Top - mVerticalScroll);
+      strip->Load(full);
+      slot.Strip = strip;
+      markLoaded.push_back(slot.Row->StripID);
+    }
+  }
+
+  for (const auto& [key, strip] : *mStrips)
+    if (!kept.count(strip->StripID())) markUnloaded.push_back(strip->StripID());
+  mStrips->Clear();
+  for (const auto& slot : visible)
+    if (slot.Strip) mStrips->Add(slot.Row->StripID, slot.Strip);
+
+  if (!markLoaded.empty()) db.Execute("UPDATE LdrStrips SET IsLoaded=-1 WHERE StripID IN (" + IdList(markLoaded) + ")");
+  if (!markUnloaded.empty())
+    db.Execute("UPDATE LdrStrips SET IsLoaded=0 WHERE StripID IN (" + IdList(markUnloaded) + ")");
+  prvDrawAndFlush();
+}
+
+std::shared_ptr<itfStrip> clsLdrFunction::prvCreateStrip(long stripType) {
+  auto strip = mParts.CreateStrip ? mParts.CreateStrip(mContext, stripType) : nullptr;
+  // The factory has told the user about a type it has no class for; once is
+  // enough.
+  if (!strip) mRefusedStripTypes.insert(stripType);
+  return strip;
+}
+
+void clsLdrFunction::prvForgetStrip(long stripID) {
+  if (!mStrips->Remove(stripID)) return;
+  mContext.Db().Execute("UPDATE LdrStrips SET IsLoaded=0 WHERE StripID=" + Num(stripID));
+}
+
+// After a reload or a layout the active strip is the object now shown for
+// the same row, or nothing when that row is out of view.
+void clsLdrFunction::prvRepointActiveStrip() {
+  if (mActiveStrip) mActiveStrip = mStrips->Find(mActiveStrip->StripID());
+}
+
+void clsLdrFunction::prvDrawAndFlush() {
+  if (!mContext.Drawer) return;
+  mContext.Drawer->DrawAll();
+  mContext.Drawer->FlushBackGround();
+}
+
+void clsLdrFunction::prvRedrawAll() {
+  if (mContext.Drawer) mContext.Drawer->RedrawAll();
+}
+
+// --- scrolling ---------------------------------------------------------------------
+
+void clsLdrFunction::SetVerticalScrollLocation(long rows) {
+  mVerticalScroll = rows;
+  if (mLoading) return;
+  mContext.Db().Execute("UPDATE LdrFunctions SET VscrlPos=" + Num(rows) + " WHERE FuncID=" + Num(mFuncID));
+  prvLayout();
+  prvRepointActiveStrip();
+  // A running element move follows the scroll (OnScroll) once the mover
+  // exists.
+}
+
+long clsLdrFunction::RoundScrollPosition(long scrollValue) {
+  prvRefreshViewSize();
+  return clsStripStack(mContext.Db(), mFuncID, prvCommentsHidden()).RoundScrollPosition(scrollValue, mViewHeight);
+}
+
+void clsLdrFunction::SetHorizontalScrollLocation(long columns) {
+  mHorizontalScroll = columns;
+  if (!mContext.Drawer) return;
+  mContext.Drawer->SetHorizontalOffset(columns);
+  // During an element move the moving elements are drafted by the mover.
+  if (mNewProcess == eMP_ElementMoveProc)
+    mContext.Drawer->DrawNoneSelectedAll();
+  else
+    mContext.Drawer->RedrawAll();
+}
+
+void clsLdrFunction::JumpToStrip(long stripID) {
+  clsStripStack stack(mContext.Db(), mFuncID, prvCommentsHidden());
+  const auto seqNum = stack.SeqNumOf(stripID);
+  if (!seqNum) return;
+  prvRefreshViewSize();
+  const bool expanded = clsStripCommands(mContext.Db()).ExpandCollapsedNet(mFuncID, *seqNum);
+  if (expanded) prvForgetStrip(stripID); // its object still shows it collapsed
+  const long top = stack.TopOf(*seqNum);
+  if (top == mVerticalScroll) {
+    if (expanded) Relocate();
+    return;
+  }
+  prvApplyScrollRange();
+  const long target = std::min(top, stack.ScrollRange(mViewHeight));
+  // The host's bar moves the view through its change event; a bar nobody
+  // listens to (or one already at the value) leaves that to us.
+  if (auto* bar = prvVerticalBar()) bar->SetValue(static_cast<int>(target));
+  if (mVerticalScroll != target)
+    SetVerticalScrollLocation(target);
+  else if (expanded)
+    Relocate();
+}
+
+long clsLdrFunction::CurrentStripID() {
+  long stripID = 0, lowest = 0;
+  for (const auto& [key, strip] : *mStrips) {
+    if (stripID == 0 || strip->SeqNum() < lowest) {
+      stripID = strip->StripID();
+      lowest = strip->SeqNum();
+    }
+  }
+  return stripID;
+}
+
+// --- strip commands ----------------------------------------------------------------
+
+void clsLdrFunction::ToolRequest(const std::string& toolID) {
+  if (prvRunStripCommand(toolID)) return;
+  if (!mActiveStrip) return prvReportNoActiveStrip(toolID, "itfFunction_ToolRequest");
+  mActiveStrip->ToolRequest(toolID);
+}
+
+void clsLdrFunction::SpecialToolRequest(const std::string& toolID) {
+  if (!mActiveStrip) return prvReportNoActiveStrip(toolID, "itfFunction_SpecialToolRequest");
+  mActiveStrip->SpecialToolRequest(toolID);
+}
+
+void clsLdrFunction::prvReportNoActiveStrip(const std::string& toolID, const char* procedure) {
+  mContext.Host->Errors->ReportError(0, "InvalidActiveStrip", "Active strip is nothing & cannot handle tool " + toolID,
+                                     kClassName, procedure);
+}
+
+bool clsLdrFunction::prvRunStripCommand(const std::string& toolID) {
+  clsStripCommands commands(mContext.Db());
+  if (toolID == "ID_SelectAll") {
+    commands.SelectAll(mFuncID);
+    ReLoad();
+    return true;
+  }
+  if (toolID == "ID_DisableNets" || toolID == "ID_EnableNets") {
+    const bool downloadUnits = mContext.Host->DownloadUnits && mContext.Host->DownloadUnits->IsOn();
+    commands.SetSelectedNetsCompilable(toolID == "ID_EnableNets", downloadUnits);
+  } else if (toolID == "ID_CollapseNets") {
+    commands.CollapseSelectedNets();
+  } else if (toolID == "ID_ExpandNets") {
+    commands.ExpandSelectedNets();
+  } else if (toolID == "ID_ExpandAllNets") {
+    commands.ExpandAllNets();
+  } else {
+    return false;
+  }
+  prvAfterNetsChanged();
+  return true;
+}
+
+void clsLdrFunction::prvAfterNetsChanged() {
+  mContext.State->SetNeedToCompile(true); // and NeedToSave
+  mContext.State->UpdateMdiButtonsStatus();
+  ReLoad();
+}
+
+void clsLdrFunction::AppendNewStrip(long, long amount) {
+  // Appending always adds nets, whatever strip type is asked for.
+  UnSelectAll();
+  prvRedrawAll();
+  AppendNets(mContext.Db(), mFuncID, amount);
+  if (amount > 0) {
+    mContext.State->SetNeedToCompile(true);
+    mContext.State->UpdateMdiButtonsStatus();
+  }
+  Relocate();
+}
+
+void clsLdrFunction::CreateNewStrip(long) {
+  throw LdrError(217, "Not supported", "inserting strips is not available in this build", kClassName,
+                 "itfFunction_CreateNewStrip");
+}
+
+void clsLdrFunction::CreateNewElement(long) {
+  throw LdrError(217, "Not supported", "placing elements is not available in this build", kClassName,
+                 "itfFunction_CreateNewElement");
+}
+
+void clsLdrFunction::EditCommand(long) {
+  throw LdrError(217, "Not supported", "the clipboard is not available in this build", kClassName,
+                 "itfFunction_EditCommand");
+}
+
+long clsLdrFunction::FunctionType() {
+  return mContext.Db().QueryValue("SELECT FunctionType FROM LdrFunctions WHERE FuncID=" + Num(mFuncID)).AsLong(0);
+}
+
+void clsLdrFunction::SetFunctionType(long functionType) {
+  mContext.Db().Execute("UPDATE LdrFunctions SET FunctionType=" + Num(functionType) + " WHERE FuncID=" + Num(mFuncID));
+}
+
+// --- work mode -----------------------------------------------------------------------
+
+void clsLdrFunction::SetWorkMode(long workMode) {
+  mContext.State->SetWorkMode(workMode);
+  for (const auto& [key, strip] : *mStrips) strip->SetWorkMode(static_cast<std::int32_t>(workMode));
+  mContext.Host->Gui->SetWorkModeButton(static_cast<int>(workMode));
+}
+
+void clsLdrFunction::ToggleWorkMode() { SetWorkMode(mContext.State->WorkMode() == 0 ? 1 : 0); }
+
+// --- selection -------------------------------------------------------------------------
+
+void clsLdrFunction::UnSelectAll() { mSelection.UnselectEverything(); }
+
+void clsLdrFunction::GetSingleSelectedElement(long& elementType, std::string& elementName) {
+  const auto selected = mSelection.SelectedElements();
+  if (selected.size() != 1) return;
+  elementType = selected.front()->ClassType();
+  elementName = GetElementTitle(&mContext.Db(), static_cast<std::int32_t>(elementType));
+}
+
+std::string clsLdrFunction::GetSelectedElementName() {
+  const auto selected = mSelection.SelectedElements();
+  if (selected.size() != 1) return {};
+  return GetElementTitle(&mContext.Db(), selected.front()->ClassType());
+}
+
+std::shared_ptr<clsOperand> clsLdrFunction::GetElementSelectedOperand() {
+  for (const auto& ref : clsStripSelection::Nets(*mStrips))
+    if (auto operand = ref.Net->GetElementSelectedOperand()) return operand;
+  return nullptr;
+}
+
+void clsLdrFunction::GetElementWithSelectedOperandPos(tyLdrPoint& elementPos, long& stripTop, bool& foundSelection) {
+  auto element = mSelection.ElementWithSelectedOperand(stripTop);
+  foundSelection = element != nullptr;
+  if (element) elementPos = element->Outlet();
+}
+
+void clsLdrFunction::GetSelectedElementPos(tyLdrPoint& elementPos, long& stripTop, bool& foundSelection) {
+  auto element = mSelection.FirstSelectedElement(stripTop);
+  foundSelection = element != nullptr;
+  if (element) elementPos = element->Outlet();
+}
+
+// --- keyboard ----------------------------------------------------------------------------
+
+void clsLdrFunction::KeyPress(int keyCode, int) {
+  if (prvOnline()) return;
+  const bool operandKey = keyCode == kKeyTab || keyCode == kKeyEnter || (keyCode >= kKeyLeft && keyCode <= kKeyDown);
+  if (!operandKey || !mParts.CreateOperandsKeyHandler) return;
+  auto handler = mParts.CreateOperandsKeyHandler(mContext);
+  if (!handler) return;
+  for (const auto& ref : clsStripSelection::Nets(*mStrips)) ref.Net->KeyPress(keyCode, *handler);
+}
+
+// --- operands and nets ----------------------------------------------------------------------
+
+void clsLdrFunction::RefreshOperand(long opType, long opAddress, long networkID) {
+  const bool namedConstant = std::find(std::begin(kNamedConstantTypes), std::end(kNamedConstantTypes), opType) !=
+                             std::end(kNamedConstantTypes);
+  if (namedConstant && opAddress >= 0) {
+    if (clsStripCommands(mContext.Db()).MarkNetsUsingOperandDirty(opType, opAddress, networkID) > 0)
+      mContext.State->SetReloadRequest(eRR_ReloadFunction);
+  }
+  std::vector<std::shared_ptr<itfStrip>> strips;
+  for (const auto& [key, strip] : *mStrips) strips.push_back(strip);
+  for (const auto& strip : strips)
+    strip->RefreshOperand(static_cast<std::int32_t>(opType), static_cast<std::int32_t>(opAddress),
+                          static_cast<std::int32_t>(networkID));
+  prvRedrawAll();
+}
+
+// The strip object for an operand call: the one shown, or a transient one
+// loaded from its row.
+std::shared_ptr<itfStrip> clsLdrFunction::prvStripForOperandCall(long stripID) {
+  if (auto shown = mStrips->Find(stripID)) return shown;
+  auto row =
+      mContext.Db().Query("SELECT * FROM LdrStrips WHERE FuncID=" + Num(mFuncID) + " AND StripID=" + Num(stripID));
+  if (row.IsEOF()) return nullptr;
+  auto strip = mParts.CreateStrip ? mParts.CreateStrip(mContext, row.Field("StrpType").AsLong()) : nullptr;
+  if (strip) strip->Load(row);
+  return strip;
+}
+
+std::shared_ptr<clsOperand> clsLdrFunction::HighLightOperand(long stripID, long elementID, long inIdx, long outIdx) {
+  // Bring the net into view so that the user sees the highlighted operand.
+  if (!mStrips->Exists(stripID) && mContext.Drawer) JumpToStrip(stripID);
+  auto strip = prvStripForOperandCall(stripID);
+  auto* net = clsStripSelection::AsNet(strip.get());
+  if (!net) return nullptr;
+  return net->HighLightOperand(static_cast<std::int32_t>(elementID), static_cast<std::int32_t>(inIdx),
+                               static_cast<std::int32_t>(outIdx));
+}
+
+bool clsLdrFunction::ReplaceOperand(long stripID, long elementID, long inIdx, long outIdx, long opNetworkID,
+                                    long opType, long opAddr) {
+  auto strip = prvStripForOperandCall(stripID);
+  auto* net = clsStripSelection::AsNet(strip.get());
+  if (!net) return false;
+  return net->ReplaceOperand(static_cast<std::int32_t>(elementID), static_cast<std::int32_t>(inIdx),
+                             static_cast<std::int32_t>(outIdx), static_cast<std::int32_t>(opNetworkID),
+                             static_cast<std::int32_t>(opType), static_cast<std::int32_t>(opAddr));
+}
+
+void clsLdrFunction::SyncLoadedStripsWithCompileDirtyBitFromDB() {
+  for (const auto& ref : clsStripSelection::Nets(*mStrips)) ref.Net->SyncCompileDirtyBitWithDb();
+}
+
+void clsLdrFunction::AppendTestValue(clsVirtualController& controller) {
+  // The nets take a shared reference; the host keeps the controller alive.
+  const std::shared_ptr<clsVirtualController> shared(std::shared_ptr<void>(), &controller);
+  for (const auto& ref : clsStripSelection::Nets(*mStrips)) ref.Net->AppendTestValue(shared);
+}
+
+// --- mouse -----------------------------------------------------------------------------------
+
+bool clsLdrFunction::prvOnline() const { return mContext.State && mContext.State->OnLineActive(); }
+
+void clsLdrFunction::SetNewProcess(enMouseProcess process) {
+  mNewProcess = process;
+  mContext.State->SetMouseProcess(process);
+}
+
+std::shared_ptr<itfStrip> clsLdrFunction::prvHitTest(const tyHitRecord& hit) {
+  std::shared_ptr<itfStrip> found;
+  std::vector<std::shared_ptr<itfStrip>> strips;
+  for (const auto& [key, strip] : *mStrips) strips.push_back(strip);
+  for (const auto& strip : strips) {
+    strip->ClearHitTestResults();
+    if (found) continue;
+    tyHitRecord probe = hit;
+    strip->HitTestByPoint(probe);
+    if (strip->GetHitParameters().HitKind != kAreaNone) found = strip;
+  }
+  return found;
+}
+
+void clsLdrFunction::MouseDown(int button, int shift, long x, long y) {
+  mRightButton = button == kRightButton;
+  mButtonDown = true;
+  auto strip = prvHitTest(tyHitRecord::FromPixel(static_cast<double>(x), static_cast<double>(y), button, shift));
+  mActiveStrip = strip;
+  if (mNewProcess == eMP_QueryForProcess) prvStartProcessFromClick(strip, shift);
+  prvRunEvent(enMouseEvent::Down, strip, button);
+  prvRefreshClipboardCommands();
+  mContext.State->UpdateMdiButtonsStatus();
+}
+
+void clsLdrFunction::prvStartProcessFromClick(const std::shared_ptr<itfStrip>& strip, int shift) {
+  if (!strip) return;
+  auto* net = clsStripSelection::AsNet(strip.get());
+  auto countSelected = [net] {
+    auto selected = net->GetSelectedElements();
+    return selected ? selected->Count() : 0;
+  };
+  const std::size_t selectedBefore = net ? countSelected() : 0;
+  if (!prvOnline() && mSelection.Click(mFuncID, *strip, shift, mRightButton)) ReLoad();
+  prvDrawAndFlush();
+  strip->QueryProcess(*this);
+  // A click that only unselected elements does not start a move.
+  if (net && mNewProcess == eMP_ElementMoveProc && countSelected() < selectedBefore) SetNewProcess(eMP_QueryForProcess);
+}
+
+void clsLdrFunction::MouseMove(int button, int shift, long x, long y) {
+  const auto hit = tyHitRecord::FromPixel(static_cast<double>(x), static_cast<double>(y), button, shift);
+  const tyLdrPoint point{hit.X, hit.Y};
+  if (mLastGridPoint && *mLastGridPoint == point) return;
+  mLastGridPoint = point;
+  auto strip = prvHitTest(hit);
+  if (mNewProcess != eMP_QueryForProcess && mContext.Drawer) mContext.Drawer->SetToolTipText("");
+  prvRunEvent(enMouseEvent::Move, strip, button);
+}
+
+void clsLdrFunction::MouseUp(int button, int shift, long x, long y) {
+  mButtonDown = false;
+  auto strip = prvHitTest(tyHitRecord::FromPixel(static_cast<double>(x), static_cast<double>(y), button, shift));
+  prvRunEvent(enMouseEvent::Up, strip, button);
+  prvRefreshClipboardCommands();
+  prvRedrawAll();
+}
+
+void clsLdrFunction::prvRunEvent(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button) {
+  mDoAgain = true;
+  while (mDoAgain) {
+    mDoAgain = false;
+    prvDispatch(event, strip, button);
+    prvKillStep();
+  }
+}
+
+void clsLdrFunction::prvDispatch(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button) {
+  if (mNewProcess == eMP_QueryForProcess) {
+    if (event == enMouseEvent::Move)
+      prvHoverStep(strip);
+    else if (event == enMouseEvent::Up && button == kRightButton)
+      prvContextMenuStep();
+    return;
+  }
+  const bool leftOnly =
+      mNewProcess == eMP_ElmntCreateProc || mNewProcess == eMP_LineCreateProc || mNewProcess == eMP_ElementMoveProc;
+  if (event == enMouseEvent::Down && leftOnly && button == kRightButton) return;
+  prvRunProcess(mNewProcess, event, strip);
+}
+
+// The process objects (element creator, strip creator, line creator,
+// resizer, mover, rectangle selector, label editor, paste operator) join
+// here with their slots. A kind that has no object in this build returns the
+// view to idle, so that a press that asked for one never leaves it stuck.
+void clsLdrFunction::prvRunProcess(enMouseProcess, enMouseEvent, const std::shared_ptr<itfStrip>&) {
+  SetNewProcess(eMP_QueryForProcess);
+}
+
+// Empties the slot of the process that ended itself during the event.
+void clsLdrFunction::prvKillStep() { mKillProcess = eMP_NoProcessToKill; }
+
+void clsLdrFunction::CancelProcess() {
+  if (mButtonDown) return;
+  mKillProcess = eMP_NoProcessToKill;
+  if (mNewProcess != eMP_QueryForProcess)
+    SetNewProcess(eMP_QueryForProcess);
+  else
+    SetWorkMode(0);
+  prvRedrawAll();
+  mContext.State->UpdateMousePointer();
+}
+
+void clsLdrFunction::DoubleClick() {
+  if (mActiveStrip) mActiveStrip->DoubleClick(*this);
+}
+
+void clsLdrFunction::prvHoverStep(const std::shared_ptr<itfStrip>& strip) {
+  if (!mContext.Drawer) return;
+  auto& drawer = *mContext.Drawer;
+  if (!strip) return drawer.SetToolTipText("");
+  const int area = strip->GetHitParameters().HitKind;
+  if (area == kAreaCollapse) return;
+  if (area != kAreaEditZone) return drawer.SetToolTipText("");
+  auto* net = clsStripSelection::AsNet(strip.get());
+  auto element = net ? net->ActiveElement() : nullptr;
+  if (!element) return;
+  const int code = element->GetHitParameters().HitKind;
+  if (code == kElementBody || code == kElementOther) {
+    drawer.SetToolTipText(element->ToolTipText());
+  } else if (code == kElementOperand) {
+    if (auto operand = element->ActiveOperand()) drawer.SetToolTipText(operand->ToolTipText());
+  }
+}
+
+void clsLdrFunction::prvContextMenuStep() {
+  if (!mActiveStrip) return;
+  const int area = mActiveStrip->GetHitParameters().HitKind;
+  if (area >= 3 && area <= 6) return mActiveStrip->RightMouseUp();
+  if (area != kAreaHeader && area != kAreaCollapse) return;
+  if (clsStripCommands(mContext.Db()).SelectedStripCount(mFuncID) == 1) return mActiveStrip->RightMouseUp();
+  // The menu's commands come back as tool requests.
+  mContext.Host->Gui->ShowContextMenu(eGM_StripHeader);
+}
+
+// The clipboard refreshes its command states here once it exists.
+void clsLdrFunction::prvRefreshClipboardCommands() {}
+
+} // namespace ldr

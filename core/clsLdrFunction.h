@@ -1,0 +1,169 @@
+#pragma once
+// The view of the one subroutine that is open. It decides which strips exist
+// as objects (only those that intersect the visible area, however long the
+// subroutine is), lays them out one under another, scrolls, turns clicks into
+// selection, runs the mouse processes, and turns strip commands into database
+// changes followed by a reload.
+//
+// The strip collection is shared by reference with the drawer; the view owns
+// the strips in it. LdrStrips.IsLoaded is true exactly for the strips the
+// view holds.
+
+#include "core/KeyedCollection.h"
+#include "core/LdrContext.h"
+#include "core/clsStripSelection.h"
+#include "core/itfFunction.h"
+#include "editing/enMouseProcess.h"
+#include "editing/itfProcessControl.h"
+#include "outside/operands/tyHitRecord.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+
+namespace ldr {
+
+class itfStrip;
+class itfLdrNet;
+class itfOperandsKeyHandler;
+class itfBoardScrollBar;
+
+// How the view makes the objects it owns. The host build passes the real
+// factories; tests pass doubles.
+struct tyLdrFunctionParts {
+  // A strip object of a stored strip type, or nothing for a type without a
+  // strip class.
+  std::function<std::shared_ptr<itfStrip>(LdrContext&, long stripType)> CreateStrip;
+  // The keyboard operand-selection service; without it operand keys are
+  // ignored.
+  std::function<std::unique_ptr<itfOperandsKeyHandler>(LdrContext&)> CreateOperandsKeyHandler;
+};
+
+class clsLdrFunction : public itfFunction, public itfProcessControl {
+public:
+  static constexpr const char* kClassName = "clsLdrFunction";
+
+  clsLdrFunction(LdrContext& context, tyLdrFunctionParts parts);
+  ~clsLdrFunction() override;
+
+  // itfFunction
+  void SetFunctionID(long funcID) override { mFuncID = funcID; }
+  long FunctionType() override;
+  void SetFunctionType(long functionType) override;
+  // Also itfProcessControl's: the editor's work mode.
+  void SetWorkMode(long workMode) override;
+  long VerticalScrollLocation() override { return mVerticalScroll; }
+  void SetVerticalScrollLocation(long rows) override;
+  long HorizontalScrollLocation() override { return mHorizontalScroll; }
+  void SetHorizontalScrollLocation(long columns) override;
+  void Init() override;
+  long RoundScrollPosition(long scrollValue) override;
+  void ShowScrollToolTip(long) override {}
+  void MouseDown(int button, int shift, long x, long y) override;
+  void MouseMove(int button, int shift, long x, long y) override;
+  void MouseUp(int button, int shift, long x, long y) override;
+  void ToolRequest(const std::string& toolID) override;
+  void SpecialToolRequest(const std::string& toolID) override;
+  void DoubleClick() override;
+  void CancelProcess() override;
+  void EditCommand(long editCommand) override;
+  void RefreshOperand(long opType, long opAddress, long networkID) override;
+  void Load(long funcID) override;
+  // Also itfProcessControl's.
+  void ReLoad() override { Load(mFuncID); }
+  void UnSelectAll() override;
+  void CreateNewStrip(long stripType) override;
+  void AppendNewStrip(long stripType, long amount) override;
+  void AppendTestValue(clsVirtualController& controller) override;
+  void CreateNewElement(long elementType) override;
+  void ToggleWorkMode() override;
+  std::shared_ptr<clsOperand> HighLightOperand(long stripID, long elementID, long inIdx, long outIdx) override;
+  bool ReplaceOperand(long stripID, long elementID, long inIdx, long outIdx, long opNetworkID, long opType,
+                      long opAddr) override;
+  void GetSingleSelectedElement(long& elementType, std::string& elementName) override;
+  std::shared_ptr<clsOperand> GetElementSelectedOperand() override;
+  // The position is the element's outlet, where a following element joins.
+  void GetElementWithSelectedOperandPos(tyLdrPoint& elementPos, long& stripTop, bool& foundSelection) override;
+  void GetSelectedElementPos(tyLdrPoint& elementPos, long& stripTop, bool& foundSelection) override;
+  std::string GetSelectedElementName() override;
+  void KeyPress(int keyCode, int shift) override;
+  long CurrentStripID() override;
+  void JumpToStrip(long stripID) override;
+  void SyncLoadedStripsWithCompileDirtyBitFromDB() override;
+
+  // itfProcessControl
+  long HorizontalOffset() override { return mHorizontalScroll; }
+  void SetDoAgain(bool again) override { mDoAgain = again; }
+  void SetKillProcess(enMouseProcess process) override { mKillProcess = process; }
+  void SetNewProcess(enMouseProcess process) override;
+  void Relocate() override;
+
+  // What the host and the tests may look at.
+  long FunctionID() const { return mFuncID; }
+  const std::shared_ptr<KeyedCollection<itfStrip>>& Strips() const { return mStrips; }
+  std::shared_ptr<itfStrip> ActiveStrip() const { return mActiveStrip; }
+  enMouseProcess NewProcess() const { return mNewProcess; }
+  long ViewHeight() const { return mViewHeight; }
+  long ViewWidth() const { return mViewWidth; }
+  bool Loading() const { return mLoading; }
+
+private:
+  enum class enMouseEvent { Down, Move, Up };
+
+  // Loading and layout.
+  void prvRefreshViewSize();
+  bool prvCommentsHidden() const;
+  void prvApplyScrollRange();
+  void prvLayout();
+  std::shared_ptr<itfStrip> prvCreateStrip(long stripType);
+  void prvForgetStrip(long stripID);
+  void prvRepointActiveStrip();
+  void prvDrawAndFlush();
+  void prvRedrawAll();
+  itfBoardScrollBar* prvVerticalBar() const;
+
+  // Strip commands.
+  bool prvRunStripCommand(const std::string& toolID);
+  void prvAfterNetsChanged();
+  void prvReportNoActiveStrip(const std::string& toolID, const char* procedure);
+  std::shared_ptr<itfStrip> prvStripForOperandCall(long stripID);
+
+  // Mouse.
+  std::shared_ptr<itfStrip> prvHitTest(const tyHitRecord& hit);
+  void prvStartProcessFromClick(const std::shared_ptr<itfStrip>& strip, int shift);
+  void prvRunEvent(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button);
+  void prvDispatch(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button);
+  void prvRunProcess(enMouseProcess kind, enMouseEvent event, const std::shared_ptr<itfStrip>& strip);
+  void prvKillStep();
+  void prvHoverStep(const std::shared_ptr<itfStrip>& strip);
+  void prvContextMenuStep();
+  void prvRefreshClipboardCommands();
+  bool prvOnline() const;
+
+  LdrContext& mContext;
+  tyLdrFunctionParts mParts;
+  std::shared_ptr<KeyedCollection<itfStrip>> mStrips;
+  clsStripSelection mSelection;
+  std::shared_ptr<itfStrip> mActiveStrip;
+  // Strip types the factory had no class for: not asked again.
+  std::set<long> mRefusedStripTypes;
+
+  long mFuncID = 0;
+  long mViewWidth = 0;
+  long mViewHeight = 0;
+  long mVerticalScroll = 0;
+  long mHorizontalScroll = 0;
+  bool mLoading = false;
+
+  // The mouse processes.
+  enMouseProcess mNewProcess = eMP_QueryForProcess;
+  enMouseProcess mKillProcess = eMP_NoProcessToKill;
+  bool mDoAgain = false;
+  bool mButtonDown = false;
+  bool mRightButton = false;
+  std::optional<tyLdrPoint> mLastGridPoint;
+};
+
+} // namespace ldr

@@ -1,0 +1,158 @@
+#include "core/clsStripSelection.h"
+
+#include "core/clsStripCommands.h"
+#include "elements/itfLdrElement.h"
+#include "outside/operands/clsOperand.h"
+#include "strips/itfLdrNet.h"
+#include "strips/itfStrip.h"
+
+namespace ldr {
+
+namespace {
+// Hit kinds of a strip (the strips' hit data).
+enum : int { kAreaHeader = 1, kAreaEditZone = 3, kAreaEmpty = 4, kAreaResizer = 6, kAreaCollapse = 7 };
+// Hit codes of an element.
+enum : int { kElementBody = 1, kElementOperand = 2 };
+} // namespace
+
+clsStripSelection::clsStripSelection(LdrContext& context, const KeyedCollection<itfStrip>& strips)
+    : mContext(context), mStrips(strips) {}
+
+itfLdrNet* clsStripSelection::AsNet(itfStrip* strip) { return dynamic_cast<itfLdrNet*>(strip); }
+
+std::vector<tyNetRef> clsStripSelection::Nets(const KeyedCollection<itfStrip>& strips) {
+  std::vector<tyNetRef> nets;
+  for (const auto& [key, strip] : strips)
+    if (auto* net = AsNet(strip.get())) nets.push_back({strip, net});
+  return nets;
+}
+
+void clsStripSelection::UnselectEverything() {
+  UnselectElements();
+  UnselectStrips();
+}
+
+void clsStripSelection::UnselectStrips() {
+  std::vector<std::shared_ptr<itfStrip>> selected;
+  for (const auto& [key, strip] : mStrips)
+    if (strip->IsSelected()) selected.push_back(strip);
+  for (const auto& strip : selected) strip->SetIsSelected(false);
+  clsStripCommands(mContext.Db()).UnselectAllStrips();
+}
+
+void clsStripSelection::UnselectElements(const itfLdrNet* except) {
+  for (const auto& ref : Nets(mStrips)) {
+    if (ref.Net == except) continue;
+    ref.Net->UnSelectAllLadderElements();
+    ref.Net->UnSelectAllOperandsInNet();
+  }
+}
+
+bool clsStripSelection::Click(long funcID, itfStrip& strip, int shift, bool rightButton) {
+  int area = strip.GetHitParameters().HitKind;
+  const bool modifier = (shift & (kShiftBit | kCtrlBit)) != 0;
+  // With a modifier or the right button the collapse mark and the resize
+  // handle are part of the header.
+  if ((area == kAreaResizer || area == kAreaCollapse) && (modifier || rightButton)) area = kAreaHeader;
+  switch (area) {
+  case kAreaHeader:
+    ClickStripHeader(funcID, strip, shift);
+    break;
+  case kAreaEmpty:
+  case kAreaResizer:
+    UnselectEverything();
+    break;
+  case kAreaCollapse:
+    if (!AsNet(&strip)) break;
+    clsStripCommands(mContext.Db()).ToggleCollapse(strip.StripID());
+    return true;
+  case kAreaEditZone:
+    if (auto* net = AsNet(&strip)) ClickElement(*net, shift);
+    break;
+  default:
+    break;
+  }
+  return false;
+}
+
+void clsStripSelection::ClickStripHeader(long funcID, itfStrip& strip, int shift) {
+  if (shift & kCtrlBit) {
+    UnselectElements();
+    strip.SetIsSelected(!strip.IsSelected());
+  } else if (shift & kShiftBit) {
+    UnselectElements();
+    strip.SetIsSelected(true);
+    ExtendTo(funcID, strip);
+  } else if (!strip.IsSelected()) {
+    // A click on a selected strip keeps the selection, so a drag can move it.
+    UnselectEverything();
+    strip.SetIsSelected(true);
+  }
+}
+
+void clsStripSelection::ClickElement(itfLdrNet& net, int shift) {
+  auto element = net.ActiveElement();
+  const int code = element ? element->GetHitParameters().HitKind : 0;
+  if (code == kElementBody) {
+    if (shift & kCtrlBit) {
+      UnselectStrips();
+      UnselectElements(&net);
+      net.UnSelectAllOperandsInNet();
+      element->SetIsSelected(!element->IsSelected());
+    } else if (element->IsSelected()) {
+      // The net keeps its selection, so a drag moves all of it.
+      UnselectStrips();
+      UnselectElements(&net);
+    } else {
+      UnselectEverything();
+      element->SetIsSelected(true);
+    }
+  } else if (code == kElementOperand) {
+    UnselectEverything();
+    if ((shift & (kShiftBit | kCtrlBit)) == 0)
+      if (auto operand = element->ActiveOperand()) operand->SetSelected(true);
+  } else {
+    UnselectEverything();
+  }
+}
+
+void clsStripSelection::ExtendTo(long funcID, itfStrip& strip) {
+  const auto range = clsStripCommands(mContext.Db()).ExtendSelectionTo(funcID, strip.SeqNum());
+  if (!range) return;
+  for (const auto& [key, shown] : mStrips) {
+    const long seqNum = shown->SeqNum();
+    if (seqNum >= range->first && seqNum <= range->second && !shown->IsSelected()) shown->SetIsSelected(true);
+  }
+}
+
+std::vector<std::shared_ptr<itfLdrElement>> clsStripSelection::SelectedElements() const {
+  std::vector<std::shared_ptr<itfLdrElement>> elements;
+  for (const auto& ref : Nets(mStrips)) {
+    auto selected = ref.Net->GetSelectedElements();
+    if (!selected) continue;
+    for (const auto& [key, element] : *selected) elements.push_back(element);
+  }
+  return elements;
+}
+
+std::shared_ptr<itfLdrElement> clsStripSelection::FirstSelectedElement(long& stripTop) const {
+  for (const auto& ref : Nets(mStrips)) {
+    auto selected = ref.Net->GetSelectedElements();
+    if (!selected || selected->Empty()) continue;
+    stripTop = ref.Strip->Top();
+    return selected->At(0);
+  }
+  return nullptr;
+}
+
+std::shared_ptr<itfLdrElement> clsStripSelection::ElementWithSelectedOperand(long& stripTop) const {
+  for (const auto& ref : Nets(mStrips)) {
+    if (auto element = ref.Net->GetElementWithSelectedOperand()) {
+      stripTop = ref.Strip->Top();
+      return element;
+    }
+  }
+  return nullptr;
+}
+
+} // namespace ldr

@@ -1,0 +1,75 @@
+#include "core/clsStripStack.h"
+
+#include "strips/enStripType.h"
+
+#include <algorithm>
+#include <string>
+
+namespace ldr {
+
+clsStripStack::clsStripStack(db::Connection& db, long funcID, bool commentsHidden)
+    : mDb(db), mFuncID(funcID), mCommentsHidden(commentsHidden) {}
+
+bool clsStripStack::IsVisible(long top, long bottom, long viewHeight) {
+  const bool bottomInside = bottom > 0 && bottom <= viewHeight;
+  const bool topInside = top >= 0 && top < viewHeight;
+  const bool spans = top <= 0 && bottom > viewHeight;
+  return bottomInside || topInside || spans;
+}
+
+std::string clsStripStack::Where() const {
+  std::string where = "WHERE FuncID=" + std::to_string(mFuncID) + " ";
+  if (mCommentsHidden) where += "AND StrpType<>" + std::to_string(eST_LdrComment) + " ";
+  return where;
+}
+
+long clsStripStack::TotalHeight() const {
+  return mDb.QueryValue("SELECT SUM(Height) FROM LdrStrips " + Where()).AsLong(0);
+}
+
+long clsStripStack::ScrollRange(long viewHeight) const { return std::max(0L, TotalHeight() - viewHeight); }
+
+std::vector<tyStackedStrip> clsStripStack::Strips() const {
+  auto rows = mDb.QueryForward("SELECT StripID,StrpType,SeqNum,ShowNum,Height,IsLoaded FROM LdrStrips " + Where() +
+                               "ORDER BY SeqNum");
+  std::vector<tyStackedStrip> strips;
+  long top = 0;
+  for (; !rows.IsEOF(); rows.MoveNext()) {
+    tyStackedStrip strip;
+    strip.StripID = rows.Field(0).AsLong();
+    strip.StrpType = rows.Field(1).AsLong();
+    strip.SeqNum = rows.Field(2).AsLong();
+    strip.ShowNum = rows.Field(3).AsLong();
+    strip.Height = rows.Field(4).AsLong();
+    strip.IsLoaded = rows.Field(5).AsBool();
+    strip.Top = top;
+    top += strip.Height;
+    strips.push_back(strip);
+  }
+  return strips;
+}
+
+std::optional<long> clsStripStack::SeqNumOf(long stripID) const {
+  auto seqNum = mDb.QueryValue("SELECT SeqNum FROM LdrStrips WHERE FuncID=" + std::to_string(mFuncID) +
+                               " AND StripID=" + std::to_string(stripID));
+  if (seqNum.IsNull()) return std::nullopt;
+  return seqNum.AsLong();
+}
+
+long clsStripStack::TopOf(long seqNum) const {
+  return mDb.QueryValue("SELECT SUM(Height) FROM LdrStrips " + Where() + "AND SeqNum<" + std::to_string(seqNum))
+      .AsLong(0);
+}
+
+long clsStripStack::RoundScrollPosition(long scrollValue, long viewHeight) const {
+  auto heights = mDb.QueryForward("SELECT Height FROM LdrStrips " + Where() + "ORDER BY SeqNum");
+  long top = -scrollValue;
+  for (; !heights.IsEOF(); heights.MoveNext()) {
+    const long bottom = top + heights.Field(0).AsLong();
+    if (IsVisible(top, bottom, viewHeight)) return scrollValue + top;
+    top = bottom;
+  }
+  return scrollValue;
+}
+
+} // namespace ldr
