@@ -14,6 +14,7 @@ case "$flavour" in
 esac
 
 jobs=${LDR_JOBS:-2}
-cmake -S . -B "$dir" -G Ninja "${args[@]}" >/dev/null
-cmake --build "$dir" -j "$jobs"
+# Progress goes to stderr; stdout carries only the build folder.
+cmake -S . -B "$dir" -G Ninja "${args[@]}" >&2
+cmake --build "$dir" -j "$jobs" >&2
 echo "$dir"
