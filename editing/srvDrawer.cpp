@@ -160,13 +160,30 @@ void srvDrawer::prvStripPass(enElementFilter filter) {
   gdi::DeviceContext& boardDC = mRightBoard->hDC();
   for (const auto& entry : *mStrips) {
     itfStrip& strip = *entry.second;
-    // Comments follow the horizontal scroll; they take the offset before
-    // they draw so that no picture of an older offset is left behind.
-    if (dynamic_cast<itfLdrComment*>(&strip)) strip.SetLeft(-static_cast<std::int32_t>(mHorizontalOffset));
-    strip.Draw(leftDC, boardDC, mGdiResources);
-    prvDrawNetElements(strip, filter);
+    if (dynamic_cast<itfLdrComment*>(&strip)) {
+      prvDrawCommentScrolled(strip, leftDC, boardDC);
+    } else {
+      strip.Draw(leftDC, boardDC, mGdiResources);
+      prvDrawNetElements(strip, filter);
+    }
   }
   prvClearBelowReturnStrip();
+}
+
+void srvDrawer::prvDrawCommentScrolled(itfStrip& comment, gdi::DeviceContext& leftDC, gdi::DeviceContext& boardDC) {
+  // Comments follow the horizontal scroll: drawn once, already at the
+  // offset, so that no text of an older offset is left at the right edge.
+  // Their Left goes back afterwards: mouse positions reach the strips in
+  // unscrolled ladder columns, where the comment's header must stay.
+  const std::int32_t left = comment.Left();
+  comment.SetLeft(-static_cast<std::int32_t>(mHorizontalOffset));
+  try {
+    comment.Draw(leftDC, boardDC, mGdiResources);
+  } catch (...) {
+    comment.SetLeft(left);
+    throw;
+  }
+  comment.SetLeft(left);
 }
 
 void srvDrawer::prvDrawNetElements(itfStrip& strip, enElementFilter filter) {
