@@ -1,9 +1,15 @@
 #include "core/StandardParts.h"
 
+#include "editing/srvDrawer.h"
+
 namespace ldr {
 
-// The function view and the drawer join here as they are built; until then
-// the main object reports the operations that need them as not available.
-tyLdrMainParts MakeStandardParts() { return {}; }
+// The function view joins here as it is built; until then the main object
+// reports the operations that need it as not available.
+tyLdrMainParts MakeStandardParts() {
+  tyLdrMainParts parts;
+  parts.CreateDrawer = [](LdrContext& ctx) -> std::shared_ptr<itfDrawer> { return std::make_shared<srvDrawer>(ctx); };
+  return parts;
+}
 
 } // namespace ldr
