@@ -1,0 +1,115 @@
+#include "editing/srvElementCreator.h"
+
+#include "core/clsLdrState.h"
+#include "editing/itfDrawer.h"
+#include "editing/itfProcessControl.h"
+#include "elements/ElementFactory.h"
+#include "elements/itfLdrElement.h"
+#include "strips/itfStrip.h"
+
+#include <vector>
+
+namespace ldr {
+
+tyRect CurrentNetRect(itfStrip& strip) { return {strip.Left(), 0, strip.Left() + LDR_EDIT_WIDTH, strip.Height()}; }
+
+tyRect MaximalNetRect(itfStrip& strip) { return {strip.Left(), 0, strip.Left() + LDR_EDIT_WIDTH, strip.MaxHeight()}; }
+
+srvElementCreator::srvElementCreator(LdrContext& ctx) : srvProcessBase(ctx, kClassName) {}
+
+void srvElementCreator::CreateNewElement(std::int32_t pElementType) {
+  auto element = ldr::CreateNewElement(mCtx, pElementType);
+  // Lines are drawn, not placed: the line tool has its own process.
+  if (!element || element->IsLineElement()) return;
+  element->SetClassType(static_cast<enElementType>(pElementType));
+  element->InitOperandsData(true);
+  mMoving.Clear();
+  mMoving.Add(static_cast<long>(mMoving.Count() + 1), element);
+  mElement = element;
+  mCollision = std::make_unique<srvCollision>();
+  Control().SetNewProcess(eMP_ElmntCreateProc);
+}
+
+void srvElementCreator::PlaceAtPointer(itfStrip& strip) {
+  const tyHitRecord hit = strip.GetHitParameters();
+  mElement->SetXs(hit.X - strip.EditZoneLeft());
+  mElement->SetYs(hit.Y - strip.Top());
+}
+
+bool srvElementCreator::IsLegalIn(itfStrip& strip, itfLdrNet& net) {
+  if (!mCollision->AreElementsWhollyInRect(mMoving, MaximalNetRect(strip))) return false;
+  return !mCollision->DoesElementsOverlap(*net.GetAllElements(), mMoving);
+}
+
+void srvElementCreator::MouseMove(const std::shared_ptr<itfStrip>& pStrip) {
+  if (!mElement) return;
+  bool illegal = true;
+  if (pStrip) {
+    PlaceAtPointer(*pStrip);
+    if (itfLdrNet* net = AsNet(pStrip)) illegal = !IsLegalIn(*pStrip, *net) || net->IsCollapsed();
+  }
+  SetNoDrop(illegal);
+  if (pStrip) {
+    Drawer().FlushBackGround();
+    Drawer().DraftElement(*pStrip, *mElement);
+  }
+}
+
+void srvElementCreator::MouseDown(const std::shared_ptr<itfStrip>& pStrip) {
+  if (!mElement) return;
+  bool illegal = true;
+  std::int32_t extension = 0;
+  itfLdrNet* net = AsNet(pStrip);
+  if (net && !net->IsCollapsed()) {
+    PlaceAtPointer(*pStrip);
+    illegal = !IsLegalIn(*pStrip, *net);
+    if (!illegal && !mCollision->AreElementsWhollyInRect(mMoving, CurrentNetRect(*pStrip))) {
+      extension = mCollision->ExtendVerticalValue();
+    }
+  }
+  if (!illegal) {
+    mElement->UpdateInitialDescriptor();
+    mElement->UpdateDisplayWithLastLegal();
+    mElement->SetIsSelected(true);
+    net->AddLadderElement(mElement, extension);
+    mNet = pStrip;
+    if (extension != 0) Control().Relocate();
+    mDropFlag = eDS_Finishing;
+    MouseUp(pStrip);
+    mDropFlag = eDS_Dropped;
+  }
+  SetNoDrop(illegal);
+}
+
+void srvElementCreator::MouseUp(const std::shared_ptr<itfStrip>&) {
+  if (mDropFlag != eDS_Finishing) return;
+  EndProcess(eMP_ElmntCreateProc);
+  if (mElement->InitOperandsData(false)) {
+    if (mCtx.State) {
+      mCtx.State->SetNeedToSave(true);
+      mCtx.State->SetNeedToCompile(true);
+    }
+  } else if (itfLdrNet* net = AsNet(mNet)) {
+    mElement.reset();
+    WithdrawDroppedElement(*net);
+  }
+  Drawer().RedrawAll();
+  mDropFlag = eDS_None;
+}
+
+void srvElementCreator::WithdrawDroppedElement(itfLdrNet& net) {
+  // Only the dropped element may go: anything else that became selected
+  // while the creator ran is put aside for the deletion and selected again.
+  std::vector<std::shared_ptr<itfLdrElement>> others;
+  const std::shared_ptr<itfLdrElement> dropped = mMoving.Count() ? mMoving.At(0) : nullptr;
+  for (const auto& [key, element] : *net.GetSelectedElements()) {
+    if (element != dropped) {
+      others.push_back(element);
+      element->SetIsSelected(false);
+    }
+  }
+  net.DeleteSelectedElements();
+  for (const auto& element : others) element->SetIsSelected(true);
+}
+
+} // namespace ldr

@@ -1,0 +1,240 @@
+#include "editing/srvElementMover.h"
+
+#include "core/clsLdrState.h"
+#include "editing/itfDrawer.h"
+#include "editing/itfProcessControl.h"
+#include "editing/srvElementCreator.h"
+#include "elements/itfLdrElement.h"
+#include "outside/HostServices.h"
+#include "outside/operands/clsOperand.h"
+#include "outside/operands/enOperandType.h"
+#include "strips/itfStrip.h"
+
+#include <cstdlib>
+
+namespace ldr {
+namespace {
+
+constexpr std::int32_t kFirstBlockType = 100000;
+constexpr std::int32_t kLastBlockType = 999999;
+constexpr std::int32_t kOrphanInstance = 32000;
+
+bool IsConfigurationBlock(std::int32_t type) {
+  return type >= kFirstBlockType && type <= kLastBlockType && type % 100 == 1;
+}
+
+bool IsCopiedConstant(long type) {
+  return type == eOT_NamedConstInt || type == eOT_NamedConstLong || type == eOT_ConstLong || type == eOT_ConstFloat;
+}
+
+// The next instance number no element of the block's father uses yet.
+std::int32_t NextFreeInstance(db::Connection& db, std::int32_t type) {
+  const std::int32_t father = (type / 100) * 100;
+  const std::string inElements = "SELECT MAX(MoreParamsLng) FROM LdrElements WHERE ElmntType BETWEEN " +
+                                 std::to_string(father) + " AND " + std::to_string(father + 99) +
+                                 " AND MoreParamsLng<>" + std::to_string(kOrphanInstance);
+  const std::string inDetails =
+      "SELECT MAX(InstanceNumber) FROM FB_Instance_Details WHERE FatherID=" + std::to_string(father);
+  const auto highest = std::max(db.QueryValue(inElements).AsLong(0), db.QueryValue(inDetails).AsLong(0));
+  return highest + 1;
+}
+
+void ReRegisterConstants(LdrContext& ctx, const std::shared_ptr<OperandSlots>& slots) {
+  if (!slots || !ctx.Host || !ctx.Host->Operands) return;
+  for (const auto& [key, operand] : *slots) {
+    if (IsCopiedConstant(operand->OprndType())) ctx.Host->Operands->List().ReRegisterConstant(*operand);
+  }
+}
+
+} // namespace
+
+srvElementMover::srvElementMover(LdrContext& ctx) : srvProcessBase(ctx, kClassName) {}
+
+void srvElementMover::TakeGroupFrom(itfLdrNet& net) {
+  mSelected = net.GetSelectedElements();
+  mSelectedList.clear();
+  for (const auto& [key, element] : *mSelected) mSelectedList.push_back(element);
+}
+
+void srvElementMover::MouseDown(const std::shared_ptr<itfStrip>& pStrip) {
+  itfLdrNet* net = AsNet(pStrip);
+  if (!net) return;
+  mSourceNet = pStrip;
+  TakeGroupFrom(*net);
+  mUnselected = net->GetUnSelectedElements();
+  const tyHitRecord hit = pStrip->GetHitParameters();
+  mAnchorX = hit.X - pStrip->EditZoneLeft();
+  mAnchorY = hit.Y - pStrip->Top();
+  mLastLegalNet = pStrip;
+  mLastTargetStrip = pStrip;
+  mReplicas = std::make_shared<ElementCollection>();
+  for (const auto& [key, element] : *mSelected) mReplicas->Add(key, element->GetReplica());
+  mMoved = false;
+  Drawer().DrawNoneSelectedAll();
+  Drawer().PrepareForMove();
+  Drawer().DraftSelected(*pStrip, mSelectedList);
+  Drawer().FlushBackGround();
+}
+
+bool srvElementMover::IsSingleElement() const {
+  return mSelected->Count() == 1 && mSelected->At(0)->ClassType() / 100 != 1;
+}
+
+bool srvElementMover::IsLegalAt(itfStrip& strip) {
+  const tyRect rect = IsSingleElement() ? MaximalNetRect(strip) : CurrentNetRect(strip);
+  if (!mCollision.AreElementsWhollyInRect(*mSelected, rect)) return false;
+  itfLdrNet* net = AsNet(&strip);
+  if (!net || net->IsCollapsed()) return false;
+  return !mCollision.DoesElementsOverlap(*mUnselected, *mSelected);
+}
+
+void srvElementMover::ForEachSelected(void (itfLdrElement::*step)()) {
+  for (const auto& element : mSelectedList) ((*element).*step)();
+}
+
+void srvElementMover::MouseMove(const std::shared_ptr<itfStrip>& pStrip) {
+  if (!mSourceNet || mCtx.AutoScrollDirection != 0) return;
+  mMoved = true;
+  if (!pStrip) {
+    SetNoDrop(true);
+    return;
+  }
+  if (pStrip != mLastTargetStrip) {
+    itfLdrNet* net = AsNet(pStrip);
+    mUnselected = net ? net->GetUnSelectedElements() : std::make_shared<ElementCollection>();
+    mLastTargetStrip = pStrip;
+  }
+  const tyHitRecord hit = pStrip->GetHitParameters();
+  const std::int32_t dx = hit.X - pStrip->EditZoneLeft() - mAnchorX;
+  const std::int32_t dy = hit.Y - pStrip->Top() - mAnchorY;
+  for (const auto& element : mSelectedList) element->Move(dx, dy);
+  const bool legal = IsLegalAt(*pStrip);
+  if (legal) {
+    ForEachSelected(&itfLdrElement::SaveLastLegalPosition);
+    mLastLegalNet = pStrip;
+  }
+  ForEachSelected(&itfLdrElement::UpdateDisplayWithLastTRX);
+  Drawer().DraftSelected(*pStrip, mSelectedList);
+  SetNoDrop(!legal);
+}
+
+void srvElementMover::CommitGroupToLastLegal() {
+  for (const auto& element : mSelectedList) {
+    element->UpdateDisplayWithLastLegal();
+    element->UpdateInitialDescriptor();
+    element->UpdateDB();
+  }
+}
+
+void srvElementMover::MouseUp(const std::shared_ptr<itfStrip>&) {
+  mCtx.AutoScrollDirection = 0;
+  if (!mSourceNet) {
+    EndProcess(eMP_ElementMoveProc);
+    return;
+  }
+  CommitGroupToLastLegal();
+  if (mCtx.ElementCopy && mMoved) MakeCopies();
+  const std::int32_t extension = GrowTargetNet();
+  ReHome();
+  if (extension != 0) Control().Relocate();
+  EndProcess(eMP_ElementMoveProc);
+  Drawer().RedrawAll();
+  Drawer().ReleaseResourcesAfterMove();
+}
+
+std::int32_t srvElementMover::GrowTargetNet() {
+  if (!IsSingleElement()) return 0;
+  itfStrip& target = *mLastLegalNet;
+  mCollision.AreElementsWhollyInRect(*mSelected, CurrentNetRect(target));
+  const std::int32_t extension = mCollision.ExtendVerticalValue();
+  if (extension < 1) {
+    // An element above the first row opens that much room above everything.
+    // With no excess there is nothing to rewrite.
+    if (extension == 0) return 0;
+    const std::int32_t shift = std::abs(extension);
+    auto others = AsNet(mLastLegalNet)->GetUnSelectedElements();
+    std::vector<std::shared_ptr<itfLdrElement>> all = mSelectedList;
+    for (const auto& [key, element] : *others) all.push_back(element);
+    for (const auto& element : all) {
+      element->Move(0, shift);
+      element->SaveLastLegalPosition();
+      element->UpdateDisplayWithLastLegal();
+      element->UpdateInitialDescriptor();
+      element->UpdateDB();
+    }
+    target.SetHeight(target.Height() + shift);
+  } else if (target.Height() + extension <= MaximalNetRect(target).Bottom) {
+    target.SetHeight(target.Height() + extension);
+  }
+  return extension;
+}
+
+void srvElementMover::ReHome() {
+  itfLdrNet* source = AsNet(mSourceNet);
+  itfLdrNet* target = AsNet(mLastLegalNet);
+  source->SetCompileDirtyBit(true);
+  target->SetCompileDirtyBit(true);
+  if (mCtx.State) mCtx.State->SetNeedToCompile(true);
+  if (mSourceNet->StripID() == mLastLegalNet->StripID()) return;
+  source->RemoveElementsOnDrag();
+  target->AddElementsOnDrag(*mSelected);
+  mCtx.Db().Execute("UPDATE LdrElements SET StripID=" + std::to_string(mLastLegalNet->StripID()) +
+                    " WHERE ElmntID IN(" + GroupIDs() + ")");
+}
+
+std::string srvElementMover::GroupIDs() const {
+  std::string ids;
+  for (const auto& element : mSelectedList) {
+    if (!ids.empty()) ids += ",";
+    ids += std::to_string(element->ObjectID());
+  }
+  return ids;
+}
+
+void srvElementMover::MakeCopies() {
+  const bool sameNet = mLastLegalNet->StripID() == mSourceNet->StripID();
+  if (sameNet && mCollision.DoesElementsOverlap(*mReplicas, *mSelected)) {
+    if (mCtx.Host && mCtx.Host->Messages) mCtx.Host->Messages->ShowMessage(kCopyOverlapMessage);
+    return;
+  }
+  GiveNewBlockInstances();
+  itfLdrNet* source = AsNet(mSourceNet);
+  for (const auto& [key, replica] : *mReplicas) {
+    ReRegisterConstants(mCtx, replica->InputOperands());
+    ReRegisterConstants(mCtx, replica->OutputOperands());
+    // The copies stay behind unselected: the moved group keeps the selection.
+    replica->SetIsSelected(false);
+    source->AddLadderElement(replica, 0);
+    replica->AddOperandsToDB();
+  }
+}
+
+void srvElementMover::GiveNewBlockInstances() {
+  for (const auto& element : mSelectedList) {
+    if (!IsConfigurationBlock(element->ClassType())) continue;
+    element->SetMoreParamsLng(NextFreeInstance(mCtx.Db(), element->ClassType()));
+    element->UpdateDB();
+  }
+}
+
+void srvElementMover::OnScroll(KeyedCollection<itfStrip>& pStrips) {
+  if (mSourceNet) {
+    for (const auto& [key, strip] : pStrips) {
+      itfLdrNet* net = AsNet(strip);
+      if (!net) continue;
+      if (mLastLegalNet && strip->StripID() == mLastLegalNet->StripID()) mLastLegalNet = strip;
+      if (strip->StripID() != mSourceNet->StripID()) continue;
+      auto all = net->GetAllElements();
+      for (const auto& element : mSelectedList) {
+        if (auto same = all->Find(static_cast<long>(element->ObjectID()))) same->SetIsSelected(true);
+      }
+      TakeGroupFrom(*net);
+      mSourceNet = strip;
+    }
+  }
+  Drawer().ReleaseResourcesAfterMove();
+  Drawer().DrawNoneSelectedAll();
+  Drawer().PrepareForMove();
+}
+
+} // namespace ldr
