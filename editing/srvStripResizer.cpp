@@ -1,0 +1,82 @@
+#include "editing/srvStripResizer.h"
+
+#include "core/clsLdrState.h"
+#include "editing/itfDrawer.h"
+#include "editing/itfProcessControl.h"
+#include "elements/ElementDefs.h"
+#include "platform/drawing/Brush.h"
+#include "platform/drawing/DeviceContext.h"
+#include "strips/itfStrip.h"
+
+#include <cmath>
+
+namespace ldr {
+namespace {
+
+// The band spans both boards: from the left board's left edge to well past
+// the right board's width.
+constexpr gdi::Rect kBand{-28, 0, 770, 7};
+
+} // namespace
+
+srvStripResizer::srvStripResizer(LdrContext& ctx) : srvProcessBase(ctx, kClassName) {}
+
+std::int32_t srvStripResizer::PointerRow(const tyHitRecord& hit) {
+  const double pixel = std::nearbyint(static_cast<double>(hit.PixelY()));
+  return static_cast<std::int32_t>(std::nearbyint(pixel / static_cast<double>(PIXEL_PER_GRID))) + 1;
+}
+
+void srvStripResizer::MouseDown(const std::shared_ptr<itfStrip>& pStrip) {
+  if (!pStrip) {
+    EndProcess(eMP_StripResizeProc);
+    return;
+  }
+  mStrip = pStrip;
+  mMinBottom = pStrip->Top() + pStrip->MinHeight();
+  mMaxBottom = pStrip->Top() + pStrip->MaxHeight();
+  mPointerRow = PointerRow(pStrip->GetHitParameters());
+  mCurrentBottom = WithinBounds(mPointerRow) ? mPointerRow : mMinBottom;
+  Drawer().DraftService(*this, *pStrip);
+}
+
+void srvStripResizer::MouseMove(const std::shared_ptr<itfStrip>& pStrip) {
+  bool illegal = true;
+  if (pStrip && mStrip) {
+    mPointerRow = PointerRow(pStrip->GetHitParameters());
+    if (WithinBounds(mPointerRow)) {
+      mCurrentBottom = mPointerRow;
+      illegal = false;
+      Drawer().FlushBackGround();
+      Drawer().DraftService(*this, *mStrip);
+    }
+  }
+  SetNoDrop(illegal);
+}
+
+void srvStripResizer::MouseUp(const std::shared_ptr<itfStrip>& pStrip) {
+  if (pStrip && mStrip) {
+    mPointerRow = PointerRow(pStrip->GetHitParameters());
+    if (WithinBounds(mPointerRow)) {
+      mCurrentBottom = mPointerRow;
+      if (mCtx.State) mCtx.State->SetNeedToSave(true);
+    }
+  }
+  if (mStrip) {
+    mStrip->SetHeight(mCurrentBottom - mStrip->Top());
+    Control().Relocate();
+  }
+  EndProcess(eMP_StripResizeProc);
+}
+
+void srvStripResizer::DrawBand(gdi::DeviceContext& hdc) const {
+  const gdi::Point previous = hdc.OffsetViewportOrg(0, GridToPixel(mCurrentBottom));
+  hdc.FillRect(kBand, gdi::Brush::Hatch(gdi::HS_BDIAGONAL, gdi::RGB(0, 0, 255)));
+  hdc.SetViewportOrg(previous.X, previous.Y);
+}
+
+void srvStripResizer::Draw(gdi::DeviceContext& hLeftDC, gdi::DeviceContext& hRightDC) {
+  DrawBand(hLeftDC);
+  DrawBand(hRightDC);
+}
+
+} // namespace ldr

@@ -1,0 +1,41 @@
+#pragma once
+// The strip-resize process: dragging the bottom border of a net or a comment
+// changes its height between its minimum and its maximum. A hatched band on
+// both boards marks the new bottom while the drag runs; releasing beyond the
+// bounds keeps the last legal bottom.
+//
+// Rows here are view rows: a strip's Top plus its height.
+
+#include "editing/srvProcessBase.h"
+#include "outside/operands/tyHitRecord.h"
+
+namespace ldr {
+
+class srvStripResizer : public srvProcessBase {
+public:
+  static constexpr const char* kClassName = "srvStripResizer";
+
+  explicit srvStripResizer(LdrContext& ctx);
+
+  void MouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
+  void MouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
+  void MouseUp(const std::shared_ptr<itfStrip>& pStrip) override;
+  void Draw(gdi::DeviceContext& hLeftDC, gdi::DeviceContext& hRightDC) override;
+
+  // The row below the pointer's grid line: the pixel rounded, divided by 14
+  // and rounded again (ties to even), plus one.
+  static std::int32_t PointerRow(const tyHitRecord& hit);
+  std::int32_t CurrentBottom() const { return mCurrentBottom; }
+
+private:
+  bool WithinBounds(std::int32_t row) const { return mMinBottom <= row && row <= mMaxBottom; }
+  void DrawBand(gdi::DeviceContext& hdc) const;
+
+  std::int32_t mMinBottom = 0;
+  std::int32_t mMaxBottom = 0;
+  std::int32_t mPointerRow = 0;
+  std::int32_t mCurrentBottom = 0;
+  std::shared_ptr<itfStrip> mStrip;
+};
+
+} // namespace ldr
