@@ -1,0 +1,114 @@
+#include "editing/srvOperandsSelection.h"
+
+#include "core/ProjectData.h"
+#include "editing/itfDrawer.h"
+#include "editing/srvProcessBase.h"
+#include "elements/itfLdrElement.h"
+#include "outside/HostServices.h"
+#include "outside/operands/clsOperand.h"
+#include "strips/itfLdrNet.h"
+
+#include <cstdlib>
+#include <limits>
+
+namespace ldr {
+namespace {
+
+// Calls `visit(operand)` for every operand slot of the element, inputs first.
+template <typename Visit> void ForEachOperand(itfLdrElement& element, Visit visit) {
+  for (const auto& slots : {element.InputOperands(), element.OutputOperands()}) {
+    if (!slots) continue;
+    for (const auto& [key, operand] : *slots) {
+      if (operand) visit(operand);
+    }
+  }
+}
+
+} // namespace
+
+srvOperandsSelection::srvOperandsSelection(LdrContext& ctx) : mCtx(ctx) {}
+
+tyLdrPoint srvOperandsSelection::OperandPoint(itfLdrElement& element, const clsOperand& operand) {
+  return element.Inlet() + tyLdrPoint{operand.Display().OffsetX, operand.Display().OffsetY};
+}
+
+srvOperandsSelection::tyOperandAt srvOperandsSelection::FindSelected(KeyedCollection<itfLdrElement>& elements) const {
+  for (const auto& [key, element] : elements) {
+    tyOperandAt found;
+    ForEachOperand(*element, [&](const std::shared_ptr<clsOperand>& operand) {
+      if (!found.Operand && operand->IsSelected()) found = {element, operand};
+    });
+    if (found.Operand) return found;
+  }
+  return {};
+}
+
+srvOperandsSelection::tyOperandAt srvOperandsSelection::FindNearest(KeyedCollection<itfLdrElement>& elements,
+                                                                    const tyOperandAt& from,
+                                                                    std::int32_t keyCode) const {
+  const tyLdrPoint start = OperandPoint(*from.Element, *from.Operand);
+  const bool horizontal = keyCode == kKeyLeft || keyCode == kKeyRight;
+  const int sign = (keyCode == kKeyRight || keyCode == kKeyDown) ? 1 : -1;
+  tyOperandAt best;
+  long bestScore = std::numeric_limits<long>::max();
+  long bestAcross = std::numeric_limits<long>::max();
+  for (const auto& [key, element] : elements) {
+    ForEachOperand(*element, [&](const std::shared_ptr<clsOperand>& operand) {
+      if (operand == from.Operand || operand->IsFixed()) return;
+      const tyLdrPoint d = OperandPoint(*element, *operand) - start;
+      const long along = sign * (horizontal ? d.X : d.Y);
+      const long across = std::labs(horizontal ? d.Y : d.X);
+      if (along <= 0) return;
+      const long score = along + 2 * across;
+      if (score < bestScore || (score == bestScore && across < bestAcross)) {
+        best = {element, operand};
+        bestScore = score;
+        bestAcross = across;
+      }
+    });
+  }
+  return best;
+}
+
+void srvOperandsSelection::OpenSelected(const tyOperandAt& selected, itfStrip& strip) {
+  clsOperand& operand = *selected.Operand;
+  if (operand.IsFixed() || !mCtx.Host || !mCtx.Host->Dialogs || !mCtx.Host->Messages) return;
+  const long oldType = operand.OprndType();
+  const long oldAddress = operand.Address();
+  const long oldNetwork = operand.NetworkID();
+  // A cancelled dialog changes nothing, so nothing is written or marked.
+  if (!operand.OpenForUser(*mCtx.Host->Dialogs, *mCtx.Host->Messages)) return;
+  if (itfLdrNet* net = AsNet(&strip)) net->SetCompileDirtyBit(true);
+  operand.SetSelected(true);
+  const KeyedCollection<clsOperand> none;
+  const auto inputs = selected.Element->InputOperands();
+  const auto outputs = selected.Element->OutputOperands();
+  UpdateElementOperandSlot(mCtx, selected.Element->ObjectID(), inputs ? *inputs : none, outputs ? *outputs : none,
+                           operand, oldType, oldAddress, oldNetwork);
+  if (mCtx.Drawer) mCtx.Drawer->RedrawAll();
+}
+
+void srvOperandsSelection::KeyPress(std::int32_t KeyCode, KeyedCollection<itfLdrElement>& Elements, itfStrip& Strip) {
+  const tyOperandAt selected = FindSelected(Elements);
+  if (!selected.Operand) return;
+  switch (KeyCode) {
+  case kKeyEnter:
+    OpenSelected(selected, Strip);
+    break;
+  case kKeyLeft:
+  case kKeyUp:
+  case kKeyRight:
+  case kKeyDown: {
+    const tyOperandAt next = FindNearest(Elements, selected, KeyCode);
+    if (!next.Operand) return;
+    next.Operand->SetSelected(true);
+    selected.Operand->SetSelected(false);
+    if (mCtx.Drawer) mCtx.Drawer->RedrawAll();
+    break;
+  }
+  default:
+    break;
+  }
+}
+
+} // namespace ldr
