@@ -77,11 +77,10 @@ void clsLdrFunction::Load(long funcID) {
   mFuncID = funcID;
   mVerticalScroll = db.QueryValue("SELECT VscrlPos FROM LdrFunctions WHERE FuncID=" + Num(mFuncID)).AsLong(0);
   prvRefreshViewSize();
-  prvApplyScrollRange();
   // No strip of any subroutine is instantiated any more.
   db.Execute("UPDATE LdrStrips SET IsLoaded=0 WHERE IsLoaded<>0");
   mStrips->Clear();
-  RenumberStrips(db, mFuncID);
+  prvRenumberAndRange();
   prvLayout();
   prvRepointActiveStrip();
   mContext.Host->Gui->SetTitle(GetFullFunctionName(db, mFuncID));
@@ -92,10 +91,17 @@ void clsLdrFunction::Load(long funcID) {
 
 void clsLdrFunction::Relocate() {
   if (mLoading) return;
-  RenumberStrips(mContext.Db(), mFuncID);
-  prvApplyScrollRange();
+  prvRenumberAndRange();
   prvLayout();
   prvRepointActiveStrip();
+}
+
+// One pass over the subroutine gives the scroll range and tells whether its
+// strips must be renumbered.
+void clsLdrFunction::prvRenumberAndRange() {
+  const auto survey = clsStripStack(mContext.Db(), mFuncID, prvCommentsHidden()).Survey();
+  if (!survey.NumberedInOrder) RenumberStrips(mContext.Db(), mFuncID);
+  prvApplyScrollRange(std::max(0L, survey.TotalHeight - mViewHeight));
 }
 
 void clsLdrFunction::prvRefreshViewSize() {
@@ -115,8 +121,7 @@ itfBoardScrollBar* clsLdrFunction::prvVerticalBar() const {
 // The scroll range goes to the host's bar and the position is kept inside it.
 // The bar's own change events come back while Loading is set and only store
 // the value.
-void clsLdrFunction::prvApplyScrollRange() {
-  const long range = clsStripStack(mContext.Db(), mFuncID, prvCommentsHidden()).ScrollRange(mViewHeight);
+void clsLdrFunction::prvApplyScrollRange(long range) {
   const long position = std::clamp(mVerticalScroll, 0L, range);
   FlagGuard loading(mLoading);
   if (auto* bar = prvVerticalBar()) {
@@ -126,45 +131,37 @@ void clsLdrFunction::prvApplyScrollRange() {
   mVerticalScroll = position;
 }
 
-// One pass over the subroutine's strips: the visible ones are instantiated
-// (or kept), the others dropped; IsLoaded follows; the collection is put back
-// in top-to-bottom order for the drawer.
+// The strips in view are instantiated (or kept), the others dropped;
+// IsLoaded follows, and the collection is put back in top-to-bottom order for
+// the drawer. Only the rows down to the bottom of the view are read.
 void clsLdrFunction::prvLayout() {
   auto& db = mContext.Db();
   prvRefreshViewSize();
-  const auto rows = clsStripStack(db, mFuncID, prvCommentsHidden()).Strips();
+  const auto rows = clsStripStack(db, mFuncID, prvCommentsHidden()).StripsInView(mVerticalScroll, mViewHeight);
 
   struct tySlot {
     const tyStackedStrip* Row;
     std::shared_ptr<itfStrip> Strip;
   };
-  std::vector<tySlot> visible;
+  std::vector<tySlot> shown;
   std::vector<long> toCreate, markLoaded, markUnloaded;
-  std::set<long> kept;
   for (const auto& row : rows) {
-    const long top = row.Top - mVerticalScroll;
-    const bool isVisible = clsStripStack::IsVisible(top, top + row.Height, mViewHeight);
     auto strip = mStrips->Find(row.StripID);
-    if (!isVisible) {
-      if (row.IsLoaded && !strip) markUnloaded.push_back(row.StripID);
-      continue;
-    }
-    if (!strip) {
-      if (mRefusedStripTypes.count(row.StrpType)) continue;
-      toCreate.push_back(row.StripID);
-    } else {
+    if (strip) {
       if (auto* net = clsStripSelection::AsNet(strip.get())) net->SetShowNum(row.ShowNum);
       strip->SetSeqNum(row.SeqNum);
-      strip->SetTop(top);
-      kept.insert(row.StripID);
-      if (!row.IsLoaded) markLoaded.push_back(row.StripID);
+      strip->SetTop(row.Top - mVerticalScroll);
+    } else if (!mRefusedStripTypes.count(row.StrpType)) {
+      toCreate.push_back(row.StripID);
+    } else {
+      continue;
     }
-    visible.push_back({&row, strip});
+    shown.push_back({&row, strip});
   }
 
   if (!toCreate.empty()) {
     auto full = db.Query("SELECT * FROM LdrStrips WHERE StripID IN (" + IdList(toCreate) + ") ORDER BY SeqNum");
-    for (auto& slot : visible) {
+    for (auto& slot : shown) {
       if (slot.Strip) continue;
       full.MoveFirst();
       if (!full.FindForward("StripID", db::DbValue(slot.Row->StripID))) continue;
@@ -177,10 +174,15 @@ void clsLdrFunction::prvLayout() {
     }
   }
 
+  // Whatever the view held and no longer shows goes: scrolled away, hidden,
+  // or deleted meanwhile.
+  std::set<long> kept;
+  for (const auto& slot : shown)
+    if (slot.Strip) kept.insert(slot.Row->StripID);
   for (const auto& [key, strip] : *mStrips)
     if (!kept.count(strip->StripID())) markUnloaded.push_back(strip->StripID());
   mStrips->Clear();
-  for (const auto& slot : visible)
+  for (const auto& slot : shown)
     if (slot.Strip) mStrips->Add(slot.Row->StripID, slot.Strip);
 
   if (!markLoaded.empty()) db.Execute("UPDATE LdrStrips SET IsLoaded=-1 WHERE StripID IN (" + IdList(markLoaded) + ")");
@@ -258,8 +260,9 @@ void clsLdrFunction::JumpToStrip(long stripID) {
     if (expanded) Relocate();
     return;
   }
-  prvApplyScrollRange();
-  const long target = std::min(top, stack.ScrollRange(mViewHeight));
+  const long range = stack.ScrollRange(mViewHeight);
+  prvApplyScrollRange(range);
+  const long target = std::min(top, range);
   // The host's bar moves the view through its change event; a bar nobody
   // listens to (or one already at the value) leaves that to us.
   if (auto* bar = prvVerticalBar()) bar->SetValue(static_cast<int>(target));

@@ -29,24 +29,47 @@ long clsStripStack::TotalHeight() const {
 
 long clsStripStack::ScrollRange(long viewHeight) const { return std::max(0L, TotalHeight() - viewHeight); }
 
-std::vector<tyStackedStrip> clsStripStack::Strips() const {
-  auto rows = mDb.QueryForward("SELECT StripID,StrpType,SeqNum,ShowNum,Height,IsLoaded FROM LdrStrips " + Where() +
-                               "ORDER BY SeqNum");
+std::vector<tyStackedStrip> clsStripStack::StripsInView(long scrollLocation, long viewHeight) const {
+  auto rows =
+      mDb.QueryForward("SELECT Height,StripID,StrpType,SeqNum,ShowNum FROM LdrStrips " + Where() + "ORDER BY SeqNum");
   std::vector<tyStackedStrip> strips;
-  long top = 0;
+  long top = 0; // subroutine rows
   for (; !rows.IsEOF(); rows.MoveNext()) {
-    tyStackedStrip strip;
-    strip.StripID = rows.Field(0).AsLong();
-    strip.StrpType = rows.Field(1).AsLong();
-    strip.SeqNum = rows.Field(2).AsLong();
-    strip.ShowNum = rows.Field(3).AsLong();
-    strip.Height = rows.Field(4).AsLong();
-    strip.IsLoaded = rows.Field(5).AsBool();
-    strip.Top = top;
-    top += strip.Height;
-    strips.push_back(strip);
+    const long viewTop = top - scrollLocation;
+    if (viewTop > viewHeight) break; // this strip and every later one lie below the view
+    const long height = rows.Field(0).AsLong();
+    if (IsVisible(viewTop, viewTop + height, viewHeight)) {
+      tyStackedStrip strip;
+      strip.Height = height;
+      strip.StripID = rows.Field(1).AsLong();
+      strip.StrpType = rows.Field(2).AsLong();
+      strip.SeqNum = rows.Field(3).AsLong();
+      strip.ShowNum = rows.Field(4).AsLong();
+      strip.Top = top;
+      strips.push_back(strip);
+    }
+    top += height;
   }
   return strips;
+}
+
+tyStackSurvey clsStripStack::Survey() const {
+  auto rows =
+      mDb.QueryForward("SELECT SeqNum,StrpType,ShowNum,Height FROM LdrStrips WHERE FuncID=" + std::to_string(mFuncID) +
+                       " ORDER BY SeqNum");
+  tyStackSurvey survey;
+  long position = 0, netNumber = 0;
+  for (; !rows.IsEOF(); rows.MoveNext()) {
+    const auto seqNum = rows.Field(0);
+    const long type = rows.Field(1).AsLong();
+    if (seqNum.IsNull() || seqNum.AsLong() != ++position) survey.NumberedInOrder = false;
+    if (type == eST_LdrNet) {
+      const auto showNum = rows.Field(2);
+      if (showNum.IsNull() || showNum.AsLong() != ++netNumber) survey.NumberedInOrder = false;
+    }
+    if (!(mCommentsHidden && type == eST_LdrComment)) survey.TotalHeight += rows.Field(3).AsLong();
+  }
+  return survey;
 }
 
 std::optional<long> clsStripStack::SeqNumOf(long stripID) const {

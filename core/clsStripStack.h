@@ -19,8 +19,13 @@ struct tyStackedStrip {
   long SeqNum = 0;
   long ShowNum = 0;
   long Height = 0;
-  bool IsLoaded = false;
   long Top = 0; // subroutine rows
+};
+
+// What one pass over a subroutine's strips tells.
+struct tyStackSurvey {
+  long TotalHeight = 0;        // of the strips that take space
+  bool NumberedInOrder = true; // SeqNum 1..N, the nets' ShowNum 1..K
 };
 
 class clsStripStack {
@@ -37,8 +42,14 @@ public:
   // How far the view can scroll: the total height less the view height,
   // never below 0.
   long ScrollRange(long viewHeight) const;
-  // Every strip that takes space, in SeqNum order, with its top.
-  std::vector<tyStackedStrip> Strips() const;
+  // The strips that may show in a view `viewHeight` rows high scrolled to
+  // `scrollLocation` (IsVisible decides), in SeqNum order with their tops.
+  // The walk stops below the view: strips further down are never read.
+  std::vector<tyStackedStrip> StripsInView(long scrollLocation, long viewHeight) const;
+  // One pass over the subroutine: its total height and whether SeqNum runs
+  // 1..N and the nets' ShowNum 1..K in that order (renumbering would change
+  // nothing).
+  tyStackSurvey Survey() const;
   // The SeqNum of strip `stripID` of this subroutine, if it belongs to it.
   std::optional<long> SeqNumOf(long stripID) const;
   // The top of the strip with `seqNum`: the heights of the strips before it.

@@ -257,3 +257,23 @@ TEST_F(FunctionLayout, InitHandsTheCollectionToTheDrawerAndRegistersTheView) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FunctionLayout, LoadingRenumbersASubroutineOutOfOrder) {
+  const auto ids = StripIDs();
+  clsStripStack stack(Db(), kFuncID, false);
+  EXPECT_TRUE(stack.Survey().NumberedInOrder);
+  Db().Execute("UPDATE LdrStrips SET SeqNum=SeqNum+10 WHERE StripID=" + std::to_string(ids.back()));
+  EXPECT_FALSE(stack.Survey().NumberedInOrder);
+  LoadedView();
+  EXPECT_TRUE(stack.Survey().NumberedInOrder);
+  EXPECT_EQ(Scalar("SELECT SeqNum FROM LdrStrips WHERE StripID=" + std::to_string(ids.back())), 17);
+  // A net number out of step is found as well.
+  Db().Execute("UPDATE LdrStrips SET ShowNum=9 WHERE StripID=" + std::to_string(ids[2]));
+  EXPECT_FALSE(stack.Survey().NumberedInOrder);
+  LoadedView();
+  EXPECT_EQ(Scalar("SELECT ShowNum FROM LdrStrips WHERE StripID=" + std::to_string(ids[2])), 3);
+}
+
+} // namespace
