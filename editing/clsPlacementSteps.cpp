@@ -1,0 +1,73 @@
+#include "editing/clsPlacementSteps.h"
+
+#include "editing/itfDrawer.h"
+#include "editing/itfProcessControl.h"
+#include "editing/srvProcessBase.h"
+#include "editing/srvStripResizerEx.h"
+#include "elements/itfLdrElement.h"
+#include "outside/HostServices.h"
+#include "strips/itfLdrNet.h"
+#include "strips/itfStrip.h"
+
+#include <cstdlib>
+
+namespace ldr {
+namespace {
+
+constexpr long kNoSnap = 1000;
+
+} // namespace
+
+std::vector<int> clsPlacementSteps::SnapKeys(itfLdrNet& net, long limitX, long limitY) {
+  auto selected = net.GetSelectedElements();
+  if (selected->Count() != 1) return {};
+  const auto& placed = selected->At(0);
+  const tyLdrPoint inlet = placed->Inlet();
+  long best = kNoSnap;
+  long dxBest = 0;
+  long dyBest = 0;
+  for (const auto& [key, other] : *net.GetAllElements()) {
+    if (other == placed) continue;
+    const tyLdrPoint outlet = other->Outlet();
+    const long dx = inlet.X - outlet.X;
+    const long dy = inlet.Y - outlet.Y;
+    if (dx < 0 || std::labs(dx) > limitX || std::labs(dy) > limitY) continue;
+    const long distance = std::labs(dx) + std::labs(dy);
+    if (distance < best) {
+      best = distance;
+      dxBest = dx;
+      dyBest = dy;
+    }
+  }
+  std::vector<int> keys;
+  if (best == kNoSnap) return keys;
+  keys.insert(keys.end(), static_cast<std::size_t>(std::labs(dyBest)), dyBest >= 1 ? kKeyUp : kKeyDown);
+  keys.insert(keys.end(), static_cast<std::size_t>(std::labs(dxBest)), dxBest >= 1 ? kKeyLeft : kKeyRight);
+  return keys;
+}
+
+void clsPlacementSteps::Snap(LdrContext& ctx, itfStrip* activeStrip, const KeyPress& keyPress) {
+  itfLdrNet* net = AsNet(activeStrip);
+  if (!net || !keyPress) return;
+  for (int key : SnapKeys(*net, ctx.SnapLimitX, ctx.SnapLimitY)) keyPress(key);
+}
+
+bool clsPlacementSteps::OpenSpace(LdrContext& ctx, std::int32_t funcID, itfStrip* activeStrip, std::int32_t elementID,
+                                  itfProcessControl& control, KeyedCollection<itfStrip>& strips) {
+  if (!ctx.Host || !ctx.Host->Settings) return false;
+  if (ctx.Host->Settings->HostSetting(kSettingsSection, kOpenSpaceKey, "0") != "1") return false;
+  if (!AsNet(activeStrip)) return false;
+  srvStripResizerEx resizer(ctx.Connection);
+  resizer.SetFuncID(funcID);
+  resizer.SetNetID(activeStrip->StripID());
+  resizer.SetFlags(false, false, true);
+  resizer.ResizeNets();
+  control.ReLoad();
+  for (const auto& [key, strip] : strips) {
+    if (itfLdrNet* net = AsNet(strip)) net->MarkElement(elementID);
+  }
+  if (ctx.Drawer) ctx.Drawer->DrawAll();
+  return true;
+}
+
+} // namespace ldr

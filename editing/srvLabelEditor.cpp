@@ -1,0 +1,22 @@
+#include "editing/srvLabelEditor.h"
+
+#include "editing/itfDrawer.h"
+#include "editing/itfProcessControl.h"
+#include "outside/HostServices.h"
+#include "strips/itfLdrLabel.h"
+#include "strips/itfStrip.h"
+
+namespace ldr {
+
+srvLabelEditor::srvLabelEditor(LdrContext& ctx) : srvProcessBase(ctx, kClassName) {}
+
+void srvLabelEditor::MouseUp(const std::shared_ptr<itfStrip>& pStrip) {
+  // The process ends with this event whatever the user does in the dialog.
+  EndProcess(eMP_EditLabelProc);
+  if (!dynamic_cast<itfLdrLabel*>(pStrip.get())) return;
+  if (mCtx.Host && mCtx.Host->LabelNames) mCtx.Host->LabelNames->EditLabelName(pStrip->StripID());
+  Control().ReLoad();
+  Drawer().RedrawAll();
+}
+
+} // namespace ldr

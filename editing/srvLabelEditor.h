@@ -1,0 +1,21 @@
+#pragma once
+// The label-editing process: a click on a label's name box lets the user
+// rename the label through the host's label-name service; the subroutine is
+// then reloaded, whether the name changed or not.
+
+#include "editing/srvProcessBase.h"
+
+namespace ldr {
+
+class srvLabelEditor : public srvProcessBase {
+public:
+  static constexpr const char* kClassName = "srvLabelEditor";
+
+  explicit srvLabelEditor(LdrContext& ctx);
+
+  void MouseDown(const std::shared_ptr<itfStrip>&) override {}
+  void MouseMove(const std::shared_ptr<itfStrip>&) override {}
+  void MouseUp(const std::shared_ptr<itfStrip>& pStrip) override;
+};
+
+} // namespace ldr
