@@ -12,6 +12,7 @@ void AddNewCommand(CLI::App& app);
 void AddInfoCommand(CLI::App& app);
 void AddSqlCommand(CLI::App& app);
 void AddScriptCommand(CLI::App& app);
+void AddRenderCommand(CLI::App& app);
 void AddCatalogueCommand(CLI::App& app);
 void AddRenderElementCommand(CLI::App& app);
 

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
   ldr::cli::AddInfoCommand(app);
   ldr::cli::AddSqlCommand(app);
   ldr::cli::AddScriptCommand(app);
+  ldr::cli::AddRenderCommand(app);
   ldr::cli::AddCatalogueCommand(app);
   ldr::cli::AddRenderElementCommand(app);
   try {
