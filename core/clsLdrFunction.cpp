@@ -6,10 +6,12 @@
 #include "core/clsStripCommands.h"
 #include "core/clsStripStack.h"
 #include "editing/itfDrawer.h"
+#include "editing/srvOperandsSelection.h"
 #include "elements/ElementTitles.h"
 #include "elements/itfLdrElement.h"
 #include "outside/HostServices.h"
 #include "outside/operands/clsOperand.h"
+#include "strips/StripFactory.h"
 #include "strips/enStripType.h"
 #include "strips/itfLdrNet.h"
 #include "strips/itfOperandsKeyHandler.h"
@@ -54,6 +56,17 @@ private:
 };
 
 } // namespace
+
+tyLdrFunctionParts MakeStandardFunctionParts() {
+  tyLdrFunctionParts parts;
+  parts.CreateStrip = [](LdrContext& ctx, long stripType) {
+    return CreateStripByType(ctx, static_cast<std::int32_t>(stripType));
+  };
+  parts.CreateOperandsKeyHandler = [](LdrContext& ctx) -> std::unique_ptr<itfOperandsKeyHandler> {
+    return std::make_unique<srvOperandsSelection>(ctx);
+  };
+  return parts;
+}
 
 clsLdrFunction::clsLdrFunction(LdrContext& context, tyLdrFunctionParts parts)
     : mContext(context), mParts(std::move(parts)), mStrips(std::make_shared<KeyedCollection<itfStrip>>()),

@@ -41,6 +41,9 @@ struct tyLdrFunctionParts {
   std::function<std::unique_ptr<itfOperandsKeyHandler>(LdrContext&)> CreateOperandsKeyHandler;
 };
 
+// The real strip classes and the keyboard operand selection.
+tyLdrFunctionParts MakeStandardFunctionParts();
+
 class clsLdrFunction : public itfFunction, public itfProcessControl {
 public:
   static constexpr const char* kClassName = "clsLdrFunction";
