@@ -5,6 +5,7 @@
 #include "core/clsLdrState.h"
 #include "core/clsStripCommands.h"
 #include "core/clsStripStack.h"
+#include "editing/clsPlacementSteps.h"
 #include "editing/itfDrawer.h"
 #include "editing/srvOperandsSelection.h"
 #include "elements/ElementTitles.h"
@@ -93,7 +94,7 @@ void clsLdrFunction::Load(long funcID) {
   // No strip of any subroutine is instantiated any more.
   db.Execute("UPDATE LdrStrips SET IsLoaded=0 WHERE IsLoaded<>0");
   mStrips->Clear();
-  prvRenumberAndRange();
+  prvRenumberAndRange(false);
   prvLayout();
   prvRepointActiveStrip();
   mContext.Host->Gui->SetTitle(GetFullFunctionName(db, mFuncID));
@@ -104,16 +105,18 @@ void clsLdrFunction::Load(long funcID) {
 
 void clsLdrFunction::Relocate() {
   if (mLoading) return;
-  prvRenumberAndRange();
+  prvRenumberAndRange(true);
   prvLayout();
   prvRepointActiveStrip();
 }
 
-// One pass over the subroutine gives the scroll range and tells whether its
-// strips must be renumbered.
-void clsLdrFunction::prvRenumberAndRange() {
+// The survey gives the scroll range and tells whether the numbers are
+// complete. After an edit (`always`) the strips are renumbered whatever it
+// says, since an edit can also change their order; a load renumbers only
+// what is visibly out of step and so stays cheap on long subroutines.
+void clsLdrFunction::prvRenumberAndRange(bool always) {
   const auto survey = clsStripStack(mContext.Db(), mFuncID, prvCommentsHidden()).Survey();
-  if (!survey.NumberedInOrder) RenumberStrips(mContext.Db(), mFuncID);
+  if (always || !survey.NumberedInOrder) RenumberStrips(mContext.Db(), mFuncID);
   prvApplyScrollRange(std::max(0L, survey.TotalHeight - mViewHeight));
 }
 
@@ -241,8 +244,8 @@ void clsLdrFunction::SetVerticalScrollLocation(long rows) {
   mContext.Db().Execute("UPDATE LdrFunctions SET VscrlPos=" + Num(rows) + " WHERE FuncID=" + Num(mFuncID));
   prvLayout();
   prvRepointActiveStrip();
-  // A running element move follows the scroll (OnScroll) once the mover
-  // exists.
+  // A running element move takes its group from the new strip objects.
+  if (mNewProcess == eMP_ElementMoveProc) mProcesses.OnScroll(*mStrips);
 }
 
 long clsLdrFunction::RoundScrollPosition(long scrollValue) {
@@ -355,14 +358,18 @@ void clsLdrFunction::AppendNewStrip(long, long amount) {
   Relocate();
 }
 
-void clsLdrFunction::CreateNewStrip(long) {
-  throw LdrError(217, "Not supported", "inserting strips is not available in this build", kClassName,
-                 "itfFunction_CreateNewStrip");
+void clsLdrFunction::CreateNewStrip(long stripType) {
+  UnSelectAll();
+  prvRedrawAll();
+  SetNewProcess(eMP_StripCreateProc);
+  mProcesses.StartStripCreator(static_cast<std::int32_t>(mFuncID), static_cast<std::int32_t>(stripType));
 }
 
-void clsLdrFunction::CreateNewElement(long) {
-  throw LdrError(217, "Not supported", "placing elements is not available in this build", kClassName,
-                 "itfFunction_CreateNewElement");
+// The creator shows the new element under the pointer at once.
+void clsLdrFunction::CreateNewElement(long elementType) {
+  UnSelectAll();
+  prvRedrawAll();
+  mProcesses.StartElementCreator(static_cast<std::int32_t>(elementType), mActiveStrip);
 }
 
 void clsLdrFunction::EditCommand(long) {
@@ -583,19 +590,40 @@ void clsLdrFunction::prvDispatch(enMouseEvent event, const std::shared_ptr<itfSt
   prvRunProcess(mNewProcess, event, strip);
 }
 
-// The process objects (element creator, strip creator, line creator,
-// resizer, mover, rectangle selector, label editor, paste operator) join
-// here with their slots. A kind that has no object in this build returns the
-// view to idle, so that a press that asked for one never leaves it stuck.
-void clsLdrFunction::prvRunProcess(enMouseProcess, enMouseEvent, const std::shared_ptr<itfStrip>&) {
-  SetNewProcess(eMP_QueryForProcess);
+// The process of the current kind takes the event. A kind that has no class
+// in this build returns the view to idle, so that a press that asked for one
+// never leaves it stuck.
+void clsLdrFunction::prvRunProcess(enMouseProcess kind, enMouseEvent event, const std::shared_ptr<itfStrip>& strip) {
+  switch (event) {
+  case enMouseEvent::Down:
+    if (mProcesses.MouseDown(kind, strip, mRightButton, static_cast<std::int32_t>(mFuncID)))
+      prvAfterElementPlaced(mProcesses.PlacedElementID());
+    break;
+  case enMouseEvent::Move:
+    mProcesses.MouseMove(kind, strip);
+    break;
+  case enMouseEvent::Up:
+    mProcesses.MouseUp(kind, strip);
+    break;
+  }
+}
+
+// Snapping onto a neighbour's outlet, then the free rows the host may ask for.
+void clsLdrFunction::prvAfterElementPlaced(std::int32_t elementID) {
+  clsPlacementSteps::Snap(mContext, mActiveStrip.get(), [this](int keyCode) { KeyPress(keyCode, 0); });
+  clsPlacementSteps::OpenSpace(mContext, static_cast<std::int32_t>(mFuncID), mActiveStrip.get(), elementID, *this,
+                               *mStrips);
 }
 
 // Empties the slot of the process that ended itself during the event.
-void clsLdrFunction::prvKillStep() { mKillProcess = eMP_NoProcessToKill; }
+void clsLdrFunction::prvKillStep() {
+  mProcesses.Kill(mKillProcess);
+  mKillProcess = eMP_NoProcessToKill;
+}
 
 void clsLdrFunction::CancelProcess() {
   if (mButtonDown) return;
+  mProcesses.KillAll();
   mKillProcess = eMP_NoProcessToKill;
   if (mNewProcess != eMP_QueryForProcess)
     SetNewProcess(eMP_QueryForProcess);

@@ -13,6 +13,7 @@
 #include "core/LdrContext.h"
 #include "core/clsStripSelection.h"
 #include "core/itfFunction.h"
+#include "editing/clsMouseProcesses.h"
 #include "editing/enMouseProcess.h"
 #include "editing/itfProcessControl.h"
 #include "outside/operands/tyHitRecord.h"
@@ -116,7 +117,7 @@ private:
   enum class enMouseEvent { Down, Move, Up };
 
   // Loading and layout.
-  void prvRenumberAndRange();
+  void prvRenumberAndRange(bool always);
   void prvRefreshViewSize();
   bool prvCommentsHidden() const;
   void prvApplyScrollRange(long range);
@@ -141,6 +142,7 @@ private:
   void prvDispatch(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button);
   void prvRunProcess(enMouseProcess kind, enMouseEvent event, const std::shared_ptr<itfStrip>& strip);
   void prvKillStep();
+  void prvAfterElementPlaced(std::int32_t elementID);
   void prvHoverStep(const std::shared_ptr<itfStrip>& strip);
   void prvContextMenuStep();
   void prvRefreshClipboardCommands();
@@ -168,6 +170,8 @@ private:
   bool mButtonDown = false;
   bool mRightButton = false;
   std::optional<tyLdrPoint> mLastGridPoint;
+  // The process objects, one slot per kind, and their dispatch tables.
+  clsMouseProcesses mProcesses{mContext, *this};
 };
 
 } // namespace ldr
