@@ -16,7 +16,7 @@
 #include "platform/boards/MemoryMainBoard.h"
 #include "platform/boards/MemoryPictureBoard.h"
 #include "platform/database/Transaction.h"
-#include "strips/clsLdrNet.h"
+#include "strips/itfStrip.h"
 
 #include <benchmark/benchmark.h>
 
@@ -98,10 +98,10 @@ struct BenchEditor {
     tyLdrMainParts parts;
     parts.CreateDrawer = [](LdrContext& ctx) { return std::make_shared<srvDrawer>(ctx); };
     parts.CreateView = [this](LdrContext& ctx) -> std::shared_ptr<itfFunction> {
-      tyLdrFunctionParts viewParts;
-      viewParts.CreateStrip = [this](LdrContext& c, long type) -> std::shared_ptr<itfStrip> {
+      tyLdrFunctionParts viewParts = MakeStandardFunctionParts();
+      viewParts.CreateStrip = [this, create = viewParts.CreateStrip](LdrContext& c, long type) {
         ++made;
-        return type == 1 ? std::make_shared<clsLdrNet>(c) : nullptr;
+        return create(c, type);
       };
       return std::make_shared<clsLdrFunction>(ctx, viewParts);
     };
@@ -163,16 +163,21 @@ void BM_ScrollOneStrip(benchmark::State& state) {
 }
 BENCHMARK(BM_ScrollOneStrip)->Unit(benchmark::kMillisecond);
 
-// Prints as usual and keeps each benchmark's real time per iteration.
+// Prints as usual and keeps each benchmark's real and CPU time per iteration.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+  struct tyTimes {
+    double Real = 0;
+    double Cpu = 0;
+  };
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs)
       if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean")
-        Times[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedRealTime();
+        Times[run.run_name.function_name + "/" + run.run_name.args] = {run.GetAdjustedRealTime(),
+                                                                       run.GetAdjustedCPUTime()};
     ConsoleReporter::ReportRuns(runs);
   }
-  std::map<std::string, double> Times;
+  std::map<std::string, tyTimes> Times;
 };
 
 } // namespace
@@ -185,10 +190,14 @@ int main(int argc, char** argv) {
   int status = 0;
   const auto shortTime = reporter.Times.find("BM_LoadFunction/" + std::to_string(kShortNets));
   const auto longTime = reporter.Times.find("BM_LoadFunction/" + std::to_string(kLongNets));
-  if (shortTime != reporter.Times.end() && longTime != reporter.Times.end() && shortTime->second > 0) {
-    const double ratio = longTime->second / shortTime->second;
-    std::printf("load %ld nets %.2f ms, %ld nets %.2f ms, ratio %.2f (target < 1.5)\n", kShortNets, shortTime->second,
-                kLongNets, longTime->second, ratio);
+  if (shortTime != reporter.Times.end() && longTime != reporter.Times.end() && shortTime->second.Cpu > 0) {
+    // The CPU time is the cost; the wall time also holds whatever else the
+    // machine was doing.
+    const double ratio = longTime->second.Cpu / shortTime->second.Cpu;
+    std::printf("load %ld nets %.2f ms CPU (%.2f ms wall), %ld nets %.2f ms CPU (%.2f ms wall): ratio %.2f CPU, %.2f "
+                "wall (target < 1.5)\n",
+                kShortNets, shortTime->second.Cpu, shortTime->second.Real, kLongNets, longTime->second.Cpu,
+                longTime->second.Real, ratio, longTime->second.Real / shortTime->second.Real);
     if (ratio >= 1.5) status = 1;
   }
   if (gScroll.Made >= 0) {

@@ -274,6 +274,23 @@ TEST_F(FunctionLayout, LoadingRenumbersASubroutineOutOfOrder) {
   EXPECT_FALSE(stack.Survey().NumberedInOrder);
   LoadedView();
   EXPECT_EQ(Scalar("SELECT ShowNum FROM LdrStrips WHERE StripID=" + std::to_string(ids[2])), 3);
+  // Two strips sharing a number, an unnumbered net.
+  Db().Execute("UPDATE LdrStrips SET SeqNum=4 WHERE StripID=" + std::to_string(ids[4]));
+  EXPECT_FALSE(stack.Survey().NumberedInOrder);
+  Db().Execute("UPDATE LdrStrips SET SeqNum=5 WHERE StripID=" + std::to_string(ids[4]));
+  Db().Execute("UPDATE LdrStrips SET ShowNum=0 WHERE StripID=" + std::to_string(ids[6]));
+  EXPECT_FALSE(stack.Survey().NumberedInOrder);
+  LoadedView();
+  EXPECT_EQ(Scalar("SELECT ShowNum FROM LdrStrips WHERE StripID=" + std::to_string(ids[6])), 7);
+  EXPECT_TRUE(stack.Survey().NumberedInOrder);
+}
+
+TEST_F(FunctionLayout, TheSurveyCountsTheHeightsThatTakeSpace) {
+  InsertComment(kFuncID, 3, 6);
+  EXPECT_EQ(clsStripStack(Db(), kFuncID, false).Survey().TotalHeight, 17 * kNetHeight + 6);
+  EXPECT_EQ(clsStripStack(Db(), kFuncID, true).Survey().TotalHeight, 17 * kNetHeight);
+  // The comment's place in the numbering is still complete.
+  EXPECT_TRUE(clsStripStack(Db(), kFuncID, true).Survey().NumberedInOrder);
 }
 
 } // namespace
