@@ -62,7 +62,11 @@ void srvStripResizer::MouseUp(const std::shared_ptr<itfStrip>& pStrip) {
     }
   }
   if (mStrip) {
-    mStrip->SetHeight(mCurrentBottom - mStrip->Top());
+    const std::int32_t height = mCurrentBottom - mStrip->Top();
+    // A release beyond the bounds still applies the last legal bottom: a
+    // changed height is a change to save, wherever the button came up.
+    if (height != mStrip->Height() && mCtx.State) mCtx.State->SetNeedToSave(true);
+    mStrip->SetHeight(height);
     Control().Relocate();
   }
   EndProcess(eMP_StripResizeProc);

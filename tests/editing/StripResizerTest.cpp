@@ -76,6 +76,17 @@ TEST_F(StripResizerTest, BeyondTheBoundsTheLastLegalBottomStays) {
   EXPECT_TRUE(mCtx.State->NoDrop());
   mResizer.MouseUp(nullptr);
   EXPECT_EQ(StoredHeight(), 9);
+  EXPECT_TRUE(mCtx.State->NeedToSave()); // the height did change
+}
+
+TEST_F(StripResizerTest, AReleaseBeyondTheBoundsAtTheOldHeightIsNoChange) {
+  PointerAt(mNet, 15 * 14); // out of bounds: the minimum bottom
+  mResizer.MouseDown(mNet);
+  PointerAt(mNet, 27 * 14);
+  mResizer.MouseMove(mNet); // row 28: the height it has
+  PointerAt(mNet, 60 * 14);
+  mResizer.MouseUp(mNet);
+  EXPECT_EQ(StoredHeight(), 14);
   EXPECT_FALSE(mCtx.State->NeedToSave());
 }
 
