@@ -51,6 +51,9 @@ EditorArea::EditorArea(std::shared_ptr<EventBoundary> boundary, QWidget* parent)
                                              mBoundary);
 
   mRightWidget->SetResizeHandler([this](int width, int height) {
+    // Both boards take the new height before the editor draws them again;
+    // the left board's own resize then finds nothing left to do.
+    LeftBoard()->Resize(kLeftBoardWidth, height);
     if (mOnResized) mOnResized(kLeftBoardWidth + width, height);
   });
 }

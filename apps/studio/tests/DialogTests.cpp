@@ -111,7 +111,7 @@ private slots:
     QtDialogService dialogs(nullptr, operands, {}, true);
     tyOperandRequest request;
     request.Accepted = {{eOG_Data, eOT_O}};
-    AnswerNextDialog([](QDialog& dialog) {
+    AnswerNextDialog("operandDialog", [](QDialog& dialog) {
       dialog.findChild<QSpinBox*>("operandAddress")->setValue(5);
       dialog.findChild<QLineEdit*>("operandDescription")->setText("Pump on");
       dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
@@ -124,7 +124,7 @@ private slots:
     QVERIFY(row.has_value());
     QCOMPARE(row->Description, std::string("Pump on"));
 
-    AnswerNextDialog([](QDialog& dialog) { dialog.reject(); });
+    AnswerNextDialog("operandDialog", [](QDialog& dialog) { dialog.reject(); });
     QVERIFY(!dialogs.AskOperand(request).has_value());
     // Without a user every dialog is cancelled at once.
     QtDialogService unattended(nullptr, operands, {}, false);
@@ -135,7 +135,7 @@ private slots:
   void labelNameDialogReturnsTheTypedName() {
     TempProject project;
     QtDialogService dialogs(nullptr, std::make_shared<clsOperandLibrary>(OpenProject(project), nullptr), {}, true);
-    auto seen = AnswerNextDialog([](QDialog& dialog) {
+    auto seen = AnswerNextDialog("labelNameDialog", [](QDialog& dialog) {
       auto& input = static_cast<QInputDialog&>(dialog);
       QCOMPARE(input.textValue(), QString("LOOP"));
       input.setTextValue("LOOP_2");

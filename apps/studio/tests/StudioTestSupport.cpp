@@ -57,11 +57,11 @@ std::shared_ptr<tyModalSeen> AnswerNextMessageBox(QMessageBox::StandardButton bu
   return seen;
 }
 
-std::shared_ptr<tyModalSeen> AnswerNextDialog(std::function<void(QDialog&)> answer) {
+std::shared_ptr<tyModalSeen> AnswerNextDialog(const QString& objectName, std::function<void(QDialog&)> answer) {
   auto seen = std::make_shared<tyModalSeen>();
-  PollUntil([seen, answer] {
+  PollUntil([seen, objectName, answer] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return false;
+    if (!dialog || dialog->objectName() != objectName) return false;
     seen->Seen = true;
     seen->ObjectName = dialog->objectName();
     answer(*dialog);

@@ -23,8 +23,10 @@ struct tyModalSeen {
 
 // Answers the next message box by pressing `button`.
 std::shared_ptr<tyModalSeen> AnswerNextMessageBox(QMessageBox::StandardButton button);
-// Runs `answer` on the next modal dialog (it must close the dialog).
-std::shared_ptr<tyModalSeen> AnswerNextDialog(std::function<void(QDialog&)> answer);
+// Runs `answer` on the next modal dialog named `objectName` (it must close
+// the dialog). Other modal windows are left alone (and closed when nothing
+// came for a long time).
+std::shared_ptr<tyModalSeen> AnswerNextDialog(const QString& objectName, std::function<void(QDialog&)> answer);
 // Chooses the entry `actionName` (the tool ID) of the next popup menu.
 std::shared_ptr<tyModalSeen> ChooseInNextMenu(const QString& actionName);
 

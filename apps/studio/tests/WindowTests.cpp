@@ -6,6 +6,8 @@
 #include "RecordingView.h"
 #include "StudioTestSupport.h"
 
+#include "apps/studio/OperandDialog.h"
+#include "apps/studio/RecentProjects.h"
 #include "apps/studio/StudioWindow.h"
 #include "apps/studio/ToolCatalogue.h"
 #include "core/ProjectDatabase.h"
@@ -13,6 +15,7 @@
 #include "core/clsToolTable.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementFamilies.h"
+#include "elements/itfLdrElement.h"
 
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -62,6 +65,51 @@ private:
   }
 
   QString LogText() const { return mWindow->LogPanel()->toPlainText(); }
+
+  // A window with the project open in the editor of this build.
+  void OpenWithStandardEditor() {
+    mProject = std::make_unique<TempProject>();
+    tyStudioOptions options;
+    options.HostSettingsPath = mProject->SettingsPath();
+    mWindow = std::make_unique<StudioWindow>(options);
+    mWindow->show();
+    QVERIFY(QTest::qWaitForWindowActive(mWindow.get()));
+    QVERIFY(mWindow->OpenProject(mProject->ProjectPath()));
+    QVERIFY(mWindow->LoadSubroutine(StudioWindow::kStartSubroutine));
+  }
+
+  // Pixels of the widget in `area` darker than mid-grey.
+  static int DarkPixels(QWidget& widget, const QRect& area) {
+    const QImage image = widget.grab().toImage();
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (image.valid(x, y) && qGray(image.pixel(x, y)) < 128) ++dark;
+    return dark;
+  }
+
+  static long FirstNet(db::Connection& db) {
+    return db.QueryValue("SELECT StripID FROM LdrStrips WHERE FuncID=2 AND StrpType=1 ORDER BY SeqNum LIMIT 1")
+        .AsLong();
+  }
+
+  // The tool clicked, the pointer moved to `at` and pressed there, and the
+  // operand dialog answered with the operand.
+  void PlaceElement(const char* tool, QPoint at, long operandType, long address) {
+    QWidget* board = mWindow->Editor()->RightWidget();
+    mWindow->ActionFor(tool)->trigger();
+    auto seen = AnswerNextDialog("operandDialog", [operandType, address](QDialog& dialog) {
+      auto& operand = static_cast<OperandDialog&>(dialog);
+      operand.SelectType(operandType);
+      operand.SetAddress(address);
+      operand.accept();
+    });
+    QTest::mouseMove(board, at);
+    QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, at);
+    QVERIFY2(seen->Seen, tool);
+    QCOMPARE(seen->ObjectName, QString("operandDialog"));
+  }
 
 private slots:
   void cleanup() {
@@ -252,9 +300,83 @@ private slots:
     QVERIFY(mView->Calls.empty());
   }
 
-  // Last: the real editor of this build on a generated project, and the
-  // screenshot of the window as an artefact of the test run.
-  void standardEditorOpensTheDemoAndTakesTheScreenshot() {
+  // The real editor of this build: elements placed by clicks on the board
+  // widget, their operands answered in the operand dialog, a line drawn
+  // between them, the rows in the database.
+  void placingAContactACoilAndALineWritesTheirRows() {
+    if (!MakeStandardParts().CreateView) QSKIP("the function view is not in this build yet");
+    OpenWithStandardEditor();
+    auto& db = *mWindow->Main()->Context().Connection;
+    const long net = FirstNet(db);
+    QWidget* board = mWindow->Editor()->RightWidget();
+
+    PlaceElement("ID_LDirectContact", QPoint(6 * 14, 3 * 14), eOT_MB, 7);
+    PlaceElement("ID_LDirectCoil", QPoint(30 * 14, 3 * 14), eOT_O, 3);
+    QCOMPARE(Count(db, "SELECT COUNT(*) FROM LdrElements WHERE ElmntType=200 AND StripID=" + std::to_string(net)), 1L);
+    QCOMPARE(Count(db, "SELECT COUNT(*) FROM LdrElements WHERE ElmntType=204 AND StripID=" + std::to_string(net)), 1L);
+    QCOMPARE(Count(db, "SELECT COUNT(*) FROM LdrElmsOprs o JOIN LdrElements e ON e.ElmntID=o.ElmntID "
+                       "WHERE e.ElmntType=200 AND o.Elmnt_Oprnd_Type=1 AND o.Elmnt_Oprnd_Adrs=7"),
+             1L);
+    QCOMPARE(Count(db, "SELECT COUNT(*) FROM LdrElmsOprs o JOIN LdrElements e ON e.ElmntID=o.ElmntID "
+                       "WHERE e.ElmntType=204 AND o.Elmnt_Oprnd_Type=10 AND o.Elmnt_Oprnd_Adrs=3"),
+             1L);
+
+    // A line from the contact's outlet to the coil's inlet, drawn in line
+    // mode by a press, a drag and a release.
+    auto probe = ldr::CreateNewElement(mWindow->Main()->Context(), 200);
+    probe->SetClassType(static_cast<enElementType>(200));
+    const tyRect contact = probe->GetBoundingRect();
+    const int outlet = 4 + (contact.Right - contact.Left);
+    mWindow->ActionFor("ID_LDrawLine")->trigger();
+    QVERIFY(mWindow->ActionFor("ID_LDrawLine")->isChecked());
+    const QPoint from((outlet + 2) * 14, 3 * 14), to((28 + 2) * 14, 3 * 14);
+    QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, from);
+    for (int x = from.x(); x <= to.x(); x += 14) {
+      QMouseEvent drag(QEvent::MouseMove, QPointF(x, from.y()), board->mapToGlobal(QPointF(x, from.y())), Qt::NoButton,
+                       Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(board, &drag);
+    }
+    QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, to);
+    // One horizontal line, exactly from the contact's outlet to the coil.
+    QCOMPARE(Count(db, "SELECT COUNT(*) FROM LdrElements WHERE ElmntType IN (100, 101, 102) AND StripID=" +
+                           std::to_string(net)),
+             1L);
+    auto line = db.Query("SELECT Xs, Ys, Dx, Dy FROM LdrElements WHERE ElmntType IN (100, 101, 102)");
+    QCOMPARE(line.Field("Xs").AsLong(), static_cast<long>(outlet));
+    QCOMPARE(line.Field("Ys").AsLong(), 3L);
+    QCOMPARE(line.Field("Xs").AsLong() + line.Field("Dx").AsLong(), 28L);
+    QCOMPARE(line.Field("Dy").AsLong(), 0L);
+    mWindow->ActionFor("ID_LDrawLine")->trigger();
+    QVERIFY(!mWindow->ActionFor("ID_LDrawLine")->isChecked());
+
+    // What was placed is on the screen: dark pixels where the contact is.
+    QTRY_VERIFY(DarkPixels(*board, QRect((4 + 2) * 14, 2 * 14, 6 * 14, 2 * 14)) > 10);
+    QTRY_VERIFY(DarkPixels(*board, QRect(outlet * 14 + 2 * 14 + 7, 3 * 14 - 1, 14 * 10, 3)) > 100);
+
+    // Scrolling instantiates the strips that come into view and lets the
+    // others go.
+    QScrollBar* bar = mWindow->Editor()->VerticalBar();
+    QVERIFY(bar->maximum() > 0);
+    const std::string loaded = "SELECT IsLoaded FROM LdrStrips WHERE StripID=";
+    const long returnStrip =
+        db.QueryValue("SELECT StripID FROM LdrStrips WHERE FuncID=2 ORDER BY SeqNum DESC LIMIT 1").AsLong();
+    QCOMPARE(Count(db, loaded + std::to_string(net)), -1L);
+    QCOMPARE(Count(db, loaded + std::to_string(returnStrip)), 0L);
+    bar->setValue(bar->maximum());
+    QCOMPARE(Count(db, loaded + std::to_string(net)), 0L);
+    QCOMPARE(Count(db, loaded + std::to_string(returnStrip)), -1L);
+    bar->setValue(0);
+    QCOMPARE(Count(db, loaded + std::to_string(net)), -1L);
+
+    // The screenshot after these steps is an artefact of the test run.
+    QTest::qWait(50);
+    const QString shot = QString(LDR_BINARY_DIR) + "/studio-smoke.png";
+    QVERIFY(mWindow->SaveScreenshot(shot));
+    QCOMPARE(QImage(shot).size(), mWindow->size());
+  }
+
+  // The real editor of this build on a new project.
+  void standardEditorOpensANewProject() {
     mProject = std::make_unique<TempProject>();
     tyStudioOptions options;
     options.HostSettingsPath = mProject->SettingsPath();
@@ -275,12 +397,8 @@ private slots:
       QVERIFY(seen->Text.contains("not available in this build"));
       QVERIFY(LogText().contains("error 217"));
     }
-    QTest::qWait(50);
-    const QString shot = QString(LDR_BINARY_DIR) + "/studio-smoke.png";
-    QVERIFY(mWindow->SaveScreenshot(shot));
-    QImage image(shot);
-    QCOMPARE(image.size(), mWindow->size());
     // The recent list remembers the project; closing validates and closes.
+    QCOMPARE(RecentProjects(mProject->SettingsPath()).List().front(), path.toStdString());
     mWindow->close();
     QVERIFY(!mWindow->HasProject());
     QVERIFY(mWindow->ProjectTree()->topLevelItemCount() == 0);
