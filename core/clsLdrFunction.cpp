@@ -94,7 +94,7 @@ void clsLdrFunction::Load(long funcID) {
   // No strip of any subroutine is instantiated any more.
   db.Execute("UPDATE LdrStrips SET IsLoaded=0 WHERE IsLoaded<>0");
   mStrips->Clear();
-  prvRenumberAndRange(false);
+  prvRenumberAndRange();
   prvLayout();
   prvRepointActiveStrip();
   mContext.Host->Gui->SetTitle(GetFullFunctionName(db, mFuncID));
@@ -105,18 +105,16 @@ void clsLdrFunction::Load(long funcID) {
 
 void clsLdrFunction::Relocate() {
   if (mLoading) return;
-  prvRenumberAndRange(true);
+  prvRenumberAndRange();
   prvLayout();
   prvRepointActiveStrip();
 }
 
-// The survey gives the scroll range and tells whether the numbers are
-// complete. After an edit (`always`) the strips are renumbered whatever it
-// says, since an edit can also change their order; a load renumbers only
-// what is visibly out of step and so stays cheap on long subroutines.
-void clsLdrFunction::prvRenumberAndRange(bool always) {
+// One pass over the subroutine gives the scroll range and tells whether its
+// strips must be renumbered (renumbering reads and rewrites far more).
+void clsLdrFunction::prvRenumberAndRange() {
   const auto survey = clsStripStack(mContext.Db(), mFuncID, prvCommentsHidden()).Survey();
-  if (always || !survey.NumberedInOrder) RenumberStrips(mContext.Db(), mFuncID);
+  if (!survey.NumberedInOrder) RenumberStrips(mContext.Db(), mFuncID);
   prvApplyScrollRange(std::max(0L, survey.TotalHeight - mViewHeight));
 }
 

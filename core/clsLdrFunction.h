@@ -117,7 +117,7 @@ private:
   enum class enMouseEvent { Down, Move, Up };
 
   // Loading and layout.
-  void prvRenumberAndRange(bool always);
+  void prvRenumberAndRange();
   void prvRefreshViewSize();
   bool prvCommentsHidden() const;
   void prvApplyScrollRange(long range);

@@ -3,7 +3,6 @@
 #include "strips/enStripType.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <string>
 
 namespace ldr {
@@ -55,30 +54,23 @@ std::vector<tyStackedStrip> clsStripStack::StripsInView(long scrollLocation, lon
 }
 
 tyStackSurvey clsStripStack::Survey() const {
-  // One aggregate over the subroutine's rows, computed by the database. The
-  // numbers are complete when SeqNum takes each value 1..N once and the nets'
-  // ShowNum each value 1..K once; count, extremes, sum and sum of squares
-  // tell that (together they miss no gap, duplicate or unnumbered strip an
-  // edit can leave).
-  const std::string net = "CASE WHEN StrpType=" + std::to_string(eST_LdrNet) + " THEN ShowNum END";
-  const std::string space =
-      mCommentsHidden ? "CASE WHEN StrpType=" + std::to_string(eST_LdrComment) + " THEN 0 ELSE COALESCE(Height,0) END"
-                      : "COALESCE(Height,0)";
-  auto row = mDb.Query("SELECT COUNT(*),COUNT(SeqNum),MIN(SeqNum),MAX(SeqNum),SUM(SeqNum),SUM(SeqNum*SeqNum),"
-                       "SUM(StrpType=" +
-                       std::to_string(eST_LdrNet) + "),COUNT(" + net + "),MIN(" + net + "),MAX(" + net + "),SUM(" +
-                       net + "),SUM(" + net + "*" + net + "),SUM(" + space +
-                       ") FROM LdrStrips WHERE FuncID=" + std::to_string(mFuncID));
-  auto value = [&](int index) { return row.Field(index).AsInt64(0); };
-  // Values 1..n each once.
-  auto complete = [&](int first, std::int64_t n) {
-    return value(first) == n &&
-           (n == 0 || (value(first + 1) == 1 && value(first + 2) == n && value(first + 3) == n * (n + 1) / 2 &&
-                       value(first + 4) == n * (n + 1) * (2 * n + 1) / 6));
-  };
+  // One walk in SeqNum order; the database's own aggregates are slower than
+  // this for the handful of facts wanted.
+  auto rows =
+      mDb.QueryForward("SELECT SeqNum,StrpType,ShowNum,Height FROM LdrStrips WHERE FuncID=" + std::to_string(mFuncID) +
+                       " ORDER BY SeqNum");
   tyStackSurvey survey;
-  survey.NumberedInOrder = complete(1, value(0)) && complete(7, value(6));
-  survey.TotalHeight = static_cast<long>(value(12));
+  long position = 0, netNumber = 0;
+  for (; !rows.IsEOF(); rows.MoveNext()) {
+    const auto seqNum = rows.Field(0);
+    const long type = rows.Field(1).AsLong();
+    if (seqNum.IsNull() || seqNum.AsLong() != ++position) survey.NumberedInOrder = false;
+    if (type == eST_LdrNet) {
+      const auto showNum = rows.Field(2);
+      if (showNum.IsNull() || showNum.AsLong() != ++netNumber) survey.NumberedInOrder = false;
+    }
+    if (!(mCommentsHidden && type == eST_LdrComment)) survey.TotalHeight += rows.Field(3).AsLong();
+  }
   return survey;
 }
 

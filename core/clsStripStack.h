@@ -46,8 +46,9 @@ public:
   // `scrollLocation` (IsVisible decides), in SeqNum order with their tops.
   // The walk stops below the view: strips further down are never read.
   std::vector<tyStackedStrip> StripsInView(long scrollLocation, long viewHeight) const;
-  // Its total height and whether its numbers are complete: SeqNum runs 1..N
-  // and the nets' ShowNum 1..K (renumbering would then change nothing).
+  // One pass over the subroutine: its total height and whether SeqNum runs
+  // 1..N and the nets' ShowNum 1..K in that order (renumbering would then
+  // change nothing).
   tyStackSurvey Survey() const;
   // The SeqNum of strip `stripID` of this subroutine, if it belongs to it.
   std::optional<long> SeqNumOf(long stripID) const;

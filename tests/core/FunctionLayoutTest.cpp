@@ -283,6 +283,12 @@ TEST_F(FunctionLayout, LoadingRenumbersASubroutineOutOfOrder) {
   LoadedView();
   EXPECT_EQ(Scalar("SELECT ShowNum FROM LdrStrips WHERE StripID=" + std::to_string(ids[6])), 7);
   EXPECT_TRUE(stack.Survey().NumberedInOrder);
+  // Net numbers swapped: complete, but out of order.
+  Db().Execute("UPDATE LdrStrips SET ShowNum=3 WHERE StripID=" + std::to_string(ids[1]));
+  Db().Execute("UPDATE LdrStrips SET ShowNum=2 WHERE StripID=" + std::to_string(ids[2]));
+  EXPECT_FALSE(stack.Survey().NumberedInOrder);
+  LoadedView();
+  EXPECT_EQ(Scalar("SELECT ShowNum FROM LdrStrips WHERE StripID=" + std::to_string(ids[1])), 2);
 }
 
 TEST_F(FunctionLayout, TheSurveyCountsTheHeightsThatTakeSpace) {
