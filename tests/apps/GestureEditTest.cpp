@@ -203,4 +203,19 @@ TEST_F(Gesture, AResizeBeyondTheBoundsKeepsTheLastLegalBottom) {
                         "state MouseProcess=1 NoDrop=0 WorkMode=0 NeedToSave=1 NeedToCompile=1 ReloadRequest=0\n");
 }
 
+TEST_F(Gesture, AClickOnALabelsNameRenamesIt) {
+  // A label in front of net 1 (row 0); its name box is the first 15 columns.
+  auto result = Run("tool ID_LSetLabel\nclick " + At(1, 10, 5) + "\n" +
+                    Sql("SELECT SeqNum, LblName FROM LdrStrips WHERE FuncID=2 AND StrpType=3") +
+                    "dialog Start\nclick 70 7\nstate\n" +
+                    Sql("SELECT SeqNum, LblName FROM LdrStrips WHERE FuncID=2 AND StrpType=3") +
+                    "dialog Start\nclick 70 7\n" + // the same name again: nothing changes
+                    Sql("SELECT COUNT(*) FROM LdrStrips WHERE FuncID=2 AND LblName='Start'"));
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "1|Label 1\n"
+                        "state MouseProcess=1 NoDrop=0 WorkMode=0 NeedToSave=1 NeedToCompile=1 ReloadRequest=0\n"
+                        "1|Start\n"
+                        "1\n");
+}
+
 } // namespace
