@@ -375,6 +375,35 @@ private slots:
     QCOMPARE(QImage(shot).size(), mWindow->size());
   }
 
+  // Strips inserted with the strip tools and a click on the strip they go
+  // in front of; the new strips are rows of the subroutine at once.
+  void stripToolsInsertInFrontOfTheStripClicked() {
+    if (!MakeStandardParts().CreateView) QSKIP("the function view is not in this build yet");
+    OpenWithStandardEditor();
+    auto& db = *mWindow->Main()->Context().Connection;
+    QWidget* board = mWindow->Editor()->RightWidget();
+    const std::string secondNet =
+        "SELECT StripID FROM LdrStrips WHERE FuncID=2 AND StrpType=1 ORDER BY SeqNum LIMIT 1 OFFSET 1";
+    const long second = db.QueryValue(secondNet).AsLong();
+    const long strips = Count(db, "SELECT COUNT(*) FROM LdrStrips WHERE FuncID=2");
+
+    mWindow->ActionFor("ID_InsertComment")->trigger();
+    const QPoint onSecondNet(100, 14 * 14 + 30);
+    QTest::mouseMove(board, onSecondNet);
+    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, onSecondNet);
+    QCOMPARE(Count(db, "SELECT COUNT(*) FROM LdrStrips WHERE FuncID=2"), strips + 1);
+    // The comment lies right in front of the net clicked.
+    QCOMPARE(Count(db, "SELECT StrpType FROM LdrStrips WHERE FuncID=2 AND SeqNum=(SELECT SeqNum FROM LdrStrips "
+                       "WHERE StripID=" +
+                           std::to_string(second) + ")-1"),
+             2L);
+
+    const long nets = Count(db, "SELECT COUNT(*) FROM LdrStrips WHERE FuncID=2 AND StrpType=1");
+    mWindow->ActionFor("ID_AppendLdrNet")->trigger();
+    QCOMPARE(Count(db, "SELECT COUNT(*) FROM LdrStrips WHERE FuncID=2 AND StrpType=1"), nets + 3);
+    QCOMPARE(Count(db, "SELECT IsReturnStrip FROM LdrStrips WHERE FuncID=2 ORDER BY SeqNum DESC LIMIT 1"), -1L);
+  }
+
   // The real editor of this build on a new project.
   void standardEditorOpensANewProject() {
     mProject = std::make_unique<TempProject>();
