@@ -88,6 +88,24 @@ private:
     return dark;
   }
 
+  // A press at `from`, moves with the button held in steps, and the release
+  // at `to`; the modifier keys go down once the drag has begun (a Ctrl-click
+  // itself would only toggle the selection).
+  void Drag(QPoint from, QPoint to, Qt::KeyboardModifiers modifiers, const std::function<void()>& midway = {}) {
+    QWidget* board = mWindow->Editor()->RightWidget();
+    QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, from);
+    if (modifiers & Qt::ControlModifier) QTest::keyPress(mWindow->Editor(), Qt::Key_Control, modifiers);
+    const QPoint step((to.x() - from.x()) / 10, (to.y() - from.y()) / 10);
+    for (int i = 1; i <= 10; ++i) {
+      const QPointF at = from + step * i;
+      QMouseEvent move(QEvent::MouseMove, at, board->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, modifiers);
+      QApplication::sendEvent(board, &move);
+    }
+    if (midway) midway();
+    QTest::mouseRelease(board, Qt::LeftButton, modifiers, to);
+    if (modifiers & Qt::ControlModifier) QTest::keyRelease(mWindow->Editor(), Qt::Key_Control, Qt::NoModifier);
+  }
+
   static long FirstNet(db::Connection& db) {
     return db.QueryValue("SELECT StripID FROM LdrStrips WHERE FuncID=2 AND StrpType=1 ORDER BY SeqNum LIMIT 1")
         .AsLong();
@@ -373,6 +391,31 @@ private slots:
     const QString shot = QString(LDR_BINARY_DIR) + "/studio-smoke.png";
     QVERIFY(mWindow->SaveScreenshot(shot));
     QCOMPARE(QImage(shot).size(), mWindow->size());
+  }
+
+  // An element dragged with the mouse lands where the button is released;
+  // with Ctrl held the drag copies it.
+  void draggingMovesAndCopiesAnElement() {
+    if (!MakeStandardParts().CreateView) QSKIP("the function view is not in this build yet");
+    OpenWithStandardEditor();
+    auto& db = *mWindow->Main()->Context().Connection;
+    PlaceElement("ID_LDirectContact", QPoint(6 * 14, 3 * 14), eOT_MB, 1);
+    QCOMPARE(Count(db, "SELECT Xs FROM LdrElements WHERE ElmntType=200"), 4L);
+    // Clicking an empty place first ends the selection the placing left.
+    QTest::mouseClick(mWindow->Editor()->RightWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(40 * 14, 10 * 14));
+
+    auto pointer = [this] { return mWindow->Editor()->MainBoard()->PointerPictureName(); };
+    QString during;
+    Drag(QPoint(7 * 14, 3 * 14), QPoint(17 * 14, 3 * 14), Qt::NoModifier, [&] { during = pointer(); });
+    QCOMPARE(during, QString("ELMNT_MOVE"));
+    QCOMPARE(Count(db, "SELECT COUNT(*) FROM LdrElements WHERE ElmntType=200"), 1L);
+    QCOMPARE(Count(db, "SELECT Xs FROM LdrElements WHERE ElmntType=200"), 14L);
+
+    Drag(QPoint(17 * 14, 3 * 14), QPoint(17 * 14, 8 * 14), Qt::ControlModifier, [&] { during = pointer(); });
+    QCOMPARE(during, QString("ELMNT_COPY"));
+    QCOMPARE(mWindow->Editor()->MainBoard()->MousePointer(), 0);
+    QCOMPARE(Count(db, "SELECT COUNT(*) FROM LdrElements WHERE ElmntType=200"), 2L);
+    QCOMPARE(Count(db, "SELECT COUNT(*) FROM LdrElements WHERE ElmntType=200 AND Xs=14 AND Ys=8"), 1L);
   }
 
   // Strips inserted with the strip tools and a click on the strip they go
