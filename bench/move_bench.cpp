@@ -237,7 +237,8 @@ void BM_MoveGroupOfTenWithoutDrawing(benchmark::State& state) {
   auto strip = CreateStripByType(ctx, rs.Field("StrpType").AsLong());
   strip->SetTop(0);
   strip->Load(rs);
-  for (const auto& [key, element] : *dynamic_cast<itfLdrNet&>(*strip).GetAllElements()) element->SetIsSelected(true);
+  const auto elements = dynamic_cast<itfLdrNet&>(*strip).GetAllElements();
+  for (const auto& [key, element] : *elements) element->SetIsSelected(true);
   QuietControl control;
   clsMouseProcesses processes(ctx, control);
   auto pointAt = [&](int x, int y) {

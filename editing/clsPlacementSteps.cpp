@@ -26,7 +26,8 @@ std::vector<int> clsPlacementSteps::SnapKeys(itfLdrNet& net, long limitX, long l
   long best = kNoSnap;
   long dxBest = 0;
   long dyBest = 0;
-  for (const auto& [key, other] : *net.GetAllElements()) {
+  const auto all = net.GetAllElements();
+  for (const auto& [key, other] : *all) {
     if (other == placed) continue;
     const tyLdrPoint outlet = other->Outlet();
     const long dx = inlet.X - outlet.X;

@@ -102,7 +102,8 @@ void srvElementCreator::WithdrawDroppedElement(itfLdrNet& net) {
   // while the creator ran is put aside for the deletion and selected again.
   std::vector<std::shared_ptr<itfLdrElement>> others;
   const std::shared_ptr<itfLdrElement> dropped = mMoving.Count() ? mMoving.At(0) : nullptr;
-  for (const auto& [key, element] : *net.GetSelectedElements()) {
+  const auto selected = net.GetSelectedElements();
+  for (const auto& [key, element] : *selected) {
     if (element != dropped) {
       others.push_back(element);
       element->SetIsSelected(false);
