@@ -80,7 +80,7 @@ void clsNetPainter::DrawLeftNumber(gdi::DeviceContext& left) const {
 }
 
 void clsNetPainter::DrawBitmap(gdi::DeviceContext& dc, const char* name, int x, int y) {
-  const gdi::Bitmap picture = gdi::ResourceLibrary::LoadBitmap(name);
+  const gdi::Bitmap& picture = gdi::ResourceLibrary::SharedBitmap(name); // only drawn from
   const gdi::DeviceContext source(picture);
   dc.BitBlt(x, y, picture.Width(), picture.Height(), source, 0, 0, gdi::SRCCOPY);
 }

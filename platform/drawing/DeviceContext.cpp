@@ -243,6 +243,13 @@ void DeviceContext::StrokePath(const std::vector<Point>& points, bool closed) {
   MixState mix{mState.BkColor, mState.BkMode == OPAQUE, mState.Rop2};
   const Pen& pen = mState.CurrentPen;
   if (pen.DrawsNothing() || points.size() < 2) return;
+  if (pen.Width() <= 1 && pen.IsSolid() && mix.Rop2 == R2_COPYPEN) {
+    // A solid pen that replaces pixels: each segment on its own.
+    PixelRaster raster(mBitmap, DeviceClip());
+    for (size_t i = 0; i + 1 < points.size(); ++i) raster.CopyLine(points[i], points[i + 1], pen.Color());
+    if (closed) raster.CopyLine(points.back(), points.front(), pen.Color());
+    return;
+  }
   if (pen.Width() <= 1) {
     std::vector<Point> pixels;
     for (size_t i = 0; i + 1 < points.size(); ++i) {
@@ -445,6 +452,7 @@ void DeviceContext::PrepareCairo() {
 
 void DeviceContext::DrawTextLine(int x, int y, const std::string& text, int underlineByte, const Rect& clip) {
   if (IsRectEmpty(clip)) return;
+  if (mText->DrawKept(mBitmap, x, y, text, mState.TextColor, underlineByte, clip)) return;
   mBitmap.MarkDirty();
   cairo_save(mCairo);
   cairo_rectangle(mCairo, clip.Left, clip.Top, clip.Width(), clip.Height());
@@ -502,7 +510,8 @@ int DeviceContext::DrawText(const std::string& text, Rect& rect, unsigned format
     }
     return 0;
   }
-  TextBlock block(*mText, text, rect.Width(), format);
+  const std::shared_ptr<const TextBlock> kept = mText->Block(text, rect.Width(), format);
+  const TextBlock& block = *kept;
   if (format & DT_CALCRECT) {
     rect.Right = rect.Left + block.MaxWidth();
     rect.Bottom = rect.Top + block.TotalHeight();

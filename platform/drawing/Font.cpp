@@ -14,6 +14,7 @@ struct Font::Impl {
   LogFont Log;
   std::string Family;
   double Em = 0;
+  std::string Key;
   PangoFontDescription* Description = nullptr;
   ~Impl() {
     if (Description) pango_font_description_free(Description);
@@ -89,6 +90,9 @@ Font::Font(const LogFont& description) {
   int weight = description.Weight <= 0 ? FW_NORMAL : std::clamp(description.Weight, 100, 1000);
   pango_font_description_set_weight(impl->Description, static_cast<PangoWeight>(weight));
   pango_font_description_set_style(impl->Description, description.Italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+  impl->Key = impl->Family + "|" + std::to_string(static_cast<long>(impl->Em * PANGO_SCALE)) + "|" +
+              std::to_string(weight) + "|" + (description.Italic ? "i" : "") + (description.Underline ? "u" : "") +
+              (description.StrikeOut ? "s" : "") + (description.Quality != NONANTIALIASED_QUALITY ? "a" : "");
   mImpl = std::move(impl);
 }
 
@@ -112,5 +116,10 @@ double Font::EmPixels() const { return mImpl ? mImpl->Em : 0; }
 bool Font::Antialiased() const { return mImpl && mImpl->Log.Quality != NONANTIALIASED_QUALITY; }
 
 const PangoFontDescription* Font::PangoDescription() const { return mImpl ? mImpl->Description : nullptr; }
+
+const std::string& Font::CacheKey() const {
+  static const std::string kNone;
+  return mImpl ? mImpl->Key : kNone;
+}
 
 } // namespace ldr::gdi

@@ -31,6 +31,9 @@ public:
   double EmPixels() const;
   bool Antialiased() const;
   const PangoFontDescription* PangoDescription() const;
+  // Equal for fonts that draw alike (family, size, weight, style, lines,
+  // anti-aliasing), however they were made; empty for no font.
+  const std::string& CacheKey() const;
 
   friend bool operator==(const Font& a, const Font& b) { return a.mImpl == b.mImpl; }
 

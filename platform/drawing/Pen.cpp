@@ -21,6 +21,11 @@ Pen Pen::WithColor(COLORREF color) const {
   return copy;
 }
 
+bool Pen::IsSolid() const {
+  return !DrawsNothing() && mLog.Style != PS_DASH && mLog.Style != PS_DOT && mLog.Style != PS_DASHDOT &&
+         mLog.Style != PS_DASHDOTDOT;
+}
+
 bool Pen::IsDashOn(int step) const {
   // Lengths of the on and off runs of each style, in pixels.
   switch (mLog.Style) {

@@ -30,6 +30,8 @@ public:
   // Whether the pixel at position `step` along a line is drawn in the pen's
   // colour (true) or is a gap of a dashed or dotted style (false).
   bool IsDashOn(int step) const;
+  // Whether every pixel along a line is in the pen's colour (no gaps).
+  bool IsSolid() const;
 
   friend bool operator==(const Pen& a, const Pen& b) { return a.mEmpty == b.mEmpty && a.mLog == b.mLog; }
 

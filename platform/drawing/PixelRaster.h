@@ -9,6 +9,7 @@
 #include "platform/drawing/GdiTypes.h"
 #include "platform/drawing/Pen.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -41,8 +42,17 @@ public:
 
   // Pixels along a pen path, in drawing order; dashes are counted along it.
   void PlotPen(const std::vector<Point>& path, const Pen& pen, const MixState& mix);
+  // The pixels of LinePixels(a, b) in an opaque colour; straight lines go
+  // row by row.
+  void CopyLine(Point a, Point b, COLORREF color);
   void FillRect(const Rect& rect, const Brush& brush, const MixState& mix);
   void FillMask(const PixelMask& mask, const Brush& brush, const MixState& mix);
+  // Mixes an opaque colour into the pixels of box through a coverage mask
+  // (box.Width() values 0 … 255 per row, rows `stride` bytes apart, zero
+  // from box.Width() to stride), rounding as Cairo does when it draws a solid
+  // colour through a glyph mask, so text drawn from a kept mask equals text
+  // drawn through Pango.
+  void BlendMask(const Rect& box, const std::uint8_t* coverage, int stride, COLORREF color);
   // dst = rop(pattern, source, dst) over rect; source may be null when the
   // operation does not use it, brush may be empty when it does not use one.
   void BlockTransfer(const Rect& rect, const Bitmap* source, Point sourceOrigin, const Brush& brush,
@@ -58,13 +68,25 @@ public:
   static std::vector<Point> BorderPixels(const Rect& r);
   static std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dst);
   static std::uint32_t ApplyRop3(std::uint8_t code, std::uint32_t pattern, std::uint32_t source, std::uint32_t dst);
+  // One pixel of BlendMask: color (0xAARRGGBB, opaque) over dst at coverage.
+  static std::uint32_t BlendPixel(std::uint32_t color, std::uint8_t coverage, std::uint32_t dst);
+  // BlendPixel over count pixels of a row, several at a time where the
+  // processor allows.
+  static void BlendRow(std::uint32_t* row, const std::uint8_t* coverage, int count, std::uint32_t color);
 
 private:
   bool InClip(int x, int y) const { return x >= mClip.Left && x < mClip.Right && y >= mClip.Top && y < mClip.Bottom; }
+  std::uint32_t* Row(int y) const { return reinterpret_cast<std::uint32_t*>(mPixels + y * mStride); }
   void Mix(int x, int y, COLORREF color, int rop2);
+  void FillSolid(const Rect& rect, std::uint32_t pixel);
+  // Pattern-only transfers (no source) with a solid brush, row by row.
+  bool SolidPatternTransfer(const Rect& area, const Brush& brush, std::uint8_t code);
 
   Bitmap mTarget;
   Rect mClip;
+  // The target's pixels, looked up once: only rows inside a non-empty clip are used.
+  unsigned char* mPixels = nullptr;
+  std::ptrdiff_t mStride = 0;
 };
 
 } // namespace ldr::gdi

@@ -34,14 +34,22 @@ const std::map<Key, Picture>& Pictures() {
   return pictures;
 }
 
-} // namespace
-
-Picture ResourceLibrary::Load(const std::string& name, enResourceKind kind) {
+const Picture& Find(const std::string& name, enResourceKind kind) {
   auto found = Pictures().find(Key{name, kind});
   if (found == Pictures().end())
     throw std::out_of_range(std::string("No ") + KindName(kind) + " resource named \"" + name + "\"");
-  const Picture& picture = found->second;
+  return found->second;
+}
+
+} // namespace
+
+Picture ResourceLibrary::Load(const std::string& name, enResourceKind kind) {
+  const Picture& picture = Find(name, kind);
   return Picture(picture.Name(), picture.Kind(), picture.Image().Clone(), picture.HotSpot());
+}
+
+const Bitmap& ResourceLibrary::SharedBitmap(const std::string& name) {
+  return Find(name, enResourceKind::eRK_Bitmap).Image();
 }
 
 Bitmap ResourceLibrary::LoadBitmap(const std::string& name) { return Load(name, enResourceKind::eRK_Bitmap).Image(); }

@@ -24,6 +24,9 @@ class ResourceLibrary {
 public:
   static Picture Load(const std::string& name, enResourceKind kind);
   static Bitmap LoadBitmap(const std::string& name);
+  // The library's own bitmap, not a copy: to draw from (a BitBlt source),
+  // never to draw on. Saves the copy where a picture is only shown.
+  static const Bitmap& SharedBitmap(const std::string& name);
   static Picture LoadCursor(const std::string& name);
   static Picture LoadIcon(const std::string& name);
   static bool Contains(const std::string& name, enResourceKind kind);

@@ -60,22 +60,29 @@ TextBlock::TextBlock(const TextPainter& painter, const std::string& text, int wi
 
 int TextBlock::MeasureLine(const std::string& text) const {
   if (!(mFormat & DT_EXPANDTABS)) return mPainter.Width(text);
-  int x = 0;
-  for (const TextSegment& segment : Segments(TextLine{text, 0, -1})) x = segment.X + mPainter.Width(segment.Text);
-  return x;
+  int width = 0;
+  Split(text, width);
+  return width;
 }
 
-std::vector<TextSegment> TextBlock::Segments(const TextLine& line) const {
-  if (!(mFormat & DT_EXPANDTABS)) return {TextSegment{0, 0, line.Text}};
+std::vector<TextSegment> TextBlock::Split(const std::string& text, int& width) const {
+  if (!(mFormat & DT_EXPANDTABS)) {
+    width = mPainter.Width(text);
+    return {TextSegment{0, 0, text}};
+  }
   std::vector<TextSegment> segments;
   int x = 0;
   size_t start = 0;
   while (true) {
-    size_t tab = line.Text.find('\t', start);
-    std::string piece = line.Text.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
-    segments.push_back(TextSegment{x, start, piece});
-    if (tab == std::string::npos) break;
-    x += mPainter.Width(piece);
+    size_t tab = text.find('\t', start);
+    std::string piece = text.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
+    const int pieceWidth = mPainter.Width(piece);
+    segments.push_back(TextSegment{x, start, std::move(piece)});
+    if (tab == std::string::npos) {
+      width = x + pieceWidth;
+      break;
+    }
+    x += pieceWidth;
     x = (x / mTabWidth + 1) * mTabWidth;
     start = tab + 1;
   }
@@ -85,7 +92,7 @@ std::vector<TextSegment> TextBlock::Segments(const TextLine& line) const {
 void TextBlock::AddLine(const std::string& paragraph, size_t begin, size_t end, size_t paragraphStart) {
   TextLine line;
   line.Text = paragraph.substr(begin, end - begin);
-  line.Width = MeasureLine(line.Text);
+  line.Segments = Split(line.Text, line.Width);
   int at = mUnderlineAt - static_cast<int>(paragraphStart + begin);
   if (mUnderlineAt >= 0 && at >= 0 && at < static_cast<int>(line.Text.size())) line.UnderlineByte = at;
   mLines.push_back(std::move(line));

@@ -1,5 +1,10 @@
 #include "platform/drawing/TextPainter.h"
 
+#include "platform/drawing/GlyphMask.h"
+#include "platform/drawing/PixelRaster.h"
+#include "platform/drawing/RectHelpers.h"
+#include "platform/drawing/TextBlock.h"
+
 #include <pango/pangocairo.h>
 
 #include <algorithm>
@@ -7,41 +12,85 @@
 
 namespace ldr::gdi {
 
-TextPainter::TextPainter() {
-  mContext = pango_font_map_create_context(pango_cairo_font_map_get_default());
-  pango_context_set_round_glyph_positions(mContext, TRUE);
-  mLayout = pango_layout_new(mContext);
-  pango_layout_set_single_paragraph_mode(mLayout, TRUE);
-  SetFont(Font::Default());
-}
+// What the painter keeps of one text: its width and, once drawn, its glyph
+// mask (null after a try: the text is drawn through Pango).
+struct TextPainter::KeptText {
+  int Width = -1; // -1 until measured
+  bool MaskTried = false;
+  std::shared_ptr<const GlyphMask> Mask;
+};
 
-TextPainter::~TextPainter() {
-  g_object_unref(mLayout);
-  g_object_unref(mContext);
+// What the painter keeps for one font: its own Pango context (the font's
+// anti-aliasing is a context option) and layout, its metrics, and the texts
+// measured and drawn in it. A text is mostly measured and drawn several
+// times in a row, so the one used last is found again without hashing.
+struct TextPainter::Face {
+  PangoContext* Context = nullptr;
+  PangoLayout* Layout = nullptr;
+  TextMetric Metrics;
+  bool Lined = false; // the font underlines or strikes out
+  LruCache<std::string, KeptText> Texts{kKeptTexts};
+  LruCache<std::string, std::shared_ptr<const TextBlock>> Blocks{kKeptBlocks};
+  std::string LastText;
+  KeptText* Last = nullptr; // only Kept inserts into Texts, and it renews this
+  std::string LastBlockText;
+  int LastBlockWidth = 0;
+  unsigned LastBlockFormat = 0;
+  std::shared_ptr<const TextBlock> LastBlock;
+
+  Face() = default;
+  Face(const Face&) = delete;
+  Face& operator=(const Face&) = delete;
+  ~Face() {
+    if (Layout) g_object_unref(Layout);
+    if (Context) g_object_unref(Context);
+  }
+};
+
+TextPainter::TextPainter() : mFaces(kKeptFonts) { SetFont(Font::Default()); }
+
+TextPainter::~TextPainter() = default;
+
+std::unique_ptr<TextPainter::Face> TextPainter::MakeFace(const Font& font) {
+  auto face = std::make_unique<Face>();
+  face->Context = pango_font_map_create_context(pango_cairo_font_map_get_default());
+  pango_context_set_round_glyph_positions(face->Context, TRUE);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+  cairo_font_options_set_antialias(options, font.Antialiased() ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
+  pango_cairo_context_set_font_options(face->Context, options);
+  cairo_font_options_destroy(options);
+  face->Layout = pango_layout_new(face->Context);
+  pango_layout_set_single_paragraph_mode(face->Layout, TRUE);
+  pango_layout_set_font_description(face->Layout, font.PangoDescription());
+  const LogFont log = font.Describe();
+  face->Lined = log.Underline || log.StrikeOut;
+
+  PangoFontMetrics* m = pango_context_get_metrics(face->Context, font.PangoDescription(), nullptr);
+  TextMetric& metrics = face->Metrics;
+  metrics.Ascent = PANGO_PIXELS_CEIL(pango_font_metrics_get_ascent(m));
+  metrics.Descent = PANGO_PIXELS_CEIL(pango_font_metrics_get_descent(m));
+  metrics.Height = metrics.Ascent + metrics.Descent;
+  metrics.ExternalLeading = 0;
+  metrics.AveCharWidth = PANGO_PIXELS(pango_font_metrics_get_approximate_char_width(m));
+  metrics.MaxCharWidth =
+      std::max(metrics.AveCharWidth, PANGO_PIXELS(pango_font_metrics_get_approximate_digit_width(m)));
+  pango_font_metrics_unref(m);
+  return face;
 }
 
 void TextPainter::SetFont(const Font& font) {
   if (font.IsEmpty() || font == mFont) return;
   mFont = font;
-  cairo_font_options_t* options = cairo_font_options_create();
-  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
-  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-  cairo_font_options_set_antialias(options, font.Antialiased() ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
-  pango_cairo_context_set_font_options(mContext, options);
-  cairo_font_options_destroy(options);
-  pango_layout_context_changed(mLayout);
-  pango_layout_set_font_description(mLayout, font.PangoDescription());
-
-  PangoFontMetrics* m = pango_context_get_metrics(mContext, font.PangoDescription(), nullptr);
-  mMetrics.Ascent = PANGO_PIXELS_CEIL(pango_font_metrics_get_ascent(m));
-  mMetrics.Descent = PANGO_PIXELS_CEIL(pango_font_metrics_get_descent(m));
-  mMetrics.Height = mMetrics.Ascent + mMetrics.Descent;
-  mMetrics.ExternalLeading = 0;
-  mMetrics.AveCharWidth = PANGO_PIXELS(pango_font_metrics_get_approximate_char_width(m));
-  mMetrics.MaxCharWidth =
-      std::max(mMetrics.AveCharWidth, PANGO_PIXELS(pango_font_metrics_get_approximate_digit_width(m)));
-  pango_font_metrics_unref(m);
+  if (std::unique_ptr<Face>* kept = mFaces.Find(font.CacheKey())) {
+    mFace = kept->get();
+    return;
+  }
+  mFace = mFaces.Insert(font.CacheKey(), MakeFace(font)).get();
 }
+
+const TextMetric& TextPainter::Metrics() const { return mFace->Metrics; }
 
 std::string TextPainter::Printable(const std::string& text) {
   gchar* valid = g_utf8_make_valid(text.c_str(), static_cast<gssize>(text.size()));
@@ -53,8 +102,9 @@ std::string TextPainter::Printable(const std::string& text) {
 }
 
 void TextPainter::Prepare(const std::string& text, int underlineByte) const {
+  PangoLayout* layout = mFace->Layout;
   std::string printable = Printable(text);
-  pango_layout_set_text(mLayout, printable.c_str(), static_cast<int>(printable.size()));
+  pango_layout_set_text(layout, printable.c_str(), static_cast<int>(printable.size()));
   LogFont log = mFont.Describe();
   PangoAttrList* attributes = pango_attr_list_new();
   if (log.Underline) pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
@@ -67,28 +117,84 @@ void TextPainter::Prepare(const std::string& text, int underlineByte) const {
     mark->end_index = static_cast<guint>(end - printable.c_str());
     pango_attr_list_insert(attributes, mark);
   }
-  pango_layout_set_attributes(mLayout, attributes);
+  pango_layout_set_attributes(layout, attributes);
   pango_attr_list_unref(attributes);
+}
+
+TextPainter::KeptText& TextPainter::Kept(const std::string& text) const {
+  Face& face = *mFace;
+  if (face.Last && face.LastText == text) return *face.Last;
+  KeptText* kept = face.Texts.Find(text);
+  if (!kept) kept = &face.Texts.Insert(text, KeptText{});
+  face.LastText = text;
+  face.Last = kept;
+  return *kept;
 }
 
 int TextPainter::Width(const std::string& text) const {
   if (text.empty()) return 0;
-  Prepare(text, -1);
-  PangoRectangle logical;
-  pango_layout_get_extents(mLayout, nullptr, &logical);
-  return PANGO_PIXELS(logical.width);
+  KeptText& kept = Kept(text);
+  if (kept.Width < 0) {
+    Prepare(text, -1);
+    PangoRectangle logical;
+    pango_layout_get_extents(mFace->Layout, nullptr, &logical);
+    kept.Width = PANGO_PIXELS(logical.width);
+  }
+  return kept.Width;
 }
 
 void TextPainter::Draw(cairo_t* cr, int x, int y, const std::string& text, COLORREF color, int underlineByte) const {
   if (text.empty()) return;
   Prepare(text, underlineByte);
   // Put the baseline on a whole pixel row, Ascent below the cell top.
-  double baseline = static_cast<double>(pango_layout_get_baseline(mLayout)) / PANGO_SCALE;
+  double baseline = static_cast<double>(pango_layout_get_baseline(mFace->Layout)) / PANGO_SCALE;
   cairo_save(cr);
   cairo_set_source_rgb(cr, GetRValue(color) / 255.0, GetGValue(color) / 255.0, GetBValue(color) / 255.0);
-  cairo_move_to(cr, x, std::round(y + mMetrics.Ascent - baseline));
-  pango_cairo_show_layout(cr, mLayout);
+  cairo_move_to(cr, x, std::round(y + mFace->Metrics.Ascent - baseline));
+  pango_cairo_show_layout(cr, mFace->Layout);
   cairo_restore(cr);
+}
+
+bool TextPainter::DrawKept(const Bitmap& target, int x, int y, const std::string& text, COLORREF color,
+                           int underlineByte, const Rect& clip) const {
+  if (text.empty()) return true;
+  if (underlineByte >= 0 || mFace->Lined) return false;
+  KeptText& kept = Kept(text);
+  if (!kept.MaskTried) {
+    Prepare(text, -1);
+    kept.Mask = GlyphMask::Render(mFace->Layout);
+    kept.MaskTried = true;
+  }
+  const GlyphMask* mask = kept.Mask.get();
+  if (!mask) return false;
+  // The layout's origin as Draw puts it.
+  const int top = static_cast<int>(std::round(y + mFace->Metrics.Ascent - mask->Baseline()));
+  Rect box = mask->Box();
+  OffsetRect(box, x, top);
+  PixelRaster(target, clip).BlendMask(box, mask->Coverage(), mask->Stride(), color);
+  return true;
+}
+
+std::shared_ptr<const TextBlock> TextPainter::Block(const std::string& text, int width, unsigned format) const {
+  // Blocks that differ only in what does not shape them are one block.
+  format &= TextBlock::kLayoutFlags;
+  if (!TextBlock::UsesWidth(format)) width = 0;
+  Face& face = *mFace;
+  if (face.LastBlock && face.LastBlockWidth == width && face.LastBlockFormat == format && face.LastBlockText == text)
+    return face.LastBlock;
+  // Width and format as raw bytes ahead of the text.
+  std::string key;
+  key.reserve(sizeof width + sizeof format + text.size());
+  key.append(reinterpret_cast<const char*>(&width), sizeof width);
+  key.append(reinterpret_cast<const char*>(&format), sizeof format);
+  key += text;
+  const std::shared_ptr<const TextBlock>* kept = face.Blocks.Find(key);
+  if (!kept) kept = &face.Blocks.Insert(key, std::make_shared<const TextBlock>(*this, text, width, format));
+  face.LastBlockText = text;
+  face.LastBlockWidth = width;
+  face.LastBlockFormat = format;
+  face.LastBlock = *kept;
+  return face.LastBlock;
 }
 
 } // namespace ldr::gdi
