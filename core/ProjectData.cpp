@@ -8,6 +8,8 @@
 #include "outside/utilities/itfSettingsStore.h"
 #include "platform/database/Transaction.h"
 
+#include <algorithm>
+
 namespace ldr {
 
 namespace {
@@ -54,10 +56,13 @@ void InsertNets(db::Connection& db, long funcID, long position, long count) {
   if (count <= 0) return;
   db::Transaction transaction(db);
   // Two steps so that no two rows share a SeqNum on the way: first lift every
-  // strip from `position` on above 1000, then bring them back `count` further.
-  db.Execute("UPDATE LdrStrips SET SeqNum=SeqNum+" + Num(count + 1000) + " WHERE FuncID=" + Num(funcID) +
+  // strip from `position` on above all others, then bring them back `count`
+  // further. The lift is 1000, or more in a subroutine numbered beyond it.
+  const long lift = std::max(1000L, GetMaxSeqNum(db, funcID) + 1);
+  db.Execute("UPDATE LdrStrips SET SeqNum=SeqNum+" + Num(count + lift) + " WHERE FuncID=" + Num(funcID) +
              " AND SeqNum > " + Num(position - 1));
-  db.Execute("UPDATE LdrStrips SET SeqNum=SeqNum-1000 WHERE FuncID=" + Num(funcID) + " AND SeqNum>1000");
+  db.Execute("UPDATE LdrStrips SET SeqNum=SeqNum-" + Num(lift) + " WHERE FuncID=" + Num(funcID) + " AND SeqNum>" +
+             Num(lift));
   db::Statement insert = db.Prepare(InsertSql("LdrStrips", FillNewNetRow(funcID, position)));
   for (long i = 0; i < count; ++i) AddStripRow(insert, FillNewNetRow(funcID, position + i), db);
   transaction.Commit();

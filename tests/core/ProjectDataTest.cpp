@@ -169,3 +169,16 @@ TEST_F(ProjectData, ALockedProjectFailsClearlyAndKeepsNothingHalfWritten) {
   AppendNets(Db(), 2, 2); // works once the lock is gone
   EXPECT_EQ(GetMaxSeqNum(Db(), 2), 19);
 }
+
+TEST_F(ProjectData, InsertKeepsTheOrderOfASubroutineNumberedBeyondAThousand) {
+  long func = SubroutineWith({1, 1, 1, 1});
+  Db().Execute("UPDATE LdrStrips SET SeqNum=SeqNum+998 WHERE FuncID=?", {func}); // 999 … 1002
+  InsertNets(Db(), func, 1001, 2);
+  EXPECT_EQ(SeqNums(func), (std::vector<long>{999, 1000, 1003, 1004, 1001, 1002}));
+  RenumberStrips(Db(), func);
+  const long first = Scalar("SELECT MIN(StripID) FROM LdrStrips WHERE FuncID=" + std::to_string(func));
+  std::vector<long> order;
+  for (long id : Longs("SELECT StripID FROM LdrStrips WHERE FuncID=" + std::to_string(func) + " ORDER BY SeqNum"))
+    order.push_back(id - first);
+  EXPECT_EQ(order, (std::vector<long>{0, 1, 4, 5, 2, 3})); // the new nets (4, 5) stand at 1001 and 1002
+}
