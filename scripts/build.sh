@@ -7,8 +7,8 @@ cd "$(dirname "$0")/.."
 
 flavour=${1:-release}
 case "$flavour" in
-  release)  dir=build;       args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
-  debug)    dir=build-debug; args=(-DCMAKE_BUILD_TYPE=Debug) ;;
+  release)  dir=build;       args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DLDR_BUILD_STUDIO=ON -DLDR_BUILD_BENCH=ON) ;;
+  debug)    dir=build-debug; args=(-DCMAKE_BUILD_TYPE=Debug -DLDR_BUILD_STUDIO=ON) ;;
   sanitize) dir=build-asan;  args=(-DCMAKE_BUILD_TYPE=Debug -DLDR_SANITIZE=ON -DLDR_BUILD_BENCH=OFF -DLDR_BUILD_STUDIO=OFF) ;;
   *) echo "usage: $0 [release|debug|sanitize]" >&2; exit 2 ;;
 esac
