@@ -94,8 +94,8 @@ void clsLdrFunction::Load(long funcID) {
   // No strip of any subroutine is instantiated any more.
   db.Execute("UPDATE LdrStrips SET IsLoaded=0 WHERE IsLoaded<>0");
   mStrips->Clear();
-  prvRenumberAndRange();
-  prvLayout();
+  prvApplyScrollRange();
+  prvLayout(); // renumbers what it finds out of step
   prvRepointActiveStrip();
   mContext.Host->Gui->SetTitle(GetFullFunctionName(db, mFuncID));
   mContext.State->UpdateMdiButtonsStatus();
@@ -105,17 +105,13 @@ void clsLdrFunction::Load(long funcID) {
 
 void clsLdrFunction::Relocate() {
   if (mLoading) return;
-  prvRenumberAndRange();
+  prvApplyScrollRange();
   prvLayout();
   prvRepointActiveStrip();
 }
 
-// One pass over the subroutine gives the scroll range and tells whether its
-// strips must be renumbered (renumbering reads and rewrites far more).
-void clsLdrFunction::prvRenumberAndRange() {
-  const auto survey = clsStripStack(mContext.Db(), mFuncID, prvCommentsHidden()).Survey();
-  if (!survey.NumberedInOrder) RenumberStrips(mContext.Db(), mFuncID);
-  prvApplyScrollRange(std::max(0L, survey.TotalHeight - mViewHeight));
+void clsLdrFunction::prvApplyScrollRange() {
+  prvApplyScrollRange(clsStripStack(mContext.Db(), mFuncID, prvCommentsHidden()).ScrollRange(mViewHeight));
 }
 
 void clsLdrFunction::prvRefreshViewSize() {
@@ -151,7 +147,16 @@ void clsLdrFunction::prvApplyScrollRange(long range) {
 void clsLdrFunction::prvLayout() {
   auto& db = mContext.Db();
   prvRefreshViewSize();
-  const auto rows = clsStripStack(db, mFuncID, prvCommentsHidden()).StripsInView(mVerticalScroll, mViewHeight);
+  clsStripStack stack(db, mFuncID, prvCommentsHidden());
+  auto view = stack.StripsInView(mVerticalScroll, mViewHeight);
+  // Strips are never shown out of order: numbers found out of step on the
+  // way down to the view (an insertion or deletion not yet renumbered) are
+  // put right first. Renumbering moves no strip, so the walk stays valid.
+  if (!view.NumberedInOrder) {
+    RenumberStrips(db, mFuncID);
+    view = stack.StripsInView(mVerticalScroll, mViewHeight);
+  }
+  const auto& rows = view.Strips;
 
   struct tySlot {
     const tyStackedStrip* Row;

@@ -117,9 +117,9 @@ private:
   enum class enMouseEvent { Down, Move, Up };
 
   // Loading and layout.
-  void prvRenumberAndRange();
   void prvRefreshViewSize();
   bool prvCommentsHidden() const;
+  void prvApplyScrollRange();
   void prvApplyScrollRange(long range);
   void prvLayout();
   std::shared_ptr<itfStrip> prvCreateStrip(long stripType);

@@ -29,49 +29,35 @@ long clsStripStack::TotalHeight() const {
 
 long clsStripStack::ScrollRange(long viewHeight) const { return std::max(0L, TotalHeight() - viewHeight); }
 
-std::vector<tyStackedStrip> clsStripStack::StripsInView(long scrollLocation, long viewHeight) const {
-  auto rows =
-      mDb.QueryForward("SELECT Height,StripID,StrpType,SeqNum,ShowNum FROM LdrStrips " + Where() + "ORDER BY SeqNum");
-  std::vector<tyStackedStrip> strips;
+tyStripsInView clsStripStack::StripsInView(long scrollLocation, long viewHeight) const {
+  // Hidden comments are read too: they keep their place in the numbering.
+  auto rows = mDb.QueryForward("SELECT Height,StripID,StrpType,SeqNum,ShowNum FROM LdrStrips WHERE FuncID=" +
+                               std::to_string(mFuncID) + " ORDER BY SeqNum");
+  tyStripsInView view;
   long top = 0; // subroutine rows
+  long position = 0, netNumber = 0;
   for (; !rows.IsEOF(); rows.MoveNext()) {
     const long viewTop = top - scrollLocation;
     if (viewTop > viewHeight) break; // this strip and every later one lie below the view
-    const long height = rows.Field(0).AsLong();
-    if (IsVisible(viewTop, viewTop + height, viewHeight)) {
-      tyStackedStrip strip;
-      strip.Height = height;
+    tyStackedStrip strip;
+    strip.StrpType = rows.Field(2).AsLong();
+    const auto seqNum = rows.Field(3);
+    const auto showNum = rows.Field(4);
+    if (seqNum.IsNull() || seqNum.AsLong() != ++position) view.NumberedInOrder = false;
+    if (strip.StrpType == eST_LdrNet && (showNum.IsNull() || showNum.AsLong() != ++netNumber))
+      view.NumberedInOrder = false;
+    if (mCommentsHidden && strip.StrpType == eST_LdrComment) continue;
+    strip.Height = rows.Field(0).AsLong();
+    if (IsVisible(viewTop, viewTop + strip.Height, viewHeight)) {
       strip.StripID = rows.Field(1).AsLong();
-      strip.StrpType = rows.Field(2).AsLong();
-      strip.SeqNum = rows.Field(3).AsLong();
-      strip.ShowNum = rows.Field(4).AsLong();
+      strip.SeqNum = seqNum.AsLong();
+      strip.ShowNum = showNum.AsLong();
       strip.Top = top;
-      strips.push_back(strip);
+      view.Strips.push_back(strip);
     }
-    top += height;
+    top += strip.Height;
   }
-  return strips;
-}
-
-tyStackSurvey clsStripStack::Survey() const {
-  // One walk in SeqNum order; the database's own aggregates are slower than
-  // this for the handful of facts wanted.
-  auto rows =
-      mDb.QueryForward("SELECT SeqNum,StrpType,ShowNum,Height FROM LdrStrips WHERE FuncID=" + std::to_string(mFuncID) +
-                       " ORDER BY SeqNum");
-  tyStackSurvey survey;
-  long position = 0, netNumber = 0;
-  for (; !rows.IsEOF(); rows.MoveNext()) {
-    const auto seqNum = rows.Field(0);
-    const long type = rows.Field(1).AsLong();
-    if (seqNum.IsNull() || seqNum.AsLong() != ++position) survey.NumberedInOrder = false;
-    if (type == eST_LdrNet) {
-      const auto showNum = rows.Field(2);
-      if (showNum.IsNull() || showNum.AsLong() != ++netNumber) survey.NumberedInOrder = false;
-    }
-    if (!(mCommentsHidden && type == eST_LdrComment)) survey.TotalHeight += rows.Field(3).AsLong();
-  }
-  return survey;
+  return view;
 }
 
 std::optional<long> clsStripStack::SeqNumOf(long stripID) const {

@@ -22,10 +22,11 @@ struct tyStackedStrip {
   long Top = 0; // subroutine rows
 };
 
-// What one pass over a subroutine's strips tells.
-struct tyStackSurvey {
-  long TotalHeight = 0;        // of the strips that take space
-  bool NumberedInOrder = true; // SeqNum 1..N, the nets' ShowNum 1..K
+// The strips in view, and whether the strips down to the bottom of the view
+// are numbered in order: SeqNum 1, 2, 3 ... and the nets' ShowNum 1, 2, 3 ...
+struct tyStripsInView {
+  std::vector<tyStackedStrip> Strips;
+  bool NumberedInOrder = true;
 };
 
 class clsStripStack {
@@ -42,14 +43,11 @@ public:
   // How far the view can scroll: the total height less the view height,
   // never below 0.
   long ScrollRange(long viewHeight) const;
-  // The strips that may show in a view `viewHeight` rows high scrolled to
-  // `scrollLocation` (IsVisible decides), in SeqNum order with their tops.
-  // The walk stops below the view: strips further down are never read.
-  std::vector<tyStackedStrip> StripsInView(long scrollLocation, long viewHeight) const;
-  // One pass over the subroutine: its total height and whether SeqNum runs
-  // 1..N and the nets' ShowNum 1..K in that order (renumbering would then
-  // change nothing).
-  tyStackSurvey Survey() const;
+  // The strips visible in a view `viewHeight` rows high scrolled to
+  // `scrollLocation`, in SeqNum order with their tops. The walk checks the
+  // numbering of every strip it passes and stops below the view: strips
+  // further down are never read.
+  tyStripsInView StripsInView(long scrollLocation, long viewHeight) const;
   // The SeqNum of strip `stripID` of this subroutine, if it belongs to it.
   std::optional<long> SeqNumOf(long stripID) const;
   // The top of the strip with `seqNum`: the heights of the strips before it.

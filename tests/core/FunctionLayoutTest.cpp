@@ -260,43 +260,36 @@ TEST_F(FunctionLayout, InitHandsTheCollectionToTheDrawerAndRegistersTheView) {
 
 namespace {
 
-TEST_F(FunctionLayout, LoadingRenumbersASubroutineOutOfOrder) {
+TEST_F(FunctionLayout, NumbersOutOfStepAreSetRightBeforeTheyAreShown) {
   const auto ids = StripIDs();
-  clsStripStack stack(Db(), kFuncID, false);
-  EXPECT_TRUE(stack.Survey().NumberedInOrder);
-  Db().Execute("UPDATE LdrStrips SET SeqNum=SeqNum+10 WHERE StripID=" + std::to_string(ids.back()));
-  EXPECT_FALSE(stack.Survey().NumberedInOrder);
-  LoadedView();
-  EXPECT_TRUE(stack.Survey().NumberedInOrder);
-  EXPECT_EQ(Scalar("SELECT SeqNum FROM LdrStrips WHERE StripID=" + std::to_string(ids.back())), 17);
-  // A net number out of step is found as well.
-  Db().Execute("UPDATE LdrStrips SET ShowNum=9 WHERE StripID=" + std::to_string(ids[2]));
-  EXPECT_FALSE(stack.Survey().NumberedInOrder);
-  LoadedView();
-  EXPECT_EQ(Scalar("SELECT ShowNum FROM LdrStrips WHERE StripID=" + std::to_string(ids[2])), 3);
-  // Two strips sharing a number, an unnumbered net.
-  Db().Execute("UPDATE LdrStrips SET SeqNum=4 WHERE StripID=" + std::to_string(ids[4]));
-  EXPECT_FALSE(stack.Survey().NumberedInOrder);
-  Db().Execute("UPDATE LdrStrips SET SeqNum=5 WHERE StripID=" + std::to_string(ids[4]));
-  Db().Execute("UPDATE LdrStrips SET ShowNum=0 WHERE StripID=" + std::to_string(ids[6]));
-  EXPECT_FALSE(stack.Survey().NumberedInOrder);
-  LoadedView();
-  EXPECT_EQ(Scalar("SELECT ShowNum FROM LdrStrips WHERE StripID=" + std::to_string(ids[6])), 7);
-  EXPECT_TRUE(stack.Survey().NumberedInOrder);
-  // Net numbers swapped: complete, but out of order.
-  Db().Execute("UPDATE LdrStrips SET ShowNum=3 WHERE StripID=" + std::to_string(ids[1]));
-  Db().Execute("UPDATE LdrStrips SET ShowNum=2 WHERE StripID=" + std::to_string(ids[2]));
-  EXPECT_FALSE(stack.Survey().NumberedInOrder);
-  LoadedView();
+  // An inserted net not yet numbered, and two nets' numbers swapped.
+  Db().Execute("UPDATE LdrStrips SET ShowNum=0 WHERE StripID=" + std::to_string(ids[1]));
+  Db().Execute("UPDATE LdrStrips SET ShowNum=12 WHERE StripID=" + std::to_string(ids[10]));
+  Db().Execute("UPDATE LdrStrips SET ShowNum=11 WHERE StripID=" + std::to_string(ids[11]));
+  auto view = LoadedView();
   EXPECT_EQ(Scalar("SELECT ShowNum FROM LdrStrips WHERE StripID=" + std::to_string(ids[1])), 2);
+  view->JumpToStrip(ids[10]);
+  EXPECT_EQ(Longs("SELECT ShowNum FROM LdrStrips WHERE FuncID=2 AND StrpType=1 ORDER BY SeqNum"),
+            (std::vector<long>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17}));
 }
 
-TEST_F(FunctionLayout, TheSurveyCountsTheHeightsThatTakeSpace) {
-  InsertComment(kFuncID, 3, 6);
-  EXPECT_EQ(clsStripStack(Db(), kFuncID, false).Survey().TotalHeight, 17 * kNetHeight + 6);
-  EXPECT_EQ(clsStripStack(Db(), kFuncID, true).Survey().TotalHeight, 17 * kNetHeight);
-  // The comment's place in the numbering is still complete.
-  EXPECT_TRUE(clsStripStack(Db(), kFuncID, true).Survey().NumberedInOrder);
+TEST_F(FunctionLayout, AGapLeftByADeletionIsClosed) {
+  const auto ids = StripIDs();
+  auto view = LoadedView();
+  Db().Execute("DELETE FROM LdrStrips WHERE StripID=" + std::to_string(ids[1]));
+  view->Relocate();
+  EXPECT_EQ(Longs("SELECT SeqNum FROM LdrStrips WHERE FuncID=2 ORDER BY SeqNum").back(), 16);
+  EXPECT_EQ(Scalar("SELECT ShowNum FROM LdrStrips WHERE StripID=" + std::to_string(ids[2])), 2);
+}
+
+TEST_F(FunctionLayout, HiddenCommentsKeepTheirPlaceInTheNumbering) {
+  const long comment = InsertComment(kFuncID, 2, 5);
+  mHost.Settings->SetProjectSetting(ePSK_CommentsHidden, "1");
+  auto view = LoadedView();
+  EXPECT_EQ(Scalar("SELECT SeqNum FROM LdrStrips WHERE StripID=" + std::to_string(comment)), 2);
+  EXPECT_EQ(view->Strips()->At(1)->SeqNum(), 3);
+  EXPECT_EQ(clsStripStack(Db(), kFuncID, false).TotalHeight(), 17 * kNetHeight + 5);
+  EXPECT_EQ(clsStripStack(Db(), kFuncID, true).TotalHeight(), 17 * kNetHeight);
 }
 
 } // namespace
