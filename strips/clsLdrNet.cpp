@@ -5,6 +5,7 @@
 #include "editing/enMouseProcess.h"
 #include "editing/itfDrawer.h"
 #include "editing/itfProcessControl.h"
+#include "editing/srvStripResizerEx.h"
 #include "elements/ElementDrawing.h"
 #include "elements/ElementFactory.h"
 #include "elements/itfLdrElement.h"
@@ -493,11 +494,36 @@ void clsLdrNet::DoubleClick(itfProcessControl& pProcessControl) {
   case eNH_EditZone:
     pProcessControl.SetWorkMode(mWorkMode == eWM_Select ? eWM_LineDrawing : eWM_Select);
     break;
+  case eNH_Header:
+  case eNH_Resizer:
+    FitHeightToElements();
+    break;
   default:
-    // Fitting the net's height to its elements (header and resize handle)
-    // is the net resizer service's work.
     break;
   }
+}
+
+void clsLdrNet::FitHeightToElements() {
+  // The reload below replaces this net in the function view and may end its
+  // life: after it only the context is used.
+  LdrContext& ctx = mCtx;
+  itfGuiService* gui = ctx.Host ? ctx.Host->Gui.get() : nullptr;
+  if (gui) gui->SetMousePointer(eMPtr_Busy);
+  try {
+    srvStripResizerEx resizer(ctx.Connection);
+    resizer.SetNetID(mStripID);
+    resizer.SetFlags(true, true, false);
+    resizer.ResizeNets();
+    if (ctx.State) {
+      // The net's rows changed in the database: the subroutine is loaded again.
+      ctx.State->SetReloadRequest(eRR_ReloadFunction);
+      ctx.State->HandleReloadRequest();
+    }
+  } catch (...) {
+    if (gui) gui->SetMousePointer(eMPtr_Default);
+    throw;
+  }
+  if (gui) gui->SetMousePointer(eMPtr_Default);
 }
 
 void clsLdrNet::RefreshOperand(std::int32_t pOpType, std::int32_t pOpAddress, std::int32_t pNetworkID) {

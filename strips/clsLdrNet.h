@@ -138,6 +138,9 @@ private:
   void LoadElements();
   std::int32_t LowestElementBottom();
   void MoveAllElements(std::int32_t dy);
+  // Moves the elements up to the first row, shrinks the net to the rows they
+  // use (in the database) and has the subroutine loaded again.
+  void FitHeightToElements();
   static void CommitMove(itfLdrElement& element, std::int32_t dx, std::int32_t dy);
   void SetPowerFlowDisplay(bool value);
   void MarkNetDirtyFromElements();
