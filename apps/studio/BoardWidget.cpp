@@ -3,6 +3,7 @@
 #include "apps/studio/QtInputCodes.h"
 #include "apps/studio/QtPointerShapes.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -75,7 +76,8 @@ void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void BoardWidget::RepeatMove() {
-  if (mLastMove.Buttons == 0) {
+  // A dialog or a menu that opened meanwhile has taken the mouse.
+  if (mLastMove.Buttons == 0 || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
     mRepeat.stop();
     return;
   }

@@ -86,10 +86,8 @@ SettingsDialog::SettingsDialog(itfSettingsStore& settings, QWidget* parent) : QD
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   layout->addWidget(buttons);
-  connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-    Store();
-    accept();
-  });
+  // The caller stores the settings once the dialog is accepted.
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(mColorButton, &QPushButton::clicked, this, [this] { ChooseColor(); });
   Load();

@@ -22,7 +22,8 @@ class SettingsDialog : public QDialog {
 public:
   SettingsDialog(itfSettingsStore& settings, QWidget* parent = nullptr);
 
-  // Writes what the dialog shows into the settings store.
+  // Writes what the dialog shows into the settings store (the caller does,
+  // after the user accepted).
   void Store();
 
   long SnapLimitX() const;

@@ -27,6 +27,7 @@
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <vector>
 
 namespace ldr::studio {
 
@@ -181,8 +182,10 @@ void StudioWindow::BuildActions() {
   for (const auto& entry : ToolCatalogue::StripCommands())
     AddToolAction(entry.ID, QString::fromStdString(entry.Text),
                   QString::fromStdString(entry.Text + " (" + entry.ID + ")"));
-  // The edit shortcuts reach these actions only while the keyboard is not in
-  // the editor; there the editor takes the same keys itself.
+  // The editor takes the edit keys itself (on key-up); the shortcuts shown
+  // in the menu belong to the editor area, where they give way to the
+  // editor, so that a key never runs its command twice nor acts on the
+  // ladder while another panel has the keyboard.
   const std::pair<const char*, QKeySequence> editKeys[] = {{"ID_Cut", QKeySequence::Cut},
                                                            {"ID_Copy", QKeySequence::Copy},
                                                            {"ID_Paste", QKeySequence::Paste},
@@ -191,6 +194,8 @@ void StudioWindow::BuildActions() {
     QAction* action = AddToolAction(id, QString::fromStdString(ToolCatalogue::TextOf(id)),
                                     QString::fromStdString(ToolCatalogue::TextOf(id)));
     action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    mEditor->addAction(action);
   }
 }
 
@@ -378,7 +383,7 @@ bool StudioWindow::OpenProject(const QString& path) {
     Main()->ReadProperties();
     mCompileLabel->setText(Main()->NeedToCompile() != 0 ? "Needs compiling" : "");
   });
-  RecentProjects(mOptions.HostSettingsPath).Add(absolute.toStdString());
+  Guard("Recent projects", [&] { RecentProjects(mOptions.HostSettingsPath).Add(absolute.toStdString()); });
   RefreshRecentMenu();
   RefreshProjectTree();
   RefreshTitle();
@@ -455,11 +460,13 @@ void StudioWindow::AskOpenProject() {
 
 void StudioWindow::RefreshRecentMenu() {
   mRecentMenu->clear();
-  for (const auto& path : RecentProjects(mOptions.HostSettingsPath).List()) {
+  std::vector<std::string> paths;
+  Guard("Recent projects", [&] { paths = RecentProjects(mOptions.HostSettingsPath).List(); });
+  for (const auto& path : paths) {
     const QString file = QString::fromStdString(path);
     mRecentMenu->addAction(file, this, [this, file] {
       if (!QFileInfo::exists(file)) {
-        RecentProjects(mOptions.HostSettingsPath).Remove(file.toStdString());
+        Guard("Recent projects", [&] { RecentProjects(mOptions.HostSettingsPath).Remove(file.toStdString()); });
         RefreshRecentMenu();
         mErrors->ReportFailure("Open project", nullptr, "The project " + file.toStdString() + " is gone.");
         return;
@@ -563,8 +570,11 @@ void StudioWindow::OpenSettings() {
   }
   SettingsDialog dialog(*mSession->Host.Settings, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  Guard("Settings", [&] { Main()->ReadProperties(); });
-  Log("settings stored");
+  const bool stored = Guard("Settings", [&] {
+    dialog.Store();
+    Main()->ReadProperties();
+  });
+  if (stored) Log("settings stored");
 }
 
 bool StudioWindow::SaveScreenshot(const QString& path) {

@@ -8,6 +8,7 @@
 
 #include "apps/studio/OperandDialog.h"
 #include "apps/studio/RecentProjects.h"
+#include "apps/studio/SettingsDialog.h"
 #include "apps/studio/StudioWindow.h"
 #include "apps/studio/ToolCatalogue.h"
 #include "core/ProjectDatabase.h"
@@ -296,6 +297,34 @@ private slots:
     // The editor still works afterwards.
     mWindow->RunTool("ID_NewNet");
     QCOMPARE(mView->Last(), std::string("CreateNewStrip 1"));
+  }
+
+  void settingsReachTheEditorThroughTheSettingsStore() {
+    OpenWithRecordingView();
+    auto seen = AnswerNextDialog("settingsDialog", [](QDialog& dialog) {
+      auto& settings = static_cast<SettingsDialog&>(dialog);
+      settings.SetSnapLimits(4, 6);
+      settings.SetPowerFlowColor(0x00FF00);
+      settings.SetFunctionKeyType(0, 302);
+      settings.accept();
+    });
+    mWindow->OpenSettings();
+    QVERIFY(seen->Seen);
+    LdrContext& context = mWindow->Main()->Context();
+    QCOMPARE(context.SnapLimitX, 4L);
+    QCOMPARE(context.SnapLimitY, 6L);
+    QCOMPARE(context.PowerFlowColor, 0x00FF00u);
+    // F3 now inserts the element type chosen for it.
+    QVERIFY(mWindow->Editor()->MainBoard()->SetFocus());
+    QTest::keyClick(mWindow->Editor(), Qt::Key_F3);
+    QVERIFY(mView->Saw("CreateNewElement 302"));
+    // A cancelled dialog stores nothing.
+    AnswerNextDialog("settingsDialog", [](QDialog& dialog) {
+      static_cast<SettingsDialog&>(dialog).SetSnapLimits(9, 9);
+      dialog.reject();
+    });
+    mWindow->OpenSettings();
+    QCOMPARE(context.Host->Settings->HostSetting(6000, 6006, ""), std::string("4"));
   }
 
   void numberedMessageAnsweredNoChangesNothing() {
