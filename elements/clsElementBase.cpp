@@ -377,7 +377,7 @@ void clsElementBase::UpdateDB() {
   // A Null IsMissing is repaired on the way; that is no change of the element.
   if (row.Field("IsMissing").IsNull()) {
     assignments += std::string(assignments.empty() ? "" : ",") + "IsMissing=?";
-    values.push_back(db::DbValue(false));
+    values.emplace_back(0);
   }
   if (!assignments.empty()) Db().Execute("UPDATE LdrElements SET " + assignments + where, values);
   mCompileDirtyBit = changed;
