@@ -97,11 +97,16 @@ Font::Font(const LogFont& description) {
 }
 
 Font Font::Default() {
-  LogFont log;
-  log.Height = -11;
-  log.FaceName = "MS Sans Serif";
-  log.PitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-  return Font(log);
+  // Made once: every device context starts with it. A font never changes,
+  // so sharing it is sharing a constant.
+  static const Font kDefault = [] {
+    LogFont log;
+    log.Height = -11;
+    log.FaceName = "MS Sans Serif";
+    log.PitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    return Font(log);
+  }();
+  return kDefault;
 }
 
 LogFont Font::Describe() const { return mImpl ? mImpl->Log : LogFont{}; }

@@ -20,7 +20,8 @@ public:
   Font() = default;
   explicit Font(const LogFont& description);
 
-  // The font a fresh device context has selected: the boards' own font.
+  // The font a fresh device context has selected: the boards' own font
+  // (one shared font, however often asked for).
   static Font Default();
 
   bool IsEmpty() const { return !mImpl; }

@@ -56,6 +56,38 @@ TEST(Blend, EveryCoverageOverEveryChannelValueAsCairoMixes) {
   cairo_surface_destroy(mask);
 }
 
+TEST(Blend, OverPremultipliedAlphaAsCairoMixes) {
+  // Icons and cursors have alpha: row y has coverage y, column x alpha x.
+  Bitmap ground(256, 256, Bitmap::Format::Argb);
+  cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, 256, 256);
+  cairo_surface_flush(mask);
+  std::vector<std::uint8_t> coverage(256 * 256);
+  ground.Flush();
+  for (int y = 0; y < 256; ++y)
+    for (int x = 0; x < 256; ++x) {
+      const std::uint32_t a = static_cast<std::uint32_t>(x);
+      ground.Row(y)[x] = a << 24 | (a * 3 / 4) << 16 | (a / 2) << 8 | ((a * 7) & 0xFF) % (a + 1);
+      coverage[y * 256 + x] = cairo_image_surface_get_data(mask)[y * cairo_image_surface_get_stride(mask) + x] =
+          static_cast<std::uint8_t>(y);
+    }
+  ground.MarkDirty();
+  cairo_surface_mark_dirty(mask);
+  Bitmap cairo = ground.Clone();
+  cairo_t* cr = cairo_create(cairo.Surface());
+  cairo_set_source_rgb(cr, 200 / 255.0, 30 / 255.0, 91 / 255.0);
+  cairo_mask_surface(cr, mask, 0, 0);
+  cairo_destroy(cr);
+  cairo.Flush();
+  Bitmap ours = ground.Clone();
+  PixelRaster(ours, Rect{0, 0, 256, 256}).BlendMask(Rect{0, 0, 256, 256}, coverage.data(), 256, RGB(200, 30, 91));
+  ours.Flush();
+  int differing = 0;
+  for (int y = 0; y < 256; ++y)
+    for (int x = 0; x < 256; ++x) differing += ours.Row(y)[x] != cairo.Row(y)[x] ? 1 : 0;
+  EXPECT_EQ(differing, 0); // alpha included
+  cairo_surface_destroy(mask);
+}
+
 TEST(Blend, RowsOfAnyLengthMatchThePixelRule) {
   std::mt19937 random(3);
   for (int count = 0; count < 21; ++count) {
