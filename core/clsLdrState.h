@@ -37,6 +37,8 @@ public:
   // The function view registers itself; nullptr when it goes away.
   void SetProcessControl(itfProcessControl* control) { mProcessControl = control; }
   itfProcessControl* ProcessControl() const { return mProcessControl; }
+  // The host's editor window given to Init (its text boxes edit strip texts).
+  const std::shared_ptr<itfMainBoard>& MainBoard() const { return mBoard; }
 
   long ReloadRequest() const { return mReloadRequest; }
   void SetReloadRequest(long request) { mReloadRequest = request; }

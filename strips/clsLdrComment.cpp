@@ -2,6 +2,7 @@
 
 #include "core/clsLdrState.h"
 #include "editing/enMouseProcess.h"
+#include "editing/itfDrawer.h"
 #include "editing/itfProcessControl.h"
 #include "elements/ElementDefs.h"
 #include "elements/ElementDrawing.h"
@@ -33,7 +34,8 @@ void DrawBitmap(gdi::DeviceContext& dc, const char* name, int x, int y) {
 
 } // namespace
 
-clsLdrComment::clsLdrComment(LdrContext& ctx) : mCtx(ctx) {}
+clsLdrComment::clsLdrComment(LdrContext& ctx)
+    : mCtx(ctx), mEditor(ctx, "txtComment", false, [this](const std::string& text) { TakeEditedText(text); }) {}
 
 db::Connection& clsLdrComment::Db() {
   if (!mCtx.Connection && mCtx.Host && mCtx.Host->Connections) mCtx.Connection = mCtx.Host->Connections->Connection();
@@ -157,10 +159,25 @@ void clsLdrComment::QueryProcess(itfProcessControl& pProcessControl) {
   case eCH_Header:
     if (mHitRecord.Button == 2 && mCtx.Host && mCtx.Host->Gui) mCtx.Host->Gui->ShowContextMenu(eGM_Comment);
     break;
+  case eCH_Text:
+    if (!OnLine()) StartEditing();
+    break;
   default:
-    // The text area: editing in place comes with the edit box.
     break;
   }
+}
+
+bool clsLdrComment::StartEditing() {
+  const tyTextBoxPlace place{clsStripTextEditor::VisibleX(mCtx, EditZoneLeft()), GridToPixel(mTop), kTextWidth,
+                             GridToPixel(mHeight)};
+  return mEditor.Start(mStripID, place, mComment);
+}
+
+void clsLdrComment::TakeEditedText(const std::string& text) {
+  const bool changed = text != mComment;
+  SetComment(text);
+  if (changed && mCtx.State) mCtx.State->SetNeedToSave(true);
+  if (mCtx.Drawer) mCtx.Drawer->RedrawAll();
 }
 
 // --- drawing -------------------------------------------------------------------------

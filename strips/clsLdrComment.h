@@ -10,11 +10,12 @@
 //   0 nothing   1 left zone (header)   4 the text area   6 left zone, the
 //   resize handle (from the row line Height - 2 down)
 //
-// Editing the text in place is not part of this class yet: a press on the
-// text area starts nothing.
+// A press on the text area opens the main board's "txtComment" box over it;
+// when the box is validated its text becomes the comment.
 
 #include "core/LdrContext.h"
 #include "outside/operands/tyHitRecord.h"
+#include "strips/clsStripTextEditor.h"
 #include "strips/itfLdrComment.h"
 #include "strips/itfStrip.h"
 
@@ -86,8 +87,12 @@ public:
   void SetComment(const std::string& value) override;
 
   std::int32_t WorkMode() const { return mWorkMode; }
+  // Opens the edit box over the text area; false without one.
+  bool StartEditing();
+  bool Editing() const { return mEditor.Editing(); }
 
 private:
+  void TakeEditedText(const std::string& text);
   db::Connection& Db();
   bool OnLine() const;
   std::int32_t LeftZoneKind(const tyHitRecord& hit, std::int32_t y) const;
@@ -106,6 +111,7 @@ private:
   bool mIsSelected = false;
   tyHitRecord mHitRecord;
   std::int32_t mWorkMode = 0;
+  clsStripTextEditor mEditor;
 };
 
 } // namespace ldr

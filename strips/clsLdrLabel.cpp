@@ -29,7 +29,8 @@ constexpr gdi::Rect kCommentRect{clsLdrLabel::kNameBoxWidth + 6, 1, clsLdrLabel:
 
 } // namespace
 
-clsLdrLabel::clsLdrLabel(LdrContext& ctx) : mCtx(ctx) {}
+clsLdrLabel::clsLdrLabel(LdrContext& ctx)
+    : mCtx(ctx), mEditor(ctx, "txtLblComment", true, [this](const std::string& text) { TakeEditedComment(text); }) {}
 
 db::Connection& clsLdrLabel::Db() {
   if (!mCtx.Connection && mCtx.Host && mCtx.Host->Connections) mCtx.Connection = mCtx.Host->Connections->Connection();
@@ -162,10 +163,25 @@ void clsLdrLabel::QueryProcess(itfProcessControl& pProcessControl) {
   case eLH_Header:
     if (mHitRecord.Button == 2 && mCtx.Host && mCtx.Host->Gui) mCtx.Host->Gui->ShowContextMenu(eGM_Label);
     break;
+  case eLH_Comment:
+    if (!OnLine()) StartEditing();
+    break;
   default:
-    // The comment area: editing in place comes with the edit box.
     break;
   }
+}
+
+bool clsLdrLabel::StartEditing() {
+  const tyTextBoxPlace place{clsStripTextEditor::VisibleX(mCtx, EditZoneLeft()) + kNameBoxWidth, GridToPixel(mTop),
+                             kTextWidth - kNameBoxWidth, kRowHeight};
+  return mEditor.Start(mStripID, place, mLabelComment);
+}
+
+void clsLdrLabel::TakeEditedComment(const std::string& text) {
+  const bool changed = text != mLabelComment;
+  SetLabelComment(text);
+  if (changed && mCtx.State) mCtx.State->SetNeedToSave(true);
+  if (mCtx.Drawer) mCtx.Drawer->RedrawAll();
 }
 
 void clsLdrLabel::ToolRequest(const std::string& pToolID) {

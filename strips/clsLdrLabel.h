@@ -8,11 +8,12 @@
 // The name box ends on the grid line 17 columns from the strip's Left; a
 // point on that line belongs to the name box when its pixel lay left of it.
 //
-// Editing the comment in place is not part of this class yet: a press on the
-// comment area starts nothing.
+// A press on the comment area opens the main board's "txtLblComment" box
+// over it; Enter or leaving the box makes its text the label's comment.
 
 #include "core/LdrContext.h"
 #include "outside/operands/tyHitRecord.h"
+#include "strips/clsStripTextEditor.h"
 #include "strips/itfLdrLabel.h"
 #include "strips/itfStrip.h"
 
@@ -92,8 +93,12 @@ public:
   // stays as it was.
   void UpdateLabelNameFromDB();
   std::int32_t WorkMode() const { return mWorkMode; }
+  // Opens the edit box over the comment area; false without one.
+  bool StartEditing();
+  bool Editing() const { return mEditor.Editing(); }
 
 private:
+  void TakeEditedComment(const std::string& text);
   db::Connection& Db();
   bool OnLine() const;
   void DrawLeftZone(gdi::DeviceContext& left, const tyGdiResources& res) const;
@@ -111,6 +116,7 @@ private:
   bool mIsSelected = false;
   tyHitRecord mHitRecord;
   std::int32_t mWorkMode = 0;
+  clsStripTextEditor mEditor;
 };
 
 } // namespace ldr

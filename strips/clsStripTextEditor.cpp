@@ -1,0 +1,69 @@
+#include "strips/clsStripTextEditor.h"
+
+#include "core/clsLdrState.h"
+#include "editing/srvDrawer.h"
+#include "elements/ElementDefs.h"
+#include "platform/boards/itfBoardTextBox.h"
+#include "platform/boards/itfMainBoard.h"
+
+namespace ldr {
+
+namespace {
+constexpr int kKeyEnter = 13;
+}
+
+clsStripTextEditor::clsStripTextEditor(LdrContext& ctx, std::string boxName, bool validateOnEnter, Commit commit)
+    : mCtx(ctx), mBoxName(std::move(boxName)), mValidateOnEnter(validateOnEnter), mCommit(std::move(commit)) {}
+
+clsStripTextEditor::~clsStripTextEditor() { Detach(); }
+
+bool clsStripTextEditor::TagNames(const itfBoardTextBox& box, std::int32_t stripID) {
+  return stripID > 0 && box.Tag() == std::to_string(stripID);
+}
+
+int clsStripTextEditor::VisibleX(const LdrContext& ctx, std::int32_t column) {
+  long offset = 0;
+  if (auto* drawer = dynamic_cast<const srvDrawer*>(ctx.Drawer.get())) offset = drawer->HorizontalOffset();
+  return static_cast<int>(PIXEL_PER_GRID * (column - offset));
+}
+
+bool clsStripTextEditor::Start(std::int32_t stripID, const tyTextBoxPlace& place, const std::string& text) {
+  std::shared_ptr<itfMainBoard> board = mCtx.State ? mCtx.State->MainBoard() : nullptr;
+  if (!board || !board->HasControl(mBoxName)) return false;
+  Detach();
+  itfBoardTextBox& box = board->TextBox(mBoxName);
+  // An edit still open (of this strip or another) is finished first.
+  if (box.Visible() && !box.Tag().empty()) box.Validate();
+  box.SetVisible(false);
+  box.Move(place.Left, place.Top, place.Width, place.Height);
+  box.SetText(text);
+  box.SetVisible(true);
+  mBoard = std::move(board);
+  mBox = &box;
+  mStripID = stripID;
+  box.AddListener(this);
+  box.SetFocus();
+  box.SetTag(std::to_string(stripID));
+  return true;
+}
+
+void clsStripTextEditor::OnValidate(itfBoardTextBox& box, bool& /*cancel*/) {
+  if (&box != mBox || !TagNames(box, mStripID)) return;
+  box.SetTag("");
+  box.SetVisible(false);
+  const std::string text = box.Text();
+  Detach();
+  mCommit(text);
+}
+
+void clsStripTextEditor::OnKeyDown(itfBoardTextBox& box, int keyCode, int /*shift*/) {
+  if (mValidateOnEnter && keyCode == kKeyEnter && &box == mBox) box.Validate();
+}
+
+void clsStripTextEditor::Detach() {
+  if (mBox) mBox->RemoveListener(this);
+  mBox = nullptr;
+  mBoard.reset();
+}
+
+} // namespace ldr

@@ -1,0 +1,66 @@
+#pragma once
+// Edits a strip's text in place: one of the main board's text boxes
+// ("txtComment", "txtLblComment") laid over the text, shared by every strip
+// of that kind. The box's Tag names the strip being edited (its StripID in
+// decimal); only the strip it names takes the text when the box is
+// validated. Each comment or label owns one editor, listening to the box
+// only while its own edit is open.
+
+#include "core/LdrContext.h"
+#include "platform/boards/itfTextBoxEvents.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace ldr {
+
+class itfBoardTextBox;
+class itfMainBoard;
+
+// Where the box goes, in pixels of the right board as it is seen.
+struct tyTextBoxPlace {
+  int Left = 0;
+  int Top = 0;
+  int Width = 0;
+  int Height = 0;
+};
+
+class clsStripTextEditor : public itfTextBoxEvents {
+public:
+  using Commit = std::function<void(const std::string& text)>;
+
+  // validateOnEnter: Enter (key 13) in the box ends the edit.
+  clsStripTextEditor(LdrContext& ctx, std::string boxName, bool validateOnEnter, Commit commit);
+  ~clsStripTextEditor() override;
+  clsStripTextEditor(const clsStripTextEditor&) = delete;
+  clsStripTextEditor& operator=(const clsStripTextEditor&) = delete;
+
+  // Opens the box over `place` with `text` for the strip `stripID`; false
+  // when the editor has no main board or the board no such box.
+  bool Start(std::int32_t stripID, const tyTextBoxPlace& place, const std::string& text);
+  bool Editing() const { return mBox != nullptr; }
+
+  // The Tag rule: the box is being used for the strip `stripID`.
+  static bool TagNames(const itfBoardTextBox& box, std::int32_t stripID);
+  // The right board's pixel column of grid column `column`, the drawer's
+  // horizontal scroll taken into account.
+  static int VisibleX(const LdrContext& ctx, std::int32_t column);
+
+  void OnValidate(itfBoardTextBox& box, bool& cancel) override;
+  void OnKeyDown(itfBoardTextBox& box, int keyCode, int shift) override;
+
+private:
+  void Detach();
+
+  LdrContext& mCtx;
+  std::string mBoxName;
+  bool mValidateOnEnter;
+  Commit mCommit;
+  std::shared_ptr<itfMainBoard> mBoard; // kept while the box is listened to
+  itfBoardTextBox* mBox = nullptr;
+  std::int32_t mStripID = 0;
+};
+
+} // namespace ldr
