@@ -484,7 +484,10 @@ bool clsLdrMain::MoveFunctionToModule(long sourceFunctionKey, long targetModuleK
 void clsLdrMain::OnRightMouseDown(int button, int shift, int x, int y) {
   if (!mView) return;
   mMouseDownSeen = true;
+  // A press on the board ends a text edit in progress before anything else.
+  if (prvTextBoxActive()) prvValidateControls();
   InTransaction([&] { mView->MouseDown(button, shift, x + mHorizontalScroll * kPixelPerGrid, y); });
+  mTextBoxOpenedByPress = prvTextBoxActive();
 }
 
 void clsLdrMain::OnRightMouseMove(int button, int shift, int x, int y) {
@@ -526,7 +529,9 @@ void clsLdrMain::OnBoardDoubleClick() {
 }
 
 void clsLdrMain::OnBoardClick() {
-  if (mView) prvValidateControls();
+  const bool keepTextBox = mTextBoxOpenedByPress;
+  mTextBoxOpenedByPress = false;
+  if (mView && !keepTextBox) prvValidateControls();
 }
 
 // Automatic scrolling while elements are dragged above or below the board.

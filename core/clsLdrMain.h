@@ -150,6 +150,8 @@ private:
   long mFuncID = 0;
   long mHorizontalScroll = 0;
   bool mMouseDownSeen = false;
+  // The press opened a strip's text box: the click that ends it leaves the box open.
+  bool mTextBoxOpenedByPress = false;
   bool mVScrollDragging = false;
   bool mKeyNavigationBusy = false;
   bool mSurfaceOperationState = true;

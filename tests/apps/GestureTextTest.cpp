@@ -1,0 +1,74 @@
+// Typing comment and label texts in place through `ldr script`: a press on
+// the text opens the main board's text box over it, `type` fills and
+// validates it, and the text is in the project database.
+
+#include "apps/ldr/script/ScriptRunner.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct ScriptResult {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+class TextGesture : public ::testing::Test {
+protected:
+  // Runs the lines after a new project with subroutine 2 loaded.
+  ScriptResult Run(const std::string& lines) {
+    std::ostringstream out, err;
+    std::istringstream in("new " + mDir.File("t" + std::to_string(++mProjects) + ".ldrp") + "\ninit\nload 2\n" + lines);
+    ldr::script::ScriptRunner runner(out, err);
+    const int status = runner.Run(in);
+    return {status, out.str(), err.str()};
+  }
+  static std::string Sql(const std::string& query) { return "sql \"" + query + "\"\n"; }
+
+  ldr::test::TempDir mDir;
+  int mProjects = 0;
+};
+
+TEST_F(TextGesture, ACommentTypedIntoItsTextArea) {
+  // The new comment stands in front of net 1: rows 0 to 2.
+  auto result = Run("tool ID_InsertComment\nclick 168 70\n"
+                    "click 300 20\n"
+                    "type \"Start the pump\"\nstate\n" +
+                    Sql("SELECT SeqNum, StrpType, Comment FROM LdrStrips WHERE FuncID=2 AND StrpType=2") +
+                    // A second edit replaces the text; a press elsewhere closes the box.
+                    "click 300 20\ntype \"Stop the pump\"\n" +
+                    Sql("SELECT Comment FROM LdrStrips WHERE FuncID=2 AND StrpType=2") + "load 2\nclick 300 20\n" +
+                    Sql("SELECT Comment FROM LdrStrips WHERE FuncID=2 AND StrpType=2"));
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "state MouseProcess=1 NoDrop=0 WorkMode=0 NeedToSave=1 NeedToCompile=1 ReloadRequest=0\n"
+                        "1|2|Start the pump\n"
+                        "Stop the pump\n"
+                        "Stop the pump\n");
+}
+
+TEST_F(TextGesture, TypingWithoutAnOpenBoxFails) {
+  auto result = Run("type \"Start the pump\"\n");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("no text box"), std::string::npos) << result.err;
+}
+
+TEST_F(TextGesture, ALabelCommentTypedIntoItsCommentArea) {
+  // The new label stands in front of net 1 (row 0); its comment area starts
+  // after the name box, 17 columns from the left.
+  auto result = Run("tool ID_LSetLabel\nclick 168 70\n"
+                    "click 400 7\n"
+                    "type \"Fill the tank\"\n" +
+                    Sql("SELECT SeqNum, LblName, LblComment FROM LdrStrips WHERE FuncID=2 AND StrpType=3") +
+                    // Nothing lands in the comment strips' column.
+                    Sql("SELECT COUNT(*) FROM LdrStrips WHERE FuncID=2 AND Comment IS NOT NULL AND Comment<>''"));
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "1|Label 1|Fill the tank\n"
+                        "0\n");
+}
+
+} // namespace
