@@ -84,6 +84,7 @@ void clsLdrComment::Load(db::Recordset& pRsStrips) {
   mSeqNum = pRsStrips.Field("SeqNum").AsLong();
   mStripNote = pRsStrips.Field("StrpNote").AsText();
   mComment = pRsStrips.Field("Comment").AsText();
+  mEditor.Resume(mStripID);
 }
 
 void clsLdrComment::AddToDB(std::int32_t pFuncID) {

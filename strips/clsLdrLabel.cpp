@@ -85,6 +85,7 @@ void clsLdrLabel::Load(db::Recordset& pRsStrips) {
   mStripNote = pRsStrips.Field("StrpNote").AsText();
   mLabelName = pRsStrips.Field("LblName").AsText();
   mLabelComment = pRsStrips.Field("LblComment").AsText();
+  mEditor.Resume(mStripID);
 }
 
 void clsLdrLabel::AddToDB(std::int32_t pFuncID) {

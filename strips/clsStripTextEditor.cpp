@@ -47,6 +47,17 @@ bool clsStripTextEditor::Start(std::int32_t stripID, const tyTextBoxPlace& place
   return true;
 }
 
+void clsStripTextEditor::Resume(std::int32_t stripID) {
+  std::shared_ptr<itfMainBoard> board = mCtx.State ? mCtx.State->MainBoard() : nullptr;
+  if (Editing() || !board || !board->HasControl(mBoxName)) return;
+  itfBoardTextBox& box = board->TextBox(mBoxName);
+  if (!box.Visible() || !TagNames(box, stripID)) return;
+  mBoard = std::move(board);
+  mBox = &box;
+  mStripID = stripID;
+  box.AddListener(this);
+}
+
 void clsStripTextEditor::OnValidate(itfBoardTextBox& box, bool& /*cancel*/) {
   if (&box != mBox || !TagNames(box, mStripID)) return;
   box.SetTag("");

@@ -41,6 +41,9 @@ public:
   // when the editor has no main board or the board no such box.
   bool Start(std::int32_t stripID, const tyTextBoxPlace& place, const std::string& text);
   bool Editing() const { return mBox != nullptr; }
+  // Takes over an edit still open for `stripID` (the strip was loaded again
+  // while the box was open), so that its text is not lost.
+  void Resume(std::int32_t stripID);
 
   // The Tag rule: the box is being used for the strip `stripID`.
   static bool TagNames(const itfBoardTextBox& box, std::int32_t stripID);

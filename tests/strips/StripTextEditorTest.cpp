@@ -92,6 +92,23 @@ TEST_F(StripTextEditing, OnlyTheCommentNamedByTheTagTakesTheText) {
   EXPECT_EQ(Column(second, "Comment").AsText(), "edited two");
 }
 
+TEST_F(StripTextEditing, AnEditOutlivesTheCommentLoadedAgain) {
+  const long id = AddCommentRow("old");
+  auto comment = LoadStrip<clsLdrComment>(id);
+  ASSERT_TRUE(comment->StartEditing());
+  comment.reset(); // the view loaded its strips again
+  auto again = LoadStrip<clsLdrComment>(id);
+  const long otherID = AddCommentRow("other");
+  auto other = LoadStrip<clsLdrComment>(otherID);
+  EXPECT_TRUE(again->Editing());
+  EXPECT_FALSE(other->Editing());
+  Box("txtComment").SetText("kept");
+  Box("txtComment").Validate();
+  EXPECT_EQ(again->Comment(), "kept");
+  EXPECT_EQ(Column(id, "Comment").AsText(), "kept");
+  EXPECT_EQ(Column(otherID, "Comment").AsText(), "other");
+}
+
 TEST_F(StripTextEditing, OnLineAPressOnTheTextOpensNothing) {
   auto comment = LoadStrip<clsLdrComment>(AddCommentRow("x"));
   mCtx.State->SetOnLineActive(true);
