@@ -8,20 +8,7 @@ void SetRect(Rect& r, int left, int top, int right, int bottom) { r = Rect{left,
 
 void SetRectEmpty(Rect& r) { r = Rect{}; }
 
-bool IsRectEmpty(const Rect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
-
 bool EqualRect(const Rect& a, const Rect& b) { return a == b; }
-
-bool IntersectRect(Rect& result, const Rect& a, const Rect& b) {
-  Rect common{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-              std::min(a.Bottom, b.Bottom)};
-  if (IsRectEmpty(common)) {
-    SetRectEmpty(result);
-    return false;
-  }
-  result = common;
-  return true;
-}
 
 bool UnionRect(Rect& result, const Rect& a, const Rect& b) {
   if (IsRectEmpty(a) && IsRectEmpty(b)) {
