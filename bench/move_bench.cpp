@@ -5,6 +5,7 @@
 // host sends them; each moves the pointer to the other of two grid points, so
 // that every one is processed. The move path must not
 // redraw the picture: the ratios printed at the end should stay under 0.1.
+#include "bench/RatioReporter.h"
 #include "core/ProjectDatabase.h"
 #include "core/StandardParts.h"
 #include "core/clsLdrMain.h"
@@ -256,24 +257,12 @@ void BM_MoveGroupOfTenWithoutDrawing(benchmark::State& state) {
 }
 BENCHMARK(BM_MoveGroupOfTenWithoutDrawing)->Unit(benchmark::kMicrosecond);
 
-// Prints as usual and keeps each benchmark's real time per iteration.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean")
-        Times[run.run_name.function_name] = run.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> Times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
+  ldr::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   const auto redraw = reporter.Times.find("BM_RedrawAll");
   if (redraw != reporter.Times.end() && redraw->second > 0) {

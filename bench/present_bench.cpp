@@ -4,6 +4,7 @@
 // ratio of the two is printed at the end; presenting should stay within a
 // few times the bare copy.
 
+#include "bench/RatioReporter.h"
 #include "platform/boards/MemoryPictureBoard.h"
 
 #include <benchmark/benchmark.h>
@@ -47,25 +48,12 @@ void BM_BareMemcpy(benchmark::State& state) {
 }
 BENCHMARK(BM_BareMemcpy);
 
-// Prints as usual and keeps each benchmark's real time per iteration.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    // With repetitions the mean stands for the benchmark.
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean")
-        Times[run.run_name.function_name] = run.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> Times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
+  ldr::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   auto present = reporter.Times.find("BM_PresentFrame");
   auto copy = reporter.Times.find("BM_BareMemcpy");

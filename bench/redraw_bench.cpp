@@ -3,6 +3,7 @@
 // presenting the finished frame alone (the right board's Refresh), measured
 // in the same run. The ratio of the two is printed at the end; a full redraw
 // should stay within ten frame presentations.
+#include "bench/RatioReporter.h"
 #include "core/KeyedCollection.h"
 #include "core/ProjectDatabase.h"
 #include "core/clsLdrState.h"
@@ -156,25 +157,12 @@ void BM_PresentFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_PresentFrame)->Unit(benchmark::kMicrosecond);
 
-// Prints as usual and keeps each benchmark's real time per iteration.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    // With repetitions the mean stands for the benchmark.
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean")
-        Times[run.run_name.function_name] = run.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> Times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
+  ldr::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   auto redraw = reporter.Times.find("BM_RedrawAll");
   auto present = reporter.Times.find("BM_PresentFrame");
