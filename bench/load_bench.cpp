@@ -7,16 +7,16 @@
 
 #include "core/ProjectData.h"
 #include "core/ProjectDatabase.h"
-#include "core/clsLdrFunction.h"
-#include "core/clsLdrMain.h"
-#include "core/itfFunction.h"
 #include "editing/srvDrawer.h"
+#include "editor/clsLdrFunction.h"
+#include "editor/clsLdrMain.h"
+#include "editor/itfFunction.h"
+#include "interfaces/itfStrip.h"
 #include "outside/headless/HeadlessHost.h"
 #include "outside/headless/clsMemoryLog.h"
 #include "platform/boards/MemoryMainBoard.h"
 #include "platform/boards/MemoryPictureBoard.h"
 #include "platform/database/Transaction.h"
-#include "strips/itfStrip.h"
 
 #include <benchmark/benchmark.h>
 

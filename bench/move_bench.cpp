@@ -7,13 +7,15 @@
 // redraw the picture: the ratios printed at the end should stay under 0.1.
 #include "bench/RatioReporter.h"
 #include "core/ProjectDatabase.h"
-#include "core/StandardParts.h"
-#include "core/clsLdrMain.h"
 #include "core/clsLdrState.h"
 #include "editing/clsMouseProcesses.h"
-#include "editing/itfDrawer.h"
-#include "editing/itfProcessControl.h"
-#include "elements/itfLdrElement.h"
+#include "editor/StandardParts.h"
+#include "editor/clsLdrMain.h"
+#include "interfaces/itfDrawer.h"
+#include "interfaces/itfLdrElement.h"
+#include "interfaces/itfLdrNet.h"
+#include "interfaces/itfProcessControl.h"
+#include "interfaces/itfStrip.h"
 #include "outside/headless/HeadlessHost.h"
 #include "outside/headless/clsMemoryLog.h"
 #include "outside/operands/tyHitRecord.h"
@@ -21,8 +23,6 @@
 #include "platform/boards/MemoryPictureBoard.h"
 #include "platform/database/Transaction.h"
 #include "strips/StripFactory.h"
-#include "strips/itfLdrNet.h"
-#include "strips/itfStrip.h"
 
 #include <benchmark/benchmark.h>
 
@@ -211,6 +211,7 @@ public:
   void DrawElement(itfStrip&, itfLdrElement&) override {}
   void DraftService(itfProcess&, itfStrip&) override {}
   void SetHorizontalOffset(long) override {}
+  long HorizontalOffset() const override { return 0; }
   void PrepareForMove() override {}
   void ReleaseResourcesAfterMove() override {}
 };

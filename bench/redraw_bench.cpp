@@ -8,13 +8,13 @@
 #include "core/ProjectDatabase.h"
 #include "core/clsLdrState.h"
 #include "editing/srvDrawer.h"
+#include "interfaces/itfLdrNet.h"
+#include "interfaces/itfStrip.h"
 #include "outside/headless/HeadlessHost.h"
 #include "outside/headless/clsMemoryLog.h"
 #include "platform/boards/MemoryPictureBoard.h"
 #include "platform/database/Transaction.h"
 #include "strips/StripFactory.h"
-#include "strips/itfLdrNet.h"
-#include "strips/itfStrip.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,7 @@
 #include "core/LdrError.h"
 
+#include "outside/utilities/itfErrorReporter.h"
+
 namespace ldr {
 
 LdrError::LdrError(int code, std::string title, std::string message, std::string className, std::string procedure)
@@ -7,5 +9,10 @@ LdrError::LdrError(int code, std::string title, std::string message, std::string
                          (message.empty() ? "" : " - " + message)),
       mCode(code), mTitle(std::move(title)), mMessage(std::move(message)), mClassName(std::move(className)),
       mProcedure(std::move(procedure)) {}
+
+void ReportLdrError(itfErrorReporter& reporter, const LdrError& error) {
+  reporter.Report({error.Number(), error.Title(), error.Message(), itfErrorReporter::kComponentSource,
+                   error.ClassName(), error.Procedure(), itfErrorReporter::kExclamationStyle});
+}
 
 } // namespace ldr

@@ -31,4 +31,9 @@ private:
   std::string mProcedure;
 };
 
+class itfErrorReporter;
+
+// Hands a caught component error to the host's error reporter.
+void ReportLdrError(itfErrorReporter& reporter, const LdrError& error);
+
 } // namespace ldr

@@ -1,9 +1,8 @@
 #include "core/clsLdrState.h"
 
 #include "core/ProjectData.h"
-#include "editing/enMouseProcess.h"
-#include "editing/itfDrawer.h"
-#include "editing/itfProcessControl.h"
+#include "core/enMouseProcess.h"
+#include "core/itfViewRefresh.h"
 #include "outside/HostServices.h"
 #include "platform/boards/itfMainBoard.h"
 
@@ -102,10 +101,10 @@ void clsLdrState::UpdateMdiButtonsStatus() {
 void clsLdrState::HandleReloadRequest() {
   switch (mReloadRequest) {
   case eRR_Redraw:
-    if (mContext.Drawer) mContext.Drawer->RedrawAll();
+    if (mView) mView->RedrawAll();
     break;
   case eRR_ReloadFunction:
-    if (mProcessControl) mProcessControl->ReLoad();
+    if (mView) mView->ReLoad();
     break;
   case eRR_NotifyHost:
     if (mContext.Host && mContext.Host->Gui) mContext.Host->Gui->RefreshMainWindow();

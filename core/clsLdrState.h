@@ -13,7 +13,7 @@
 namespace ldr {
 
 class itfMainBoard;
-class itfProcessControl;
+class itfViewRefresh;
 
 // The pointer the main board should show: a host pointer code and, for the
 // custom code 99, the resource picture to show.
@@ -35,8 +35,8 @@ public:
   void Init(std::shared_ptr<itfMainBoard> board);
   bool Initialized() const { return mInitialized; }
   // The function view registers itself; nullptr when it goes away.
-  void SetProcessControl(itfProcessControl* control) { mProcessControl = control; }
-  itfProcessControl* ProcessControl() const { return mProcessControl; }
+  void SetView(itfViewRefresh* view) { mView = view; }
+  itfViewRefresh* View() const { return mView; }
   // The host's editor window given to Init (its text boxes edit strip texts).
   const std::shared_ptr<itfMainBoard>& MainBoard() const { return mBoard; }
 
@@ -65,7 +65,7 @@ public:
 private:
   LdrContext& mContext;
   std::shared_ptr<itfMainBoard> mBoard;
-  itfProcessControl* mProcessControl = nullptr;
+  itfViewRefresh* mView = nullptr;
   long mWorkMode = 0;
   long mMouseProcess = 1;
   bool mNoDrop = false;

@@ -1,6 +1,6 @@
 #include "core/clsStripStack.h"
 
-#include "strips/enStripType.h"
+#include "core/enStripType.h"
 
 #include <algorithm>
 #include <string>

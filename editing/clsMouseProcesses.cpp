@@ -1,15 +1,15 @@
 #include "editing/clsMouseProcesses.h"
 
-#include "editing/itfDrawer.h"
-#include "editing/itfProcess.h"
-#include "editing/itfProcessControl.h"
 #include "editing/srvElementCreator.h"
 #include "editing/srvElementMover.h"
 #include "editing/srvLabelEditor.h"
 #include "editing/srvLineCreator.h"
 #include "editing/srvStripCreator.h"
 #include "editing/srvStripResizer.h"
-#include "elements/itfLdrElement.h"
+#include "interfaces/itfDrawer.h"
+#include "interfaces/itfLdrElement.h"
+#include "interfaces/itfProcess.h"
+#include "interfaces/itfProcessControl.h"
 
 #include <stdexcept>
 

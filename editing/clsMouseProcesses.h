@@ -11,7 +11,7 @@
 
 #include "core/KeyedCollection.h"
 #include "core/LdrContext.h"
-#include "editing/enMouseProcess.h"
+#include "core/enMouseProcess.h"
 
 #include <array>
 #include <functional>

@@ -1,13 +1,13 @@
 #include "editing/clsPlacementSteps.h"
 
-#include "editing/itfDrawer.h"
-#include "editing/itfProcessControl.h"
 #include "editing/srvProcessBase.h"
-#include "editing/srvStripResizerEx.h"
-#include "elements/itfLdrElement.h"
+#include "interfaces/itfDrawer.h"
+#include "interfaces/itfLdrElement.h"
+#include "interfaces/itfLdrNet.h"
+#include "interfaces/itfProcessControl.h"
+#include "interfaces/itfStrip.h"
 #include "outside/HostServices.h"
-#include "strips/itfLdrNet.h"
-#include "strips/itfStrip.h"
+#include "strips/srvStripResizerEx.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #include "editing/srvCollision.h"
 
-#include "elements/itfLdrElement.h"
+#include "interfaces/itfLdrElement.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -9,8 +9,8 @@
 // element only when it passes through the element's inside or an end lies
 // strictly inside it; touching or ending on an edge is no collision.
 
+#include "interfaces/itfLdrNet.h"
 #include "outside/utilities/UtilityTypes.h"
-#include "strips/itfLdrNet.h"
 
 #include <cstdint>
 

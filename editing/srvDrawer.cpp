@@ -2,16 +2,16 @@
 
 #include "core/KeyedCollection.h"
 #include "core/clsLdrState.h"
-#include "editing/enMouseProcess.h"
-#include "editing/itfProcess.h"
-#include "elements/ElementDefs.h"
-#include "elements/itfLdrElement.h"
+#include "core/enMouseProcess.h"
+#include "interfaces/ElementDefs.h"
+#include "interfaces/itfLdrComment.h"
+#include "interfaces/itfLdrElement.h"
+#include "interfaces/itfLdrNet.h"
+#include "interfaces/itfProcess.h"
+#include "interfaces/itfStrip.h"
 #include "outside/HostServices.h"
 #include "outside/operands/clsOperandPainter.h"
 #include "platform/boards/itfPictureBoard.h"
-#include "strips/itfLdrComment.h"
-#include "strips/itfLdrNet.h"
-#include "strips/itfStrip.h"
 
 namespace ldr {
 

@@ -10,7 +10,7 @@
 // draft at once.
 
 #include "core/LdrContext.h"
-#include "editing/itfDrawer.h"
+#include "interfaces/itfDrawer.h"
 #include "outside/operands/tyGdiResources.h"
 #include "platform/drawing/Bitmap.h"
 #include "platform/drawing/DeviceContext.h"
@@ -60,7 +60,7 @@ public:
 
   // What the drawer hands to every strip and element that draws.
   tyGdiResources& GdiResources() { return mGdiResources; }
-  long HorizontalOffset() const { return mHorizontalOffset; }
+  long HorizontalOffset() const override { return mHorizontalOffset; }
   const std::string& ToolTipText() const { return mToolTipText; }
   bool HasMoveBackground() const { return mMoveDC.has_value(); }
 

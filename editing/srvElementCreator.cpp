@@ -1,11 +1,11 @@
 #include "editing/srvElementCreator.h"
 
 #include "core/clsLdrState.h"
-#include "editing/itfDrawer.h"
-#include "editing/itfProcessControl.h"
 #include "elements/ElementFactory.h"
-#include "elements/itfLdrElement.h"
-#include "strips/itfStrip.h"
+#include "interfaces/itfDrawer.h"
+#include "interfaces/itfLdrElement.h"
+#include "interfaces/itfProcessControl.h"
+#include "interfaces/itfStrip.h"
 
 #include <vector>
 

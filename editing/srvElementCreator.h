@@ -12,7 +12,7 @@
 
 #include "editing/srvCollision.h"
 #include "editing/srvProcessBase.h"
-#include "strips/itfLdrNet.h"
+#include "interfaces/itfLdrNet.h"
 
 #include <memory>
 

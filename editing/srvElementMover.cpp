@@ -1,14 +1,14 @@
 #include "editing/srvElementMover.h"
 
 #include "core/clsLdrState.h"
-#include "editing/itfDrawer.h"
-#include "editing/itfProcessControl.h"
 #include "editing/srvElementCreator.h"
-#include "elements/itfLdrElement.h"
+#include "interfaces/itfDrawer.h"
+#include "interfaces/itfLdrElement.h"
+#include "interfaces/itfProcessControl.h"
+#include "interfaces/itfStrip.h"
 #include "outside/HostServices.h"
 #include "outside/operands/clsOperand.h"
 #include "outside/operands/enOperandType.h"
-#include "strips/itfStrip.h"
 
 #include <cstdlib>
 

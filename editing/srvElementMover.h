@@ -13,7 +13,7 @@
 
 #include "editing/srvCollision.h"
 #include "editing/srvProcessBase.h"
-#include "strips/itfLdrNet.h"
+#include "interfaces/itfLdrNet.h"
 
 #include <memory>
 #include <string>

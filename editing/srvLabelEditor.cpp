@@ -1,10 +1,10 @@
 #include "editing/srvLabelEditor.h"
 
-#include "editing/itfDrawer.h"
-#include "editing/itfProcessControl.h"
+#include "interfaces/itfDrawer.h"
+#include "interfaces/itfLdrLabel.h"
+#include "interfaces/itfProcessControl.h"
+#include "interfaces/itfStrip.h"
 #include "outside/HostServices.h"
-#include "strips/itfLdrLabel.h"
-#include "strips/itfStrip.h"
 
 namespace ldr {
 

@@ -8,8 +8,8 @@
 
 #include "editing/srvCollision.h"
 #include "editing/srvProcessBase.h"
-#include "elements/ElementDefs.h"
-#include "strips/itfLdrNet.h"
+#include "interfaces/ElementDefs.h"
+#include "interfaces/itfLdrNet.h"
 
 #include <memory>
 

@@ -1,12 +1,12 @@
 #include "editing/srvOperandsSelection.h"
 
 #include "core/ProjectData.h"
-#include "editing/itfDrawer.h"
 #include "editing/srvProcessBase.h"
-#include "elements/itfLdrElement.h"
+#include "interfaces/itfDrawer.h"
+#include "interfaces/itfLdrElement.h"
+#include "interfaces/itfLdrNet.h"
 #include "outside/HostServices.h"
 #include "outside/operands/clsOperand.h"
-#include "strips/itfLdrNet.h"
 
 #include <cstdlib>
 #include <limits>

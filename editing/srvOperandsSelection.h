@@ -17,8 +17,8 @@
 // never selected.
 
 #include "core/LdrContext.h"
-#include "elements/ElementDefs.h"
-#include "strips/itfOperandsKeyHandler.h"
+#include "interfaces/ElementDefs.h"
+#include "interfaces/itfOperandsKeyHandler.h"
 
 #include <memory>
 

@@ -2,10 +2,10 @@
 
 #include "core/LdrError.h"
 #include "core/clsLdrState.h"
-#include "editing/itfProcessControl.h"
+#include "interfaces/itfLdrNet.h"
+#include "interfaces/itfProcessControl.h"
+#include "interfaces/itfStrip.h"
 #include "outside/HostServices.h"
-#include "strips/itfLdrNet.h"
-#include "strips/itfStrip.h"
 
 namespace ldr {
 

@@ -8,7 +8,7 @@
 // supports.
 
 #include "core/LdrContext.h"
-#include "editing/itfProcess.h"
+#include "interfaces/itfProcess.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
 #include "editing/srvStripCreator.h"
 
 #include "core/clsLdrState.h"
-#include "editing/itfProcessControl.h"
+#include "interfaces/itfProcessControl.h"
+#include "interfaces/itfStrip.h"
 #include "outside/HostServices.h"
 #include "platform/database/Transaction.h"
-#include "strips/itfStrip.h"
 
 #include <algorithm>
 #include <string>

@@ -1,12 +1,12 @@
 #include "editing/srvStripResizer.h"
 
 #include "core/clsLdrState.h"
-#include "editing/itfDrawer.h"
-#include "editing/itfProcessControl.h"
-#include "elements/ElementDefs.h"
+#include "interfaces/ElementDefs.h"
+#include "interfaces/itfDrawer.h"
+#include "interfaces/itfProcessControl.h"
+#include "interfaces/itfStrip.h"
 #include "platform/drawing/Brush.h"
 #include "platform/drawing/DeviceContext.h"
-#include "strips/itfStrip.h"
 
 #include <cmath>
 

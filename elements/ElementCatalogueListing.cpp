@@ -2,7 +2,7 @@
 
 #include "elements/ElementFamilies.h"
 #include "elements/ElementTitles.h"
-#include "elements/enElementType.h"
+#include "interfaces/enElementType.h"
 
 namespace ldr {
 namespace {

@@ -2,8 +2,8 @@
 // The element factory: a new, empty element object for an element type.
 
 #include "core/LdrContext.h"
-#include "elements/ElementDefs.h"
-#include "elements/itfLdrElement.h"
+#include "interfaces/ElementDefs.h"
+#include "interfaces/itfLdrElement.h"
 
 #include <memory>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "elements/ElementFamilies.h"
 
-#include "elements/enElementType.h"
+#include "interfaces/enElementType.h"
 
 namespace ldr {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Which family an element type belongs to, and which class implements it.
 
-#include "elements/ElementDefs.h"
+#include "interfaces/ElementDefs.h"
 
 #include <cstdint>
 #include <string_view>

@@ -3,7 +3,7 @@
 // and for function-block methods "<father title> <method title>" read from the
 // project's FB_Fathers and FB_Methods tables.
 
-#include "elements/enElementType.h"
+#include "interfaces/enElementType.h"
 #include "platform/database/Connection.h"
 
 #include <cstdint>

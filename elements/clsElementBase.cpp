@@ -2,9 +2,9 @@
 
 #include "core/LdrError.h"
 #include "core/clsLdrState.h"
-#include "editing/enMouseProcess.h"
-#include "editing/itfProcessControl.h"
+#include "core/enMouseProcess.h"
 #include "elements/ElementDrawing.h"
+#include "interfaces/itfProcessControl.h"
 #include "outside/HostServices.h"
 #include "outside/operands/clsOperand.h"
 #include "outside/operands/tyGdiResources.h"

@@ -13,10 +13,10 @@
 //   4 display    what Draw and HitTestByPoint use
 
 #include "core/LdrContext.h"
-#include "elements/clsPropertyBag.h"
-#include "elements/itfLdrElement.h"
-#include "outside/operands/OperandValues.h"
+#include "core/clsPropertyBag.h"
+#include "interfaces/itfLdrElement.h"
 #include "outside/operands/tyHitRecord.h"
+#include "outside/utilities/OperandValues.h"
 #include "platform/database/Connection.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 // The public object through which the host asks for element titles.
 
-#include "elements/enElementType.h"
+#include "interfaces/enElementType.h"
 #include "platform/database/Connection.h"
 
 #include <memory>

@@ -11,7 +11,7 @@ packages=(
   libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev
-  clang-format
+  clang-format ccache
 )
 
 missing=()

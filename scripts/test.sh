@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
+scripts/check-layers.sh
 export QT_QPA_PLATFORM=offscreen
 
 run_suite() {

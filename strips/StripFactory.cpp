@@ -1,10 +1,10 @@
 #include "strips/StripFactory.h"
 
+#include "core/enStripType.h"
 #include "outside/HostServices.h"
 #include "strips/clsLdrComment.h"
 #include "strips/clsLdrLabel.h"
 #include "strips/clsLdrNet.h"
-#include "strips/enStripType.h"
 
 namespace ldr {
 

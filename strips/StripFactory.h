@@ -2,7 +2,7 @@
 // The strip factory: a new, empty strip object of a stored strip type.
 
 #include "core/LdrContext.h"
-#include "strips/itfStrip.h"
+#include "interfaces/itfStrip.h"
 
 #include <cstdint>
 #include <memory>

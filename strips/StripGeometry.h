@@ -3,7 +3,7 @@
 // points relative to the strip's top-left corner; the hit record's side
 // flags tell on which side of a grid line the pixel lay.
 
-#include "elements/ElementDefs.h"
+#include "interfaces/ElementDefs.h"
 #include "outside/operands/tyHitRecord.h"
 
 #include <cstdint>

@@ -14,10 +14,10 @@
 // when the box is validated its text becomes the comment.
 
 #include "core/LdrContext.h"
+#include "interfaces/itfLdrComment.h"
+#include "interfaces/itfStrip.h"
 #include "outside/operands/tyHitRecord.h"
 #include "strips/clsStripTextEditor.h"
-#include "strips/itfLdrComment.h"
-#include "strips/itfStrip.h"
 
 #include <cstdint>
 #include <memory>

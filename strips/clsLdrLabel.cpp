@@ -1,18 +1,18 @@
 #include "strips/clsLdrLabel.h"
 
 #include "core/clsLdrState.h"
-#include "editing/enMouseProcess.h"
-#include "editing/itfDrawer.h"
-#include "editing/itfProcessControl.h"
-#include "elements/ElementDefs.h"
+#include "core/enMouseProcess.h"
+#include "core/enStripType.h"
 #include "elements/ElementDrawing.h"
+#include "interfaces/ElementDefs.h"
+#include "interfaces/itfDrawer.h"
+#include "interfaces/itfProcessControl.h"
 #include "outside/HostServices.h"
 #include "outside/operands/tyGdiResources.h"
 #include "platform/database/Recordset.h"
 #include "platform/drawing/DeviceContext.h"
 #include "strips/StripGeometry.h"
 #include "strips/clsTextStripStore.h"
-#include "strips/enStripType.h"
 
 #include <stdexcept>
 

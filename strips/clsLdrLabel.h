@@ -12,10 +12,10 @@
 // over it; Enter or leaving the box makes its text the label's comment.
 
 #include "core/LdrContext.h"
+#include "interfaces/itfLdrLabel.h"
+#include "interfaces/itfStrip.h"
 #include "outside/operands/tyHitRecord.h"
 #include "strips/clsStripTextEditor.h"
-#include "strips/itfLdrLabel.h"
-#include "strips/itfStrip.h"
 
 #include <cstdint>
 #include <memory>

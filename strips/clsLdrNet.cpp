@@ -2,13 +2,14 @@
 
 #include "core/LdrError.h"
 #include "core/clsLdrState.h"
-#include "editing/enMouseProcess.h"
-#include "editing/itfDrawer.h"
-#include "editing/itfProcessControl.h"
-#include "editing/srvStripResizerEx.h"
+#include "core/enMouseProcess.h"
+#include "core/enStripType.h"
 #include "elements/ElementDrawing.h"
 #include "elements/ElementFactory.h"
-#include "elements/itfLdrElement.h"
+#include "interfaces/itfDrawer.h"
+#include "interfaces/itfLdrElement.h"
+#include "interfaces/itfOperandsKeyHandler.h"
+#include "interfaces/itfProcessControl.h"
 #include "outside/HostServices.h"
 #include "outside/operands/clsOperand.h"
 #include "outside/operands/tyGdiResources.h"
@@ -19,8 +20,7 @@
 #include "strips/clsNetPainter.h"
 #include "strips/clsNetPowerFlow.h"
 #include "strips/clsNetStore.h"
-#include "strips/enStripType.h"
-#include "strips/itfOperandsKeyHandler.h"
+#include "strips/srvStripResizerEx.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -12,9 +12,9 @@
 //   7 left zone, the collapse button (top two rows)
 
 #include "core/LdrContext.h"
+#include "interfaces/itfLdrNet.h"
+#include "interfaces/itfStrip.h"
 #include "outside/operands/tyHitRecord.h"
-#include "strips/itfLdrNet.h"
-#include "strips/itfStrip.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "strips/clsNetPainter.h"
 
-#include "elements/ElementDefs.h"
 #include "elements/ElementDrawing.h"
+#include "interfaces/ElementDefs.h"
 #include "outside/operands/tyGdiResources.h"
 #include "platform/drawing/DeviceContext.h"
 #include "platform/drawing/ResourceLibrary.h"

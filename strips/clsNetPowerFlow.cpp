@@ -1,6 +1,6 @@
 #include "strips/clsNetPowerFlow.h"
 
-#include "elements/itfLdrElement.h"
+#include "interfaces/itfLdrElement.h"
 
 namespace ldr {
 

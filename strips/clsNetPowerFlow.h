@@ -6,7 +6,7 @@
 // it (inlet on inlet, outlet on outlet). Passes repeat until nothing changes,
 // so the order of the elements in the net does not matter.
 
-#include "strips/itfLdrNet.h"
+#include "interfaces/itfLdrNet.h"
 
 namespace ldr {
 

@@ -1,8 +1,8 @@
 #include "strips/clsStripTextEditor.h"
 
 #include "core/clsLdrState.h"
-#include "editing/srvDrawer.h"
-#include "elements/ElementDefs.h"
+#include "interfaces/ElementDefs.h"
+#include "interfaces/itfDrawer.h"
 #include "platform/boards/itfBoardTextBox.h"
 #include "platform/boards/itfMainBoard.h"
 
@@ -22,8 +22,7 @@ bool clsStripTextEditor::TagNames(const itfBoardTextBox& box, std::int32_t strip
 }
 
 int clsStripTextEditor::VisibleX(const LdrContext& ctx, std::int32_t column) {
-  long offset = 0;
-  if (auto* drawer = dynamic_cast<const srvDrawer*>(ctx.Drawer.get())) offset = drawer->HorizontalOffset();
+  const long offset = ctx.Drawer ? ctx.Drawer->HorizontalOffset() : 0;
   return static_cast<int>(PIXEL_PER_GRID * (column - offset));
 }
 

@@ -1,7 +1,7 @@
 // `ldr render-element TYPE -o FILE.png`: one element drawn as the editor
 // draws it, plain, conducting, selected and both (a 2 x 2 picture).
 #include "apps/ldr/Commands.h"
-#include "elements/ElementSample.h"
+#include "apps/ldr/ElementSample.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,7 +1,7 @@
 #include "apps/studio/SettingsDialog.h"
 
 #include "apps/studio/ToolCatalogue.h"
-#include "core/clsToolTable.h"
+#include "editor/clsToolTable.h"
 #include "outside/utilities/OutsideSettingKeys.h"
 
 #include <QCheckBox>

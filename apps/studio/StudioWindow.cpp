@@ -6,8 +6,8 @@
 #include "core/LdrError.h"
 #include "core/ProjectData.h"
 #include "core/ProjectDatabase.h"
-#include "core/StandardParts.h"
 #include "core/clsLdrState.h"
+#include "editor/StandardParts.h"
 #include "platform/boards/itfScrollBarEvents.h"
 #include "platform/drawing/ResourceLibrary.h"
 

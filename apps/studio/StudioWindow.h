@@ -11,7 +11,7 @@
 #include "apps/studio/EventBoundary.h"
 #include "apps/studio/QtErrorReporter.h"
 #include "apps/studio/StudioHost.h"
-#include "core/clsLdrMain.h"
+#include "editor/clsLdrMain.h"
 
 #include <QMainWindow>
 

@@ -1,7 +1,7 @@
 #include "apps/studio/ToolCatalogue.h"
 
-#include "core/clsToolTable.h"
 #include "core/enEditCommand.h"
+#include "editor/clsToolTable.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementFamilies.h"
 #include "elements/ElementTitles.h"

@@ -7,7 +7,7 @@
 // HeadlessAnswerMissing (context menus excepted: without a queued choice a
 // menu is dismissed).
 
-#include "outside/operands/OperandValues.h"
+#include "outside/utilities/OperandValues.h"
 
 #include <deque>
 #include <optional>

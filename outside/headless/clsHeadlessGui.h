@@ -6,10 +6,10 @@
 // Texts shown to the user (ShowText) are written as `msgbox "TEXT"`.
 
 #include "outside/headless/clsHeadlessAnswers.h"
-#include "platform/boards/MemoryScrollBar.h"
 #include "outside/headless/itfLogSink.h"
-#include "outside/operands/OperandValues.h"
+#include "outside/utilities/OperandValues.h"
 #include "outside/utilities/itfGuiService.h"
+#include "platform/boards/MemoryScrollBar.h"
 
 #include <map>
 #include <memory>

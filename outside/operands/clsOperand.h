@@ -5,7 +5,7 @@
 // on-line value. It asks the user for its operand through the dialog service
 // and refuses entries the controller cannot hold.
 
-#include "outside/operands/OperandValues.h"
+#include "outside/utilities/OperandValues.h"
 #include "platform/database/Connection.h"
 #include "platform/database/DbValue.h"
 #include "platform/database/Recordset.h"

@@ -3,7 +3,7 @@
 // keyed by (type, address, network). Rows are added when missing and never
 // duplicated; descriptions are always bound values.
 
-#include "outside/operands/OperandValues.h"
+#include "outside/utilities/OperandValues.h"
 #include "platform/database/Connection.h"
 
 #include <memory>

@@ -4,7 +4,7 @@
 // type and slot. Contacts, coils, the numeric reset and the jumps follow the
 // element families' fixed lists; the other families get the lists below.
 
-#include "outside/operands/OperandValues.h"
+#include "outside/utilities/OperandValues.h"
 
 #include <string>
 #include <vector>

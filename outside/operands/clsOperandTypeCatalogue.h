@@ -3,8 +3,8 @@
 // and the highest address of each. The host may set other limits for another
 // controller (SetHighestAddress).
 
-#include "outside/operands/OperandValues.h"
 #include "outside/operands/enOperandType.h"
+#include "outside/utilities/OperandValues.h"
 
 #include <optional>
 #include <string>

@@ -22,7 +22,7 @@
 // follow this layout is refused whole (std::invalid_argument); the two
 // operations by name leave such a block untouched.
 
-#include "outside/operands/OperandValues.h"
+#include "outside/utilities/OperandValues.h"
 #include "platform/database/DbValue.h"
 
 #include <cstdint>

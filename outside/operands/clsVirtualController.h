@@ -2,7 +2,7 @@
 // The virtual controller: the operands the editor monitors on line, and the
 // values the host's controller connection reads for them.
 
-#include "outside/operands/OperandValues.h"
+#include "outside/utilities/OperandValues.h"
 
 #include <cstdint>
 #include <map>

@@ -3,7 +3,7 @@
 // names, passwords, label names and element configurations. Every question
 // returns nothing when the user cancels.
 
-#include "outside/operands/OperandValues.h"
+#include "outside/utilities/OperandValues.h"
 
 #include <optional>
 #include <string>

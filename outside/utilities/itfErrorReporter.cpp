@@ -1,7 +1,5 @@
 #include "outside/utilities/itfErrorReporter.h"
 
-#include "core/LdrError.h"
-
 namespace ldr {
 
 std::int64_t tyErrorReport::Code() const {
@@ -11,11 +9,6 @@ std::int64_t tyErrorReport::Code() const {
 void itfErrorReporter::ReportError(int code, const std::string& title, const std::string& description,
                                    const std::string& className, const std::string& procedure) {
   Report({kErrorBase + static_cast<std::uint32_t>(code), title, description, kComponentSource, className, procedure,
-          kExclamationStyle});
-}
-
-void itfErrorReporter::ReportLdrError(const LdrError& error) {
-  Report({error.Number(), error.Title(), error.Message(), kComponentSource, error.ClassName(), error.Procedure(),
           kExclamationStyle});
 }
 

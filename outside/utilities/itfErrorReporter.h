@@ -8,8 +8,6 @@
 
 namespace ldr {
 
-class LdrError;
-
 struct tyErrorReport {
   std::uint32_t Number = 0;
   std::string Title;
@@ -36,7 +34,6 @@ public:
   // The common error report: number = 0x80040000 + code, style 48.
   void ReportError(int code, const std::string& title, const std::string& description, const std::string& className,
                    const std::string& procedure);
-  void ReportLdrError(const LdrError& error);
 };
 
 } // namespace ldr

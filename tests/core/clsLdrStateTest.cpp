@@ -1,6 +1,6 @@
 #include "core/clsLdrState.h"
-#include "editing/enMouseProcess.h"
-#include "editing/itfProcessControl.h"
+#include "core/enMouseProcess.h"
+#include "core/itfViewRefresh.h"
 #include "outside/headless/HeadlessHost.h"
 #include "outside/headless/clsMemoryLog.h"
 #include "platform/boards/MemoryMainBoard.h"
@@ -13,14 +13,9 @@ using namespace ldr;
 
 namespace {
 
-class ProcessControlMock : public itfProcessControl {
+class ViewMock : public itfViewRefresh {
 public:
-  MOCK_METHOD(long, HorizontalOffset, (), (override));
-  MOCK_METHOD(void, SetDoAgain, (bool), (override));
-  MOCK_METHOD(void, SetKillProcess, (enMouseProcess), (override));
-  MOCK_METHOD(void, SetNewProcess, (enMouseProcess), (override));
-  MOCK_METHOD(void, SetWorkMode, (long), (override));
-  MOCK_METHOD(void, Relocate, (), (override));
+  MOCK_METHOD(void, RedrawAll, (), (override));
   MOCK_METHOD(void, ReLoad, (), (override));
 };
 
@@ -119,8 +114,8 @@ TEST_F(EditorState, ReloadRequests) {
   mState->HandleReloadRequest(); // no view: only cleared
   EXPECT_EQ(mState->ReloadRequest(), eRR_Redraw);
 
-  ProcessControlMock view;
-  mState->SetProcessControl(&view);
+  ViewMock view;
+  mState->SetView(&view);
   EXPECT_CALL(view, ReLoad()).Times(1);
   mState->SetReloadRequest(eRR_ReloadFunction);
   mState->HandleReloadRequest();

@@ -2,7 +2,7 @@
 // picture of the element mover.
 #include "DrawerTestFixture.h"
 
-#include "editing/itfProcess.h"
+#include "interfaces/itfProcess.h"
 
 #include <gtest/gtest.h>
 

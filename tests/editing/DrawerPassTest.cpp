@@ -3,7 +3,7 @@
 // below the return strip.
 #include "DrawerTestFixture.h"
 
-#include "editing/enMouseProcess.h"
+#include "core/enMouseProcess.h"
 
 #include <gtest/gtest.h>
 

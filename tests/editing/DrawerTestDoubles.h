@@ -4,11 +4,11 @@
 // drawn; a net holds marker elements that paint one grid cell each.
 
 #include "elements/clsElementBase.h"
+#include "interfaces/itfLdrComment.h"
+#include "interfaces/itfLdrNet.h"
+#include "interfaces/itfStrip.h"
 #include "outside/operands/tyGdiResources.h"
 #include "platform/drawing/DeviceContext.h"
-#include "strips/itfLdrComment.h"
-#include "strips/itfLdrNet.h"
-#include "strips/itfStrip.h"
 
 #include <memory>
 #include <string>

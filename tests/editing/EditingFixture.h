@@ -7,11 +7,11 @@
 #include "core/LdrContext.h"
 #include "core/clsLdrState.h"
 #include "elements/ElementFactory.h"
-#include "elements/itfLdrElement.h"
+#include "interfaces/itfLdrElement.h"
+#include "interfaces/itfLdrNet.h"
 #include "outside/headless/HeadlessHost.h"
 #include "outside/headless/clsLogErrorReporter.h"
 #include "outside/headless/clsMemoryLog.h"
-#include "strips/itfLdrNet.h"
 #include "support/MockFunction.h"
 #include "support/ProjectFixture.h"
 

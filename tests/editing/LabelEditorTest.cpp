@@ -2,7 +2,7 @@
 
 #include "EditingFixture.h"
 #include "editing/srvLabelEditor.h"
-#include "strips/itfLdrLabel.h"
+#include "interfaces/itfLdrLabel.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 
 #include "EditingFixture.h"
 #include "editing/clsMouseProcesses.h"
-#include "editing/itfProcess.h"
 #include "editing/srvElementCreator.h"
 #include "editing/srvLineCreator.h"
 #include "editing/srvStripCreator.h"
+#include "interfaces/itfProcess.h"
 
 #include <gtest/gtest.h>
 

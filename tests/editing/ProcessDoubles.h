@@ -3,9 +3,9 @@
 // process tells it, and a strip that is neither net nor anything else (a
 // comment or label as the processes see it).
 
-#include "editing/itfProcessControl.h"
-#include "elements/clsPropertyBag.h"
-#include "strips/itfStrip.h"
+#include "core/clsPropertyBag.h"
+#include "interfaces/itfProcessControl.h"
+#include "interfaces/itfStrip.h"
 
 #include <gmock/gmock.h>
 

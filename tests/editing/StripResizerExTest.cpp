@@ -1,7 +1,7 @@
 // Fitting stored nets to the rows their elements use.
 
-#include "editing/srvStripResizerEx.h"
-#include "elements/enElementType.h"
+#include "interfaces/enElementType.h"
+#include "strips/srvStripResizerEx.h"
 #include "support/ProjectFixture.h"
 
 #include <gtest/gtest.h>

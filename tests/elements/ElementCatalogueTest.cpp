@@ -1,8 +1,8 @@
 // The element type catalogue and the titles.
 #include "elements/ElementTitles.h"
 #include "elements/clsElmntCmnFunc.h"
-#include "elements/enElementType.h"
-#include "elements/enReplaceFamilyType.h"
+#include "interfaces/enElementType.h"
+#include "interfaces/enReplaceFamilyType.h"
 
 #include <gtest/gtest.h>
 

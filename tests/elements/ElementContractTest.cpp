@@ -5,8 +5,8 @@
 
 #include "core/LdrError.h"
 #include "core/ProjectData.h"
-#include "editing/itfProcessControl.h"
 #include "elements/clsSimpleElement.h"
+#include "interfaces/itfProcessControl.h"
 #include "outside/operands/clsOperand.h"
 #include "outside/operands/enOperandType.h"
 #include "platform/database/DbError.h"

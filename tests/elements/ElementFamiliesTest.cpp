@@ -1,7 +1,7 @@
 // Families of element types and the grid constants.
 #include "elements/ElementFamilies.h"
-#include "elements/ElementDefs.h"
-#include "elements/enElementType.h"
+#include "interfaces/ElementDefs.h"
+#include "interfaces/enElementType.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // on-line evaluation, kind conversion, context menu and operand hits.
 #include "ElementTestFixture.h"
 
-#include "editing/itfProcessControl.h"
 #include "elements/clsSimpleElement.h"
+#include "interfaces/itfProcessControl.h"
 #include "outside/operands/clsOperand.h"
 #include "outside/operands/clsVirtualController.h"
 #include "outside/operands/enOperandType.h"

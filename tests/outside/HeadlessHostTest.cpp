@@ -26,8 +26,8 @@ TEST_F(HeadlessHost, ErrorsAreLoggedWithTheCodeAndQuotedTexts) {
   Host().Errors->ReportError(217, "Not supported", "Object doesn't support this property or method", "clsSimpleElement",
                              "itfLdrElement_Stretch");
   Host().Errors->ReportError(0, "Ilogical Error", "say \"no\"\\", "clsLaddermain", "prvDeleteFunction");
-  Host().Errors->ReportLdrError(LdrError(232, "Strip ID not exist", "The open query returns null recordset",
-                                         "clsLdrLabel", "prvUpdateLabelNameFromDB"));
+  ReportLdrError(*Host().Errors, LdrError(232, "Strip ID not exist", "The open query returns null recordset",
+                                          "clsLdrLabel", "prvUpdateLabelNameFromDB"));
   ASSERT_EQ(Lines().size(), 3u);
   EXPECT_EQ(Lines()[0], "error 217 \"Not supported\" \"Object doesn't support this property or method\" "
                         "clsSimpleElement itfLdrElement_Stretch");

@@ -3,8 +3,8 @@
 #include "NetTestFixture.h"
 
 #include "elements/ElementFactory.h"
+#include "interfaces/itfOperandsKeyHandler.h"
 #include "outside/operands/clsOperand.h"
-#include "strips/itfOperandsKeyHandler.h"
 
 #include <gtest/gtest.h>
 

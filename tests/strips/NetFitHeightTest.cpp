@@ -3,13 +3,15 @@
 
 #include "NetTestFixture.h"
 
+#include "core/itfViewRefresh.h"
 #include "outside/headless/clsHeadlessGui.h"
 
 namespace ldr::test {
 namespace {
 
-class ReloadCountingControl : public RecordingProcessControl {
+class ReloadCountingControl : public RecordingProcessControl, public itfViewRefresh {
 public:
+  void RedrawAll() override {}
   void ReLoad() override { ++Reloads; }
   int Reloads = 0;
 };
@@ -18,12 +20,12 @@ class NetFitHeight : public NetTestFixture {
 protected:
   void SetUp() override {
     NetTestFixture::SetUp();
-    mCtx.State->SetProcessControl(&mControl);
+    mCtx.State->SetView(&mControl);
     mStrip = NetID(1);
     Db().Execute("UPDATE LdrStrips SET Height=14 WHERE StripID=" + std::to_string(mStrip));
   }
   void TearDown() override {
-    mCtx.State->SetProcessControl(nullptr);
+    mCtx.State->SetView(nullptr);
     NetTestFixture::TearDown();
   }
   long StoredHeight() { return Scalar("SELECT Height FROM LdrStrips WHERE StripID=" + std::to_string(mStrip)); }

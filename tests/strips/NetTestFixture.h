@@ -6,8 +6,8 @@
 
 #include "core/LdrContext.h"
 #include "core/clsLdrState.h"
-#include "editing/itfProcessControl.h"
-#include "elements/itfLdrElement.h"
+#include "interfaces/itfLdrElement.h"
+#include "interfaces/itfProcessControl.h"
 #include "outside/headless/HeadlessHost.h"
 #include "outside/headless/clsLogErrorReporter.h"
 #include "outside/headless/clsMemoryLog.h"

@@ -3,7 +3,7 @@
 // and a replica that is a net of its own.
 #include "NetTestFixture.h"
 
-#include "strips/enStripType.h"
+#include "core/enStripType.h"
 
 #include <gtest/gtest.h>
 

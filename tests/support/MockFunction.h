@@ -1,8 +1,8 @@
 #pragma once
 // A function view double for tests of the parts that drive a view.
 
-#include "core/itfFunction.h"
-#include "editing/itfDrawer.h"
+#include "editor/itfFunction.h"
+#include "interfaces/itfDrawer.h"
 
 #include <gmock/gmock.h>
 
@@ -71,6 +71,7 @@ public:
   MOCK_METHOD(void, DrawElement, (itfStrip&, itfLdrElement&), (override));
   MOCK_METHOD(void, DraftService, (itfProcess&, itfStrip&), (override));
   MOCK_METHOD(void, SetHorizontalOffset, (long), (override));
+  MOCK_METHOD(long, HorizontalOffset, (), (const, override));
   MOCK_METHOD(void, PrepareForMove, (), (override));
   MOCK_METHOD(void, ReleaseResourcesAfterMove, (), (override));
 };

@@ -1,6 +1,6 @@
 #include "apps/ldr/script/HeadlessEditor.h"
 
-#include "core/StandardParts.h"
+#include "editor/StandardParts.h"
 
 #include <stdexcept>
 
@@ -44,14 +44,18 @@ clsLdrMain& HeadlessEditor::Main() {
 
 void HeadlessEditor::OnChange(itfBoardScrollBar& bar, int value) {
   if (!mMain) return;
-  if (bar.Name() == "vscrl") mMain->VerticalScrollBarChange(value);
-  else mMain->HorizontalScrollBarChange(value);
+  if (bar.Name() == "vscrl")
+    mMain->VerticalScrollBarChange(value);
+  else
+    mMain->HorizontalScrollBarChange(value);
 }
 
 void HeadlessEditor::OnScroll(itfBoardScrollBar& bar, int value) {
   if (!mMain) return;
-  if (bar.Name() == "vscrl") mMain->VerticalScrollBarScroll(value);
-  else mMain->HorizontalScrollBarScroll(value);
+  if (bar.Name() == "vscrl")
+    mMain->VerticalScrollBarScroll(value);
+  else
+    mMain->HorizontalScrollBarScroll(value);
 }
 
 } // namespace ldr::script

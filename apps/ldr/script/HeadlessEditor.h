@@ -3,7 +3,7 @@
 // queues, boards in memory and the main object, wired as a desktop host wires
 // its windows (scroll-bar events to the main object).
 
-#include "core/clsLdrMain.h"
+#include "editor/clsLdrMain.h"
 #include "outside/headless/HeadlessHost.h"
 #include "outside/headless/itfLogSink.h"
 #include "platform/boards/MemoryMainBoard.h"

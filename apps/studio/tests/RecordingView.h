@@ -8,7 +8,7 @@
 #include "core/LdrContext.h"
 #include "core/LdrError.h"
 #include "core/clsLdrState.h"
-#include "core/itfFunction.h"
+#include "editor/itfFunction.h"
 #include "outside/HostServices.h"
 
 #include <functional>

@@ -12,11 +12,11 @@
 #include "apps/studio/StudioWindow.h"
 #include "apps/studio/ToolCatalogue.h"
 #include "core/ProjectDatabase.h"
-#include "core/StandardParts.h"
-#include "core/clsToolTable.h"
+#include "editor/StandardParts.h"
+#include "editor/clsToolTable.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementFamilies.h"
-#include "elements/itfLdrElement.h"
+#include "interfaces/itfLdrElement.h"
 
 #include <QMenuBar>
 #include <QPlainTextEdit>

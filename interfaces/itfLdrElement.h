@@ -8,8 +8,8 @@
 // does not support throws LdrError 217 and leaves the element unchanged.
 
 #include "core/KeyedCollection.h"
-#include "elements/ElementDefs.h"
-#include "elements/enElementType.h"
+#include "interfaces/ElementDefs.h"
+#include "interfaces/enElementType.h"
 #include "outside/utilities/UtilityTypes.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // What a running mouse process may ask of the function view that runs it.
 // Operations in their published order.
 
-#include "editing/enMouseProcess.h"
+#include "core/enMouseProcess.h"
 
 namespace ldr {
 

@@ -1,10 +1,10 @@
-#include "core/clsStripSelection.h"
+#include "editor/clsStripSelection.h"
 
 #include "core/clsStripCommands.h"
-#include "elements/itfLdrElement.h"
+#include "interfaces/itfLdrElement.h"
+#include "interfaces/itfLdrNet.h"
+#include "interfaces/itfStrip.h"
 #include "outside/operands/clsOperand.h"
-#include "strips/itfLdrNet.h"
-#include "strips/itfStrip.h"
 
 namespace ldr {
 

@@ -1,4 +1,4 @@
-#include "core/clsToolTable.h"
+#include "editor/clsToolTable.h"
 
 #include <algorithm>
 

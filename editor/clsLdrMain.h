@@ -5,7 +5,7 @@
 // database.
 
 #include "core/LdrContext.h"
-#include "core/itfLdrMain.h"
+#include "editor/itfLdrMain.h"
 #include "platform/boards/itfMainBoardEvents.h"
 #include "platform/boards/itfPictureBoardEvents.h"
 

@@ -11,11 +11,12 @@
 
 #include "core/KeyedCollection.h"
 #include "core/LdrContext.h"
-#include "core/clsStripSelection.h"
-#include "core/itfFunction.h"
+#include "core/enMouseProcess.h"
+#include "core/itfViewRefresh.h"
 #include "editing/clsMouseProcesses.h"
-#include "editing/enMouseProcess.h"
-#include "editing/itfProcessControl.h"
+#include "editor/clsStripSelection.h"
+#include "editor/itfFunction.h"
+#include "interfaces/itfProcessControl.h"
 #include "outside/operands/tyHitRecord.h"
 
 #include <functional>
@@ -45,7 +46,7 @@ struct tyLdrFunctionParts {
 // The real strip classes and the keyboard operand selection.
 tyLdrFunctionParts MakeStandardFunctionParts();
 
-class clsLdrFunction : public itfFunction, public itfProcessControl {
+class clsLdrFunction : public itfFunction, public itfProcessControl, public itfViewRefresh {
 public:
   static constexpr const char* kClassName = "clsLdrFunction";
 
@@ -77,6 +78,7 @@ public:
   void Load(long funcID) override;
   // Also itfProcessControl's.
   void ReLoad() override { Load(mFuncID); }
+  void RedrawAll() override { prvRedrawAll(); }
   void UnSelectAll() override;
   void CreateNewStrip(long stripType) override;
   void AppendNewStrip(long stripType, long amount) override;

@@ -5,8 +5,8 @@
 // process kind does not support reports error 217 and does nothing else.
 
 #include "core/KeyedCollection.h"
-#include "editing/enMouseProcess.h"
-#include "strips/enStripType.h"
+#include "core/enMouseProcess.h"
+#include "core/enStripType.h"
 
 #include <cstdint>
 #include <memory>

@@ -4,10 +4,10 @@
 
 #include "FunctionTestFixture.h"
 
-#include "elements/itfLdrElement.h"
+#include "interfaces/itfLdrElement.h"
+#include "interfaces/itfLdrNet.h"
 #include "outside/operands/clsOperand.h"
 #include "outside/operands/clsVirtualController.h"
-#include "strips/itfLdrNet.h"
 
 using namespace ldr;
 

@@ -1,22 +1,22 @@
-#include "core/clsLdrFunction.h"
+#include "editor/clsLdrFunction.h"
 
 #include "core/LdrError.h"
 #include "core/ProjectData.h"
 #include "core/clsLdrState.h"
 #include "core/clsStripCommands.h"
 #include "core/clsStripStack.h"
+#include "core/enStripType.h"
 #include "editing/clsPlacementSteps.h"
-#include "editing/itfDrawer.h"
 #include "editing/srvOperandsSelection.h"
 #include "elements/ElementTitles.h"
-#include "elements/itfLdrElement.h"
+#include "interfaces/itfDrawer.h"
+#include "interfaces/itfLdrElement.h"
+#include "interfaces/itfLdrNet.h"
+#include "interfaces/itfOperandsKeyHandler.h"
+#include "interfaces/itfStrip.h"
 #include "outside/HostServices.h"
 #include "outside/operands/clsOperand.h"
 #include "strips/StripFactory.h"
-#include "strips/enStripType.h"
-#include "strips/itfLdrNet.h"
-#include "strips/itfOperandsKeyHandler.h"
-#include "strips/itfStrip.h"
 
 #include <algorithm>
 #include <vector>
@@ -74,7 +74,7 @@ clsLdrFunction::clsLdrFunction(LdrContext& context, tyLdrFunctionParts parts)
       mSelection(context, *mStrips) {}
 
 clsLdrFunction::~clsLdrFunction() {
-  if (mContext.State && mContext.State->ProcessControl() == this) mContext.State->SetProcessControl(nullptr);
+  if (mContext.State && mContext.State->View() == this) mContext.State->SetView(nullptr);
 }
 
 // --- set-up and loading ------------------------------------------------------------
@@ -82,7 +82,7 @@ clsLdrFunction::~clsLdrFunction() {
 void clsLdrFunction::Init() {
   if (mContext.Drawer) mContext.Drawer->SetStrips(mStrips);
   // The clipboard takes the same collection once it exists.
-  if (mContext.State) mContext.State->SetProcessControl(this);
+  if (mContext.State) mContext.State->SetView(this);
   prvRefreshViewSize();
 }
 

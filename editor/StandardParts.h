@@ -2,7 +2,7 @@
 // The parts a real host gives the main object: the function view and the
 // drawer of this build.
 
-#include "core/clsLdrMain.h"
+#include "editor/clsLdrMain.h"
 
 namespace ldr {
 

@@ -1,13 +1,13 @@
-#include "core/clsLdrMain.h"
+#include "editor/clsLdrMain.h"
 
 #include "core/LdrError.h"
 #include "core/ProjectData.h"
 #include "core/clsLdrState.h"
-#include "core/clsToolTable.h"
 #include "core/enEditCommand.h"
-#include "core/itfFunction.h"
-#include "editing/enMouseProcess.h"
-#include "editing/itfDrawer.h"
+#include "core/enMouseProcess.h"
+#include "editor/clsToolTable.h"
+#include "editor/itfFunction.h"
+#include "interfaces/itfDrawer.h"
 #include "outside/HostServices.h"
 #include "platform/boards/itfMainBoard.h"
 #include "platform/boards/itfPictureBoard.h"
@@ -28,13 +28,32 @@ constexpr int kShiftBit = 1, kCtrlBit = 2;
 constexpr int kPointerBusy = 11, kPointerDefault = 0;
 
 enum : int {
-  kKeyEscape = 27, kKeyPageUp = 33, kKeyPageDown = 34, kKeyEnd = 35, kKeyHome = 36, kKeyLeft = 37, kKeyUp = 38,
-  kKeyRight = 39, kKeyDown = 40, kKeyInsert = 45, kKeyDelete = 46, kKeyC = 67, kKeyV = 86, kKeyX = 88,
-  kKeyF3 = 114, kKeyF4 = 115, kKeyF5 = 116, kKeyF6 = 117, kKeyF7 = 118, kKeyF8 = 119
+  kKeyEscape = 27,
+  kKeyPageUp = 33,
+  kKeyPageDown = 34,
+  kKeyEnd = 35,
+  kKeyHome = 36,
+  kKeyLeft = 37,
+  kKeyUp = 38,
+  kKeyRight = 39,
+  kKeyDown = 40,
+  kKeyInsert = 45,
+  kKeyDelete = 46,
+  kKeyC = 67,
+  kKeyV = 86,
+  kKeyX = 88,
+  kKeyF3 = 114,
+  kKeyF4 = 115,
+  kKeyF5 = 116,
+  kKeyF6 = 117,
+  kKeyF7 = 118,
+  kKeyF8 = 119
 };
 
 // Pixels to grid units: to the nearest integer, ties to even.
-long PixelsToGrid(long pixels) { return static_cast<long>(std::nearbyint(static_cast<double>(pixels) / kPixelPerGrid)); }
+long PixelsToGrid(long pixels) {
+  return static_cast<long>(std::nearbyint(static_cast<double>(pixels) / kPixelPerGrid));
+}
 
 std::vector<std::string> SplitTabs(const std::string& text) {
   std::vector<std::string> fields;
@@ -90,7 +109,8 @@ private:
 
 clsLdrMain::clsLdrMain(std::shared_ptr<HostServices> host, tyLdrMainParts parts)
     : mContext(std::make_shared<LdrContext>()), mParts(std::move(parts)) {
-  if (!host || !host->Connections) throw LdrError(0, "NoHost", "the host gave no connection provider", kClass, "Create");
+  if (!host || !host->Connections)
+    throw LdrError(0, "NoHost", "the host gave no connection provider", kClass, "Create");
   mContext->Host = std::move(host);
   mContext->Connection = mContext->Host->Connections->Connection();
   if (!mContext->Connection) throw LdrError(0, "NoConnection", "the host has no open project", kClass, "Create");
@@ -218,7 +238,9 @@ void clsLdrMain::AppendTestValue(clsVirtualController& controller) {
   if (mContext->Drawer) mContext->Drawer->RedrawAll();
 }
 
-void clsLdrMain::EditCommand(long editCommand) { InTransaction([&] { prvRunEditCommand(editCommand); }); }
+void clsLdrMain::EditCommand(long editCommand) {
+  InTransaction([&] { prvRunEditCommand(editCommand); });
+}
 
 void clsLdrMain::prvRunEditCommand(long editCommand) {
   if (!mView || mContext->State->MouseProcess() != eMP_QueryForProcess) return;
@@ -252,7 +274,7 @@ bool clsLdrMain::prvLoad(long funcID, long mdlID) {
   gui.SetMousePointer(kPointerBusy);
   if (mView) {
     prvValidateControls();
-    mContext->State->SetProcessControl(nullptr);
+    mContext->State->SetView(nullptr);
     mView.reset();
   }
   // Subroutine protection joins here once the password service exists.
@@ -263,8 +285,7 @@ bool clsLdrMain::prvLoad(long funcID, long mdlID) {
   mView = mParts.CreateView(*mContext);
   mView->Init();
   mView->Load(funcID);
-  if (mContext->Host->Settings)
-    mContext->Host->Settings->SetProjectSetting(ePSK_LastFunction, std::to_string(funcID));
+  if (mContext->Host->Settings) mContext->Host->Settings->SetProjectSetting(ePSK_LastFunction, std::to_string(funcID));
   gui.SetMousePointer(kPointerDefault);
   prvFocusMainBoard();
   return true;
@@ -352,7 +373,9 @@ void clsLdrMain::Validate() {
   RedrawAll();
 }
 
-void clsLdrMain::SetCompileDirtyBitForBuildAll() { InTransaction([&] { MarkAllNetsDirty(mContext->Db()); }); }
+void clsLdrMain::SetCompileDirtyBitForBuildAll() {
+  InTransaction([&] { MarkAllNetsDirty(mContext->Db()); });
+}
 
 void clsLdrMain::SyncLoadedStripsWithCompileDirtyBitFromDB() {
   if (mView) mView->SyncLoadedStripsWithCompileDirtyBitFromDB();
@@ -607,13 +630,20 @@ long clsLdrMain::prvElementTypeForKey(int keyCode, int shift) {
     return db::DbValue(mContext->Host->Settings->HostSetting(7000, key, "0")).AsLong(0);
   };
   switch (keyCode) {
-  case kKeyF3: return hostSetting(shifted ? 7002 : 7001);
-  case kKeyF4: return hostSetting(shifted ? 7004 : 7003);
-  case kKeyF5: return shifted ? 204 : 200;
-  case kKeyF6: return shifted ? 205 : 201;
-  case kKeyF7: return shifted ? 206 : 202;
-  case kKeyF8: return shifted ? 207 : 203;
-  default: return 0;
+  case kKeyF3:
+    return hostSetting(shifted ? 7002 : 7001);
+  case kKeyF4:
+    return hostSetting(shifted ? 7004 : 7003);
+  case kKeyF5:
+    return shifted ? 204 : 200;
+  case kKeyF6:
+    return shifted ? 205 : 201;
+  case kKeyF7:
+    return shifted ? 206 : 202;
+  case kKeyF8:
+    return shifted ? 207 : 203;
+  default:
+    return 0;
   }
 }
 
@@ -644,12 +674,18 @@ void clsLdrMain::OnKeyUp(int keyCode, int shift) {
   if (!mView || !mSurfaceOperationState) return;
   if (!prvTextBoxActive()) {
     long command = 0;
-    if ((keyCode == kKeyInsert && shift == kShiftBit) || (keyCode == kKeyV && shift == kCtrlBit)) command = eEC_Paste;
-    else if ((keyCode == kKeyDelete && shift == kShiftBit) || (keyCode == kKeyX && shift == kCtrlBit)) command = eEC_Cut;
-    else if ((keyCode == kKeyC && shift == kCtrlBit) || (keyCode == kKeyInsert && shift == kCtrlBit)) command = eEC_Copy;
-    else if (keyCode == kKeyDelete && shift == 0) command = eEC_Delete;
-    if (command != 0) EditCommand(command);
-    else if (keyCode == kKeyEscape) CancelProcess();
+    if ((keyCode == kKeyInsert && shift == kShiftBit) || (keyCode == kKeyV && shift == kCtrlBit))
+      command = eEC_Paste;
+    else if ((keyCode == kKeyDelete && shift == kShiftBit) || (keyCode == kKeyX && shift == kCtrlBit))
+      command = eEC_Cut;
+    else if ((keyCode == kKeyC && shift == kCtrlBit) || (keyCode == kKeyInsert && shift == kCtrlBit))
+      command = eEC_Copy;
+    else if (keyCode == kKeyDelete && shift == 0)
+      command = eEC_Delete;
+    if (command != 0)
+      EditCommand(command);
+    else if (keyCode == kKeyEscape)
+      CancelProcess();
   }
   prvUpdateElementCopyFlag(shift);
 }

@@ -1,7 +1,7 @@
-#include "core/StandardParts.h"
+#include "editor/StandardParts.h"
 
-#include "core/clsLdrFunction.h"
 #include "editing/srvDrawer.h"
+#include "editor/clsLdrFunction.h"
 
 namespace ldr {
 

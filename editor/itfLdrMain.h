@@ -3,7 +3,7 @@
 // bars, resizes, subroutines and modules. Operations in their published
 // order; a published Boolean result is -1 (true) or 0 (false).
 
-#include "elements/ElementDefs.h"
+#include "interfaces/ElementDefs.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
-#include "core/clsLdrMain.h"
+#include "editor/clsLdrMain.h"
 #include "core/LdrError.h"
 #include "core/clsLdrState.h"
-#include "editing/enMouseProcess.h"
+#include "core/enMouseProcess.h"
 #include "outside/headless/HeadlessHost.h"
 #include "outside/headless/clsMemoryLog.h"
 #include "platform/boards/MemoryMainBoard.h"
@@ -84,9 +84,9 @@ TEST_F(MainObject, ToolsAreDispatchedInOrderAndCaseSensitively) {
   EXPECT_CALL(*mView, CreateNewElement(1830));
   EXPECT_CALL(*mView, ToolRequest("id_newnet"));
   EXPECT_CALL(*mView, ToolRequest("ID_SelectAll"));
-  for (const char* tool : {"ID_LDrawLine", "ID_NewNet", "ID_InsertComment", "ID_LSetLabel", "ID_AppendLdrNet",
-                           "ID_LDirectContact", "ID_J1939Help", "ID_J1939TransPGN", "ID_ReadPTO", "id_newnet",
-                           "ID_SelectAll"})
+  for (const char* tool :
+       {"ID_LDrawLine", "ID_NewNet", "ID_InsertComment", "ID_LSetLabel", "ID_AppendLdrNet", "ID_LDirectContact",
+        "ID_J1939Help", "ID_J1939TransPGN", "ID_ReadPTO", "id_newnet", "ID_SelectAll"})
     mMain->ToolRequest(tool);
 }
 
@@ -126,7 +126,7 @@ TEST_F(MainObject, DoubleClickHandlesTheReloadRequest) {
   Load();
   EXPECT_CALL(*mView, DoubleClick());
   EXPECT_CALL(*mView, ReLoad());
-  State().SetProcessControl(nullptr);
+  State().SetView(nullptr);
   ON_CALL(*mView, DoubleClick()).WillByDefault([this] { State().SetReloadRequest(eRR_NotifyHost); });
   mRight->DblClick(1, 0, 10, 10);
   EXPECT_EQ(mHost.Gui->MainWindowRefreshes(), 1);
@@ -159,7 +159,7 @@ TEST_F(MainObject, ResizeLimitsTheWidthAndRoundsToEven) {
   EXPECT_CALL(*mDrawer, SetViewWidth(54));
   EXPECT_CALL(*mDrawer, SetViewHeight(50));
   mMain->Resize(1000, 700);
-  EXPECT_CALL(*mDrawer, SetViewWidth(2)); // 35 px = 2.5 columns, ties to even
+  EXPECT_CALL(*mDrawer, SetViewWidth(2));  // 35 px = 2.5 columns, ties to even
   EXPECT_CALL(*mDrawer, SetViewHeight(2)); // 21 px = 1.5 rows
   mMain->Resize(35, 21);
 }

@@ -36,6 +36,8 @@ public:
   virtual void DrawElement(itfStrip& strip, itfLdrElement& element) = 0;
   virtual void DraftService(itfProcess& service, itfStrip& strip) = 0;
   virtual void SetHorizontalOffset(long columns) = 0;
+  // The first grid column shown, as the last SetHorizontalOffset gave it.
+  virtual long HorizontalOffset() const = 0;
   virtual void PrepareForMove() = 0;
   virtual void ReleaseResourcesAfterMove() = 0;
 };

@@ -2,7 +2,7 @@
 // An older shape of the mouse-process contract, kept because hosts may name
 // it. No class implements it; the editor's processes implement itfProcess.
 
-#include "strips/enStripType.h"
+#include "core/enStripType.h"
 
 #include <cstdint>
 #include <memory>

@@ -6,9 +6,9 @@
 #include "FunctionTestFixture.h"
 
 #include "elements/ElementTitles.h"
-#include "elements/itfLdrElement.h"
+#include "interfaces/itfLdrElement.h"
+#include "interfaces/itfOperandsKeyHandler.h"
 #include "outside/operands/clsOperand.h"
-#include "strips/itfOperandsKeyHandler.h"
 
 using namespace ldr;
 using ::testing::_;

@@ -251,9 +251,9 @@ TEST_F(FunctionLayout, InitHandsTheCollectionToTheDrawerAndRegistersTheView) {
   EXPECT_CALL(*mDrawer, SetStrips(::testing::_)).WillOnce(::testing::SaveArg<0>(&given));
   auto view = NewView();
   EXPECT_EQ(given, view->Strips());
-  EXPECT_EQ(mCtx.State->ProcessControl(), view.get());
+  EXPECT_EQ(mCtx.State->View(), view.get());
   view.reset();
-  EXPECT_EQ(mCtx.State->ProcessControl(), nullptr);
+  EXPECT_EQ(mCtx.State->View(), nullptr);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
-#include "elements/ElementSample.h"
+#include "apps/ldr/ElementSample.h"
 
 #include "core/ProjectSchema.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementFamilies.h"
-#include "elements/enElementType.h"
+#include "interfaces/enElementType.h"
 #include "outside/headless/HeadlessHost.h"
 #include "outside/headless/clsMemoryLog.h"
 #include "outside/operands/clsOperandPainter.h"

@@ -1,6 +1,6 @@
-#include "editing/srvStripResizerEx.h"
+#include "strips/srvStripResizerEx.h"
 
-#include "elements/ElementDefs.h"
+#include "interfaces/ElementDefs.h"
 #include "platform/database/Transaction.h"
 
 #include <algorithm>

@@ -8,7 +8,7 @@
 // the boards, Height its height in rows. A member a strip kind does not
 // support throws LdrError 217 and leaves the strip unchanged.
 
-#include "elements/clsPropertyBag.h"
+#include "core/clsPropertyBag.h"
 #include "outside/operands/tyHitRecord.h"
 #include "outside/utilities/UtilityTypes.h"
 

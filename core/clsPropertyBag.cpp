@@ -1,4 +1,4 @@
-#include "elements/clsPropertyBag.h"
+#include "core/clsPropertyBag.h"
 
 #include "outside/operands/clsByteReader.h"
 #include "outside/operands/clsByteWriter.h"

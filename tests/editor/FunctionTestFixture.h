@@ -4,15 +4,15 @@
 // strips by default, real nets when a test asks for them.
 
 #include "core/LdrContext.h"
-#include "core/clsLdrFunction.h"
 #include "core/clsLdrState.h"
-#include "editing/itfProcessControl.h"
+#include "editor/clsLdrFunction.h"
+#include "interfaces/itfProcessControl.h"
+#include "interfaces/itfStrip.h"
 #include "outside/headless/HeadlessHost.h"
 #include "outside/headless/clsLogErrorReporter.h"
 #include "outside/headless/clsMemoryLog.h"
 #include "platform/database/Recordset.h"
 #include "strips/clsLdrNet.h"
-#include "strips/itfStrip.h"
 #include "support/MockFunction.h"
 #include "support/ProjectFixture.h"
 

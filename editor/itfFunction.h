@@ -2,7 +2,7 @@
 // The view of the open subroutine as the main object drives it. Operations in
 // their published order.
 
-#include "elements/ElementDefs.h"
+#include "interfaces/ElementDefs.h"
 
 #include <memory>
 #include <string>

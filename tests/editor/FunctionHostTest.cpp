@@ -2,16 +2,16 @@
 // drawer), the main object, in-memory boards and the main board's scroll bar
 // wired back to the main object as a host wires it.
 
-#include "core/StandardParts.h"
-#include "core/clsLdrFunction.h"
-#include "core/clsLdrMain.h"
+#include "editor/StandardParts.h"
+#include "editor/clsLdrFunction.h"
+#include "editor/clsLdrMain.h"
+#include "interfaces/itfStrip.h"
 #include "outside/headless/HeadlessHost.h"
 #include "outside/headless/clsMemoryLog.h"
 #include "platform/boards/MemoryMainBoard.h"
 #include "platform/boards/MemoryPictureBoard.h"
 #include "platform/boards/itfScrollBarEvents.h"
 #include "platform/drawing/GdiTypes.h"
-#include "strips/itfStrip.h"
 #include "support/ProjectFixture.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,48 @@
+// The element sample picture behind `ldr render-element`.
+#include "apps/ldr/ElementSample.h"
+#include "interfaces/enElementType.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace ldr::test {
+namespace {
+
+TEST(ElementSample, FourLooksOfABuiltType) {
+  const gdi::Bitmap picture = ElementSample::Render(eET_DirectContact);
+  const int cell = 14 * ElementSample::kCellColumns;
+  ASSERT_EQ(picture.Width(), 2 * cell);
+  ASSERT_EQ(picture.Height(), 2 * cell);
+  // Rung row of each look: grid row 5 of its cell; the inlet at column 1.
+  const int rung = 14 * 5;
+  EXPECT_EQ(picture.GetPixel(14 + 1, rung), gdi::RGB(0, 0, 0));
+  EXPECT_EQ(picture.GetPixel(cell + 14 + 1, rung), gdi::RGB(255, 0, 0));
+  EXPECT_EQ(picture.GetPixel(14 + 2, cell + rung - 5), gdi::RGB(192, 192, 192));
+  EXPECT_EQ(picture.GetPixel(14 + 2, rung - 5), gdi::RGB(255, 255, 255));
+  EXPECT_EQ(picture.GetPixel(cell + 14 + 1, cell + rung), gdi::RGB(255, 0, 0));
+}
+
+TEST(ElementSample, LinesAndJumpsToo) {
+  EXPECT_NO_THROW(ElementSample::Render(eET_VertLine));
+  EXPECT_NO_THROW(ElementSample::Render(eET_LdrLine));
+  EXPECT_NO_THROW(ElementSample::Render(eET_FunctionReturn));
+}
+
+TEST(ElementSample, RefusesTypesWithoutAClass) {
+  try {
+    ElementSample::Render(300);
+    FAIL();
+  } catch (const std::invalid_argument& e) {
+    EXPECT_STREQ(e.what(), "element type 300 (clsCompareElement) is not built yet");
+  }
+  try {
+    ElementSample::Render(2000);
+    FAIL();
+  } catch (const std::invalid_argument& e) {
+    EXPECT_STREQ(e.what(), "element type 2000 is not an element type");
+  }
+}
+
+} // namespace
+} // namespace ldr::test
