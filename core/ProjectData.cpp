@@ -1,6 +1,7 @@
 #include "core/ProjectData.h"
 
 #include "core/LdrContext.h"
+#include "core/StripRows.h"
 #include "core/clsLdrState.h"
 #include "outside/HostServices.h"
 #include "outside/operands/clsOperand.h"
@@ -23,49 +24,13 @@ long SlotOf(const KeyedCollection<clsOperand>& slots, const clsOperand& operand)
   return 0;
 }
 
-std::string InsertSql(const std::string& table, const db::FieldList& fields) {
-  std::string columns, marks;
-  for (const auto& field : fields) {
-    columns += (columns.empty() ? "" : ",") + field.first;
-    marks += marks.empty() ? "?" : ",?";
-  }
-  return "INSERT INTO " + table + " (" + columns + ") VALUES (" + marks + ")";
-}
-
-long AddStripRow(db::Statement& insert, const db::FieldList& fields, db::Connection& db) {
-  insert.Reset();
-  int index = 1;
-  for (const auto& field : fields) insert.Bind(index++, field.second);
-  insert.Execute();
-  return static_cast<long>(db.LastInsertRowId());
-}
-
 } // namespace
 
-long GetMaxSeqNum(db::Connection& db, long funcID) {
-  return db.QueryValue("SELECT MAX(SeqNum) AS MaxSeqNum FROM LdrStrips WHERE FuncID=" + Num(funcID)).AsLong(0);
-}
-
-db::FieldList FillNewNetRow(long funcID, long seqNum) {
-  return {{"FuncID", funcID},      {"SeqNum", seqNum},       {"StrpType", 1},     {"IsLoaded", 0},
-          {"IsSelected", 0},       {"Height", kNewNetHeight}, {"IsCompilable", -1}, {"IsCollapsed", 0},
-          {"LdrBitsCount", 0},     {"OrgHeight", 0}};
-}
+long GetMaxSeqNum(db::Connection& db, long funcID) { return StripRows(db).MaxSeqNum(funcID); }
 
 void InsertNets(db::Connection& db, long funcID, long position, long count) {
-  if (count <= 0) return;
-  db::Transaction transaction(db);
-  // Two steps so that no two rows share a SeqNum on the way: first lift every
-  // strip from `position` on above all others, then bring them back `count`
-  // further. The lift is 1000, or more in a subroutine numbered beyond it.
-  const long lift = std::max(1000L, GetMaxSeqNum(db, funcID) + 1);
-  db.Execute("UPDATE LdrStrips SET SeqNum=SeqNum+" + Num(count + lift) + " WHERE FuncID=" + Num(funcID) +
-             " AND SeqNum > " + Num(position - 1));
-  db.Execute("UPDATE LdrStrips SET SeqNum=SeqNum-" + Num(lift) + " WHERE FuncID=" + Num(funcID) + " AND SeqNum>" +
-             Num(lift));
-  db::Statement insert = db.Prepare(InsertSql("LdrStrips", FillNewNetRow(funcID, position)));
-  for (long i = 0; i < count; ++i) AddStripRow(insert, FillNewNetRow(funcID, position + i), db);
-  transaction.Commit();
+  StripRows(db).InsertAt(funcID, position, count,
+                         [funcID](long seqNum) { return StripRows::NewRow(funcID, seqNum, eST_LdrNet); });
 }
 
 void AppendNets(db::Connection& db, long funcID, long count) {
@@ -74,8 +39,8 @@ void AppendNets(db::Connection& db, long funcID, long count) {
 
 void RenumberStrips(db::Connection& db, long funcID) {
   db::Transaction transaction(db);
-  auto strips =
-      db.Query("SELECT StripID,StrpType,ShowNum,SeqNum FROM LdrStrips WHERE FuncID=" + Num(funcID) + " ORDER BY SeqNum");
+  auto strips = db.Query("SELECT StripID,StrpType,ShowNum,SeqNum FROM LdrStrips WHERE FuncID=" + Num(funcID) +
+                         " ORDER BY SeqNum");
   db::Statement updateNet = db.Prepare("UPDATE LdrStrips SET SeqNum=?, ShowNum=? WHERE StripID=?");
   db::Statement updateOther = db.Prepare("UPDATE LdrStrips SET SeqNum=? WHERE StripID=?");
   long seqNum = 0;
@@ -85,7 +50,8 @@ void RenumberStrips(db::Connection& db, long funcID) {
     const bool isNet = strips.Field("StrpType").AsLong() == 1;
     if (isNet) ++netNumber;
     const bool seqChanged = strips.Field("SeqNum").IsNull() || strips.Field("SeqNum").AsLong() != seqNum;
-    const bool showChanged = isNet && (strips.Field("ShowNum").IsNull() || strips.Field("ShowNum").AsLong() != netNumber);
+    const bool showChanged =
+        isNet && (strips.Field("ShowNum").IsNull() || strips.Field("ShowNum").AsLong() != netNumber);
     if (!seqChanged && !showChanged) continue; // the row already holds its numbers
     if (isNet) {
       updateNet.Reset();
@@ -163,8 +129,8 @@ long AddModuleRow(db::Connection& db, const std::string& name) {
   return mdlID;
 }
 
-long AddFunctionRow(db::Connection& db, long mdlID, const std::string& name, long functionType,
-                    const db::DbValue& guid, const db::DbValue& dataGuid) {
+long AddFunctionRow(db::Connection& db, long mdlID, const std::string& name, long functionType, const db::DbValue& guid,
+                    const db::DbValue& dataGuid) {
   db::Transaction transaction(db);
   long funcID = static_cast<long>(db.AddRow("LdrFunctions", {{"MdlID", mdlID},
                                                              {"FuncName", name},
@@ -197,22 +163,19 @@ long AddReturnElement(db::Connection& db, long stripID) {
 
 long AddDefaultStrips(db::Connection& db, long funcID) {
   db::Transaction transaction(db);
-  const long first = GetMaxSeqNum(db, funcID) + 1;
-  db::FieldList net = FillNewNetRow(funcID, first);
-  net.push_back({"ShowNum", 0});
-  net.push_back({"IsReturnStrip", 0});
-  net.push_back({"CompileDirtyBit", -1});
-  db::Statement insert = db.Prepare(InsertSql("LdrStrips", net));
-  for (long i = 0; i < kNewSubroutineNets; ++i) {
-    net[1].second = first + i;     // SeqNum
-    net[net.size() - 3].second = first + i; // ShowNum
-    AddStripRow(insert, net, db);
-  }
+  StripRows rows(db);
+  const long first = rows.MaxSeqNum(funcID) + 1;
   const long returnSeq = first + kNewSubroutineNets;
-  net[1].second = returnSeq;
-  net[net.size() - 3].second = returnSeq;
-  net[net.size() - 2].second = -1; // IsReturnStrip
-  const long returnStrip = AddStripRow(insert, net, db);
+  // The new nets are numbered at once; the last strip is the return strip.
+  const std::vector<long> added =
+      rows.InsertAt(funcID, first, kNewSubroutineNets + 1, [funcID, returnSeq](long seqNum) {
+        db::FieldList row = StripRows::NewRow(funcID, seqNum, eST_LdrNet);
+        row.emplace_back("ShowNum", seqNum);
+        row.emplace_back("IsReturnStrip", seqNum == returnSeq ? -1L : 0L);
+        row.emplace_back("CompileDirtyBit", -1L);
+        return row;
+      });
+  const long returnStrip = added.back();
   AddReturnElement(db, returnStrip);
   transaction.Commit();
   return returnStrip;
@@ -231,10 +194,11 @@ bool UpdateElementOperandSlot(LdrContext& context, long elementID, const KeyedCo
   const long out = SlotOf(outputs, changed);
   db::Transaction transaction(context.Db());
   const int rows = context.Db().Execute(
-      "UPDATE LdrElmsOprs SET Elmnt_Oprnd_Type=" + Num(changed.OprndType()) + ",Elmnt_Oprnd_Adrs=" +
-      Num(changed.Address()) + ",Elmnt_Oprnd_NetworkID=" + Num(changed.NetworkID()) + " WHERE ElmntID=" +
-      Num(elementID) + " AND Elmnt_Oprnd_Type=" + Num(oldType) + " AND Elmnt_Oprnd_Adrs=" + Num(oldAddress) +
-      " AND Elmnt_Oprnd_NetworkID=" + Num(oldNetwork) + " AND OprndInIdx=" + Num(in) + " AND OprndOutIdx=" + Num(out));
+      "UPDATE LdrElmsOprs SET Elmnt_Oprnd_Type=" + Num(changed.OprndType()) +
+      ",Elmnt_Oprnd_Adrs=" + Num(changed.Address()) + ",Elmnt_Oprnd_NetworkID=" + Num(changed.NetworkID()) +
+      " WHERE ElmntID=" + Num(elementID) + " AND Elmnt_Oprnd_Type=" + Num(oldType) +
+      " AND Elmnt_Oprnd_Adrs=" + Num(oldAddress) + " AND Elmnt_Oprnd_NetworkID=" + Num(oldNetwork) +
+      " AND OprndInIdx=" + Num(in) + " AND OprndOutIdx=" + Num(out));
   if (rows == 1 && context.Host && context.Host->Operands) context.Host->Operands->List().Register(changed);
   transaction.Commit();
   if (rows != 1) return false;

@@ -34,8 +34,6 @@ enum enFunctionTypeDescriptor : long { eFTD_Start = 1, eFTD_Main = 2, eFTD_Regul
 
 // Number of nets of a new subroutine.
 inline constexpr long kNewSubroutineNets = 16;
-// Height of a new net in grid rows.
-inline constexpr long kNewNetHeight = 14;
 // The return element of a return strip: type, column and row.
 inline constexpr long kReturnElementType = 602;
 inline constexpr long kReturnElementX = 0;
@@ -50,9 +48,6 @@ long GetMaxSeqNum(db::Connection& db, long funcID);
 void InsertNets(db::Connection& db, long funcID, long position, long count);
 // Inserts `count` nets in front of the return strip.
 void AppendNets(db::Connection& db, long funcID, long count);
-// The columns of a new net row; ShowNum is left to the next renumbering,
-// IsReturnStrip and CompileDirtyBit keep the column defaults.
-db::FieldList FillNewNetRow(long funcID, long seqNum);
 // SeqNum 1..N over every strip, ShowNum 1..K over the nets.
 void RenumberStrips(db::Connection& db, long funcID);
 long GetStripIDByShowNum(db::Connection& db, long funcID, long showNum);

@@ -1,5 +1,6 @@
 #include "editing/clsPlacementSteps.h"
 
+#include "core/KeyCodes.h"
 #include "editing/srvProcessBase.h"
 #include "interfaces/itfDrawer.h"
 #include "interfaces/itfLdrElement.h"
@@ -42,8 +43,8 @@ std::vector<int> clsPlacementSteps::SnapKeys(itfLdrNet& net, long limitX, long l
   }
   std::vector<int> keys;
   if (best == kNoSnap) return keys;
-  keys.insert(keys.end(), static_cast<std::size_t>(std::labs(dyBest)), dyBest >= 1 ? kKeyUp : kKeyDown);
-  keys.insert(keys.end(), static_cast<std::size_t>(std::labs(dxBest)), dxBest >= 1 ? kKeyLeft : kKeyRight);
+  keys.insert(keys.end(), static_cast<std::size_t>(std::labs(dyBest)), dyBest >= 1 ? eKey_Up : eKey_Down);
+  keys.insert(keys.end(), static_cast<std::size_t>(std::labs(dxBest)), dxBest >= 1 ? eKey_Left : eKey_Right);
   return keys;
 }
 

@@ -22,10 +22,6 @@ public:
   // Host setting section 6000, key 6003: "1" opens space after a placement.
   static constexpr long kSettingsSection = 6000;
   static constexpr long kOpenSpaceKey = 6003;
-  static constexpr int kKeyLeft = 37;
-  static constexpr int kKeyUp = 38;
-  static constexpr int kKeyRight = 39;
-  static constexpr int kKeyDown = 40;
 
   using KeyPress = std::function<void(int keyCode)>;
 

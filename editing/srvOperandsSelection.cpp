@@ -1,5 +1,6 @@
 #include "editing/srvOperandsSelection.h"
 
+#include "core/KeyCodes.h"
 #include "core/ProjectData.h"
 #include "editing/srvProcessBase.h"
 #include "interfaces/itfDrawer.h"
@@ -47,8 +48,8 @@ srvOperandsSelection::tyOperandAt srvOperandsSelection::FindNearest(KeyedCollect
                                                                     const tyOperandAt& from,
                                                                     std::int32_t keyCode) const {
   const tyLdrPoint start = OperandPoint(*from.Element, *from.Operand);
-  const bool horizontal = keyCode == kKeyLeft || keyCode == kKeyRight;
-  const int sign = (keyCode == kKeyRight || keyCode == kKeyDown) ? 1 : -1;
+  const bool horizontal = keyCode == eKey_Left || keyCode == eKey_Right;
+  const int sign = (keyCode == eKey_Right || keyCode == eKey_Down) ? 1 : -1;
   tyOperandAt best;
   long bestScore = std::numeric_limits<long>::max();
   long bestAcross = std::numeric_limits<long>::max();
@@ -92,13 +93,13 @@ void srvOperandsSelection::KeyPress(std::int32_t KeyCode, KeyedCollection<itfLdr
   const tyOperandAt selected = FindSelected(Elements);
   if (!selected.Operand) return;
   switch (KeyCode) {
-  case kKeyEnter:
+  case eKey_Enter:
     OpenSelected(selected, Strip);
     break;
-  case kKeyLeft:
-  case kKeyUp:
-  case kKeyRight:
-  case kKeyDown: {
+  case eKey_Left:
+  case eKey_Up:
+  case eKey_Right:
+  case eKey_Down: {
     const tyOperandAt next = FindNearest(Elements, selected, KeyCode);
     if (!next.Operand) return;
     next.Operand->SetSelected(true);

@@ -29,12 +29,6 @@ class itfLdrElement;
 
 class srvOperandsSelection : public itfOperandsKeyHandler {
 public:
-  static constexpr std::int32_t kKeyEnter = 13;
-  static constexpr std::int32_t kKeyLeft = 37;
-  static constexpr std::int32_t kKeyUp = 38;
-  static constexpr std::int32_t kKeyRight = 39;
-  static constexpr std::int32_t kKeyDown = 40;
-
   explicit srvOperandsSelection(LdrContext& ctx);
 
   void KeyPress(std::int32_t KeyCode, KeyedCollection<itfLdrElement>& Elements, itfStrip& Strip) override;

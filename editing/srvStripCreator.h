@@ -14,9 +14,6 @@ namespace ldr {
 class srvStripCreator : public srvProcessBase {
 public:
   static constexpr const char* kClassName = "srvStripCreator";
-  static constexpr std::int32_t kNetHeight = 14;
-  static constexpr std::int32_t kCommentHeight = 3;
-  static constexpr std::int32_t kLabelHeight = 1;
 
   explicit srvStripCreator(LdrContext& ctx);
 
@@ -37,7 +34,6 @@ public:
   void InsertStrips(std::int32_t position);
 
 private:
-  void ShiftStrips(std::int32_t position, std::int32_t count);
   // The row of a new strip, or nothing when it must not be added (a label
   // without a name).
   std::optional<db::FieldList> NewStripRow(std::int32_t seqNum);

@@ -1,10 +1,12 @@
 #include "editor/clsLdrFunction.h"
 
+#include "core/KeyCodes.h"
 #include "core/LdrError.h"
 #include "core/ProjectData.h"
 #include "core/clsLdrState.h"
 #include "core/clsStripCommands.h"
 #include "core/clsStripStack.h"
+#include "core/enHitKind.h"
 #include "core/enStripType.h"
 #include "editing/clsPlacementSteps.h"
 #include "editing/srvOperandsSelection.h"
@@ -27,14 +29,9 @@ namespace {
 
 std::string Num(long value) { return std::to_string(value); }
 
-// Hit kinds of a strip and hit codes of an element (the strips' hit data).
-enum : int { kAreaNone = 0, kAreaHeader = 1, kAreaEditZone = 3, kAreaCollapse = 7 };
-enum : int { kElementBody = 1, kElementOperand = 2, kElementOther = 3 };
 constexpr int kRightButton = 2;
 // Named constants: their users must be compiled again when they change.
 constexpr long kNamedConstantTypes[] = {34, 35};
-
-enum : int { kKeyTab = 9, kKeyEnter = 13, kKeyLeft = 37, kKeyDown = 40 };
 
 // Every id in `ids`, as an SQL list.
 std::string IdList(const std::vector<long>& ids) {
@@ -437,7 +434,7 @@ void clsLdrFunction::GetSelectedElementPos(tyLdrPoint& elementPos, long& stripTo
 
 void clsLdrFunction::KeyPress(int keyCode, int) {
   if (prvOnline()) return;
-  const bool operandKey = keyCode == kKeyTab || keyCode == kKeyEnter || (keyCode >= kKeyLeft && keyCode <= kKeyDown);
+  const bool operandKey = keyCode == eKey_Tab || keyCode == eKey_Enter || (keyCode >= eKey_Left && keyCode <= eKey_Down);
   if (!operandKey || !mParts.CreateOperandsKeyHandler) return;
   auto handler = mParts.CreateOperandsKeyHandler(mContext);
   if (!handler) return;
@@ -521,7 +518,7 @@ std::shared_ptr<itfStrip> clsLdrFunction::prvHitTest(const tyHitRecord& hit) {
     if (found) continue;
     tyHitRecord probe = hit;
     strip->HitTestByPoint(probe);
-    if (strip->GetHitParameters().HitKind != kAreaNone) found = strip;
+    if (strip->GetHitParameters().HitKind != eHK_Nothing) found = strip;
   }
   return found;
 }
@@ -645,15 +642,15 @@ void clsLdrFunction::prvHoverStep(const std::shared_ptr<itfStrip>& strip) {
   auto& drawer = *mContext.Drawer;
   if (!strip) return drawer.SetToolTipText("");
   const int area = strip->GetHitParameters().HitKind;
-  if (area == kAreaCollapse) return;
-  if (area != kAreaEditZone) return drawer.SetToolTipText("");
+  if (area == eHK_Collapse) return;
+  if (area != eHK_Element) return drawer.SetToolTipText("");
   auto* net = clsStripSelection::AsNet(strip.get());
   auto element = net ? net->ActiveElement() : nullptr;
   if (!element) return;
   const int code = element->GetHitParameters().HitKind;
-  if (code == kElementBody || code == kElementOther) {
+  if (code == eHK_ElementBody || code == eHK_ElementOther) {
     drawer.SetToolTipText(element->ToolTipText());
-  } else if (code == kElementOperand) {
+  } else if (code == eHK_ElementOperand) {
     if (auto operand = element->ActiveOperand()) drawer.SetToolTipText(operand->ToolTipText());
   }
 }
@@ -661,8 +658,8 @@ void clsLdrFunction::prvHoverStep(const std::shared_ptr<itfStrip>& strip) {
 void clsLdrFunction::prvContextMenuStep() {
   if (!mActiveStrip) return;
   const int area = mActiveStrip->GetHitParameters().HitKind;
-  if (area >= 3 && area <= 6) return mActiveStrip->RightMouseUp();
-  if (area != kAreaHeader && area != kAreaCollapse) return;
+  if (area >= eHK_Element && area <= eHK_Resizer) return mActiveStrip->RightMouseUp();
+  if (area != eHK_Header && area != eHK_Collapse) return;
   if (clsStripCommands(mContext.Db()).SelectedStripCount(mFuncID) == 1) return mActiveStrip->RightMouseUp();
   // The menu's commands come back as tool requests.
   mContext.Host->Gui->ShowContextMenu(eGM_StripHeader);

@@ -1,5 +1,6 @@
 #include "editor/clsLdrMain.h"
 
+#include "core/KeyCodes.h"
 #include "core/LdrError.h"
 #include "core/ProjectData.h"
 #include "core/clsLdrState.h"
@@ -24,31 +25,8 @@ namespace {
 constexpr const char* kClass = "clsLdrMain";
 constexpr int kPixelPerGrid = 14;
 constexpr long kMaxViewColumns = 54; // the ladder strip is 54 columns wide
-constexpr int kShiftBit = 1, kCtrlBit = 2;
 constexpr int kPointerBusy = 11, kPointerDefault = 0;
 
-enum : int {
-  kKeyEscape = 27,
-  kKeyPageUp = 33,
-  kKeyPageDown = 34,
-  kKeyEnd = 35,
-  kKeyHome = 36,
-  kKeyLeft = 37,
-  kKeyUp = 38,
-  kKeyRight = 39,
-  kKeyDown = 40,
-  kKeyInsert = 45,
-  kKeyDelete = 46,
-  kKeyC = 67,
-  kKeyV = 86,
-  kKeyX = 88,
-  kKeyF3 = 114,
-  kKeyF4 = 115,
-  kKeyF5 = 116,
-  kKeyF6 = 117,
-  kKeyF7 = 118,
-  kKeyF8 = 119
-};
 
 // Pixels to grid units: to the nearest integer, ties to even.
 long PixelsToGrid(long pixels) {
@@ -606,10 +584,10 @@ void clsLdrMain::OnKeyDown(int keyCode, int shift) {
   prvUpdateElementCopyFlag(shift);
 }
 
-bool clsLdrMain::prvIsNavigationKey(int keyCode) const { return keyCode >= kKeyPageUp && keyCode <= kKeyDown; }
+bool clsLdrMain::prvIsNavigationKey(int keyCode) const { return keyCode >= eKey_PageUp && keyCode <= eKey_Down; }
 
 void clsLdrMain::prvForwardNavigationKey(int keyCode, int shift) {
-  const bool horizontal = keyCode == kKeyLeft || keyCode == kKeyRight;
+  const bool horizontal = keyCode == eKey_Left || keyCode == eKey_Right;
   auto* bar = prvScrollBar(horizontal ? "hscrl" : "vscrl");
   if (!bar || bar->HasFocus()) return; // a focused bar takes the key itself
   mKeyNavigationBusy = true;
@@ -625,22 +603,22 @@ void clsLdrMain::prvForwardNavigationKey(int keyCode, int shift) {
 }
 
 long clsLdrMain::prvElementTypeForKey(int keyCode, int shift) {
-  const bool shifted = (shift & kShiftBit) != 0;
+  const bool shifted = (shift & eKM_Shift) != 0;
   auto hostSetting = [&](long key) {
     return db::DbValue(mContext->Host->Settings->HostSetting(7000, key, "0")).AsLong(0);
   };
   switch (keyCode) {
-  case kKeyF3:
+  case eKey_F3:
     return hostSetting(shifted ? 7002 : 7001);
-  case kKeyF4:
+  case eKey_F4:
     return hostSetting(shifted ? 7004 : 7003);
-  case kKeyF5:
+  case eKey_F5:
     return shifted ? 204 : 200;
-  case kKeyF6:
+  case eKey_F6:
     return shifted ? 205 : 201;
-  case kKeyF7:
+  case eKey_F7:
     return shifted ? 206 : 202;
-  case kKeyF8:
+  case eKey_F8:
     return shifted ? 207 : 203;
   default:
     return 0;
@@ -664,7 +642,7 @@ void clsLdrMain::prvInsertElementByKey(int keyCode, int shift) {
 }
 
 void clsLdrMain::prvUpdateElementCopyFlag(int shift) {
-  const bool copy = (shift & kCtrlBit) != 0;
+  const bool copy = (shift & eKM_Ctrl) != 0;
   if (copy == mContext->ElementCopy) return;
   mContext->ElementCopy = copy;
   if (mContext->State) mContext->State->UpdateMousePointer();
@@ -674,17 +652,17 @@ void clsLdrMain::OnKeyUp(int keyCode, int shift) {
   if (!mView || !mSurfaceOperationState) return;
   if (!prvTextBoxActive()) {
     long command = 0;
-    if ((keyCode == kKeyInsert && shift == kShiftBit) || (keyCode == kKeyV && shift == kCtrlBit))
+    if ((keyCode == eKey_Insert && shift == eKM_Shift) || (keyCode == eKey_V && shift == eKM_Ctrl))
       command = eEC_Paste;
-    else if ((keyCode == kKeyDelete && shift == kShiftBit) || (keyCode == kKeyX && shift == kCtrlBit))
+    else if ((keyCode == eKey_Delete && shift == eKM_Shift) || (keyCode == eKey_X && shift == eKM_Ctrl))
       command = eEC_Cut;
-    else if ((keyCode == kKeyC && shift == kCtrlBit) || (keyCode == kKeyInsert && shift == kCtrlBit))
+    else if ((keyCode == eKey_C && shift == eKM_Ctrl) || (keyCode == eKey_Insert && shift == eKM_Ctrl))
       command = eEC_Copy;
-    else if (keyCode == kKeyDelete && shift == 0)
+    else if (keyCode == eKey_Delete && shift == 0)
       command = eEC_Delete;
     if (command != 0)
       EditCommand(command);
-    else if (keyCode == kKeyEscape)
+    else if (keyCode == eKey_Escape)
       CancelProcess();
   }
   prvUpdateElementCopyFlag(shift);

@@ -1,19 +1,14 @@
 #include "editor/clsStripSelection.h"
 
+#include "core/KeyCodes.h"
 #include "core/clsStripCommands.h"
+#include "core/enHitKind.h"
 #include "interfaces/itfLdrElement.h"
 #include "interfaces/itfLdrNet.h"
 #include "interfaces/itfStrip.h"
 #include "outside/operands/clsOperand.h"
 
 namespace ldr {
-
-namespace {
-// Hit kinds of a strip (the strips' hit data).
-enum : int { kAreaHeader = 1, kAreaEditZone = 3, kAreaEmpty = 4, kAreaResizer = 6, kAreaCollapse = 7 };
-// Hit codes of an element.
-enum : int { kElementBody = 1, kElementOperand = 2 };
-} // namespace
 
 clsStripSelection::clsStripSelection(LdrContext& context, const KeyedCollection<itfStrip>& strips)
     : mContext(context), mStrips(strips) {}
@@ -50,23 +45,23 @@ void clsStripSelection::UnselectElements(const itfLdrNet* except) {
 
 bool clsStripSelection::Click(long funcID, itfStrip& strip, int shift, bool rightButton) {
   int area = strip.GetHitParameters().HitKind;
-  const bool modifier = (shift & (kShiftBit | kCtrlBit)) != 0;
+  const bool modifier = (shift & (eKM_Shift | eKM_Ctrl)) != 0;
   // With a modifier or the right button the collapse mark and the resize
   // handle are part of the header.
-  if ((area == kAreaResizer || area == kAreaCollapse) && (modifier || rightButton)) area = kAreaHeader;
+  if ((area == eHK_Resizer || area == eHK_Collapse) && (modifier || rightButton)) area = eHK_Header;
   switch (area) {
-  case kAreaHeader:
+  case eHK_Header:
     ClickStripHeader(funcID, strip, shift);
     break;
-  case kAreaEmpty:
-  case kAreaResizer:
+  case eHK_Body:
+  case eHK_Resizer:
     UnselectEverything();
     break;
-  case kAreaCollapse:
+  case eHK_Collapse:
     if (!AsNet(&strip)) break;
     clsStripCommands(mContext.Db()).ToggleCollapse(strip.StripID());
     return true;
-  case kAreaEditZone:
+  case eHK_Element:
     if (auto* net = AsNet(&strip)) ClickElement(*net, shift);
     break;
   default:
@@ -76,10 +71,10 @@ bool clsStripSelection::Click(long funcID, itfStrip& strip, int shift, bool righ
 }
 
 void clsStripSelection::ClickStripHeader(long funcID, itfStrip& strip, int shift) {
-  if (shift & kCtrlBit) {
+  if (shift & eKM_Ctrl) {
     UnselectElements();
     strip.SetIsSelected(!strip.IsSelected());
-  } else if (shift & kShiftBit) {
+  } else if (shift & eKM_Shift) {
     UnselectElements();
     strip.SetIsSelected(true);
     ExtendTo(funcID, strip);
@@ -93,8 +88,8 @@ void clsStripSelection::ClickStripHeader(long funcID, itfStrip& strip, int shift
 void clsStripSelection::ClickElement(itfLdrNet& net, int shift) {
   auto element = net.ActiveElement();
   const int code = element ? element->GetHitParameters().HitKind : 0;
-  if (code == kElementBody) {
-    if (shift & kCtrlBit) {
+  if (code == eHK_ElementBody) {
+    if (shift & eKM_Ctrl) {
       UnselectStrips();
       UnselectElements(&net);
       net.UnSelectAllOperandsInNet();
@@ -107,9 +102,9 @@ void clsStripSelection::ClickElement(itfLdrNet& net, int shift) {
       UnselectEverything();
       element->SetIsSelected(true);
     }
-  } else if (code == kElementOperand) {
+  } else if (code == eHK_ElementOperand) {
     UnselectEverything();
-    if ((shift & (kShiftBit | kCtrlBit)) == 0)
+    if ((shift & (eKM_Shift | eKM_Ctrl)) == 0)
       if (auto operand = element->ActiveOperand()) operand->SetSelected(true);
   } else {
     UnselectEverything();

@@ -24,9 +24,6 @@ struct tyNetRef {
 
 class clsStripSelection {
 public:
-  static constexpr int kShiftBit = 1;
-  static constexpr int kCtrlBit = 2;
-
   clsStripSelection(LdrContext& context, const KeyedCollection<itfStrip>& strips);
 
   // The nets among `strips`, in collection order (a snapshot: callers may

@@ -189,14 +189,14 @@ tyRect clsElementBase::BoundsAt(const tyLdrPoint& inlet) {
 void clsElementBase::HitTestByPoint(tyHitRecord& pHitData) {
   const std::int32_t savedX = pHitData.X;
   const std::int32_t savedY = pHitData.Y;
-  pHitData.HitKind = 0;
+  pHitData.HitKind = eHK_Nothing;
   pHitData.X -= mPosition[kDisplay].X;
   pHitData.Y -= mPosition[kDisplay].Y;
   if (pHitData.X >= 0 && pHitData.X <= Width()) {
     if (pHitData.Y == 0) {
-      pHitData.HitKind = 1;
+      pHitData.HitKind = eHK_ElementBody;
     } else if (pHitData.Y >= kOperandOffsetY && pHitData.Y < 0 && HitTestOperands(pHitData)) {
-      pHitData.HitKind = 2;
+      pHitData.HitKind = eHK_ElementOperand;
     }
   }
   pHitData.X = savedX;
@@ -218,9 +218,10 @@ bool clsElementBase::HitTestOperands(tyHitRecord& relativeHit) {
 }
 
 void clsElementBase::QueryProcess(itfProcessControl& pProcessControl) {
-  if (mHitRecord.HitKind == 1 && !OnLineActive() && mHitRecord.Button == 1) {
+  if (mHitRecord.HitKind == eHK_ElementBody && !OnLineActive() && mHitRecord.Button == 1) {
     pProcessControl.SetNewProcess(eMP_ElementMoveProc);
-  } else if (mHitRecord.HitKind == 2 && OnLineActive() && mActiveOperand && mCtx.Host && mCtx.Host->Gui) {
+  } else if (mHitRecord.HitKind == eHK_ElementOperand && OnLineActive() && mActiveOperand && mCtx.Host &&
+             mCtx.Host->Gui) {
     mCtx.Host->Gui->ShowOperandOnline(mActiveOperand->NetworkID(), mActiveOperand->OprndType(),
                                       mActiveOperand->Address(), ClassType());
   }
@@ -228,9 +229,9 @@ void clsElementBase::QueryProcess(itfProcessControl& pProcessControl) {
 
 void clsElementBase::RightMouseUp() {
   if (!mCtx.Host || !mCtx.Host->Gui) return;
-  if (mHitRecord.HitKind == 1) {
+  if (mHitRecord.HitKind == eHK_ElementBody) {
     mCtx.Host->Gui->ShowContextMenu(eGM_Element, DisabledMenuTools());
-  } else if (mHitRecord.HitKind == 2 && mActiveOperand) {
+  } else if (mHitRecord.HitKind == eHK_ElementOperand && mActiveOperand) {
     mCtx.Host->Gui->ShowContextMenu(eGM_Operand);
   }
 }

@@ -14,6 +14,7 @@
 
 #include "core/LdrContext.h"
 #include "core/clsPropertyBag.h"
+#include "core/enHitKind.h"
 #include "interfaces/itfLdrElement.h"
 #include "outside/operands/tyHitRecord.h"
 #include "outside/utilities/OperandValues.h"
@@ -109,7 +110,7 @@ public:
   void UpdateDisplayWithLastTRX() override { CopyDescriptor(kTransit, kDisplay); }
   void UpdateDisplayWithLastLegal() override { CopyDescriptor(kLastLegal, kDisplay); }
   void UpdateInitialDescriptor() override;
-  void ClearHitTestResults() override { mHitRecord.HitKind = 0; }
+  void ClearHitTestResults() override { mHitRecord.HitKind = eHK_Nothing; }
   void HitTestByPoint(tyHitRecord& pHitData) override;
   tyHitRecord GetHitParameters() override { return mHitRecord; }
   void Draw(gdi::DeviceContext& hdc, const tyGdiResources& pGdiResources) override;

@@ -101,12 +101,12 @@ void clsLineElement::HitTestByPoint(tyHitRecord& pHitData) {
   const std::int32_t x = pHitData.X - mPosition[kDisplay].X;
   const std::int32_t y = pHitData.Y - mPosition[kDisplay].Y;
   const tyLdrPoint& extent = mExtent[kDisplay];
-  pHitData.HitKind = (x >= 0 && x <= extent.X && y >= 0 && y <= extent.Y) ? 1 : 0;
+  pHitData.HitKind = (x >= 0 && x <= extent.X && y >= 0 && y <= extent.Y) ? eHK_ElementBody : eHK_Nothing;
   mHitRecord = pHitData;
 }
 
 void clsLineElement::RightMouseUp() {
-  if (mHitRecord.HitKind != 1 || !mCtx.Host || !mCtx.Host->Gui) return;
+  if (mHitRecord.HitKind != eHK_ElementBody || !mCtx.Host || !mCtx.Host->Gui) return;
   mCtx.Host->Gui->ShowContextMenu(eGM_Line, {}, true, std::string());
 }
 

@@ -1,19 +1,13 @@
 #include "strips/clsLdrComment.h"
 
-#include "core/clsLdrState.h"
 #include "core/enMouseProcess.h"
-#include "core/enStripType.h"
 #include "elements/ElementDrawing.h"
-#include "interfaces/ElementDefs.h"
-#include "interfaces/itfDrawer.h"
 #include "interfaces/itfProcessControl.h"
 #include "outside/HostServices.h"
 #include "outside/operands/tyGdiResources.h"
 #include "platform/database/Recordset.h"
 #include "platform/drawing/DeviceContext.h"
 #include "platform/drawing/ResourceLibrary.h"
-#include "strips/StripGeometry.h"
-#include "strips/clsTextStripStore.h"
 
 #include <stdexcept>
 
@@ -34,81 +28,30 @@ void DrawBitmap(gdi::DeviceContext& dc, const char* name, int x, int y) {
 
 } // namespace
 
-clsLdrComment::clsLdrComment(LdrContext& ctx)
-    : mCtx(ctx), mEditor(ctx, "txtComment", false, [this](const std::string& text) { TakeEditedText(text); }) {}
+clsLdrComment::clsLdrComment(LdrContext& ctx) : TextStrip(ctx, "txtComment", false) {}
 
-db::Connection& clsLdrComment::Db() {
-  if (!mCtx.Connection && mCtx.Host && mCtx.Host->Connections) mCtx.Connection = mCtx.Host->Connections->Connection();
-  if (!mCtx.Connection) throw std::logic_error("clsLdrComment: no project connection");
-  return *mCtx.Connection;
-}
-
-bool clsLdrComment::OnLine() const { return mCtx.State && mCtx.State->OnLineActive(); }
-
-// --- geometry and stored values ----------------------------------------------------
-
-std::int32_t clsLdrComment::EditZoneLeft() { return mLeft + EDITING_OFST_X; }
-
-tyRect clsLdrComment::GetBoundingRect() { return {mLeft, mTop, mLeft + LDR_STRIP_WIDTH, mTop + mHeight}; }
-
-tyRect clsLdrComment::GetEditBoundingRect() {
-  return {EditZoneLeft(), mTop, EditZoneLeft() + STRIP_WIDTH, mTop + mHeight};
-}
+// --- stored values ------------------------------------------------------------------
 
 void clsLdrComment::SetHeight(std::int32_t value) {
   if (value < kMinHeight || value > kMaxHeight) {
     throw std::invalid_argument("a comment is " + std::to_string(kMinHeight) + " to " + std::to_string(kMaxHeight) +
                                 " rows high, not " + std::to_string(value));
   }
-  clsTextStripStore(Db()).UpdateColumn(mStripID, "Height", value);
+  Rows().SetColumn(mStripID, "Height", static_cast<std::int64_t>(value));
   mHeight = value;
 }
 
-void clsLdrComment::SetIsSelected(bool value) {
-  clsTextStripStore(Db()).UpdateColumn(mStripID, "IsSelected", value ? -1 : 0);
-  mIsSelected = value;
-}
-
 void clsLdrComment::SetComment(const std::string& value) {
-  if (mStripID > 0) clsTextStripStore(Db()).UpdateText(mStripID, "Comment", value);
+  if (mStripID > 0) Rows().SetText(mStripID, "Comment", value);
   mComment = value;
 }
 
-// --- loading and storing ------------------------------------------------------------
-
-void clsLdrComment::Load(db::Recordset& pRsStrips) {
-  if (mCtx.State) mWorkMode = static_cast<std::int32_t>(mCtx.State->WorkMode());
-  mHeight = pRsStrips.Field("Height").AsLong(kMinHeight);
-  mIsSelected = pRsStrips.Field("IsSelected").AsBool();
-  mStripID = pRsStrips.Field("StripID").AsLong();
-  mSeqNum = pRsStrips.Field("SeqNum").AsLong();
-  mStripNote = pRsStrips.Field("StrpNote").AsText();
-  mComment = pRsStrips.Field("Comment").AsText();
-  mEditor.Resume(mStripID);
+void clsLdrComment::LoadOwnColumns(db::Recordset& rs) {
+  mHeight = rs.Field("Height").AsLong(kMinHeight);
+  mComment = rs.Field("Comment").AsText();
 }
 
-void clsLdrComment::AddToDB(std::int32_t pFuncID) {
-  const db::FieldList fields = {
-      {"FuncID", static_cast<long>(pFuncID)},
-      {"SeqNum", static_cast<long>(mSeqNum)},
-      {"StrpType", static_cast<long>(eST_LdrComment)},
-      {"IsLoaded", 0},
-      {"IsSelected", 0},
-      {"Height", static_cast<long>(mHeight)},
-      {"IsReturnStrip", 0},
-      {"CompileDirtyBit", 0},
-      {"StrpNote", mStripNote},
-      {"IsCompilable", 0},
-      {"IsCollapsed", 0},
-      {"Comment", mComment},
-      {"LdrBitsCount", 0},
-      {"OrgHeight", 0},
-  };
-  mStripID = clsTextStripStore(Db()).InsertRow(fields);
-  mIsSelected = false;
-}
-
-void clsLdrComment::DeleteFromDB() { clsTextStripStore(Db()).DeleteRow(mStripID); }
+void clsLdrComment::AddOwnColumns(db::FieldList& row) const { row.emplace_back("Comment", mComment); }
 
 clsPropertyBag clsLdrComment::GetPropertyBag() {
   clsPropertyBag bag;
@@ -126,41 +69,17 @@ void clsLdrComment::SetPropertyBag(const clsPropertyBag& pPropBag) {
   mStripNote = pPropBag.ReadProperty("StripNote", "").AsText();
 }
 
-std::shared_ptr<itfStrip> clsLdrComment::GetReplica() {
-  auto replica = std::make_shared<clsLdrComment>(mCtx);
-  replica->SetPropertyBag(GetPropertyBag());
-  replica->mTop = mTop;
-  replica->mSeqNum = mSeqNum;
-  replica->mWorkMode = mWorkMode;
-  return replica;
-}
-
 // --- mouse ----------------------------------------------------------------------------
-
-void clsLdrComment::HitTestByPoint(tyHitRecord& pHitData) {
-  const std::int32_t x = pHitData.X - mLeft;
-  const std::int32_t y = pHitData.Y - mTop;
-  if (StripGeometry::HitInside(pHitData, x, y, mHeight)) {
-    pHitData.HitKind = StripGeometry::InLeftZone(pHitData, x) ? LeftZoneKind(pHitData, y) : eCH_Text;
-  }
-  mHitRecord = pHitData;
-}
-
-std::int32_t clsLdrComment::LeftZoneKind(const tyHitRecord& hit, std::int32_t y) const {
-  const std::int32_t handleTop = mHeight - 2;
-  if (y == handleTop) return hit.VertSide == tyHitRecord::kAboveLine ? eCH_Header : eCH_Resizer;
-  return y < handleTop ? eCH_Header : eCH_Resizer;
-}
 
 void clsLdrComment::QueryProcess(itfProcessControl& pProcessControl) {
   switch (mHitRecord.HitKind) {
-  case eCH_Resizer:
+  case eHK_Resizer:
     if (mHitRecord.Button == 1 && !OnLine()) pProcessControl.SetNewProcess(eMP_StripResizeProc);
     break;
-  case eCH_Header:
+  case eHK_Header:
     if (mHitRecord.Button == 2 && mCtx.Host && mCtx.Host->Gui) mCtx.Host->Gui->ShowContextMenu(eGM_Comment);
     break;
-  case eCH_Text:
+  case eHK_Body:
     if (!OnLine()) StartEditing();
     break;
   default:
@@ -168,17 +87,8 @@ void clsLdrComment::QueryProcess(itfProcessControl& pProcessControl) {
   }
 }
 
-bool clsLdrComment::StartEditing() {
-  const tyTextBoxPlace place{clsStripTextEditor::VisibleX(mCtx, EditZoneLeft()), GridToPixel(mTop), kTextWidth,
-                             GridToPixel(mHeight)};
-  return mEditor.Start(mStripID, place, mComment);
-}
-
-void clsLdrComment::TakeEditedText(const std::string& text) {
-  const bool changed = text != mComment;
-  SetComment(text);
-  if (changed && mCtx.State) mCtx.State->SetNeedToSave(true);
-  if (mCtx.Drawer) mCtx.Drawer->RedrawAll();
+tyTextBoxPlace clsLdrComment::EditBoxPlace() {
+  return {clsStripTextEditor::VisibleX(mCtx, EditZoneLeft()), GridToPixel(mTop), kTextWidth, GridToPixel(mHeight)};
 }
 
 // --- drawing -------------------------------------------------------------------------
@@ -218,10 +128,7 @@ void clsLdrComment::DrawLeftZone(gdi::DeviceContext& left, const tyGdiResources&
     left.MoveTo(0, h);
     left.LineTo(-kLeftZoneWidth, h);
   }
-  // The left power rail runs on through comments.
-  left.MoveTo(-1, 0);
-  left.LineTo(-1, h);
-  left.FillRect({-kLeftZoneWidth, 1, -1, h}, mIsSelected ? res.GreyBrush : res.WhiteBrush);
+  DrawLeftGround(left, res, h);
   DrawBitmap(left, mIsSelected ? "COMMENT_SELECTED" : "COMMENT_NORMAL", kIconX, 1);
   DrawBitmap(left, mIsSelected ? "STRIP_RESIZER_SELECTED" : "STRIP_RESIZER_NORMAL", kIconX, h - kIconSize);
 }

@@ -1,20 +1,15 @@
 #include "strips/clsLdrLabel.h"
 
-#include "core/clsLdrState.h"
 #include "core/enMouseProcess.h"
-#include "core/enStripType.h"
 #include "elements/ElementDrawing.h"
-#include "interfaces/ElementDefs.h"
 #include "interfaces/itfDrawer.h"
 #include "interfaces/itfProcessControl.h"
 #include "outside/HostServices.h"
 #include "outside/operands/tyGdiResources.h"
 #include "platform/database/Recordset.h"
 #include "platform/drawing/DeviceContext.h"
-#include "strips/StripGeometry.h"
-#include "strips/clsTextStripStore.h"
 
-#include <stdexcept>
+#include <optional>
 
 namespace ldr {
 
@@ -29,42 +24,22 @@ constexpr gdi::Rect kCommentRect{clsLdrLabel::kNameBoxWidth + 6, 1, clsLdrLabel:
 
 } // namespace
 
-clsLdrLabel::clsLdrLabel(LdrContext& ctx)
-    : mCtx(ctx), mEditor(ctx, "txtLblComment", true, [this](const std::string& text) { TakeEditedComment(text); }) {}
+clsLdrLabel::clsLdrLabel(LdrContext& ctx) : TextStrip(ctx, "txtLblComment", true) {}
 
-db::Connection& clsLdrLabel::Db() {
-  if (!mCtx.Connection && mCtx.Host && mCtx.Host->Connections) mCtx.Connection = mCtx.Host->Connections->Connection();
-  if (!mCtx.Connection) throw std::logic_error("clsLdrLabel: no project connection");
-  return *mCtx.Connection;
-}
-
-bool clsLdrLabel::OnLine() const { return mCtx.State && mCtx.State->OnLineActive(); }
-
-// --- geometry and stored values ----------------------------------------------------
-
-std::int32_t clsLdrLabel::EditZoneLeft() { return mLeft + EDITING_OFST_X; }
-
-tyRect clsLdrLabel::GetBoundingRect() { return {mLeft, mTop, mLeft + LDR_STRIP_WIDTH, mTop + 1}; }
-
-tyRect clsLdrLabel::GetEditBoundingRect() { return {EditZoneLeft(), mTop, EditZoneLeft() + STRIP_WIDTH, mTop + 1}; }
-
-void clsLdrLabel::SetIsSelected(bool value) {
-  clsTextStripStore(Db()).UpdateColumn(mStripID, "IsSelected", value ? -1 : 0);
-  mIsSelected = value;
-}
+// --- stored values ------------------------------------------------------------------
 
 void clsLdrLabel::SetLabelName(const std::string& value) {
-  clsTextStripStore(Db()).UpdateText(mStripID, "LblName", value);
+  Rows().SetText(mStripID, "LblName", value);
   mLabelName = value;
 }
 
 void clsLdrLabel::SetLabelComment(const std::string& value) {
-  if (mStripID > 0) clsTextStripStore(Db()).UpdateText(mStripID, "LblComment", value);
+  if (mStripID > 0) Rows().SetText(mStripID, "LblComment", value);
   mLabelComment = value;
 }
 
 void clsLdrLabel::UpdateLabelNameFromDB() {
-  const std::optional<std::string> name = clsTextStripStore(Db()).ReadText(mStripID, "LblName");
+  const std::optional<std::string> name = Rows().ReadText(mStripID, "LblName");
   if (!name) {
     if (mCtx.Host && mCtx.Host->Errors) {
       mCtx.Host->Errors->ReportError(232, "Strip ID not exist", "The open query returns null recordset", kClassName,
@@ -75,42 +50,15 @@ void clsLdrLabel::UpdateLabelNameFromDB() {
   mLabelName = *name;
 }
 
-// --- loading and storing ------------------------------------------------------------
-
-void clsLdrLabel::Load(db::Recordset& pRsStrips) {
-  if (mCtx.State) mWorkMode = static_cast<std::int32_t>(mCtx.State->WorkMode());
-  mIsSelected = pRsStrips.Field("IsSelected").AsBool();
-  mStripID = pRsStrips.Field("StripID").AsLong();
-  mSeqNum = pRsStrips.Field("SeqNum").AsLong();
-  mStripNote = pRsStrips.Field("StrpNote").AsText();
-  mLabelName = pRsStrips.Field("LblName").AsText();
-  mLabelComment = pRsStrips.Field("LblComment").AsText();
-  mEditor.Resume(mStripID);
+void clsLdrLabel::LoadOwnColumns(db::Recordset& rs) {
+  mLabelName = rs.Field("LblName").AsText();
+  mLabelComment = rs.Field("LblComment").AsText();
 }
 
-void clsLdrLabel::AddToDB(std::int32_t pFuncID) {
-  const db::FieldList fields = {
-      {"FuncID", static_cast<long>(pFuncID)},
-      {"SeqNum", static_cast<long>(mSeqNum)},
-      {"StrpType", static_cast<long>(eST_LdrLabel)},
-      {"IsLoaded", 0},
-      {"IsSelected", 0},
-      {"Height", 1},
-      {"IsReturnStrip", 0},
-      {"CompileDirtyBit", 0},
-      {"StrpNote", mStripNote},
-      {"IsCompilable", 0},
-      {"IsCollapsed", 0},
-      {"LblName", mLabelName},
-      {"LblComment", mLabelComment},
-      {"LdrBitsCount", 0},
-      {"OrgHeight", 0},
-  };
-  mStripID = clsTextStripStore(Db()).InsertRow(fields);
-  mIsSelected = false;
+void clsLdrLabel::AddOwnColumns(db::FieldList& row) const {
+  row.emplace_back("LblName", mLabelName);
+  row.emplace_back("LblComment", mLabelComment);
 }
-
-void clsLdrLabel::DeleteFromDB() { clsTextStripStore(Db()).DeleteRow(mStripID); }
 
 clsPropertyBag clsLdrLabel::GetPropertyBag() {
   clsPropertyBag bag;
@@ -130,41 +78,22 @@ void clsLdrLabel::SetPropertyBag(const clsPropertyBag& pPropBag) {
   mStripNote = pPropBag.ReadProperty("StripNote", "").AsText();
 }
 
-std::shared_ptr<itfStrip> clsLdrLabel::GetReplica() {
-  auto replica = std::make_shared<clsLdrLabel>(mCtx);
-  replica->SetPropertyBag(GetPropertyBag());
-  replica->mTop = mTop;
-  replica->mSeqNum = mSeqNum;
-  replica->mWorkMode = mWorkMode;
-  return replica;
-}
-
 // --- mouse and tools -------------------------------------------------------------------
 
-void clsLdrLabel::HitTestByPoint(tyHitRecord& pHitData) {
-  const std::int32_t x = pHitData.X - mLeft;
-  const std::int32_t y = pHitData.Y - mTop;
-  if (StripGeometry::HitInside(pHitData, x, y, 1)) {
-    if (StripGeometry::InLeftZone(pHitData, x)) {
-      pHitData.HitKind = eLH_Header;
-    } else if (x == kNameBoxEndColumn) {
-      pHitData.HitKind = pHitData.HorzSide == tyHitRecord::kLeftOfLine ? eLH_NameBox : eLH_Comment;
-    } else {
-      pHitData.HitKind = x < kNameBoxEndColumn ? eLH_NameBox : eLH_Comment;
-    }
-  }
-  mHitRecord = pHitData;
+std::int32_t clsLdrLabel::BodyHit(const tyHitRecord& hit, std::int32_t x, std::int32_t) {
+  if (x == kNameBoxEndColumn) return hit.HorzSide == tyHitRecord::kLeftOfLine ? eHK_NameBox : eHK_Body;
+  return x < kNameBoxEndColumn ? eHK_NameBox : eHK_Body;
 }
 
 void clsLdrLabel::QueryProcess(itfProcessControl& pProcessControl) {
   switch (mHitRecord.HitKind) {
-  case eLH_NameBox:
+  case eHK_NameBox:
     if (!OnLine()) pProcessControl.SetNewProcess(eMP_EditLabelProc);
     break;
-  case eLH_Header:
+  case eHK_Header:
     if (mHitRecord.Button == 2 && mCtx.Host && mCtx.Host->Gui) mCtx.Host->Gui->ShowContextMenu(eGM_Label);
     break;
-  case eLH_Comment:
+  case eHK_Body:
     if (!OnLine()) StartEditing();
     break;
   default:
@@ -172,17 +101,9 @@ void clsLdrLabel::QueryProcess(itfProcessControl& pProcessControl) {
   }
 }
 
-bool clsLdrLabel::StartEditing() {
-  const tyTextBoxPlace place{clsStripTextEditor::VisibleX(mCtx, EditZoneLeft()) + kNameBoxWidth, GridToPixel(mTop),
-                             kTextWidth - kNameBoxWidth, kRowHeight};
-  return mEditor.Start(mStripID, place, mLabelComment);
-}
-
-void clsLdrLabel::TakeEditedComment(const std::string& text) {
-  const bool changed = text != mLabelComment;
-  SetLabelComment(text);
-  if (changed && mCtx.State) mCtx.State->SetNeedToSave(true);
-  if (mCtx.Drawer) mCtx.Drawer->RedrawAll();
+tyTextBoxPlace clsLdrLabel::EditBoxPlace() {
+  return {clsStripTextEditor::VisibleX(mCtx, EditZoneLeft()) + kNameBoxWidth, GridToPixel(mTop),
+          kTextWidth - kNameBoxWidth, kRowHeight};
 }
 
 void clsLdrLabel::ToolRequest(const std::string& pToolID) {
@@ -228,9 +149,7 @@ void clsLdrLabel::WriteTexts(gdi::DeviceContext& dc) const {
 }
 
 void clsLdrLabel::DrawLeftZone(gdi::DeviceContext& left, const tyGdiResources& res) const {
-  left.FillRect({-kLeftZoneWidth, 1, -1, kRowHeight}, mIsSelected ? res.GreyBrush : res.WhiteBrush);
-  left.MoveTo(-1, 0);
-  left.LineTo(-1, kRowHeight);
+  DrawLeftGround(left, res, kRowHeight);
   SelectGuard<gdi::Pen> grey(left, res.GreyPen);
   left.MoveTo(-kLeftZoneWidth, kRowHeight);
   left.LineTo(0, kRowHeight);

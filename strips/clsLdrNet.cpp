@@ -1,5 +1,6 @@
 #include "strips/clsLdrNet.h"
 
+#include "core/KeyCodes.h"
 #include "core/LdrError.h"
 #include "core/clsLdrState.h"
 #include "core/enMouseProcess.h"
@@ -33,12 +34,6 @@ namespace ldr {
 namespace {
 
 constexpr const char* kClassName = "clsLdrNet";
-
-// Key codes of the arrow keys.
-constexpr std::int32_t kKeyLeft = 37;
-constexpr std::int32_t kKeyUp = 38;
-constexpr std::int32_t kKeyRight = 39;
-constexpr std::int32_t kKeyDown = 40;
 
 // Rectangles that only share an edge do not intersect.
 bool Overlap(const tyRect& a, const tyRect& b) {
@@ -81,21 +76,13 @@ std::set<std::int32_t> ParseIDs(const std::string& ids) {
 
 } // namespace
 
-clsLdrNet::clsLdrNet(LdrContext& ctx) : mCtx(ctx), mElements(std::make_shared<ElementCollection>()) {}
+clsLdrNet::clsLdrNet(LdrContext& ctx) : StripBase(ctx), mElements(std::make_shared<ElementCollection>()) {}
 
 clsLdrNet::~clsLdrNet() = default;
 
 // --- services ---------------------------------------------------------------------
 
-db::Connection& clsLdrNet::Db() {
-  if (!mCtx.Connection && mCtx.Host && mCtx.Host->Connections) mCtx.Connection = mCtx.Host->Connections->Connection();
-  if (!mCtx.Connection) throw std::logic_error("clsLdrNet: no project connection");
-  return *mCtx.Connection;
-}
-
 clsNetStore clsLdrNet::Store() { return clsNetStore(Db()); }
-
-bool clsLdrNet::OnLine() const { return mCtx.State && mCtx.State->OnLineActive(); }
 
 void clsLdrNet::ReportError(int code, const std::string& title, const std::string& message,
                             const std::string& procedure) {
@@ -107,8 +94,6 @@ void clsLdrNet::ShowMessageBox(const std::string& text) {
 }
 
 // --- geometry ---------------------------------------------------------------------
-
-std::int32_t clsLdrNet::EditZoneLeft() { return mLeft + EDITING_OFST_X; }
 
 std::int32_t clsLdrNet::MinHeight() {
   std::int32_t highestTop = kMaxHeight;
@@ -127,12 +112,6 @@ std::int32_t clsLdrNet::LowestElementBottom() {
   return lowest;
 }
 
-tyRect clsLdrNet::GetBoundingRect() { return {mLeft, mTop, mLeft + LDR_STRIP_WIDTH, mTop + mHeight}; }
-
-tyRect clsLdrNet::GetEditBoundingRect() {
-  return {EditZoneLeft(), mTop, EditZoneLeft() + LDR_EDIT_WIDTH, mTop + mHeight};
-}
-
 void clsLdrNet::SetHeight(std::int32_t value) {
   if (value < 1) throw std::invalid_argument("a net is at least one row high");
   if (value < mHeight && !mIsCollapsed) {
@@ -149,7 +128,7 @@ void clsLdrNet::SetHeight(std::int32_t value) {
       try {
         db::Transaction transaction(Db());
         MoveAllElements(shift);
-        Store().UpdateColumn(mStripID, "Height", static_cast<std::int64_t>(value));
+        Rows().SetColumn(mStripID, "Height", static_cast<std::int64_t>(value));
         transaction.Commit();
       } catch (...) {
         ReloadAllElements();
@@ -159,7 +138,7 @@ void clsLdrNet::SetHeight(std::int32_t value) {
       return;
     }
   }
-  Store().UpdateColumn(mStripID, "Height", static_cast<std::int64_t>(value));
+  Rows().SetColumn(mStripID, "Height", static_cast<std::int64_t>(value));
   mHeight = value;
 }
 
@@ -177,28 +156,23 @@ void clsLdrNet::CommitMove(itfLdrElement& element, std::int32_t dx, std::int32_t
 
 // --- stored flags -------------------------------------------------------------------
 
-void clsLdrNet::SetIsSelected(bool value) {
-  Store().UpdateColumn(mStripID, "IsSelected", value);
-  mIsSelected = value;
-}
-
 void clsLdrNet::SetIsCompilable(std::int32_t value) {
-  Store().UpdateColumn(mStripID, "IsCompilable", static_cast<std::int64_t>(value));
+  Rows().SetColumn(mStripID, "IsCompilable", static_cast<std::int64_t>(value));
   mIsCompilable = value;
 }
 
 void clsLdrNet::SetIsReturnStrip(bool value) {
-  Store().UpdateColumn(mStripID, "IsReturnStrip", value);
+  Rows().SetColumn(mStripID, "IsReturnStrip", value);
   mIsReturnStrip = value;
 }
 
 void clsLdrNet::SetIsCollapsed(bool value) {
-  Store().UpdateColumn(mStripID, "IsCollapsed", value);
+  Rows().SetColumn(mStripID, "IsCollapsed", value);
   mIsCollapsed = value;
 }
 
 void clsLdrNet::SetOrgHeight(std::int32_t value) {
-  Store().UpdateColumn(mStripID, "OrgHeight", static_cast<std::int64_t>(value));
+  Rows().SetColumn(mStripID, "OrgHeight", static_cast<std::int64_t>(value));
   mOrgHeight = value;
 }
 
@@ -215,16 +189,15 @@ bool clsLdrNet::CompileDirtyBit() {
 
 void clsLdrNet::SetCompileDirtyBit(bool value) {
   if (value == mCompileDirtyBit) return;
-  clsNetStore store = Store();
-  store.UpdateColumn(mStripID, "CompileDirtyBit", value);
-  store.MarkDownloadEntryNotCompiled(mStripID);
+  Rows().SetColumn(mStripID, "CompileDirtyBit", value);
+  Store().MarkDownloadEntryNotCompiled(mStripID);
   mCompileDirtyBit = value;
 }
 
 void clsLdrNet::SyncCompileDirtyBitWithDb() { mCompileDirtyBit = Store().ReadCompileDirtyBit(mStripID); }
 
 void clsLdrNet::SetPowerFlowDisplay(bool value) {
-  Store().UpdateColumn(mStripID, "ShowPowerFlow", value);
+  Rows().SetColumn(mStripID, "ShowPowerFlow", value);
   mShowPowerFlow = value;
   for (const auto& [key, element] : *mElements) element->SetShowPowerFlow(value);
 }
@@ -232,7 +205,7 @@ void clsLdrNet::SetPowerFlowDisplay(bool value) {
 // --- loading ----------------------------------------------------------------------------
 
 void clsLdrNet::Load(db::Recordset& pRsStrips) {
-  if (mCtx.State) mWorkMode = static_cast<std::int32_t>(mCtx.State->WorkMode());
+  LoadCommonColumns(pRsStrips);
   ReadRow(pRsStrips);
   if (mIsReturnStrip && Store().CountElements(mStripID) == 0) {
     ReportError(274, "ReturnElementNotExist", "Return element not exits in the return net", "itfStrip_Load");
@@ -243,11 +216,7 @@ void clsLdrNet::Load(db::Recordset& pRsStrips) {
 
 void clsLdrNet::ReadRow(db::Recordset& rs) {
   mHeight = rs.Field("Height").AsLong();
-  mIsSelected = rs.Field("IsSelected").AsBool();
-  mStripID = rs.Field("StripID").AsLong();
-  mSeqNum = rs.Field("SeqNum").AsLong();
   mShowNum = rs.Field("ShowNum").AsLong();
-  mStripNote = rs.Field("StrpNote").AsText();
   mIsCompilable = rs.Field("IsCompilable").AsLong(0);
   mIsCollapsed = rs.Field("IsCollapsed").AsBool(false);
   mOrgHeight = rs.Field("OrgHeight").AsLong(0);
@@ -368,56 +337,32 @@ void clsLdrNet::PrintStrip(gdi::DeviceContext& pHdc) {
 
 void clsLdrNet::HitTestByPoint(tyHitRecord& pHitData) {
   if (mIsReturnStrip) return;
-  const std::int32_t entryX = pHitData.X;
-  const std::int32_t entryY = pHitData.Y;
   mActiveElement.reset();
-  const std::int32_t x = entryX - mLeft;
-  const std::int32_t y = entryY - mTop;
-  if (HitInside(pHitData, x, y)) {
-    const bool leftZone = x < EDITING_OFST_X || (x == EDITING_OFST_X && pHitData.HorzSide == tyHitRecord::kLeftOfLine);
-    if (leftZone) {
-      pHitData.HitKind = LeftZoneKind(pHitData, y);
-    } else {
-      pHitData.X = x - EDITING_OFST_X;
-      pHitData.Y = y;
-      pHitData.HitKind = EditZoneKind(pHitData);
-    }
-  }
-  pHitData.X = entryX;
-  pHitData.Y = entryY;
-  mHitRecord = pHitData;
+  StripBase::HitTestByPoint(pHitData);
 }
 
-bool clsLdrNet::HitInside(const tyHitRecord& hit, std::int32_t x, std::int32_t y) const {
-  if (x < 0 || x > LDR_STRIP_WIDTH || y < 0 || y > mHeight) return false;
-  // A point on a border line belongs to the side the pixel lay on.
-  if (x == 0 && hit.HorzSide == tyHitRecord::kLeftOfLine) return false;
-  if (x == LDR_STRIP_WIDTH && hit.HorzSide == tyHitRecord::kOnOrRightOfLine) return false;
-  if (y == 0 && hit.VertSide == tyHitRecord::kAboveLine) return false;
-  if (y == mHeight && hit.VertSide == tyHitRecord::kOnOrBelowLine) return false;
-  return true;
+std::int32_t clsLdrNet::LeftZoneHit(const tyHitRecord& hit, std::int32_t y) {
+  if (y < 2) return eHK_Collapse;
+  return HeaderOrResizer(hit, y);
 }
 
-std::int32_t clsLdrNet::LeftZoneKind(const tyHitRecord& hit, std::int32_t y) const {
-  if (y < 2) return eNH_Collapse;
-  const std::int32_t handleTop = mHeight - 2;
-  if (y == handleTop) return hit.VertSide == tyHitRecord::kAboveLine ? eNH_Header : eNH_Resizer;
-  return y < handleTop ? eNH_Header : eNH_Resizer;
-}
-
-std::int32_t clsLdrNet::EditZoneKind(tyHitRecord& hit) {
+std::int32_t clsLdrNet::BodyHit(const tyHitRecord& hit, std::int32_t x, std::int32_t y) {
+  // Elements are hit in edit-zone coordinates.
+  tyHitRecord inZone = hit;
+  inZone.X = x - EDITING_OFST_X;
+  inZone.Y = y;
   for (const auto& [key, element] : *mElements) {
-    tyHitRecord probe = hit;
-    probe.HitKind = 0;
+    tyHitRecord probe = inZone;
+    probe.HitKind = eHK_Nothing;
     element->HitTestByPoint(probe);
-    if (probe.HitKind == 0) {
+    if (probe.HitKind == eHK_Nothing) {
       element->ClearHitTestResults();
     } else {
       mActiveElement = element;
     }
   }
-  if (!mActiveElement) return eNH_EditZone;
-  return mWorkMode == eWM_Select ? eNH_Element : eNH_EditZone;
+  if (!mActiveElement) return eHK_Body;
+  return mWorkMode == eWM_Select ? eHK_Element : eHK_Body;
 }
 
 // --- user commands ------------------------------------------------------------------------------
@@ -426,15 +371,15 @@ void clsLdrNet::QueryProcess(itfProcessControl& pProcessControl) {
   if (mIsReturnStrip) return;
   const bool leftButton = mHitRecord.Button == 1;
   switch (mHitRecord.HitKind) {
-  case eNH_Element:
+  case eHK_Element:
     if (mActiveElement) mActiveElement->QueryProcess(pProcessControl);
     break;
-  case eNH_EditZone:
+  case eHK_Body:
     if (!OnLine() && leftButton) {
       pProcessControl.SetNewProcess(mWorkMode == eWM_Select ? eMP_RectSelectProc : eMP_LineCreateProc);
     }
     break;
-  case eNH_Resizer:
+  case eHK_Resizer:
     if (leftButton && !OnLine()) pProcessControl.SetNewProcess(eMP_StripResizeProc);
     break;
   default:
@@ -446,9 +391,9 @@ void clsLdrNet::RightMouseUp() {
   if (mIsReturnStrip) return;
   itfGuiService* gui = mCtx.Host ? mCtx.Host->Gui.get() : nullptr;
   switch (mHitRecord.HitKind) {
-  case eNH_Element: {
+  case eHK_Element: {
     if (!mActiveElement) return;
-    const bool operandHit = mActiveElement->GetHitParameters().HitKind == 2;
+    const bool operandHit = mActiveElement->GetHitParameters().HitKind == eHK_ElementOperand;
     const bool groupHit = mActiveElement->IsSelected() && GetSelectedElements()->Count() > 1;
     if (operandHit || OnLine() || !groupHit) {
       mActiveElement->RightMouseUp();
@@ -457,12 +402,12 @@ void clsLdrNet::RightMouseUp() {
     }
     break;
   }
-  case eNH_EditZone:
+  case eHK_Body:
     if (!OnLine() && gui) gui->ShowContextMenu(eGM_EditZone);
     break;
-  case eNH_Header:
-  case eNH_Resizer:
-  case eNH_Collapse:
+  case eHK_Header:
+  case eHK_Resizer:
+  case eHK_Collapse:
     if (!OnLine() && gui) gui->ShowContextMenu(eGM_StripHeader);
     break;
   default:
@@ -486,16 +431,16 @@ void clsLdrNet::SpecialToolRequest(const std::string& pToolID) {
 
 void clsLdrNet::DoubleClick(itfProcessControl& pProcessControl) {
   switch (mHitRecord.HitKind) {
-  case eNH_Element:
+  case eHK_Element:
     if (!mActiveElement) return;
     mActiveElement->DoubleClick();
     CompileDirtyBit();
     break;
-  case eNH_EditZone:
+  case eHK_Body:
     pProcessControl.SetWorkMode(mWorkMode == eWM_Select ? eWM_LineDrawing : eWM_Select);
     break;
-  case eNH_Header:
-  case eNH_Resizer:
+  case eHK_Header:
+  case eHK_Resizer:
     FitHeightToElements();
     break;
   default:
@@ -541,16 +486,16 @@ void clsLdrNet::KeyPress(std::int32_t KeyCode, itfOperandsKeyHandler& oOpHandler
 bool clsLdrNet::MoveSelectedByKey(std::int32_t KeyCode) {
   tyLdrPoint step;
   switch (KeyCode) {
-  case kKeyLeft:
+  case eKey_Left:
     step = {-1, 0};
     break;
-  case kKeyUp:
+  case eKey_Up:
     step = {0, -1};
     break;
-  case kKeyRight:
+  case eKey_Right:
     step = {1, 0};
     break;
-  case kKeyDown:
+  case eKey_Down:
     step = {0, 1};
     break;
   default:
@@ -649,7 +594,7 @@ void clsLdrNet::AddLadderElement(const std::shared_ptr<itfLdrElement>& pLadderEl
   const std::int32_t newHeight = mHeight + extension;
   try {
     db::Transaction transaction(Db());
-    Store().UpdateColumn(mStripID, "Height", static_cast<std::int64_t>(newHeight));
+    Rows().SetColumn(mStripID, "Height", static_cast<std::int64_t>(newHeight));
     pLadderElement->AddToDB(mStripID);
     if (pExtendHeight < 0) {
       // The space opens above: everything, the new element too, goes down.
@@ -751,23 +696,16 @@ void clsLdrNet::UnSelectAllOperandsInNet() {
 
 void clsLdrNet::AddToDB(std::int32_t pFuncID) {
   ShowMessageBox("Do Not Use");
-  db::FieldList fields = {
-      {"FuncID", static_cast<long>(pFuncID)},
-      {"SeqNum", static_cast<long>(mSeqNum)},
-      {"StrpType", static_cast<long>(eST_LdrNet)},
-      {"IsLoaded", 0},
-      {"IsSelected", 0},
-      {"Height", static_cast<long>(mHeight)},
-      {"IsReturnStrip", 0},
-      {"CompileDirtyBit", true},
-      {"StrpNote", mStripNote},
-      {"IsCompilable", static_cast<long>(mIsCompilable)},
-      {"IsCollapsed", mIsCollapsed},
-      {"OrgHeight", static_cast<long>(mOrgHeight)},
-      {"LdrBitsCount", 0},
-  };
+  db::FieldList fields = StripRows::NewRow(pFuncID, mSeqNum, eST_LdrNet);
+  StripRows::SetField(fields, "Height", static_cast<long>(mHeight));
+  StripRows::SetField(fields, "IsCompilable", static_cast<long>(mIsCompilable));
+  StripRows::SetField(fields, "IsCollapsed", mIsCollapsed);
+  StripRows::SetField(fields, "OrgHeight", static_cast<long>(mOrgHeight));
+  fields.emplace_back("IsReturnStrip", 0L);
+  fields.emplace_back("CompileDirtyBit", true);
+  fields.emplace_back("StrpNote", mStripNote);
   db::Transaction transaction(Db());
-  const std::int32_t newID = Store().InsertNetRow(fields);
+  const std::int32_t newID = static_cast<std::int32_t>(Rows().Add(fields));
   // The elements the net holds go with it, so a copied net arrives whole.
   for (const auto& [key, element] : *mElements) {
     element->AddToDB(newID);
@@ -783,9 +721,8 @@ void clsLdrNet::AddToDB(std::int32_t pFuncID) {
 
 void clsLdrNet::DeleteFromDB() {
   db::Transaction transaction(Db());
-  clsNetStore store = Store();
-  store.MarkDownloadEntryNotCompiled(mStripID);
-  store.DeleteNetRow(mStripID);
+  Store().MarkDownloadEntryNotCompiled(mStripID);
+  Rows().Delete(mStripID);
   transaction.Commit();
 }
 
@@ -835,15 +772,9 @@ void clsLdrNet::SetPropertyBag(const clsPropertyBag& pPropBag) {
   for (const auto& element : elements) mElements->Add(NewElementKey(*element), element);
 }
 
-std::shared_ptr<itfStrip> clsLdrNet::GetReplica() {
-  auto replica = std::make_shared<clsLdrNet>(mCtx);
-  replica->SetPropertyBag(GetPropertyBag());
-  replica->mTop = mTop;
-  replica->mLeft = mLeft;
-  replica->mSeqNum = mSeqNum;
-  replica->mShowNum = mShowNum;
-  replica->mWorkMode = mWorkMode;
-  return replica;
+void clsLdrNet::TakePlaceOf(const StripBase& original) {
+  StripBase::TakePlaceOf(original);
+  mShowNum = static_cast<const clsLdrNet&>(original).mShowNum;
 }
 
 } // namespace ldr

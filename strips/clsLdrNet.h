@@ -5,16 +5,13 @@
 // classifies mouse hits, chooses the editing process for a press, keeps its
 // LdrStrips row up to date and owns its elements' collection.
 //
-// Hit kinds (field 1 of the net's hit record):
-//   0 nothing (outside, or the return strip)   1 left zone, the header rows
-//   3 an element (select work mode)            4 the edit zone otherwise
-//   6 left zone, the resize handle (bottom two rows)
-//   7 left zone, the collapse button (top two rows)
+// Hit kinds: nothing (outside, or the return strip); in the left zone the
+// collapse button (top two rows), the resize handle (bottom two rows) or the
+// header; in the edit zone an element (select work mode) or the body.
 
-#include "core/LdrContext.h"
+#include "interfaces/ElementDefs.h"
 #include "interfaces/itfLdrNet.h"
-#include "interfaces/itfStrip.h"
-#include "outside/operands/tyHitRecord.h"
+#include "strips/StripBase.h"
 
 #include <cstdint>
 #include <memory>
@@ -25,16 +22,8 @@ namespace ldr {
 
 class clsNetStore;
 
-class clsLdrNet : public itfStrip, public itfLdrNet {
+class clsLdrNet : public StripBase, public itfLdrNet {
 public:
-  enum enNetHitKind : std::int32_t {
-    eNH_Nothing = 0,
-    eNH_Header = 1,
-    eNH_Element = 3,
-    eNH_EditZone = 4,
-    eNH_Resizer = 6,
-    eNH_Collapse = 7,
-  };
   static constexpr std::int32_t kMaxHeight = 40;
   static constexpr std::int32_t kMinHeight = 5;
 
@@ -44,23 +33,10 @@ public:
   // --- itfStrip -------------------------------------------------------------
   clsPropertyBag GetPropertyBag() override;
   void SetPropertyBag(const clsPropertyBag& pPropBag) override;
-  std::int32_t Top() override { return mTop; }
-  void SetTop(std::int32_t value) override { mTop = value; }
-  std::int32_t EditZoneLeft() override;
-  std::int32_t Left() override { return mLeft; }
-  void SetLeft(std::int32_t value) override { mLeft = value; }
   std::int32_t Height() override { return mHeight; }
   void SetHeight(std::int32_t value) override;
   std::int32_t MinHeight() override;
   std::int32_t MaxHeight() override { return kMaxHeight; }
-  std::int32_t SeqNum() override { return mSeqNum; }
-  void SetSeqNum(std::int32_t value) override { mSeqNum = value; }
-  std::int32_t StripID() override { return mStripID; }
-  bool IsSelected() override { return mIsSelected; }
-  void SetIsSelected(bool value) override;
-  std::string StripNote() override { return mStripNote; }
-  void SetStripNote(const std::string& value) override { mStripNote = value; }
-  void SetWorkMode(std::int32_t value) override { mWorkMode = value; }
   void RefreshOperand(std::int32_t pOpType, std::int32_t pOpAddress, std::int32_t pNetworkID) override;
   void Load(db::Recordset& pRsStrips) override;
   void QueryProcess(itfProcessControl& pProcessControl) override;
@@ -69,12 +45,7 @@ public:
   void SpecialToolRequest(const std::string& pToolID) override;
   void DoubleClick(itfProcessControl& pProcessControl) override;
   void Draw(gdi::DeviceContext& pLeftHDC, gdi::DeviceContext& pBoardHDC, tyGdiResources& pGdiResources) override;
-  void ClearHitTestResults() override { mHitRecord.HitKind = eNH_Nothing; }
   void HitTestByPoint(tyHitRecord& pHitData) override;
-  tyHitRecord GetHitParameters() override { return mHitRecord; }
-  tyRect GetBoundingRect() override;
-  tyRect GetEditBoundingRect() override;
-  std::shared_ptr<itfStrip> GetReplica() override;
   void AddToDB(std::int32_t pFuncID) override;
   void DeleteFromDB() override;
   void PrintStrip(gdi::DeviceContext& pHdc) override;
@@ -120,16 +91,19 @@ public:
 
   // --- beyond the contracts -------------------------------------------------
   std::int32_t ShowNum() const { return mShowNum; }
-  std::int32_t WorkMode() const { return mWorkMode; }
   bool ShowPowerFlow() const { return mShowPowerFlow; }
   bool PowerRail() const { return mPowerRail; }
   const std::vector<std::uint8_t>& JunctionsInfo() const { return mJunctionsInfo; }
   void SetJunctionsInfo(std::vector<std::uint8_t> value) { mJunctionsInfo = std::move(value); }
 
 private:
-  db::Connection& Db();
+  std::int32_t EditZoneWidth() const override { return LDR_EDIT_WIDTH; }
+  std::int32_t LeftZoneHit(const tyHitRecord& hit, std::int32_t y) override;
+  std::int32_t BodyHit(const tyHitRecord& hit, std::int32_t x, std::int32_t y) override;
+  std::shared_ptr<StripBase> NewBlank() const override { return std::make_shared<clsLdrNet>(mCtx); }
+  void TakePlaceOf(const StripBase& original) override;
+
   clsNetStore Store();
-  bool OnLine() const;
   void ReportError(int code, const std::string& title, const std::string& message, const std::string& procedure);
   void ShowMessageBox(const std::string& text);
 
@@ -145,25 +119,13 @@ private:
   void SetPowerFlowDisplay(bool value);
   void MarkNetDirtyFromElements();
   void DrawJunctions(gdi::DeviceContext& board, tyGdiResources& resources);
-  bool HitInside(const tyHitRecord& hit, std::int32_t x, std::int32_t y) const;
-  std::int32_t LeftZoneKind(const tyHitRecord& hit, std::int32_t y) const;
-  std::int32_t EditZoneKind(tyHitRecord& hit);
   std::shared_ptr<itfLdrElement> FindElement(std::int32_t elementID) const;
   std::shared_ptr<ElementCollection> ElementsWhere(bool selected) const;
   bool MoveSelectedByKey(std::int32_t KeyCode);
   std::string NewElementKey(itfLdrElement& element) const;
 
-  LdrContext& mCtx;
-  std::int32_t mStripID = 0;
-  std::int32_t mSeqNum = 0;
   std::int32_t mShowNum = 0;
-  std::int32_t mTop = 0;
-  std::int32_t mLeft = 0;
   std::int32_t mHeight = 14;
-  std::string mStripNote;
-  tyHitRecord mHitRecord;
-  std::int32_t mWorkMode = 0;
-  bool mIsSelected = false;
   bool mPowerRail = false;
   std::int32_t mIsCompilable = -1;
   bool mCompileDirtyBit = false;

@@ -2,11 +2,6 @@
 
 namespace ldr {
 
-void clsNetStore::UpdateColumn(std::int32_t stripID, const std::string& column, std::int64_t value) {
-  mDb.Execute("UPDATE LdrStrips SET " + column + "=" + std::to_string(value) +
-              " WHERE StripID=" + std::to_string(stripID));
-}
-
 void clsNetStore::MarkDownloadEntryNotCompiled(std::int32_t stripID) {
   const db::DbValue funcID = mDb.QueryValue("SELECT FuncID FROM LdrStrips WHERE StripID=" + std::to_string(stripID));
   if (!funcID.IsNull()) MarkFunctionNotCompiled(funcID.AsLong());
@@ -26,14 +21,6 @@ bool clsNetStore::ReadCompileDirtyBit(std::int32_t stripID) {
 std::int64_t clsNetStore::CountElements(std::int32_t stripID) {
   return mDb.QueryValue("SELECT COUNT(*) AS ElmCnt FROM LdrElements WHERE StripID=" + std::to_string(stripID))
       .AsInt64();
-}
-
-std::int32_t clsNetStore::InsertNetRow(const db::FieldList& fields) {
-  return static_cast<std::int32_t>(mDb.AddRow("LdrStrips", fields));
-}
-
-void clsNetStore::DeleteNetRow(std::int32_t stripID) {
-  mDb.Execute("DELETE FROM LdrStrips WHERE StripID=" + std::to_string(stripID));
 }
 
 } // namespace ldr

@@ -1,5 +1,6 @@
 #include "strips/clsStripTextEditor.h"
 
+#include "core/KeyCodes.h"
 #include "core/clsLdrState.h"
 #include "interfaces/ElementDefs.h"
 #include "interfaces/itfDrawer.h"
@@ -8,9 +9,7 @@
 
 namespace ldr {
 
-namespace {
-constexpr int kKeyEnter = 13;
-}
+namespace {}
 
 clsStripTextEditor::clsStripTextEditor(LdrContext& ctx, std::string boxName, bool validateOnEnter, Commit commit)
     : mCtx(ctx), mBoxName(std::move(boxName)), mValidateOnEnter(validateOnEnter), mCommit(std::move(commit)) {}
@@ -67,7 +66,7 @@ void clsStripTextEditor::OnValidate(itfBoardTextBox& box, bool& /*cancel*/) {
 }
 
 void clsStripTextEditor::OnKeyDown(itfBoardTextBox& box, int keyCode, int /*shift*/) {
-  if (mValidateOnEnter && keyCode == kKeyEnter && &box == mBox) box.Validate();
+  if (mValidateOnEnter && keyCode == eKey_Enter && &box == mBox) box.Validate();
 }
 
 void clsStripTextEditor::Detach() {

@@ -1,14 +1,10 @@
 #include "apps/studio/QtScrollBar.h"
 
+#include "core/KeyCodes.h"
+
 #include <algorithm>
 
 namespace ldr::studio {
-
-namespace {
-
-constexpr int kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
-
-} // namespace
 
 QtScrollBar::QtScrollBar(std::string name, QScrollBar* bar, std::shared_ptr<EventBoundary> boundary,
                          std::function<bool(const std::string&)> focusRequest,
@@ -96,24 +92,24 @@ void QtScrollBar::SendKey(int keyCode, int) {
   const int step = mMax >= mMin ? 1 : -1; // backwards bars move the other way
   const int value = Value();
   switch (keyCode) {
-  case kUp:
-  case kLeft:
+  case eKey_Up:
+  case eKey_Left:
     SetValue(value - step * SmallChange());
     break;
-  case kDown:
-  case kRight:
+  case eKey_Down:
+  case eKey_Right:
     SetValue(value + step * SmallChange());
     break;
-  case kPageUp:
+  case eKey_PageUp:
     SetValue(value - step * LargeChange());
     break;
-  case kPageDown:
+  case eKey_PageDown:
     SetValue(value + step * LargeChange());
     break;
-  case kHome:
+  case eKey_Home:
     SetValue(mMin);
     break;
-  case kEnd:
+  case eKey_End:
     SetValue(mMax);
     break;
   default:

@@ -1,6 +1,7 @@
 // The arrow keys and Enter on the operands of a real net.
 
 #include "EditingFixture.h"
+#include "core/KeyCodes.h"
 #include "editing/srvOperandsSelection.h"
 #include "outside/operands/clsOperand.h"
 
@@ -55,30 +56,30 @@ protected:
 TEST_F(OperandsSelectionTest, ArrowsGoToTheNearestOperandThatWay) {
   Select(mA);
   EXPECT_CALL(*mDrawer, RedrawAll()).Times(5);
-  Key(srvOperandsSelection::kKeyRight);
+  Key(eKey_Right);
   EXPECT_EQ(SelectedOne(), mB);
-  Key(srvOperandsSelection::kKeyRight); // D lies right, off the row
+  Key(eKey_Right); // D lies right, off the row
   EXPECT_EQ(SelectedOne(), mD);
-  Key(srvOperandsSelection::kKeyLeft); // B scores 15 + 2 * 4, C 25 + 2 * 3, A 25 + 2 * 4
+  Key(eKey_Left); // B scores 15 + 2 * 4, C 25 + 2 * 3, A 25 + 2 * 4
   EXPECT_EQ(SelectedOne(), mB);
-  Key(srvOperandsSelection::kKeyDown); // C scores 7 + 2 * 10, D 4 + 2 * 15
+  Key(eKey_Down); // C scores 7 + 2 * 10, D 4 + 2 * 15
   EXPECT_EQ(SelectedOne(), mC);
-  Key(srvOperandsSelection::kKeyUp); // straight up beats the nearer D off the column
+  Key(eKey_Up); // straight up beats the nearer D off the column
   EXPECT_EQ(SelectedOne(), mA);
 }
 
 TEST_F(OperandsSelectionTest, NothingThatWayLeavesTheSelection) {
   Select(mA);
   EXPECT_CALL(*mDrawer, RedrawAll()).Times(0);
-  Key(srvOperandsSelection::kKeyLeft);
-  Key(srvOperandsSelection::kKeyUp);
+  Key(eKey_Left);
+  Key(eKey_Up);
   EXPECT_EQ(SelectedOne(), mA);
 }
 
 TEST_F(OperandsSelectionTest, WithoutASelectedOperandKeysDoNothing) {
   EXPECT_CALL(*mDrawer, RedrawAll()).Times(0);
-  Key(srvOperandsSelection::kKeyRight);
-  Key(srvOperandsSelection::kKeyEnter);
+  Key(eKey_Right);
+  Key(eKey_Enter);
   EXPECT_FALSE(SelectedOne());
   Select(mA);
   Key(9); // other keys
@@ -90,7 +91,7 @@ TEST_F(OperandsSelectionTest, EnterOpensTheOperandAndStoresItsSlot) {
   Select(mB);
   AnswerOperand(1, 99);
   EXPECT_CALL(*mDrawer, RedrawAll());
-  Key(srvOperandsSelection::kKeyEnter);
+  Key(eKey_Enter);
   EXPECT_EQ(OperandOf(mB)->Address(), 99);
   EXPECT_TRUE(OperandOf(mB)->IsSelected());
   EXPECT_EQ(Scalar("SELECT Elmnt_Oprnd_Adrs FROM LdrElmsOprs WHERE ElmntID=" + std::to_string(mB->ObjectID())), 99);
@@ -103,7 +104,7 @@ TEST_F(OperandsSelectionTest, ACancelledDialogChangesNothing) {
   Select(mB);
   CancelOperand();
   EXPECT_CALL(*mDrawer, RedrawAll()).Times(0);
-  Key(srvOperandsSelection::kKeyEnter);
+  Key(eKey_Enter);
   EXPECT_EQ(Scalar("SELECT Elmnt_Oprnd_Adrs FROM LdrElmsOprs WHERE ElmntID=" + std::to_string(mB->ObjectID())), 2);
   EXPECT_FALSE(Net(mNet).CompileDirtyBit());
   EXPECT_FALSE(mCtx.State->NeedToCompile());
@@ -111,7 +112,7 @@ TEST_F(OperandsSelectionTest, ACancelledDialogChangesNothing) {
 
 TEST_F(OperandsSelectionTest, TheNetHandsItsKeysToTheService) {
   Select(mA);
-  Net(mNet).KeyPress(srvOperandsSelection::kKeyDown, mService);
+  Net(mNet).KeyPress(eKey_Down, mService);
   EXPECT_EQ(SelectedOne(), mC);
 }
 

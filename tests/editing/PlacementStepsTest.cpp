@@ -1,6 +1,7 @@
 // Snapping a new element onto a neighbour and opening space below it.
 
 #include "EditingFixture.h"
+#include "core/KeyCodes.h"
 #include "editing/clsPlacementSteps.h"
 #include "editing/srvOperandsSelection.h"
 
@@ -9,9 +10,9 @@
 namespace ldr::test {
 namespace {
 
-constexpr int kUp = clsPlacementSteps::kKeyUp;
-constexpr int kDown = clsPlacementSteps::kKeyDown;
-constexpr int kLeft = clsPlacementSteps::kKeyLeft;
+constexpr int kUp = eKey_Up;
+constexpr int kDown = eKey_Down;
+constexpr int kLeft = eKey_Left;
 
 class PlacementStepsTest : public EditingFixture {
 protected:
