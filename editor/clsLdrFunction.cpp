@@ -434,7 +434,8 @@ void clsLdrFunction::GetSelectedElementPos(tyLdrPoint& elementPos, long& stripTo
 
 void clsLdrFunction::KeyPress(int keyCode, int) {
   if (prvOnline()) return;
-  const bool operandKey = keyCode == eKey_Tab || keyCode == eKey_Enter || (keyCode >= eKey_Left && keyCode <= eKey_Down);
+  const bool operandKey =
+      keyCode == eKey_Tab || keyCode == eKey_Enter || (keyCode >= eKey_Left && keyCode <= eKey_Down);
   if (!operandKey || !mParts.CreateOperandsKeyHandler) return;
   auto handler = mParts.CreateOperandsKeyHandler(mContext);
   if (!handler) return;

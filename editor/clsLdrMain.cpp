@@ -27,7 +27,6 @@ constexpr int kPixelPerGrid = 14;
 constexpr long kMaxViewColumns = 54; // the ladder strip is 54 columns wide
 constexpr int kPointerBusy = 11, kPointerDefault = 0;
 
-
 // Pixels to grid units: to the nearest integer, ties to even.
 long PixelsToGrid(long pixels) {
   return static_cast<long>(std::nearbyint(static_cast<double>(pixels) / kPixelPerGrid));

@@ -46,7 +46,7 @@ TEST_F(DrawerComment, TextFollowsTheHorizontalOffsetAndTheHeaderStays) {
   header.HorzSide = tyHitRecord::kOnOrRightOfLine;
   header.VertSide = tyHitRecord::kOnOrBelowLine;
   comment->HitTestByPoint(header);
-  EXPECT_EQ(header.HitKind, clsLdrComment::eCH_Header);
+  EXPECT_EQ(header.HitKind, eHK_Header);
 }
 
 } // namespace
