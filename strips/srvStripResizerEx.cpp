@@ -1,5 +1,6 @@
 #include "strips/srvStripResizerEx.h"
 
+#include "core/StripRows.h"
 #include "interfaces/ElementDefs.h"
 #include "platform/database/Transaction.h"
 
@@ -115,12 +116,12 @@ void srvStripResizerEx::ResizeNet(std::int32_t stripID, std::int32_t height) {
     bottom -= used.FirstRow;
   }
   if (mShrinkNet && bottom < height) {
-    mConnection->Execute("UPDATE LdrStrips SET Height=" + Num(bottom) + " WHERE StripID=" + Num(stripID));
+    StripRows(*mConnection).SetColumn(stripID, "Height", static_cast<std::int64_t>(bottom));
     height = bottom;
   }
   if (bottom + kFreeMargin <= height) return;
   if (mOpenSpace && bottom + kFreeMargin < kOpenSpaceLimit) {
-    mConnection->Execute("UPDATE LdrStrips SET Height=" + Num(bottom + kFreeMargin) + " WHERE StripID=" + Num(stripID));
+    StripRows(*mConnection).SetColumn(stripID, "Height", static_cast<std::int64_t>(bottom + kFreeMargin));
   }
 }
 
