@@ -6,6 +6,7 @@
 #include "interfaces/ElementDefs.h"
 #include "interfaces/itfLdrComment.h"
 #include "interfaces/itfLdrElement.h"
+#include "interfaces/itfLdrLabel.h"
 #include "interfaces/itfLdrNet.h"
 #include "interfaces/itfProcess.h"
 #include "interfaces/itfStrip.h"
@@ -158,10 +159,11 @@ void srvDrawer::prvStripPass(enElementFilter filter) {
 
   gdi::DeviceContext& leftDC = mLeftBoard->hDC();
   gdi::DeviceContext& boardDC = mRightBoard->hDC();
+  prvClearBoards();
   for (const auto& entry : *mStrips) {
     itfStrip& strip = *entry.second;
-    if (dynamic_cast<itfLdrComment*>(&strip)) {
-      prvDrawCommentScrolled(strip, leftDC, boardDC);
+    if (dynamic_cast<itfLdrComment*>(&strip) || dynamic_cast<itfLdrLabel*>(&strip)) {
+      prvDrawTextStripScrolled(strip, leftDC, boardDC);
     } else {
       strip.Draw(leftDC, boardDC, mGdiResources);
       prvDrawNetElements(strip, filter);
@@ -170,11 +172,17 @@ void srvDrawer::prvStripPass(enElementFilter filter) {
   prvClearBelowReturnStrip();
 }
 
-void srvDrawer::prvDrawCommentScrolled(itfStrip& comment, gdi::DeviceContext& leftDC, gdi::DeviceContext& boardDC) {
-  // Comments follow the horizontal scroll: drawn once, already at the
-  // offset, so that no text of an older offset is left at the right edge.
-  // Their Left goes back afterwards: mouse positions reach the strips in
-  // unscrolled ladder columns, where the comment's header must stay.
+// Whatever no strip covers (row 0, below the last strip, right of the
+// ladder, text of an older scroll position) is background.
+void srvDrawer::prvClearBoards() {
+  ClearRect(mRightBoard->hDC(), 0, 0, mRightBoard->Width(), mRightBoard->Height());
+  ClearRect(mLeftBoard->hDC(), 0, 0, mLeftBoard->Width(), mLeftBoard->Height());
+}
+
+void srvDrawer::prvDrawTextStripScrolled(itfStrip& comment, gdi::DeviceContext& leftDC, gdi::DeviceContext& boardDC) {
+  // Comments and labels follow the horizontal scroll: drawn once, already at
+  // the offset. Their Left goes back afterwards: mouse positions reach the
+  // strips in unscrolled ladder columns, where the header must stay.
   const std::int32_t left = comment.Left();
   comment.SetLeft(-static_cast<std::int32_t>(mHorizontalOffset));
   try {

@@ -74,7 +74,8 @@ private:
   // Both boards persistent, the strip pass, both boards back as they were.
   void prvDrawPersistent(enElementFilter filter);
   void prvStripPass(enElementFilter filter);
-  void prvDrawCommentScrolled(itfStrip& comment, gdi::DeviceContext& leftDC, gdi::DeviceContext& boardDC);
+  void prvClearBoards();
+  void prvDrawTextStripScrolled(itfStrip& comment, gdi::DeviceContext& leftDC, gdi::DeviceContext& boardDC);
   void prvDrawNetElements(itfStrip& strip, enElementFilter filter);
   void prvClearBelowReturnStrip();
   // Draws the elements on the right board's current device context with the

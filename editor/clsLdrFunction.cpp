@@ -644,8 +644,9 @@ void clsLdrFunction::prvHoverStep(const std::shared_ptr<itfStrip>& strip) {
   if (!strip) return drawer.SetToolTipText("");
   const int area = strip->GetHitParameters().HitKind;
   if (area == eHK_Collapse) return;
-  if (area != eHK_Element) return drawer.SetToolTipText("");
   auto* net = clsStripSelection::AsNet(strip.get());
+  if (area == eHK_Header) return drawer.SetToolTipText(prvHeaderTip(net));
+  if (area != eHK_Element) return drawer.SetToolTipText("");
   auto element = net ? net->ActiveElement() : nullptr;
   if (!element) return;
   const int code = element->GetHitParameters().HitKind;
@@ -666,7 +667,18 @@ void clsLdrFunction::prvContextMenuStep() {
   mContext.Host->Gui->ShowContextMenu(eGM_StripHeader);
 }
 
-// The clipboard refreshes its command states here once it exists.
-void clsLdrFunction::prvRefreshClipboardCommands() {}
+// The warning triangle of a net's header says why it is there.
+std::string clsLdrFunction::prvHeaderTip(itfLdrNet* net) {
+  if (!net || net->IsCollapsed() || net->IsReturnStrip() || !net->CompileDirtyBit()) return {};
+  return "This net changed since the last compile: compile the project to run it";
+}
+
+// Until the clipboard exists, its commands are offered disabled rather than
+// failing when chosen.
+void clsLdrFunction::prvRefreshClipboardCommands() {
+  if (mContext.Clipboard || !mContext.Host || !mContext.Host->Gui) return;
+  for (const char* command : {"ID_Cut", "ID_Copy", "ID_Paste", "ID_Delete"})
+    mContext.Host->Gui->SetCommandEnabled(command, false);
+}
 
 } // namespace ldr

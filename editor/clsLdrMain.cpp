@@ -8,6 +8,7 @@
 #include "core/enMouseProcess.h"
 #include "editor/clsToolTable.h"
 #include "editor/itfFunction.h"
+#include "interfaces/ElementDefs.h"
 #include "interfaces/itfDrawer.h"
 #include "outside/HostServices.h"
 #include "platform/boards/itfMainBoard.h"
@@ -25,6 +26,10 @@ namespace {
 constexpr const char* kClass = "clsLdrMain";
 constexpr int kPixelPerGrid = 14;
 constexpr long kMaxViewColumns = 54; // the ladder strip is 54 columns wide
+// The right board shows the ladder from its left edge to the strip's right
+// border line; the left board (two columns) never scrolls.
+constexpr long kLadderColumns = LDR_STRIP_WIDTH + 1;
+constexpr long kLeftBoardColumns = 2;
 constexpr int kPointerBusy = 11, kPointerDefault = 0;
 
 // Pixels to grid units: to the nearest integer, ties to even.
@@ -326,7 +331,19 @@ void clsLdrMain::Resize(long width, long height) {
     mContext->Drawer->SetViewWidth(std::min(kMaxViewColumns, PixelsToGrid(width)));
     mContext->Drawer->SetViewHeight(PixelsToGrid(height));
   }
+  prvApplyHorizontalRange(width);
   ReloadFunction();
+}
+
+// The horizontal bar scrolls only over the columns the view cannot show, a
+// page at a time by the columns it does show.
+void clsLdrMain::prvApplyHorizontalRange(long width) {
+  if (!mContext->Host || !mContext->Host->Gui) return;
+  const long shown = std::max(1L, width / kPixelPerGrid - kLeftBoardColumns);
+  auto& bar = mContext->Host->Gui->HorizontalScrollBar();
+  bar.SetSmallChange(1);
+  bar.SetLargeChange(static_cast<int>(shown));
+  bar.SetRange(0, static_cast<int>(std::max(0L, kLadderColumns - shown)));
 }
 
 void clsLdrMain::SetOnLineActive(VbBool active) {

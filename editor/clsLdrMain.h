@@ -126,6 +126,7 @@ private:
   void prvUpdateElementCopyFlag(int shift);
   void prvAutoScroll(int y);
   bool prvTextBoxActive() const;
+  void prvApplyHorizontalRange(long width);
   void prvValidateControls();
   void prvFocusMainBoard();
   void prvRequireView(const char* procedure) const;

@@ -119,6 +119,19 @@ void clsLdrComment::WriteText(gdi::DeviceContext& dc, int bottom) const {
   BkModeGuard transparent(dc, gdi::TRANSPARENT);
   gdi::Rect area{0, 2, kTextWidth, bottom};
   dc.DrawText(mComment, area, kTextFormat);
+  gdi::Rect needed{0, 2, kTextWidth, bottom};
+  dc.DrawText(mComment, needed, kTextFormat | gdi::DT_CALCRECT);
+  if (needed.Bottom > bottom) DrawMoreTextSign(dc, bottom);
+}
+
+// A small triangle pointing down in the bottom right corner: the text goes
+// on below the strip (the edit box shows all of it).
+void clsLdrComment::DrawMoreTextSign(gdi::DeviceContext& dc, int bottom) {
+  constexpr int kSize = 8;
+  const int right = kTextWidth - 4;
+  const int top = bottom - kSize;
+  SelectGuard<gdi::Brush> black(dc, gdi::Brush::Solid(gdi::RGB(0, 0, 0)));
+  dc.Polygon({{right - kSize, top}, {right, top}, {right - kSize / 2, bottom - 2}});
 }
 
 void clsLdrComment::DrawLeftZone(gdi::DeviceContext& left, const tyGdiResources& res) const {

@@ -58,6 +58,7 @@ private:
 
   void DrawLeftZone(gdi::DeviceContext& left, const tyGdiResources& res) const;
   void DrawTextArea(gdi::DeviceContext& board, const tyGdiResources& res) const;
+  static void DrawMoreTextSign(gdi::DeviceContext& dc, int bottom);
   void WriteText(gdi::DeviceContext& dc, int bottom) const;
 
   std::int32_t mHeight = kMinHeight;

@@ -118,8 +118,10 @@ void clsLdrLabel::ToolRequest(const std::string& pToolID) {
 // --- drawing -------------------------------------------------------------------------
 
 void clsLdrLabel::Draw(gdi::DeviceContext& pLeftHDC, gdi::DeviceContext& pBoardHDC, tyGdiResources& pGdiResources) {
+  // The header keeps its column on the left board whatever Left the scroll
+  // gave the label.
   ViewportShift boardShift(pBoardHDC, GridToPixel(mLeft + EDITING_OFST_X), GridToPixel(mTop));
-  ViewportShift leftShift(pLeftHDC, GridToPixel(mLeft + EDITING_OFST_X), GridToPixel(mTop));
+  ViewportShift leftShift(pLeftHDC, GridToPixel(EDITING_OFST_X), GridToPixel(mTop));
   DrawBody(pBoardHDC, pGdiResources);
   DrawLeftZone(pLeftHDC, pGdiResources);
 }

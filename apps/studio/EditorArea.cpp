@@ -21,10 +21,9 @@ EditorArea::EditorArea(std::shared_ptr<EventBoundary> boundary, QWidget* parent)
   mRightWidget = new BoardWidget(std::make_shared<QtPictureBoard>(kRightBoardWidth, kInitialHeight), mBoundary, this);
   mRightWidget->setObjectName("rightBoard");
   mRightWidget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  // The board follows the window both ways; the horizontal bar scrolls over
+  // what a narrow window cannot show.
   mRightWidget->setMinimumSize(14 * 8, 14 * 4);
-  // The nets are never wider than the board the editor draws; a wider
-  // window leaves the rest to the background.
-  mRightWidget->setMaximumWidth(kRightBoardWidth);
   mVertical = new QScrollBar(Qt::Vertical, this);
   mVertical->setObjectName("vscrl");
   mHorizontal = new QScrollBar(Qt::Horizontal, this);
@@ -44,8 +43,6 @@ EditorArea::EditorArea(std::shared_ptr<EventBoundary> boundary, QWidget* parent)
   grid->addWidget(mVertical, 0, 2);
   grid->addWidget(mHorizontal, 1, 1);
   grid->setColumnStretch(1, 1);
-  grid->setColumnStretch(3, 0);
-  grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 0, 3);
 
   mMainBoard = std::make_shared<QtMainBoard>(QtMainBoard::Widgets{this, mVertical, mHorizontal, comment, labelComment},
                                              mBoundary);

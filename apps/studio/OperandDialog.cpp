@@ -43,6 +43,7 @@ OperandDialog::OperandDialog(const tyOperandRequest& request, std::shared_ptr<cl
   }
 
   auto* form = new QFormLayout;
+  mForm = form;
   mType = new QComboBox(this);
   mType->setObjectName("operandType");
   mAddress = new QSpinBox(this);
@@ -66,11 +67,17 @@ OperandDialog::OperandDialog(const tyOperandRequest& request, std::shared_ptr<cl
   form->addRow("Description", mDescription);
   form->addRow("", mLimits);
   layout->addLayout(form);
+  mRefusal = new QLabel(this);
+  mRefusal->setObjectName("operandRefusal");
+  mRefusal->setStyleSheet("color: #b00000");
+  mRefusal->setWordWrap(true);
+  mRefusal->hide();
+  layout->addWidget(mRefusal);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->setObjectName("operandButtons");
   layout->addWidget(buttons);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::accepted, this, [this] { accept(); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   BuildTypes(request);
@@ -90,6 +97,7 @@ OperandDialog::OperandDialog(const tyOperandRequest& request, std::shared_ptr<cl
       mAddress->setValue(static_cast<int>(current.Address));
     mNetwork->setValue(static_cast<int>(current.NetworkID));
   }
+  ShowTargetOfAddress();
   ShowDescription();
 }
 
@@ -127,9 +135,13 @@ void OperandDialog::SelectType(long type) {
   if (index >= 0) mType->setCurrentIndex(index);
 }
 
-void OperandDialog::SetAddress(long address) { mAddress->setValue(static_cast<int>(address)); }
+// An address set from outside is kept within the type's limits; one typed
+// beyond them is refused on OK.
+void OperandDialog::SetAddress(long address) {
+  mAddress->setValue(static_cast<int>(std::clamp<long>(address, mAddress->minimum(), AddressMaximum())));
+}
 void OperandDialog::SetValue(double value) { mValue->setValue(value); }
-int OperandDialog::AddressMaximum() const { return mAddress->maximum(); }
+int OperandDialog::AddressMaximum() const { return static_cast<int>(std::min<long>(mHighestAddress, kAnyKey)); }
 
 void OperandDialog::OnTypeChanged() {
   const tyOperandTypeInfo* info = CurrentInfo();
@@ -139,6 +151,11 @@ void OperandDialog::OnTypeChanged() {
   mAddress->setEnabled(info && !constant);
   mValue->setEnabled(constant);
   mTargets->setEnabled(targets);
+  // A reference is chosen by what the user sees, its target; the key it is
+  // stored under is no business of the user's.
+  mForm->setRowVisible(mAddress, !targets);
+  mForm->setRowVisible(mTargets, targets);
+  mRefusal->hide();
   mNetwork->setEnabled(info && info->AllowsNetwork);
   if (!(info && info->AllowsNetwork)) mNetwork->setValue(0);
   mDescription->setReadOnly(!info || constant || targets);
@@ -152,11 +169,14 @@ void OperandDialog::OnTypeChanged() {
     mValue->setRange(info->MinValue, info->MaxValue);
     mLimits->setText(QString("Value %1 to %2").arg(info->MinValue, 0, 'g', 10).arg(info->MaxValue, 0, 'g', 10));
   } else if (targets) {
+    mHighestAddress = kAnyKey;
     mAddress->setRange(1, kAnyKey);
     mLimits->setText("Choose the target");
   } else {
-    // The address can only be one the controller has.
-    mAddress->setRange(0, static_cast<int>(std::min<long>(info->HighestAddress, kAnyKey)));
+    // Any number can be typed; one the controller does not have is refused
+    // on OK, never cut down to fit.
+    mHighestAddress = info->HighestAddress;
+    mAddress->setRange(0, kAnyKey);
     mLimits->setText(QString("Address 0 to %1").arg(info->HighestAddress));
   }
   FillTargets(targets ? type : 0);
@@ -187,6 +207,11 @@ void OperandDialog::FillTargets(long type) {
     const long key = rows.Field(0).AsLong();
     mTargets->addItem(QString::fromStdString(rows.Field(1).AsText()), QVariant::fromValue<qlonglong>(key));
   }
+  ShowTargetOfAddress();
+}
+
+void OperandDialog::ShowTargetOfAddress() {
+  if (!HasTargets(CurrentType())) return;
   const int index = mTargets->findData(QVariant::fromValue<qlonglong>(mAddress->value()));
   if (index >= 0)
     mTargets->setCurrentIndex(index);
@@ -196,7 +221,37 @@ void OperandDialog::FillTargets(long type) {
 
 void OperandDialog::OnTargetChosen() {
   if (mTargets->currentIndex() < 0) return;
+  const QSignalBlocker quiet(mAddress);
   mAddress->setValue(static_cast<int>(mTargets->currentData().toLongLong()));
+  ShowDescription();
+}
+
+void OperandDialog::SelectTarget(const QString& text) {
+  const int index = mTargets->findText(text);
+  if (index < 0) return;
+  mTargets->setCurrentIndex(index);
+  OnTargetChosen();
+}
+
+QString OperandDialog::Refusal() const { return mRefusal->isHidden() ? QString() : mRefusal->text(); }
+
+QString OperandDialog::RefusalOf(const tyOperandEntry& entry) const {
+  const tyOperandTypeInfo* info = CurrentInfo();
+  if (!info || IsConstantType(entry.Type) || HasTargets(entry.Type)) return {};
+  if (entry.Address <= info->HighestAddress) return {};
+  return QString("%1 %2 does not exist: the addresses of %1 run from 0 to %3.")
+      .arg(QString::fromStdString(info->ShortName))
+      .arg(entry.Address)
+      .arg(info->HighestAddress);
+}
+
+void OperandDialog::accept() {
+  const QString refusal = RefusalOf(Entry());
+  if (refusal.isEmpty()) return QDialog::accept();
+  mRefusal->setText(refusal);
+  mRefusal->show();
+  mAddress->setFocus();
+  mAddress->selectAll();
 }
 
 void OperandDialog::ShowDescription() {
@@ -219,6 +274,8 @@ tyOperandEntry OperandDialog::Entry() const {
   entry.Type = CurrentType();
   if (IsConstantType(entry.Type))
     entry.Value = mValue->value();
+  else if (HasTargets(entry.Type) && mTargets->currentIndex() >= 0)
+    entry.Address = static_cast<long>(mTargets->currentData().toLongLong());
   else
     entry.Address = mAddress->value();
   entry.NetworkID = mNetwork->value();

@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QDoubleSpinBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
@@ -36,6 +37,13 @@ public:
   void SetAddress(long address);
   void SetValue(double value);
   int AddressMaximum() const;
+  // Picks the target shown under that text (a label's name, …).
+  void SelectTarget(const QString& text);
+  // Why OK was refused, shown in the dialog; empty while nothing was.
+  QString Refusal() const;
+
+  // Refuses an address the controller does not have, with the reason.
+  void accept() override;
 
 private:
   void BuildTypes(const tyOperandRequest& request);
@@ -45,6 +53,8 @@ private:
   long CurrentType() const;
   const tyOperandTypeInfo* CurrentInfo() const;
   void FillTargets(long type);
+  void ShowTargetOfAddress();
+  QString RefusalOf(const tyOperandEntry& entry) const;
 
   std::shared_ptr<clsOperandLibrary> mOperands;
   QComboBox* mType = nullptr;
@@ -54,6 +64,9 @@ private:
   QSpinBox* mNetwork = nullptr;
   QLineEdit* mDescription = nullptr;
   QLabel* mLimits = nullptr;
+  QLabel* mRefusal = nullptr;
+  long mHighestAddress = 0;
+  QFormLayout* mForm = nullptr;
   std::string mShownDescription;
 };
 

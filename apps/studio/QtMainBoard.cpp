@@ -168,6 +168,29 @@ bool QtMainBoard::IsEditKey(const QKeyEvent& event) {
   }
 }
 
+std::string QtMainBoard::EditCommandOfKey(const QKeyEvent& event) {
+  if (!IsEditKey(event)) return {};
+  const bool shift = (event.modifiers() & Qt::ShiftModifier) != 0;
+  switch (event.key()) {
+  case Qt::Key_Delete:
+    return shift ? "ID_Cut" : "ID_Delete";
+  case Qt::Key_Insert:
+    return shift ? "ID_Paste" : "ID_Copy";
+  case Qt::Key_C:
+    return "ID_Copy";
+  case Qt::Key_X:
+    return "ID_Cut";
+  default:
+    return "ID_Paste";
+  }
+}
+
+bool QtMainBoard::EditKeyDisabled(const QKeyEvent& event) const {
+  if (!mEditCommandEnabled) return false;
+  const std::string command = EditCommandOfKey(event);
+  return !command.empty() && !mEditCommandEnabled(command);
+}
+
 bool QtMainBoard::eventFilter(QObject* watched, QEvent* event) {
   const bool onSurface = watched == mWidgets.Surface;
   switch (event->type()) {
@@ -181,6 +204,7 @@ bool QtMainBoard::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     const int code = QtInputCodes::VirtualKey(key->key());
     const int shift = QtInputCodes::ShiftBits(key->modifiers());
+    if (onSurface && EditKeyDisabled(*key)) return true;
     if (onSurface) {
       if (code != 0) mBoundary->Run("Key", [&] { KeyDown(code, shift); });
       return true; // the surface keeps even Tab
@@ -197,6 +221,7 @@ bool QtMainBoard::eventFilter(QObject* watched, QEvent* event) {
   case QEvent::KeyRelease: {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->isAutoRepeat()) return onSurface; // one key-up per press, as the component expects
+    if (onSurface && EditKeyDisabled(*key)) return true;
     const int code = QtInputCodes::VirtualKey(key->key());
     if (code != 0) mBoundary->Run("Key", [&] { KeyUp(code, QtInputCodes::ShiftBits(key->modifiers())); });
     return onSurface;

@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QKeyEvent;
 
@@ -74,6 +75,14 @@ public:
   // with Shift or Ctrl, Ctrl+C/X/V): while the editor has the keyboard they
   // must reach it instead of triggering the menu's shortcuts.
   static bool IsEditKey(const QKeyEvent& event);
+  // The edit command an edit key runs ("ID_Delete", "ID_Cut", "ID_Copy",
+  // "ID_Paste"); empty for any other key.
+  static std::string EditCommandOfKey(const QKeyEvent& event);
+  // Asked before an edit key reaches the editor: a key whose command is
+  // disabled goes nowhere, as its menu entry does.
+  void SetEditCommandEnabledQuery(std::function<bool(const std::string&)> query) {
+    mEditCommandEnabled = std::move(query);
+  }
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,6 +93,7 @@ private:
   void OnUserFocus(const std::string& target);
   QWidget* WidgetOf(const std::string& name) const;
   std::string NameOf(QObject* widget) const;
+  bool EditKeyDisabled(const QKeyEvent& event) const;
   bool IsTextBox(const std::string& name) const { return name == "txtComment" || name == "txtLblComment"; }
   void ApplyPointer();
 
@@ -98,6 +108,7 @@ private:
   int mMousePointer = 0;
   gdi::Picture mMouseIcon;
   std::function<gdi::Picture()> mCustomPointer;
+  std::function<bool(const std::string&)> mEditCommandEnabled;
   QString mPointerPicture;
   ListenerList<itfMainBoardEvents> mListeners;
 };

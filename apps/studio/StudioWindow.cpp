@@ -74,6 +74,20 @@ QString ButtonText(long elementType, const QString& title) {
   }
 }
 
+// The function keys the editor takes itself: they place the element two
+// columns right of the selected one. Shown in the menus and tool tips only, as
+// a shortcut would take the key away from the editor.
+QString FunctionKeyOf(const std::string& toolID) {
+  static const std::pair<const char*, const char*> kKeys[] = {
+      {"ID_LDirectContact", "F5"},      {"ID_LDirectCoil", "Shift+F5"}, {"ID_LInvertedContact", "F6"},
+      {"ID_LInvertedCoil", "Shift+F6"}, {"ID_LPositiveContact", "F7"},  {"ID_LSETCoil", "Shift+F7"},
+      {"ID_LNagativeContact", "F8"},    {"ID_LRESETCoil", "Shift+F8"},
+  };
+  for (const auto& [tool, key] : kKeys)
+    if (toolID == tool) return key;
+  return {};
+}
+
 } // namespace
 
 struct StudioWindow::Session {
@@ -135,6 +149,10 @@ StudioWindow::StudioWindow(tyStudioOptions options, QWidget* parent)
   BuildStatusBar();
   RefreshRecentMenu();
   RefreshTitle();
+  mEditor->MainBoard()->SetEditCommandEnabledQuery([this](const std::string& id) {
+    const QAction* action = ActionFor(id);
+    return action && action->isEnabled();
+  });
   resize(1180, 820);
   // The nets get the room; the log keeps a few lines (once the window is
   // laid out).
@@ -154,7 +172,9 @@ QAction* StudioWindow::AddToolAction(const std::string& id, const QString& text,
   action->setObjectName(QString::fromStdString(id));
   action->setToolTip(tip);
   action->setStatusTip(tip);
-  action->setEnabled(enabled);
+  // Whether the build has the tool at all; an open project enables it.
+  action->setProperty("available", enabled);
+  action->setEnabled(false);
   connect(action, &QAction::triggered, this, [this, id] { RunTool(id); });
   mActions[id] = action;
   return action;
@@ -166,7 +186,9 @@ void StudioWindow::BuildActions() {
       const QString title = QString::fromStdString(tool.Text);
       QString tip = title + " (" + QString::fromStdString(tool.ToolID) + ")";
       if (!tool.Available) tip += " - not available in this build";
-      QAction* action = AddToolAction(tool.ToolID, title, tip, tool.Available);
+      const QString key = FunctionKeyOf(tool.ToolID);
+      if (!key.isEmpty()) tip += " - " + key + " places it right of the selected element";
+      QAction* action = AddToolAction(tool.ToolID, key.isEmpty() ? title : title + "\t" + key, tip, tool.Available);
       action->setIconText(ButtonText(tool.ElementType, title));
       action->setProperty("elementType", QVariant::fromValue<qlonglong>(tool.ElementType));
       action->setProperty("toolGroup", QString::fromStdString(group.Title));
@@ -175,6 +197,7 @@ void StudioWindow::BuildActions() {
   QAction* line = AddToolAction(ToolCatalogue::kLineTool, "Draw Lines", "Draw connecting lines (ID_LDrawLine)");
   line->setCheckable(true);
   line->setShortcut(QKeySequence("Ctrl+L"));
+  line->setToolTip(line->toolTip() + " - Ctrl+L");
   AddToolAction(ToolCatalogue::kPowerFlowTool, "Power Flow", "Show the power flow of the net (ID_LPowerFlow)");
   for (const auto& entry : ToolCatalogue::StripTools())
     AddToolAction(entry.ID, QString::fromStdString(entry.Text),
@@ -194,6 +217,7 @@ void StudioWindow::BuildActions() {
     QAction* action = AddToolAction(id, QString::fromStdString(ToolCatalogue::TextOf(id)),
                                     QString::fromStdString(ToolCatalogue::TextOf(id)));
     action->setShortcut(keys);
+    action->setToolTip(action->toolTip() + " - " + keys.toString(QKeySequence::NativeText));
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     mEditor->addAction(action);
   }
@@ -222,7 +246,7 @@ void StudioWindow::BuildMenus() {
     if (Main()) Guard("Cancel", [&] { Main()->CancelProcess(); });
   });
 
-  QMenu* ladder = menuBar()->addMenu("&Ladder");
+  QMenu* ladder = menuBar()->addMenu("La&dder");
   ladder->addAction(mActions[ToolCatalogue::kLineTool]);
   ladder->addAction(mActions[ToolCatalogue::kPowerFlowTool]);
   ladder->addSeparator();
@@ -352,13 +376,16 @@ bool StudioWindow::NewProject(const QString& path) {
 }
 
 bool StudioWindow::OpenProject(const QString& path) {
-  CloseProject();
   const QString absolute = QFileInfo(path).absoluteFilePath();
+  // A file that is no project is refused while the open project stays open.
+  std::shared_ptr<db::Connection> connection;
+  if (!Guard("Open project", [&] { connection = ProjectDatabase::Open(absolute.toStdString()); })) return false;
+  CloseProject();
   auto board = mEditor->MainBoard();
   const bool opened = Guard("Open project", [&] {
     auto session = std::make_unique<Session>();
     session->Path = absolute;
-    session->Connection = ProjectDatabase::Open(absolute.toStdString());
+    session->Connection = std::move(connection);
     session->Host = MakeStudioHost(
         session->Connection, this, board, [this](const std::string& line) { Log(line); },
         tyStudioHostOptions{mOptions.HostSettingsPath, mOptions.Interactive});
@@ -370,6 +397,7 @@ bool StudioWindow::OpenProject(const QString& path) {
   });
   if (!opened) return false;
   ConnectHost(*mSession);
+  RefreshActionsEnabled();
   board->SetCustomPointerSource([this]() -> gdi::Picture {
     if (!Main() || !Main()->Context().State) return {};
     const tyPointerChoice choice = Main()->Context().State->ChoosePointer();
@@ -430,6 +458,11 @@ void StudioWindow::CloseProject() {
   mActionLabel->clear();
   ClearBoards();
   RefreshTitle();
+  RefreshActionsEnabled();
+}
+
+void StudioWindow::RefreshActionsEnabled() {
+  for (const auto& [id, action] : mActions) action->setEnabled(HasProject() && action->property("available").toBool());
 }
 
 void StudioWindow::ClearBoards() {
@@ -546,7 +579,11 @@ void StudioWindow::RunEditCommand(long editCommand) {
   if (Main()) Guard("Edit", [&] { Main()->EditCommand(editCommand); });
 }
 
-void StudioWindow::OnToolChosen(const QString& toolID) { RunTool(toolID.toStdString()); }
+void StudioWindow::OnToolChosen(const QString& toolID) {
+  const std::string tool = toolID.toStdString();
+  if (!ToolCatalogue::IsConversion(tool)) return RunTool(tool);
+  if (Main()) Guard("Tool " + tool, [&] { Main()->SpecialToolRequest(tool); });
+}
 
 void StudioWindow::OnWorkMode(int workMode) {
   QAction* line = mActions[ToolCatalogue::kLineTool];

@@ -91,6 +91,8 @@ private:
   void RefreshProjectTree();
   void RefreshRecentMenu();
   void RefreshTitle();
+  // Tools and commands work only on an open project.
+  void RefreshActionsEnabled();
   void OnTreeActivated(QTreeWidgetItem* item);
   void OnToolChosen(const QString& toolID);
   void OnWorkMode(int workMode);

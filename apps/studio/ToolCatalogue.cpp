@@ -64,6 +64,13 @@ const std::vector<tyCommandEntry> kOtherCommands = {
     {"ID_SelectAllInNet", "Select All in Net"},
 };
 
+// The element menu's conversions: the coil that was clicked becomes another
+// coil (a special tool request to that element, not a new element).
+const std::vector<tyCommandEntry> kConversions = {
+    {"ID_DirectCoil", "Make Direct Coil"}, {"ID_InvertedCoil", "Make Inverted Coil"}, {"ID_SETCoil", "Make SET Coil"},
+    {"ID_RESETCoil", "Make RESET Coil"},   {"ID_ToggleCoil", "Make Toggle Coil"},
+};
+
 const tyCommandEntry kSeparator{};
 
 } // namespace
@@ -127,8 +134,12 @@ long ToolCatalogue::EditCommandOf(const std::string& id) {
   return 0;
 }
 
+bool ToolCatalogue::IsConversion(const std::string& id) {
+  return std::any_of(kConversions.begin(), kConversions.end(), [&](const auto& entry) { return entry.ID == id; });
+}
+
 std::string ToolCatalogue::TextOf(const std::string& id) {
-  for (const auto* list : {&kStripTools, &kStripCommands, &kEditCommands, &kOtherCommands})
+  for (const auto* list : {&kStripTools, &kStripCommands, &kEditCommands, &kOtherCommands, &kConversions})
     for (const auto& entry : *list)
       if (entry.ID == id) return entry.Text;
   if (const auto type = clsToolTable::ElementTypeOf(id)) return ToolText(id, *type);
@@ -146,8 +157,8 @@ std::vector<tyCommandEntry> ToolCatalogue::ContextMenu(int menuID) {
   case eGM_Operand:
     return entries({"ID_Cut", "ID_Copy", "ID_Delete"});
   case eGM_Element:
-    return entries({"ID_Cut", "ID_Copy", "ID_Delete", "", "ID_LDirectCoil", "ID_LInvertedCoil", "ID_LSETCoil",
-                    "ID_LRESETCoil", "ID_LToggleCoil", "", "ID_LPowerFlow"});
+    return entries({"ID_Cut", "ID_Copy", "ID_Delete", "", "ID_DirectCoil", "ID_InvertedCoil", "ID_SETCoil",
+                    "ID_RESETCoil", "ID_ToggleCoil", "", "ID_LPowerFlow"});
   case eGM_SelectedElements:
     return entries({"ID_Cut", "ID_Copy", "ID_Delete", "", "ID_SelectAllInNet"});
   case eGM_EditZone:

@@ -48,6 +48,9 @@ public:
   // The edit command (enEditCommand) of an edit command ID; 0 for any other ID.
   static long EditCommandOf(const std::string& id);
   static std::string TextOf(const std::string& id);
+  // Whether a context-menu entry converts the element clicked ("ID_SETCoil"
+  // …): it goes back to the editor as a special tool request.
+  static bool IsConversion(const std::string& id);
 
   // The entries of the context menu `menuID` (enGuiMenu); empty for an
   // unknown menu.

@@ -16,7 +16,9 @@
 #include "outside/utilities/clsMessageService.h"
 #include "outside/utilities/clsSettingsStore.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QtTest/QTest>
@@ -102,6 +104,51 @@ private slots:
     dialog.SetValue(99999);
     QCOMPARE(dialog.Entry().Value, 32767.0);
     QCOMPARE(dialog.Entry().Address, 0L);
+  }
+
+  // A jump's dialog stores the label it shows, before and after the user
+  // picks one; the label's row key is never shown as an address.
+  void jumpDialogStoresTheLabelTheUserSees() {
+    TempProject project;
+    auto connection = OpenProject(project);
+    connection->Execute("INSERT INTO LdrStrips (FuncID, SeqNum, StrpType, LblName) VALUES (2, 90, 3, 'PUMP_ON')");
+    const long pump = connection->QueryValue("SELECT StripID FROM LdrStrips WHERE LblName='PUMP_ON'").AsLong();
+    connection->Execute("INSERT INTO LdrStrips (FuncID, SeqNum, StrpType, LblName) VALUES (2, 91, 3, 'ALARM')");
+    const long alarm = connection->QueryValue("SELECT StripID FROM LdrStrips WHERE LblName='ALARM'").AsLong();
+    auto operands = std::make_shared<clsOperandLibrary>(connection, nullptr);
+    tyOperandRequest request;
+    request.Accepted = {{eOG_Label, eOT_Label}};
+    request.Current = {eOT_Label, 0, 0, 0.0};
+    OperandDialog dialog(request, operands);
+    auto* target = dialog.findChild<QComboBox*>("operandTarget");
+    QVERIFY(target && target->isVisibleTo(&dialog));
+    QVERIFY(!dialog.findChild<QSpinBox*>("operandAddress")->isVisibleTo(&dialog));
+    QCOMPARE(target->currentText(), QString("ALARM"));
+    QCOMPARE(dialog.Entry().Address, alarm);
+    dialog.SelectTarget("PUMP_ON");
+    QCOMPARE(dialog.Entry().Address, pump);
+    QCOMPARE(dialog.Description(), std::string("PUMP_ON"));
+  }
+
+  void operandDialogRefusesATypedAddressBeyondTheType() {
+    TempProject project;
+    auto operands = std::make_shared<clsOperandLibrary>(OpenProject(project), nullptr);
+    tyOperandRequest request;
+    request.Accepted = {{eOG_Data, eOT_MB}};
+    OperandDialog dialog(request, operands);
+    const long highest = operands->Types().HighestAddress(eOT_MB);
+    auto* address = dialog.findChild<QSpinBox*>("operandAddress");
+    address->selectAll();
+    QTest::keyClicks(address, QString::number(highest * 10 + 9));
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(dialog.result(), static_cast<int>(QDialog::Rejected));
+    QVERIFY(dialog.Refusal().contains(QString::number(highest * 10 + 9)));
+    QVERIFY(dialog.Refusal().contains(QString::number(highest)));
+    address->selectAll();
+    QTest::keyClicks(address, QString::number(highest));
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(dialog.result(), static_cast<int>(QDialog::Accepted));
+    QCOMPARE(dialog.Entry().Address, highest);
   }
 
   void operandDialogAnswersThroughTheDialogService() {

@@ -6,6 +6,7 @@ namespace ldr::studio::test {
 int RunBoardTests(int argc, char** argv);
 int RunDialogTests(int argc, char** argv);
 int RunWindowTests(int argc, char** argv);
+int RunViewAndMenuTests(int argc, char** argv);
 } // namespace ldr::studio::test
 
 int main(int argc, char** argv) {
@@ -15,5 +16,6 @@ int main(int argc, char** argv) {
   failures += ldr::studio::test::RunBoardTests(argc, argv);
   failures += ldr::studio::test::RunDialogTests(argc, argv);
   failures += ldr::studio::test::RunWindowTests(argc, argv);
+  failures += ldr::studio::test::RunViewAndMenuTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }

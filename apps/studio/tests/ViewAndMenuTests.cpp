@@ -1,0 +1,177 @@
+// What a new user meets first in the studio with the editor of this build:
+// the horizontal scroll range, the ladder area following the window, the
+// coil conversion from the element menu, the edit entries while there is no
+// clipboard, the menus' keys, and a refused open that keeps the project.
+
+#include "StudioTestSupport.h"
+
+#include "apps/studio/OperandDialog.h"
+#include "apps/studio/StudioWindow.h"
+#include "core/clsLdrState.h"
+#include "core/enMouseProcess.h"
+
+#include <QFile>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QtTest/QTest>
+
+#include <set>
+
+namespace ldr::studio::test {
+
+class ViewAndMenuTests : public QObject {
+  Q_OBJECT
+
+private:
+  std::unique_ptr<TempProject> mProject;
+  std::unique_ptr<StudioWindow> mWindow;
+
+  void OpenStudio() {
+    mProject = std::make_unique<TempProject>();
+    tyStudioOptions options;
+    options.HostSettingsPath = mProject->SettingsPath();
+    mWindow = std::make_unique<StudioWindow>(options);
+    mWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mWindow.get()));
+    QVERIFY(mWindow->OpenProject(mProject->ProjectPath()));
+    QVERIFY(mWindow->LoadSubroutine(StudioWindow::kStartSubroutine));
+  }
+
+  long Count(const std::string& sql) const { return mWindow->Main()->Context().Connection->QueryValue(sql).AsLong(); }
+
+private slots:
+  void cleanup() {
+    mWindow.reset();
+    mProject.reset();
+  }
+
+  void horizontalScrollRangeIsTheLadderTheViewCannotShow() {
+    OpenStudio();
+    QScrollBar* bar = mWindow->Editor()->HorizontalBar();
+    QWidget* board = mWindow->Editor()->RightWidget();
+    // The ladder is 55 columns (770 pixels) wide on the right board.
+    mWindow->resize(mWindow->width() - 600, mWindow->height());
+    QTRY_VERIFY(board->width() < 700);
+    const int shown = board->width() / 14;
+    QTRY_COMPARE(bar->maximum(), 55 - shown);
+    QCOMPARE(bar->pageStep(), shown);
+    // Paging twice from the left shows the right end of the ladder, no more.
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(bar->value(), 55 - shown);
+    QCOMPARE(mWindow->Main()->HorizontalScroll(), 55L - shown);
+    // A window that shows the whole ladder leaves nothing to scroll, and the
+    // view goes back to the left edge.
+    mWindow->resize(mWindow->width() + 800, mWindow->height());
+    QTRY_VERIFY(board->width() >= 770);
+    QTRY_COMPARE(bar->maximum(), 0);
+    QCOMPARE(mWindow->Main()->HorizontalScroll(), 0L);
+  }
+
+  void ladderAreaFollowsTheWindowBothWays() {
+    OpenStudio();
+    QWidget* board = mWindow->Editor()->RightWidget();
+    const int before = board->width();
+    mWindow->resize(mWindow->width() + 400, mWindow->height());
+    QTRY_VERIFY(board->width() >= before + 300);
+    QCOMPARE(mWindow->Editor()->RightBoard()->Width(), board->width());
+    // What the wider board shows right of the ladder is background, drawn.
+    const QImage wide = board->grab().toImage();
+    QCOMPARE(QColor(wide.pixel(board->width() - 5, 20)), QColor(Qt::white));
+    mWindow->resize(mWindow->width() - 700, mWindow->height());
+    QTRY_VERIFY(board->width() < before);
+    QCOMPARE(mWindow->Editor()->RightBoard()->Width(), board->width());
+  }
+
+  void elementMenuConvertsTheClickedCoilOnce() {
+    OpenStudio();
+    QWidget* board = mWindow->Editor()->RightWidget();
+    mWindow->ActionFor("ID_LDirectCoil")->trigger();
+    AnswerNextDialog("operandDialog", [](QDialog& dialog) {
+      auto& operand = static_cast<OperandDialog&>(dialog);
+      operand.SelectType(eOT_O);
+      operand.SetAddress(4);
+      operand.accept();
+    });
+    const QPoint at(30 * 14, 3 * 14);
+    QTest::mouseMove(board, at);
+    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, at);
+    QCOMPARE(Count("SELECT COUNT(*) FROM LdrElements WHERE ElmntType=204"), 1L);
+
+    auto seen = ChooseInNextMenu("ID_SETCoil");
+    const QPoint body(31 * 14, 3 * 14);
+    QTest::mousePress(board, Qt::RightButton, Qt::NoModifier, body);
+    QTest::mouseRelease(board, Qt::RightButton, Qt::NoModifier, body);
+    QVERIFY(seen->Seen);
+    QCOMPARE(seen->ObjectName, QString("contextMenu101"));
+    QTRY_COMPARE(Count("SELECT COUNT(*) FROM LdrElements WHERE ElmntType=206"), 1L);
+    QTest::qWait(20);
+    // The coil itself changed; no second coil is on its way.
+    QCOMPARE(Count("SELECT COUNT(*) FROM LdrElements WHERE ElmntType IN (204, 206)"), 1L);
+    QCOMPARE(mWindow->Main()->Context().State->MouseProcess(), static_cast<long>(eMP_QueryForProcess));
+  }
+
+  void clipboardEntriesAreDisabledUntilThereIsAClipboard() {
+    OpenStudio();
+    for (const char* id : {"ID_Cut", "ID_Copy", "ID_Paste", "ID_Delete"})
+      QVERIFY2(!mWindow->ActionFor(id)->isEnabled(), id);
+    QVERIFY(mWindow->ActionFor("ID_NewNet")->isEnabled());
+    // Nor does the Delete key fail on the ladder.
+    QVERIFY(mWindow->Editor()->MainBoard()->SetFocus());
+    QTest::keyClick(mWindow->Editor(), Qt::Key_Delete);
+    QVERIFY(!mWindow->LogPanel()->toPlainText().contains("error"));
+  }
+
+  void toolsWaitForAProjectAndMenusNameTheirKeys() {
+    mProject = std::make_unique<TempProject>();
+    tyStudioOptions options;
+    options.HostSettingsPath = mProject->SettingsPath();
+    mWindow = std::make_unique<StudioWindow>(options);
+    for (const char* id : {"ID_LDirectContact", "ID_NewNet", "ID_LDrawLine", "ID_SelectAll"})
+      QVERIFY2(!mWindow->ActionFor(id)->isEnabled(), id);
+    QVERIFY(mWindow->OpenProject(mProject->ProjectPath()));
+    QVERIFY(mWindow->ActionFor("ID_LDirectContact")->isEnabled());
+    mWindow->CloseProject();
+    QVERIFY(!mWindow->ActionFor("ID_LDirectContact")->isEnabled());
+
+    // Every menu of the bar has its own Alt key.
+    std::set<QChar> keys;
+    for (QAction* menu : mWindow->menuBar()->actions()) {
+      const QString text = menu->text();
+      const auto amp = text.indexOf('&');
+      QVERIFY2(amp >= 0, qPrintable(text));
+      QVERIFY2(keys.insert(text.at(amp + 1).toLower()).second, qPrintable(text));
+    }
+    // The function keys that place contacts and coils are named.
+    QVERIFY(mWindow->ActionFor("ID_LDirectContact")->text().endsWith("\tF5"));
+    QVERIFY(mWindow->ActionFor("ID_LRESETCoil")->text().endsWith("\tShift+F8"));
+    QVERIFY(mWindow->ActionFor("ID_LSETCoil")->toolTip().contains("Shift+F7"));
+    QVERIFY(mWindow->ActionFor("ID_Delete")->toolTip().contains("Del"));
+  }
+
+  void openingAFileThatIsNoProjectKeepsTheOpenOne() {
+    OpenStudio();
+    const QString path = mProject->FilePath("notes.ldrp");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a project\n");
+    file.close();
+    auto seen = AnswerNextMessageBox(QMessageBox::Ok);
+    QVERIFY(!mWindow->OpenProject(path));
+    QVERIFY(seen->Seen);
+    QVERIFY(mWindow->HasProject());
+    QCOMPARE(mWindow->ProjectPath(), QFileInfo(mProject->ProjectPath()).absoluteFilePath());
+    QCOMPARE(mWindow->Main()->FunctionID(), static_cast<long>(StudioWindow::kStartSubroutine));
+    QVERIFY(mWindow->ActionFor("ID_NewNet")->isEnabled());
+  }
+};
+
+int RunViewAndMenuTests(int argc, char** argv) {
+  ViewAndMenuTests tests;
+  return QTest::qExec(&tests, argc, argv);
+}
+
+} // namespace ldr::studio::test
+
+#include "ViewAndMenuTests.moc"
