@@ -73,7 +73,12 @@ void srvElementCreator::MouseDown(const std::shared_ptr<itfStrip>& pStrip) {
     mElement->SetIsSelected(true);
     net->AddLadderElement(mElement, extension);
     mNet = pStrip;
-    if (extension != 0) Control().Relocate();
+    // The element where it landed, not the last draft under the pointer,
+    // is what the user sees while its operands are asked for.
+    if (extension != 0)
+      Control().Relocate();
+    else
+      Drawer().RedrawAll();
     mDropFlag = eDS_Finishing;
     MouseUp(pStrip);
     mDropFlag = eDS_Dropped;

@@ -645,7 +645,7 @@ void clsLdrFunction::prvHoverStep(const std::shared_ptr<itfStrip>& strip) {
   const int area = strip->GetHitParameters().HitKind;
   if (area == eHK_Collapse) return;
   auto* net = clsStripSelection::AsNet(strip.get());
-  if (area == eHK_Header) return drawer.SetToolTipText(prvHeaderTip(net));
+  if (area == eHK_Header) return drawer.SetToolTipText(prvHeaderTip(*strip, net));
   if (area != eHK_Element) return drawer.SetToolTipText("");
   auto element = net ? net->ActiveElement() : nullptr;
   if (!element) return;
@@ -667,9 +667,12 @@ void clsLdrFunction::prvContextMenuStep() {
   mContext.Host->Gui->ShowContextMenu(eGM_StripHeader);
 }
 
-// The warning triangle of a net's header says why it is there.
-std::string clsLdrFunction::prvHeaderTip(itfLdrNet* net) {
+// The warning triangle in a net's header (its second row) says why it is
+// there.
+std::string clsLdrFunction::prvHeaderTip(itfStrip& strip, itfLdrNet* net) {
+  constexpr long kTriangleRow = 2;
   if (!net || net->IsCollapsed() || net->IsReturnStrip() || !net->CompileDirtyBit()) return {};
+  if (strip.GetHitParameters().Y - strip.Top() != kTriangleRow) return {};
   return "This net changed since the last compile: compile the project to run it";
 }
 

@@ -147,7 +147,7 @@ private:
   void prvAfterElementPlaced(std::int32_t elementID);
   void prvHoverStep(const std::shared_ptr<itfStrip>& strip);
   void prvContextMenuStep();
-  static std::string prvHeaderTip(itfLdrNet* net);
+  static std::string prvHeaderTip(itfStrip& strip, itfLdrNet* net);
   void prvRefreshClipboardCommands();
   bool prvOnline() const;
 

@@ -17,7 +17,9 @@ namespace {
 
 constexpr const char* kClassName = "clsLdrLabel";
 constexpr int kRowHeight = PIXEL_PER_GRID;
-constexpr unsigned kTextFormat = gdi::DT_SINGLELINE | gdi::DT_VCENTER | gdi::DT_NOPREFIX;
+// The line of text is taller than the row: it stands on the row's bottom
+// line, so that underscores and descenders stay inside the box.
+constexpr unsigned kTextFormat = gdi::DT_SINGLELINE | gdi::DT_BOTTOM | gdi::DT_NOPREFIX;
 // The texts keep a small margin from the lines around them.
 constexpr gdi::Rect kNameRect{4, 1, clsLdrLabel::kNameBoxWidth - 2, kRowHeight};
 constexpr gdi::Rect kCommentRect{clsLdrLabel::kNameBoxWidth + 6, 1, clsLdrLabel::kTextWidth - 2, kRowHeight};

@@ -72,7 +72,7 @@ protected:
     std::ostringstream out, err;
     const std::string start = mCreated ? "open " : "new ";
     mCreated = true;
-    std::istringstream in(start + mDir.File("view.ldrp") + "\ninit\nload 2\n" + lines);
+    std::istringstream in(start + mDir.File("view.ldrp") + "\n" + mInit + "load 2\n" + lines);
     ldr::script::ScriptRunner runner(out, err);
     EXPECT_EQ(runner.Run(in), 0) << err.str();
   }
@@ -84,6 +84,8 @@ protected:
 
   ldr::test::TempDir mDir;
   bool mCreated = false;
+  // Narrower than the ladder, so that there is something to scroll.
+  std::string mInit = "init 500 420\n";
 };
 
 } // namespace
@@ -128,6 +130,7 @@ TEST_F(ViewGesture, LabelsScrollSidewaysAndKeepTheirUnderscores) {
 
 TEST_F(ViewGesture, ACommentLongerThanItsStripShowsThatMoreFollows) {
   // Short lines: nothing of the text comes near the right end of the strip.
+  mInit = "init\n";
   const int corner = kRight + 28 + 742;
   const std::string comment = "UPDATE LdrStrips SET Comment=";
   Run("tool ID_InsertComment\nclick 168 70\n" + Sql(comment + "'Fill' || char(10) || 'Stop' WHERE StrpType=2"));

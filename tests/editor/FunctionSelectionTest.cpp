@@ -248,6 +248,21 @@ TEST_F(FunctionSelection, HoverShowsTheOperandsTipAndClearsItElsewhere) {
   EXPECT_EQ(tip, "");
 }
 
+TEST_F(FunctionSelection, HoverOnTheHeaderOfANetThatNeedsCompilingSaysSo) {
+  Db().Execute("UPDATE LdrStrips SET CompileDirtyBit=0");
+  Db().Execute("UPDATE LdrStrips SET CompileDirtyBit=-1 WHERE StripID=" + std::to_string(mIDs[1]));
+  auto view = LoadedView();
+  std::string tip = "unset";
+  EXPECT_CALL(*mDrawer, SetToolTipText(_)).WillRepeatedly(::testing::SaveArg<0>(&tip));
+  // The triangle is on the header's second row.
+  view->MouseMove(0, 0, 10, NetTopPx(2) + 2 * kPx);
+  EXPECT_NE(tip.find("compile"), std::string::npos) << tip;
+  view->MouseMove(0, 0, 10, NetTopPx(2) + 6 * kPx);
+  EXPECT_EQ(tip, "");
+  view->MouseMove(0, 0, 10, NetTopPx(1) + 2 * kPx);
+  EXPECT_EQ(tip, "");
+}
+
 TEST_F(FunctionSelection, MovingWithinOneGridCellDoesNothing) {
   auto view = LoadedView();
   view->MouseMove(0, 0, 7, 5 * kPx);

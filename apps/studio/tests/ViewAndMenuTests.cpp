@@ -38,6 +38,28 @@ private:
     QVERIFY(mWindow->LoadSubroutine(StudioWindow::kStartSubroutine));
   }
 
+  void PlaceCoil(QPoint at, long address) {
+    QWidget* board = mWindow->Editor()->RightWidget();
+    mWindow->ActionFor("ID_LDirectCoil")->trigger();
+    AnswerNextDialog("operandDialog", [address](QDialog& dialog) {
+      auto& operand = static_cast<OperandDialog&>(dialog);
+      operand.SelectType(eOT_O);
+      operand.SetAddress(address);
+      operand.accept();
+    });
+    QTest::mouseMove(board, at);
+    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, at);
+  }
+
+  // Pixels of `area` drawn in black.
+  static int Dark(const QImage& image, const QRect& area) {
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (QColor(image.pixel(x, y)).value() < 128) ++dark; // black, not the blue grid dots
+    return dark;
+  }
+
   long Count(const std::string& sql) const { return mWindow->Main()->Context().Connection->QueryValue(sql).AsLong(); }
 
 private slots:
@@ -110,6 +132,32 @@ private slots:
     // The coil itself changed; no second coil is on its way.
     QCOMPARE(Count("SELECT COUNT(*) FROM LdrElements WHERE ElmntType IN (204, 206)"), 1L);
     QCOMPARE(mWindow->Main()->Context().State->MouseProcess(), static_cast<long>(eMP_QueryForProcess));
+  }
+
+  // Shift+F5 on a coil's selected operand: the new coil is shown on the
+  // coil's row while its operand is asked for.
+  void shiftF5ShowsTheNewCoilOnTheSelectedCoilsRow() {
+    OpenStudio();
+    QWidget* board = mWindow->Editor()->RightWidget();
+    PlaceCoil(QPoint(30 * 14, 5 * 14), 3);
+    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, QPoint(50 * 14, 11 * 14));
+    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, QPoint(30 * 14 + 21, 60));
+    QImage during;
+    auto seen = AnswerNextDialog("operandDialog", [&](QDialog& dialog) {
+      during = mWindow->Editor()->RightWidget()->grab().toImage();
+      auto& operand = static_cast<OperandDialog&>(dialog);
+      operand.SelectType(eOT_O);
+      operand.SetAddress(4);
+      operand.accept();
+    });
+    QVERIFY(mWindow->Editor()->MainBoard()->SetFocus());
+    QTest::keyClick(mWindow->Editor(), Qt::Key_F5, Qt::ShiftModifier);
+    QVERIFY(seen->Seen);
+    // The new coil's rung on row 5 right of the old coil; nothing of it one
+    // row up, over the old coil's operand.
+    QVERIFY(Dark(during, QRect(36 * 14 + 4, 5 * 14 - 1, 4 * 14, 3)) > 20);
+    QCOMPARE(Dark(during, QRect(36 * 14 + 1, 4 * 14 - 1, 22, 3)), 0);
+    QCOMPARE(Count("SELECT COUNT(*) FROM LdrElements WHERE ElmntType=204 AND Xs=34 AND Ys=5"), 1L);
   }
 
   void clipboardEntriesAreDisabledUntilThereIsAClipboard() {
