@@ -226,15 +226,6 @@ void OperandDialog::OnTargetChosen() {
   ShowDescription();
 }
 
-void OperandDialog::SelectTarget(const QString& text) {
-  const int index = mTargets->findText(text);
-  if (index < 0) return;
-  mTargets->setCurrentIndex(index);
-  OnTargetChosen();
-}
-
-QString OperandDialog::Refusal() const { return mRefusal->isHidden() ? QString() : mRefusal->text(); }
-
 QString OperandDialog::RefusalOf(const tyOperandEntry& entry) const {
   const tyOperandTypeInfo* info = CurrentInfo();
   if (!info || IsConstantType(entry.Type) || HasTargets(entry.Type)) return {};

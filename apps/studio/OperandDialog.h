@@ -37,11 +37,6 @@ public:
   void SetAddress(long address);
   void SetValue(double value);
   int AddressMaximum() const;
-  // Picks the target shown under that text (a label's name, …).
-  void SelectTarget(const QString& text);
-  // Why OK was refused, shown in the dialog; empty while nothing was.
-  QString Refusal() const;
-
   // Refuses an address the controller does not have, with the reason.
   void accept() override;
 

@@ -125,7 +125,9 @@ private slots:
     QVERIFY(!dialog.findChild<QSpinBox*>("operandAddress")->isVisibleTo(&dialog));
     QCOMPARE(target->currentText(), QString("ALARM"));
     QCOMPARE(dialog.Entry().Address, alarm);
-    dialog.SelectTarget("PUMP_ON");
+    const int picked = target->findText("PUMP_ON");
+    target->setCurrentIndex(picked);
+    emit target->activated(picked);
     QCOMPARE(dialog.Entry().Address, pump);
     QCOMPARE(dialog.Description(), std::string("PUMP_ON"));
   }
@@ -142,8 +144,10 @@ private slots:
     QTest::keyClicks(address, QString::number(highest * 10 + 9));
     dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     QCOMPARE(dialog.result(), static_cast<int>(QDialog::Rejected));
-    QVERIFY(dialog.Refusal().contains(QString::number(highest * 10 + 9)));
-    QVERIFY(dialog.Refusal().contains(QString::number(highest)));
+    auto* refusal = dialog.findChild<QLabel*>("operandRefusal");
+    QVERIFY(refusal && !refusal->isHidden());
+    QVERIFY(refusal->text().contains(QString::number(highest * 10 + 9)));
+    QVERIFY(refusal->text().contains(QString::number(highest)));
     address->selectAll();
     QTest::keyClicks(address, QString::number(highest));
     dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
