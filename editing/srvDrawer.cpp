@@ -159,7 +159,7 @@ void srvDrawer::prvStripPass(enElementFilter filter) {
 
   gdi::DeviceContext& leftDC = mLeftBoard->hDC();
   gdi::DeviceContext& boardDC = mRightBoard->hDC();
-  prvClearBoards();
+  prvClearUncovered();
   for (const auto& entry : *mStrips) {
     itfStrip& strip = *entry.second;
     if (dynamic_cast<itfLdrComment*>(&strip) || dynamic_cast<itfLdrLabel*>(&strip)) {
@@ -172,17 +172,24 @@ void srvDrawer::prvStripPass(enElementFilter filter) {
   prvClearBelowReturnStrip();
 }
 
-// Whatever no strip covers (row 0, below the last strip, right of the
-// ladder, text of an older scroll position) is background.
-void srvDrawer::prvClearBoards() {
-  ClearRect(mRightBoard->hDC(), 0, 0, mRightBoard->Width(), mRightBoard->Height());
-  ClearRect(mLeftBoard->hDC(), 0, 0, mLeftBoard->Width(), mLeftBoard->Height());
+// What no strip draws is background: row 0 (the bottom line of a strip
+// above the view) and, on a board wider than the ladder, the rest of it.
+void srvDrawer::prvClearUncovered() {
+  if (mStrips->Empty()) return;
+  ClearRect(mRightBoard->hDC(), 0, 0, mRightBoard->Width(), 1);
+  ClearRect(mLeftBoard->hDC(), 0, 0, mLeftBoard->Width(), 1);
+  if (mRightBoard->Width() > kRightBoardWidth)
+    ClearRect(mRightBoard->hDC(), kRightBoardWidth, 0, mRightBoard->Width(), mRightBoard->Height());
 }
 
 void srvDrawer::prvDrawTextStripScrolled(itfStrip& comment, gdi::DeviceContext& leftDC, gdi::DeviceContext& boardDC) {
   // Comments and labels follow the horizontal scroll: drawn once, already at
   // the offset. Their Left goes back afterwards: mouse positions reach the
   // strips in unscrolled ladder columns, where the header must stay.
+  // Their whole band first: text drawn at an older offset may lie where the
+  // strip draws nothing now.
+  ClearRect(boardDC, 0, static_cast<int>(PIXEL_PER_GRID * comment.Top() + 1), mRightBoard->Width(),
+            static_cast<int>(PIXEL_PER_GRID * (comment.Top() + comment.Height()) + 1));
   const std::int32_t left = comment.Left();
   comment.SetLeft(-static_cast<std::int32_t>(mHorizontalOffset));
   try {
@@ -221,8 +228,12 @@ void srvDrawer::prvClearBelowReturnStrip() {
   const long rest = mViewHeight - bottom;
   if (rest <= 0) return;
   const int top = static_cast<int>(PIXEL_PER_GRID * bottom + 1);
-  const int end = static_cast<int>(PIXEL_PER_GRID * (bottom + rest));
-  ClearRect(mRightBoard->hDC(), 0, top, kRightBoardWidth, end);
+  int end = static_cast<int>(PIXEL_PER_GRID * (bottom + rest));
+  // A board that is no whole number of rows high: the part row under the
+  // view's last row is cleared too.
+  const int boardBottom = mRightBoard->Height();
+  if (boardBottom > end && boardBottom < end + PIXEL_PER_GRID) end = boardBottom;
+  ClearRect(mRightBoard->hDC(), 0, top, mRightBoard->Width(), end);
   ClearRect(mLeftBoard->hDC(), 0, top, kLeftBoardWidth, end);
 }
 

@@ -74,7 +74,7 @@ private:
   // Both boards persistent, the strip pass, both boards back as they were.
   void prvDrawPersistent(enElementFilter filter);
   void prvStripPass(enElementFilter filter);
-  void prvClearBoards();
+  void prvClearUncovered();
   void prvDrawTextStripScrolled(itfStrip& comment, gdi::DeviceContext& leftDC, gdi::DeviceContext& boardDC);
   void prvDrawNetElements(itfStrip& strip, enElementFilter filter);
   void prvClearBelowReturnStrip();

@@ -75,10 +75,12 @@ void srvElementCreator::MouseDown(const std::shared_ptr<itfStrip>& pStrip) {
     mNet = pStrip;
     // The element where it landed, not the last draft under the pointer,
     // is what the user sees while its operands are asked for.
-    if (extension != 0)
+    if (extension != 0) {
       Control().Relocate();
-    else
-      Drawer().RedrawAll();
+    } else {
+      Drawer().DrawElement(*pStrip, *mElement);
+      Drawer().FlushBackGround();
+    }
     mDropFlag = eDS_Finishing;
     MouseUp(pStrip);
     mDropFlag = eDS_Dropped;
