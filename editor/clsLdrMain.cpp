@@ -26,6 +26,7 @@ constexpr const char* kClass = "clsLdrMain";
 constexpr int kPixelPerGrid = 14;
 constexpr long kMaxViewColumns = 54; // the ladder strip is 54 columns wide
 constexpr int kPointerBusy = 11, kPointerDefault = 0;
+constexpr int kFunctionNotExist = 233;
 
 // Pixels to grid units: to the nearest integer, ties to even.
 long PixelsToGrid(long pixels) {
@@ -144,8 +145,16 @@ VbBool clsLdrMain::NeedToCompile() { return IsNeedToCompile(mContext->Db()) ? -1
 void clsLdrMain::InTransaction(const std::function<void()>& body) {
   if (!mContext->Connection) return body();
   db::Transaction transaction(*mContext->Connection);
+  prvCatchUpWithOtherEditors();
   body();
   transaction.Commit();
+}
+
+// Another editor on the same file committed since this one last looked: the
+// view is rebuilt from the database before this call writes anything, so no
+// stale strip writes over the other editor's rows.
+void clsLdrMain::prvCatchUpWithOtherEditors() {
+  if (mContext->Connection->ChangedByOthers() && mView) mView->ReLoad();
 }
 
 void clsLdrMain::prvValidateControls() {
@@ -238,6 +247,7 @@ void clsLdrMain::prvRunEditCommand(long editCommand) {
 
 void clsLdrMain::LoadFunction(long funcID) {
   InTransaction([&] {
+    prvRequireFunction(funcID, "LoadFunction");
     mContext->State->SetNeedToCompile(false);
     mContext->State->SetNeedToSave(false);
     prvLoad(funcID, GetModuleIDOfFunction(mContext->Db(), funcID));
@@ -245,8 +255,17 @@ void clsLdrMain::LoadFunction(long funcID) {
   ReadProperties();
 }
 
+// A subroutine that is not in the project is refused before anything of
+// the open one is released or stored.
+void clsLdrMain::prvRequireFunction(long funcID, const char* procedure) const {
+  if (FunctionExists(mContext->Db(), funcID)) return;
+  throw LdrError(kFunctionNotExist, "Function ID not exist",
+                 "The subroutine " + std::to_string(funcID) + " is not in the project", kClass, procedure);
+}
+
 bool clsLdrMain::prvLoad(long funcID, long mdlID) {
   prvRequireView("LoadFunction");
+  prvRequireFunction(funcID, "LoadFunction");
   auto& gui = *mContext->Host->Gui;
   gui.SetMousePointer(kPointerBusy);
   if (mView) {
