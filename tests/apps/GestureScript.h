@@ -71,7 +71,8 @@ public:
     case 12:
       return "dialog LBL" + std::to_string(Pick(1000)) + "\ntool ID_LSetLabel\nclick " + Point() + "\n";
     default:
-      return Chance(2) ? "dblclick " + Point() + "\n" : "vscroll " + std::to_string(Pick(60)) + "\n";
+      return Chance(2) ? "dialog LBL" + std::to_string(Pick(1000)) + "\ndblclick " + Point() + "\n"
+                       : "vscroll " + std::to_string(Pick(60)) + "\n";
     }
   }
 
