@@ -90,6 +90,10 @@ long GetModuleIDOfFunction(db::Connection& db, long funcID) {
   return db.QueryValue("SELECT MdlID FROM LdrFunctions WHERE FuncID=" + Num(funcID)).AsLong(0);
 }
 
+bool FunctionExists(db::Connection& db, long funcID) {
+  return !db.QueryValue("SELECT 1 FROM LdrFunctions WHERE FuncID=?", {funcID}).IsNull();
+}
+
 std::string GetModuleName(db::Connection& db, long mdlID) {
   return db.QueryValue("SELECT MdlName FROM LdrModules WHERE MdlID=" + Num(mdlID)).AsText();
 }

@@ -59,6 +59,7 @@ void MarkAllNetsDirty(db::Connection& db);
 // --- names -------------------------------------------------------------------
 std::string GetFunctionName(db::Connection& db, long funcID);
 long GetModuleIDOfFunction(db::Connection& db, long funcID);
+bool FunctionExists(db::Connection& db, long funcID);
 std::string GetModuleName(db::Connection& db, long mdlID);
 // "Module.Subroutine".
 std::string GetFullFunctionName(db::Connection& db, long funcID);

@@ -15,6 +15,16 @@ std::shared_ptr<db::Connection> ProjectDatabase::Open(const std::string& path) {
   return connection;
 }
 
+std::shared_ptr<db::Connection> ProjectDatabase::OpenReadOnly(const std::string& path) {
+  auto connection = db::Connection::Open(path, db::OpenMode::ExistingReadOnly);
+  ProjectSchema::Verify(*connection);
+  return connection;
+}
+
+std::shared_ptr<db::Connection> ProjectDatabase::OpenCopy(const std::string& path) {
+  return OpenReadOnly(path)->CopyToMemory();
+}
+
 std::shared_ptr<db::Connection> ProjectDatabase::Create(const std::string& path) {
   auto connection = db::Connection::Open(path, db::OpenMode::CreateNew);
   try {
@@ -42,8 +52,8 @@ void ProjectDatabase::WriteDefaultContent(db::Connection& connection) {
   connection.Execute("UPDATE LdrModules SET ActiveFuncID=? WHERE MdlID=?", {main, module});
   // The counters of default names go on from the names taken above.
   connection.Execute("INSERT INTO ProjectSettings (SettingKey, SettingValue) VALUES (?, ?), (?, ?), (?, ?)",
-                     {static_cast<long>(ePSK_NextModuleNumber), "2", static_cast<long>(ePSK_NextSubroutineNumber),
-                      "1", static_cast<long>(ePSK_LastFunction), std::to_string(main)});
+                     {static_cast<long>(ePSK_NextModuleNumber), "2", static_cast<long>(ePSK_NextSubroutineNumber), "1",
+                      static_cast<long>(ePSK_LastFunction), std::to_string(main)});
   transaction.Commit();
 }
 

@@ -31,6 +31,7 @@ constexpr long kMaxViewColumns = 54; // the ladder strip is 54 columns wide
 constexpr long kLadderColumns = LDR_STRIP_WIDTH + 1;
 constexpr long kLeftBoardColumns = 2;
 constexpr int kPointerBusy = 11, kPointerDefault = 0;
+constexpr int kFunctionNotExist = 233;
 
 // Pixels to grid units: to the nearest integer, ties to even.
 long PixelsToGrid(long pixels) {
@@ -149,8 +150,16 @@ VbBool clsLdrMain::NeedToCompile() { return IsNeedToCompile(mContext->Db()) ? -1
 void clsLdrMain::InTransaction(const std::function<void()>& body) {
   if (!mContext->Connection) return body();
   db::Transaction transaction(*mContext->Connection);
+  prvCatchUpWithOtherEditors();
   body();
   transaction.Commit();
+}
+
+// Another editor on the same file committed since this one last looked: the
+// view is rebuilt from the database before this call writes anything, so no
+// stale strip writes over the other editor's rows.
+void clsLdrMain::prvCatchUpWithOtherEditors() {
+  if (mContext->Connection->ChangedByOthers() && mView) mView->ReLoad();
 }
 
 void clsLdrMain::prvValidateControls() {
@@ -243,6 +252,7 @@ void clsLdrMain::prvRunEditCommand(long editCommand) {
 
 void clsLdrMain::LoadFunction(long funcID) {
   InTransaction([&] {
+    prvRequireFunction(funcID, "LoadFunction");
     mContext->State->SetNeedToCompile(false);
     mContext->State->SetNeedToSave(false);
     prvLoad(funcID, GetModuleIDOfFunction(mContext->Db(), funcID));
@@ -250,8 +260,17 @@ void clsLdrMain::LoadFunction(long funcID) {
   ReadProperties();
 }
 
+// A subroutine that is not in the project is refused before anything of
+// the open one is released or stored.
+void clsLdrMain::prvRequireFunction(long funcID, const char* procedure) const {
+  if (FunctionExists(mContext->Db(), funcID)) return;
+  throw LdrError(kFunctionNotExist, "Function ID not exist",
+                 "The subroutine " + std::to_string(funcID) + " is not in the project", kClass, procedure);
+}
+
 bool clsLdrMain::prvLoad(long funcID, long mdlID) {
   prvRequireView("LoadFunction");
+  prvRequireFunction(funcID, "LoadFunction");
   auto& gui = *mContext->Host->Gui;
   gui.SetMousePointer(kPointerBusy);
   if (mView) {

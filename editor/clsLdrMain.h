@@ -117,6 +117,8 @@ private:
 
   // Steps of the operations above.
   bool prvLoad(long funcID, long mdlID); // false: refused, the fallback is shown
+  void prvRequireFunction(long funcID, const char* procedure) const;
+  void prvCatchUpWithOtherEditors();
   void prvDispatchTool(const std::string& toolID);
   void prvRunEditCommand(long editCommand);
   bool prvIsNavigationKey(int keyCode) const;

@@ -47,7 +47,7 @@ void AddInfoCommand(CLI::App& app) {
   auto* command = app.add_subcommand("info", "Print the modules and subroutines of a project");
   auto path = std::make_shared<std::string>();
   command->add_option("PATH", *path, "project file")->required();
-  command->callback([path] { PrintInfo(*ProjectDatabase::Open(*path), std::cout); });
+  command->callback([path] { PrintInfo(*ProjectDatabase::OpenReadOnly(*path), std::cout); });
 }
 
 } // namespace ldr::cli

@@ -41,7 +41,7 @@ void Render(const RenderOptions& options) {
   const auto [width, height] = ParseSize(options.size);
   // Host messages and errors go to standard error, the picture to the file.
   auto log = std::make_shared<clsMemoryLog>(std::cerr);
-  script::HeadlessEditor editor(ProjectDatabase::Open(options.project), log);
+  script::HeadlessEditor editor(ProjectDatabase::OpenCopy(options.project), log);
   editor.Init(width, height);
   editor.Main().LoadFunction(options.funcID);
   if (options.scroll != 0) editor.MainBoard().MemoryBar("vscrl").UserChange(static_cast<int>(options.scroll));

@@ -24,7 +24,9 @@ void AddScriptCommand(CLI::App& app) {
       status = runner.Run(file);
     }
     std::cout.flush();
-    if (status != 0) std::exit(status);
+    // Leaves through the command line's own exit, so the runner (and the
+    // project it holds open) is closed on the failing path too.
+    if (status != 0) throw CLI::RuntimeError(status);
   });
 }
 

@@ -228,6 +228,7 @@ void StudioWindow::BuildMenus() {
   file->addAction("&New Project...", QKeySequence::New, this, [this] { AskNewProject(); })->setObjectName("newProject");
   file->addAction("&Open Project...", QKeySequence::Open, this, [this] { AskOpenProject(); })
       ->setObjectName("openProject");
+  file->addAction("&Save Project", QKeySequence::Save, this, [this] { SaveProject(); })->setObjectName("saveProject");
   mRecentMenu = file->addMenu("Recent &Projects");
   mRecentMenu->setObjectName("recentProjects");
   file->addSeparator();
@@ -448,6 +449,7 @@ void StudioWindow::CloseProject() {
   mSession->Scrolls.reset();
   Guard("Close project", [&] { mSession->Main->Terminate(); });
   mSession->Main.reset();
+  Guard("Close project", [&] { mSession->Connection->Checkpoint(); });
   mSession.reset();
   for (const char* box : {"txtComment", "txtLblComment"}) board->Box(box).SetVisible(false);
   board->SetMousePointer(0);
@@ -463,6 +465,15 @@ void StudioWindow::CloseProject() {
 
 void StudioWindow::RefreshActionsEnabled() {
   for (const auto& [id, action] : mActions) action->setEnabled(HasProject() && action->property("available").toBool());
+}
+
+void StudioWindow::SaveProject() {
+  if (!mSession) return;
+  Guard("Save project", [&] {
+    mSession->Main->QueryUnload();
+    mSession->Main->SaveProject();
+    mSession->Connection->Checkpoint();
+  });
 }
 
 void StudioWindow::ClearBoards() {

@@ -46,8 +46,13 @@ public:
   bool OpenProject(const QString& path);
   // Creates a project file with the default content and opens it.
   bool NewProject(const QString& path);
-  // Validates an edit in progress and closes the project.
+  // Validates an edit in progress and closes the project; every commit is
+  // in the project file itself afterwards.
   void CloseProject();
+  // Validates an edit in progress and writes every commit into the project
+  // file itself, so the file alone can be copied. Edits are stored as they are
+  // made; saving only checkpoints the write-ahead log.
+  void SaveProject();
   bool HasProject() const { return mSession != nullptr; }
   QString ProjectPath() const;
 

@@ -22,6 +22,9 @@ std::shared_ptr<Connection> Connection::Open(const std::string& path, OpenMode m
   int flags = SQLITE_OPEN_READWRITE;
   std::string target = path;
   switch (mode) {
+  case OpenMode::ExistingReadOnly:
+    flags = SQLITE_OPEN_READONLY;
+    [[fallthrough]];
   case OpenMode::ExistingReadWrite: {
     std::error_code ec;
     if (!fs::exists(path, ec)) throw DbError(SQLITE_CANTOPEN, "no such file: " + path);
@@ -53,7 +56,38 @@ std::shared_ptr<Connection> Connection::Open(const std::string& path, OpenMode m
   return connection;
 }
 
-Connection::~Connection() { sqlite3_close_v2(mDb); }
+Connection::~Connection() {
+  try {
+    Checkpoint();
+  } catch (...) {
+    // Closing goes on: the log is replayed on the next open.
+  }
+  sqlite3_close_v2(mDb);
+}
+
+void Connection::Checkpoint() {
+  if (ReadOnly()) return;
+  int rc = sqlite3_wal_checkpoint_v2(mDb, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+  // Not a write-ahead log database, or another connection is busy: nothing to do now.
+  if (rc != SQLITE_OK && rc != SQLITE_BUSY && rc != SQLITE_LOCKED) throw DbError(rc, sqlite3_errmsg(mDb));
+}
+
+std::shared_ptr<Connection> Connection::CopyToMemory() {
+  auto copy = Open(mPath, OpenMode::Memory);
+  sqlite3_backup* backup = sqlite3_backup_init(copy->mDb, "main", mDb, "main");
+  if (!backup) throw DbError(sqlite3_errcode(copy->mDb), sqlite3_errmsg(copy->mDb));
+  int rc = sqlite3_backup_step(backup, -1);
+  sqlite3_backup_finish(backup);
+  if (rc != SQLITE_DONE) throw DbError(rc, sqlite3_errstr(rc) + std::string(": ") + mPath);
+  return copy;
+}
+
+bool Connection::ChangedByOthers() {
+  const long long version = QueryValue("PRAGMA data_version").AsInt64();
+  const bool changed = mDataVersion >= 0 && version != mDataVersion;
+  mDataVersion = version;
+  return changed;
+}
 
 void Connection::UseWriteAheadLog() {
   auto mode = QueryValue("PRAGMA journal_mode=WAL").AsText();
@@ -119,5 +153,7 @@ std::int64_t Connection::LastInsertRowId() const { return sqlite3_last_insert_ro
 int Connection::Changes() const { return sqlite3_changes(mDb); }
 
 bool Connection::InTransaction() const { return sqlite3_get_autocommit(mDb) == 0; }
+
+bool Connection::ReadOnly() const { return sqlite3_db_readonly(mDb, "main") == 1; }
 
 } // namespace ldr::db

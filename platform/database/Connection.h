@@ -18,6 +18,7 @@ namespace ldr::db {
 
 enum class OpenMode {
   ExistingReadWrite, // the file must exist
+  ExistingReadOnly,  // the file must exist; nothing is ever written to it
   CreateNew,         // the file must not exist yet
   Memory             // a private in-memory database (path ignored)
 };
@@ -40,6 +41,16 @@ public:
   // fails with SQLITE_BUSY.
   void SetBusyTimeout(int milliseconds);
 
+  // Copies every write-ahead log frame into the database file, so the file
+  // alone holds every committed change. Does not wait for other connections.
+  void Checkpoint();
+  // A private in-memory copy of the whole database, to work on without
+  // touching the file.
+  std::shared_ptr<Connection> CopyToMemory();
+  // True once another connection has committed a change since the last call
+  // (the first call only takes note).
+  bool ChangedByOthers();
+
   Statement Prepare(const std::string& sql);
   // Runs a statement with bound values; returns the number of rows changed.
   int Execute(const std::string& sql, const Params& params = {});
@@ -58,6 +69,7 @@ public:
   std::int64_t LastInsertRowId() const;
   int Changes() const;
   bool InTransaction() const;
+  bool ReadOnly() const;
   const std::string& Path() const { return mPath; }
   sqlite3* Handle() const { return mDb; }
 
@@ -71,6 +83,7 @@ private:
   sqlite3* mDb;
   std::string mPath;
   int mSavepointDepth = 0;
+  long long mDataVersion = -1;
 };
 
 } // namespace ldr::db

@@ -5,9 +5,21 @@ namespace ldr::db {
 Transaction::Transaction(Connection& connection)
     : mConnection(connection), mName("ldr_sp" + std::to_string(connection.EnterSavepoint())) {
   try {
-    mConnection.Execute("SAVEPOINT " + mName);
+    Begin();
   } catch (...) {
     mConnection.LeaveSavepoint();
+    throw;
+  }
+}
+
+void Transaction::Begin() {
+  // A read-only connection never writes: a deferred start takes no lock.
+  mOutermost = !mConnection.InTransaction() && !mConnection.ReadOnly();
+  if (mOutermost) mConnection.Execute("BEGIN IMMEDIATE");
+  try {
+    mConnection.Execute("SAVEPOINT " + mName);
+  } catch (...) {
+    if (mOutermost) mConnection.Execute("ROLLBACK");
     throw;
   }
 }
@@ -24,6 +36,7 @@ Transaction::~Transaction() {
 void Transaction::Commit() {
   if (!mOpen) return;
   mConnection.Execute("RELEASE " + mName);
+  if (mOutermost) mConnection.Execute("COMMIT");
   mOpen = false;
   mConnection.LeaveSavepoint();
 }
@@ -32,6 +45,10 @@ void Transaction::Rollback() {
   if (!mOpen) return;
   mOpen = false;
   mConnection.LeaveSavepoint();
+  if (mOutermost) {
+    mConnection.Execute("ROLLBACK");
+    return;
+  }
   mConnection.Execute("ROLLBACK TO " + mName);
   mConnection.Execute("RELEASE " + mName);
 }

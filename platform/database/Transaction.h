@@ -3,6 +3,10 @@
 // opens one, so its changes land whole or not at all. Nested guards nest
 // savepoints. Leaving the scope without Commit (an exception, an early
 // return) rolls the changes back.
+//
+// The outermost guard takes the write lock at once (BEGIN IMMEDIATE): a
+// second writer on the same file waits for the busy timeout there, instead
+// of failing later when its read snapshot has gone stale.
 
 #include "platform/database/Connection.h"
 
@@ -21,9 +25,12 @@ public:
   void Rollback();
 
 private:
+  void Begin();
+
   Connection& mConnection;
   std::string mName;
   bool mOpen = true;
+  bool mOutermost = false; // this guard began the database transaction
 };
 
 } // namespace ldr::db

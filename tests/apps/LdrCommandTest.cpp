@@ -1,29 +1,16 @@
 // The `ldr` command line run as a user runs it.
+#include "support/CommandLine.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
 
 namespace {
 
-struct CommandRun {
-  int status;
-  std::string out;
-};
+using ldr::test::CommandRun;
 
-CommandRun Ldr(const std::string& args) {
-  std::string command = std::string(LDR_BINARY_DIR) + "/apps/ldr/ldr " + args + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return {-1, ""};
-  std::string out;
-  std::array<char, 4096> buffer{};
-  while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) out.append(buffer.data(), n);
-  int status = pclose(pipe);
-  return {WEXITSTATUS(status), out};
-}
+CommandRun Ldr(const std::string& args) { return ldr::test::RunLdr(args); }
 
 } // namespace
 
@@ -34,9 +21,9 @@ TEST(LdrCommand, NewInfoSqlRoundTrip) {
   CommandRun info = Ldr("info '" + path + "'");
   ASSERT_EQ(info.status, 0) << info.out;
   EXPECT_NE(info.out.find("module 1 \"Module 1\""), std::string::npos) << info.out;
-  EXPECT_NE(info.out.find("subroutine 2 \"Main\" main: 17 strips, 17 nets, 1 elements"), std::string::npos)
-      << info.out;
-  CommandRun sql = Ldr("sql '" + path + "' \"SELECT ElmntType, Xs, Ys, MoreParamsStr FROM LdrElements ORDER BY ElmntID\"");
+  EXPECT_NE(info.out.find("subroutine 2 \"Main\" main: 17 strips, 17 nets, 1 elements"), std::string::npos) << info.out;
+  CommandRun sql =
+      Ldr("sql '" + path + "' \"SELECT ElmntType, Xs, Ys, MoreParamsStr FROM LdrElements ORDER BY ElmntID\"");
   EXPECT_EQ(sql.status, 0);
   EXPECT_EQ(sql.out, "602|0|5|NULL\n602|0|5|NULL\n");
 }

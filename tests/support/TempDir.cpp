@@ -1,6 +1,8 @@
 #include "support/TempDir.h"
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace ldr::test {
@@ -14,6 +16,11 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
   std::error_code ec;
   std::filesystem::remove_all(mPath, ec);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace ldr::test

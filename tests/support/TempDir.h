@@ -20,4 +20,7 @@ private:
   std::filesystem::path mPath;
 };
 
+// The whole content of a file ("" when it cannot be read).
+std::string ReadFileBytes(const std::string& path);
+
 } // namespace ldr::test

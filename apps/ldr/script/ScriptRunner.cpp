@@ -86,6 +86,10 @@ int ScriptRunner::Run(std::istream& in) {
       mOut.flush();
       mErr << "fail " << lineNumber << ": " << e.what() << '\n';
       return 1;
+    } catch (...) {
+      mOut.flush();
+      mErr << "fail " << lineNumber << ": an error of unknown kind\n";
+      return 1;
     }
   }
   return 0;

@@ -18,6 +18,7 @@
 #include "elements/ElementFamilies.h"
 #include "interfaces/itfLdrElement.h"
 
+#include <QFile>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
@@ -345,6 +346,25 @@ private slots:
     QCOMPARE(seen->ObjectName, QString("hostMessage82"));
     QCOMPARE(mWindow->Main()->FunctionID(), 2L);
     QVERIFY(mView->Calls.empty());
+  }
+
+  // Saving and closing put every commit into the project file itself, even
+  // while another connection keeps the write-ahead log open.
+  void savingAndClosingPutEditsIntoTheProjectFile() {
+    if (!MakeStandardParts().CreateView) QSKIP("the function view is not in this build yet");
+    OpenWithStandardEditor();
+    auto reader = ProjectDatabase::Open(mProject->ProjectPath().toStdString());
+    auto countInCopy = [&](const QString& name) {
+      const QString copy = mProject->FilePath(name);
+      QFile::copy(mProject->ProjectPath(), copy);
+      return Count(*ProjectDatabase::Open(copy.toStdString()), "SELECT COUNT(*) FROM LdrElements WHERE ElmntType=200");
+    };
+    PlaceElement("ID_LDirectContact", QPoint(6 * 14, 3 * 14), eOT_MB, 7);
+    mWindow->findChild<QAction*>("saveProject")->trigger();
+    QCOMPARE(countInCopy("saved.ldrp"), 1L);
+    PlaceElement("ID_LDirectContact", QPoint(20 * 14, 3 * 14), eOT_MB, 8);
+    mWindow->CloseProject();
+    QCOMPARE(countInCopy("closed.ldrp"), 2L);
   }
 
   // The real editor of this build: elements placed by clicks on the board
