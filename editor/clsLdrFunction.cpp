@@ -537,17 +537,12 @@ void clsLdrFunction::MouseDown(int button, int shift, long x, long y) {
 
 void clsLdrFunction::prvStartProcessFromClick(const std::shared_ptr<itfStrip>& strip, int shift) {
   if (!strip) return;
-  auto* net = clsStripSelection::AsNet(strip.get());
-  auto countSelected = [net] {
-    auto selected = net->GetSelectedElements();
-    return selected ? selected->Count() : 0;
-  };
-  const std::size_t selectedBefore = net ? countSelected() : 0;
-  if (!prvOnline() && mSelection.Click(mFuncID, *strip, shift, mRightButton)) ReLoad();
+  tyClickResult click;
+  if (!prvOnline()) click = mSelection.Click(mFuncID, *strip, shift, mRightButton);
+  if (click.Reload) ReLoad();
   prvDrawAndFlush();
   strip->QueryProcess(*this);
-  // A click that only unselected elements does not start a move.
-  if (net && mNewProcess == eMP_ElementMoveProc && countSelected() < selectedBefore) SetNewProcess(eMP_QueryForProcess);
+  if (click.ElementsUnselected && mNewProcess == eMP_ElementMoveProc) SetNewProcess(eMP_QueryForProcess);
 }
 
 void clsLdrFunction::MouseMove(int button, int shift, long x, long y) {
