@@ -16,6 +16,7 @@ struct HostServices;
 class clsLdrState;
 class itfDrawer;
 class clsClipboard;
+class EditCommit;
 
 struct LdrContext {
   std::shared_ptr<db::Connection> Connection;
@@ -23,6 +24,8 @@ struct LdrContext {
   std::shared_ptr<clsLdrState> State;
   std::shared_ptr<itfDrawer> Drawer;
   std::shared_ptr<clsClipboard> Clipboard;
+  // The edit that the running host call or gesture makes.
+  std::shared_ptr<EditCommit> Edits;
 
   // True while Ctrl is held: a move copies instead.
   bool ElementCopy = false;

@@ -7,16 +7,46 @@
 #include "editing/srvStripCreator.h"
 #include "editing/srvStripResizer.h"
 #include "interfaces/itfDrawer.h"
-#include "interfaces/itfLdrElement.h"
 #include "interfaces/itfProcess.h"
 #include "interfaces/itfProcessControl.h"
 
+#include <optional>
 #include <stdexcept>
 
 namespace ldr {
 namespace {
 
 bool IsSlotKind(enMouseProcess kind) { return kind >= eMP_ElmntCreateProc && kind <= eMP_EditPasteProc; }
+
+// What a kind needs from the dispatch besides the event itself.
+struct tyKindTraits {
+  bool LeftButtonOnly = false;  // a right-button press does nothing
+  bool StartsAtClick = false;   // a new process at each mouse-down
+  bool TakesFunctionID = false; // told the subroutine when it starts at a click
+  bool RunsAsPaste = false;     // its mouse-down runs with the paste flag set
+  bool Resumable = false;       // waits in its slot while another process runs
+  bool ResumesHeld = false;     // when it ends, a resumable process held takes over
+};
+
+tyKindTraits TraitsOf(enMouseProcess kind) {
+  switch (kind) {
+  case eMP_ElmntCreateProc:
+    return {.LeftButtonOnly = true, .Resumable = true};
+  case eMP_LineCreateProc:
+    return {.LeftButtonOnly = true, .StartsAtClick = true};
+  case eMP_ElementMoveProc:
+    return {.LeftButtonOnly = true, .StartsAtClick = true, .ResumesHeld = true};
+  case eMP_StripResizeProc:
+  case eMP_EditLabelProc:
+    return {.StartsAtClick = true};
+  case eMP_RectSelectProc:
+    return {.StartsAtClick = true, .TakesFunctionID = true};
+  case eMP_EditPasteProc:
+    return {.RunsAsPaste = true};
+  default:
+    return {};
+  }
+}
 
 // Sets the paste-in-progress flag for the duration of a call, also when it
 // throws.
@@ -83,69 +113,50 @@ std::shared_ptr<itfProcess> clsMouseProcesses::Create(enMouseProcess kind) {
   return process;
 }
 
-bool clsMouseProcesses::MouseDown(enMouseProcess current, const std::shared_ptr<itfStrip>& strip, bool rightButton,
-                                  std::int32_t funcID) {
-  switch (current) {
-  case eMP_ElmntCreateProc: {
-    auto creator = Slot(eMP_ElmntCreateProc);
-    if (rightButton || !creator) return false;
-    const std::int32_t before = PlacedElementID();
-    creator->MouseDown(strip);
-    const std::int32_t after = PlacedElementID();
-    return after >= 0 && after != before;
-  }
-  case eMP_StripCreateProc:
-    if (auto creator = Slot(eMP_StripCreateProc)) creator->MouseDown(strip);
-    return false;
-  case eMP_LineCreateProc:
-  case eMP_ElementMoveProc:
-    if (rightButton) return false;
-    [[fallthrough]];
-  case eMP_StripResizeProc:
-  case eMP_RectSelectProc:
-  case eMP_EditLabelProc: {
+tyProcessOutcome clsMouseProcesses::MouseDown(enMouseProcess current, const std::shared_ptr<itfStrip>& strip,
+                                              bool rightButton, std::int32_t funcID) {
+  if (!IsSlotKind(current)) return tyProcessOutcome::Continue();
+  const tyKindTraits traits = TraitsOf(current);
+  if (rightButton && traits.LeftButtonOnly) return tyProcessOutcome::Continue();
+  if (traits.StartsAtClick) {
     auto process = Create(current);
     if (!process) {
       mControl.SetNewProcess(eMP_QueryForProcess);
-      return false;
+      return tyProcessOutcome::Continue();
     }
-    if (current == eMP_RectSelectProc) process->SetFunctionID(funcID);
-    process->MouseDown(strip);
-    return false;
+    if (traits.TakesFunctionID) process->SetFunctionID(funcID);
   }
-  case eMP_EditPasteProc:
-    if (auto paste = Slot(eMP_EditPasteProc)) {
-      PasteInProgress flag(mCtx);
-      paste->MouseDown(strip);
-    }
-    return false;
-  default:
-    return false;
-  }
+  std::optional<PasteInProgress> paste;
+  if (traits.RunsAsPaste) paste.emplace(mCtx);
+  return Dispatch(current, &itfProcess::MouseDown, strip);
 }
 
-void clsMouseProcesses::MouseMove(enMouseProcess current, const std::shared_ptr<itfStrip>& strip) {
-  if (auto process = Slot(current)) process->MouseMove(strip);
+tyProcessOutcome clsMouseProcesses::MouseMove(enMouseProcess current, const std::shared_ptr<itfStrip>& strip) {
+  return Dispatch(current, &itfProcess::MouseMove, strip);
 }
 
-void clsMouseProcesses::MouseUp(enMouseProcess current, const std::shared_ptr<itfStrip>& strip) {
-  switch (current) {
-  case eMP_ElmntCreateProc:
-    return;
-  case eMP_ElementMoveProc:
-    if (auto mover = Slot(eMP_ElementMoveProc)) mover->MouseUp(strip);
-    // A creator that was pending when the move began takes over again.
-    if (Exists(eMP_ElmntCreateProc)) {
-      mControl.SetNewProcess(eMP_ElmntCreateProc);
-      mControl.SetDoAgain(true);
-    } else {
-      mControl.SetNewProcess(eMP_QueryForProcess);
-    }
-    return;
-  default:
-    if (auto process = Slot(current)) process->MouseUp(strip);
+tyProcessOutcome clsMouseProcesses::MouseUp(enMouseProcess current, const std::shared_ptr<itfStrip>& strip) {
+  return Dispatch(current, &itfProcess::MouseUp, strip);
+}
+
+tyProcessOutcome clsMouseProcesses::Dispatch(enMouseProcess current, Event event,
+                                             const std::shared_ptr<itfStrip>& strip) {
+  auto process = Slot(current);
+  if (!process) return tyProcessOutcome::Continue();
+  auto outcome = ((*process).*event)(strip);
+  if (outcome.Ends() && TraitsOf(current).ResumesHeld) HandOver(current);
+  return outcome;
+}
+
+void clsMouseProcesses::HandOver(enMouseProcess ended) {
+  for (int kind = eMP_ElmntCreateProc; kind <= eMP_EditPasteProc; ++kind) {
+    const auto held = static_cast<enMouseProcess>(kind);
+    if (held == ended || !TraitsOf(held).Resumable || !Exists(held)) continue;
+    mControl.SetNewProcess(held);
+    mControl.SetDoAgain(true);
     return;
   }
+  mControl.SetNewProcess(eMP_QueryForProcess);
 }
 
 void clsMouseProcesses::OnScroll(KeyedCollection<itfStrip>& strips) {
@@ -155,9 +166,7 @@ void clsMouseProcesses::OnScroll(KeyedCollection<itfStrip>& strips) {
 bool clsMouseProcesses::StartElementCreator(std::int32_t elementType, const std::shared_ptr<itfStrip>& strip) {
   auto creator = Create(eMP_ElmntCreateProc);
   if (!creator) return false;
-  creator->CreateNewElement(elementType);
-  auto* typed = dynamic_cast<srvElementCreator*>(creator.get());
-  if (typed && !typed->Element()) {
+  if (creator->CreateNewElement(elementType).Step != enProcessStep::Start) {
     // The type has no class: no creator runs.
     Kill(eMP_ElmntCreateProc);
     return false;
@@ -179,12 +188,6 @@ bool clsMouseProcesses::StartPaste(std::int32_t funcID) {
   if (!paste) return false;
   paste->SetFunctionID(funcID);
   return true;
-}
-
-std::int32_t clsMouseProcesses::PlacedElementID() const {
-  auto* creator = dynamic_cast<srvElementCreator*>(Slot(eMP_ElmntCreateProc).get());
-  if (!creator || !creator->Element()) return -1;
-  return creator->Element()->ObjectID();
 }
 
 } // namespace ldr

@@ -1,9 +1,12 @@
 #pragma once
 // The mouse-process side of the function view: one slot per process kind
-// (2 to 9), the classes behind the kinds, and the mouse-down, mouse-move and
-// mouse-up tables that hand an event to the process of the current kind.
-// The view keeps NewProcess, KillProcess and DoAgain and runs the event loop;
-// it asks this object to dispatch and to empty a slot in the kill step.
+// (2 to 9), the classes behind the kinds, and the dispatch that hands an
+// event to the process of the current kind. The view keeps NewProcess,
+// KillProcess and DoAgain and runs the event loop; it asks this object to
+// dispatch and to empty a slot in the kill step. The processes tell the view
+// themselves how the event changed their gesture. What differs between the
+// kinds (which start at a click, which wait in their slot and take over
+// again after a move) is one table of traits.
 //
 // A kind whose class is not available (a factory that gives nothing) ends at
 // once: the view returns to idle rather than waiting in a kind that nothing
@@ -12,6 +15,7 @@
 #include "core/KeyedCollection.h"
 #include "core/LdrContext.h"
 #include "core/enMouseProcess.h"
+#include "interfaces/tyProcessOutcome.h"
 
 #include <array>
 #include <functional>
@@ -37,12 +41,14 @@ public:
   void Kill(enMouseProcess kind);
   void KillAll();
 
-  // The dispatch tables; `current` is the view's NewProcess. Mouse-down
-  // answers whether an element creator dropped its element (the view then
-  // runs its steps after a placement).
-  bool MouseDown(enMouseProcess current, const std::shared_ptr<itfStrip>& strip, bool rightButton, std::int32_t funcID);
-  void MouseMove(enMouseProcess current, const std::shared_ptr<itfStrip>& strip);
-  void MouseUp(enMouseProcess current, const std::shared_ptr<itfStrip>& strip);
+  // The dispatch; `current` is the view's NewProcess. Each answers what the
+  // process did (the view runs its placement steps after a drop). A kind
+  // that starts at a click gets a new process at the mouse-down; the others
+  // are started by a command and wait in their slot.
+  tyProcessOutcome MouseDown(enMouseProcess current, const std::shared_ptr<itfStrip>& strip, bool rightButton,
+                             std::int32_t funcID);
+  tyProcessOutcome MouseMove(enMouseProcess current, const std::shared_ptr<itfStrip>& strip);
+  tyProcessOutcome MouseUp(enMouseProcess current, const std::shared_ptr<itfStrip>& strip);
   // The board scrolled while the element move runs.
   void OnScroll(KeyedCollection<itfStrip>& strips);
 
@@ -53,11 +59,12 @@ public:
   void StartStripCreator(std::int32_t funcID, std::int32_t stripType);
   bool StartPaste(std::int32_t funcID);
 
-  // The ObjectID of the element the creator placed last, -1 when none is
-  // stored (nothing dropped yet, or the drop was withdrawn).
-  std::int32_t PlacedElementID() const;
-
 private:
+  using Event = tyProcessOutcome (itfProcess::*)(const std::shared_ptr<itfStrip>&);
+  tyProcessOutcome Dispatch(enMouseProcess current, Event event, const std::shared_ptr<itfStrip>& strip);
+  // After `ended` finished its gesture: a resumable process still held
+  // takes over, or the view is idle.
+  void HandOver(enMouseProcess ended);
   std::shared_ptr<itfProcess> Create(enMouseProcess kind);
   std::shared_ptr<itfProcess>& At(enMouseProcess kind);
 

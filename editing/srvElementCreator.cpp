@@ -15,19 +15,19 @@ tyRect CurrentNetRect(itfStrip& strip) { return {strip.Left(), 0, strip.Left() +
 
 tyRect MaximalNetRect(itfStrip& strip) { return {strip.Left(), 0, strip.Left() + LDR_EDIT_WIDTH, strip.MaxHeight()}; }
 
-srvElementCreator::srvElementCreator(LdrContext& ctx) : srvProcessBase(ctx, kClassName) {}
+srvElementCreator::srvElementCreator(LdrContext& ctx) : srvProcessBase(ctx, kClassName, eMP_ElmntCreateProc) {}
 
-void srvElementCreator::CreateNewElement(std::int32_t pElementType) {
+tyProcessOutcome srvElementCreator::OnCreateNewElement(std::int32_t pElementType) {
   auto element = ldr::CreateNewElement(mCtx, pElementType);
   // Lines are drawn, not placed: the line tool has its own process.
-  if (!element || element->IsLineElement()) return;
+  if (!element || element->IsLineElement()) return tyProcessOutcome::Continue();
   element->SetClassType(static_cast<enElementType>(pElementType));
   element->InitOperandsData(true);
   mMoving.Clear();
   mMoving.Add(static_cast<long>(mMoving.Count() + 1), element);
   mElement = element;
   mCollision = std::make_unique<srvCollision>();
-  Control().SetNewProcess(eMP_ElmntCreateProc);
+  return tyProcessOutcome::Start(eMP_ElmntCreateProc);
 }
 
 void srvElementCreator::PlaceAtPointer(itfStrip& strip) {
@@ -41,8 +41,8 @@ bool srvElementCreator::IsLegalIn(itfStrip& strip, itfLdrNet& net) {
   return !mCollision->DoesElementsOverlap(*net.GetAllElements(), mMoving);
 }
 
-void srvElementCreator::MouseMove(const std::shared_ptr<itfStrip>& pStrip) {
-  if (!mElement) return;
+tyProcessOutcome srvElementCreator::OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) {
+  if (!mElement) return tyProcessOutcome::Continue();
   bool illegal = true;
   if (pStrip) {
     PlaceAtPointer(*pStrip);
@@ -53,55 +53,53 @@ void srvElementCreator::MouseMove(const std::shared_ptr<itfStrip>& pStrip) {
     Drawer().FlushBackGround();
     Drawer().DraftElement(*pStrip, *mElement);
   }
+  return tyProcessOutcome::Continue();
 }
 
-void srvElementCreator::MouseDown(const std::shared_ptr<itfStrip>& pStrip) {
-  if (!mElement) return;
-  bool illegal = true;
+tyProcessOutcome srvElementCreator::OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) {
+  if (!mElement) return tyProcessOutcome::Continue();
   std::int32_t extension = 0;
   itfLdrNet* net = AsNet(pStrip);
-  if (net && !net->IsCollapsed()) {
+  bool illegal = !net || net->IsCollapsed();
+  if (!illegal) {
     PlaceAtPointer(*pStrip);
     illegal = !IsLegalIn(*pStrip, *net);
     if (!illegal && !mCollision->AreElementsWhollyInRect(mMoving, CurrentNetRect(*pStrip))) {
       extension = mCollision->ExtendVerticalValue();
     }
   }
-  if (!illegal) {
-    mElement->UpdateInitialDescriptor();
-    mElement->UpdateDisplayWithLastLegal();
-    mElement->SetIsSelected(true);
-    net->AddLadderElement(mElement, extension);
-    mNet = pStrip;
-    // The element where it landed, not the last draft under the pointer,
-    // is what the user sees while its operands are asked for.
-    if (extension != 0) {
-      Control().Relocate();
-    } else {
-      Drawer().DrawElement(*pStrip, *mElement);
-      Drawer().FlushBackGround();
-    }
-    mDropFlag = eDS_Finishing;
-    MouseUp(pStrip);
-    mDropFlag = eDS_Dropped;
+  if (illegal) {
+    // An illegal place leaves the creator running.
+    SetNoDrop(true);
+    return tyProcessOutcome::Continue();
   }
-  SetNoDrop(illegal);
+  mElement->UpdateInitialDescriptor();
+  mElement->UpdateDisplayWithLastLegal();
+  mElement->SetIsSelected(true);
+  net->AddLadderElement(mElement, extension);
+  // The element where it landed, not the last draft under the pointer, is
+  // what the user sees while its operands are asked for.
+  if (extension != 0) {
+    Control().Relocate();
+  } else {
+    Drawer().DrawElement(*pStrip, *mElement);
+    Drawer().FlushBackGround();
+  }
+  auto outcome = FinishDrop(*net);
+  SetNoDrop(false);
+  return outcome;
 }
 
-void srvElementCreator::MouseUp(const std::shared_ptr<itfStrip>&) {
-  if (mDropFlag != eDS_Finishing) return;
-  EndProcess(eMP_ElmntCreateProc);
+tyProcessOutcome srvElementCreator::FinishDrop(itfLdrNet& net) {
   if (mElement->InitOperandsData(false)) {
-    if (mCtx.State) {
-      mCtx.State->SetNeedToSave(true);
-      mCtx.State->SetNeedToCompile(true);
-    }
-  } else if (itfLdrNet* net = AsNet(mNet)) {
-    mElement.reset();
-    WithdrawDroppedElement(*net);
+    auto outcome = tyProcessOutcome::Commit("", true);
+    outcome.PlacedElementID = mElement->ObjectID();
+    return outcome;
   }
+  mElement.reset();
+  WithdrawDroppedElement(net);
   Drawer().RedrawAll();
-  mDropFlag = eDS_None;
+  return tyProcessOutcome::End();
 }
 
 void srvElementCreator::WithdrawDroppedElement(itfLdrNet& net) {

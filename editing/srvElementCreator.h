@@ -26,28 +26,29 @@ public:
 
   explicit srvElementCreator(LdrContext& ctx);
 
-  void CreateNewElement(std::int32_t pElementType) override;
-  void MouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
-  void MouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
-  void MouseUp(const std::shared_ptr<itfStrip>& pStrip) override;
-
   // The element being placed; nothing before CreateNewElement, after a
   // refused type and after a cancelled drop.
   const std::shared_ptr<itfLdrElement>& Element() const { return mElement; }
 
-private:
-  enum enDropState { eDS_None = 0, eDS_Dropped = 1, eDS_Finishing = 2 };
+protected:
+  tyProcessOutcome OnCreateNewElement(std::int32_t pElementType) override;
+  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
+  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
+  // The view's mouse-up: the drop already finished at the mouse-down.
+  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>&) override { return tyProcessOutcome::Continue(); }
 
+private:
   void PlaceAtPointer(itfStrip& strip);
   // Inside the maximal rectangle and clear of the net's elements.
   bool IsLegalIn(itfStrip& strip, itfLdrNet& net);
+  // Sets up the dropped element's operands: the edit is committed, or the
+  // element withdrawn when the user refuses them.
+  tyProcessOutcome FinishDrop(itfLdrNet& net);
   // Removes the dropped element again, and nothing else.
   void WithdrawDroppedElement(itfLdrNet& net);
 
   std::shared_ptr<itfLdrElement> mElement;
   ElementCollection mMoving;
-  std::shared_ptr<itfStrip> mNet;
-  enDropState mDropFlag = eDS_None;
   std::unique_ptr<srvCollision> mCollision;
 };
 

@@ -48,7 +48,7 @@ void ReRegisterConstants(LdrContext& ctx, const std::shared_ptr<OperandSlots>& s
 
 } // namespace
 
-srvElementMover::srvElementMover(LdrContext& ctx) : srvProcessBase(ctx, kClassName) {}
+srvElementMover::srvElementMover(LdrContext& ctx) : srvProcessBase(ctx, kClassName, eMP_ElementMoveProc) {}
 
 void srvElementMover::TakeGroupFrom(itfLdrNet& net) {
   mSelected = net.GetSelectedElements();
@@ -56,9 +56,9 @@ void srvElementMover::TakeGroupFrom(itfLdrNet& net) {
   for (const auto& [key, element] : *mSelected) mSelectedList.push_back(element);
 }
 
-void srvElementMover::MouseDown(const std::shared_ptr<itfStrip>& pStrip) {
+tyProcessOutcome srvElementMover::OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) {
   itfLdrNet* net = AsNet(pStrip);
-  if (!net) return;
+  if (!net) return tyProcessOutcome::Continue();
   mSourceNet = pStrip;
   TakeGroupFrom(*net);
   mUnselected = net->GetUnSelectedElements();
@@ -74,6 +74,7 @@ void srvElementMover::MouseDown(const std::shared_ptr<itfStrip>& pStrip) {
   Drawer().PrepareForMove();
   Drawer().DraftSelected(*pStrip, mSelectedList);
   Drawer().FlushBackGround();
+  return tyProcessOutcome::Continue();
 }
 
 bool srvElementMover::IsSingleElement() const {
@@ -92,12 +93,12 @@ void srvElementMover::ForEachSelected(void (itfLdrElement::*step)()) {
   for (const auto& element : mSelectedList) ((*element).*step)();
 }
 
-void srvElementMover::MouseMove(const std::shared_ptr<itfStrip>& pStrip) {
-  if (!mSourceNet || mCtx.AutoScrollDirection != 0) return;
+tyProcessOutcome srvElementMover::OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) {
+  if (!mSourceNet || mCtx.AutoScrollDirection != 0) return tyProcessOutcome::Continue();
   mMoved = true;
   if (!pStrip) {
     SetNoDrop(true);
-    return;
+    return tyProcessOutcome::Continue();
   }
   if (pStrip != mLastTargetStrip) {
     itfLdrNet* net = AsNet(pStrip);
@@ -116,6 +117,7 @@ void srvElementMover::MouseMove(const std::shared_ptr<itfStrip>& pStrip) {
   ForEachSelected(&itfLdrElement::UpdateDisplayWithLastTRX);
   Drawer().DraftSelected(*pStrip, mSelectedList);
   SetNoDrop(!legal);
+  return tyProcessOutcome::Continue();
 }
 
 void srvElementMover::CommitGroupToLastLegal() {
@@ -126,20 +128,17 @@ void srvElementMover::CommitGroupToLastLegal() {
   }
 }
 
-void srvElementMover::MouseUp(const std::shared_ptr<itfStrip>&) {
+tyProcessOutcome srvElementMover::OnMouseUp(const std::shared_ptr<itfStrip>&) {
   mCtx.AutoScrollDirection = 0;
-  if (!mSourceNet) {
-    EndProcess(eMP_ElementMoveProc);
-    return;
-  }
+  if (!mSourceNet) return tyProcessOutcome::End();
   CommitGroupToLastLegal();
   if (mCtx.ElementCopy && mMoved) MakeCopies();
   const std::int32_t extension = GrowTargetNet();
   ReHome();
   if (extension != 0) Control().Relocate();
-  EndProcess(eMP_ElementMoveProc);
-  Drawer().RedrawAll();
+  // The picture is drawn again by the commit, without the move's copy.
   Drawer().ReleaseResourcesAfterMove();
+  return tyProcessOutcome::Commit("", true);
 }
 
 std::int32_t srvElementMover::GrowTargetNet() {
@@ -174,7 +173,6 @@ void srvElementMover::ReHome() {
   itfLdrNet* target = AsNet(mLastLegalNet);
   source->SetCompileDirtyBit(true);
   target->SetCompileDirtyBit(true);
-  if (mCtx.State) mCtx.State->SetNeedToCompile(true);
   if (mSourceNet->StripID() == mLastLegalNet->StripID()) return;
   source->RemoveElementsOnDrag();
   target->AddElementsOnDrag(*mSelected);

@@ -28,14 +28,16 @@ public:
 
   explicit srvElementMover(LdrContext& ctx);
 
-  void MouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
-  void MouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
-  void MouseUp(const std::shared_ptr<itfStrip>& pStrip) override;
   void OnScroll(KeyedCollection<itfStrip>& pStrips) override;
 
   // The ElmntIDs of the group joined by commas, as the re-homing statement
   // lists them.
   std::string GroupIDs() const;
+
+protected:
+  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
+  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
+  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& pStrip) override;
 
 private:
   bool IsSingleElement() const;

@@ -8,15 +8,16 @@
 
 namespace ldr {
 
-srvLabelEditor::srvLabelEditor(LdrContext& ctx) : srvProcessBase(ctx, kClassName) {}
+srvLabelEditor::srvLabelEditor(LdrContext& ctx) : srvProcessBase(ctx, kClassName, eMP_EditLabelProc) {}
 
-void srvLabelEditor::MouseUp(const std::shared_ptr<itfStrip>& pStrip) {
-  // The process ends with this event whatever the user does in the dialog.
-  EndProcess(eMP_EditLabelProc);
-  if (!dynamic_cast<itfLdrLabel*>(pStrip.get())) return;
+tyProcessOutcome srvLabelEditor::OnMouseUp(const std::shared_ptr<itfStrip>& pStrip) {
+  // The process ends with this event whatever the user does in the dialog;
+  // the label-name service stores the name itself.
+  if (!dynamic_cast<itfLdrLabel*>(pStrip.get())) return tyProcessOutcome::End();
   if (mCtx.Host && mCtx.Host->LabelNames) mCtx.Host->LabelNames->EditLabelName(pStrip->StripID());
   Control().ReLoad();
   Drawer().RedrawAll();
+  return tyProcessOutcome::End();
 }
 
 } // namespace ldr

@@ -13,9 +13,10 @@ public:
 
   explicit srvLabelEditor(LdrContext& ctx);
 
-  void MouseDown(const std::shared_ptr<itfStrip>&) override {}
-  void MouseMove(const std::shared_ptr<itfStrip>&) override {}
-  void MouseUp(const std::shared_ptr<itfStrip>& pStrip) override;
+protected:
+  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>&) override { return tyProcessOutcome::Continue(); }
+  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>&) override { return tyProcessOutcome::Continue(); }
+  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& pStrip) override;
 };
 
 } // namespace ldr

@@ -9,7 +9,7 @@
 
 namespace ldr {
 
-srvLineCreator::srvLineCreator(LdrContext& ctx) : srvProcessBase(ctx, kClassName) {}
+srvLineCreator::srvLineCreator(LdrContext& ctx) : srvProcessBase(ctx, kClassName, eMP_LineCreateProc) {}
 
 bool srvLineCreator::IsLineNet(const std::shared_ptr<itfStrip>& strip) const {
   return strip && mNet && AsNet(strip) && strip->StripID() == mNet->StripID();
@@ -31,22 +31,23 @@ tyLdrPoint srvLineCreator::Stretch(itfStrip& strip) {
 
 bool srvLineCreator::Overlaps() { return mCollision.DoesElementsOverlap(*mNetElements, *mMoving); }
 
-void srvLineCreator::MouseDown(const std::shared_ptr<itfStrip>& pStrip) {
+tyProcessOutcome srvLineCreator::OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) {
   itfLdrNet* net = AsNet(pStrip);
-  if (!net) return;
+  if (!net) return tyProcessOutcome::Continue();
   mNet = pStrip;
   mNetElements = net->GetAllElements();
   mLine = ldr::CreateNewElement(mCtx, eET_LdrLine);
-  if (!mLine) return;
+  if (!mLine) return tyProcessOutcome::Continue();
   Anchor(*pStrip);
   Stretch(*pStrip);
   mMoving = std::make_shared<ElementCollection>();
   mMoving->Add(1L, mLine);
   mStartOverlap = Overlaps();
+  return tyProcessOutcome::Continue();
 }
 
-void srvLineCreator::MouseMove(const std::shared_ptr<itfStrip>& pStrip) {
-  if (!mLine) return;
+tyProcessOutcome srvLineCreator::OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) {
+  if (!mLine) return tyProcessOutcome::Continue();
   bool illegal = true;
   if (IsLineNet(pStrip)) {
     if (mStartOverlap) Anchor(*pStrip);
@@ -66,9 +67,10 @@ void srvLineCreator::MouseMove(const std::shared_ptr<itfStrip>& pStrip) {
     Drawer().FlushBackGround();
     Drawer().DraftElement(*mNet, *mLine);
   }
+  return tyProcessOutcome::Continue();
 }
 
-void srvLineCreator::MouseUp(const std::shared_ptr<itfStrip>& pStrip) {
+tyProcessOutcome srvLineCreator::OnMouseUp(const std::shared_ptr<itfStrip>& pStrip) {
   bool cancelled = false;
   if (!mLine || !AsNet(pStrip)) {
     cancelled = true;
@@ -90,24 +92,20 @@ void srvLineCreator::MouseUp(const std::shared_ptr<itfStrip>& pStrip) {
       if (mLine->ClassType() == eET_Undefined) cancelled = true;
     }
   }
-  Finish(cancelled);
+  return Finish(cancelled);
 }
 
-void srvLineCreator::Finish(bool cancelled) {
+tyProcessOutcome srvLineCreator::Finish(bool cancelled) {
+  mMoving.reset();
   if (cancelled) {
     mLine.reset();
     Drawer().FlushBackGround();
-  } else {
-    AsNet(mNet)->AddLadderElement(mLine, 0);
-    if (mCtx.State) {
-      mCtx.State->SetNeedToSave(true);
-      mCtx.State->SetNeedToCompile(true);
-    }
-    Drawer().DrawElement(*mNet, *mLine);
-    Drawer().FlushBackGround();
+    return tyProcessOutcome::Revert();
   }
-  mMoving.reset();
-  EndProcess(eMP_LineCreateProc);
+  AsNet(mNet)->AddLadderElement(mLine, 0);
+  Drawer().DrawElement(*mNet, *mLine);
+  Drawer().FlushBackGround();
+  return tyProcessOutcome::Commit("", true);
 }
 
 } // namespace ldr

@@ -21,11 +21,12 @@ public:
 
   explicit srvLineCreator(LdrContext& ctx);
 
-  void MouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
-  void MouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
-  void MouseUp(const std::shared_ptr<itfStrip>& pStrip) override;
-
   const std::shared_ptr<itfLdrElement>& Line() const { return mLine; }
+
+protected:
+  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
+  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
+  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& pStrip) override;
 
 private:
   bool IsLineNet(const std::shared_ptr<itfStrip>& strip) const;
@@ -33,7 +34,7 @@ private:
   // Stretches the line to the pointer; returns the offset from the start.
   tyLdrPoint Stretch(itfStrip& strip);
   bool Overlaps();
-  void Finish(bool cancelled);
+  tyProcessOutcome Finish(bool cancelled);
 
   tyLdrPoint mStart;
   std::shared_ptr<ElementCollection> mNetElements;

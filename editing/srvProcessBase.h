@@ -20,29 +20,34 @@ class srvProcessBase : public itfProcess {
 public:
   static constexpr int kNotSupportedCode = 217;
 
-  srvProcessBase(LdrContext& ctx, const char* className);
+  srvProcessBase(LdrContext& ctx, const char* className, enMouseProcess kind);
 
   void Init(itfProcessControl& pProcessControl, itfDrawer& pDrawer) override;
-  void CreateNewElement(std::int32_t) override { NotSupported("CreateNewElement"); }
   void SetFunctionID(std::int32_t) override { NotSupported("FunctionID"); }
   void SetStripType(enStripType) override { NotSupported("StripType"); }
   void SetCreationStyle(std::int32_t) override { NotSupported("CreationStyle"); }
   void SetCreationAmount(std::int32_t) override { NotSupported("CreationAmount"); }
-  void MouseDown(const std::shared_ptr<itfStrip>&) override { NotSupported("MouseDown"); }
-  void MouseMove(const std::shared_ptr<itfStrip>&) override { NotSupported("MouseMove"); }
-  void MouseUp(const std::shared_ptr<itfStrip>&) override { NotSupported("MouseUp"); }
   void Draw(gdi::DeviceContext&, gdi::DeviceContext&) override { NotSupported("Draw"); }
   void OnScroll(KeyedCollection<itfStrip>&) override { NotSupported("OnScroll"); }
 
+  // Each runs the process's own step and applies what it answers.
+  tyProcessOutcome CreateNewElement(std::int32_t pElementType) final;
+  tyProcessOutcome MouseDown(const std::shared_ptr<itfStrip>& pStrip) final;
+  tyProcessOutcome MouseMove(const std::shared_ptr<itfStrip>& pStrip) final;
+  tyProcessOutcome MouseUp(const std::shared_ptr<itfStrip>& pStrip) final;
+
   const char* ClassName() const { return mClassName; }
+  enMouseProcess Kind() const { return mKind; }
 
 protected:
+  // The steps a process kind implements; by default "not supported".
+  virtual tyProcessOutcome OnCreateNewElement(std::int32_t);
+  virtual tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>&);
+  virtual tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>&);
+  virtual tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>&);
+
   // Reports error 217 for "itfProcess_<member>".
   void NotSupported(const std::string& member) const;
-
-  // Ends this process at the end of the current event: the view returns to
-  // idle and releases the object.
-  void EndProcess(enMouseProcess kind);
   void SetNoDrop(bool noDrop);
 
   // Set by Init; a process is never driven before it.
@@ -53,7 +58,16 @@ protected:
   LdrContext& mCtx;
 
 private:
+  // Turns an answer into the view's process slots and the edit commit. A
+  // step that throws ends the process too: the view is idle again when the
+  // fault reaches the host.
+  template <class Step> tyProcessOutcome Run(Step step);
+  void Apply(const tyProcessOutcome& outcome);
+  // The view returns to idle and releases this process after the event.
+  void EndProcess();
+
   const char* mClassName;
+  enMouseProcess mKind;
   itfProcessControl* mProcessControl = nullptr;
   itfDrawer* mDrawer = nullptr;
 };

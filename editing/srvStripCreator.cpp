@@ -10,16 +10,19 @@
 #include <string>
 
 namespace ldr {
-srvStripCreator::srvStripCreator(LdrContext& ctx) : srvProcessBase(ctx, kClassName) {}
 
-void srvStripCreator::MouseMove(const std::shared_ptr<itfStrip>& pStrip) { SetNoDrop(!pStrip); }
+srvStripCreator::srvStripCreator(LdrContext& ctx) : srvProcessBase(ctx, kClassName, eMP_StripCreateProc) {}
 
-void srvStripCreator::MouseDown(const std::shared_ptr<itfStrip>& pStrip) {
-  if (!pStrip) return;
+tyProcessOutcome srvStripCreator::OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) {
+  SetNoDrop(!pStrip);
+  return tyProcessOutcome::Continue();
+}
+
+tyProcessOutcome srvStripCreator::OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) {
+  if (!pStrip) return tyProcessOutcome::Continue();
   InsertStrips(pStrip->SeqNum());
-  if (mCtx.State) mCtx.State->SetNeedToSave(true);
   Control().Relocate();
-  EndProcess(eMP_StripCreateProc);
+  return tyProcessOutcome::Commit("", false);
 }
 
 std::optional<db::FieldList> srvStripCreator::NewStripRow(std::int32_t seqNum) {

@@ -21,9 +21,6 @@ public:
   void SetStripType(enStripType value) override { mStripType = value; }
   void SetCreationStyle(std::int32_t value) override { mCreationStyle = value; }
   void SetCreationAmount(std::int32_t value) override { mCreationAmount = value; }
-  void MouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
-  void MouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
-  void MouseUp(const std::shared_ptr<itfStrip>&) override {}
 
   std::int32_t FunctionID() const { return mFunctionID; }
   enStripType StripType() const { return mStripType; }
@@ -32,6 +29,11 @@ public:
 
   // Inserts the strips in front of sequence number `position`.
   void InsertStrips(std::int32_t position);
+
+protected:
+  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
+  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
+  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>&) override { return tyProcessOutcome::Continue(); }
 
 private:
   // The row of a new strip, or nothing when it must not be added (a label

@@ -19,27 +19,25 @@ constexpr gdi::Rect kBand{-28, 0, 770, 7};
 
 } // namespace
 
-srvStripResizer::srvStripResizer(LdrContext& ctx) : srvProcessBase(ctx, kClassName) {}
+srvStripResizer::srvStripResizer(LdrContext& ctx) : srvProcessBase(ctx, kClassName, eMP_StripResizeProc) {}
 
 std::int32_t srvStripResizer::PointerRow(const tyHitRecord& hit) {
   const double pixel = std::nearbyint(static_cast<double>(hit.PixelY()));
   return static_cast<std::int32_t>(std::nearbyint(pixel / static_cast<double>(PIXEL_PER_GRID))) + 1;
 }
 
-void srvStripResizer::MouseDown(const std::shared_ptr<itfStrip>& pStrip) {
-  if (!pStrip) {
-    EndProcess(eMP_StripResizeProc);
-    return;
-  }
+tyProcessOutcome srvStripResizer::OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) {
+  if (!pStrip) return tyProcessOutcome::End();
   mStrip = pStrip;
   mMinBottom = pStrip->Top() + pStrip->MinHeight();
   mMaxBottom = pStrip->Top() + pStrip->MaxHeight();
   mPointerRow = PointerRow(pStrip->GetHitParameters());
   mCurrentBottom = WithinBounds(mPointerRow) ? mPointerRow : mMinBottom;
   Drawer().DraftService(*this, *pStrip);
+  return tyProcessOutcome::Continue();
 }
 
-void srvStripResizer::MouseMove(const std::shared_ptr<itfStrip>& pStrip) {
+tyProcessOutcome srvStripResizer::OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) {
   bool illegal = true;
   if (pStrip && mStrip) {
     mPointerRow = PointerRow(pStrip->GetHitParameters());
@@ -51,25 +49,27 @@ void srvStripResizer::MouseMove(const std::shared_ptr<itfStrip>& pStrip) {
     }
   }
   SetNoDrop(illegal);
+  return tyProcessOutcome::Continue();
 }
 
-void srvStripResizer::MouseUp(const std::shared_ptr<itfStrip>& pStrip) {
+tyProcessOutcome srvStripResizer::OnMouseUp(const std::shared_ptr<itfStrip>& pStrip) {
+  bool changed = false;
   if (pStrip && mStrip) {
     mPointerRow = PointerRow(pStrip->GetHitParameters());
     if (WithinBounds(mPointerRow)) {
       mCurrentBottom = mPointerRow;
-      if (mCtx.State) mCtx.State->SetNeedToSave(true);
+      changed = true;
     }
   }
   if (mStrip) {
     const std::int32_t height = mCurrentBottom - mStrip->Top();
     // A release beyond the bounds still applies the last legal bottom: a
     // changed height is a change to save, wherever the button came up.
-    if (height != mStrip->Height() && mCtx.State) mCtx.State->SetNeedToSave(true);
+    if (height != mStrip->Height()) changed = true;
     mStrip->SetHeight(height);
     Control().Relocate();
   }
-  EndProcess(eMP_StripResizeProc);
+  return changed ? tyProcessOutcome::Commit("", false) : tyProcessOutcome::End();
 }
 
 void srvStripResizer::DrawBand(gdi::DeviceContext& hdc) const {

@@ -17,15 +17,17 @@ public:
 
   explicit srvStripResizer(LdrContext& ctx);
 
-  void MouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
-  void MouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
-  void MouseUp(const std::shared_ptr<itfStrip>& pStrip) override;
   void Draw(gdi::DeviceContext& hLeftDC, gdi::DeviceContext& hRightDC) override;
 
   // The row below the pointer's grid line: the pixel rounded, divided by 14
   // and rounded again (ties to even), plus one.
   static std::int32_t PointerRow(const tyHitRecord& hit);
   std::int32_t CurrentBottom() const { return mCurrentBottom; }
+
+protected:
+  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
+  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
+  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& pStrip) override;
 
 private:
   bool WithinBounds(std::int32_t row) const { return mMinBottom <= row && row <= mMaxBottom; }

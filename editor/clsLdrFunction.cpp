@@ -537,17 +537,12 @@ void clsLdrFunction::MouseDown(int button, int shift, long x, long y) {
 
 void clsLdrFunction::prvStartProcessFromClick(const std::shared_ptr<itfStrip>& strip, int shift) {
   if (!strip) return;
-  auto* net = clsStripSelection::AsNet(strip.get());
-  auto countSelected = [net] {
-    auto selected = net->GetSelectedElements();
-    return selected ? selected->Count() : 0;
-  };
-  const std::size_t selectedBefore = net ? countSelected() : 0;
-  if (!prvOnline() && mSelection.Click(mFuncID, *strip, shift, mRightButton)) ReLoad();
+  tyClickResult click;
+  if (!prvOnline()) click = mSelection.Click(mFuncID, *strip, shift, mRightButton);
+  if (click.Reload) ReLoad();
   prvDrawAndFlush();
   strip->QueryProcess(*this);
-  // A click that only unselected elements does not start a move.
-  if (net && mNewProcess == eMP_ElementMoveProc && countSelected() < selectedBefore) SetNewProcess(eMP_QueryForProcess);
+  if (click.ElementsUnselected && mNewProcess == eMP_ElementMoveProc) SetNewProcess(eMP_QueryForProcess);
 }
 
 void clsLdrFunction::MouseMove(int button, int shift, long x, long y) {
@@ -569,11 +564,17 @@ void clsLdrFunction::MouseUp(int button, int shift, long x, long y) {
 }
 
 void clsLdrFunction::prvRunEvent(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button) {
+  // The kill step runs also when the event fails: a process that ended
+  // itself on the way must not outlive it.
+  struct KillStep {
+    clsLdrFunction& View;
+    ~KillStep() { View.prvKillStep(); }
+  };
   mDoAgain = true;
   while (mDoAgain) {
     mDoAgain = false;
+    KillStep killStep{*this};
     prvDispatch(event, strip, button);
-    prvKillStep();
   }
 }
 
@@ -585,9 +586,6 @@ void clsLdrFunction::prvDispatch(enMouseEvent event, const std::shared_ptr<itfSt
       prvContextMenuStep();
     return;
   }
-  const bool leftOnly =
-      mNewProcess == eMP_ElmntCreateProc || mNewProcess == eMP_LineCreateProc || mNewProcess == eMP_ElementMoveProc;
-  if (event == enMouseEvent::Down && leftOnly && button == kRightButton) return;
   prvRunProcess(mNewProcess, event, strip);
 }
 
@@ -596,10 +594,11 @@ void clsLdrFunction::prvDispatch(enMouseEvent event, const std::shared_ptr<itfSt
 // never leaves it stuck.
 void clsLdrFunction::prvRunProcess(enMouseProcess kind, enMouseEvent event, const std::shared_ptr<itfStrip>& strip) {
   switch (event) {
-  case enMouseEvent::Down:
-    if (mProcesses.MouseDown(kind, strip, mRightButton, static_cast<std::int32_t>(mFuncID)))
-      prvAfterElementPlaced(mProcesses.PlacedElementID());
+  case enMouseEvent::Down: {
+    const auto outcome = mProcesses.MouseDown(kind, strip, mRightButton, static_cast<std::int32_t>(mFuncID));
+    if (outcome.PlacedElementID >= 0) prvAfterElementPlaced(outcome.PlacedElementID);
     break;
+  }
   case enMouseEvent::Move:
     mProcesses.MouseMove(kind, strip);
     break;

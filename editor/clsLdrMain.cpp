@@ -1,5 +1,6 @@
 #include "editor/clsLdrMain.h"
 
+#include "core/EditCommit.h"
 #include "core/KeyCodes.h"
 #include "core/LdrError.h"
 #include "core/ProjectData.h"
@@ -13,7 +14,6 @@
 #include "outside/HostServices.h"
 #include "platform/boards/itfMainBoard.h"
 #include "platform/boards/itfPictureBoard.h"
-#include "platform/database/Transaction.h"
 
 #include <algorithm>
 #include <cmath>
@@ -98,6 +98,7 @@ clsLdrMain::clsLdrMain(std::shared_ptr<HostServices> host, tyLdrMainParts parts)
   mContext->Connection = mContext->Host->Connections->Connection();
   if (!mContext->Connection) throw LdrError(0, "NoConnection", "the host has no open project", kClass, "Create");
   mContext->State = std::make_shared<clsLdrState>(*mContext);
+  mContext->Edits = std::make_shared<EditCommit>(*mContext);
 }
 
 clsLdrMain::~clsLdrMain() {
@@ -147,19 +148,18 @@ VbBool clsLdrMain::NeedToCompile() { return IsNeedToCompile(mContext->Db()) ? -1
 
 // --- helpers --------------------------------------------------------------------
 
-void clsLdrMain::InTransaction(const std::function<void()>& body) {
-  if (!mContext->Connection) return body();
-  db::Transaction transaction(*mContext->Connection);
-  prvCatchUpWithOtherEditors();
-  body();
-  transaction.Commit();
+void clsLdrMain::AsOneEdit(const std::function<void()>& body) {
+  mContext->Edits->Run([&] {
+    prvCatchUpWithOtherEditors();
+    body();
+  });
 }
 
 // Another editor on the same file committed since this one last looked: the
 // view is rebuilt from the database before this call writes anything, so no
 // stale strip writes over the other editor's rows.
 void clsLdrMain::prvCatchUpWithOtherEditors() {
-  if (mContext->Connection->ChangedByOthers() && mView) mView->ReLoad();
+  if (mContext->Connection && mContext->Connection->ChangedByOthers() && mView) mView->ReLoad();
 }
 
 void clsLdrMain::prvValidateControls() {
@@ -192,7 +192,7 @@ void clsLdrMain::prvNotBuilt(const char* procedure) const {
 
 void clsLdrMain::ToolRequest(const std::string& toolID) {
   prvValidateControls();
-  InTransaction([&] { prvDispatchTool(toolID); });
+  AsOneEdit([&] { prvDispatchTool(toolID); });
   prvFocusMainBoard();
 }
 
@@ -209,18 +209,18 @@ void clsLdrMain::prvDispatchTool(const std::string& toolID) {
 
 void clsLdrMain::SpecialToolRequest(const std::string& toolID) {
   if (!mView) return;
-  InTransaction([&] { mView->SpecialToolRequest(toolID); });
+  AsOneEdit([&] { mView->SpecialToolRequest(toolID); });
   if (mContext->Drawer) mContext->Drawer->RedrawAll();
 }
 
 void clsLdrMain::CreateFunctionBlock(long functionID) {
   if (!mView) return;
-  InTransaction([&] { mView->CreateNewElement(functionID); });
+  AsOneEdit([&] { mView->CreateNewElement(functionID); });
   prvFocusMainBoard();
 }
 
 void clsLdrMain::CancelProcess() {
-  if (mView) InTransaction([&] { mView->CancelProcess(); });
+  if (mView) AsOneEdit([&] { mView->CancelProcess(); });
 }
 
 void clsLdrMain::AppendTestValue(clsVirtualController& controller) {
@@ -230,7 +230,7 @@ void clsLdrMain::AppendTestValue(clsVirtualController& controller) {
 }
 
 void clsLdrMain::EditCommand(long editCommand) {
-  InTransaction([&] { prvRunEditCommand(editCommand); });
+  AsOneEdit([&] { prvRunEditCommand(editCommand); });
 }
 
 void clsLdrMain::prvRunEditCommand(long editCommand) {
@@ -251,7 +251,7 @@ void clsLdrMain::prvRunEditCommand(long editCommand) {
 // --- loading --------------------------------------------------------------------------
 
 void clsLdrMain::LoadFunction(long funcID) {
-  InTransaction([&] {
+  AsOneEdit([&] {
     prvRequireFunction(funcID, "LoadFunction");
     mContext->State->SetNeedToCompile(false);
     mContext->State->SetNeedToSave(false);
@@ -295,7 +295,7 @@ bool clsLdrMain::prvLoad(long funcID, long mdlID) {
 void clsLdrMain::ReloadFunction() {
   mContext->State->SetReloadRequest(eRR_Redraw);
   prvValidateControls();
-  if (mView) InTransaction([&] { mView->ReLoad(); });
+  if (mView) AsOneEdit([&] { mView->ReLoad(); });
 }
 
 void clsLdrMain::ReadProperties() {
@@ -309,7 +309,7 @@ void clsLdrMain::ReadProperties() {
 }
 
 void clsLdrMain::RefreshOperand(long opType, long opAddress, long networkID) {
-  if (mView) InTransaction([&] { mView->RefreshOperand(opType, opAddress, networkID); });
+  if (mView) AsOneEdit([&] { mView->RefreshOperand(opType, opAddress, networkID); });
 }
 
 // --- scrolling and size -----------------------------------------------------------------
@@ -317,7 +317,7 @@ void clsLdrMain::RefreshOperand(long opType, long opAddress, long networkID) {
 void clsLdrMain::VerticalScrollBarChange(long scrollValue) {
   if (!mView) return;
   if (!mVScrollDragging) {
-    InTransaction([&] { mView->SetVerticalScrollLocation(scrollValue); });
+    AsOneEdit([&] { mView->SetVerticalScrollLocation(scrollValue); });
     return;
   }
   // The end of a thumb drag: snap to a strip top and let the bar's own change
@@ -327,7 +327,7 @@ void clsLdrMain::VerticalScrollBarChange(long scrollValue) {
   auto& bar = mContext->Host->Gui->VerticalScrollBar();
   if (bar.Value() == snapped) {
     // The bar raises no change for the value it already holds.
-    InTransaction([&] { mView->SetVerticalScrollLocation(snapped); });
+    AsOneEdit([&] { mView->SetVerticalScrollLocation(snapped); });
     return;
   }
   bar.SetValue(static_cast<int>(snapped));
@@ -340,7 +340,7 @@ void clsLdrMain::VerticalScrollBarScroll(long scrollValue) {
 
 void clsLdrMain::HorizontalScrollBarChange(long scrollValue) {
   mHorizontalScroll = scrollValue;
-  if (mView) InTransaction([&] { mView->SetHorizontalScrollLocation(scrollValue); });
+  if (mView) AsOneEdit([&] { mView->SetHorizontalScrollLocation(scrollValue); });
 }
 
 void clsLdrMain::HorizontalScrollBarScroll(long scrollValue) { HorizontalScrollBarChange(scrollValue); }
@@ -373,7 +373,7 @@ void clsLdrMain::SetOnLineActive(VbBool active) {
     mView->UnSelectAll();
     mView->SetWorkMode(0);
   } else {
-    InTransaction([&] { mView->ReLoad(); });
+    AsOneEdit([&] { mView->ReLoad(); });
   }
 }
 
@@ -387,7 +387,7 @@ void clsLdrMain::Validate() {
 }
 
 void clsLdrMain::SetCompileDirtyBitForBuildAll() {
-  InTransaction([&] { MarkAllNetsDirty(mContext->Db()); });
+  AsOneEdit([&] { MarkAllNetsDirty(mContext->Db()); });
 }
 
 void clsLdrMain::SyncLoadedStripsWithCompileDirtyBitFromDB() {
@@ -397,7 +397,7 @@ void clsLdrMain::SyncLoadedStripsWithCompileDirtyBitFromDB() {
 // --- navigation ---------------------------------------------------------------------------
 
 void clsLdrMain::HighLightOperand(long mdlID, long funcID, long stripID, long elementID, long inIdx, long outIdx) {
-  InTransaction([&] {
+  AsOneEdit([&] {
     const bool exists =
         mContext->Db()
             .QueryValue("SELECT COUNT(*) FROM ((LdrModules INNER JOIN LdrFunctions ON LdrModules.MdlID = "
@@ -420,7 +420,7 @@ void clsLdrMain::HighLightOperand(long mdlID, long funcID, long stripID, long el
 VbBool clsLdrMain::ReplaceOperand(long, long funcID, long stripID, long elementID, long inIdx, long outIdx,
                                   long opNetworkID, long opType, long opAddr) {
   bool replaced = false;
-  InTransaction([&] {
+  AsOneEdit([&] {
     std::shared_ptr<itfFunction> view = mView;
     if (funcID != mFuncID || !view) {
       // A view of another subroutine, neither initialised nor loaded.
@@ -434,7 +434,7 @@ VbBool clsLdrMain::ReplaceOperand(long, long funcID, long stripID, long elementI
 }
 
 void clsLdrMain::GotoLabel(long mdlID, long funcID, long stripID) {
-  InTransaction([&] {
+  AsOneEdit([&] {
     if (funcID != mFuncID || !mView)
       if (!prvLoad(funcID, mdlID)) return;
     mView->JumpToStrip(stripID);
@@ -457,7 +457,7 @@ void clsLdrMain::JumpToCompileResult(const std::string& message) {
     }
     if (funcID != 0 && fields[2].size() > 4) {
       const long netNumber = ParseLong(fields[2].substr(4));
-      InTransaction([&] {
+      AsOneEdit([&] {
         const long stripID = GetStripIDByShowNum(mContext->Db(), funcID, netNumber);
         if (funcID != mFuncID || !mView)
           if (!prvLoad(funcID, mdlID)) return;
@@ -508,7 +508,7 @@ VbBool clsLdrMain::Import(long) { prvNotBuilt("Import"); }
 void clsLdrMain::DisplayLabel(const std::string&) { prvNotBuilt("DisplayLabel"); }
 
 bool clsLdrMain::MoveFunctionToModule(long sourceFunctionKey, long targetModuleKey) {
-  InTransaction([&] {
+  AsOneEdit([&] {
     mContext->Db().Execute("UPDATE LdrFunctions SET MdlID=" + std::to_string(targetModuleKey) +
                            " WHERE FuncID=" + std::to_string(sourceFunctionKey));
   });
@@ -522,13 +522,13 @@ void clsLdrMain::OnRightMouseDown(int button, int shift, int x, int y) {
   mMouseDownSeen = true;
   // A press on the board ends a text edit in progress before anything else.
   if (prvTextBoxActive()) prvValidateControls();
-  InTransaction([&] { mView->MouseDown(button, shift, x + mHorizontalScroll * kPixelPerGrid, y); });
+  AsOneEdit([&] { mView->MouseDown(button, shift, x + mHorizontalScroll * kPixelPerGrid, y); });
   mTextBoxOpenedByPress = prvTextBoxActive();
 }
 
 void clsLdrMain::OnRightMouseMove(int button, int shift, int x, int y) {
   if (!mView) return;
-  InTransaction([&] { mView->MouseMove(button, shift, x + mHorizontalScroll * kPixelPerGrid, y); });
+  AsOneEdit([&] { mView->MouseMove(button, shift, x + mHorizontalScroll * kPixelPerGrid, y); });
   prvAutoScroll(y);
   prvUpdateElementCopyFlag(shift);
 }
@@ -536,29 +536,29 @@ void clsLdrMain::OnRightMouseMove(int button, int shift, int x, int y) {
 void clsLdrMain::OnRightMouseUp(int button, int shift, int x, int y) {
   if (!mView || !mMouseDownSeen) return;
   mMouseDownSeen = false;
-  InTransaction([&] { mView->MouseUp(button, shift, x + mHorizontalScroll * kPixelPerGrid, y); });
+  AsOneEdit([&] { mView->MouseUp(button, shift, x + mHorizontalScroll * kPixelPerGrid, y); });
 }
 
 void clsLdrMain::OnLeftMouseDown(int button, int shift, int x, int y) {
   if (!mView) return;
   mMouseDownSeen = true;
-  InTransaction([&] { mView->MouseDown(button, shift, x, y); });
+  AsOneEdit([&] { mView->MouseDown(button, shift, x, y); });
   prvFocusMainBoard();
 }
 
 void clsLdrMain::OnLeftMouseMove(int button, int shift, int x, int y) {
-  if (mView) InTransaction([&] { mView->MouseMove(button, shift, x, y); });
+  if (mView) AsOneEdit([&] { mView->MouseMove(button, shift, x, y); });
 }
 
 void clsLdrMain::OnLeftMouseUp(int button, int shift, int x, int y) {
   if (!mView || !mMouseDownSeen) return;
   mMouseDownSeen = false;
-  InTransaction([&] { mView->MouseUp(button, shift, x, y); });
+  AsOneEdit([&] { mView->MouseUp(button, shift, x, y); });
 }
 
 void clsLdrMain::OnBoardDoubleClick() {
   if (!mView) return;
-  InTransaction([&] {
+  AsOneEdit([&] {
     mView->DoubleClick();
     mContext->State->HandleReloadRequest();
   });
@@ -601,7 +601,7 @@ void clsLdrMain::prvAutoScroll(int y) {
 
 void clsLdrMain::OnKeyDown(int keyCode, int shift) {
   if (!mView || !mSurfaceOperationState || mKeyNavigationBusy) return;
-  InTransaction([&] {
+  AsOneEdit([&] {
     tyLdrPoint position;
     long stripTop = 0;
     bool elementSelected = false, operandSelected = false;

@@ -135,9 +135,9 @@ private:
   [[noreturn]] void prvNotBuilt(const char* procedure) const;
   itfBoardScrollBar* prvScrollBar(const std::string& name) const;
 
-  // Runs `body` as one unit of work on the project: it lands whole or not
-  // at all.
-  void InTransaction(const std::function<void()>& body);
+  // Runs `body`, one host call, as one edit of the project: it lands whole
+  // or not at all, and the view shows what is stored (EditCommit).
+  void AsOneEdit(const std::function<void()>& body);
 
   std::shared_ptr<LdrContext> mContext;
   tyLdrMainParts mParts;

@@ -10,6 +10,15 @@
 
 namespace ldr {
 
+namespace {
+
+std::size_t SelectedCount(itfLdrNet& net) {
+  const auto selected = net.GetSelectedElements();
+  return selected ? selected->Count() : 0;
+}
+
+} // namespace
+
 clsStripSelection::clsStripSelection(LdrContext& context, const KeyedCollection<itfStrip>& strips)
     : mContext(context), mStrips(strips) {}
 
@@ -43,7 +52,8 @@ void clsStripSelection::UnselectElements(const itfLdrNet* except) {
   }
 }
 
-bool clsStripSelection::Click(long funcID, itfStrip& strip, int shift, bool rightButton) {
+tyClickResult clsStripSelection::Click(long funcID, itfStrip& strip, int shift, bool rightButton) {
+  tyClickResult result;
   int area = strip.GetHitParameters().HitKind;
   const bool modifier = (shift & (eKM_Shift | eKM_Ctrl)) != 0;
   // With a modifier or the right button the collapse mark and the resize
@@ -60,14 +70,15 @@ bool clsStripSelection::Click(long funcID, itfStrip& strip, int shift, bool righ
   case eHK_Collapse:
     if (!AsNet(&strip)) break;
     clsStripCommands(mContext.Db()).ToggleCollapse(strip.StripID());
-    return true;
+    result.Reload = true;
+    break;
   case eHK_Element:
-    if (auto* net = AsNet(&strip)) ClickElement(*net, shift);
+    if (auto* net = AsNet(&strip)) result.ElementsUnselected = ClickElement(*net, shift);
     break;
   default:
     break;
   }
-  return false;
+  return result;
 }
 
 void clsStripSelection::ClickStripHeader(long funcID, itfStrip& strip, int shift) {
@@ -85,7 +96,8 @@ void clsStripSelection::ClickStripHeader(long funcID, itfStrip& strip, int shift
   }
 }
 
-void clsStripSelection::ClickElement(itfLdrNet& net, int shift) {
+bool clsStripSelection::ClickElement(itfLdrNet& net, int shift) {
+  const std::size_t selectedBefore = SelectedCount(net);
   auto element = net.ActiveElement();
   const int code = element ? element->GetHitParameters().HitKind : 0;
   if (code == eHK_ElementBody) {
@@ -109,6 +121,7 @@ void clsStripSelection::ClickElement(itfLdrNet& net, int shift) {
   } else {
     UnselectEverything();
   }
+  return SelectedCount(net) < selectedBefore;
 }
 
 void clsStripSelection::ExtendTo(long funcID, itfStrip& strip) {

@@ -22,6 +22,15 @@ struct tyNetRef {
   itfLdrNet* Net = nullptr;
 };
 
+// What a click-selection step did.
+struct tyClickResult {
+  // The subroutine must be loaded again (a net was collapsed or expanded).
+  bool Reload = false;
+  // The clicked net holds fewer selected elements than before: such a click
+  // selects, it does not start a move.
+  bool ElementsUnselected = false;
+};
+
 class clsStripSelection {
 public:
   clsStripSelection(LdrContext& context, const KeyedCollection<itfStrip>& strips);
@@ -39,9 +48,8 @@ public:
   void UnselectElements(const itfLdrNet* except = nullptr);
 
   // The click-selection step for a press on `strip` (its hit data tells
-  // where) with the modifier bits `shift`. True when the subroutine must be
-  // reloaded (a net was collapsed or expanded).
-  bool Click(long funcID, itfStrip& strip, int shift, bool rightButton);
+  // where) with the modifier bits `shift`.
+  tyClickResult Click(long funcID, itfStrip& strip, int shift, bool rightButton);
   // Selects the strips between the existing selection and `strip`.
   void ExtendTo(long funcID, itfStrip& strip);
 
@@ -54,7 +62,8 @@ public:
 
 private:
   void ClickStripHeader(long funcID, itfStrip& strip, int shift);
-  void ClickElement(itfLdrNet& net, int shift);
+  // True when the net holds fewer selected elements afterwards.
+  bool ClickElement(itfLdrNet& net, int shift);
 
   LdrContext& mContext;
   const KeyedCollection<itfStrip>& mStrips;

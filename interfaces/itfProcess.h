@@ -7,6 +7,7 @@
 #include "core/KeyedCollection.h"
 #include "core/enMouseProcess.h"
 #include "core/enStripType.h"
+#include "interfaces/tyProcessOutcome.h"
 
 #include <cstdint>
 #include <memory>
@@ -26,8 +27,9 @@ public:
 
   // 1. Keeps both references for the life of the process.
   virtual void Init(itfProcessControl& pProcessControl, itfDrawer& pDrawer) = 0;
-  // 2. Element creator only.
-  virtual void CreateNewElement(std::int32_t pElementType) = 0;
+  // 2. Element creator only: Start when the type has a class, so the
+  // creator claims its kind; Continue when it has none and nothing runs.
+  virtual tyProcessOutcome CreateNewElement(std::int32_t pElementType) = 0;
   // 3. The loaded subroutine's ID.
   virtual void SetFunctionID(std::int32_t value) = 0;
   // 4. to 6. Strip creator only.
@@ -35,10 +37,11 @@ public:
   virtual void SetCreationStyle(std::int32_t value) = 0;
   virtual void SetCreationAmount(std::int32_t value) = 0;
   // 7. to 9. The strip under the pointer, or nothing; the pointer position is
-  // in the strip's hit parameters.
-  virtual void MouseDown(const std::shared_ptr<itfStrip>& pStrip) = 0;
-  virtual void MouseMove(const std::shared_ptr<itfStrip>& pStrip) = 0;
-  virtual void MouseUp(const std::shared_ptr<itfStrip>& pStrip) = 0;
+  // in the strip's hit parameters. Each answers what the event did to the
+  // gesture; the process has already told the view.
+  virtual tyProcessOutcome MouseDown(const std::shared_ptr<itfStrip>& pStrip) = 0;
+  virtual tyProcessOutcome MouseMove(const std::shared_ptr<itfStrip>& pStrip) = 0;
+  virtual tyProcessOutcome MouseUp(const std::shared_ptr<itfStrip>& pStrip) = 0;
   // 10. The transient picture, on the visible surfaces of both boards; only
   // the drawer's DraftService calls it.
   virtual void Draw(gdi::DeviceContext& hLeftDC, gdi::DeviceContext& hRightDC) = 0;

@@ -96,15 +96,24 @@ void Connection::UseWriteAheadLog() {
 
 void Connection::SetBusyTimeout(int milliseconds) { sqlite3_busy_timeout(mDb, milliseconds); }
 
-Statement Connection::Prepare(const std::string& sql) { return Statement(mDb, sql); }
+Statement Connection::Prepare(const std::string& sql) { return Statement(mDb, sql, this); }
+
+void Connection::NotifyWrite() {
+  if (!mBeforeWrite) return;
+  // Disarmed first: the hook itself opens a transaction.
+  auto hook = std::move(mBeforeWrite);
+  mBeforeWrite = nullptr;
+  hook();
+}
 
 int Connection::Execute(const std::string& sql, const Params& params) {
-  Statement statement(mDb, sql);
+  Statement statement(mDb, sql, this);
   statement.BindAll(params);
   return statement.Execute();
 }
 
 void Connection::ExecuteScript(const std::string& sql) {
+  NotifyWrite();
   char* error = nullptr;
   int rc = sqlite3_exec(mDb, sql.c_str(), nullptr, nullptr, &error);
   if (rc != SQLITE_OK) {
@@ -115,19 +124,19 @@ void Connection::ExecuteScript(const std::string& sql) {
 }
 
 Recordset Connection::Query(const std::string& sql, const Params& params) {
-  Statement statement(mDb, sql);
+  Statement statement(mDb, sql, this);
   statement.BindAll(params);
   return Recordset::Read(statement);
 }
 
 ForwardRecordset Connection::QueryForward(const std::string& sql, const Params& params) {
-  Statement statement(mDb, sql);
+  Statement statement(mDb, sql, this);
   statement.BindAll(params);
   return ForwardRecordset(std::move(statement));
 }
 
 DbValue Connection::QueryValue(const std::string& sql, const Params& params) {
-  Statement statement(mDb, sql);
+  Statement statement(mDb, sql, this);
   statement.BindAll(params);
   return statement.Step() && statement.ColumnCount() > 0 ? statement.Column(0) : DbValue();
 }

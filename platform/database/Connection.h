@@ -7,6 +7,7 @@
 #include "platform/database/Recordset.h"
 #include "platform/database/Statement.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -77,6 +78,13 @@ public:
   int EnterSavepoint() { return ++mSavepointDepth; }
   void LeaveSavepoint() { --mSavepointDepth; }
 
+  // Runs `hook` once, just before the next statement that writes (or the
+  // next transaction) starts, so that a caller can open its savepoint only
+  // when there is something to keep together. An empty hook disarms it.
+  void SetBeforeWrite(std::function<void()> hook) { mBeforeWrite = std::move(hook); }
+  // Statements and transactions call this before they write.
+  void NotifyWrite();
+
 private:
   Connection(sqlite3* db, std::string path) : mDb(db), mPath(std::move(path)) {}
 
@@ -84,6 +92,7 @@ private:
   std::string mPath;
   int mSavepointDepth = 0;
   long long mDataVersion = -1;
+  std::function<void()> mBeforeWrite;
 };
 
 } // namespace ldr::db

@@ -1,5 +1,6 @@
 #include "platform/database/Statement.h"
 
+#include "platform/database/Connection.h"
 #include "platform/database/DbError.h"
 
 #include <sqlite3.h>
@@ -8,7 +9,7 @@
 
 namespace ldr::db {
 
-Statement::Statement(sqlite3* db, const std::string& sql) : mDb(db), mSql(sql) {
+Statement::Statement(sqlite3* db, const std::string& sql, Connection* owner) : mDb(db), mOwner(owner), mSql(sql) {
   const char* tail = nullptr;
   int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &mStmt, &tail);
   if (rc != SQLITE_OK) throw DbError(rc, sqlite3_errmsg(db), sql);
@@ -19,13 +20,14 @@ Statement::~Statement() { sqlite3_finalize(mStmt); }
 
 Statement::Statement(Statement&& other) noexcept
     : mDb(std::exchange(other.mDb, nullptr)), mStmt(std::exchange(other.mStmt, nullptr)),
-      mSql(std::move(other.mSql)) {}
+      mOwner(std::exchange(other.mOwner, nullptr)), mSql(std::move(other.mSql)) {}
 
 Statement& Statement::operator=(Statement&& other) noexcept {
   if (this != &other) {
     sqlite3_finalize(mStmt);
     mDb = std::exchange(other.mDb, nullptr);
     mStmt = std::exchange(other.mStmt, nullptr);
+    mOwner = std::exchange(other.mOwner, nullptr);
     mSql = std::move(other.mSql);
   }
   return *this;
@@ -69,6 +71,7 @@ Statement& Statement::BindAll(const Params& values) {
 void Statement::ClearBindings() { sqlite3_clear_bindings(mStmt); }
 
 bool Statement::Step() {
+  if (mOwner && !sqlite3_stmt_busy(mStmt) && !sqlite3_stmt_readonly(mStmt)) mOwner->NotifyWrite();
   int rc = sqlite3_step(mStmt);
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;

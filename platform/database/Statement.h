@@ -14,9 +14,12 @@ namespace ldr::db {
 
 using Params = std::vector<DbValue>;
 
+class Connection;
+
 class Statement {
 public:
-  Statement(sqlite3* db, const std::string& sql);
+  // `owner` (optional) is told before the statement first writes.
+  Statement(sqlite3* db, const std::string& sql, Connection* owner = nullptr);
   ~Statement();
   Statement(Statement&& other) noexcept;
   Statement& operator=(Statement&& other) noexcept;
@@ -48,6 +51,7 @@ private:
 
   sqlite3* mDb = nullptr;
   sqlite3_stmt* mStmt = nullptr;
+  Connection* mOwner = nullptr;
   std::string mSql;
 };
 

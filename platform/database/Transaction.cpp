@@ -2,8 +2,18 @@
 
 namespace ldr::db {
 
+namespace {
+
+// A savepoint opened by a caller's write hook must enclose this one.
+Connection& Notified(Connection& connection) {
+  connection.NotifyWrite();
+  return connection;
+}
+
+} // namespace
+
 Transaction::Transaction(Connection& connection)
-    : mConnection(connection), mName("ldr_sp" + std::to_string(connection.EnterSavepoint())) {
+    : mConnection(Notified(connection)), mName("ldr_sp" + std::to_string(connection.EnterSavepoint())) {
   try {
     Begin();
   } catch (...) {

@@ -13,9 +13,10 @@ namespace {
 
 std::shared_ptr<Connection> MemoryDb() {
   auto db = Connection::Open("", OpenMode::Memory);
-  db->ExecuteScript("CREATE TABLE t (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT, n INTEGER, b BLOB);"
-                    "CREATE TABLE parent (id INTEGER PRIMARY KEY);"
-                    "CREATE TABLE child (id INTEGER PRIMARY KEY, pid INTEGER REFERENCES parent(id) ON DELETE CASCADE);");
+  db->ExecuteScript(
+      "CREATE TABLE t (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT, n INTEGER, b BLOB);"
+      "CREATE TABLE parent (id INTEGER PRIMARY KEY);"
+      "CREATE TABLE child (id INTEGER PRIMARY KEY, pid INTEGER REFERENCES parent(id) ON DELETE CASCADE);");
   return db;
 }
 
@@ -164,4 +165,25 @@ TEST(DbValue, ConvertsAndCompares) {
   EXPECT_EQ(DbValue(2.0), DbValue(2));
   EXPECT_EQ(DbValue().ToDisplay(), "NULL");
   EXPECT_EQ(DbValue(Blob{0x0a, 0xff}).ToDisplay(), "x'0AFF'");
+}
+
+TEST(Connection, TheWriteHookRunsOnceBeforeTheFirstWrite) {
+  auto db = MemoryDb();
+  int calls = 0;
+  bool inTransactionAtHook = true;
+  db->SetBeforeWrite([&] {
+    ++calls;
+    inTransactionAtHook = db->InTransaction();
+  });
+  db->QueryValue("SELECT COUNT(*) FROM t");
+  EXPECT_EQ(calls, 0);
+  db->Execute("INSERT INTO t (name) VALUES ('a')");
+  db->Execute("INSERT INTO t (name) VALUES ('b')");
+  EXPECT_EQ(calls, 1);
+  EXPECT_FALSE(inTransactionAtHook); // before the statement, not inside it
+  // A transaction is a write too, announced before its savepoint opens.
+  db->SetBeforeWrite([&] { ++calls; });
+  Transaction transaction(*db);
+  EXPECT_EQ(calls, 2);
+  transaction.Commit();
 }

@@ -15,6 +15,8 @@ void EditingFixture::SetUp() {
   mCtx.State = std::make_shared<clsLdrState>(mCtx);
   mDrawer = std::make_shared<::testing::NiceMock<MockDrawer>>();
   mCtx.Drawer = mDrawer;
+  mView = std::make_unique<DrawerView>(*mDrawer);
+  mCtx.State->SetView(mView.get());
 }
 
 long EditingFixture::NetID(int n) {

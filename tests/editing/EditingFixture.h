@@ -64,6 +64,7 @@ protected:
 
   ::testing::NiceMock<MockProcessControl> mControl;
   std::shared_ptr<::testing::NiceMock<MockDrawer>> mDrawer;
+  std::unique_ptr<DrawerView> mView;
 
   std::shared_ptr<clsMemoryLog> mLog;
   tyHeadlessHost mHost;

@@ -17,14 +17,21 @@ using ::testing::_;
 // A process that records the events it gets.
 class RecordingProcess : public srvProcessBase {
 public:
-  explicit RecordingProcess(LdrContext& ctx) : srvProcessBase(ctx, "srvRecordingProcess") {}
+  RecordingProcess(LdrContext& ctx, enMouseProcess kind) : srvProcessBase(ctx, "srvRecordingProcess", kind) {}
   void SetFunctionID(std::int32_t value) override { FunctionID = value; }
-  void MouseDown(const std::shared_ptr<itfStrip>&) override {
+  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>&) override {
     ++Downs;
     PasteFlagSeen = mCtx.PasteInProgress;
+    return tyProcessOutcome::Continue();
   }
-  void MouseMove(const std::shared_ptr<itfStrip>&) override { ++Moves; }
-  void MouseUp(const std::shared_ptr<itfStrip>&) override { ++Ups; }
+  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>&) override {
+    ++Moves;
+    return tyProcessOutcome::Continue();
+  }
+  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>&) override {
+    ++Ups;
+    return tyProcessOutcome::Continue();
+  }
   int Downs = 0, Moves = 0, Ups = 0;
   std::int32_t FunctionID = 0;
   bool PasteFlagSeen = false;
@@ -40,12 +47,15 @@ protected:
   clsMouseProcesses::ProcessFactory WithRecorders() {
     return [this](LdrContext& ctx, enMouseProcess kind) -> std::shared_ptr<itfProcess> {
       if (kind == eMP_RectSelectProc || kind == eMP_EditPasteProc) {
-        mRecorder = std::make_shared<RecordingProcess>(ctx);
+        mRecorder = std::make_shared<RecordingProcess>(ctx, kind);
         return mRecorder;
       }
       return clsMouseProcesses::StandardProcess(ctx, kind);
     };
   }
+
+  // The element a mouse-down placed, -1 when it placed none.
+  static std::int32_t Placed(const tyProcessOutcome& outcome) { return outcome.PlacedElementID; }
 
   std::shared_ptr<itfStrip> mNet;
   std::shared_ptr<RecordingProcess> mRecorder;
@@ -112,12 +122,11 @@ TEST_F(MouseProcessesTest, TheElementCreatorShowsAtOnceAndDropsOnlyWithTheLeftBu
   EXPECT_CALL(*mDrawer, DraftElement(_, _));
   PointAt(mNet, 10, 5);
   ASSERT_TRUE(processes.StartElementCreator(eET_DirectContact, mNet));
-  EXPECT_FALSE(processes.MouseDown(eMP_ElmntCreateProc, mNet, true, 2));
-  EXPECT_EQ(processes.PlacedElementID(), -1);
+  EXPECT_EQ(Placed(processes.MouseDown(eMP_ElmntCreateProc, mNet, true, 2)), -1);
   AnswerOperand(1, 5);
-  EXPECT_TRUE(processes.MouseDown(eMP_ElmntCreateProc, mNet, false, 2));
+  const auto placed = Placed(processes.MouseDown(eMP_ElmntCreateProc, mNet, false, 2));
   const long stored = Scalar("SELECT ElmntID FROM LdrElements WHERE StripID=" + std::to_string(mNet->StripID()));
-  EXPECT_EQ(processes.PlacedElementID(), stored);
+  EXPECT_EQ(placed, stored);
   // Its own mouse-up already ran; the view's does nothing more.
   processes.MouseUp(eMP_ElmntCreateProc, mNet);
 }
@@ -127,8 +136,7 @@ TEST_F(MouseProcessesTest, AWithdrawnDropIsNoPlacement) {
   PointAt(mNet, 10, 5);
   ASSERT_TRUE(processes.StartElementCreator(eET_DirectContact, mNet));
   CancelOperand();
-  EXPECT_FALSE(processes.MouseDown(eMP_ElmntCreateProc, mNet, false, 2));
-  EXPECT_EQ(processes.PlacedElementID(), -1);
+  EXPECT_EQ(Placed(processes.MouseDown(eMP_ElmntCreateProc, mNet, false, 2)), -1);
 }
 
 TEST_F(MouseProcessesTest, ATypeWithoutAClassStartsNoCreator) {

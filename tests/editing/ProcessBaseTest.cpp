@@ -13,7 +13,7 @@ namespace {
 
 class BareProcess : public srvProcessBase {
 public:
-  explicit BareProcess(LdrContext& ctx) : srvProcessBase(ctx, "srvBareProcess") {}
+  explicit BareProcess(LdrContext& ctx) : srvProcessBase(ctx, "srvBareProcess", eMP_RectSelectProc) {}
 };
 
 class ProcessBaseTest : public EditingFixture {};

@@ -4,6 +4,8 @@
 // comment or label as the processes see it).
 
 #include "core/clsPropertyBag.h"
+#include "core/itfViewRefresh.h"
+#include "interfaces/itfDrawer.h"
 #include "interfaces/itfProcessControl.h"
 #include "interfaces/itfStrip.h"
 
@@ -20,6 +22,19 @@ public:
   MOCK_METHOD(void, SetWorkMode, (long), (override));
   MOCK_METHOD(void, Relocate, (), (override));
   MOCK_METHOD(void, ReLoad, (), (override));
+};
+
+// The view as the edit commit reaches it: a redraw is the drawer's, as in
+// the function view; reloads are counted.
+class DrawerView : public itfViewRefresh {
+public:
+  explicit DrawerView(itfDrawer& drawer) : mDrawer(drawer) {}
+  void RedrawAll() override { mDrawer.RedrawAll(); }
+  void ReLoad() override { ++Reloads; }
+  int Reloads = 0;
+
+private:
+  itfDrawer& mDrawer;
 };
 
 // A strip of some other kind: it only has a place and hit data.

@@ -25,6 +25,8 @@ public:
   int Run(std::istream& in);
   // Runs one line (already split); throws on failure.
   void Execute(const std::vector<std::string>& words);
+  // The editor the script drives (created by `new` or `open`).
+  HeadlessEditor& Editor();
 
 private:
   using Words = std::vector<std::string>;
@@ -32,7 +34,6 @@ private:
 
   void Register();
   void Print(const std::string& line);
-  HeadlessEditor& Editor();
   clsLdrMain& Main() { return Editor().Main(); }
 
   void OpenProject(std::shared_ptr<db::Connection> connection);

@@ -1,0 +1,59 @@
+#pragma once
+// One edit of the ladder as the host sees it (and as an undo list will
+// record it). The writes of one host call land together or not at all: a
+// savepoint opens at the call's first write, so calls that only read or draw
+// take no lock, and is released when the call returns. A mouse gesture ends
+// its edit with Commit (the state's flags, the action name to the host, a
+// redraw) or Revert; Revert and an exception roll the writes back and load
+// the view once from the database, so that it shows what is stored.
+
+#include "core/LdrContext.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace ldr {
+
+namespace db {
+class Transaction;
+}
+
+class EditCommit {
+public:
+  explicit EditCommit(LdrContext& ctx);
+  ~EditCommit();
+  EditCommit(const EditCommit&) = delete;
+  EditCommit& operator=(const EditCommit&) = delete;
+
+  // Runs one host call as one unit of work. A call made while another runs
+  // joins it. An exception rolls back and is passed on.
+  void Run(const std::function<void()>& hostCall);
+
+  // The gesture is done: `needToCompile` when it changed code, not only the
+  // layout. An empty name reports nothing to the host.
+  void Commit(const std::string& actionName, bool needToCompile);
+  // The gesture is withdrawn: what it wrote is rolled back.
+  void Revert();
+
+  // Whether the running host call has written anything yet.
+  bool Writing() const { return mSavepoint != nullptr; }
+
+private:
+  void Arm();
+  void Disarm();
+  void Open();
+  // Rolls back what was written; true when there was anything.
+  bool RollBack();
+  void ReloadView();
+
+  LdrContext& mCtx;
+  std::shared_ptr<db::Connection> mConnection; // of the running host call
+  std::unique_ptr<db::Transaction> mSavepoint;
+  int mDepth = 0;
+};
+
+// The context's edit commit, made on first use.
+EditCommit& EditsOf(LdrContext& ctx);
+
+} // namespace ldr
