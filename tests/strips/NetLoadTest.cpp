@@ -119,6 +119,22 @@ TEST_F(NetLoad, StoredValuesAndTheEditorsWorkModeAreTaken) {
   EXPECT_EQ(loaded->WorkMode(), 1);
 }
 
+TEST_F(NetLoad, StoredHeightsOutsideANetsLimitsAreBroughtInside) {
+  const long net = NetID();
+  const std::string where = " WHERE StripID=" + std::to_string(net);
+  Db().Execute("UPDATE LdrStrips SET IsCollapsed=-1, OrgHeight=100000000, Height=1" + where);
+  EXPECT_EQ(LoadNet(net)->OrgHeight(), 40);
+  EXPECT_EQ(LoadNet(net)->Height(), 1);
+  Db().Execute("UPDATE LdrStrips SET OrgHeight=-7" + where);
+  EXPECT_EQ(LoadNet(net)->OrgHeight(), 5);
+  Db().Execute("UPDATE LdrStrips SET IsCollapsed=0, OrgHeight=0, Height=100000000" + where);
+  EXPECT_EQ(LoadNet(net)->Height(), 40);
+  Db().Execute("UPDATE LdrStrips SET Height=0" + where);
+  EXPECT_EQ(LoadNet(net)->Height(), 5);
+  // Loading changes nothing stored.
+  EXPECT_EQ(Scalar("SELECT Height FROM LdrStrips" + where), 0);
+}
+
 TEST_F(NetLoad, ReturnStripWithoutElementsGetsItsReturnElementOnce) {
   const long strip = ReturnStripID();
   Db().Execute("DELETE FROM LdrElements WHERE StripID=" + std::to_string(strip));
