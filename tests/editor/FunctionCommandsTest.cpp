@@ -109,8 +109,8 @@ TEST_F(FunctionCommands, ExpandingRestoresAKeptHeightOnlyWithinANetsLimits) {
   auto view = LoadedView();
   view->ToolRequest("ID_ExpandAllNets");
   EXPECT_EQ(Column("Height", ids[0]), 40);
-  EXPECT_EQ(Column("Height", ids[1]), 5);
-  EXPECT_THAT(ViewTops(*view), ElementsAre(0, 40, 45));
+  EXPECT_EQ(Column("Height", ids[1]), 1);
+  EXPECT_THAT(ViewTops(*view), ElementsAre(0, 40, 41));
 }
 
 TEST_F(FunctionCommands, AToolWithNoActiveStripIsReported) {
