@@ -9,8 +9,8 @@
 namespace ldr {
 
 inline constexpr std::size_t kMaxCommentCharacters = 65535;
-inline constexpr std::size_t kMaxLabelNameCharacters = 255;
-inline constexpr std::size_t kMaxLabelCommentCharacters = 255;
+inline constexpr std::size_t kMaxLabelNameCharacters = 1000;
+inline constexpr std::size_t kMaxLabelCommentCharacters = 1000;
 
 // The number of characters of UTF-8 text (bytes that do not continue one).
 inline std::size_t CountCharacters(const std::string& text) {

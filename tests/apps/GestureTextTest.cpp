@@ -78,16 +78,16 @@ TEST_F(TextGesture, ATypedTextLongerThanItMayBeIsCutWithAMessage) {
                     Sql("SELECT length(LblComment) FROM LdrStrips WHERE FuncID=2 AND StrpType=3") + "render " +
                     mDir.File("cut.png") + "\nload 2\n");
   ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.out, "msgbox \"The text is longer than the 255 characters it may have; it was cut.\"\n"
-                        "255\n");
+  EXPECT_EQ(result.out, "msgbox \"The text is longer than the 1000 characters it may have; it was cut.\"\n"
+                        "1000\n");
 }
 
 TEST_F(TextGesture, ALabelNameLongerThanItMayBeIsRefused) {
   auto result =
-      Run("tool ID_LSetLabel\nclick 168 70\ndialog \"" + std::string(300, 'N') + "\"\ndialog \"Pump\"\nclick 100 7\n" +
+      Run("tool ID_LSetLabel\nclick 168 70\ndialog \"" + std::string(1001, 'N') + "\"\ndialog \"Pump\"\nclick 100 7\n" +
           Sql("SELECT LblName FROM LdrStrips WHERE FuncID=2 AND StrpType=3"));
   ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_NE(result.out.find("msgbox \"A label name has at most 255 characters.\"\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("msgbox \"A label name has at most 1000 characters.\"\n"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("\nPump\n"), std::string::npos) << result.out;
 }
 
