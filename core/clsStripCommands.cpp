@@ -1,5 +1,7 @@
 #include "core/clsStripCommands.h"
 
+#include "core/NetHeightLimits.h"
+
 #include <string>
 #include <vector>
 
@@ -8,6 +10,8 @@ namespace ldr {
 namespace {
 std::string Num(long value) { return std::to_string(value); }
 constexpr const char* kSelectedNets = "WHERE IsSelected<>0 AND StrpType=1 ";
+// An expanded net takes its kept height back, inside the limits of a net.
+std::string ExpandedHeight() { return "Height=" + ClampedNetRowsSql("OrgHeight") + " "; }
 } // namespace
 
 void clsStripCommands::SelectAll(long funcID) {
@@ -32,22 +36,23 @@ void clsStripCommands::CollapseSelectedNets() {
 }
 
 void clsStripCommands::ExpandSelectedNets() {
-  mDb.Execute(std::string("UPDATE LdrStrips SET IsCollapsed=0 ,Height=OrgHeight ") + kSelectedNets +
+  mDb.Execute(std::string("UPDATE LdrStrips SET IsCollapsed=0 ,") + ExpandedHeight() + kSelectedNets +
               "AND IsCollapsed<>0");
 }
 
 void clsStripCommands::ExpandAllNets() {
-  mDb.Execute("UPDATE LdrStrips SET IsCollapsed=0 ,Height=OrgHeight WHERE StrpType=1 AND IsCollapsed<>0");
+  mDb.Execute("UPDATE LdrStrips SET IsCollapsed=0 ," + ExpandedHeight() + "WHERE StrpType=1 AND IsCollapsed<>0");
 }
 
 bool clsStripCommands::ExpandCollapsedNet(long funcID, long seqNum) {
-  return mDb.Execute("UPDATE LdrStrips SET IsCollapsed=0 , Height=OrgHeight WHERE SeqNum=" + Num(seqNum) +
+  return mDb.Execute("UPDATE LdrStrips SET IsCollapsed=0 , " + ExpandedHeight() + "WHERE SeqNum=" + Num(seqNum) +
                      " AND FuncID=" + Num(funcID) + " AND StrpType=1 AND IsCollapsed<>0") > 0;
 }
 
 void clsStripCommands::ToggleCollapse(long stripID) {
   const std::string where = " WHERE StripID=" + Num(stripID) + " AND StrpType=1";
-  if (mDb.Execute("UPDATE LdrStrips SET IsCollapsed=0 , Height=OrgHeight" + where + " AND IsCollapsed<>0") > 0) return;
+  if (mDb.Execute("UPDATE LdrStrips SET IsCollapsed=0 , " + ExpandedHeight() + where + " AND IsCollapsed<>0") > 0)
+    return;
   mDb.Execute("UPDATE LdrStrips SET OrgHeight=Height , Height=1 , IsCollapsed=-1" + where +
               " AND IsCollapsed=0 AND IsReturnStrip=0");
 }

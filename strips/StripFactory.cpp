@@ -6,6 +6,8 @@
 #include "strips/clsLdrLabel.h"
 #include "strips/clsLdrNet.h"
 
+#include <string>
+
 namespace ldr {
 
 std::shared_ptr<itfStrip> CreateStripByType(LdrContext& ctx, std::int32_t stripType) {
@@ -17,7 +19,12 @@ std::shared_ptr<itfStrip> CreateStripByType(LdrContext& ctx, std::int32_t stripT
   case eST_LdrLabel:
     return std::make_shared<clsLdrLabel>(ctx);
   default:
-    if (ctx.Host && ctx.Host->Messages) ctx.Host->Messages->ShowMessageBox("else");
+    // Statement-list strips (4) and unknown types have no class: the row is
+    // left as it is and not shown.
+    if (ctx.Host && ctx.Host->Errors) {
+      ctx.Host->Errors->ReportError(0, "UnhandledStrip", "Unhandled Strip Type: " + std::to_string(stripType),
+                                    "StripFactory", "CreateStripByType");
+    }
     return nullptr;
   }
 }

@@ -8,9 +8,9 @@
 
 namespace ldr {
 
-TextStrip::TextStrip(LdrContext& ctx, std::string boxName, bool validateOnEnter)
-    : StripBase(ctx),
-      mEditor(ctx, std::move(boxName), validateOnEnter, [this](const std::string& text) { TakeEditedText(text); }) {}
+TextStrip::TextStrip(LdrContext& ctx, std::string boxName, bool validateOnEnter, std::size_t maxCharacters)
+    : StripBase(ctx), mEditor(ctx, std::move(boxName), validateOnEnter, maxCharacters,
+                              [this](const std::string& text) { TakeEditedText(text); }) {}
 
 void TextStrip::Load(db::Recordset& pRsStrips) {
   LoadCommonColumns(pRsStrips);

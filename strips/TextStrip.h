@@ -10,6 +10,7 @@
 #include "strips/StripBase.h"
 #include "strips/clsStripTextEditor.h"
 
+#include <cstddef>
 #include <string>
 
 namespace ldr {
@@ -24,7 +25,8 @@ public:
   static constexpr int kTextWidth = 742;
   static constexpr int kLeftZoneWidth = 28;
 
-  TextStrip(LdrContext& ctx, std::string boxName, bool validateOnEnter);
+  // A typed text longer than maxCharacters is cut to it (see clsStripTextEditor).
+  TextStrip(LdrContext& ctx, std::string boxName, bool validateOnEnter, std::size_t maxCharacters);
 
   void Load(db::Recordset& pRsStrips) override;
   void AddToDB(std::int32_t pFuncID) override;

@@ -5,6 +5,7 @@
 #include "interfaces/itfProcessControl.h"
 #include "outside/HostServices.h"
 #include "outside/operands/tyGdiResources.h"
+#include "outside/utilities/TextLimits.h"
 #include "platform/database/Recordset.h"
 #include "platform/drawing/DeviceContext.h"
 #include "platform/drawing/ResourceLibrary.h"
@@ -28,7 +29,7 @@ void DrawBitmap(gdi::DeviceContext& dc, const char* name, int x, int y) {
 
 } // namespace
 
-clsLdrComment::clsLdrComment(LdrContext& ctx) : TextStrip(ctx, "txtComment", false) {}
+clsLdrComment::clsLdrComment(LdrContext& ctx) : TextStrip(ctx, "txtComment", false, kMaxCommentCharacters) {}
 
 // --- stored values ------------------------------------------------------------------
 

@@ -6,6 +6,7 @@
 #include "interfaces/itfProcessControl.h"
 #include "outside/HostServices.h"
 #include "outside/operands/tyGdiResources.h"
+#include "outside/utilities/TextLimits.h"
 #include "platform/database/Recordset.h"
 #include "platform/drawing/DeviceContext.h"
 
@@ -26,7 +27,7 @@ constexpr gdi::Rect kCommentRect{clsLdrLabel::kNameBoxWidth + 6, 1, clsLdrLabel:
 
 } // namespace
 
-clsLdrLabel::clsLdrLabel(LdrContext& ctx) : TextStrip(ctx, "txtLblComment", true) {}
+clsLdrLabel::clsLdrLabel(LdrContext& ctx) : TextStrip(ctx, "txtLblComment", true, kMaxLabelCommentCharacters) {}
 
 // --- stored values ------------------------------------------------------------------
 

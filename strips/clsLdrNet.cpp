@@ -35,6 +35,18 @@ namespace {
 
 constexpr const char* kClassName = "clsLdrNet";
 
+// The rows an element needs in the net: a line (a box without area) lies
+// strictly between the net's top and bottom rows, as line placement demands;
+// other elements may touch them.
+tyRect NeededRows(itfLdrElement& element) {
+  tyRect rows = element.GetBoundingRect();
+  if (rows.Right <= rows.Left || rows.Bottom <= rows.Top) {
+    rows.Top -= 1;
+    rows.Bottom += 1;
+  }
+  return rows;
+}
+
 // Rectangles that only share an edge do not intersect.
 bool Overlap(const tyRect& a, const tyRect& b) {
   return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
@@ -99,7 +111,7 @@ std::int32_t clsLdrNet::MinHeight() {
   std::int32_t highestTop = kMaxHeight;
   std::int32_t lowestBottom = 0;
   for (const auto& [key, element] : *mElements) {
-    const tyRect rect = element->GetBoundingRect();
+    const tyRect rect = NeededRows(*element);
     highestTop = std::min(highestTop, rect.Top);
     lowestBottom = std::max(lowestBottom, rect.Bottom);
   }
@@ -108,7 +120,7 @@ std::int32_t clsLdrNet::MinHeight() {
 
 std::int32_t clsLdrNet::LowestElementBottom() {
   std::int32_t lowest = 0;
-  for (const auto& [key, element] : *mElements) lowest = std::max(lowest, element->GetBoundingRect().Bottom);
+  for (const auto& [key, element] : *mElements) lowest = std::max(lowest, NeededRows(*element).Bottom);
   return lowest;
 }
 
@@ -119,7 +131,7 @@ void clsLdrNet::SetHeight(std::int32_t value) {
     if (value < lowest) {
       const std::int32_t shift = value - lowest;
       std::int32_t highestTop = lowest;
-      for (const auto& [key, element] : *mElements) highestTop = std::min(highestTop, element->GetBoundingRect().Top);
+      for (const auto& [key, element] : *mElements) highestTop = std::min(highestTop, NeededRows(*element).Top);
       // Moving the elements up must not push any of them out over the top.
       if (highestTop + shift < 0) {
         throw std::invalid_argument("the net's elements need " + std::to_string(lowest - highestTop) +
@@ -220,12 +232,21 @@ void clsLdrNet::ReadRow(db::Recordset& rs) {
   mIsCompilable = rs.Field("IsCompilable").AsLong(0);
   mIsCollapsed = rs.Field("IsCollapsed").AsBool(false);
   mOrgHeight = rs.Field("OrgHeight").AsLong(0);
+  KeepHeightsInLimits();
   mIsReturnStrip = rs.Field("IsReturnStrip").AsBool(false);
   mCompileDirtyBit = rs.Field("CompileDirtyBit").AsBool();
   mShowPowerFlow = rs.Field("ShowPowerFlow").AsBool(false);
   const db::DbValue& junctions = rs.Field("JunctionsInfo");
   mJunctionsInfo = junctions.IsNull() ? std::vector<std::uint8_t>() : junctions.AsBlob();
   mPowerRail = false;
+}
+
+// Damaged rows may hold any height; the net only ever uses one it can have.
+void clsLdrNet::KeepHeightsInLimits() {
+  if (mIsCollapsed)
+    mOrgHeight = static_cast<std::int32_t>(ClampNetRows(mOrgHeight));
+  else
+    mHeight = static_cast<std::int32_t>(ClampNetRows(mHeight));
 }
 
 void clsLdrNet::CreateMissingReturnElement() {
@@ -762,6 +783,7 @@ void clsLdrNet::SetPropertyBag(const clsPropertyBag& pPropBag) {
   mHeight = pPropBag.ReadProperty("Height", 14).AsLong();
   mOrgHeight = pPropBag.ReadProperty("OrgHeight", 0).AsLong();
   mIsCollapsed = pPropBag.ReadProperty("IsCollapsed", 0).AsBool();
+  KeepHeightsInLimits();
   mIsCompilable = pPropBag.ReadProperty("IsCompilable", -1).AsLong();
   mIsReturnStrip = pPropBag.ReadProperty("IsReturnStrip", 0).AsBool();
   mShowPowerFlow = pPropBag.ReadProperty("ShowPowerFlow", 0).AsBool();

@@ -9,6 +9,7 @@
 // collapse button (top two rows), the resize handle (bottom two rows) or the
 // header; in the edit zone an element (select work mode) or the body.
 
+#include "core/NetHeightLimits.h"
 #include "interfaces/ElementDefs.h"
 #include "interfaces/itfLdrNet.h"
 #include "strips/StripBase.h"
@@ -24,8 +25,8 @@ class clsNetStore;
 
 class clsLdrNet : public StripBase, public itfLdrNet {
 public:
-  static constexpr std::int32_t kMaxHeight = 40;
-  static constexpr std::int32_t kMinHeight = 5;
+  static constexpr std::int32_t kMaxHeight = kNetMaxRows;
+  static constexpr std::int32_t kMinHeight = kNetMinRows;
 
   explicit clsLdrNet(LdrContext& ctx);
   ~clsLdrNet() override;
@@ -108,6 +109,7 @@ private:
   void ShowMessageBox(const std::string& text);
 
   void ReadRow(db::Recordset& rs);
+  void KeepHeightsInLimits();
   void CreateMissingReturnElement();
   void LoadElements();
   std::int32_t LowestElementBottom();

@@ -4,6 +4,8 @@
 #include "core/clsLdrState.h"
 #include "interfaces/ElementDefs.h"
 #include "interfaces/itfDrawer.h"
+#include "outside/HostServices.h"
+#include "outside/utilities/TextLimits.h"
 #include "platform/boards/itfBoardTextBox.h"
 #include "platform/boards/itfMainBoard.h"
 
@@ -11,8 +13,10 @@ namespace ldr {
 
 namespace {}
 
-clsStripTextEditor::clsStripTextEditor(LdrContext& ctx, std::string boxName, bool validateOnEnter, Commit commit)
-    : mCtx(ctx), mBoxName(std::move(boxName)), mValidateOnEnter(validateOnEnter), mCommit(std::move(commit)) {}
+clsStripTextEditor::clsStripTextEditor(LdrContext& ctx, std::string boxName, bool validateOnEnter,
+                                       std::size_t maxCharacters, Commit commit)
+    : mCtx(ctx), mBoxName(std::move(boxName)), mValidateOnEnter(validateOnEnter), mMaxCharacters(maxCharacters),
+      mCommit(std::move(commit)) {}
 
 clsStripTextEditor::~clsStripTextEditor() { Detach(); }
 
@@ -60,9 +64,17 @@ void clsStripTextEditor::OnValidate(itfBoardTextBox& box, bool& /*cancel*/) {
   if (&box != mBox || !TagNames(box, mStripID)) return;
   box.SetTag("");
   box.SetVisible(false);
-  const std::string text = box.Text();
+  const std::string text = WithinLimit(box.Text());
   Detach();
   mCommit(text);
+}
+
+std::string clsStripTextEditor::WithinLimit(const std::string& text) const {
+  if (CountCharacters(text) <= mMaxCharacters) return text;
+  if (mCtx.Host && mCtx.Host->Messages)
+    mCtx.Host->Messages->ShowMessageBox("The text is longer than the " + std::to_string(mMaxCharacters) +
+                                        " characters it may have; it was cut.");
+  return CutToCharacters(text, mMaxCharacters);
 }
 
 void clsStripTextEditor::OnKeyDown(itfBoardTextBox& box, int keyCode, int /*shift*/) {

@@ -9,6 +9,7 @@
 #include "core/LdrContext.h"
 #include "platform/boards/itfTextBoxEvents.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -31,8 +32,10 @@ class clsStripTextEditor : public itfTextBoxEvents {
 public:
   using Commit = std::function<void(const std::string& text)>;
 
-  // validateOnEnter: Enter (key 13) in the box ends the edit.
-  clsStripTextEditor(LdrContext& ctx, std::string boxName, bool validateOnEnter, Commit commit);
+  // validateOnEnter: Enter (key 13) in the box ends the edit. A text longer
+  // than maxCharacters is cut to it, and the user is told.
+  clsStripTextEditor(LdrContext& ctx, std::string boxName, bool validateOnEnter, std::size_t maxCharacters,
+                     Commit commit);
   ~clsStripTextEditor() override;
   clsStripTextEditor(const clsStripTextEditor&) = delete;
   clsStripTextEditor& operator=(const clsStripTextEditor&) = delete;
@@ -56,10 +59,12 @@ public:
 
 private:
   void Detach();
+  std::string WithinLimit(const std::string& text) const;
 
   LdrContext& mCtx;
   std::string mBoxName;
   bool mValidateOnEnter;
+  std::size_t mMaxCharacters;
   Commit mCommit;
   std::shared_ptr<itfMainBoard> mBoard; // kept while the box is listened to
   itfBoardTextBox* mBox = nullptr;

@@ -112,6 +112,9 @@ void clsOperand::ReadFromRow(const db::Recordset& row) {
   mDescription = row.Field("OprndDescription").AsText();
   mPowerUp = row.HasColumn("OprndPowerUp") ? row.Field("OprndPowerUp").AsDouble() : 0.0;
   mEnablePowerUp = row.HasColumn("OprndEnablePowerUp") && row.Field("OprndEnablePowerUp").AsBool();
+  if (!mProject) return;
+  clsOperandList list(mProject);
+  TakeReferenceTargetName(list);
 }
 
 void clsOperand::ReloadFromOperandList() {
@@ -121,10 +124,14 @@ void clsOperand::ReloadFromOperandList() {
   mDescription = row ? row->Description : std::string();
   mPowerUp = row ? row->PowerUp : 0.0;
   mEnablePowerUp = row && row->EnablePowerUp;
-  if (clsOperandTypeCatalogue::IsReference(mKey.Type) && mKey.Address != kMissingReferenceAddress) {
-    const std::string target = list.ReferenceTargetName(mKey.Type, mKey.Address);
-    if (!target.empty()) mDescription = target;
-  }
+  TakeReferenceTargetName(list);
+}
+
+// A reference shows its target's current name, however it was loaded.
+void clsOperand::TakeReferenceTargetName(clsOperandList& list) {
+  if (!clsOperandTypeCatalogue::IsReference(mKey.Type) || mKey.Address == kMissingReferenceAddress) return;
+  const std::string target = list.ReferenceTargetName(mKey.Type, mKey.Address);
+  if (!target.empty()) mDescription = target;
 }
 
 bool clsOperand::RefreshOperand(long type, long address, long networkID) {

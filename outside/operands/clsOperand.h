@@ -17,6 +17,7 @@
 
 namespace ldr {
 
+class clsOperandList;
 class clsOperandTypeCatalogue;
 class clsVirtualController;
 struct tyGdiResources;
@@ -167,6 +168,7 @@ private:
   std::string CheckConstant(const tyOperandEntry& entry) const;
   std::string CheckAddress(const tyOperandEntry& entry) const;
   std::string AcceptedNames() const;
+  void TakeReferenceTargetName(clsOperandList& list);
 
   std::shared_ptr<db::Connection> mProject;
   std::shared_ptr<const clsOperandTypeCatalogue> mTypes;

@@ -1,5 +1,6 @@
 #include "outside/utilities/clsLabelNameService.h"
 
+#include "outside/utilities/TextLimits.h"
 #include "platform/database/Transaction.h"
 
 #include <algorithm>
@@ -44,6 +45,8 @@ std::string clsLabelNameService::ProposeLabelName(long funcID) {
 std::string clsLabelNameService::CheckName(long funcID, long stripID, const std::string& name) {
   if (IsBlank(name)) return "A label needs a name.";
   if (HasControlCharacter(name)) return "A label name cannot hold line breaks or tabs.";
+  if (CountCharacters(name) > kMaxLabelNameCharacters)
+    return "A label name has at most " + std::to_string(kMaxLabelNameCharacters) + " characters.";
   if (IsNameUsed(funcID, stripID, name)) return "Another label of this subroutine is already named \"" + name + "\".";
   return {};
 }

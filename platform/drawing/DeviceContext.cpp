@@ -30,6 +30,12 @@ PixelMask Rasterise(const Rect& box, const PathBuilder& addPath, const StrokeSty
   if (IsRectEmpty(box)) return mask;
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, box.Width(), box.Height());
   cairo_t* cr = cairo_create(surface);
+  if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) {
+    const std::string reason = cairo_status_to_string(cairo_status(cr));
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+    throw std::runtime_error("cannot rasterise a path: " + reason);
+  }
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
   cairo_translate(cr, -box.Left, -box.Top);
   addPath(cr);
@@ -445,13 +451,26 @@ bool DeviceContext::DrawFocusRect(const Rect& rect) {
 // ---- text ----
 
 void DeviceContext::PrepareCairo() {
-  if (!mCairo) mCairo = cairo_create(mBitmap.Surface());
+  if (!mCairo) {
+    cairo_t* cr = cairo_create(mBitmap.Surface());
+    if (cairo_status(cr) != CAIRO_STATUS_SUCCESS) {
+      const std::string reason = cairo_status_to_string(cairo_status(cr));
+      cairo_destroy(cr);
+      throw std::runtime_error("DeviceContext: cannot draw text on the bitmap: " + reason);
+    }
+    mCairo = cr;
+  }
   if (!mText) mText = std::make_unique<TextPainter>();
   mText->SetFont(mState.CurrentFont);
 }
 
-void DeviceContext::DrawTextLine(int x, int y, const std::string& text, int underlineByte, const Rect& clip) {
+void DeviceContext::DrawTextLine(int x, int y, const std::string& whole, int underlineByte, const Rect& clip) {
   if (IsRectEmpty(clip)) return;
+  // What runs past the clip is never laid out or drawn.
+  const int room = clip.Right - x;
+  std::string visible;
+  if (mText->Width(whole) > room) visible = mText->VisiblePart(whole, room);
+  const std::string& text = visible.empty() ? whole : visible;
   if (mText->DrawKept(mBitmap, x, y, text, mState.TextColor, underlineByte, clip)) return;
   mBitmap.MarkDirty();
   cairo_save(mCairo);
@@ -470,6 +489,15 @@ Size DeviceContext::GetTextExtent(const std::string& text) const {
 TextMetric DeviceContext::GetTextMetrics() const {
   const_cast<DeviceContext*>(this)->PrepareCairo();
   return mText->Metrics();
+}
+
+// How many lines of a DrawText block below the area's top can be seen; 0
+// for all (one line, or drawing not clipped).
+int DeviceContext::ShownLines(unsigned format, const Rect& area) const {
+  if ((format & DT_SINGLELINE) || (format & DT_NOCLIP)) return 0;
+  const int lineHeight = std::max(1, mText->Metrics().Height);
+  const int room = std::min(DeviceClip().Bottom, area.Bottom) - area.Top;
+  return std::max(1, (room + lineHeight - 1) / lineHeight);
 }
 
 bool DeviceContext::TextOut(int x, int y, const std::string& text) {
@@ -510,14 +538,15 @@ int DeviceContext::DrawText(const std::string& text, Rect& rect, unsigned format
     }
     return 0;
   }
-  const std::shared_ptr<const TextBlock> kept = mText->Block(text, rect.Width(), format);
-  const TextBlock& block = *kept;
   if (format & DT_CALCRECT) {
-    rect.Right = rect.Left + block.MaxWidth();
-    rect.Bottom = rect.Top + block.TotalHeight();
-    return block.TotalHeight();
+    const std::shared_ptr<const TextBlock> whole = mText->Block(text, rect.Width(), format);
+    rect.Right = rect.Left + whole->MaxWidth();
+    rect.Bottom = rect.Top + whole->TotalHeight();
+    return whole->TotalHeight();
   }
   Rect area = ToDevice(rect);
+  const std::shared_ptr<const TextBlock> kept = mText->Block(text, rect.Width(), format, ShownLines(format, area));
+  const TextBlock& block = *kept;
   int y = area.Top;
   bool singleLine = (format & DT_SINGLELINE) != 0;
   if (singleLine && (format & DT_VCENTER))

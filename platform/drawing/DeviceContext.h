@@ -118,6 +118,8 @@ public:
   // Formats text in the rectangle (DT_ flags). Returns the text height, or
   // with DT_VCENTER / DT_BOTTOM the offset from the top to the bottom of the
   // text. DT_CALCRECT draws nothing and sets the rectangle's right and bottom.
+  // Clipped text is laid out only as far down as it can be seen, and then
+  // the height returned is that of the lines laid out.
   int DrawText(const std::string& text, Rect& rect, unsigned format);
 
 private:
@@ -141,7 +143,8 @@ private:
   Rect DeviceClip() const;
   Rect ToDevice(const Rect& logical) const;
   void StrokePath(const std::vector<Point>& devicePoints, bool closed);
-  void DrawTextLine(int x, int y, const std::string& text, int underlineByte, const Rect& clip);
+  void DrawTextLine(int x, int y, const std::string& whole, int underlineByte, const Rect& clip);
+  int ShownLines(unsigned format, const Rect& area) const;
   void PrepareCairo();
 
   Bitmap mBitmap;

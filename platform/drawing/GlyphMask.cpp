@@ -14,6 +14,9 @@ namespace {
 constexpr int kProbeMargin = 4;
 // Alphabetic blocks end here; symbols, emoji and colour glyphs come after.
 constexpr gunichar kFirstSymbolCodePoint = 0x2000;
+// The widest and highest probe made: text drawn is cut to what is seen, so
+// only far-off starts need more, and those go through Pango.
+constexpr int kMaxProbeSide = 8192;
 
 struct InkRows {
   int Left;
@@ -66,13 +69,20 @@ std::shared_ptr<const GlyphMask> GlyphMask::Render(PangoLayout* layout) {
   const int width = std::max(ink.x + ink.width, logical.x + logical.width) + kProbeMargin - left;
   const int height = std::max(ink.y + ink.height, logical.y + logical.height) + kProbeMargin - top;
 
+  if (width > kMaxProbeSide || height > kMaxProbeSide) return nullptr;
+
   // Drawn on nothing, the run leaves the glyph mask Cairo draws it through.
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, width, height);
   cairo_t* cr = cairo_create(surface);
   cairo_set_source_rgba(cr, 0, 0, 0, 1);
   cairo_move_to(cr, -left, -top);
   pango_cairo_show_layout(cr, layout);
+  const bool drawn = cairo_status(cr) == CAIRO_STATUS_SUCCESS && cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
   cairo_destroy(cr);
+  if (!drawn) {
+    cairo_surface_destroy(surface);
+    return nullptr;
+  }
   cairo_surface_flush(surface);
 
   const unsigned char* data = cairo_image_surface_get_data(surface);

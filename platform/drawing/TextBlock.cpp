@@ -34,8 +34,8 @@ size_t NextCharEnd(const std::string& s, size_t i) {
 
 } // namespace
 
-TextBlock::TextBlock(const TextPainter& painter, const std::string& text, int width, unsigned format)
-    : mPainter(painter), mFormat(format), mWidth(width) {
+TextBlock::TextBlock(const TextPainter& painter, const std::string& text, int width, unsigned format, int maxLines)
+    : mPainter(painter), mFormat(format), mWidth(width), mMaxLines(maxLines) {
   mTabWidth = std::max(1, 8 * painter.Metrics().AveCharWidth);
   mLineHeight = painter.Metrics().Height + ((format & DT_EXTERNALLEADING) ? painter.Metrics().ExternalLeading : 0);
   std::string body = text;
@@ -46,7 +46,7 @@ TextBlock::TextBlock(const TextPainter& painter, const std::string& text, int wi
     return;
   }
   size_t start = 0;
-  while (true) {
+  while (!IsFull()) {
     size_t end = body.find_first_of("\r\n", start);
     std::string paragraph = body.substr(start, end == std::string::npos ? std::string::npos : end - start);
     if (format & DT_WORDBREAK)
@@ -56,6 +56,19 @@ TextBlock::TextBlock(const TextPainter& painter, const std::string& text, int wi
     if (end == std::string::npos) break;
     start = end + ((body[end] == '\r' && end + 1 < body.size() && body[end + 1] == '\n') ? 2 : 1);
   }
+}
+
+// A long candidate is first measured over its beginning only: text that
+// overflows there overflows whole, so the rest of a very long word is never
+// laid out.
+bool TextBlock::Fits(const std::string& paragraph, size_t begin, size_t end) const {
+  const size_t probe = static_cast<size_t>(std::max(mWidth, 0)) * 2 + 16;
+  if (end - begin > probe) {
+    size_t cut = begin + probe;
+    while (cut < end && (static_cast<unsigned char>(paragraph[cut]) & 0xC0) == 0x80) ++cut;
+    if (MeasureLine(paragraph.substr(begin, cut - begin)) > mWidth) return false;
+  }
+  return MeasureLine(paragraph.substr(begin, end - begin)) <= mWidth;
 }
 
 int TextBlock::MeasureLine(const std::string& text) const {
@@ -111,7 +124,7 @@ size_t TextBlock::FittingChars(const std::string& paragraph, size_t lineStart, s
 void TextBlock::BreakParagraph(const std::string& paragraph, size_t paragraphStart) {
   size_t lineStart = 0;
   bool emitted = false;
-  while (lineStart < paragraph.size() || !emitted) {
+  while ((lineStart < paragraph.size() || !emitted) && !IsFull()) {
     size_t fitEnd = std::string::npos; // end of the last word that fits
     size_t i = lineStart;
     size_t nextStart = paragraph.size();
@@ -121,7 +134,7 @@ void TextBlock::BreakParagraph(const std::string& paragraph, size_t paragraphSta
       if (wordStart >= paragraph.size()) break;
       size_t wordEnd = wordStart;
       while (wordEnd < paragraph.size() && !IsBlank(paragraph[wordEnd])) ++wordEnd;
-      bool fits = MeasureLine(paragraph.substr(lineStart, wordEnd - lineStart)) <= mWidth;
+      bool fits = Fits(paragraph, lineStart, wordEnd);
       if (fits) {
         fitEnd = wordEnd;
         i = wordEnd;

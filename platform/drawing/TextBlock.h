@@ -36,7 +36,9 @@ public:
   // Whether the width shapes a block in this format (it breaks lines).
   static bool UsesWidth(unsigned format) { return (format & DT_WORDBREAK) && !(format & DT_SINGLELINE); }
 
-  TextBlock(const TextPainter& painter, const std::string& text, int width, unsigned format);
+  // maxLines > 0 lays out only the first maxLines lines (those that can be
+  // seen); the rest of the text is not measured.
+  TextBlock(const TextPainter& painter, const std::string& text, int width, unsigned format, int maxLines = 0);
 
   const std::vector<TextLine>& Lines() const { return mLines; }
   int MaxWidth() const;
@@ -47,6 +49,8 @@ public:
 
 private:
   int MeasureLine(const std::string& text) const;
+  bool Fits(const std::string& paragraph, size_t begin, size_t end) const;
+  bool IsFull() const { return mMaxLines > 0 && static_cast<int>(mLines.size()) >= mMaxLines; }
   // The pieces of text between tabs (the whole text without tab expansion)
   // and the width of them all.
   std::vector<TextSegment> Split(const std::string& text, int& width) const;
@@ -57,6 +61,7 @@ private:
   const TextPainter& mPainter;
   unsigned mFormat;
   int mWidth;
+  int mMaxLines;
   int mTabWidth;
   int mLineHeight;
   int mUnderlineAt = -1; // byte in the text after prefix processing

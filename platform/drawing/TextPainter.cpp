@@ -18,6 +18,8 @@ struct TextPainter::KeptText {
   int Width = -1; // -1 until measured
   bool MaskTried = false;
   std::shared_ptr<const GlyphMask> Mask;
+  int VisibleRoom = -1; // the room VisibleBytes was worked out for
+  std::size_t VisibleBytes = 0;
 };
 
 // What the painter keeps for one font: its own Pango context (the font's
@@ -36,6 +38,7 @@ struct TextPainter::Face {
   std::string LastBlockText;
   int LastBlockWidth = 0;
   unsigned LastBlockFormat = 0;
+  int LastBlockMaxLines = 0;
   std::shared_ptr<const TextBlock> LastBlock;
 
   Face() = default;
@@ -143,6 +146,26 @@ int TextPainter::Width(const std::string& text) const {
   return kept.Width;
 }
 
+std::string TextPainter::VisiblePart(const std::string& text, int room) const {
+  // Characters kept past the one at the edge: their ink may reach back.
+  constexpr int kSpareCharacters = 2;
+  room = std::max(room, 0);
+  if (Width(text) <= room) return text;
+  const std::string printable = Printable(text);
+  KeptText& kept = Kept(text);
+  if (kept.VisibleRoom != room) {
+    Prepare(text, -1);
+    int index = 0;
+    int trailing = 0;
+    pango_layout_xy_to_index(mFace->Layout, room * PANGO_SCALE, 0, &index, &trailing);
+    const char* end = printable.c_str() + index;
+    for (int i = 0; i <= kSpareCharacters && *end; ++i) end = g_utf8_next_char(end);
+    kept.VisibleRoom = room;
+    kept.VisibleBytes = static_cast<std::size_t>(end - printable.c_str());
+  }
+  return printable.substr(0, kept.VisibleBytes);
+}
+
 void TextPainter::Draw(cairo_t* cr, int x, int y, const std::string& text, COLORREF color, int underlineByte) const {
   if (text.empty()) return;
   Prepare(text, underlineByte);
@@ -175,24 +198,29 @@ bool TextPainter::DrawKept(const Bitmap& target, int x, int y, const std::string
   return true;
 }
 
-std::shared_ptr<const TextBlock> TextPainter::Block(const std::string& text, int width, unsigned format) const {
+std::shared_ptr<const TextBlock> TextPainter::Block(const std::string& text, int width, unsigned format,
+                                                    int maxLines) const {
   // Blocks that differ only in what does not shape them are one block.
   format &= TextBlock::kLayoutFlags;
   if (!TextBlock::UsesWidth(format)) width = 0;
   Face& face = *mFace;
-  if (face.LastBlock && face.LastBlockWidth == width && face.LastBlockFormat == format && face.LastBlockText == text)
+  maxLines = std::max(maxLines, 0);
+  if (face.LastBlock && face.LastBlockWidth == width && face.LastBlockFormat == format &&
+      face.LastBlockMaxLines == maxLines && face.LastBlockText == text)
     return face.LastBlock;
-  // Width and format as raw bytes ahead of the text.
+  // Width, format and line limit as raw bytes ahead of the text.
   std::string key;
-  key.reserve(sizeof width + sizeof format + text.size());
+  key.reserve(sizeof width + sizeof format + sizeof maxLines + text.size());
   key.append(reinterpret_cast<const char*>(&width), sizeof width);
   key.append(reinterpret_cast<const char*>(&format), sizeof format);
+  key.append(reinterpret_cast<const char*>(&maxLines), sizeof maxLines);
   key += text;
   const std::shared_ptr<const TextBlock>* kept = face.Blocks.Find(key);
-  if (!kept) kept = &face.Blocks.Insert(key, std::make_shared<const TextBlock>(*this, text, width, format));
+  if (!kept) kept = &face.Blocks.Insert(key, std::make_shared<const TextBlock>(*this, text, width, format, maxLines));
   face.LastBlockText = text;
   face.LastBlockWidth = width;
   face.LastBlockFormat = format;
+  face.LastBlockMaxLines = maxLines;
   face.LastBlock = *kept;
   return face.LastBlock;
 }

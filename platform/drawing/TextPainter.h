@@ -54,8 +54,14 @@ public:
   bool DrawKept(const Bitmap& target, int x, int y, const std::string& text, COLORREF color, int underlineByte,
                 const Rect& clip) const;
 
-  // The lines of a DrawText call in the current font (see TextBlock).
-  std::shared_ptr<const TextBlock> Block(const std::string& text, int width, unsigned format) const;
+  // The lines of a DrawText call in the current font (see TextBlock); with
+  // maxLines > 0 only the first maxLines.
+  std::shared_ptr<const TextBlock> Block(const std::string& text, int width, unsigned format, int maxLines = 0) const;
+
+  // The beginning of one line of text that can show in the first `room`
+  // pixels from its start (with a character to spare for ink reaching
+  // back); the whole text when it is no wider, valid UTF-8 when cut.
+  std::string VisiblePart(const std::string& text, int room) const;
 
   // Valid UTF-8 with every control character turned into a blank.
   static std::string Printable(const std::string& text);

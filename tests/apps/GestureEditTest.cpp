@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -216,6 +218,32 @@ TEST_F(Gesture, AClickOnALabelsNameRenamesIt) {
                         "state MouseProcess=1 NoDrop=0 WorkMode=0 NeedToSave=1 NeedToCompile=1 ReloadRequest=0\n"
                         "1|Start\n"
                         "1\n");
+}
+
+TEST_F(Gesture, AStripOfAnUnknownTypeIsReportedByItsType) {
+  auto result = Run(Sql("UPDATE LdrStrips SET StrpType=9 WHERE FuncID=2 AND SeqNum=2") + "load 2\n");
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "error 0 \"UnhandledStrip\" \"Unhandled Strip Type: 9\" StripFactory CreateStripByType\n");
+}
+
+TEST_F(Gesture, JumpsAndCallsShowTheSameTargetNameBeforeAndAfterAReload) {
+  // The new label (strip 35) stands in front of net 1, which now starts at
+  // row 1; a click on an empty place takes the selection away before the
+  // first picture.
+  const std::string before = mDir.File("placed.png");
+  const std::string after = mDir.File("reloaded.png");
+  auto result = Run("tool ID_LSetLabel\nclick 168 70\n" + Place("ID_JumpToLabel", "29 35", 1, 25, 7) +
+                    Place("ID_CallFunction", "31 1", 1, 25, 11) + "click " + At(3, 10, 5) + "\n" +
+                    Sql("SELECT COUNT(*) FROM LdrElements WHERE ElmntType IN (600, 601)") + "render " + before +
+                    "\nload 2\nrender " + after + "\n");
+  ASSERT_EQ(result.status, 0) << result.err;
+  ASSERT_EQ(result.out, "2\n");
+  auto bytes = [](const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+  };
+  EXPECT_FALSE(bytes(before).empty());
+  EXPECT_TRUE(bytes(before) == bytes(after)) << "the reload changed what the jump or the call shows";
 }
 
 } // namespace

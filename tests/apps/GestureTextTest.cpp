@@ -71,4 +71,35 @@ TEST_F(TextGesture, ALabelCommentTypedIntoItsCommentArea) {
                         "0\n");
 }
 
+TEST_F(TextGesture, ATypedTextLongerThanItMayBeIsCutWithAMessage) {
+  // 4,000 capital W: a line far wider than any drawing surface.
+  const std::string wide(4000, 'W');
+  auto result = Run("tool ID_LSetLabel\nclick 168 70\nclick 400 7\ntype \"" + wide + "\"\n" +
+                    Sql("SELECT length(LblComment) FROM LdrStrips WHERE FuncID=2 AND StrpType=3") + "render " +
+                    mDir.File("cut.png") + "\nload 2\n");
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "msgbox \"The text is longer than the 1000 characters it may have; it was cut.\"\n"
+                        "1000\n");
+}
+
+TEST_F(TextGesture, ALabelNameLongerThanItMayBeIsRefused) {
+  auto result =
+      Run("tool ID_LSetLabel\nclick 168 70\ndialog \"" + std::string(1001, 'N') + "\"\ndialog \"Pump\"\nclick 100 7\n" +
+          Sql("SELECT LblName FROM LdrStrips WHERE FuncID=2 AND StrpType=3"));
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("msgbox \"A label name has at most 1000 characters.\"\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("\nPump\n"), std::string::npos) << result.out;
+}
+
+TEST_F(TextGesture, StoredTextsWiderThanAnySurfaceAreDrawn) {
+  // Written by another program: no entry limit applied to them.
+  const std::string wide = "printf('%.5000c', 'W')";
+  auto result = Run("tool ID_LSetLabel\nclick 168 70\ntool ID_InsertComment\nclick 168 70\n" +
+                    Sql("UPDATE LdrStrips SET LblName=" + wide + ", LblComment=" + wide + " WHERE StrpType=3") +
+                    Sql("UPDATE LdrStrips SET Comment=printf('%.100000c', 'x') WHERE StrpType=2") + "load 2\nrender " +
+                    mDir.File("wide.png") + "\n" + Sql("SELECT length(LblComment) FROM LdrStrips WHERE StrpType=3"));
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "5000\n");
+}
+
 } // namespace

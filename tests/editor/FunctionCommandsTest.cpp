@@ -101,6 +101,17 @@ TEST_F(FunctionCommands, ExpandAllNetsReachesOtherSubroutines) {
   EXPECT_EQ(Scalar("SELECT COUNT(*) FROM LdrStrips WHERE FuncID=1 AND Height<>14"), 0);
 }
 
+TEST_F(FunctionCommands, ExpandingRestoresAKeptHeightOnlyWithinANetsLimits) {
+  const auto ids = StripIDs();
+  Db().Execute("UPDATE LdrStrips SET IsCollapsed=-1, OrgHeight=100000000, Height=1 WHERE StripID=" +
+               std::to_string(ids[0]));
+  Db().Execute("UPDATE LdrStrips SET IsCollapsed=-1, OrgHeight=0, Height=1 WHERE StripID=" + std::to_string(ids[1]));
+  auto view = LoadedView();
+  view->ToolRequest("ID_ExpandAllNets");
+  EXPECT_EQ(Column("Height", ids[0]), 40);
+  EXPECT_EQ(Column("Height", ids[1]), 1);
+}
+
 TEST_F(FunctionCommands, AToolWithNoActiveStripIsReported) {
   auto view = LoadedView();
   view->ToolRequest("ID_LPowerFlow");

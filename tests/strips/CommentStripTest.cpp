@@ -185,12 +185,14 @@ TEST_F(CommentStrip, FactoryMakesTheStripOfEachStoredType) {
   EXPECT_TRUE(std::dynamic_pointer_cast<clsLdrComment>(CreateStripByType(mCtx, 2)));
   EXPECT_TRUE(std::dynamic_pointer_cast<clsLdrLabel>(CreateStripByType(mCtx, 3)));
   EXPECT_FALSE(mLog->Contains("msgbox"));
-  // Statement-list strips and unknown types: the message and no object.
+  // Statement-list strips and unknown types: a report naming the type, and
+  // no object.
   EXPECT_EQ(CreateStripByType(mCtx, 4), nullptr);
-  EXPECT_TRUE(mLog->Contains("msgbox \"else\""));
+  EXPECT_TRUE(mLog->Contains("error 0 \"UnhandledStrip\" \"Unhandled Strip Type: 4\" StripFactory CreateStripByType"));
   mLog->Clear();
   EXPECT_EQ(CreateStripByType(mCtx, 0), nullptr);
-  EXPECT_TRUE(mLog->Contains("msgbox \"else\""));
+  EXPECT_TRUE(mLog->Contains("\"Unhandled Strip Type: 0\""));
+  EXPECT_FALSE(mLog->Contains("msgbox"));
 }
 
 } // namespace

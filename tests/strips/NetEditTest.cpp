@@ -82,6 +82,27 @@ TEST_F(NetEdit, HeightThatWouldCutElementsIsRefused) {
   EXPECT_EQ(StripColumn("Height"), 11);
 }
 
+TEST_F(NetEdit, ShrinkingKeepsLinesOffTheBottomBorder) {
+  // A line needs a row below it; a contact may end on the net's last row.
+  const long contact = AddContact(mStrip, 0, 12, 1); // rows 9 to 13
+  const long line = AddElementRow(mStrip, eET_HorzLine, 10, 13, 4, 0);
+  auto net = LoadNet(mStrip);
+  net->SetHeight(13);
+  EXPECT_EQ(Stored("Ys", line), 12);
+  EXPECT_EQ(Stored("Ys", contact), 11);
+  EXPECT_LT(net->GetAllElements()->Find(line)->GetBoundingRect().Bottom, net->Height());
+}
+
+TEST_F(NetEdit, ANetWhoseLinesCannotMoveUpIsNotShrunk) {
+  const long line = AddElementRow(mStrip, eET_HorzLine, 10, 13, 4, 0);
+  AddContact(mStrip, 0, 3, 1); // rows 0 to 4
+  auto net = LoadNet(mStrip);
+  EXPECT_EQ(net->MinHeight(), 14); // the resizer offers no shorter net
+  EXPECT_THROW(net->SetHeight(13), std::invalid_argument);
+  EXPECT_EQ(StripColumn("Height"), 14);
+  EXPECT_EQ(Stored("Ys", line), 13);
+}
+
 TEST_F(NetEdit, MinHeightSpansTheElements) {
   AddContact(mStrip, 0, 12, 1);
   AddContact(mStrip, 10, 3, 2);

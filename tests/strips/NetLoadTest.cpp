@@ -119,6 +119,26 @@ TEST_F(NetLoad, StoredValuesAndTheEditorsWorkModeAreTaken) {
   EXPECT_EQ(loaded->WorkMode(), 1);
 }
 
+TEST_F(NetLoad, StoredHeightsOutsideANetsLimitsAreBroughtInside) {
+  const long net = NetID();
+  const std::string where = " WHERE StripID=" + std::to_string(net);
+  Db().Execute("UPDATE LdrStrips SET IsCollapsed=-1, OrgHeight=100000000, Height=1" + where);
+  EXPECT_EQ(LoadNet(net)->OrgHeight(), 40);
+  EXPECT_EQ(LoadNet(net)->Height(), 1);
+  Db().Execute("UPDATE LdrStrips SET OrgHeight=-7" + where);
+  EXPECT_EQ(LoadNet(net)->OrgHeight(), 1);
+  Db().Execute("UPDATE LdrStrips SET IsCollapsed=0, OrgHeight=0, Height=100000000" + where);
+  EXPECT_EQ(LoadNet(net)->Height(), 40);
+  Db().Execute("UPDATE LdrStrips SET Height=0" + where);
+  EXPECT_EQ(LoadNet(net)->Height(), 1);
+  Db().Execute("UPDATE LdrStrips SET Height=4" + where); // what fitting a net may leave
+  EXPECT_EQ(LoadNet(net)->Height(), 4);
+  // Loading changes nothing stored.
+  Db().Execute("UPDATE LdrStrips SET Height=-3" + where);
+  EXPECT_EQ(LoadNet(net)->Height(), 1);
+  EXPECT_EQ(Scalar("SELECT Height FROM LdrStrips" + where), -3);
+}
+
 TEST_F(NetLoad, ReturnStripWithoutElementsGetsItsReturnElementOnce) {
   const long strip = ReturnStripID();
   Db().Execute("DELETE FROM LdrElements WHERE StripID=" + std::to_string(strip));
