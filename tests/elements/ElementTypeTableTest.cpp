@@ -43,7 +43,9 @@ TEST(ElementTypeTable, ToolColumnsAreUniqueAndKeyboardToolsExist) {
   std::set<std::string_view> tools;
   std::set<int> ranks;
   for (const auto& row : ElementTypeTable::Rows()) {
-    if (row.KeyboardTool) EXPECT_FALSE(row.Tool.empty()) << row.Name;
+    if (row.KeyboardTool) {
+      EXPECT_FALSE(row.Tool.empty()) << row.Name;
+    }
     if (row.Tool.empty()) continue;
     EXPECT_TRUE(tools.insert(row.Tool).second) << row.Tool;
     EXPECT_TRUE(ranks.insert(row.PaletteRank).second) << row.Name << " rank " << row.PaletteRank;
