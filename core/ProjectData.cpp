@@ -118,8 +118,10 @@ bool TableHasRows(db::Connection& db, const std::string& source, const db::Param
   return db.QueryValue("SELECT COUNT(*) AS CntRes FROM " + source, params).AsLong() > 0;
 }
 
+long FunctionBlockFatherID(long methodID) { return methodID - methodID % 100; }
+
 std::string GetFunctionBlockTitle(db::Connection& db, long elementType) {
-  const long fatherID = (elementType / 100) * 100;
+  const long fatherID = FunctionBlockFatherID(elementType);
   std::string father = db.QueryValue("SELECT FatherTitle FROM FB_Fathers WHERE FatherID=" + Num(fatherID)).AsText();
   std::string method = db.QueryValue("SELECT MethodTitle FROM FB_Methods WHERE MethodID=" + Num(elementType)).AsText();
   return father + " " + method;

@@ -70,6 +70,9 @@ bool IsModuleNameFree(db::Connection& db, long mdlID, const std::string& name);
 // "SELECT COUNT(*) FROM <source>" > 0. `source` is SQL written by the
 // component (a table name and conditions); values go in `params`.
 bool TableHasRows(db::Connection& db, const std::string& source, const db::Params& params = {});
+// The father (FB_Fathers.FatherID) of a function-block method: the method
+// rounded down to its hundreds.
+long FunctionBlockFatherID(long methodID);
 // Father title, a blank, method title; missing rows give empty parts.
 std::string GetFunctionBlockTitle(db::Connection& db, long elementType);
 

@@ -1,7 +1,10 @@
 #include "editing/srvElementMover.h"
 
+#include "core/ProjectData.h"
 #include "core/clsLdrState.h"
 #include "editing/srvElementCreator.h"
+#include "elements/ElementFamilies.h"
+#include "elements/ElementTypeTable.h"
 #include "interfaces/itfDrawer.h"
 #include "interfaces/itfLdrElement.h"
 #include "interfaces/itfProcessControl.h"
@@ -15,13 +18,9 @@
 namespace ldr {
 namespace {
 
-constexpr std::int32_t kFirstBlockType = 100000;
-constexpr std::int32_t kLastBlockType = 999999;
 constexpr std::int32_t kOrphanInstance = 32000;
 
-bool IsConfigurationBlock(std::int32_t type) {
-  return type >= kFirstBlockType && type <= kLastBlockType && type % 100 == 1;
-}
+bool IsConfigurationBlock(std::int32_t type) { return ElementTypeTable::IsFunctionBlock(type) && type % 100 == 1; }
 
 bool IsCopiedConstant(long type) {
   return type == eOT_NamedConstInt || type == eOT_NamedConstLong || type == eOT_ConstLong || type == eOT_ConstFloat;
@@ -29,7 +28,7 @@ bool IsCopiedConstant(long type) {
 
 // The next instance number no element of the block's father uses yet.
 std::int32_t NextFreeInstance(db::Connection& db, std::int32_t type) {
-  const std::int32_t father = (type / 100) * 100;
+  const auto father = static_cast<std::int32_t>(FunctionBlockFatherID(type));
   const std::string inElements = "SELECT MAX(MoreParamsLng) FROM LdrElements WHERE ElmntType BETWEEN " +
                                  std::to_string(father) + " AND " + std::to_string(father + 99) +
                                  " AND MoreParamsLng<>" + std::to_string(kOrphanInstance);
@@ -78,7 +77,7 @@ tyProcessOutcome srvElementMover::OnMouseDown(const std::shared_ptr<itfStrip>& p
 }
 
 bool srvElementMover::IsSingleElement() const {
-  return mSelected->Count() == 1 && mSelected->At(0)->ClassType() / 100 != 1;
+  return mSelected->Count() == 1 && GetFamilyType(mSelected->At(0)->ClassType()) != eEFT_LineElements;
 }
 
 bool srvElementMover::IsLegalAt(itfStrip& strip) {

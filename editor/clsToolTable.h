@@ -1,6 +1,7 @@
 #pragma once
-// The element tools of the toolbar: tool ID to element type, in the order the
-// dispatch compares them (case-sensitively). Two tools give one type (1690).
+// The element tools of the toolbar: tool ID to element type, taken from the
+// element type table and ordered by palette rank; IDs compare case-sensitively.
+// Two tools give one type (1690).
 
 #include <optional>
 #include <string>
@@ -16,7 +17,7 @@ struct ElementTool {
 
 class clsToolTable {
 public:
-  // The 305 element tools in dispatch order.
+  // The 305 element tools in palette order.
   static const std::vector<ElementTool>& ElementTools();
   // The element type of an element tool; none for any other ID.
   static std::optional<long> ElementTypeOf(const std::string& toolID);

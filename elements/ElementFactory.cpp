@@ -6,65 +6,52 @@
 #include "elements/clsSimpleElement.h"
 #include "outside/HostServices.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace ldr {
 namespace {
 
-constexpr enElementFamilyType kAllFamilies[] = {
-    eEFT_LineElements,
-    eEFT_SimpleElements,
-    eEFT_CompareElements,
-    eEFT_2x1Elements,
-    eEFT_Nx1Elements,
-    eEFT_JumpElements,
-    eEFT_DirectClocks,
-    eEFT_InDirectClocks,
-    eEFT_StoreElements,
-    eEFT_LoadElements,
-    eEFT_StoreLoadTimerElements,
-    eEFT_UtilElements,
-    eEFT_UtilExElements,
-    eEFT_UtilEx1Elements,
-    eEFT_0x1Elements,
-    eEFT_UtilEx2Elements,
-    eEFT_InRangeElements,
-    eEFT_StoreElementsEx,
-    eEFT_FunctionBlockElements,
+using ElementMaker = std::shared_ptr<itfLdrElement> (*)(LdrContext&);
+
+template <class Element> std::shared_ptr<itfLdrElement> Make(LdrContext& ctx) { return std::make_shared<Element>(ctx); }
+
+struct FamilyMaker {
+  enElementFamilyType Family;
+  ElementMaker Maker;
 };
 
-std::shared_ptr<itfLdrElement> NewElementOfFamily(LdrContext& ctx, enElementFamilyType family) {
-  switch (family) {
-  case eEFT_LineElements:
-    return std::make_shared<clsLineElement>(ctx);
-  case eEFT_SimpleElements:
-    return std::make_shared<clsSimpleElement>(ctx);
-  case eEFT_JumpElements:
-    return std::make_shared<clsJumpElement>(ctx);
-  default:
-    return nullptr;
-  }
+// One line per family whose class is built.
+constexpr FamilyMaker kMakers[] = {
+    {eEFT_LineElements, &Make<clsLineElement>},
+    {eEFT_SimpleElements, &Make<clsSimpleElement>},
+    {eEFT_JumpElements, &Make<clsJumpElement>},
+};
+
+ElementMaker MakerOf(enElementFamilyType family) {
+  const auto* found =
+      std::find_if(std::begin(kMakers), std::end(kMakers), [&](const auto& entry) { return entry.Family == family; });
+  return found == std::end(kMakers) ? nullptr : found->Maker;
 }
 
 } // namespace
 
 std::shared_ptr<itfLdrElement> CreateNewElement(LdrContext& ctx, std::int32_t elementType) {
-  auto element = NewElementOfFamily(ctx, GetFamilyType(elementType));
-  if (!element && ctx.Host && ctx.Host->Errors) {
+  const ElementMaker maker = MakerOf(GetFamilyType(elementType));
+  if (maker) return maker(ctx);
+  if (ctx.Host && ctx.Host->Errors) {
     ctx.Host->Errors->ReportError(0, "UnhandledElement", "Unhandled Element Type: " + std::to_string(elementType),
                                   "mdlLadderUtils", "CreateNewElement");
   }
-  return element;
+  return nullptr;
 }
 
-bool IsFamilyBuilt(enElementFamilyType family) {
-  // Building an object is cheap and has no side effects without a type.
-  LdrContext probe;
-  return NewElementOfFamily(probe, family) != nullptr;
-}
+bool IsFamilyBuilt(enElementFamilyType family) { return MakerOf(family) != nullptr; }
 
 std::vector<enElementFamilyType> FamiliesNotBuilt() {
   std::vector<enElementFamilyType> missing;
-  for (const auto family : kAllFamilies) {
-    if (!IsFamilyBuilt(family)) missing.push_back(family);
+  for (const auto& row : ElementFamilies()) {
+    if (!IsFamilyBuilt(row.Family)) missing.push_back(row.Family);
   }
   return missing;
 }

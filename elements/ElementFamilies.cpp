@@ -1,66 +1,72 @@
 #include "elements/ElementFamilies.h"
 
-#include "interfaces/enElementType.h"
+#include "elements/ElementTypeTable.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace ldr {
+namespace {
 
-enElementFamilyType GetFamilyType(std::int32_t elementType) {
-  // Start saving a trend belongs with the SD-card utilities of the second set.
-  if (elementType == eET_UtStartTrendToSD) return eEFT_UtilEx2Elements;
-  const std::int32_t hundreds = elementType / 100;
-  if (hundreds >= 1 && hundreds <= 19) {
-    // 1801 to 1830 continue the second utility set.
-    if (hundreds == 18) return eEFT_UtilEx2Elements;
-    return static_cast<enElementFamilyType>(hundreds * 100);
+constexpr std::string_view kMath = "Math";
+constexpr std::string_view kCompare = "Compare";
+constexpr std::string_view kClocks = "Clocks";
+constexpr std::string_view kStoreLoad = "Store and load";
+
+constexpr ElementFamilyRow kFamilies[] = {
+    {eEFT_LineElements, "clsLineElement", 0, "", 2},
+    {eEFT_SimpleElements, "clsSimpleElement", 0, "Contacts and coils", 1},
+    {eEFT_CompareElements, "clsCompareElement", 0, kCompare, 2},
+    {eEFT_2x1Elements, "cls2x1Element", 0, kMath, 2},
+    {eEFT_Nx1Elements, "clsNx1Element", 0, kMath, 2},
+    {eEFT_JumpElements, "clsJumpElement", 0, "Jumps and calls", 1},
+    {eEFT_DirectClocks, "clsDirectClock", 0, kClocks, 2},
+    {eEFT_InDirectClocks, "clsIndirectClock", 0, kClocks, 2},
+    {eEFT_StoreElements, "clsStoreElement", 0, kStoreLoad, 1},
+    {eEFT_LoadElements, "clsLoadElement", 0, kStoreLoad, 1},
+    {eEFT_StoreLoadTimerElements, "clsStoreLoadTimerElement", 0, kStoreLoad, 1},
+    {eEFT_UtilElements, "clsUtilElement", 0, "Utilities", 2},
+    {eEFT_UtilExElements, "clsUtilElementEx", 0, "Control", 2},
+    {eEFT_UtilEx1Elements, "clsUtilElementEx1", 0, "Communication and data tables", 2},
+    {eEFT_0x1Elements, "cls0x1Element", 0, kMath, 1},
+    {eEFT_UtilEx2Elements, "clsUtilElementEx2", 1800, "Floating point, CAN and SD card", 2},
+    {eEFT_InRangeElements, "clsInRangeElement", 0, kCompare, 3},
+    {eEFT_StoreElementsEx, "clsStoreElementEx", 0, kStoreLoad, 2},
+    {eEFT_FunctionBlockElements, "clsFBElement", 0, "", 2},
+};
+
+constexpr std::int32_t kBlockSize = 100;
+constexpr std::int32_t kLastFamilyBlock = 19;
+
+// The family of a number the type list does not name, by its hundreds block.
+enElementFamilyType FamilyOfBlock(std::int32_t elementType) {
+  if (ElementTypeTable::IsFunctionBlock(elementType)) return eEFT_FunctionBlockElements;
+  const std::int32_t hundreds = elementType / kBlockSize;
+  if (hundreds < 1 || hundreds > kLastFamilyBlock) return eEFT_Undefined;
+  for (const auto& row : kFamilies) {
+    if (row.Family / kBlockSize == hundreds || row.OtherBlock / kBlockSize == hundreds) return row.Family;
   }
-  if (hundreds >= 1000 && hundreds <= 9999) return eEFT_FunctionBlockElements;
   return eEFT_Undefined;
 }
 
+} // namespace
+
+std::span<const ElementFamilyRow> ElementFamilies() { return kFamilies; }
+
+const ElementFamilyRow* FindFamily(enElementFamilyType family) {
+  const auto* found =
+      std::find_if(std::begin(kFamilies), std::end(kFamilies), [&](const auto& row) { return row.Family == family; });
+  return found == std::end(kFamilies) ? nullptr : found;
+}
+
+enElementFamilyType GetFamilyType(std::int32_t elementType) {
+  if (const auto* row = ElementTypeTable::Find(elementType)) return row->Family;
+  return FamilyOfBlock(elementType);
+}
+
 std::string_view FamilyClassName(enElementFamilyType family) {
-  switch (family) {
-  case eEFT_LineElements:
-    return "clsLineElement";
-  case eEFT_SimpleElements:
-    return "clsSimpleElement";
-  case eEFT_CompareElements:
-    return "clsCompareElement";
-  case eEFT_2x1Elements:
-    return "cls2x1Element";
-  case eEFT_Nx1Elements:
-    return "clsNx1Element";
-  case eEFT_JumpElements:
-    return "clsJumpElement";
-  case eEFT_DirectClocks:
-    return "clsDirectClock";
-  case eEFT_InDirectClocks:
-    return "clsIndirectClock";
-  case eEFT_StoreElements:
-    return "clsStoreElement";
-  case eEFT_LoadElements:
-    return "clsLoadElement";
-  case eEFT_StoreLoadTimerElements:
-    return "clsStoreLoadTimerElement";
-  case eEFT_UtilElements:
-    return "clsUtilElement";
-  case eEFT_UtilExElements:
-    return "clsUtilElementEx";
-  case eEFT_UtilEx1Elements:
-    return "clsUtilElementEx1";
-  case eEFT_0x1Elements:
-    return "cls0x1Element";
-  case eEFT_UtilEx2Elements:
-    return "clsUtilElementEx2";
-  case eEFT_InRangeElements:
-    return "clsInRangeElement";
-  case eEFT_StoreElementsEx:
-    return "clsStoreElementEx";
-  case eEFT_FunctionBlockElements:
-    return "clsFBElement";
-  case eEFT_Undefined:
-    break;
-  }
-  return {};
+  const auto* row = FindFamily(family);
+  return row ? row->ClassName : std::string_view{};
 }
 
 } // namespace ldr

@@ -1,6 +1,7 @@
 #include "elements/clsJumpElement.h"
 
 #include "elements/ElementDrawing.h"
+#include "elements/ElementTypeTable.h"
 #include "outside/HostServices.h"
 #include "outside/operands/clsOperand.h"
 #include "outside/operands/enOperandType.h"
@@ -16,6 +17,7 @@ constexpr int kMiddleSymbolLeft = 34;
 constexpr int kMiddleSymbolRight = 50;
 constexpr int kEndSymbolLeft = 68;
 constexpr int kSymbolTop = -7;
+constexpr std::string_view kReturnPicture = "RETURN_FROM_JUMP";
 
 } // namespace
 
@@ -54,17 +56,10 @@ std::string clsJumpElement::Prompt(std::int32_t type) {
   }
 }
 
-const char* clsJumpElement::BitmapName(std::int32_t type) {
-  switch (type) {
-  case eET_JumpToLabel:
-    return "JUMP_TO_LABEL";
-  case eET_CallFunction:
-    return "JUMP_TO_SUB";
-  case eET_JumpToHmiPage:
-    return "JUMP_TO_PAGE";
-  default:
-    return "RETURN_FROM_JUMP";
-  }
+std::string_view clsJumpElement::BitmapName(std::int32_t type) {
+  const auto* row = ElementTypeTable::Find(type);
+  if (!row || row->Family != eEFT_JumpElements || row->Picture.empty()) return kReturnPicture;
+  return row->Picture;
 }
 
 void clsJumpElement::ShowReadOnly() const {
@@ -116,7 +111,7 @@ void clsJumpElement::DrawFigure(gdi::DeviceContext& hdc, const tyGdiResources* r
   {
     SelectGuard<gdi::Pen> pen(hdc,
                               DrawsConducting(resources) ? hdc.CurrentPen().WithColor(PowerFlowColor()) : gdi::Pen());
-    const gdi::Bitmap symbol = gdi::ResourceLibrary::LoadBitmap(BitmapName(mClassType));
+    const gdi::Bitmap symbol = gdi::ResourceLibrary::LoadBitmap(std::string(BitmapName(mClassType)));
     const gdi::DeviceContext source(symbol);
     if (mClassType == eET_JumpToLabel) {
       hdc.MoveTo(0, 0);

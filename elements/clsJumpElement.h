@@ -7,6 +7,7 @@
 #include "elements/clsElementBase.h"
 
 #include <string>
+#include <string_view>
 
 namespace ldr {
 
@@ -20,7 +21,8 @@ public:
   static tyAcceptedType AcceptedTarget(std::int32_t elementType);
   // The prompt handed to the operand's selection step; empty for the return.
   static std::string Prompt(std::int32_t elementType);
-  static const char* BitmapName(std::int32_t elementType);
+  // The resource bitmap drawn for the type.
+  static std::string_view BitmapName(std::int32_t elementType);
 
   void SetXe(std::int32_t value) override;
   void SetYe(std::int32_t value) override;

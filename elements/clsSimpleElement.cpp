@@ -1,6 +1,7 @@
 #include "elements/clsSimpleElement.h"
 
 #include "elements/ElementDrawing.h"
+#include "elements/ElementTypeTable.h"
 #include "outside/operands/clsOperand.h"
 #include "outside/operands/clsOperandSlotRules.h"
 #include "outside/operands/enOperandType.h"
@@ -37,56 +38,14 @@ bool clsSimpleElement::IsInverting(std::int32_t type) {
 }
 
 std::string_view clsSimpleElement::Symbol(std::int32_t type) {
-  switch (type) {
-  case eET_DirectContact:
-    return "| |";
-  case eET_InvertedContact:
-    return "|/|";
-  case eET_RiseContact:
-    return "|P|";
-  case eET_FallContact:
-    return "|N|";
-  case eET_DirectCoil:
-    return "( )";
-  case eET_InvertedCoil:
-    return "(/)";
-  case eET_SetCoil:
-    return "(S)";
-  case eET_ResetCoil:
-    return "(R)";
-  case eET_DirectSoftKey:
-    return "[ ]";
-  case eET_InvertedSoftKey:
-    return "[/]";
-  case eET_RiseSoftKey:
-    return "[P]";
-  case eET_FallSoftKey:
-    return "[N]";
-  case eET_ToggleCoil:
-    return "(X)";
-  case eET_StoreZeroNumeric:
-    return "[R]";
-  default:
-    return "???";
-  }
+  const auto* row = ElementTypeTable::Find(type);
+  if (!row || row->Family != eEFT_SimpleElements || row->Picture.empty()) return "???";
+  return row->Picture;
 }
 
 enElementType clsSimpleElement::TypeForTool(const std::string& toolID) {
-  static const std::pair<const char*, enElementType> kTools[] = {
-      {"ID_DirectContact", eET_DirectContact},
-      {"ID_InvertedContact", eET_InvertedContact},
-      {"ID_RiseContact", eET_RiseContact},
-      {"ID_FallContact", eET_FallContact},
-      {"ID_DirectCoil", eET_DirectCoil},
-      {"ID_InvertedCoil", eET_InvertedCoil},
-      {"ID_SETCoil", eET_SetCoil},
-      {"ID_RESETCoil", eET_ResetCoil},
-      {"ID_ToggleCoil", eET_ToggleCoil},
-  };
-  for (const auto& [tool, type] : kTools) {
-    if (toolID == tool) return type;
-  }
-  return eET_Undefined;
+  const auto* row = ElementTypeTable::FindConvertTool(toolID);
+  return row ? row->Type : eET_Undefined;
 }
 
 std::vector<std::string> clsSimpleElement::CoilToolsNotAllowed(long operandType) {

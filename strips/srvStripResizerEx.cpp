@@ -1,6 +1,8 @@
 #include "strips/srvStripResizerEx.h"
 
 #include "core/StripRows.h"
+#include "elements/ElementFamilies.h"
+#include "elements/ElementTypeTable.h"
 #include "interfaces/ElementDefs.h"
 #include "platform/database/Transaction.h"
 
@@ -12,17 +14,15 @@
 namespace ldr {
 namespace {
 
-constexpr std::int32_t kFirstBlockType = 100000;
-constexpr std::int32_t kLastBlockType = 999999;
 // The first row is searched from here down.
 constexpr std::int32_t kNoFirstRow = 50;
 // Contacts, coils and jumps stand on their rung: their area starts three
 // operand rows above the stored row and ends on it.
 constexpr std::int32_t kRungOperandRows = 3;
+// The operand rows of a number that is no element type.
+constexpr std::int32_t kDefaultOperandRows = 2;
 
 std::string Num(std::int64_t value) { return std::to_string(value); }
-
-bool IsBlock(std::int32_t type) { return type >= kFirstBlockType && type <= kLastBlockType; }
 
 } // namespace
 
@@ -42,38 +42,14 @@ std::int32_t srvStripResizerEx::RowsForOperandRows(std::int32_t operandRows) {
 }
 
 std::int32_t srvStripResizerEx::OperandRowCount(std::int32_t elementType) {
-  const std::int32_t family = (elementType / 100) * 100;
-  switch (family) {
-  case eEFT_SimpleElements:
-  case eEFT_JumpElements:
-  case eEFT_StoreElements:
-  case eEFT_LoadElements:
-  case eEFT_StoreLoadTimerElements:
-  case eEFT_0x1Elements:
-    return 1;
-  case eEFT_CompareElements:
-  case eEFT_2x1Elements:
-  case eEFT_DirectClocks:
-  case eEFT_InDirectClocks:
-    return 2;
-  case eEFT_InRangeElements:
-    return 3;
-  case eEFT_Nx1Elements: {
-    const std::int32_t member = elementType - eEFT_Nx1Elements;
-    if (member >= 0 && member < 40 && member % 10 <= 6) return 2 + member % 10;
-    return 2;
-  }
-  default:
-    // The utility and store families (1200, 1300, 1400, 1600, 1800) answer
-    // per type from their own classes once those exist; until then, and for
-    // anything else, two rows.
-    return 2;
-  }
+  if (const auto* row = ElementTypeTable::Find(elementType)) return row->OperandRows;
+  const auto* family = FindFamily(GetFamilyType(elementType));
+  return family ? family->OperandRows : kDefaultOperandRows;
 }
 
 std::optional<std::int32_t> srvStripResizerEx::ElementRows(std::int32_t elementType, std::int32_t dy) const {
-  if ((elementType / 100) * 100 == eEFT_LineElements) return dy + 1;
-  if (IsBlock(elementType)) {
+  if (GetFamilyType(elementType) == eEFT_LineElements) return dy + 1;
+  if (ElementTypeTable::IsFunctionBlock(elementType)) {
     const auto counts = mBlocks ? mBlocks(elementType) : std::nullopt;
     if (!counts) return std::nullopt;
     return RowsForOperandRows(std::max({counts->Inputs, counts->Outputs, 1}));
@@ -87,7 +63,7 @@ srvStripResizerEx::tyUsedRows srvStripResizerEx::UsedRows(std::int32_t stripID) 
   auto rs = mConnection->Query("SELECT ElmntType,Ys,Dy FROM LdrElements WHERE StripID=" + Num(stripID));
   for (; !rs.IsEOF(); rs.MoveNext()) {
     const std::int32_t type = rs.Field("ElmntType").AsLong();
-    const std::int32_t family = (type / 100) * 100;
+    const enElementFamilyType family = GetFamilyType(type);
     std::int32_t top = rs.Field("Ys").AsLong();
     const auto rows = ElementRows(type, rs.Field("Dy").AsLong());
     if (!rows) return {used.FirstRow, used.Bottom, eUR_UnknownBlock};

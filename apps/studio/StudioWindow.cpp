@@ -40,38 +40,8 @@ constexpr const char* kProjectFilter = "Ladder projects (*.ldrp);;All files (*)"
 
 // Short texts for the contact and coil buttons, drawn as the rung shows them.
 QString ButtonText(long elementType, const QString& title) {
-  switch (elementType) {
-  case 200:
-    return "-| |-";
-  case 201:
-    return "-|/|-";
-  case 202:
-    return "-|P|-";
-  case 203:
-    return "-|N|-";
-  case 204:
-    return "-( )-";
-  case 205:
-    return "-(/)-";
-  case 206:
-    return "-(S)-";
-  case 207:
-    return "-(R)-";
-  case 212:
-    return "-(T)-";
-  case 208:
-    return "-[SK]-";
-  case 209:
-    return "-[/SK]-";
-  case 210:
-    return "-[SK+]-";
-  case 211:
-    return "-[SK-]-";
-  case 213:
-    return "-(RST)-";
-  default:
-    return title;
-  }
+  const std::string text = ToolCatalogue::ButtonText(elementType);
+  return text.empty() ? title : QString::fromStdString(text);
 }
 
 // The function keys the editor takes itself: they place the element two

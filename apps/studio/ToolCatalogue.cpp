@@ -5,6 +5,7 @@
 #include "elements/ElementFactory.h"
 #include "elements/ElementFamilies.h"
 #include "elements/ElementTitles.h"
+#include "elements/ElementTypeTable.h"
 #include "outside/utilities/itfGuiService.h"
 
 #include <algorithm>
@@ -13,31 +14,7 @@ namespace ldr::studio {
 
 namespace {
 
-struct FamilyGroup {
-  enElementFamilyType Family;
-  const char* Title;
-};
-
-// Families sharing a title form one group.
-constexpr FamilyGroup kGroups[] = {
-    {eEFT_SimpleElements, "Contacts and coils"},
-    {eEFT_CompareElements, "Compare"},
-    {eEFT_InRangeElements, "Compare"},
-    {eEFT_2x1Elements, "Math"},
-    {eEFT_Nx1Elements, "Math"},
-    {eEFT_0x1Elements, "Math"},
-    {eEFT_JumpElements, "Jumps and calls"},
-    {eEFT_DirectClocks, "Clocks"},
-    {eEFT_InDirectClocks, "Clocks"},
-    {eEFT_StoreElements, "Store and load"},
-    {eEFT_LoadElements, "Store and load"},
-    {eEFT_StoreLoadTimerElements, "Store and load"},
-    {eEFT_StoreElementsEx, "Store and load"},
-    {eEFT_UtilElements, "Utilities"},
-    {eEFT_UtilExElements, "Control"},
-    {eEFT_UtilEx1Elements, "Communication and data tables"},
-    {eEFT_UtilEx2Elements, "Floating point, CAN and SD card"},
-};
+constexpr const char* kOtherGroup = "Other";
 
 const std::vector<tyCommandEntry> kStripTools = {
     {"ID_NewNet", "New Net"},
@@ -76,10 +53,14 @@ const tyCommandEntry kSeparator{};
 } // namespace
 
 std::string ToolCatalogue::GroupTitleOf(long elementType) {
-  const enElementFamilyType family = GetFamilyType(static_cast<std::int32_t>(elementType));
-  for (const auto& group : kGroups)
-    if (group.Family == family) return group.Title;
-  return "Other";
+  const auto* family = FindFamily(GetFamilyType(static_cast<std::int32_t>(elementType)));
+  if (!family || family->PaletteGroup.empty()) return kOtherGroup;
+  return std::string(family->PaletteGroup);
+}
+
+std::string ToolCatalogue::ButtonText(long elementType) {
+  const auto* row = ElementTypeTable::Find(static_cast<std::int32_t>(elementType));
+  return row ? std::string(row->Button) : std::string{};
 }
 
 bool ToolCatalogue::IsAvailable(long elementType) {
@@ -94,28 +75,17 @@ std::string ToolCatalogue::ToolText(const std::string& toolID, long elementType)
 
 std::vector<tyToolGroup> ToolCatalogue::ElementGroups() {
   std::vector<tyToolGroup> groups;
-  for (const auto& family : kGroups) {
+  for (const auto& family : ElementFamilies()) {
     const bool known =
-        std::any_of(groups.begin(), groups.end(), [&](const auto& g) { return g.Title == family.Title; });
-    if (!known) groups.push_back({family.Title, {}});
+        std::any_of(groups.begin(), groups.end(), [&](const auto& g) { return g.Title == family.PaletteGroup; });
+    if (!known && !family.PaletteGroup.empty()) groups.push_back({std::string(family.PaletteGroup), {}});
   }
-  groups.push_back({"Other", {}});
-  // Building an element to ask whether its family exists is cheap, but ask
-  // once per family.
-  std::vector<std::pair<enElementFamilyType, bool>> built;
-  auto isBuilt = [&](enElementFamilyType family) {
-    for (const auto& [known, answer] : built)
-      if (known == family) return answer;
-    const bool answer = IsFamilyBuilt(family);
-    built.emplace_back(family, answer);
-    return answer;
-  };
+  groups.push_back({kOtherGroup, {}});
   for (const auto& tool : clsToolTable::ElementTools()) {
     const std::string id(tool.ToolID);
     const std::string title = GroupTitleOf(tool.ElementType);
     auto group = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.Title == title; });
-    group->Tools.push_back({id, tool.ElementType, ToolText(id, tool.ElementType),
-                            isBuilt(GetFamilyType(static_cast<std::int32_t>(tool.ElementType)))});
+    group->Tools.push_back({id, tool.ElementType, ToolText(id, tool.ElementType), IsAvailable(tool.ElementType)});
   }
   groups.erase(std::remove_if(groups.begin(), groups.end(), [](const auto& g) { return g.Tools.empty(); }),
                groups.end());

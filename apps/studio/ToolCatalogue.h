@@ -38,6 +38,8 @@ public:
   // Whether the element family of the type has a class in this build.
   static bool IsAvailable(long elementType);
   static std::string ToolText(const std::string& toolID, long elementType);
+  // The short text of the type's palette button; empty: the tool text serves.
+  static std::string ButtonText(long elementType);
 
   // "ID_NewNet", "ID_InsertComment", "ID_LSetLabel", "ID_AppendLdrNet".
   static const std::vector<tyCommandEntry>& StripTools();

@@ -2,7 +2,6 @@
 #include "elements/ElementTitles.h"
 #include "elements/clsElmntCmnFunc.h"
 #include "interfaces/enElementType.h"
-#include "interfaces/enReplaceFamilyType.h"
 
 #include <gtest/gtest.h>
 
@@ -23,42 +22,6 @@ TEST(ElementTypeCatalogue, Has328MembersWithUniqueValuesAndNames) {
   }
   EXPECT_EQ(values.size(), 328u);
   EXPECT_EQ(names.size(), 328u);
-}
-
-TEST(ElementTypeCatalogue, ValuesOfRunsAndBoundaries) {
-  EXPECT_EQ(eET_Undefined, 0);
-  EXPECT_EQ(eET_LdrLine, 102);
-  EXPECT_EQ(eET_StoreZeroNumeric, 213);
-  EXPECT_EQ(eET_MOD, 407);
-  EXPECT_EQ(eET_Add2x1, 500);
-  EXPECT_EQ(eET_Add8x1, 506);
-  EXPECT_EQ(eET_Mul5x1, 513);
-  EXPECT_EQ(eET_Sub7x1, 525);
-  EXPECT_EQ(eET_Div3x1, 531);
-  EXPECT_EQ(eET_Div8x1, 536);
-  EXPECT_EQ(eET_JumpToHmiPage, 603);
-  EXPECT_EQ(eET_UtStopTrendToSD, 1269);
-  EXPECT_EQ(eET_UtExVectLinear, 1303);
-  EXPECT_EQ(eET_UtEx1ETH_TcpFastClose, 1427);
-  EXPECT_EQ(eET_UtEx2_FloatMF2MI, 1620);
-  EXPECT_EQ(eET_UtEx2_SDWriteChunk, 1699);
-  EXPECT_EQ(eET_UtEx2_SDCloseFile_Write, 1801);
-  EXPECT_EQ(eET_UtEx2_PTO_Read_Immediate, 1830);
-  EXPECT_EQ(eET_InRange, 1701);
-  EXPECT_EQ(eET_StoreIndirectSDW_Ex, 1906);
-  EXPECT_EQ(eET_FunctionBlockFirst, 100000);
-  EXPECT_EQ(eET_FunctionBlockLast, 999999);
-  EXPECT_EQ(sizeof(enElementType), 4u);
-}
-
-TEST(ElementTypeCatalogue, ReplaceFamilies) {
-  EXPECT_EQ(eRFT_DisableReplace, 100);
-  EXPECT_EQ(eRFT_CoilsElements, 210);
-  EXPECT_EQ(eRFT_LogicElements, 410);
-  EXPECT_EQ(eRFT_FlipFlop, 1230);
-  EXPECT_EQ(eRFT_StrManipulation, 1260);
-  EXPECT_EQ(eRFT_IncrmntDecrmntElements, 1500);
-  EXPECT_EQ(sizeof(enReplaceFamilyType), 4u);
 }
 
 TEST(ElementTitles, FixedTitlesAreTrimmed) {

@@ -1,9 +1,8 @@
 // The behaviour every element shares, shown on contacts and coils: position
 // protocol, storing and loading, write-if-changed, replicas, hit test,
-// process choice and the errors of the contract.
+// process choice.
 #include "ElementTestFixture.h"
 
-#include "core/LdrError.h"
 #include "core/ProjectData.h"
 #include "elements/clsSimpleElement.h"
 #include "interfaces/itfProcessControl.h"
@@ -403,29 +402,6 @@ TEST_F(ElementContract, PressOnTheBodyStartsAMoveOnlyOffLineWithTheLeftButton) {
   EXPECT_EQ(press(2), -1);
   mCtx.State->SetOnLineActive(true);
   EXPECT_EQ(press(1), -1);
-}
-
-// --- errors -------------------------------------------------------------------------
-
-TEST_F(ElementContract, UnsupportedMembersRaise217AndChangeNothing) {
-  auto contact = Make(eET_DirectContact, 10, 5);
-  try {
-    contact->Stretch(2, 0);
-    FAIL() << "Stretch on a contact";
-  } catch (const LdrError& e) {
-    EXPECT_EQ(e.Code(), 217);
-    EXPECT_EQ(e.Number(), 0x80040000u + 217);
-    EXPECT_EQ(e.Title(), "Not supported");
-    EXPECT_EQ(e.Message(), "Object doesn't support this property or method");
-    EXPECT_EQ(e.ClassName(), "clsSimpleElement");
-    EXPECT_EQ(e.Procedure(), "itfLdrElement_Stretch");
-  }
-  EXPECT_EQ(contact->GetBoundingRect(), (tyRect{10, 2, 16, 6}));
-  EXPECT_THROW(contact->SetXe(3), LdrError);
-  EXPECT_THROW(contact->SetYe(3), LdrError);
-  EXPECT_THROW(contact->EnableFlow(), LdrError);
-  EXPECT_THROW(contact->SetEnableFlow(true), LdrError);
-  EXPECT_EQ(contact->Inlet(), (tyLdrPoint{10, 5}));
 }
 
 } // namespace

@@ -1,15 +1,12 @@
 // Jumps, calls, returns and display loads: target operand, read-only end,
-// unsupported members, storing.
+// storing.
 #include "ElementTestFixture.h"
 
-#include "core/LdrError.h"
 #include "elements/clsJumpElement.h"
 #include "outside/operands/clsOperand.h"
 #include "outside/operands/enOperandType.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace ldr::test {
 namespace {
@@ -104,26 +101,6 @@ TEST_F(JumpElement, EndIsReadOnly) {
   EXPECT_TRUE(mLog->Contains("msgbox \"read only\""));
   EXPECT_EQ(jump->Inlet(), (tyLdrPoint{40, 5}));
   EXPECT_EQ(jump->Outlet(), (tyLdrPoint{46, 5}));
-}
-
-TEST_F(JumpElement, UnsupportedMembers) {
-  auto jump = Make<clsJumpElement>(eET_CallFunction, 40, 5);
-  for (auto&& call : std::initializer_list<std::function<void()>>{
-           [&] { jump->FlowDirection(); }, [&] { jump->SetFlowDirection(eFD_Right); }, [&] { jump->EnableFlow(); },
-           [&] { jump->SetEnableFlow(false); }, [&] { jump->SetInletRLOValue(eRV_High); }}) {
-    try {
-      call();
-      ADD_FAILURE() << "no error";
-    } catch (const LdrError& e) {
-      EXPECT_EQ(e.Code(), 217);
-      EXPECT_EQ(e.ClassName(), "clsJumpElement");
-    }
-  }
-  try {
-    jump->SetFlowDirection(eFD_Left);
-  } catch (const LdrError& e) {
-    EXPECT_EQ(e.Procedure(), "itfLdrElement_FlowDirection");
-  }
 }
 
 } // namespace

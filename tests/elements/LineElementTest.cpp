@@ -1,8 +1,7 @@
 // Line pieces: derived type, extent protocol, commit normalisation, storing,
-// hit test and the members lines do not support.
+// hit test and the members without meaning for lines.
 #include "ElementTestFixture.h"
 
-#include "core/LdrError.h"
 #include "elements/clsLineElement.h"
 
 #include <gtest/gtest.h>
@@ -195,29 +194,8 @@ TEST_F(LineElement, ContextMenu100OnlyAfterABodyHit) {
   EXPECT_EQ(mHost.Gui->MenusShown()[0], 100);
 }
 
-TEST_F(LineElement, UnsupportedMembers) {
+TEST_F(LineElement, ParametersAndOperandMembersAreIgnored) {
   auto line = Line({4, 7}, {9, 7});
-  auto expect217 = [&](auto&& call, const std::string& procedure) {
-    try {
-      call();
-      ADD_FAILURE() << procedure << " did not raise";
-    } catch (const LdrError& e) {
-      EXPECT_EQ(e.Code(), 217);
-      EXPECT_EQ(e.ClassName(), "clsLineElement");
-      EXPECT_EQ(e.Procedure(), procedure);
-    }
-  };
-  expect217([&] { line->SetEnableFlow(true); }, "itfLdrElement_EnableFlow");
-  expect217([&] { line->EnableFlow(); }, "itfLdrElement_EnableFlow");
-  expect217([&] { line->SetClassType(eET_VertLine); }, "itfLdrElement_ClassType");
-  expect217([&] { line->SetInletRLOValue(eRV_High); }, "itfLdrElement_InletRLOValue");
-  expect217([&] { line->NumberOfInputs(); }, "itfLdrElement_NumberOfInputs");
-  expect217([&] { line->SetNumberOfOutputs(2); }, "itfLdrElement_NumberOfOutputs");
-  expect217([&] { line->InitOperandsData(true); }, "itfLdrElement_InitOperandsData");
-  expect217([&] { line->QueryForUpdateOfOperandData(); }, "itfLdrElement_QueryForUpdateOfOperandData");
-  EXPECT_EQ(line->ClassType(), eET_HorzLine);
-  EXPECT_EQ(line->Inlet(), (tyLdrPoint{4, 7}));
-
   line->SetMoreParamsLng(5);
   line->SetMoreParamsStr("x");
   line->SetMoreParamsBytesArray({1, 2});
