@@ -25,6 +25,8 @@ public:
   int Run(std::istream& in);
   // Runs one line (already split); throws on failure.
   void Execute(const std::vector<std::string>& words);
+  // The headless editor of the open project; throws when none is open.
+  HeadlessEditor& Editor();
 
 private:
   using Words = std::vector<std::string>;
@@ -32,13 +34,13 @@ private:
 
   void Register();
   void Print(const std::string& line);
-  HeadlessEditor& Editor();
   clsLdrMain& Main() { return Editor().Main(); }
 
   void OpenProject(std::shared_ptr<db::Connection> connection);
   void CallMainMethod(const Words& words);
   void PrintRows(db::Recordset& rows);
   void Drag(int x1, int y1, int x2, int y2);
+  void DoubleClick(int x, int y);
 
   std::ostream& mOut;
   std::ostream& mErr;
