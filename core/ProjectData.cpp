@@ -38,16 +38,16 @@ void AppendNets(db::Connection& db, long funcID, long count) {
 }
 
 // One statement over the whole subroutine: the window numbers every strip
-// and counts the nets before it; only rows whose numbers differ are written,
-// so a subroutine already in order costs one read and no write.
+// and counts the nets up to it, and only the rows whose numbers differ reach
+// the update, so a subroutine already in order costs one read and no write.
 long RenumberStrips(db::Connection& db, long funcID) {
-  return db.Execute("UPDATE LdrStrips SET SeqNum=Numbered.Seq, "
-                    "ShowNum=CASE WHEN LdrStrips.StrpType=1 THEN Numbered.Net ELSE LdrStrips.ShowNum END "
-                    "FROM (SELECT StripID, ROW_NUMBER() OVER Walk AS Seq, "
-                    "SUM(StrpType=1) OVER (Walk ROWS UNBOUNDED PRECEDING) AS Net "
-                    "FROM LdrStrips WHERE FuncID=? WINDOW Walk AS (ORDER BY SeqNum, StripID)) AS Numbered "
-                    "WHERE LdrStrips.StripID=Numbered.StripID AND (LdrStrips.SeqNum IS NOT Numbered.Seq OR "
-                    "(LdrStrips.StrpType=1 AND LdrStrips.ShowNum IS NOT Numbered.Net))",
+  return db.Execute("UPDATE LdrStrips SET SeqNum=Changed.Seq, "
+                    "ShowNum=CASE WHEN LdrStrips.StrpType=1 THEN Changed.Net ELSE LdrStrips.ShowNum END "
+                    "FROM (SELECT StripID, Seq, Net FROM (SELECT StripID, StrpType, SeqNum, ShowNum, "
+                    "ROW_NUMBER() OVER Walk AS Seq, SUM(StrpType=1) OVER (Walk ROWS UNBOUNDED PRECEDING) AS Net "
+                    "FROM LdrStrips WHERE FuncID=? WINDOW Walk AS (ORDER BY SeqNum, StripID)) "
+                    "WHERE SeqNum IS NOT Seq OR (StrpType=1 AND ShowNum IS NOT Net)) AS Changed "
+                    "WHERE LdrStrips.StripID=Changed.StripID",
                     {funcID});
 }
 

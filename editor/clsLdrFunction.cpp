@@ -92,8 +92,7 @@ void clsLdrFunction::Load(long funcID) {
   db.Execute("UPDATE LdrStrips SET IsLoaded=0 WHERE IsLoaded<>0");
   mStrips->Clear();
   prvApplyScrollRange();
-  mRenumberPending = true;
-  prvLayout();
+  prvLayout(); // renumbers when it finds numbers out of step
   prvRepointActiveStrip();
   mContext.Host->Gui->SetTitle(GetFullFunctionName(db, mFuncID));
   mContext.State->UpdateMdiButtonsStatus();
@@ -148,10 +147,11 @@ void clsLdrFunction::prvLayout() {
   prvRefreshViewSize();
   clsStripStack stack(db, mFuncID, prvCommentsHidden());
   auto view = stack.StripsInView(mVerticalScroll, mViewHeight);
-  // After a load or a relocation, and whenever the walk down to the view
-  // finds numbers out of step, the whole subroutine is renumbered, nets out
-  // of view and the return net included, so that every reader of the net
-  // numbers sees them right. Renumbering moves no strip, so the walk is
+  // After a relocation (strips came or went), and whenever the walk down to
+  // the view finds numbers out of step, the whole subroutine is renumbered,
+  // nets out of view and the return net included, so that every reader of
+  // the net numbers sees them right. A plain load or scroll changes nothing
+  // and costs no renumbering. Renumbering moves no strip, so the walk is
   // only read again when a number changed.
   if (mRenumberPending || !view.NumberedInOrder) {
     mRenumberPending = false;

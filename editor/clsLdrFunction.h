@@ -165,7 +165,7 @@ private:
   long mVerticalScroll = 0;
   long mHorizontalScroll = 0;
   bool mLoading = false;
-  // Set by Load and Relocate (strips may have come or gone): the next layout
+  // Set by Relocate (strips may have come or gone): the next layout
   // renumbers the whole subroutine first.
   bool mRenumberPending = false;
 

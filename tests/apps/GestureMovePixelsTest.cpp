@@ -1,7 +1,8 @@
 // The pictures of a drag: every step presents only where the moving
 // elements were and are, so after a tour over the neighbours (with their
 // operand descriptions) and back, the board must look exactly as the full
-// redraw before the press drew it.
+// redraw before the press drew it. (The elements keep clear of the top rows,
+// whose text a full redraw draws again without clearing.)
 
 #include "apps/ldr/script/ScriptRunner.h"
 #include "platform/drawing/Bitmap.h"
@@ -25,7 +26,7 @@ protected:
           std::to_string(address) + ", 0, 'Conveyor " + std::to_string(address) + " running fast')\"");
     Run("load 2");
     int address = 0;
-    for (const auto& [x, y] : std::vector<std::pair<int, int>>{{4, 3}, {10, 3}, {4, 8}, {16, 8}}) {
+    for (const auto& [x, y] : std::vector<std::pair<int, int>>{{4, 5}, {10, 5}, {4, 10}, {16, 10}}) {
       Run("tool ID_LDirectContact");
       Run("operand MB " + std::to_string(++address));
       Run("click " + At(x, y));
@@ -45,27 +46,27 @@ protected:
 };
 
 TEST_F(MovePixels, AGroupMovedAroundAndBackLeavesTheFullRedrawsPicture) {
-  Run("click " + At(5, 3));
-  Run("down 1 2 " + At(5, 8));
-  Run("up 1 2 " + At(5, 8));
+  Run("click " + At(5, 5));
+  Run("down 1 2 " + At(5, 10));
+  Run("up 1 2 " + At(5, 10));
   Run("call RedrawAll");
   const auto redrawn = Visible();
-  Run("down 1 0 " + At(5, 3));
-  for (const auto& [x, y] : std::vector<std::pair<int, int>>{{6, 3}, {9, 4}, {11, 3}, {14, 7}, {2, 1}, {5, 9}})
+  Run("down 1 0 " + At(5, 5));
+  for (const auto& [x, y] : std::vector<std::pair<int, int>>{{6, 5}, {9, 6}, {11, 5}, {14, 9}, {2, 4}, {5, 9}})
     Run("move 1 0 " + At(x, y));
   EXPECT_FALSE(Visible().SamePixels(redrawn)); // the group is elsewhere
-  Run("move 1 0 " + At(5, 3));
+  Run("move 1 0 " + At(5, 5));
   EXPECT_TRUE(Visible().SamePixels(redrawn));
-  Run("up 1 0 " + At(5, 3));
+  Run("up 1 0 " + At(5, 5));
 }
 
 TEST_F(MovePixels, TheNewElementFollowingThePointerLeavesNothingBehind) {
   Run("tool ID_LDirectContact");
-  Run("move 0 0 " + At(30, 3));
+  Run("move 0 0 " + At(30, 5));
   const auto first = Visible();
-  for (const auto& [x, y] : std::vector<std::pair<int, int>>{{31, 3}, {12, 4}, {10, 8}, {40, 11}})
+  for (const auto& [x, y] : std::vector<std::pair<int, int>>{{31, 5}, {12, 6}, {10, 10}, {40, 11}})
     Run("move 0 0 " + At(x, y));
-  Run("move 0 0 " + At(30, 3));
+  Run("move 0 0 " + At(30, 5));
   EXPECT_TRUE(Visible().SamePixels(first));
   Run("call CancelProcess");
   Run("call RedrawAll");
