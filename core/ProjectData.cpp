@@ -37,33 +37,18 @@ void AppendNets(db::Connection& db, long funcID, long count) {
   InsertNets(db, funcID, GetMaxSeqNum(db, funcID), count);
 }
 
-void RenumberStrips(db::Connection& db, long funcID) {
-  db::Transaction transaction(db);
-  auto strips = db.Query("SELECT StripID,StrpType,ShowNum,SeqNum FROM LdrStrips WHERE FuncID=" + Num(funcID) +
-                         " ORDER BY SeqNum");
-  db::Statement updateNet = db.Prepare("UPDATE LdrStrips SET SeqNum=?, ShowNum=? WHERE StripID=?");
-  db::Statement updateOther = db.Prepare("UPDATE LdrStrips SET SeqNum=? WHERE StripID=?");
-  long seqNum = 0;
-  long netNumber = 0;
-  for (strips.MoveFirst(); !strips.IsEOF(); strips.MoveNext()) {
-    ++seqNum;
-    const bool isNet = strips.Field("StrpType").AsLong() == 1;
-    if (isNet) ++netNumber;
-    const bool seqChanged = strips.Field("SeqNum").IsNull() || strips.Field("SeqNum").AsLong() != seqNum;
-    const bool showChanged =
-        isNet && (strips.Field("ShowNum").IsNull() || strips.Field("ShowNum").AsLong() != netNumber);
-    if (!seqChanged && !showChanged) continue; // the row already holds its numbers
-    if (isNet) {
-      updateNet.Reset();
-      updateNet.Bind(1, seqNum).Bind(2, netNumber).Bind(3, strips.Field("StripID"));
-      updateNet.Execute();
-    } else {
-      updateOther.Reset();
-      updateOther.Bind(1, seqNum).Bind(2, strips.Field("StripID"));
-      updateOther.Execute();
-    }
-  }
-  transaction.Commit();
+// One statement over the whole subroutine: the window numbers every strip
+// and counts the nets up to it, and only the rows whose numbers differ reach
+// the update, so a subroutine already in order costs one read and no write.
+long RenumberStrips(db::Connection& db, long funcID) {
+  return db.Execute("UPDATE LdrStrips SET SeqNum=Changed.Seq, "
+                    "ShowNum=CASE WHEN LdrStrips.StrpType=1 THEN Changed.Net ELSE LdrStrips.ShowNum END "
+                    "FROM (SELECT StripID, Seq, Net FROM (SELECT StripID, StrpType, SeqNum, ShowNum, "
+                    "ROW_NUMBER() OVER Walk AS Seq, SUM(StrpType=1) OVER (Walk ROWS UNBOUNDED PRECEDING) AS Net "
+                    "FROM LdrStrips WHERE FuncID=? WINDOW Walk AS (ORDER BY SeqNum, StripID)) "
+                    "WHERE SeqNum IS NOT Seq OR (StrpType=1 AND ShowNum IS NOT Net)) AS Changed "
+                    "WHERE LdrStrips.StripID=Changed.StripID",
+                    {funcID});
 }
 
 long GetStripIDByShowNum(db::Connection& db, long funcID, long showNum) {

@@ -48,8 +48,10 @@ long GetMaxSeqNum(db::Connection& db, long funcID);
 void InsertNets(db::Connection& db, long funcID, long position, long count);
 // Inserts `count` nets in front of the return strip.
 void AppendNets(db::Connection& db, long funcID, long count);
-// SeqNum 1..N over every strip, ShowNum 1..K over the nets.
-void RenumberStrips(db::Connection& db, long funcID);
+// SeqNum 1..N over every strip, ShowNum 1..K over the nets (the return net
+// too), in SeqNum order. Writes only the rows whose numbers change; returns
+// how many it wrote.
+long RenumberStrips(db::Connection& db, long funcID);
 long GetStripIDByShowNum(db::Connection& db, long funcID, long showNum);
 
 // --- compile state -----------------------------------------------------------

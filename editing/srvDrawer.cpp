@@ -13,6 +13,7 @@
 #include "outside/HostServices.h"
 #include "outside/operands/clsOperandPainter.h"
 #include "platform/boards/itfPictureBoard.h"
+#include "platform/drawing/RectHelpers.h"
 
 namespace ldr {
 
@@ -57,6 +58,10 @@ std::vector<itfLdrElement*> ElementsOf(const ElementCollection& elements) {
   return list;
 }
 
+long Area(const gdi::Rect& rect) {
+  return gdi::IsRectEmpty(rect) ? 0L : static_cast<long>(rect.Width()) * static_cast<long>(rect.Height());
+}
+
 // Paints a rectangle (right and bottom edges exclusive) white, pen and brush
 // put back afterwards.
 void ClearRect(gdi::DeviceContext& dc, int left, int top, int right, int bottom) {
@@ -89,6 +94,7 @@ void srvDrawer::SetToolTipText(const std::string& text) {
 void srvDrawer::Init(std::shared_ptr<itfPictureBoard> leftBoard, std::shared_ptr<itfPictureBoard> rightBoard) {
   mLeftBoard = std::move(leftBoard);
   mRightBoard = std::move(rightBoard);
+  prvPersistentChanged();
   if (mRightBoard) prvCreateResources(mRightBoard->hDC());
 }
 
@@ -137,8 +143,35 @@ void srvDrawer::RedrawAll() {
 }
 
 void srvDrawer::FlushBackGround() {
-  if (mRightBoard) mRightBoard->Refresh();
-  if (mLeftBoard) mLeftBoard->Refresh();
+  if (mRightBoard) prvFlush(*mRightBoard, mRightDrafts);
+  if (mLeftBoard) prvFlush(*mLeftBoard, mLeftDrafts);
+}
+
+void srvDrawer::prvFlush(itfPictureBoard& board, std::optional<gdi::Rect>& drafts) {
+  if (!drafts) {
+    board.Refresh();
+  } else if (!gdi::IsRectEmpty(*drafts)) {
+    PersistenceGuard guard(board, board.AutoRedraw());
+    board.SetAutoRedraw(true);
+    gdi::DeviceContext& persistent = board.hDC();
+    board.SetAutoRedraw(false);
+    prvCopyRect(board.hDC(), persistent, *drafts);
+  }
+  drafts = gdi::Rect{};
+}
+
+void srvDrawer::prvCopyRect(gdi::DeviceContext& target, const gdi::DeviceContext& source, const gdi::Rect& rect) {
+  if (gdi::IsRectEmpty(rect)) return;
+  // Device pixels on both sides, whatever origins the contexts hold.
+  const gdi::Point to = target.DPtoLP({rect.Left, rect.Top});
+  const gdi::Point from = source.DPtoLP({rect.Left, rect.Top});
+  target.BitBlt(to.X, to.Y, rect.Width(), rect.Height(), source, from.X, from.Y, gdi::SRCCOPY);
+}
+
+void srvDrawer::prvPersistentChanged() {
+  mRightDrafts.reset();
+  mLeftDrafts.reset();
+  mMoveWhole = true;
 }
 
 void srvDrawer::prvDrawPersistent(enElementFilter filter) {
@@ -148,6 +181,7 @@ void srvDrawer::prvDrawPersistent(enElementFilter filter) {
   PersistenceGuard left(*mLeftBoard, mSavedPersistence);
   mRightBoard->SetAutoRedraw(true);
   mLeftBoard->SetAutoRedraw(true);
+  prvPersistentChanged();
   prvStripPass(filter);
 }
 
@@ -253,6 +287,7 @@ void srvDrawer::DrawElement(itfStrip& strip, itfLdrElement& element) {
   if (!mRightBoard) return;
   PersistenceGuard right(*mRightBoard, mRightBoard->AutoRedraw());
   mRightBoard->SetAutoRedraw(true);
+  prvPersistentChanged();
   prvElementPass(strip, {&element});
 }
 
@@ -260,7 +295,18 @@ void srvDrawer::DraftElement(itfStrip& strip, itfLdrElement& element) {
   if (!mRightBoard) return;
   PersistenceGuard right(*mRightBoard, mRightBoard->AutoRedraw());
   mRightBoard->SetAutoRedraw(false);
-  prvElementPass(strip, {&element});
+  gdi::DeviceContext& visible = mRightBoard->hDC();
+  visible.BeginBounds();
+  try {
+    prvElementPass(strip, {&element});
+  } catch (...) {
+    visible.EndBounds();
+    mRightDrafts.reset();
+    throw;
+  }
+  const gdi::Rect drawn = visible.EndBounds();
+  if (mRightDrafts) gdi::UnionRect(*mRightDrafts, *mRightDrafts, drawn);
+  mMoveWhole = true;
 }
 
 void srvDrawer::DraftService(itfProcess& service, itfStrip& /*strip*/) {
@@ -270,6 +316,10 @@ void srvDrawer::DraftService(itfProcess& service, itfStrip& /*strip*/) {
   PersistenceGuard left(*mLeftBoard, mSavedPersistence);
   mRightBoard->SetAutoRedraw(false);
   mLeftBoard->SetAutoRedraw(false);
+  // What a service drafts is not measured: the next flush copies whole.
+  mRightDrafts.reset();
+  mLeftDrafts.reset();
+  mMoveWhole = true;
   service.Draw(mLeftBoard->hDC(), mRightBoard->hDC());
 }
 
@@ -286,30 +336,58 @@ void srvDrawer::PrepareForMove() {
   mMoveDC.emplace(board.CreateCompatibleDC());
   mMovePreviousBitmap = mMoveDC->SelectObject(mMoveBitmap);
   mMoveDC->BitBlt(0, 0, kRightBoardWidth, height, board, 0, 0, gdi::SRCCOPY);
+  mMoveDrawn = gdi::Rect{};
+  mMoveWhole = true;
 }
 
+// One move step: the background back where the group was, the group drawn
+// at its new place, and only those two rectangles presented. The first step
+// after the background was taken (or after anything else drew) restores and
+// presents the whole board.
 void srvDrawer::DraftSelected(itfStrip& strip, const std::vector<std::shared_ptr<itfLdrElement>>& elements) {
   if (!mRightBoard) return;
   // A move that did not prepare its background starts from the picture as
   // it is now, so that the moving elements never pile up in it.
   if (!mMoveDC) PrepareForMove();
   const int height = prvRightBoardHeight();
+  const bool whole = mMoveWhole || mMoveBitmap.Height() != height;
+  const gdi::Rect all{0, 0, kRightBoardWidth, height};
+  const gdi::Rect previous = whole ? all : mMoveDrawn;
   {
     PersistenceGuard right(*mRightBoard, mRightBoard->AutoRedraw());
     mRightBoard->SetAutoRedraw(true);
-    mRightBoard->hDC().BitBlt(0, 0, kRightBoardWidth, height, *mMoveDC, 0, 0, gdi::SRCCOPY);
+    gdi::DeviceContext& persistent = mRightBoard->hDC();
+    prvCopyRect(persistent, *mMoveDC, previous);
     std::vector<itfLdrElement*> moving;
     moving.reserve(elements.size());
     for (const auto& element : elements)
       if (element) moving.push_back(element.get());
-    prvElementPass(strip, moving);
+    persistent.BeginBounds();
+    try {
+      prvElementPass(strip, moving);
+    } catch (...) {
+      persistent.EndBounds();
+      mMoveWhole = true;
+      throw;
+    }
+    mMoveDrawn = persistent.EndBounds();
+    mMoveWhole = false;
   }
-  // Present: the persistent image straight onto the visible surface.
+  // Present: the persistent image straight onto the visible surface, where
+  // the group was and where it is now.
   mRightBoard->SetAutoRedraw(true);
   gdi::DeviceContext& persistent = mRightBoard->hDC();
   mRightBoard->SetAutoRedraw(false);
   gdi::DeviceContext& visible = mRightBoard->hDC();
-  visible.BitBlt(0, 0, kRightBoardWidth, height, persistent, 0, 0, gdi::SRCCOPY);
+  gdi::Rect both;
+  gdi::UnionRect(both, previous, mMoveDrawn);
+  if (Area(both) <= Area(previous) + Area(mMoveDrawn)) {
+    prvCopyRect(visible, persistent, both); // a short step: one copy
+  } else {
+    prvCopyRect(visible, persistent, previous);
+    prvCopyRect(visible, persistent, mMoveDrawn);
+  }
+  if (whole) mRightDrafts = gdi::Rect{};
 }
 
 void srvDrawer::ReleaseResourcesAfterMove() {

@@ -8,6 +8,14 @@
 // paint into the persistent image, Draft operations onto the visible surface,
 // and FlushBackGround shows the persistent image again, which wipes every
 // draft at once.
+//
+// Presenting is incremental where the drawer knows what changed: it keeps,
+// per board, the rectangle where the visible surface may differ from the
+// persistent image (the drafts since the last flush), and during a move the
+// rectangle the moving elements cover. A flush then copies only the drafts'
+// rectangle, and a move step only the old and the new place of what moves.
+// Anything drawn into a persistent image makes the next flush (or move
+// step) whole again.
 
 #include "core/LdrContext.h"
 #include "interfaces/itfDrawer.h"
@@ -82,6 +90,13 @@ private:
   // origin at the strip's edit zone, scrolled by the horizontal offset.
   void prvElementPass(itfStrip& strip, const std::vector<itfLdrElement*>& elements);
   int prvRightBoardHeight() const;
+  // The persistent image changed: the next flush and move step copy whole.
+  void prvPersistentChanged();
+  // Copies `rect` (device pixels) of `source` onto `target`.
+  static void prvCopyRect(gdi::DeviceContext& target, const gdi::DeviceContext& source, const gdi::Rect& rect);
+  // Shows the persistent image of `board` on its visible surface: only
+  // `drafts` when it is known, else all of it.
+  static void prvFlush(itfPictureBoard& board, std::optional<gdi::Rect>& drafts);
 
   LdrContext& mContext;
   long mViewWidth = 0;
@@ -97,6 +112,14 @@ private:
   gdi::Bitmap mMoveBitmap;
   std::optional<gdi::DeviceContext> mMoveDC;
   gdi::Bitmap mMovePreviousBitmap;
+  // Where the visible surface may differ from the persistent image; none
+  // when unknown (the whole board differs).
+  std::optional<gdi::Rect> mRightDrafts;
+  std::optional<gdi::Rect> mLeftDrafts;
+  // Where the moving elements were drawn last; the next move step restores
+  // and presents the whole board instead while mMoveWhole is set.
+  gdi::Rect mMoveDrawn;
+  bool mMoveWhole = true;
 };
 
 } // namespace ldr

@@ -92,7 +92,7 @@ void clsLdrFunction::Load(long funcID) {
   db.Execute("UPDATE LdrStrips SET IsLoaded=0 WHERE IsLoaded<>0");
   mStrips->Clear();
   prvApplyScrollRange();
-  prvLayout(); // renumbers what it finds out of step
+  prvLayout(); // renumbers when it finds numbers out of step
   prvRepointActiveStrip();
   mContext.Host->Gui->SetTitle(GetFullFunctionName(db, mFuncID));
   mContext.State->UpdateMdiButtonsStatus();
@@ -103,6 +103,7 @@ void clsLdrFunction::Load(long funcID) {
 void clsLdrFunction::Relocate() {
   if (mLoading) return;
   prvApplyScrollRange();
+  mRenumberPending = true;
   prvLayout();
   prvRepointActiveStrip();
 }
@@ -146,12 +147,15 @@ void clsLdrFunction::prvLayout() {
   prvRefreshViewSize();
   clsStripStack stack(db, mFuncID, prvCommentsHidden());
   auto view = stack.StripsInView(mVerticalScroll, mViewHeight);
-  // Strips are never shown out of order: numbers found out of step on the
-  // way down to the view (an insertion or deletion not yet renumbered) are
-  // put right first. Renumbering moves no strip, so the walk stays valid.
-  if (!view.NumberedInOrder) {
-    RenumberStrips(db, mFuncID);
-    view = stack.StripsInView(mVerticalScroll, mViewHeight);
+  // After a relocation (strips came or went), and whenever the walk down to
+  // the view finds numbers out of step, the whole subroutine is renumbered,
+  // nets out of view and the return net included, so that every reader of
+  // the net numbers sees them right. A plain load or scroll changes nothing
+  // and costs no renumbering. Renumbering moves no strip, so the walk is
+  // only read again when a number changed.
+  if (mRenumberPending || !view.NumberedInOrder) {
+    mRenumberPending = false;
+    if (RenumberStrips(db, mFuncID) > 0) view = stack.StripsInView(mVerticalScroll, mViewHeight);
   }
   const auto& rows = view.Strips;
 

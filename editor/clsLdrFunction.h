@@ -165,6 +165,9 @@ private:
   long mVerticalScroll = 0;
   long mHorizontalScroll = 0;
   bool mLoading = false;
+  // Set by Relocate (strips may have come or gone): the next layout
+  // renumbers the whole subroutine first.
+  bool mRenumberPending = false;
 
   // The mouse processes.
   enMouseProcess mNewProcess = eMP_QueryForProcess;

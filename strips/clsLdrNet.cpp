@@ -2,6 +2,7 @@
 
 #include "core/KeyCodes.h"
 #include "core/LdrError.h"
+#include "core/ProjectData.h"
 #include "core/clsLdrState.h"
 #include "core/enMouseProcess.h"
 #include "core/enStripType.h"
@@ -684,10 +685,27 @@ std::shared_ptr<clsOperand> clsLdrNet::HighLightOperand(std::int32_t pElementID,
   return element ? element->HighLightOperand(pInIdx, pOutIdx) : nullptr;
 }
 
+// The replacement is stored through the same slot update as an operand the
+// user entered, and the net needs compiling again.
 bool clsLdrNet::ReplaceOperand(std::int32_t pElementID, std::int32_t pInIdx, std::int32_t pOutIdx,
                                std::int32_t pOpNetworkID, std::int32_t pOpType, std::int32_t pOpAddr) {
   auto element = FindElement(pElementID);
-  return element && element->ReplaceOperand(pInIdx, pOutIdx, pOpType, pOpAddr, pOpNetworkID);
+  if (!element) return false;
+  const auto inputs = element->InputOperands();
+  const auto outputs = element->OutputOperands();
+  std::shared_ptr<clsOperand> operand;
+  if (pInIdx >= 1 && inputs)
+    operand = inputs->Find(pInIdx);
+  else if (pInIdx < 1 && pOutIdx > 0 && outputs)
+    operand = outputs->Find(pOutIdx);
+  if (!operand) return false;
+  const tyOperandKey old = operand->Key();
+  if (!element->ReplaceOperand(pInIdx, pOutIdx, pOpType, pOpAddr, pOpNetworkID)) return false;
+  const KeyedCollection<clsOperand> none;
+  UpdateElementOperandSlot(mCtx, element->ObjectID(), inputs ? *inputs : none, outputs ? *outputs : none, *operand,
+                           old.Type, old.Address, old.NetworkID);
+  SetCompileDirtyBit(true);
+  return true;
 }
 
 std::shared_ptr<clsOperand> clsLdrNet::GetElementSelectedOperand() {

@@ -18,21 +18,13 @@ std::optional<tyOperandEntry> QtDialogService::AskOperand(const tyOperandRequest
     if (mLog) mLog("operand dialog cancelled");
     return std::nullopt;
   }
-  const tyOperandEntry entry = dialog.Entry();
+  tyOperandEntry entry = dialog.Entry();
   if (mLog)
     mLog("operand " + mOperands->Types().ShortName(entry.Type) + " " + std::to_string(entry.Address) +
          (clsOperandTypeCatalogue::IsConstant(entry.Type) ? " value " + std::to_string(entry.Value) : std::string()));
-  if (dialog.DescriptionEdited()) {
-    auto list = mOperands->List();
-    StoreDescription(list, entry, dialog.Description());
-  }
+  // The operand library stores it with the operand's list row on confirmation.
+  if (dialog.DescriptionEdited()) entry.Description = dialog.Description();
   return entry;
-}
-
-void QtDialogService::StoreDescription(clsOperandList& list, const tyOperandEntry& entry,
-                                       const std::string& description) {
-  const tyOperandKey key{entry.Type, entry.Address, entry.NetworkID};
-  if (!list.Register(key, description)) list.SetDescription(key, description);
 }
 
 std::optional<std::string> QtDialogService::AskFileName(enFileDialog kind, const std::string& extension,

@@ -29,9 +29,6 @@ public:
   std::optional<std::string> AskLabelName(const std::string& current) override;
   std::optional<std::string> AskConfiguration(long elementType, const std::string& current) override;
 
-  // Stores a description the user typed in the operand dialog.
-  static void StoreDescription(clsOperandList& list, const tyOperandEntry& entry, const std::string& description);
-
 private:
   std::optional<std::string> AskText(const QString& objectName, const QString& title, const QString& label,
                                      const std::string& current, bool secret);

@@ -20,6 +20,19 @@ namespace ldr {
 
 namespace {
 
+// The confirmed operand gets its operand-list row whichever host asked the
+// user, with the description the user typed.
+void RegisterInOperandList(clsOperand& operand, const std::shared_ptr<db::Connection>& project,
+                           const std::optional<std::string>& description) {
+  if (!project) return;
+  clsOperandList list(project);
+  list.Register(operand);
+  const long type = operand.OprndType();
+  if (description && !clsOperandTypeCatalogue::IsConstant(type) && !clsOperandTypeCatalogue::IsReference(type))
+    list.SetDescription(operand.Key(), *description);
+  operand.ReloadFromOperandList();
+}
+
 constexpr std::uint16_t kSerialVersion = 1;
 constexpr std::uint32_t kFlagEnablePowerUp = 1u << 0;
 constexpr std::uint32_t kFlagFixed = 1u << 1;
@@ -227,6 +240,7 @@ bool clsOperand::OpenForUser(itfDialogService& dialogs, itfMessageService& messa
     const std::string problem = CheckEntry(*entry);
     if (problem.empty()) {
       ApplyEntry(*entry);
+      RegisterInOperandList(*this, mProject, entry->Description);
       mNewSlot = false;
       return true;
     }

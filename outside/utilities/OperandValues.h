@@ -3,6 +3,8 @@
 
 #include <compare>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace ldr {
 
@@ -23,12 +25,14 @@ struct tyAcceptedType {
 
 // What a user enters for an operand. For the constant types the number the
 // user typed is `Value` (the address is assigned by the operand list); for
-// every other type it is `Address`.
+// every other type it is `Address`. `Description` is set when the user gave
+// the operand a description of its own for the operand list.
 struct tyOperandEntry {
   long Type = 0;
   long Address = 0;
   long NetworkID = 0;
   double Value = 0.0;
+  std::optional<std::string> Description = std::nullopt;
   bool operator==(const tyOperandEntry&) const = default;
 };
 

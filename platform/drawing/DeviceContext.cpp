@@ -230,6 +230,29 @@ Rect DeviceContext::ClipBox() const {
   return Rect{a.X, a.Y, b.X, b.Y};
 }
 
+void DeviceContext::BeginBounds() {
+  mAccumulating = true;
+  mBounds = Rect{};
+}
+
+Rect DeviceContext::EndBounds() {
+  mAccumulating = false;
+  return std::exchange(mBounds, Rect{});
+}
+
+void DeviceContext::TouchShape(const Rect& device, const Pen& pen) {
+  Rect reach = device;
+  const int width = pen.DrawsNothing() ? 0 : pen.Width();
+  InflateRect(reach, width, width);
+  Touch(reach);
+}
+
+void DeviceContext::Touch(const Rect& device) {
+  if (!mAccumulating) return;
+  Rect clipped;
+  if (IntersectRect(clipped, NormalizeRect(device), DeviceClip())) UnionRect(mBounds, mBounds, clipped);
+}
+
 int DeviceContext::SaveDC() {
   mSaved.push_back(mState);
   return static_cast<int>(mSaved.size());
@@ -249,6 +272,7 @@ void DeviceContext::StrokePath(const std::vector<Point>& points, bool closed) {
   MixState mix{mState.BkColor, mState.BkMode == OPAQUE, mState.Rop2};
   const Pen& pen = mState.CurrentPen;
   if (pen.DrawsNothing() || points.size() < 2) return;
+  Touch(BoundsOf(points, std::max(pen.Width(), 1)));
   if (pen.Width() <= 1 && pen.IsSolid() && mix.Rop2 == R2_COPYPEN) {
     // A solid pen that replaces pixels: each segment on its own.
     PixelRaster raster(mBitmap, DeviceClip());
@@ -303,6 +327,7 @@ bool DeviceContext::Rectangle(int left, int top, int right, int bottom) {
   Rect r = ToDevice(Normalised(left, top, right, bottom));
   MixState mix{mState.BkColor, mState.BkMode == OPAQUE, mState.Rop2};
   const Pen& pen = mState.CurrentPen;
+  TouchShape(r, pen);
   PixelRaster raster(mBitmap, DeviceClip());
   if (pen.DrawsNothing()) {
     raster.FillRect(Rect{r.Left, r.Top, r.Right - 1, r.Bottom - 1}, mState.CurrentBrush, mix);
@@ -337,6 +362,7 @@ bool DeviceContext::Ellipse(int left, int top, int right, int bottom) {
     r.Bottom -= 1;
   }
   if (IsRectEmpty(r)) return true;
+  TouchShape(r, pen);
   MixState mix{mState.BkColor, mState.BkMode == OPAQUE, mState.Rop2};
   Rect box;
   IntersectRect(box, r, DeviceClip());
@@ -377,6 +403,7 @@ bool DeviceContext::Polygon(const std::vector<Point>& points) {
   MixState mix{mState.BkColor, mState.BkMode == OPAQUE, mState.Rop2};
   Rect box;
   IntersectRect(box, BoundsOf(device, 0), DeviceClip());
+  Touch(box);
   PixelMask area = Rasterise(
       box,
       [&](cairo_t* cr) {
@@ -395,6 +422,7 @@ bool DeviceContext::Polygon(const std::vector<Point>& points) {
 bool DeviceContext::FillRect(const Rect& rect, const Brush& brush) {
   if (brush.IsEmpty()) return false;
   MixState mix{mState.BkColor, mState.BkMode == OPAQUE, R2_COPYPEN};
+  Touch(ToDevice(rect));
   PixelRaster(mBitmap, DeviceClip()).FillRect(ToDevice(rect), brush, mix);
   return true;
 }
@@ -402,6 +430,7 @@ bool DeviceContext::FillRect(const Rect& rect, const Brush& brush) {
 bool DeviceContext::FrameRect(const Rect& rect, const Brush& brush) {
   if (brush.IsEmpty()) return false;
   MixState mix{mState.BkColor, mState.BkMode == OPAQUE, R2_COPYPEN};
+  Touch(ToDevice(rect));
   PixelRaster raster(mBitmap, DeviceClip());
   COLORREF color;
   for (const Point& p : PixelRaster::BorderPixels(ToDevice(rect)))
@@ -415,6 +444,7 @@ bool DeviceContext::InvertRect(const Rect& rect) {
 
 bool DeviceContext::PatBlt(int x, int y, int width, int height, DWORD rop) {
   Rect r = ToDevice(Normalised(x, y, x + width, y + height));
+  Touch(r);
   MixState mix{mState.BkColor, mState.BkMode == OPAQUE, R2_COPYPEN};
   PixelRaster(mBitmap, DeviceClip()).BlockTransfer(r, nullptr, Point{}, mState.CurrentBrush, mix, rop);
   return true;
@@ -424,6 +454,7 @@ bool DeviceContext::BitBlt(int x, int y, int width, int height, const DeviceCont
                            DWORD rop) {
   if (width < 0 || height < 0) return false;
   Rect r = ToDevice(Rect{x, y, x + width, y + height});
+  Touch(r);
   Point origin = source.LPtoDP({sourceX, sourceY});
   MixState mix{mState.BkColor, mState.BkMode == OPAQUE, R2_COPYPEN};
   PixelRaster(mBitmap, DeviceClip()).BlockTransfer(r, &source.mBitmap, origin, mState.CurrentBrush, mix, rop);
@@ -434,6 +465,7 @@ COLORREF DeviceContext::SetPixel(int x, int y, COLORREF color) {
   Point d = LPtoDP({x, y});
   Rect clip = DeviceClip();
   if (!PtInRect(clip, d)) return CLR_INVALID;
+  Touch(Rect{d.X, d.Y, d.X + 1, d.Y + 1});
   PixelRaster(mBitmap, clip).Set(d.X, d.Y, color);
   return color;
 }
@@ -444,6 +476,7 @@ COLORREF DeviceContext::GetPixel(int x, int y) const {
 }
 
 bool DeviceContext::DrawFocusRect(const Rect& rect) {
+  Touch(ToDevice(NormalizeRect(rect)));
   PixelRaster(mBitmap, DeviceClip()).InvertDotted(PixelRaster::BorderPixels(ToDevice(NormalizeRect(rect))));
   return true;
 }
@@ -471,6 +504,13 @@ void DeviceContext::DrawTextLine(int x, int y, const std::string& whole, int und
   std::string visible;
   if (mText->Width(whole) > room) visible = mText->VisiblePart(whole, room);
   const std::string& text = visible.empty() ? whole : visible;
+  if (mAccumulating) {
+    // Glyphs may reach a little past their cell on any side.
+    const int margin = mText->Metrics().Height;
+    Rect reach{x - margin, y - margin, x + mText->Width(text) + margin, y + 2 * margin};
+    IntersectRect(reach, reach, clip);
+    Touch(reach);
+  }
   if (mText->DrawKept(mBitmap, x, y, text, mState.TextColor, underlineByte, clip)) return;
   mBitmap.MarkDirty();
   cairo_save(mCairo);
@@ -519,6 +559,7 @@ bool DeviceContext::TextOut(int x, int y, const std::string& text) {
     top -= metrics.Height;
   if (mState.BkMode == OPAQUE) {
     MixState mix{mState.BkColor, true, R2_COPYPEN};
+    Touch(Rect{left, top, left + width, top + metrics.Height});
     PixelRaster(mBitmap, DeviceClip())
         .FillRect(Rect{left, top, left + width, top + metrics.Height}, Brush::Solid(mState.BkColor), mix);
   }
@@ -564,6 +605,7 @@ int DeviceContext::DrawText(const std::string& text, Rect& rect, unsigned format
       x = area.Right - line.Width;
     if (mState.BkMode == OPAQUE) {
       MixState mix{mState.BkColor, true, R2_COPYPEN};
+      Touch(Rect{x, y, x + line.Width, y + block.LineHeight()});
       PixelRaster(mBitmap, clip)
           .FillRect(Rect{x, y, x + line.Width, y + block.LineHeight()}, Brush::Solid(mState.BkColor), mix);
     }

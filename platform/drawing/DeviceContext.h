@@ -86,6 +86,13 @@ public:
   void RemoveClip();
   Rect ClipBox() const; // logical
 
+  // Bounds accumulation: between BeginBounds and EndBounds every drawing
+  // operation adds the device rectangle it may have changed (within the
+  // clip) to the bounds, which EndBounds returns (empty when nothing was
+  // drawn). Text counts with a margin for glyphs reaching past their cell.
+  void BeginBounds();
+  Rect EndBounds();
+
   // Saves the whole drawing state but the selected bitmap; RestoreDC(-1)
   // restores the latest. Returns the new depth / whether it was restored.
   int SaveDC();
@@ -142,6 +149,10 @@ private:
 
   Rect DeviceClip() const;
   Rect ToDevice(const Rect& logical) const;
+  // Adds a device rectangle to the accumulated bounds, when accumulating.
+  void Touch(const Rect& device);
+  // A shape's rectangle, widened by the pen.
+  void TouchShape(const Rect& device, const Pen& pen);
   void StrokePath(const std::vector<Point>& devicePoints, bool closed);
   void DrawTextLine(int x, int y, const std::string& whole, int underlineByte, const Rect& clip);
   int ShownLines(unsigned format, const Rect& area) const;
@@ -152,6 +163,8 @@ private:
   std::unique_ptr<TextPainter> mText;
   State mState;
   std::vector<State> mSaved;
+  bool mAccumulating = false;
+  Rect mBounds; // device
 };
 
 } // namespace ldr::gdi

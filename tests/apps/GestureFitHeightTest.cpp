@@ -34,4 +34,20 @@ TEST(FitHeightGesture, DoubleClickOnTheHeaderFitsTheNet) {
                        "1|200\n1|204\n");
 }
 
+// The double click reaches the net under the pointer, not the one pressed
+// last: net 2 is pressed first, net 1's header double-clicked.
+TEST(FitHeightGesture, DoubleClickGoesToThePointNotToTheLastPress) {
+  ldr::test::TempDir dir;
+  std::ostringstream out, err;
+  std::istringstream in("new " + dir.File("d.ldrp") +
+                        "\ninit\nload 2\n"
+                        "tool ID_LDirectContact\noperand MB 1\nclick 168 112\n"
+                        "click 10 300\ndblclick 10 100\n"
+                        "sql \"SELECT SeqNum, Height FROM LdrStrips WHERE FuncID=2 AND SeqNum IN (1, 2) ORDER BY "
+                        "SeqNum\"\n");
+  ldr::script::ScriptRunner runner(out, err);
+  ASSERT_EQ(runner.Run(in), 0) << err.str();
+  EXPECT_EQ(out.str(), "1|5\n2|14\n");
+}
+
 } // namespace

@@ -1,5 +1,7 @@
 // Whole scripts through the runner, as `ldr script` runs them.
 #include "apps/ldr/script/ScriptRunner.h"
+#include "outside/operands/tyHitRecord.h"
+#include "platform/boards/itfPictureBoardEvents.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +35,49 @@ protected:
   int mProjects = 0;
 };
 
+// The grid cells (as the editor reckons them) the moves a board receives
+// pass through, a cell moved in twice running counted once.
+class MoveCells : public ldr::itfPictureBoardEvents {
+public:
+  void OnMouseDown(ldr::itfPictureBoard&, int, int, int, int) override {}
+  void OnMouseMove(ldr::itfPictureBoard&, int, int, int x, int y) override {
+    const std::pair<int, int> cell{ldr::tyHitRecord::PixelToGrid(x), ldr::tyHitRecord::PixelToGrid(y)};
+    if (Cells.empty() || Cells.back() != cell) Cells.push_back(cell);
+  }
+  void OnMouseUp(ldr::itfPictureBoard&, int, int, int, int) override {}
+  void OnDblClick(ldr::itfPictureBoard&, int, int, int, int) override {}
+  std::vector<std::pair<int, int>> Cells;
+};
+
 } // namespace
+
+// Every cell of the path in turn, the last one the end's: across, down and
+// on a slant.
+TEST_F(Script, DragMovesThroughEveryGridCellOfThePath) {
+  std::ostringstream out, err;
+  ldr::script::ScriptRunner runner(out, err);
+  runner.Execute({"new", NewProject()});
+  runner.Execute({"init"});
+  runner.Execute({"load", "2"});
+  MoveCells moves;
+  runner.Editor().RightBoard().AddListener(&moves);
+  runner.Execute({"drag", "70", "70", "140", "70"});
+  EXPECT_EQ(moves.Cells, (std::vector<std::pair<int, int>>{{6, 5}, {7, 5}, {8, 5}, {9, 5}, {10, 5}}));
+  moves.Cells.clear();
+  runner.Execute({"drag", "84", "28", "84", "98"});
+  EXPECT_EQ(moves.Cells, (std::vector<std::pair<int, int>>{{6, 3}, {6, 4}, {6, 5}, {6, 6}, {6, 7}}));
+  moves.Cells.clear();
+  runner.Execute({"drag", "28", "28", "84", "56"});
+  ASSERT_FALSE(moves.Cells.empty());
+  EXPECT_EQ(moves.Cells.back(), std::make_pair(6, 4));
+  std::pair<int, int> last{2, 2};
+  for (const auto& cell : moves.Cells) {
+    EXPECT_LE(std::abs(cell.first - last.first), 1);
+    EXPECT_LE(std::abs(cell.second - last.second), 1);
+    last = cell;
+  }
+  runner.Editor().RightBoard().RemoveListener(&moves);
+}
 
 TEST_F(Script, StateAndRowsArePrintedAsTheContractSays) {
   auto result = Run("new " + NewProject() + "\ninit\nstate\nsql \"SELECT StrpType, LblName FROM LdrStrips WHERE "

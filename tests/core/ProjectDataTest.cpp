@@ -77,6 +77,14 @@ TEST_F(ProjectData, RenumberCountsOnlyNets) {
   EXPECT_EQ(rows, (std::vector<std::pair<long, long>>{{1, 1}, {2, 102}, {3, 2}, {4, 104}, {5, 3}}));
 }
 
+TEST_F(ProjectData, RenumberWritesOnlyWhatChanged) {
+  long func = SubroutineWith({1, 2, 1, 1});
+  EXPECT_EQ(RenumberStrips(Db(), func), 3); // the comment keeps its number
+  const long written = Scalar("SELECT total_changes()");
+  EXPECT_EQ(RenumberStrips(Db(), func), 0);
+  EXPECT_EQ(Scalar("SELECT total_changes()"), written);
+}
+
 TEST_F(ProjectData, RenumberSurvivesNullNumbers) {
   long func = SubroutineWith({1, 1});
   Db().Execute("UPDATE LdrStrips SET ShowNum=NULL WHERE FuncID=?", {func});

@@ -97,6 +97,36 @@ TEST_F(DrawerDraft, MovingElementsAreDrawnOverTheBackgroundOfTheMoveStart) {
   EXPECT_FALSE(mDrawer->HasMoveBackground());
 }
 
+// Once the move's first step has shown the whole board, a step presents
+// only the old and the new place of what moves: a pixel elsewhere on the
+// visible surface is not copied again (the host repaints little), while a
+// flush after a draft copies only the draft's place.
+TEST_F(DrawerDraft, MoveStepsAndFlushesPresentOnlyWhatChanged) {
+  auto net = AddStrip(std::make_shared<FakeNet>(1, 0, 5, kGreen));
+  auto moving = Marker(10, 1, 1, kRed, true);
+  net->Add(moving);
+  mCtx.State->SetMouseProcess(eMP_ElementMoveProc);
+  mDrawer->RedrawAll();
+  mDrawer->PrepareForMove();
+  mDrawer->DraftSelected(*net, {moving});
+  gdi::Bitmap visible = mRight->VisibleImage();
+  visible.SetPixel(400, 100, kOrange); // stands for pixels the step must not touch
+  moving->SetXs(3);
+  mDrawer->DraftSelected(*net, {moving});
+  EXPECT_EQ(Visible(*mRight, 28 + 42, 14), kRed);
+  EXPECT_EQ(Visible(*mRight, 28 + 14, 14), kGreen);
+  EXPECT_EQ(Visible(*mRight, 400, 100), kOrange);
+  mDrawer->ReleaseResourcesAfterMove();
+
+  mCtx.State->SetMouseProcess(eMP_QueryForProcess);
+  mDrawer->RedrawAll();
+  visible.SetPixel(400, 100, kOrange);
+  mDrawer->DraftElement(*net, *Marker(11, 8, 1, kRed));
+  mDrawer->FlushBackGround();
+  EXPECT_EQ(Visible(*mRight, 28 + 112, 14), kGreen);
+  EXPECT_EQ(Visible(*mRight, 400, 100), kOrange);
+}
+
 TEST_F(DrawerDraft, DraftSelectedWithoutPreparationDoesNotPileUpDrafts) {
   auto net = AddStrip(std::make_shared<FakeNet>(1, 0, 5, kGreen));
   mDrawer->RedrawAll();

@@ -282,6 +282,22 @@ TEST_F(FunctionLayout, AGapLeftByADeletionIsClosed) {
   EXPECT_EQ(Scalar("SELECT ShowNum FROM LdrStrips WHERE StripID=" + std::to_string(ids[2])), 2);
 }
 
+// Changes far below the view: the numbers are right in the database at
+// once, out of view and on the return net too.
+TEST_F(FunctionLayout, EveryNetIsNumberedAfterAChangeOutOfView) {
+  const auto ids = StripIDs();
+  auto view = LoadedView();
+  view->AppendNewStrip(1, 3);
+  std::vector<long> expected(20);
+  for (long i = 0; i < 20; ++i) expected[static_cast<size_t>(i)] = i + 1;
+  EXPECT_EQ(Longs("SELECT ShowNum FROM LdrStrips WHERE FuncID=2 AND StrpType=1 ORDER BY SeqNum"), expected);
+  Db().Execute("DELETE FROM LdrStrips WHERE StripID=" + std::to_string(ids[14]));
+  view->Relocate();
+  expected.pop_back();
+  EXPECT_EQ(Longs("SELECT ShowNum FROM LdrStrips WHERE FuncID=2 AND StrpType=1 ORDER BY SeqNum"), expected);
+  EXPECT_EQ(Scalar("SELECT ShowNum FROM LdrStrips WHERE FuncID=2 AND IsReturnStrip<>0"), 19);
+}
+
 TEST_F(FunctionLayout, HiddenCommentsKeepTheirPlaceInTheNumbering) {
   const long comment = InsertComment(kFuncID, 2, 5);
   mHost.Settings->SetProjectSetting(ePSK_CommentsHidden, "1");

@@ -3,6 +3,7 @@
 #include "outside/headless/HeadlessAnswerError.h"
 #include "outside/operands/clsOperand.h"
 #include "outside/operands/clsVirtualController.h"
+#include "outside/utilities/itfDialogService.h"
 
 using namespace ldr;
 using ldr::test::OutsideFixture;
@@ -38,6 +39,38 @@ TEST_F(Operand, ConfirmedEntryIsTakenWithItsOperandListData) {
   EXPECT_EQ(operand->DisplayName(), "MB 5");
   EXPECT_EQ(operand->ToolTipText(), "MB 5 - Motor on");
   EXPECT_TRUE(Lines().empty());
+}
+
+// A dialog whose user types the operand and a description of it.
+class DescribingDialogs : public itfDialogService {
+public:
+  explicit DescribingDialogs(tyOperandEntry entry) : mEntry(std::move(entry)) {}
+  std::optional<tyOperandEntry> AskOperand(const tyOperandRequest&) override { return mEntry; }
+  std::optional<std::string> AskFileName(enFileDialog, const std::string&, const std::string&) override { return {}; }
+  std::optional<std::string> AskPassword(const std::string&) override { return {}; }
+  std::optional<std::string> AskLabelName(const std::string&) override { return {}; }
+  std::optional<std::string> AskConfiguration(long, const std::string&) override { return {}; }
+
+private:
+  tyOperandEntry mEntry;
+};
+
+// Whatever host asks the user, the confirmed operand has its list row; an
+// existing row keeps its description unless the user typed a new one.
+TEST_F(Operand, ConfirmationRegistersTheOperandInTheList) {
+  auto operand = Contact();
+  Queue({"MB", "7"});
+  EXPECT_TRUE(Open(*operand));
+  EXPECT_EQ(Count("SELECT COUNT(*) FROM LdrOperands WHERE OprndType=1 AND OprndAddress=7 AND NetworkID=0"), 1);
+  Queue({"MB", "7"});
+  EXPECT_TRUE(Open(*Contact()));
+  EXPECT_EQ(Count("SELECT COUNT(*) FROM LdrOperands"), 1);
+
+  DescribingDialogs dialogs({1, 7, 0, 0.0, std::string("Pump on")});
+  auto described = Contact();
+  EXPECT_TRUE(described->OpenForUser(dialogs, *Host().Messages));
+  EXPECT_EQ(mDb->QueryValue("SELECT OprndDescription FROM LdrOperands WHERE OprndAddress=7").AsText(), "Pump on");
+  EXPECT_EQ(described->Description(), "Pump on");
 }
 
 TEST_F(Operand, CancelLeavesTheSlotAsItWas) {

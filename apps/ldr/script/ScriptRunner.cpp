@@ -3,6 +3,7 @@
 #include "apps/ldr/script/ScriptLine.h"
 #include "core/ProjectDatabase.h"
 #include "core/clsLdrState.h"
+#include "outside/operands/tyHitRecord.h"
 #include "platform/boards/BoardPicture.h"
 #include "platform/database/Transaction.h"
 
@@ -123,22 +124,34 @@ void ScriptRunner::PrintRows(db::Recordset& rows) {
 }
 
 // Left button down at the start, a move in every grid cell the straight path
-// crosses, up at the end.
+// crosses, up at the end. A pixel belongs to the cell the editor puts it in
+// (tyHitRecord::PixelToGrid), and each move goes to the first pixel of the
+// path inside its cell, never to a boundary the editor counts to the cell
+// before.
 void ScriptRunner::Drag(int x1, int y1, int x2, int y2) {
   auto& board = Editor().RightBoard();
   board.MouseDown(1, 0, x1, y1);
   const int steps = std::max(std::abs(x2 - x1), std::abs(y2 - y1));
-  long lastCellX = std::lround(x1 / 14.0), lastCellY = std::lround(y1 / 14.0);
+  std::int32_t lastCellX = tyHitRecord::PixelToGrid(x1), lastCellY = tyHitRecord::PixelToGrid(y1);
   for (int i = 1; i <= steps; ++i) {
     const int x = x1 + static_cast<int>(std::lround(static_cast<double>(x2 - x1) * i / steps));
     const int y = y1 + static_cast<int>(std::lround(static_cast<double>(y2 - y1) * i / steps));
-    const long cellX = std::lround(x / 14.0), cellY = std::lround(y / 14.0);
+    const std::int32_t cellX = tyHitRecord::PixelToGrid(x), cellY = tyHitRecord::PixelToGrid(y);
     if (cellX == lastCellX && cellY == lastCellY && i != steps) continue;
     board.MouseMove(1, 0, x, y);
     lastCellX = cellX;
     lastCellY = cellY;
   }
   board.MouseUp(1, 0, x2, y2);
+}
+
+// What a host's window sends for a double click: press and release at the
+// point, then the double click.
+void ScriptRunner::DoubleClick(int x, int y) {
+  auto& board = Editor().RightBoard();
+  board.MouseDown(1, 0, x, y);
+  board.MouseUp(1, 0, x, y);
+  board.DblClick(1, 0, x, y);
 }
 
 void ScriptRunner::Register() {
@@ -202,7 +215,7 @@ void ScriptRunner::Register() {
   mCommands["dblclick"] = [this](const Words& w) {
     ExpectCount(w, 2, 2, "dblclick X Y");
     Main();
-    Editor().RightBoard().DblClick(1, 0, ToInt(w[1]), ToInt(w[2]));
+    DoubleClick(ToInt(w[1]), ToInt(w[2]));
   };
   mCommands["key"] = [this](const Words& w) {
     ExpectCount(w, 1, 2, "key CODE [SHIFT]");

@@ -25,7 +25,7 @@ public:
   int Run(std::istream& in);
   // Runs one line (already split); throws on failure.
   void Execute(const std::vector<std::string>& words);
-  // The editor the script drives (created by `new` or `open`).
+  // The headless editor of the open project; throws when none is open.
   HeadlessEditor& Editor();
 
 private:
@@ -40,6 +40,7 @@ private:
   void CallMainMethod(const Words& words);
   void PrintRows(db::Recordset& rows);
   void Drag(int x1, int y1, int x2, int y2);
+  void DoubleClick(int x, int y);
 
   std::ostream& mOut;
   std::ostream& mErr;

@@ -169,11 +169,10 @@ private slots:
     });
     const auto entry = dialogs.AskOperand(request);
     QVERIFY(entry.has_value());
-    QCOMPARE(*entry, (tyOperandEntry{eOT_O, 5, 0, 0.0}));
-    // The description the user typed is in the operand list.
-    const auto row = operands->List().Read({eOT_O, 5, 0});
-    QVERIFY(row.has_value());
-    QCOMPARE(row->Description, std::string("Pump on"));
+    // The description the user typed travels with the entry; the operand
+    // library, not the host, writes the operand list on confirmation.
+    QCOMPARE(*entry, (tyOperandEntry{eOT_O, 5, 0, 0.0, std::string("Pump on")}));
+    QVERIFY(!operands->List().Exists({eOT_O, 5, 0}));
 
     AnswerNextDialog("operandDialog", [](QDialog& dialog) { dialog.reject(); });
     QVERIFY(!dialogs.AskOperand(request).has_value());
