@@ -14,7 +14,7 @@ void srvLabelEditor::MouseUp(const std::shared_ptr<itfStrip>& pStrip) {
   // The process ends with this event whatever the user does in the dialog.
   EndProcess(eMP_EditLabelProc);
   if (!dynamic_cast<itfLdrLabel*>(pStrip.get())) return;
-  if (mCtx.Host && mCtx.Host->LabelNames) mCtx.Host->LabelNames->EditLabelName(pStrip->StripID());
+  mCtx.Host->LabelNames->EditLabelName(pStrip->StripID());
   Control().ReLoad();
   Drawer().RedrawAll();
 }

@@ -48,7 +48,7 @@ std::shared_ptr<itfLdrElement> NewElementOfFamily(LdrContext& ctx, enElementFami
 
 std::shared_ptr<itfLdrElement> CreateNewElement(LdrContext& ctx, std::int32_t elementType) {
   auto element = NewElementOfFamily(ctx, GetFamilyType(elementType));
-  if (!element && ctx.Host && ctx.Host->Errors) {
+  if (!element) {
     ctx.Host->Errors->ReportError(0, "UnhandledElement", "Unhandled Element Type: " + std::to_string(elementType),
                                   "mdlLadderUtils", "CreateNewElement");
   }

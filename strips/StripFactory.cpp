@@ -17,7 +17,7 @@ std::shared_ptr<itfStrip> CreateStripByType(LdrContext& ctx, std::int32_t stripT
   case eST_LdrLabel:
     return std::make_shared<clsLdrLabel>(ctx);
   default:
-    if (ctx.Host && ctx.Host->Messages) ctx.Host->Messages->ShowMessageBox("else");
+    ctx.Host->Messages->ShowMessageBox("else");
     return nullptr;
   }
 }
