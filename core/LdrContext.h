@@ -14,6 +14,7 @@
 namespace ldr {
 
 struct HostServices;
+class clsClipboard;
 class clsLdrState;
 class itfDrawer;
 
@@ -34,6 +35,8 @@ struct LdrContext {
   std::unique_ptr<clsLdrState> State;
   // The drawer of the main object (or of a test), which owns it.
   itfDrawer* Drawer = nullptr;
+  // Not built yet; shared only until its class exists to be owned here.
+  std::shared_ptr<clsClipboard> Clipboard;
 
   // True while Ctrl is held: a move copies instead.
   bool ElementCopy = false;

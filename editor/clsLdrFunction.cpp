@@ -675,7 +675,7 @@ std::string clsLdrFunction::prvHeaderTip(itfStrip& strip, itfLdrNet* net) {
 // Until the clipboard exists, its commands are offered disabled rather than
 // failing when chosen.
 void clsLdrFunction::prvRefreshClipboardCommands() {
-  if (mContext.Clipboard || !mContext.Host || !mContext.Host->Gui) return;
+  if (mContext.Clipboard) return;
   for (const char* command : {"ID_Cut", "ID_Copy", "ID_Paste", "ID_Delete"})
     mContext.Host->Gui->SetCommandEnabled(command, false);
 }
