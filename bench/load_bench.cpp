@@ -96,14 +96,14 @@ struct BenchEditor {
     longID = AddSubroutine(*db, "Long", kLongNets);
     host = MakeHeadlessHost(db, log, (std::filesystem::temp_directory_path() / "ldr-load-bench.ini").string());
     tyLdrMainParts parts;
-    parts.CreateDrawer = [](LdrContext& ctx) { return std::make_shared<srvDrawer>(ctx); };
-    parts.CreateView = [this](LdrContext& ctx) -> std::shared_ptr<itfFunction> {
+    parts.CreateDrawer = [](LdrContext& ctx) -> std::unique_ptr<itfDrawer> { return std::make_unique<srvDrawer>(ctx); };
+    parts.CreateView = [this](LdrContext& ctx) -> std::unique_ptr<itfFunction> {
       tyLdrFunctionParts viewParts = MakeStandardFunctionParts();
       viewParts.CreateStrip = [this, create = viewParts.CreateStrip](LdrContext& c, long type) {
         ++made;
         return create(c, type);
       };
-      return std::make_shared<clsLdrFunction>(ctx, viewParts);
+      return std::make_unique<clsLdrFunction>(ctx, viewParts);
     };
     main = std::make_unique<clsLdrMain>(host.Services, parts);
     main->Init(std::make_shared<MemoryMainBoard>(), std::make_shared<MemoryPictureBoard>(28, 700),

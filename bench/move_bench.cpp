@@ -198,7 +198,7 @@ public:
   void SetViewWidth(long) override {}
   long ViewHeight() override { return kHeight / 14; }
   void SetViewHeight(long) override {}
-  void SetStrips(std::shared_ptr<KeyedCollection<itfStrip>>) override {}
+  void SetStrips(KeyedCollection<itfStrip>*) override {}
   void Init(std::shared_ptr<itfPictureBoard>, std::shared_ptr<itfPictureBoard>) override {}
   void Release() override {}
   void DrawAll() override {}
@@ -229,11 +229,12 @@ public:
 
 void BM_MoveGroupOfTenWithoutDrawing(benchmark::State& state) {
   MoveSetup& setup = Setup();
+  NullDrawer drawer;
   LdrContext ctx;
   ctx.Connection = setup.db;
-  ctx.Host = setup.host.Services;
-  ctx.State = std::make_shared<clsLdrState>(ctx);
-  ctx.Drawer = std::make_shared<NullDrawer>();
+  ctx.SetHost(setup.host.Services);
+  ctx.State = std::make_unique<clsLdrState>(ctx);
+  ctx.Drawer = &drawer;
   db::Recordset rs = setup.db->Query("SELECT * FROM LdrStrips WHERE FuncID=" + std::to_string(kFunctionID) +
                                      " ORDER BY SeqNum LIMIT 1");
   auto strip = CreateStripByType(ctx, rs.Field("StrpType").AsLong());

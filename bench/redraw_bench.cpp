@@ -92,20 +92,23 @@ struct RedrawSetup {
     FillNets(*db);
     host = MakeHeadlessHost(db, log, BenchFile("ldr-redraw-bench-host.ini").string());
     ctx.Connection = db;
-    ctx.Host = host.Services;
-    ctx.State = std::make_shared<clsLdrState>(ctx);
+    ctx.SetHost(host.Services);
+    ctx.State = std::make_unique<clsLdrState>(ctx);
     drawer = std::make_shared<srvDrawer>(ctx);
-    ctx.Drawer = drawer;
+    ctx.Drawer = drawer.get();
     drawer->Init(left, right);
     drawer->SetViewWidth(54);
     drawer->SetViewHeight(kHeight / 14);
     LoadVisibleStrips();
-    drawer->SetStrips(strips);
+    drawer->SetStrips(strips.get());
   }
   ~RedrawSetup() {
     strips->Clear();
     drawer.reset();
-    ctx = LdrContext();
+    ctx.Drawer = nullptr;
+    ctx.State.reset();
+    ctx.SetHost(nullptr);
+    ctx.Connection.reset();
     host = tyHeadlessHost();
     db.reset();
     RemoveProject(path);

@@ -84,7 +84,7 @@ void EditCommit::ReloadView() {
 }
 
 EditCommit& EditsOf(LdrContext& ctx) {
-  if (!ctx.Edits) ctx.Edits = std::make_shared<EditCommit>(ctx);
+  if (!ctx.Edits) ctx.Edits = std::make_unique<EditCommit>(ctx);
   return *ctx.Edits;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The objects the whole component shares while a host uses it: the project
-// connection, the host's services, the editor state, the drawer, the
-// clipboard and a few flags. The main object creates one context and hands it
-// to every part it creates; nothing of this lives in a global.
+// connection, the host's services, the editor state, the drawer and a few
+// flags. The main object owns one context and hands it by reference to every
+// part it creates, so the context outlives them all; nothing of this lives in
+// a global. The connection and the services are the host's too.
 
 #include "platform/database/Connection.h"
 
@@ -13,19 +14,32 @@
 namespace ldr {
 
 struct HostServices;
+class clsClipboard;
 class clsLdrState;
 class itfDrawer;
-class clsClipboard;
 class EditCommit;
 
 struct LdrContext {
+  // A context of a host that offers nothing: every service does nothing.
+  LdrContext();
+  ~LdrContext();
+  LdrContext(const LdrContext&) = delete;
+  LdrContext& operator=(const LdrContext&) = delete;
+
+  // Takes the host's services; each one the host has not got (or all, for
+  // none) is a do-nothing one, so that Host is never null and neither is any
+  // service in it but the operand library.
+  void SetHost(const std::shared_ptr<HostServices>& host);
+
   std::shared_ptr<db::Connection> Connection;
-  std::shared_ptr<HostServices> Host;
-  std::shared_ptr<clsLdrState> State;
-  std::shared_ptr<itfDrawer> Drawer;
+  std::unique_ptr<HostServices> Host;
+  std::unique_ptr<clsLdrState> State;
+  // The drawer of the main object (or of a test), which owns it.
+  itfDrawer* Drawer = nullptr;
+  // Not built yet; shared only until its class exists to be owned here.
   std::shared_ptr<clsClipboard> Clipboard;
   // The edit that the running host call or gesture makes.
-  std::shared_ptr<EditCommit> Edits;
+  std::unique_ptr<EditCommit> Edits;
 
   // True while Ctrl is held: a move copies instead.
   bool ElementCopy = false;

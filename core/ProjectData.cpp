@@ -190,7 +190,7 @@ bool UpdateElementOperandSlot(LdrContext& context, long elementID, const KeyedCo
       " WHERE ElmntID=" + Num(elementID) + " AND Elmnt_Oprnd_Type=" + Num(oldType) +
       " AND Elmnt_Oprnd_Adrs=" + Num(oldAddress) + " AND Elmnt_Oprnd_NetworkID=" + Num(oldNetwork) +
       " AND OprndInIdx=" + Num(in) + " AND OprndOutIdx=" + Num(out));
-  if (rows == 1 && context.Host && context.Host->Operands) context.Host->Operands->List().Register(changed);
+  if (rows == 1 && context.Host->Operands) context.Host->Operands->List().Register(changed);
   transaction.Commit();
   if (rows != 1) return false;
   if (context.State) {

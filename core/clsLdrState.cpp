@@ -88,14 +88,14 @@ void clsLdrState::UpdateMousePointer() {
 }
 
 void clsLdrState::UpdateMdiButtonsStatus() {
-  auto* gui = mContext.Host ? mContext.Host->Gui.get() : nullptr;
+  itfGuiService& gui = *mContext.Host->Gui;
   if (mNeedToCompile) {
-    if (gui) gui->NotifyNeedToCompile(true);
+    gui.NotifyNeedToCompile(true);
   } else if (mContext.Connection && IsNeedToCompile(*mContext.Connection)) {
     mNeedToCompile = true;
-    if (gui) gui->NotifyNeedToCompile(true);
+    gui.NotifyNeedToCompile(true);
   }
-  if (mNeedToSave && gui) gui->NotifyModified(true, 0);
+  if (mNeedToSave) gui.NotifyModified(true, 0);
 }
 
 void clsLdrState::HandleReloadRequest() {
@@ -107,7 +107,7 @@ void clsLdrState::HandleReloadRequest() {
     if (mView) mView->ReLoad();
     break;
   case eRR_NotifyHost:
-    if (mContext.Host && mContext.Host->Gui) mContext.Host->Gui->RefreshMainWindow();
+    mContext.Host->Gui->RefreshMainWindow();
     break;
   default:
     break;

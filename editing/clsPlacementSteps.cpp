@@ -56,7 +56,6 @@ void clsPlacementSteps::Snap(LdrContext& ctx, itfStrip* activeStrip, const KeyPr
 
 bool clsPlacementSteps::OpenSpace(LdrContext& ctx, std::int32_t funcID, itfStrip* activeStrip, std::int32_t elementID,
                                   itfProcessControl& control, KeyedCollection<itfStrip>& strips) {
-  if (!ctx.Host || !ctx.Host->Settings) return false;
   if (ctx.Host->Settings->HostSetting(kSettingsSection, kOpenSpaceKey, "0") != "1") return false;
   if (!AsNet(activeStrip)) return false;
   srvStripResizerEx resizer(ctx.Connection);

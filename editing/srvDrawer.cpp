@@ -79,7 +79,6 @@ srvDrawer::srvDrawer(LdrContext& context) : mContext(context) {}
 srvDrawer::~srvDrawer() {
   // The move background goes with the drawer when a move never ended.
   if (mMoveDC) ReleaseResourcesAfterMove();
-  mStrips.reset();
   mLeftBoard.reset();
   mRightBoard.reset();
 }
@@ -280,7 +279,7 @@ void srvDrawer::prvElementPass(itfStrip& strip, const std::vector<itfLdrElement*
 
 void srvDrawer::DrawSelected(itfStrip& /*strip*/) {
   // Kept for the published order; nothing calls it.
-  if (mContext.Host && mContext.Host->Messages) mContext.Host->Messages->ShowMessageBox("do not used");
+  mContext.Host->Messages->ShowMessageBox("do not used");
 }
 
 void srvDrawer::DrawElement(itfStrip& strip, itfLdrElement& element) {

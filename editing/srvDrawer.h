@@ -50,7 +50,7 @@ public:
   void SetViewWidth(long columns) override { mViewWidth = columns; }
   long ViewHeight() override { return mViewHeight; }
   void SetViewHeight(long rows) override { mViewHeight = rows; }
-  void SetStrips(std::shared_ptr<KeyedCollection<itfStrip>> strips) override { mStrips = std::move(strips); }
+  void SetStrips(KeyedCollection<itfStrip>* strips) override { mStrips = strips; }
   void Init(std::shared_ptr<itfPictureBoard> leftBoard, std::shared_ptr<itfPictureBoard> rightBoard) override;
   void Release() override;
   void DrawAll() override;
@@ -105,7 +105,7 @@ private:
   tyGdiResources mGdiResources;
   std::shared_ptr<itfPictureBoard> mLeftBoard;
   std::shared_ptr<itfPictureBoard> mRightBoard;
-  std::shared_ptr<KeyedCollection<itfStrip>> mStrips;
+  KeyedCollection<itfStrip>* mStrips = nullptr;
   bool mSavedPersistence = false;
   long mHorizontalOffset = 0;
   // The picture a move started from: PrepareForMove to ReleaseResourcesAfterMove.

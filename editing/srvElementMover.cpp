@@ -39,7 +39,7 @@ std::int32_t NextFreeInstance(db::Connection& db, std::int32_t type) {
 }
 
 void ReRegisterConstants(LdrContext& ctx, const std::shared_ptr<OperandSlots>& slots) {
-  if (!slots || !ctx.Host || !ctx.Host->Operands) return;
+  if (!slots || !ctx.Host->Operands) return;
   for (const auto& [key, operand] : *slots) {
     if (IsCopiedConstant(operand->OprndType())) ctx.Host->Operands->List().ReRegisterConstant(*operand);
   }
@@ -191,7 +191,7 @@ std::string srvElementMover::GroupIDs() const {
 void srvElementMover::MakeCopies() {
   const bool sameNet = mLastLegalNet->StripID() == mSourceNet->StripID();
   if (sameNet && mCollision.DoesElementsOverlap(*mReplicas, *mSelected)) {
-    if (mCtx.Host && mCtx.Host->Messages) mCtx.Host->Messages->ShowMessage(kCopyOverlapMessage);
+    mCtx.Host->Messages->ShowMessage(kCopyOverlapMessage);
     return;
   }
   GiveNewBlockInstances();

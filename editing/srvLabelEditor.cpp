@@ -14,7 +14,7 @@ tyProcessOutcome srvLabelEditor::OnMouseUp(const std::shared_ptr<itfStrip>& pStr
   // The process ends with this event whatever the user does in the dialog;
   // the label-name service stores the name itself.
   if (!dynamic_cast<itfLdrLabel*>(pStrip.get())) return tyProcessOutcome::End();
-  if (mCtx.Host && mCtx.Host->LabelNames) mCtx.Host->LabelNames->EditLabelName(pStrip->StripID());
+  mCtx.Host->LabelNames->EditLabelName(pStrip->StripID());
   Control().ReLoad();
   Drawer().RedrawAll();
   return tyProcessOutcome::End();

@@ -73,7 +73,7 @@ srvOperandsSelection::tyOperandAt srvOperandsSelection::FindNearest(KeyedCollect
 
 void srvOperandsSelection::OpenSelected(const tyOperandAt& selected, itfStrip& strip) {
   clsOperand& operand = *selected.Operand;
-  if (operand.IsFixed() || !mCtx.Host || !mCtx.Host->Dialogs || !mCtx.Host->Messages) return;
+  if (operand.IsFixed()) return;
   const long oldType = operand.OprndType();
   const long oldAddress = operand.Address();
   const long oldNetwork = operand.NetworkID();

@@ -20,7 +20,7 @@ void srvProcessBase::Init(itfProcessControl& pProcessControl, itfDrawer& pDrawer
 
 void srvProcessBase::NotSupported(const std::string& member) const {
   const std::string procedure = "itfProcess_" + member;
-  if (mCtx.Host && mCtx.Host->Errors) {
+  if (mCtx.Host->Errors->ShowsErrors()) {
     mCtx.Host->Errors->ReportError(kNotSupportedCode, "Not supported", "Object doesn't support this property or method",
                                    mClassName, procedure);
     return;

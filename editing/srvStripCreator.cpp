@@ -32,14 +32,13 @@ std::optional<db::FieldList> srvStripCreator::NewStripRow(std::int32_t seqNum) {
   case eST_LdrComment:
     break;
   case eST_LdrLabel: {
-    const std::string name =
-        mCtx.Host && mCtx.Host->LabelNames ? mCtx.Host->LabelNames->ProposeLabelName(mFunctionID) : std::string();
+    const std::string name = mCtx.Host->LabelNames->ProposeLabelName(mFunctionID);
     if (name.empty()) return std::nullopt;
     row.emplace_back("LblName", name);
     break;
   }
   default:
-    if (mCtx.Host && mCtx.Host->Messages) mCtx.Host->Messages->ShowMessageBox("else");
+    mCtx.Host->Messages->ShowMessageBox("else");
     break;
   }
   return row;

@@ -7,9 +7,9 @@ namespace ldr {
 
 tyLdrMainParts MakeStandardParts() {
   tyLdrMainParts parts;
-  parts.CreateDrawer = [](LdrContext& ctx) -> std::shared_ptr<itfDrawer> { return std::make_shared<srvDrawer>(ctx); };
-  parts.CreateView = [](LdrContext& ctx) -> std::shared_ptr<itfFunction> {
-    return std::make_shared<clsLdrFunction>(ctx, MakeStandardFunctionParts());
+  parts.CreateDrawer = [](LdrContext& ctx) -> std::unique_ptr<itfDrawer> { return std::make_unique<srvDrawer>(ctx); };
+  parts.CreateView = [](LdrContext& ctx) -> std::unique_ptr<itfFunction> {
+    return std::make_unique<clsLdrFunction>(ctx, MakeStandardFunctionParts());
   };
   return parts;
 }

@@ -67,7 +67,7 @@ tyLdrFunctionParts MakeStandardFunctionParts() {
 }
 
 clsLdrFunction::clsLdrFunction(LdrContext& context, tyLdrFunctionParts parts)
-    : mContext(context), mParts(std::move(parts)), mStrips(std::make_shared<KeyedCollection<itfStrip>>()),
+    : mContext(context), mParts(std::move(parts)), mStrips(std::make_unique<KeyedCollection<itfStrip>>()),
       mSelection(context, *mStrips) {}
 
 clsLdrFunction::~clsLdrFunction() {
@@ -77,7 +77,7 @@ clsLdrFunction::~clsLdrFunction() {
 // --- set-up and loading ------------------------------------------------------------
 
 void clsLdrFunction::Init() {
-  if (mContext.Drawer) mContext.Drawer->SetStrips(mStrips);
+  if (mContext.Drawer) mContext.Drawer->SetStrips(mStrips.get());
   // The clipboard takes the same collection once it exists.
   if (mContext.State) mContext.State->SetView(this);
   prvRefreshViewSize();
@@ -119,12 +119,10 @@ void clsLdrFunction::prvRefreshViewSize() {
 }
 
 bool clsLdrFunction::prvCommentsHidden() const {
-  return mContext.Host && mContext.Host->Settings && mContext.Host->Settings->ProjectFlag(ePSK_CommentsHidden, false);
+  return mContext.Host->Settings->ProjectFlag(ePSK_CommentsHidden, false);
 }
 
-itfBoardScrollBar* clsLdrFunction::prvVerticalBar() const {
-  return mContext.Host && mContext.Host->Gui ? &mContext.Host->Gui->VerticalScrollBar() : nullptr;
-}
+itfBoardScrollBar& clsLdrFunction::prvVerticalBar() const { return mContext.Host->Gui->VerticalScrollBar(); }
 
 // The scroll range goes to the host's bar and the position is kept inside it.
 // The bar's own change events come back while Loading is set and only store
@@ -132,10 +130,8 @@ itfBoardScrollBar* clsLdrFunction::prvVerticalBar() const {
 void clsLdrFunction::prvApplyScrollRange(long range) {
   const long position = std::clamp(mVerticalScroll, 0L, range);
   FlagGuard loading(mLoading);
-  if (auto* bar = prvVerticalBar()) {
-    bar->SetRange(0, static_cast<int>(range));
-    bar->SetValue(static_cast<int>(position));
-  }
+  prvVerticalBar().SetRange(0, static_cast<int>(range));
+  prvVerticalBar().SetValue(static_cast<int>(position));
   mVerticalScroll = position;
 }
 
@@ -285,7 +281,7 @@ void clsLdrFunction::JumpToStrip(long stripID) {
   const long target = std::min(top, range);
   // The host's bar moves the view through its change event; a bar nobody
   // listens to (or one already at the value) leaves that to us.
-  if (auto* bar = prvVerticalBar()) bar->SetValue(static_cast<int>(target));
+  prvVerticalBar().SetValue(static_cast<int>(target));
   if (mVerticalScroll != target)
     SetVerticalScrollLocation(target);
   else if (expanded)
@@ -329,7 +325,7 @@ bool clsLdrFunction::prvRunStripCommand(const std::string& toolID) {
     return true;
   }
   if (toolID == "ID_DisableNets" || toolID == "ID_EnableNets") {
-    const bool downloadUnits = mContext.Host->DownloadUnits && mContext.Host->DownloadUnits->IsOn();
+    const bool downloadUnits = mContext.Host->DownloadUnits->IsOn();
     commands.SetSelectedNetsCompilable(toolID == "ID_EnableNets", downloadUnits);
   } else if (toolID == "ID_CollapseNets") {
     commands.CollapseSelectedNets();
@@ -682,7 +678,7 @@ std::string clsLdrFunction::prvHeaderTip(itfStrip& strip, itfLdrNet* net) {
 // Until the clipboard exists, its commands are offered disabled rather than
 // failing when chosen.
 void clsLdrFunction::prvRefreshClipboardCommands() {
-  if (mContext.Clipboard || !mContext.Host || !mContext.Host->Gui) return;
+  if (mContext.Clipboard) return;
   for (const char* command : {"ID_Cut", "ID_Copy", "ID_Paste", "ID_Delete"})
     mContext.Host->Gui->SetCommandEnabled(command, false);
 }

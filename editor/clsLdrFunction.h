@@ -108,7 +108,7 @@ public:
 
   // What the host and the tests may look at.
   long FunctionID() const { return mFuncID; }
-  const std::shared_ptr<KeyedCollection<itfStrip>>& Strips() const { return mStrips; }
+  KeyedCollection<itfStrip>* Strips() const { return mStrips.get(); }
   std::shared_ptr<itfStrip> ActiveStrip() const { return mActiveStrip; }
   enMouseProcess NewProcess() const { return mNewProcess; }
   long ViewHeight() const { return mViewHeight; }
@@ -129,7 +129,7 @@ private:
   void prvRepointActiveStrip();
   void prvDrawAndFlush();
   void prvRedrawAll();
-  itfBoardScrollBar* prvVerticalBar() const;
+  itfBoardScrollBar& prvVerticalBar() const;
 
   // Strip commands.
   bool prvRunStripCommand(const std::string& toolID);
@@ -153,7 +153,7 @@ private:
 
   LdrContext& mContext;
   tyLdrFunctionParts mParts;
-  std::shared_ptr<KeyedCollection<itfStrip>> mStrips;
+  std::unique_ptr<KeyedCollection<itfStrip>> mStrips;
   clsStripSelection mSelection;
   std::shared_ptr<itfStrip> mActiveStrip;
   // Strip types the factory had no class for: not asked again.

@@ -91,20 +91,22 @@ private:
 // --- creation and lifetime ----------------------------------------------------
 
 clsLdrMain::clsLdrMain(std::shared_ptr<HostServices> host, tyLdrMainParts parts)
-    : mContext(std::make_shared<LdrContext>()), mParts(std::move(parts)) {
+    : mContext(std::make_unique<LdrContext>()), mParts(std::move(parts)) {
   if (!host || !host->Connections)
     throw LdrError(0, "NoHost", "the host gave no connection provider", kClass, "Create");
-  mContext->Host = std::move(host);
+  mContext->SetHost(host);
   mContext->Connection = mContext->Host->Connections->Connection();
   if (!mContext->Connection) throw LdrError(0, "NoConnection", "the host has no open project", kClass, "Create");
-  mContext->State = std::make_shared<clsLdrState>(*mContext);
-  mContext->Edits = std::make_shared<EditCommit>(*mContext);
+  mContext->State = std::make_unique<clsLdrState>(*mContext);
+  mContext->Edits = std::make_unique<EditCommit>(*mContext);
 }
 
 clsLdrMain::~clsLdrMain() {
   if (mMainBoard && mKeyListener) mMainBoard->RemoveListener(mKeyListener.get());
   if (mLeftBoard && mLeftListener) mLeftBoard->RemoveListener(mLeftListener.get());
   if (mRightBoard && mRightListener) mRightBoard->RemoveListener(mRightListener.get());
+  prvDropView();
+  mContext->Drawer = nullptr;
 }
 
 void clsLdrMain::Init(std::shared_ptr<itfMainBoard> mainBoard, std::shared_ptr<itfPictureBoard> leftBoard,
@@ -121,19 +123,19 @@ void clsLdrMain::Init(std::shared_ptr<itfMainBoard> mainBoard, std::shared_ptr<i
   if (mRightBoard) mRightBoard->AddListener(mRightListener.get());
   mContext->State->Init(mMainBoard);
   if (mParts.CreateDrawer) {
-    mContext->Drawer = mParts.CreateDrawer(*mContext);
-    mContext->Drawer->Init(mLeftBoard, mRightBoard);
+    mDrawer = mParts.CreateDrawer(*mContext);
+    mContext->Drawer = mDrawer.get();
+    mDrawer->Init(mLeftBoard, mRightBoard);
   }
 }
 
 void clsLdrMain::Terminate() {
-  mView.reset();
-  if (mContext->Drawer) {
-    mContext->Drawer->Release();
-    mContext->Drawer->SetStrips(nullptr);
-    mContext->Drawer.reset();
+  prvDropView();
+  if (mDrawer) {
+    mDrawer->Release();
+    mContext->Drawer = nullptr;
+    mDrawer.reset();
   }
-  mContext->Clipboard.reset();
   mContext->State.reset();
   mContext->Connection.reset();
 }
@@ -276,7 +278,7 @@ bool clsLdrMain::prvLoad(long funcID, long mdlID) {
   if (mView) {
     prvValidateControls();
     mContext->State->SetView(nullptr);
-    mView.reset();
+    prvDropView();
   }
   // Subroutine protection joins here once the password service exists.
   mMdlID = mdlID;
@@ -286,10 +288,16 @@ bool clsLdrMain::prvLoad(long funcID, long mdlID) {
   mView = mParts.CreateView(*mContext);
   mView->Init();
   mView->Load(funcID);
-  if (mContext->Host->Settings) mContext->Host->Settings->SetProjectSetting(ePSK_LastFunction, std::to_string(funcID));
+  mContext->Host->Settings->SetProjectSetting(ePSK_LastFunction, std::to_string(funcID));
   gui.SetMousePointer(kPointerDefault);
   prvFocusMainBoard();
   return true;
+}
+
+// The drawer lets go of the view's strips before they go with the view.
+void clsLdrMain::prvDropView() {
+  if (mContext->Drawer) mContext->Drawer->SetStrips(nullptr);
+  mView.reset();
 }
 
 void clsLdrMain::ReloadFunction() {
@@ -421,12 +429,14 @@ VbBool clsLdrMain::ReplaceOperand(long, long funcID, long stripID, long elementI
                                   long opNetworkID, long opType, long opAddr) {
   bool replaced = false;
   AsOneEdit([&] {
-    std::shared_ptr<itfFunction> view = mView;
+    itfFunction* view = mView.get();
+    std::unique_ptr<itfFunction> other;
     if (funcID != mFuncID || !view) {
       // A view of another subroutine, neither initialised nor loaded.
       prvRequireView("ReplaceOperand");
-      view = mParts.CreateView(*mContext);
-      view->SetFunctionID(funcID);
+      other = mParts.CreateView(*mContext);
+      other->SetFunctionID(funcID);
+      view = other.get();
     }
     replaced = view->ReplaceOperand(stripID, elementID, inIdx, outIdx, opNetworkID, opType, opAddr);
   });

@@ -23,8 +23,8 @@ class itfBoardScrollBar;
 // factories; tests pass doubles. A missing factory makes the operations that
 // need the object fail with a clear error.
 struct tyLdrMainParts {
-  std::function<std::shared_ptr<itfFunction>(LdrContext&)> CreateView;
-  std::function<std::shared_ptr<itfDrawer>(LdrContext&)> CreateDrawer;
+  std::function<std::unique_ptr<itfFunction>(LdrContext&)> CreateView;
+  std::function<std::unique_ptr<itfDrawer>(LdrContext&)> CreateDrawer;
 };
 
 class clsLdrMain : public itfLdrMain {
@@ -92,7 +92,7 @@ public:
 
   // What the host and the tests may look at.
   LdrContext& Context() { return *mContext; }
-  std::shared_ptr<itfFunction> View() const { return mView; }
+  itfFunction* View() const { return mView.get(); }
   long ModuleID() const { return mMdlID; }
   long HorizontalScroll() const { return mHorizontalScroll; }
   bool MouseDownSeen() const { return mMouseDownSeen; }
@@ -119,6 +119,7 @@ private:
   bool prvLoad(long funcID, long mdlID); // false: refused, the fallback is shown
   void prvRequireFunction(long funcID, const char* procedure) const;
   void prvCatchUpWithOtherEditors();
+  void prvDropView();
   void prvDispatchTool(const std::string& toolID);
   void prvRunEditCommand(long editCommand);
   bool prvIsNavigationKey(int keyCode) const;
@@ -139,15 +140,19 @@ private:
   // or not at all, and the view shows what is stored (EditCommit).
   void AsOneEdit(const std::function<void()>& body);
 
-  std::shared_ptr<LdrContext> mContext;
+  // What the main object owns, in the order it is made: the context first,
+  // as every other part holds a reference to it, and the view last.
+  std::unique_ptr<LdrContext> mContext;
   tyLdrMainParts mParts;
+  // The boards are the host's as well.
   std::shared_ptr<itfMainBoard> mMainBoard;
   std::shared_ptr<itfPictureBoard> mLeftBoard;
   std::shared_ptr<itfPictureBoard> mRightBoard;
   std::unique_ptr<BoardListener> mLeftListener;
   std::unique_ptr<BoardListener> mRightListener;
   std::unique_ptr<KeyListener> mKeyListener;
-  std::shared_ptr<itfFunction> mView;
+  std::unique_ptr<itfDrawer> mDrawer;
+  std::unique_ptr<itfFunction> mView;
 
   long mMdlID = 0;
   long mFuncID = 0;

@@ -39,10 +39,8 @@ ElementMaker MakerOf(enElementFamilyType family) {
 std::shared_ptr<itfLdrElement> CreateNewElement(LdrContext& ctx, std::int32_t elementType) {
   const ElementMaker maker = MakerOf(GetFamilyType(elementType));
   if (maker) return maker(ctx);
-  if (ctx.Host && ctx.Host->Errors) {
-    ctx.Host->Errors->ReportError(0, "UnhandledElement", "Unhandled Element Type: " + std::to_string(elementType),
-                                  "mdlLadderUtils", "CreateNewElement");
-  }
+  ctx.Host->Errors->ReportError(0, "UnhandledElement", "Unhandled Element Type: " + std::to_string(elementType),
+                                "mdlLadderUtils", "CreateNewElement");
   return nullptr;
 }
 

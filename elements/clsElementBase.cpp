@@ -53,7 +53,7 @@ void clsElementBase::NotSupported(const std::string& member) const {
 
 void clsElementBase::ReportError(int code, const std::string& title, const std::string& message,
                                  const std::string& procedure) const {
-  if (mCtx.Host && mCtx.Host->Errors) mCtx.Host->Errors->ReportError(code, title, message, ClassName(), procedure);
+  mCtx.Host->Errors->ReportError(code, title, message, ClassName(), procedure);
 }
 
 db::Connection& clsElementBase::Db() const {
@@ -64,7 +64,7 @@ db::Connection& clsElementBase::Db() const {
 bool clsElementBase::OnLineActive() const { return mCtx.State && mCtx.State->OnLineActive(); }
 
 std::shared_ptr<clsOperand> clsElementBase::NewOperand(bool newSlot) const {
-  if (!mCtx.Host || !mCtx.Host->Operands) throw std::logic_error(std::string(ClassName()) + ": no operand library");
+  if (!mCtx.Host->Operands) throw std::logic_error(std::string(ClassName()) + ": no operand library");
   auto operand = mCtx.Host->Operands->NewOperand();
   operand->ConfigureDisplay(kOperandAnchor, kOperandMaxChars, kOperandOffsetX, kOperandOffsetY, newSlot);
   return operand;
@@ -77,15 +77,10 @@ std::shared_ptr<clsOperand> clsElementBase::NewSlotOperand(bool isInput, std::in
   return operand;
 }
 
-bool clsElementBase::ExtendedOperands() const {
-  return mCtx.Host && mCtx.Host->Operands && mCtx.Host->Operands->ExtendedOperands();
-}
+bool clsElementBase::ExtendedOperands() const { return mCtx.Host->Operands && mCtx.Host->Operands->ExtendedOperands(); }
 
 bool clsElementBase::CompleteNewOperands(bool pDummy) {
   if (pDummy) return true;
-  if (!mCtx.Host || !mCtx.Host->Dialogs || !mCtx.Host->Messages) {
-    throw std::logic_error(std::string(ClassName()) + ": no dialog service to ask for operands");
-  }
   for (const auto* operands : {mInputs.get(), mOutputs.get()}) {
     for (const auto& [key, operand] : *operands) {
       if (!operand->OpenForUser(*mCtx.Host->Dialogs, *mCtx.Host->Messages)) return false;
@@ -220,15 +215,13 @@ bool clsElementBase::HitTestOperands(tyHitRecord& relativeHit) {
 void clsElementBase::QueryProcess(itfProcessControl& pProcessControl) {
   if (mHitRecord.HitKind == eHK_ElementBody && !OnLineActive() && mHitRecord.Button == 1) {
     pProcessControl.SetNewProcess(eMP_ElementMoveProc);
-  } else if (mHitRecord.HitKind == eHK_ElementOperand && OnLineActive() && mActiveOperand && mCtx.Host &&
-             mCtx.Host->Gui) {
+  } else if (mHitRecord.HitKind == eHK_ElementOperand && OnLineActive() && mActiveOperand) {
     mCtx.Host->Gui->ShowOperandOnline(mActiveOperand->NetworkID(), mActiveOperand->OprndType(),
                                       mActiveOperand->Address(), ClassType());
   }
 }
 
 void clsElementBase::RightMouseUp() {
-  if (!mCtx.Host || !mCtx.Host->Gui) return;
   if (mHitRecord.HitKind == eHK_ElementBody) {
     mCtx.Host->Gui->ShowContextMenu(eGM_Element, DisabledMenuTools());
   } else if (mHitRecord.HitKind == eHK_ElementOperand && mActiveOperand) {

@@ -62,9 +62,7 @@ std::string_view clsJumpElement::BitmapName(std::int32_t type) {
   return row->Picture;
 }
 
-void clsJumpElement::ShowReadOnly() const {
-  if (mCtx.Host && mCtx.Host->Messages) mCtx.Host->Messages->ShowMessageBox("read only");
-}
+void clsJumpElement::ShowReadOnly() const { mCtx.Host->Messages->ShowMessageBox("read only"); }
 
 void clsJumpElement::SetXe(std::int32_t) { ShowReadOnly(); }
 void clsJumpElement::SetYe(std::int32_t) { ShowReadOnly(); }

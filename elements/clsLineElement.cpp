@@ -106,7 +106,7 @@ void clsLineElement::HitTestByPoint(tyHitRecord& pHitData) {
 }
 
 void clsLineElement::RightMouseUp() {
-  if (mHitRecord.HitKind != eHK_ElementBody || !mCtx.Host || !mCtx.Host->Gui) return;
+  if (mHitRecord.HitKind != eHK_ElementBody) return;
   mCtx.Host->Gui->ShowContextMenu(eGM_Line, {}, true, std::string());
 }
 

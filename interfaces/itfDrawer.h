@@ -23,7 +23,9 @@ public:
   virtual void SetViewWidth(long columns) = 0;
   virtual long ViewHeight() = 0;
   virtual void SetViewHeight(long rows) = 0;
-  virtual void SetStrips(std::shared_ptr<KeyedCollection<itfStrip>> strips) = 0;
+  // The strips to draw, top to bottom: the view's collection, which the view
+  // owns; the view's owner hands the drawer nullptr before it ends the view.
+  virtual void SetStrips(KeyedCollection<itfStrip>* strips) = 0;
   virtual void Init(std::shared_ptr<itfPictureBoard> leftBoard, std::shared_ptr<itfPictureBoard> rightBoard) = 0;
   virtual void Release() = 0;
   virtual void DrawAll() = 0;

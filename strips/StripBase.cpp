@@ -11,7 +11,7 @@
 namespace ldr {
 
 db::Connection& StripBase::Db() {
-  if (!mCtx.Connection && mCtx.Host && mCtx.Host->Connections) mCtx.Connection = mCtx.Host->Connections->Connection();
+  if (!mCtx.Connection) mCtx.Connection = mCtx.Host->Connections->Connection();
   if (!mCtx.Connection) throw std::logic_error("strip: no project connection");
   return *mCtx.Connection;
 }

@@ -21,10 +21,8 @@ std::shared_ptr<itfStrip> CreateStripByType(LdrContext& ctx, std::int32_t stripT
   default:
     // Statement-list strips (4) and unknown types have no class: the row is
     // left as it is and not shown.
-    if (ctx.Host && ctx.Host->Errors) {
-      ctx.Host->Errors->ReportError(0, "UnhandledStrip", "Unhandled Strip Type: " + std::to_string(stripType),
-                                    "StripFactory", "CreateStripByType");
-    }
+    ctx.Host->Errors->ReportError(0, "UnhandledStrip", "Unhandled Strip Type: " + std::to_string(stripType),
+                                  "StripFactory", "CreateStripByType");
     return nullptr;
   }
 }

@@ -78,7 +78,7 @@ void clsLdrComment::QueryProcess(itfProcessControl& pProcessControl) {
     if (mHitRecord.Button == 1 && !OnLine()) pProcessControl.SetNewProcess(eMP_StripResizeProc);
     break;
   case eHK_Header:
-    if (mHitRecord.Button == 2 && mCtx.Host && mCtx.Host->Gui) mCtx.Host->Gui->ShowContextMenu(eGM_Comment);
+    if (mHitRecord.Button == 2) mCtx.Host->Gui->ShowContextMenu(eGM_Comment);
     break;
   case eHK_Body:
     if (!OnLine()) StartEditing();

@@ -44,10 +44,8 @@ void clsLdrLabel::SetLabelComment(const std::string& value) {
 void clsLdrLabel::UpdateLabelNameFromDB() {
   const std::optional<std::string> name = Rows().ReadText(mStripID, "LblName");
   if (!name) {
-    if (mCtx.Host && mCtx.Host->Errors) {
-      mCtx.Host->Errors->ReportError(232, "Strip ID not exist", "The open query returns null recordset", kClassName,
-                                     "prvUpdateLabelNameFromDB");
-    }
+    mCtx.Host->Errors->ReportError(232, "Strip ID not exist", "The open query returns null recordset", kClassName,
+                                   "prvUpdateLabelNameFromDB");
     return;
   }
   mLabelName = *name;
@@ -94,7 +92,7 @@ void clsLdrLabel::QueryProcess(itfProcessControl& pProcessControl) {
     if (!OnLine()) pProcessControl.SetNewProcess(eMP_EditLabelProc);
     break;
   case eHK_Header:
-    if (mHitRecord.Button == 2 && mCtx.Host && mCtx.Host->Gui) mCtx.Host->Gui->ShowContextMenu(eGM_Label);
+    if (mHitRecord.Button == 2) mCtx.Host->Gui->ShowContextMenu(eGM_Label);
     break;
   case eHK_Body:
     if (!OnLine()) StartEditing();
@@ -111,7 +109,6 @@ tyTextBoxPlace clsLdrLabel::EditBoxPlace() {
 
 void clsLdrLabel::ToolRequest(const std::string& pToolID) {
   if (pToolID != "ID_LLblRename" || OnLine()) return;
-  if (!mCtx.Host || !mCtx.Host->LabelNames) return;
   // The service asks the user and stores the new name itself.
   if (!mCtx.Host->LabelNames->EditLabelName(mStripID)) return;
   UpdateLabelNameFromDB();

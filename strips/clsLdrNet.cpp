@@ -99,12 +99,10 @@ clsNetStore clsLdrNet::Store() { return clsNetStore(Db()); }
 
 void clsLdrNet::ReportError(int code, const std::string& title, const std::string& message,
                             const std::string& procedure) {
-  if (mCtx.Host && mCtx.Host->Errors) mCtx.Host->Errors->ReportError(code, title, message, kClassName, procedure);
+  mCtx.Host->Errors->ReportError(code, title, message, kClassName, procedure);
 }
 
-void clsLdrNet::ShowMessageBox(const std::string& text) {
-  if (mCtx.Host && mCtx.Host->Messages) mCtx.Host->Messages->ShowMessageBox(text);
-}
+void clsLdrNet::ShowMessageBox(const std::string& text) { mCtx.Host->Messages->ShowMessageBox(text); }
 
 // --- geometry ---------------------------------------------------------------------
 
@@ -267,7 +265,6 @@ void clsLdrNet::CreateMissingReturnElement() {
 void clsLdrNet::LoadElements() {
   mElements->Clear();
   mActiveElement.reset();
-  if (!mCtx.Host || !mCtx.Host->Commands) throw std::logic_error("clsLdrNet: no command provider");
   db::Statement elementsCommand = mCtx.Host->Commands->ElementsCommand();
   db::Statement operandsCommand = mCtx.Host->Commands->OperandsCommand();
   const db::DbValue stripID(static_cast<long>(mStripID));
@@ -411,7 +408,6 @@ void clsLdrNet::QueryProcess(itfProcessControl& pProcessControl) {
 
 void clsLdrNet::RightMouseUp() {
   if (mIsReturnStrip) return;
-  itfGuiService* gui = mCtx.Host ? mCtx.Host->Gui.get() : nullptr;
   switch (mHitRecord.HitKind) {
   case eHK_Element: {
     if (!mActiveElement) return;
@@ -419,18 +415,18 @@ void clsLdrNet::RightMouseUp() {
     const bool groupHit = mActiveElement->IsSelected() && GetSelectedElements()->Count() > 1;
     if (operandHit || OnLine() || !groupHit) {
       mActiveElement->RightMouseUp();
-    } else if (gui) {
-      gui->ShowContextMenu(eGM_SelectedElements);
+    } else {
+      mCtx.Host->Gui->ShowContextMenu(eGM_SelectedElements);
     }
     break;
   }
   case eHK_Body:
-    if (!OnLine() && gui) gui->ShowContextMenu(eGM_EditZone);
+    if (!OnLine()) mCtx.Host->Gui->ShowContextMenu(eGM_EditZone);
     break;
   case eHK_Header:
   case eHK_Resizer:
   case eHK_Collapse:
-    if (!OnLine() && gui) gui->ShowContextMenu(eGM_StripHeader);
+    if (!OnLine()) mCtx.Host->Gui->ShowContextMenu(eGM_StripHeader);
     break;
   default:
     break;
@@ -474,8 +470,8 @@ void clsLdrNet::FitHeightToElements() {
   // The reload below replaces this net in the function view and may end its
   // life: after it only the context is used.
   LdrContext& ctx = mCtx;
-  itfGuiService* gui = ctx.Host ? ctx.Host->Gui.get() : nullptr;
-  if (gui) gui->SetMousePointer(eMPtr_Busy);
+  itfGuiService& gui = *ctx.Host->Gui;
+  gui.SetMousePointer(eMPtr_Busy);
   try {
     srvStripResizerEx resizer(ctx.Connection);
     resizer.SetNetID(mStripID);
@@ -487,10 +483,10 @@ void clsLdrNet::FitHeightToElements() {
       ctx.State->HandleReloadRequest();
     }
   } catch (...) {
-    if (gui) gui->SetMousePointer(eMPtr_Default);
+    gui.SetMousePointer(eMPtr_Default);
     throw;
   }
-  if (gui) gui->SetMousePointer(eMPtr_Default);
+  gui.SetMousePointer(eMPtr_Default);
 }
 
 void clsLdrNet::RefreshOperand(std::int32_t pOpType, std::int32_t pOpAddress, std::int32_t pNetworkID) {

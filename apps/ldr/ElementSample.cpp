@@ -58,7 +58,7 @@ gdi::Bitmap ElementSample::Render(std::int32_t elementType) {
   ProjectSchema::Create(*project);
   LdrContext ctx;
   ctx.Connection = project;
-  ctx.Host = MakeHeadlessHost(project, std::make_shared<clsMemoryLog>(), "").Services;
+  ctx.SetHost(MakeHeadlessHost(project, std::make_shared<clsMemoryLog>(), "").Services);
 
   const int cellWidth = GridToPixel(kCellColumns);
   const int cellHeight = GridToPixel(kCellRows);

@@ -30,6 +30,9 @@ public:
 
   virtual ~itfErrorReporter() = default;
   virtual void Report(const tyErrorReport& report) = 0;
+  // False when reports reach nobody: a fault that must not pass unnoticed is
+  // then thrown instead.
+  virtual bool ShowsErrors() const { return true; }
 
   // The common error report: number = 0x80040000 + code, style 48.
   void ReportError(int code, const std::string& title, const std::string& description, const std::string& className,

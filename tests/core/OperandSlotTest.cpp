@@ -18,8 +18,8 @@ protected:
     ProjectFixture::SetUp();
     mHost = MakeHeadlessHost(mDb, std::make_shared<clsMemoryLog>(), mDir.File("settings.ini"));
     mContext.Connection = mDb;
-    mContext.Host = mHost.Services;
-    mContext.State = std::make_shared<clsLdrState>(mContext);
+    mContext.SetHost(mHost.Services);
+    mContext.State = std::make_unique<clsLdrState>(mContext);
     long strip = Scalar("SELECT StripID FROM LdrStrips WHERE FuncID=2 AND SeqNum=1");
     mElement = Db().AddRow("LdrElements", {{"StripID", strip}, {"ElmntType", 300}, {"Xs", 2}, {"Ys", 1}});
     // Two inputs of the same old identity: the slot index tells them apart.

@@ -25,7 +25,7 @@ protected:
     ProjectFixture::SetUp();
     mHost = MakeHeadlessHost(mDb, std::make_shared<clsMemoryLog>(), mDir.File("settings.ini"));
     mContext.Connection = mDb;
-    mContext.Host = mHost.Services;
+    mContext.SetHost(mHost.Services);
     mBoard = std::make_shared<MemoryMainBoard>();
     mState = std::make_unique<clsLdrState>(mContext);
     mState->Init(mBoard);

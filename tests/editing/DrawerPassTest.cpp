@@ -171,7 +171,7 @@ TEST_F(DrawerPass, WithoutStripsNothingIsDrawnOrCleared) {
   mDrawer->SetStrips(nullptr);
   mDrawer->RedrawAll();
   EXPECT_FALSE(mRight->PersistentImage().HasPixelOtherThan(kRed));
-  mDrawer->SetStrips(mStrips);
+  mDrawer->SetStrips(mStrips.get());
   mDrawer->RedrawAll();
   EXPECT_FALSE(mRight->PersistentImage().HasPixelOtherThan(kRed));
 }

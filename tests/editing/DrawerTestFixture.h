@@ -32,17 +32,17 @@ protected:
     mLog = std::make_shared<clsMemoryLog>();
     mHost = MakeHeadlessHost(mDb, mLog, mDir.File("host-settings.ini"));
     mCtx.Connection = mDb;
-    mCtx.Host = mHost.Services;
-    mCtx.State = std::make_shared<clsLdrState>(mCtx);
+    mCtx.SetHost(mHost.Services);
+    mCtx.State = std::make_unique<clsLdrState>(mCtx);
     mLeft = std::make_shared<MemoryPictureBoard>(28, kBoardHeight);
     mRight = std::make_shared<MemoryPictureBoard>(770, kBoardHeight);
     mDrawer = std::make_shared<srvDrawer>(mCtx);
-    mCtx.Drawer = mDrawer;
+    mCtx.Drawer = mDrawer.get();
     mDrawer->Init(mLeft, mRight);
     mDrawer->SetViewWidth(54);
     mDrawer->SetViewHeight(kBoardHeight / 14);
     mStrips = std::make_shared<KeyedCollection<itfStrip>>();
-    mDrawer->SetStrips(mStrips);
+    mDrawer->SetStrips(mStrips.get());
   }
 
   template <typename T> std::shared_ptr<T> AddStrip(std::shared_ptr<T> strip) {

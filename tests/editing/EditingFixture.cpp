@@ -11,10 +11,10 @@ void EditingFixture::SetUp() {
   mLog = std::make_shared<clsMemoryLog>();
   mHost = MakeHeadlessHost(mDb, mLog, mDir.File("host-settings.ini"));
   mCtx.Connection = mDb;
-  mCtx.Host = mHost.Services;
-  mCtx.State = std::make_shared<clsLdrState>(mCtx);
+  mCtx.SetHost(mHost.Services);
+  mCtx.State = std::make_unique<clsLdrState>(mCtx);
   mDrawer = std::make_shared<::testing::NiceMock<MockDrawer>>();
-  mCtx.Drawer = mDrawer;
+  mCtx.Drawer = mDrawer.get();
   mView = std::make_unique<DrawerView>(*mDrawer);
   mCtx.State->SetView(mView.get());
 }

@@ -247,7 +247,7 @@ TEST_F(FunctionLayout, EveryLayoutDrawsAndShowsThePicture) {
 }
 
 TEST_F(FunctionLayout, InitHandsTheCollectionToTheDrawerAndRegistersTheView) {
-  std::shared_ptr<KeyedCollection<itfStrip>> given;
+  KeyedCollection<itfStrip>* given = nullptr;
   EXPECT_CALL(*mDrawer, SetStrips(::testing::_)).WillOnce(::testing::SaveArg<0>(&given));
   auto view = NewView();
   EXPECT_EQ(given, view->Strips());

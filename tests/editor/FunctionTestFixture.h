@@ -119,12 +119,12 @@ protected:
     mLog = std::make_shared<clsMemoryLog>();
     mHost = MakeHeadlessHost(mDb, mLog, mDir.File("host-settings.ini"));
     mCtx.Connection = mDb;
-    mCtx.Host = mHost.Services;
-    mCtx.State = std::make_shared<clsLdrState>(mCtx);
+    mCtx.SetHost(mHost.Services);
+    mCtx.State = std::make_unique<clsLdrState>(mCtx);
     mDrawer = std::make_shared<::testing::NiceMock<MockDrawer>>();
     ON_CALL(*mDrawer, ViewHeight()).WillByDefault(::testing::ReturnPointee(&mViewHeight));
     ON_CALL(*mDrawer, ViewWidth()).WillByDefault(::testing::Return(54));
-    mCtx.Drawer = mDrawer;
+    mCtx.Drawer = mDrawer.get();
   }
 
   tyLdrFunctionParts Parts() {

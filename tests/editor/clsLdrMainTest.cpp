@@ -6,6 +6,7 @@
 #include "outside/headless/clsMemoryLog.h"
 #include "platform/boards/MemoryMainBoard.h"
 #include "platform/boards/MemoryPictureBoard.h"
+#include "support/ForwardingFunction.h"
 #include "support/MockFunction.h"
 #include "support/ProjectFixture.h"
 
@@ -29,13 +30,14 @@ protected:
     mLog = std::make_shared<clsMemoryLog>();
     mHost = MakeHeadlessHost(mDb, mLog, mDir.File("settings.ini"));
     mView = std::make_shared<NiceMock<test::MockFunction>>();
-    mDrawer = std::make_shared<NiceMock<test::MockDrawer>>();
+    mPendingDrawer = std::make_unique<NiceMock<test::MockDrawer>>();
+    mDrawer = mPendingDrawer.get();
     tyLdrMainParts parts;
-    parts.CreateView = [this](LdrContext&) -> std::shared_ptr<itfFunction> {
-      if (mNextView) return mNextView;
-      return mView;
+    parts.CreateView = [this](LdrContext&) -> std::unique_ptr<itfFunction> {
+      if (mNextView) return std::make_unique<test::ForwardingFunction>(mNextView);
+      return std::make_unique<test::ForwardingFunction>(mView);
     };
-    parts.CreateDrawer = [this](LdrContext&) { return mDrawer; };
+    parts.CreateDrawer = [this](LdrContext&) -> std::unique_ptr<itfDrawer> { return std::move(mPendingDrawer); };
     mMain = std::make_unique<clsLdrMain>(mHost.Services, parts);
     mMainBoard = std::make_shared<MemoryMainBoard>();
     mLeft = std::make_shared<MemoryPictureBoard>(28, 700);
@@ -48,7 +50,8 @@ protected:
   std::shared_ptr<clsMemoryLog> mLog;
   tyHeadlessHost mHost;
   std::shared_ptr<NiceMock<test::MockFunction>> mView;
-  std::shared_ptr<NiceMock<test::MockDrawer>> mDrawer;
+  std::unique_ptr<NiceMock<test::MockDrawer>> mPendingDrawer;
+  NiceMock<test::MockDrawer>* mDrawer = nullptr; // the main object's
   std::shared_ptr<test::MockFunction> mNextView;
   std::unique_ptr<clsLdrMain> mMain;
   std::shared_ptr<MemoryMainBoard> mMainBoard;
@@ -327,6 +330,16 @@ TEST_F(MainObject, SmallOperations) {
   EXPECT_TRUE(mLog->Contains("msgbox \"Orphand Subroutine\""));
 }
 
+TEST_F(MainObject, LoadingAgainTheDrawerLetsGoOfTheOldStripsBeforeTheViewEnds) {
+  Load();
+  ::testing::InSequence order;
+  EXPECT_CALL(*mDrawer, SetStrips(nullptr));
+  EXPECT_CALL(*mView, Init());
+  Load();
+  // Ending the main object lets go once more; that is not this test's case.
+  ::testing::Mock::VerifyAndClearExpectations(mDrawer);
+}
+
 TEST_F(MainObject, ReplaceOperandInAnotherSubroutineUsesAFreshView) {
   Load();
   auto other = std::make_shared<StrictMock<test::MockFunction>>();
@@ -354,16 +367,17 @@ TEST_F(MainObject, AutomaticScrollingWhileMoving) {
 }
 
 TEST_F(MainObject, InitAndTerminateHandTheBoardsToTheDrawer) {
-  auto drawer = std::make_shared<StrictMock<test::MockDrawer>>();
+  auto owned = std::make_unique<StrictMock<test::MockDrawer>>();
+  auto* drawer = owned.get();
   tyLdrMainParts parts;
-  parts.CreateDrawer = [&](LdrContext&) { return drawer; };
+  parts.CreateDrawer = [&](LdrContext&) -> std::unique_ptr<itfDrawer> { return std::move(owned); };
   clsLdrMain main(mHost.Services, parts);
   EXPECT_CALL(*drawer, Init(std::shared_ptr<itfPictureBoard>(mLeft), std::shared_ptr<itfPictureBoard>(mRight)));
   main.Init(mMainBoard, mLeft, mRight);
   EXPECT_EQ(main.ModuleID(), 1);
   EXPECT_TRUE(main.Context().State->Initialized());
   EXPECT_CALL(*drawer, Release());
-  EXPECT_CALL(*drawer, SetStrips(std::shared_ptr<KeyedCollection<itfStrip>>()));
+  EXPECT_CALL(*drawer, SetStrips(nullptr));
   main.Terminate();
   EXPECT_EQ(main.Context().Drawer, nullptr);
   EXPECT_EQ(main.Context().Connection, nullptr);

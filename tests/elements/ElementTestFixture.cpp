@@ -7,8 +7,8 @@ void ElementTestFixture::SetUp() {
   mLog = std::make_shared<clsMemoryLog>();
   mHost = MakeHeadlessHost(mDb, mLog, mDir.File("host-settings.ini"));
   mCtx.Connection = mDb;
-  mCtx.Host = mHost.Services;
-  mCtx.State = std::make_shared<clsLdrState>(mCtx);
+  mCtx.SetHost(mHost.Services);
+  mCtx.State = std::make_unique<clsLdrState>(mCtx);
 }
 
 long ElementTestFixture::NetID() {

@@ -57,8 +57,8 @@ protected:
     mLog = std::make_shared<clsMemoryLog>();
     mHost = MakeHeadlessHost(mDb, mLog, mDir.File("host-settings.ini"));
     mCtx.Connection = mDb;
-    mCtx.Host = mHost.Services;
-    mCtx.State = std::make_shared<clsLdrState>(mCtx);
+    mCtx.SetHost(mHost.Services);
+    mCtx.State = std::make_unique<clsLdrState>(mCtx);
   }
 
   // The n-th net (1-based, by SeqNum) of subroutine 2 of the new project.

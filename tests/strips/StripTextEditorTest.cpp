@@ -117,13 +117,13 @@ TEST_F(StripTextEditing, OnLineAPressOnTheTextOpensNothing) {
 }
 
 TEST_F(StripTextEditing, TheBoxFollowsTheHorizontalScroll) {
-  auto drawer = std::make_shared<srvDrawer>(mCtx);
-  drawer->SetHorizontalOffset(3);
-  mCtx.Drawer = drawer;
+  srvDrawer drawer(mCtx);
+  drawer.SetHorizontalOffset(3);
+  mCtx.Drawer = &drawer;
   auto comment = LoadStrip<clsLdrComment>(AddCommentRow("x"));
   ASSERT_TRUE(comment->StartEditing());
   EXPECT_EQ(Box("txtComment").Left(), 14 * (2 - 3));
-  mCtx.Drawer.reset();
+  mCtx.Drawer = nullptr;
 }
 
 TEST_F(StripTextEditing, EnterInTheLabelCommentBoxStoresIt) {
@@ -155,8 +155,7 @@ TEST_F(StripTextEditing, APressOnTheNameBoxLeavesTheCommentBoxClosed) {
 }
 
 TEST_F(StripTextEditing, WithoutAMainBoardNothingOpens) {
-  auto bare = std::make_shared<clsLdrState>(mCtx);
-  mCtx.State = bare;
+  mCtx.State = std::make_unique<clsLdrState>(mCtx);
   auto comment = LoadStrip<clsLdrComment>(AddCommentRow("x"));
   EXPECT_FALSE(comment->StartEditing());
 }

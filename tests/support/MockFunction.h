@@ -58,7 +58,7 @@ public:
   MOCK_METHOD(void, SetViewWidth, (long), (override));
   MOCK_METHOD(long, ViewHeight, (), (override));
   MOCK_METHOD(void, SetViewHeight, (long), (override));
-  MOCK_METHOD(void, SetStrips, (std::shared_ptr<KeyedCollection<itfStrip>>), (override));
+  MOCK_METHOD(void, SetStrips, (KeyedCollection<itfStrip>*), (override));
   MOCK_METHOD(void, Init, (std::shared_ptr<itfPictureBoard>, std::shared_ptr<itfPictureBoard>), (override));
   MOCK_METHOD(void, Release, (), (override));
   MOCK_METHOD(void, DrawAll, (), (override));

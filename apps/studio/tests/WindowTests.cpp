@@ -42,7 +42,7 @@ class WindowTests : public QObject {
 private:
   std::unique_ptr<TempProject> mProject;
   std::unique_ptr<StudioWindow> mWindow;
-  std::shared_ptr<RecordingView> mView;
+  RecordingView* mView = nullptr; // the editor's newest view
 
   // A window with the project open, its editor made with a recording view.
   void OpenWithRecordingView() {
@@ -52,8 +52,9 @@ private:
     options.MakeParts = [this] {
       tyLdrMainParts parts;
       parts.CreateView = [this](LdrContext& context) {
-        mView = std::make_shared<RecordingView>(context);
-        return mView;
+        auto view = std::make_unique<RecordingView>(context);
+        mView = view.get();
+        return std::unique_ptr<itfFunction>(std::move(view));
       };
       return parts;
     };
@@ -134,7 +135,7 @@ private:
 private slots:
   void cleanup() {
     mWindow.reset();
-    mView.reset();
+    mView = nullptr;
     mProject.reset();
   }
 

@@ -1,0 +1,14 @@
+#pragma once
+// The connection provider of a host that gave none: no open project.
+
+#include "outside/utilities/itfConnectionProvider.h"
+
+namespace ldr {
+
+class NullConnectionProvider : public itfConnectionProvider {
+public:
+  std::shared_ptr<db::Connection> Connection() override { return nullptr; }
+  long DatabaseVersion() const override { return 0; }
+};
+
+} // namespace ldr

@@ -1,0 +1,19 @@
+#pragma once
+// The dialogs of a host that shows none: every dialog is cancelled.
+
+#include "outside/utilities/itfDialogService.h"
+
+namespace ldr {
+
+class NullDialogService : public itfDialogService {
+public:
+  std::optional<tyOperandEntry> AskOperand(const tyOperandRequest&) override { return std::nullopt; }
+  std::optional<std::string> AskFileName(enFileDialog, const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> AskPassword(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> AskLabelName(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> AskConfiguration(long, const std::string&) override { return std::nullopt; }
+};
+
+} // namespace ldr

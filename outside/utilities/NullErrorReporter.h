@@ -1,0 +1,15 @@
+#pragma once
+// The error reporter of a host that shows no errors. Reports go nowhere, and
+// ShowsErrors tells the faults that must not pass unnoticed to be thrown.
+
+#include "outside/utilities/itfErrorReporter.h"
+
+namespace ldr {
+
+class NullErrorReporter : public itfErrorReporter {
+public:
+  void Report(const tyErrorReport&) override {}
+  bool ShowsErrors() const override { return false; }
+};
+
+} // namespace ldr

@@ -1,0 +1,14 @@
+#pragma once
+// The label names of a host that offers none: no proposal, no renaming.
+
+#include "outside/utilities/itfLabelNameService.h"
+
+namespace ldr {
+
+class NullLabelNameService : public itfLabelNameService {
+public:
+  std::string ProposeLabelName(long) override { return {}; }
+  bool EditLabelName(long) override { return false; }
+};
+
+} // namespace ldr

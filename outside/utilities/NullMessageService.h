@@ -1,0 +1,17 @@
+#pragma once
+// The messages of a host that shows none: nothing is shown, and a question
+// takes the answer that goes no further (Cancel, or No without Cancel).
+
+#include "outside/utilities/itfMessageService.h"
+
+namespace ldr {
+
+class NullMessageService : public itfMessageService {
+public:
+  int ShowMessage(int number, const std::vector<std::string>& args = {}) override;
+  int ShowMessageBox(const std::string& text, enMsgButtons buttons = enMsgButtons::OK) override;
+
+  static int CautiousAnswer(enMsgButtons buttons);
+};
+
+} // namespace ldr

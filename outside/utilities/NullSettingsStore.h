@@ -1,0 +1,18 @@
+#pragma once
+// The settings of a host that stores none: every reading is the default and
+// every write is dropped.
+
+#include "outside/utilities/itfSettingsStore.h"
+
+namespace ldr {
+
+class NullSettingsStore : public itfSettingsStore {
+public:
+  std::string HostSetting(long, long, const std::string& defaultValue) override { return defaultValue; }
+  void SetHostSetting(long, long, const std::string&) override {}
+  std::string ProjectSetting(long, const std::string& defaultValue) override { return defaultValue; }
+  void SetProjectSetting(long, const std::string&) override {}
+  void Save() override {}
+};
+
+} // namespace ldr
