@@ -60,14 +60,14 @@ TEST_F(OverlappingEditors, AStaleEditorSeesTheOthersElementBeforeItPlacesItsOwn)
   ASSERT_TRUE(Lines(mFirst, "tool ID_NewNet\nclick 168 70"));
   ASSERT_TRUE(Lines(mSecond, "tool ID_NewNet\nclick 168 70"));
   EXPECT_EQ(Count("SELECT COUNT(*) FROM LdrStrips WHERE FuncID=2"), 19);
-  EXPECT_TRUE(ldr::test::BrokenInvariants(Project(), ldr::test::kPendingInvariant).empty());
+  EXPECT_TRUE(ldr::test::BrokenInvariants(Project()).empty());
 }
 
 TEST_F(OverlappingEditors, InterleavedRandomGesturesKeepTheProjectSound) {
   ldr::test::GestureScript first(7), second(11);
   for (int i = 0; i < 30; ++i) {
     Lines(i % 2 ? mSecond : mFirst, (i % 2 ? second : first).Gesture());
-    const auto broken = ldr::test::BrokenInvariants(Project(), ldr::test::kPendingInvariant);
+    const auto broken = ldr::test::BrokenInvariants(Project());
     ASSERT_TRUE(broken.empty()) << broken.front() << " after gesture " << i;
   }
 }

@@ -39,11 +39,6 @@ inline const std::vector<tyInvariant>& ProjectInvariants() {
   return checks;
 }
 
-// Nets out of view keep ShowNum 0 or an old number until they are shown;
-// until their renumbering is fixed the random runs leave this check out
-// (RandomGestures.DISABLED_NetsStayNumberedOneToK runs it).
-inline constexpr const char* kPendingInvariant = "ShowNum 1..K";
-
 // The broken invariants of a project file, each as "name: row"; empty when
 // all hold. `skip` names invariants left out.
 inline std::vector<std::string> BrokenInvariants(const std::string& path, const std::string& skip = "") {

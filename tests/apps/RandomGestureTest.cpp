@@ -34,7 +34,7 @@ std::string FailureKind(const std::string& err) {
 
 namespace {
 
-void RunRandomScripts(const std::string& skip) {
+void RunRandomScripts() {
   const long scripts = EnvNumber("LDR_RELIABILITY_SCRIPTS", 6);
   const long gestures = EnvNumber("LDR_RELIABILITY_GESTURES", 20);
   const auto seed = static_cast<std::uint32_t>(EnvNumber("LDR_RELIABILITY_SEED", 20261206));
@@ -50,7 +50,7 @@ void RunRandomScripts(const std::string& skip) {
     if (std::getenv("LDR_RELIABILITY_VERBOSE") && result.status != 0) std::cout << result.err;
     // A refused gesture is fine; a raw database error never is.
     EXPECT_EQ(result.err.find("constraint"), std::string::npos) << result.err << "\nseed " << seed << " script " << i;
-    const auto broken = BrokenInvariants(project, skip);
+    const auto broken = BrokenInvariants(project);
     std::string text;
     for (const auto& line : broken) text += line + "\n";
     ASSERT_TRUE(broken.empty()) << text << "after script " << i << " of seed " << seed << ":\n" << script << result.err;
@@ -60,6 +60,4 @@ void RunRandomScripts(const std::string& skip) {
 
 } // namespace
 
-TEST(RandomGestures, EveryScriptLeavesASoundProject) { RunRandomScripts(ldr::test::kPendingInvariant); }
-
-TEST(RandomGestures, DISABLED_NetsStayNumberedOneToK) { RunRandomScripts(""); }
+TEST(RandomGestures, EveryScriptLeavesASoundProject) { RunRandomScripts(); }

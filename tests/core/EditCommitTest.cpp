@@ -33,8 +33,8 @@ protected:
     mLog = std::make_shared<clsMemoryLog>();
     mHost = MakeHeadlessHost(mDb, mLog, mDir.File("settings.ini"));
     mContext.Connection = mDb;
-    mContext.Host = mHost.Services;
-    mContext.State = std::make_shared<clsLdrState>(mContext);
+    mContext.SetHost(mHost.Services);
+    mContext.State = std::make_unique<clsLdrState>(mContext);
     mContext.State->SetView(&mView);
   }
   EditCommit& Edits() { return EditsOf(mContext); }
