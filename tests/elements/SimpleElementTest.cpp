@@ -228,8 +228,10 @@ TEST_F(SimpleElement, OperandHitOnLineAsksTheHostForTheLiveValue) {
 
 TEST_F(SimpleElement, RefreshAndUpdateOperandData) {
   auto contact = Placed(eET_DirectContact, {eOT_MB, 9, 0, 0});
-  Db().Execute("INSERT INTO LdrOperands (OprndType, OprndAddress, NetworkID, OprndDescription) VALUES (1, 9, 0, ?)",
+  // Placing the contact registered its operand in the operand list.
+  Db().Execute("UPDATE LdrOperands SET OprndDescription=? WHERE OprndType=1 AND OprndAddress=9 AND NetworkID=0",
                {"Pump on"});
+  ASSERT_EQ(Db().Changes(), 1);
   contact->RefreshOperand(eOT_MB, 8, 0);
   EXPECT_EQ(contact->InputOperands()->At(0)->Description(), "");
   contact->RefreshOperand(eOT_MB, 9, 0);
