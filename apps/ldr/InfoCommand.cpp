@@ -14,9 +14,12 @@ namespace {
 
 const char* FunctionTypeName(long type) {
   switch (type) {
-  case 1: return "start";
-  case 2: return "main";
-  default: return "regular";
+  case 1:
+    return "start";
+  case 2:
+    return "main";
+  default:
+    return "regular";
   }
 }
 
@@ -25,13 +28,13 @@ void PrintInfo(db::Connection& db, std::ostream& out) {
   auto modules = db.Query("SELECT MdlID, MdlName FROM LdrModules ORDER BY MdlID");
   for (; !modules.IsEOF(); modules.MoveNext()) {
     out << "module " << modules.Field("MdlID").AsLong() << " \"" << modules.Field("MdlName").AsText() << "\"\n";
-    auto functions = db.Query(
-        "SELECT f.FuncID, f.FuncName, f.FunctionType, "
-        "(SELECT COUNT(*) FROM LdrStrips s WHERE s.FuncID=f.FuncID) AS Strips, "
-        "(SELECT COUNT(*) FROM LdrStrips s WHERE s.FuncID=f.FuncID AND s.StrpType=1) AS Nets, "
-        "(SELECT COUNT(*) FROM LdrElements e JOIN LdrStrips s ON s.StripID=e.StripID WHERE s.FuncID=f.FuncID) "
-        "AS Elements FROM LdrFunctions f WHERE f.MdlID=? ORDER BY f.FuncID",
-        {modules.Field("MdlID")});
+    auto functions =
+        db.Query("SELECT f.FuncID, f.FuncName, f.FunctionType, "
+                 "(SELECT COUNT(*) FROM LdrStrips s WHERE s.FuncID=f.FuncID) AS Strips, "
+                 "(SELECT COUNT(*) FROM LdrStrips s WHERE s.FuncID=f.FuncID AND s.StrpType=1) AS Nets, "
+                 "(SELECT COUNT(*) FROM LdrElements e JOIN LdrStrips s ON s.StripID=e.StripID WHERE s.FuncID=f.FuncID) "
+                 "AS Elements FROM LdrFunctions f WHERE f.MdlID=? ORDER BY f.FuncID",
+                 {modules.Field("MdlID")});
     for (; !functions.IsEOF(); functions.MoveNext()) {
       out << "  subroutine " << functions.Field("FuncID").AsLong() << " \"" << functions.Field("FuncName").AsText()
           << "\" " << FunctionTypeName(functions.Field("FunctionType").AsLong(3)) << ": "

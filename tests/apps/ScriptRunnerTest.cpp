@@ -80,15 +80,17 @@ TEST_F(Script, DragMovesThroughEveryGridCellOfThePath) {
 }
 
 TEST_F(Script, StateAndRowsArePrintedAsTheContractSays) {
-  auto result = Run("new " + NewProject() + "\ninit\nstate\nsql \"SELECT StrpType, LblName FROM LdrStrips WHERE "
-                                         "FuncID=2 AND SeqNum IN (1, 17) ORDER BY SeqNum\"\ncall FunctionID\n");
+  auto result = Run("new " + NewProject() +
+                    "\ninit\nstate\nsql \"SELECT StrpType, LblName FROM LdrStrips WHERE "
+                    "FuncID=2 AND SeqNum IN (1, 17) ORDER BY SeqNum\"\ncall FunctionID\n");
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.out, "state MouseProcess=1 NoDrop=0 WorkMode=0 NeedToSave=0 NeedToCompile=0 ReloadRequest=0\n"
                         "1|NULL\n1|NULL\n0\n");
 }
 
 TEST_F(Script, ExpectSearchesTheLogSoFar) {
-  auto result = Run("new " + NewProject() + "\ninit\n# a comment line\n\ncall OnFBFatherDeleted 7\nexpect \"Orphand\"\n"
+  auto result = Run("new " + NewProject() +
+                    "\ninit\n# a comment line\n\ncall OnFBFatherDeleted 7\nexpect \"Orphand\"\n"
                     "expect \"not there\"\nstate\n");
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "fail 7: the log holds no line containing \"not there\"\n");

@@ -24,8 +24,12 @@ protected:
     mElement = Db().AddRow("LdrElements", {{"StripID", strip}, {"ElmntType", 300}, {"Xs", 2}, {"Ys", 1}});
     // Two inputs of the same old identity: the slot index tells them apart.
     for (long in : {1L, 2L})
-      Db().AddRow("LdrElmsOprs", {{"ElmntID", mElement}, {"OprndInIdx", in}, {"OprndOutIdx", 0},
-                                  {"Elmnt_Oprnd_Type", 3}, {"Elmnt_Oprnd_Adrs", 7}, {"Elmnt_Oprnd_NetworkID", 0}});
+      Db().AddRow("LdrElmsOprs", {{"ElmntID", mElement},
+                                  {"OprndInIdx", in},
+                                  {"OprndOutIdx", 0},
+                                  {"Elmnt_Oprnd_Type", 3},
+                                  {"Elmnt_Oprnd_Adrs", 7},
+                                  {"Elmnt_Oprnd_NetworkID", 0}});
     for (int i = 0; i < 2; ++i) {
       auto operand = mHost.Services->Operands->NewOperand();
       operand->SetKey({3, 7, 0});

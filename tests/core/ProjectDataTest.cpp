@@ -114,8 +114,8 @@ TEST_F(ProjectData, NameTestsExcludeTheRowAndIgnoreCase) {
 }
 
 TEST_F(ProjectData, NamesWithQuotesPercentAndLengthAreStoredIntact) {
-  for (const std::string& name : {std::string("It's 100% \"odd\"; DROP TABLE LdrStrips; --"), std::string(300, 'x'),
-                                  std::string("_%")}) {
+  for (const std::string& name :
+       {std::string("It's 100% \"odd\"; DROP TABLE LdrStrips; --"), std::string(300, 'x'), std::string("_%")}) {
     long module = AddModuleRow(Db(), name);
     long func = AddFunctionRow(Db(), module, name, eFTD_Regular);
     EXPECT_EQ(GetFunctionName(Db(), func), name);

@@ -264,7 +264,7 @@ void ScriptRunner::Register() {
   mCommands["operand"] = [this](const Words& w) {
     ExpectCount(w, 1, 3, "operand TYPE ADDR [NET] | operand cancel");
     Editor().Host().Answers->QueueOperandWords(Words(w.begin() + 1, w.end()),
-                                                Editor().Host().Services->Operands->Types());
+                                               Editor().Host().Services->Operands->Types());
   };
   mCommands["dialog"] = [this](const Words& w) {
     ExpectCount(w, 1, 1, "dialog VALUE | dialog cancel");
@@ -357,25 +357,31 @@ void ScriptRunner::CallMainMethod(const Words& w) {
       {"Import", {1, [&] { printValue(std::to_string(main.Import(n(0)))); }}},
       {"RenameFunction", {2, [&] { printValue(std::to_string(main.RenameFunction(n(0), args[1]))); }}},
       {"RenameModule", {2, [&] { printValue(std::to_string(main.RenameModule(n(0), args[1]))); }}},
-      {"MoveFunctionToModule",
-       {2, [&] { printValue(main.MoveFunctionToModule(n(0), n(1)) ? "-1" : "0"); }}},
+      {"MoveFunctionToModule", {2, [&] { printValue(main.MoveFunctionToModule(n(0), n(1)) ? "-1" : "0"); }}},
       {"ReplaceOperand",
-       {9, [&] {
+       {9,
+        [&] {
           printValue(std::to_string(main.ReplaceOperand(n(0), n(1), n(2), n(3), n(4), n(5), n(6), n(7), n(8))));
         }}},
-      {"GetSingleSelectedElement", {0, [&] {
+      {"GetSingleSelectedElement",
+       {0,
+        [&] {
           long type = 0;
           std::string name;
           main.GetSingleSelectedElement(type, name);
           printValue(std::to_string(type) + "|" + name);
         }}},
-      {"AddNewFunction", {1, [&] {
+      {"AddNewFunction",
+       {1,
+        [&] {
           long funcID = 0;
           std::string name;
           main.AddNewFunction(n(0), funcID, name);
           printValue(std::to_string(funcID) + "|" + name);
         }}},
-      {"AddNewModule", {0, [&] {
+      {"AddNewModule",
+       {0,
+        [&] {
           long mdlID = 0, funcID = 0;
           std::string moduleName, funcName;
           main.AddNewModule(mdlID, moduleName, funcID, funcName);
