@@ -318,6 +318,13 @@ void PixelRaster::BlockTransfer(const Rect& rect, const Bitmap* source, Point so
   int shiftY = sourceOrigin.Y - rect.Top;
   int width = area.Width();
 
+  // A plain copy from another bitmap goes row by row straight across.
+  if (code == 0xCC && withSource && source->Row(0) != Row(0)) {
+    for (int y = area.Top; y < area.Bottom; ++y)
+      std::memcpy(Row(y) + area.Left, source->Row(y + shiftY) + (area.Left + shiftX),
+                  static_cast<size_t>(width) * sizeof(std::uint32_t));
+    return;
+  }
   // A copy of the source rows first: source and target may be the same bitmap.
   std::vector<std::uint32_t> sourceRows;
   if (withSource) {
