@@ -232,7 +232,7 @@ void clsLdrFunction::prvDrawAndFlush() {
   mContext.Drawer->FlushBackGround();
 }
 
-void clsLdrFunction::prvRedrawAll() {
+void clsLdrFunction::RedrawAll() {
   if (mContext.Drawer) mContext.Drawer->RedrawAll();
 }
 
@@ -349,7 +349,7 @@ void clsLdrFunction::prvAfterNetsChanged() {
 void clsLdrFunction::AppendNewStrip(long, long amount) {
   // Appending always adds nets, whatever strip type is asked for.
   UnSelectAll();
-  prvRedrawAll();
+  RedrawAll();
   AppendNets(mContext.Db(), mFuncID, amount);
   if (amount > 0) {
     mContext.State->SetNeedToCompile(true);
@@ -360,7 +360,7 @@ void clsLdrFunction::AppendNewStrip(long, long amount) {
 
 void clsLdrFunction::CreateNewStrip(long stripType) {
   UnSelectAll();
-  prvRedrawAll();
+  RedrawAll();
   SetNewProcess(eMP_StripCreateProc);
   mProcesses.StartStripCreator(static_cast<std::int32_t>(mFuncID), static_cast<std::int32_t>(stripType));
 }
@@ -368,7 +368,7 @@ void clsLdrFunction::CreateNewStrip(long stripType) {
 // The creator shows the new element under the pointer at once.
 void clsLdrFunction::CreateNewElement(long elementType) {
   UnSelectAll();
-  prvRedrawAll();
+  RedrawAll();
   mProcesses.StartElementCreator(static_cast<std::int32_t>(elementType), mActiveStrip);
 }
 
@@ -456,7 +456,7 @@ void clsLdrFunction::RefreshOperand(long opType, long opAddress, long networkID)
   for (const auto& strip : strips)
     strip->RefreshOperand(static_cast<std::int32_t>(opType), static_cast<std::int32_t>(opAddress),
                           static_cast<std::int32_t>(networkID));
-  prvRedrawAll();
+  RedrawAll();
 }
 
 // The strip object for an operand call: the one shown, or a transient one
@@ -560,7 +560,7 @@ void clsLdrFunction::MouseUp(int button, int shift, long x, long y) {
   auto strip = prvHitTest(tyHitRecord::FromPixel(static_cast<double>(x), static_cast<double>(y), button, shift));
   prvRunEvent(enMouseEvent::Up, strip, button);
   prvRefreshClipboardCommands();
-  prvRedrawAll();
+  RedrawAll();
 }
 
 void clsLdrFunction::prvRunEvent(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button) {
@@ -629,7 +629,7 @@ void clsLdrFunction::CancelProcess() {
     SetNewProcess(eMP_QueryForProcess);
   else
     SetWorkMode(0);
-  prvRedrawAll();
+  RedrawAll();
   mContext.State->UpdateMousePointer();
 }
 

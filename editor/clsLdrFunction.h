@@ -78,7 +78,7 @@ public:
   void Load(long funcID) override;
   // Also itfProcessControl's.
   void ReLoad() override { Load(mFuncID); }
-  void RedrawAll() override { prvRedrawAll(); }
+  void RedrawAll() override;
   void UnSelectAll() override;
   void CreateNewStrip(long stripType) override;
   void AppendNewStrip(long stripType, long amount) override;
@@ -128,7 +128,6 @@ private:
   void prvForgetStrip(long stripID);
   void prvRepointActiveStrip();
   void prvDrawAndFlush();
-  void prvRedrawAll();
   itfBoardScrollBar& prvVerticalBar() const;
 
   // Strip commands.

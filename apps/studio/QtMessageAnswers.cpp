@@ -1,5 +1,6 @@
 #include "apps/studio/QtMessageAnswers.h"
 
+#include "outside/utilities/NullMessageService.h"
 #include "outside/utilities/clsMessageTable.h"
 
 #include <QMessageBox>
@@ -58,18 +59,7 @@ std::string AnswerName(int answer) {
 QtMessageAnswers::QtMessageAnswers(QWidget* parent, LogWriter log, bool interactive)
     : mParent(parent), mLog(std::move(log)), mInteractive(interactive) {}
 
-int QtMessageAnswers::SafeAnswer(enMsgButtons buttons) {
-  switch (buttons) {
-  case enMsgButtons::OK:
-    return eMA_OK;
-  case enMsgButtons::YesNo:
-    return eMA_No;
-  case enMsgButtons::OKCancel:
-  case enMsgButtons::YesNoCancel:
-    return eMA_Cancel;
-  }
-  return eMA_Cancel;
-}
+int QtMessageAnswers::SafeAnswer(enMsgButtons buttons) { return NullMessageService::CautiousAnswer(buttons); }
 
 int QtMessageAnswers::AnswerMessage(const tyHostMessage& message) {
   if (mLog) mLog("message " + std::to_string(message.Number) + ": " + message.Text);

@@ -11,6 +11,7 @@ public:
   int ShowMessage(int number, const std::vector<std::string>& args = {}) override;
   int ShowMessageBox(const std::string& text, enMsgButtons buttons = enMsgButtons::OK) override;
 
+  // The answer that goes no further; every host that cannot ask takes it.
   static int CautiousAnswer(enMsgButtons buttons);
 };
 
