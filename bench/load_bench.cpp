@@ -13,7 +13,7 @@
 #include "editor/itfFunction.h"
 #include "interfaces/itfStrip.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsMemoryLog.h"
+#include "outside/headless/MemoryLog.h"
 #include "platform/boards/MemoryMainBoard.h"
 #include "platform/boards/MemoryPictureBoard.h"
 #include "platform/database/Transaction.h"
@@ -82,7 +82,7 @@ long AddSubroutine(db::Connection& db, const std::string& name, long nets) {
 struct BenchEditor {
   std::string path;
   std::shared_ptr<db::Connection> db;
-  std::shared_ptr<clsMemoryLog> log = std::make_shared<clsMemoryLog>();
+  std::shared_ptr<MemoryLog> log = std::make_shared<MemoryLog>();
   tyHeadlessHost host;
   std::unique_ptr<clsLdrMain> main;
   long shortID = 0, longID = 0;

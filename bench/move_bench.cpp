@@ -8,7 +8,7 @@
 #include "bench/RatioReporter.h"
 #include "core/ProjectDatabase.h"
 #include "core/clsLdrState.h"
-#include "editing/clsMouseProcesses.h"
+#include "editing/MouseProcesses.h"
 #include "editor/StandardParts.h"
 #include "editor/clsLdrMain.h"
 #include "interfaces/itfDrawer.h"
@@ -17,8 +17,8 @@
 #include "interfaces/itfProcessControl.h"
 #include "interfaces/itfStrip.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsMemoryLog.h"
-#include "outside/operands/tyHitRecord.h"
+#include "outside/headless/MemoryLog.h"
+#include "outside/operands/HitRecord.h"
 #include "platform/boards/MemoryMainBoard.h"
 #include "platform/boards/MemoryPictureBoard.h"
 #include "platform/database/Transaction.h"
@@ -94,7 +94,7 @@ void FillNets(db::Connection& db) {
 struct MoveSetup {
   std::string path = BenchFile("ldr-move-bench.ldrp").string();
   std::shared_ptr<db::Connection> db;
-  std::shared_ptr<clsMemoryLog> log = std::make_shared<clsMemoryLog>();
+  std::shared_ptr<MemoryLog> log = std::make_shared<MemoryLog>();
   tyHeadlessHost host;
   std::unique_ptr<clsLdrMain> main;
   std::shared_ptr<MemoryPictureBoard> right = std::make_shared<MemoryPictureBoard>(kRightWidth, kHeight);
@@ -199,7 +199,7 @@ public:
   long ViewHeight() override { return kHeight / 14; }
   void SetViewHeight(long) override {}
   void SetStrips(KeyedCollection<itfStrip>*) override {}
-  void Init(std::shared_ptr<itfPictureBoard>, std::shared_ptr<itfPictureBoard>) override {}
+  void Init(std::shared_ptr<PictureBoard>, std::shared_ptr<PictureBoard>) override {}
   void Release() override {}
   void DrawAll() override {}
   void RedrawAll() override {}
@@ -243,9 +243,9 @@ void BM_MoveGroupOfTenWithoutDrawing(benchmark::State& state) {
   const auto elements = dynamic_cast<itfLdrNet&>(*strip).GetAllElements();
   for (const auto& [key, element] : *elements) element->SetIsSelected(true);
   QuietControl control;
-  clsMouseProcesses processes(ctx, control);
+  MouseProcesses processes(ctx, control);
   auto pointAt = [&](int x, int y) {
-    tyHitRecord hit = tyHitRecord::FromPixel(MoveSetup::PixelX(x), MoveSetup::PixelY(1, y));
+    HitRecord hit = HitRecord::FromPixel(MoveSetup::PixelX(x), MoveSetup::PixelY(1, y));
     strip->HitTestByPoint(hit);
   };
   pointAt(1, static_cast<int>(kGroupRows[0]));

@@ -11,7 +11,7 @@
 #include "interfaces/itfLdrNet.h"
 #include "interfaces/itfStrip.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsMemoryLog.h"
+#include "outside/headless/MemoryLog.h"
 #include "platform/boards/MemoryPictureBoard.h"
 #include "platform/database/Transaction.h"
 #include "strips/StripFactory.h"
@@ -77,7 +77,7 @@ void FillNets(db::Connection& db) {
 struct RedrawSetup {
   std::string path = BenchFile("ldr-redraw-bench.ldrp").string();
   std::shared_ptr<db::Connection> db;
-  std::shared_ptr<clsMemoryLog> log = std::make_shared<clsMemoryLog>();
+  std::shared_ptr<MemoryLog> log = std::make_shared<MemoryLog>();
   tyHeadlessHost host;
   LdrContext ctx;
   std::shared_ptr<MemoryPictureBoard> left = std::make_shared<MemoryPictureBoard>(kLeftWidth, kHeight);

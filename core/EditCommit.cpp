@@ -1,7 +1,7 @@
 #include "core/EditCommit.h"
 
+#include "core/ViewRefresh.h"
 #include "core/clsLdrState.h"
-#include "core/itfViewRefresh.h"
 #include "outside/HostServices.h"
 #include "platform/database/Transaction.h"
 

@@ -1,6 +1,6 @@
 #include "core/LdrError.h"
 
-#include "outside/utilities/itfErrorReporter.h"
+#include "outside/utilities/ErrorReporter.h"
 
 namespace ldr {
 
@@ -10,9 +10,9 @@ LdrError::LdrError(int code, std::string title, std::string message, std::string
       mCode(code), mTitle(std::move(title)), mMessage(std::move(message)), mClassName(std::move(className)),
       mProcedure(std::move(procedure)) {}
 
-void ReportLdrError(itfErrorReporter& reporter, const LdrError& error) {
-  reporter.Report({error.Number(), error.Title(), error.Message(), itfErrorReporter::kComponentSource,
-                   error.ClassName(), error.Procedure(), itfErrorReporter::kExclamationStyle});
+void ReportLdrError(ErrorReporter& reporter, const LdrError& error) {
+  reporter.Report({error.Number(), error.Title(), error.Message(), ErrorReporter::kComponentSource, error.ClassName(),
+                   error.Procedure(), ErrorReporter::kExclamationStyle});
 }
 
 } // namespace ldr

@@ -31,9 +31,9 @@ private:
   std::string mProcedure;
 };
 
-class itfErrorReporter;
+class ErrorReporter;
 
 // Hands a caught component error to the host's error reporter.
-void ReportLdrError(itfErrorReporter& reporter, const LdrError& error);
+void ReportLdrError(ErrorReporter& reporter, const LdrError& error);
 
 } // namespace ldr

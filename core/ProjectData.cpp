@@ -4,9 +4,9 @@
 #include "core/StripRows.h"
 #include "core/clsLdrState.h"
 #include "outside/HostServices.h"
-#include "outside/operands/clsOperand.h"
-#include "outside/operands/clsOperandList.h"
-#include "outside/utilities/itfSettingsStore.h"
+#include "outside/operands/Operand.h"
+#include "outside/operands/OperandList.h"
+#include "outside/utilities/SettingsStore.h"
 #include "platform/database/Transaction.h"
 
 #include <algorithm>
@@ -18,7 +18,7 @@ namespace {
 std::string Num(long value) { return std::to_string(value); }
 
 // 1-based position of `operand` (by identity) in `slots`, 0 when absent.
-long SlotOf(const KeyedCollection<clsOperand>& slots, const clsOperand& operand) {
+long SlotOf(const KeyedCollection<Operand>& slots, const Operand& operand) {
   for (std::size_t i = 0; i < slots.Count(); ++i)
     if (slots.At(i).get() == &operand) return static_cast<long>(i) + 1;
   return 0;
@@ -172,14 +172,12 @@ long AddDefaultStrips(db::Connection& db, long funcID) {
   return returnStrip;
 }
 
-long NextModuleNumber(itfSettingsStore& settings) { return settings.TakeProjectCounter(ePSK_NextModuleNumber, 1); }
+long NextModuleNumber(SettingsStore& settings) { return settings.TakeProjectCounter(ePSK_NextModuleNumber, 1); }
 
-long NextSubroutineNumber(itfSettingsStore& settings) {
-  return settings.TakeProjectCounter(ePSK_NextSubroutineNumber, 1);
-}
+long NextSubroutineNumber(SettingsStore& settings) { return settings.TakeProjectCounter(ePSK_NextSubroutineNumber, 1); }
 
-bool UpdateElementOperandSlot(LdrContext& context, long elementID, const KeyedCollection<clsOperand>& inputs,
-                              const KeyedCollection<clsOperand>& outputs, const clsOperand& changed, long oldType,
+bool UpdateElementOperandSlot(LdrContext& context, long elementID, const KeyedCollection<Operand>& inputs,
+                              const KeyedCollection<Operand>& outputs, const Operand& changed, long oldType,
                               long oldAddress, long oldNetwork) {
   const long in = SlotOf(inputs, changed);
   const long out = SlotOf(outputs, changed);

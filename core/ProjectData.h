@@ -15,8 +15,8 @@
 namespace ldr {
 
 struct LdrContext;
-class clsOperand;
-class itfSettingsStore;
+class Operand;
+class SettingsStore;
 
 // Keys of the project settings store.
 enum enProjectSettingKey : long {
@@ -92,8 +92,8 @@ long AddReturnElement(db::Connection& db, long stripID);
 // --- counters of default names ---------------------------------------------------
 // The next number for a default module ("Module n") or subroutine
 // ("Subroutine n") name: reads n, stores n+1, returns n.
-long NextModuleNumber(itfSettingsStore& settings);
-long NextSubroutineNumber(itfSettingsStore& settings);
+long NextModuleNumber(SettingsStore& settings);
+long NextSubroutineNumber(SettingsStore& settings);
 
 // --- operand slots ---------------------------------------------------------------
 // Stores the new identity of `changed`, an operand of element `elementID`
@@ -101,8 +101,8 @@ long NextSubroutineNumber(itfSettingsStore& settings);
 // 1-based position in `inputs` or `outputs` (0 where absent). When exactly
 // one slot row changed, the operand list is brought up to date and the
 // editor state marked as needing save and compile; returns whether it did.
-bool UpdateElementOperandSlot(LdrContext& context, long elementID, const KeyedCollection<clsOperand>& inputs,
-                              const KeyedCollection<clsOperand>& outputs, const clsOperand& changed, long oldType,
+bool UpdateElementOperandSlot(LdrContext& context, long elementID, const KeyedCollection<Operand>& inputs,
+                              const KeyedCollection<Operand>& outputs, const Operand& changed, long oldType,
                               long oldAddress, long oldNetwork);
 
 } // namespace ldr

@@ -147,17 +147,16 @@ CREATE TABLE ProjectSettings (
 )SQL";
 
 bool TableExists(db::Connection& connection, const std::string& name) {
-  return connection.QueryValue("SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name=?", {name}).AsLong() >
-         0;
+  return connection.QueryValue("SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name=?", {name}).AsLong() > 0;
 }
 
 } // namespace
 
 const std::vector<std::string>& ProjectSchema::TableNames() {
   static const std::vector<std::string> names = {
-      "LdrModules", "LdrFunctions", "LdrStrips", "LdrElements",   "LdrElmsOprs",   "LdrOperands",
-      "FB_Fathers", "FB_Methods",   "FB_Instance_Details",        "Pages",         "DownloadDLUs",
-      "PLC_DB_Blocks", "Trends",    "Storages_Table",             "ProjectSettings"};
+      "LdrModules",   "LdrFunctions",  "LdrStrips",  "LdrElements",         "LdrElmsOprs",
+      "LdrOperands",  "FB_Fathers",    "FB_Methods", "FB_Instance_Details", "Pages",
+      "DownloadDLUs", "PLC_DB_Blocks", "Trends",     "Storages_Table",      "ProjectSettings"};
   return names;
 }
 

@@ -1,10 +1,10 @@
 #include "core/clsLdrState.h"
 
 #include "core/ProjectData.h"
+#include "core/ViewRefresh.h"
 #include "core/enMouseProcess.h"
-#include "core/itfViewRefresh.h"
 #include "outside/HostServices.h"
-#include "platform/boards/itfMainBoard.h"
+#include "platform/boards/MainBoard.h"
 
 namespace ldr {
 
@@ -18,7 +18,7 @@ tyPointerChoice Custom(const char* picture, bool isCursor) { return {kPointerCus
 
 clsLdrState::clsLdrState(LdrContext& context) : mContext(context) {}
 
-void clsLdrState::Init(std::shared_ptr<itfMainBoard> board) {
+void clsLdrState::Init(std::shared_ptr<MainBoard> board) {
   mBoard = std::move(board);
   mInitialized = true;
 }
@@ -88,7 +88,7 @@ void clsLdrState::UpdateMousePointer() {
 }
 
 void clsLdrState::UpdateMdiButtonsStatus() {
-  itfGuiService& gui = *mContext.Host->Gui;
+  GuiService& gui = *mContext.Host->Gui;
   if (mNeedToCompile) {
     gui.NotifyNeedToCompile(true);
   } else if (mContext.Connection && IsNeedToCompile(*mContext.Connection)) {

@@ -12,8 +12,8 @@
 
 namespace ldr {
 
-class itfMainBoard;
-class itfViewRefresh;
+class MainBoard;
+class ViewRefresh;
 
 // The pointer the main board should show: a host pointer code and, for the
 // custom code 99, the resource picture to show.
@@ -32,13 +32,13 @@ class clsLdrState {
 public:
   explicit clsLdrState(LdrContext& context);
 
-  void Init(std::shared_ptr<itfMainBoard> board);
+  void Init(std::shared_ptr<MainBoard> board);
   bool Initialized() const { return mInitialized; }
   // The function view registers itself; nullptr when it goes away.
-  void SetView(itfViewRefresh* view) { mView = view; }
-  itfViewRefresh* View() const { return mView; }
+  void SetView(ViewRefresh* view) { mView = view; }
+  ViewRefresh* View() const { return mView; }
   // The host's editor window given to Init (its text boxes edit strip texts).
-  const std::shared_ptr<itfMainBoard>& MainBoard() const { return mBoard; }
+  const std::shared_ptr<MainBoard>& Board() const { return mBoard; }
 
   long ReloadRequest() const { return mReloadRequest; }
   void SetReloadRequest(long request) { mReloadRequest = request; }
@@ -64,8 +64,8 @@ public:
 
 private:
   LdrContext& mContext;
-  std::shared_ptr<itfMainBoard> mBoard;
-  itfViewRefresh* mView = nullptr;
+  std::shared_ptr<MainBoard> mBoard;
+  ViewRefresh* mView = nullptr;
   long mWorkMode = 0;
   long mMouseProcess = 1;
   bool mNoDrop = false;

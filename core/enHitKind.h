@@ -1,5 +1,5 @@
 #pragma once
-// What a hit test found: field 1 of the hit record (tyHitRecord::HitKind).
+// What a hit test found: field 1 of the hit record (HitRecord::HitKind).
 // Strips answer for their zones, elements for their own parts; the two sets
 // share numbers, as a net's element hit is read from the element's record.
 

@@ -43,12 +43,12 @@ bool srvCollision::DoesLineCrossRect(std::int32_t lineType, const tyRect& line, 
   return y1 <= element.Top && y2 >= element.Bottom && element.Left < x1 && x1 < element.Right;
 }
 
-bool srvCollision::DoesElementsOverlap(const ElementCollection& pStaticElements,
-                                       const ElementCollection& pMovingElements) const {
-  for (const auto& [movingKey, moving] : pMovingElements) {
+bool srvCollision::DoesElementsOverlap(const ElementCollection& staticElements,
+                                       const ElementCollection& movingElements) const {
+  for (const auto& [movingKey, moving] : movingElements) {
     const bool movingIsLine = moving->IsLineElement();
     const tyRect movingRect = moving->GetBoundingRect();
-    for (const auto& [staticKey, fixed] : pStaticElements) {
+    for (const auto& [staticKey, fixed] : staticElements) {
       const bool fixedIsLine = fixed->IsLineElement();
       if (movingIsLine && fixedIsLine) continue;
       bool overlap = false;
@@ -65,9 +65,9 @@ bool srvCollision::DoesElementsOverlap(const ElementCollection& pStaticElements,
   return false;
 }
 
-bool srvCollision::DoesRectanglesIntersect(const tyRect& pRect1, const tyRect& pRect2) const {
-  const tyRect& r = pRect1;
-  const tyRect& s = pRect2;
+bool srvCollision::DoesRectanglesIntersect(const tyRect& rect1, const tyRect& rect2) const {
+  const tyRect& r = rect1;
+  const tyRect& s = rect2;
   if (s.Right - s.Left == 0 || s.Bottom - s.Top == 0) {
     if (IsStrictlyInside(s.Left, s.Top, r) || IsStrictlyInside(s.Right, s.Bottom, r)) return true;
     if (s.Left == s.Right) return r.Left < s.Left && s.Left < r.Right && s.Top <= r.Top && s.Bottom >= r.Bottom;
@@ -97,22 +97,22 @@ void srvCollision::KeepLargerExcess(const tyRect& b, const tyRect& rect) {
   }
 }
 
-bool srvCollision::AreElementsWhollyInRect(const ElementCollection& pElements, const tyRect& pRect) {
+bool srvCollision::AreElementsWhollyInRect(const ElementCollection& elements, const tyRect& rect) {
   mExtendVertical = 0;
   mExtendHorizontal = 0;
   bool allInside = true;
-  for (const auto& [key, element] : pElements) {
+  for (const auto& [key, element] : elements) {
     const tyRect b = element->GetBoundingRect();
     bool inside = false;
     if (IsEmpty(b)) {
-      inside = IsLineInside(b, pRect);
+      inside = IsLineInside(b, rect);
     } else {
-      inside = Intersect(b, pRect) == b;
+      inside = Intersect(b, rect) == b;
       if (inside) {
         mExtendVertical = 0;
         mExtendHorizontal = 0;
       } else {
-        KeepLargerExcess(b, pRect);
+        KeepLargerExcess(b, rect);
       }
     }
     if (!inside) allInside = false;

@@ -23,11 +23,11 @@ public:
   std::int32_t ExtendVerticalValue() const { return mExtendVertical; }
   std::int32_t ExtendHorizontalValue() const { return mExtendHorizontal; }
 
-  bool DoesElementsOverlap(const ElementCollection& pStaticElements, const ElementCollection& pMovingElements) const;
+  bool DoesElementsOverlap(const ElementCollection& staticElements, const ElementCollection& movingElements) const;
   // r2 may be a segment (zero width or height).
-  bool DoesRectanglesIntersect(const tyRect& pRect1, const tyRect& pRect2) const;
+  bool DoesRectanglesIntersect(const tyRect& rect1, const tyRect& rect2) const;
   // Tests every element (no early exit) and sets both extension values.
-  bool AreElementsWhollyInRect(const ElementCollection& pElements, const tyRect& pRect);
+  bool AreElementsWhollyInRect(const ElementCollection& elements, const tyRect& rect);
 
   // The building blocks, for callers that hold rectangles only.
   static bool IsStrictlyInside(std::int32_t x, std::int32_t y, const tyRect& rect);

@@ -11,8 +11,8 @@
 #include "interfaces/itfProcess.h"
 #include "interfaces/itfStrip.h"
 #include "outside/HostServices.h"
-#include "outside/operands/clsOperandPainter.h"
-#include "platform/boards/itfPictureBoard.h"
+#include "outside/operands/OperandPainter.h"
+#include "platform/boards/PictureBoard.h"
 #include "platform/drawing/RectHelpers.h"
 
 namespace ldr {
@@ -28,13 +28,13 @@ constexpr gdi::COLORREF kGridDot = gdi::RGB(0, 0, 255);
 // or an element throws on the way.
 class PersistenceGuard {
 public:
-  PersistenceGuard(itfPictureBoard& board, bool restoreTo) : mBoard(board), mRestoreTo(restoreTo) {}
+  PersistenceGuard(PictureBoard& board, bool restoreTo) : mBoard(board), mRestoreTo(restoreTo) {}
   ~PersistenceGuard() { mBoard.SetAutoRedraw(mRestoreTo); }
   PersistenceGuard(const PersistenceGuard&) = delete;
   PersistenceGuard& operator=(const PersistenceGuard&) = delete;
 
 private:
-  itfPictureBoard& mBoard;
+  PictureBoard& mBoard;
   bool mRestoreTo;
 };
 
@@ -90,11 +90,11 @@ void srvDrawer::SetToolTipText(const std::string& text) {
   if (mLeftBoard) mLeftBoard->SetToolTipText(text);
 }
 
-void srvDrawer::Init(std::shared_ptr<itfPictureBoard> leftBoard, std::shared_ptr<itfPictureBoard> rightBoard) {
+void srvDrawer::Init(std::shared_ptr<PictureBoard> leftBoard, std::shared_ptr<PictureBoard> rightBoard) {
   mLeftBoard = std::move(leftBoard);
   mRightBoard = std::move(rightBoard);
-  prvPersistentChanged();
-  if (mRightBoard) prvCreateResources(mRightBoard->hDC());
+  PersistentChanged();
+  if (mRightBoard) CreateResources(mRightBoard->hDC());
 }
 
 void srvDrawer::Release() {
@@ -102,8 +102,8 @@ void srvDrawer::Release() {
   mRightBoard.reset();
 }
 
-void srvDrawer::prvCreateResources(gdi::DeviceContext& board) {
-  tyGdiResources res;
+void srvDrawer::CreateResources(gdi::DeviceContext& board) {
+  GdiResources res;
   gdi::LogFont font = board.CurrentFont().Describe();
   font.FaceName = "Miriam Fixed";
   font.Height = -16;
@@ -112,16 +112,16 @@ void srvDrawer::prvCreateResources(gdi::DeviceContext& board) {
   font.PitchAndFamily = gdi::FIXED_PITCH | gdi::FF_MODERN;
   res.LadderFont = gdi::Font(font);
   mGdiResources = std::move(res);
-  prvCreateGridRow(board);
+  CreateGridRow(board);
   mGdiResources.GreyPen = board.CurrentPen().WithColor(kGrey);
   mGdiResources.GreyBrush = gdi::Brush::Solid(kGrey);
   mGdiResources.WhiteBrush = gdi::Brush::Solid(kWhite);
   mGdiResources.LightYellowBrush = gdi::Brush::Solid(kLightYellow);
   // The operand library's own field: the description font.
-  clsOperandPainter::FillOperandResources(mGdiResources);
+  OperandPainter::FillOperandResources(mGdiResources);
 }
 
-void srvDrawer::prvCreateGridRow(gdi::DeviceContext& board) {
+void srvDrawer::CreateGridRow(gdi::DeviceContext& board) {
   gdi::Bitmap row = board.CreateCompatibleBitmap(kRightBoardWidth, 1);
   mGdiResources.GridRowDC = board.CreateCompatibleDC();
   mGdiResources.GridRowPreviousBitmap = mGdiResources.GridRowDC.SelectObject(row);
@@ -131,9 +131,9 @@ void srvDrawer::prvCreateGridRow(gdi::DeviceContext& board) {
   for (int i = 0; i < kGridDots; ++i) mGdiResources.GridRowDC.SetPixel(PIXEL_PER_GRID * i, 0, kGridDot);
 }
 
-void srvDrawer::DrawAll() { prvDrawPersistent(eEF_All); }
+void srvDrawer::DrawAll() { DrawPersistent(eEF_All); }
 
-void srvDrawer::DrawNoneSelectedAll() { prvDrawPersistent(eEF_UnSelected); }
+void srvDrawer::DrawNoneSelectedAll() { DrawPersistent(eEF_UnSelected); }
 
 void srvDrawer::RedrawAll() {
   DrawAll();
@@ -142,11 +142,11 @@ void srvDrawer::RedrawAll() {
 }
 
 void srvDrawer::FlushBackGround() {
-  if (mRightBoard) prvFlush(*mRightBoard, mRightDrafts);
-  if (mLeftBoard) prvFlush(*mLeftBoard, mLeftDrafts);
+  if (mRightBoard) Flush(*mRightBoard, mRightDrafts);
+  if (mLeftBoard) Flush(*mLeftBoard, mLeftDrafts);
 }
 
-void srvDrawer::prvFlush(itfPictureBoard& board, std::optional<gdi::Rect>& drafts) {
+void srvDrawer::Flush(PictureBoard& board, std::optional<gdi::Rect>& drafts) {
   if (!drafts) {
     board.Refresh();
   } else if (!gdi::IsRectEmpty(*drafts)) {
@@ -154,12 +154,12 @@ void srvDrawer::prvFlush(itfPictureBoard& board, std::optional<gdi::Rect>& draft
     board.SetAutoRedraw(true);
     gdi::DeviceContext& persistent = board.hDC();
     board.SetAutoRedraw(false);
-    prvCopyRect(board.hDC(), persistent, *drafts);
+    CopyRect(board.hDC(), persistent, *drafts);
   }
   drafts = gdi::Rect{};
 }
 
-void srvDrawer::prvCopyRect(gdi::DeviceContext& target, const gdi::DeviceContext& source, const gdi::Rect& rect) {
+void srvDrawer::CopyRect(gdi::DeviceContext& target, const gdi::DeviceContext& source, const gdi::Rect& rect) {
   if (gdi::IsRectEmpty(rect)) return;
   // Device pixels on both sides, whatever origins the contexts hold.
   const gdi::Point to = target.DPtoLP({rect.Left, rect.Top});
@@ -167,24 +167,24 @@ void srvDrawer::prvCopyRect(gdi::DeviceContext& target, const gdi::DeviceContext
   target.BitBlt(to.X, to.Y, rect.Width(), rect.Height(), source, from.X, from.Y, gdi::SRCCOPY);
 }
 
-void srvDrawer::prvPersistentChanged() {
+void srvDrawer::PersistentChanged() {
   mRightDrafts.reset();
   mLeftDrafts.reset();
   mMoveWhole = true;
 }
 
-void srvDrawer::prvDrawPersistent(enElementFilter filter) {
-  if (!prvHasBoards()) return;
+void srvDrawer::DrawPersistent(enElementFilter filter) {
+  if (!HasBoards()) return;
   mSavedPersistence = mRightBoard->AutoRedraw();
   PersistenceGuard right(*mRightBoard, mSavedPersistence);
   PersistenceGuard left(*mLeftBoard, mSavedPersistence);
   mRightBoard->SetAutoRedraw(true);
   mLeftBoard->SetAutoRedraw(true);
-  prvPersistentChanged();
-  prvStripPass(filter);
+  PersistentChanged();
+  StripPass(filter);
 }
 
-void srvDrawer::prvStripPass(enElementFilter filter) {
+void srvDrawer::StripPass(enElementFilter filter) {
   if (!mStrips) return;
   // While elements are being moved the moving (selected) ones stay out of
   // the background, whoever asks for the picture.
@@ -192,22 +192,22 @@ void srvDrawer::prvStripPass(enElementFilter filter) {
 
   gdi::DeviceContext& leftDC = mLeftBoard->hDC();
   gdi::DeviceContext& boardDC = mRightBoard->hDC();
-  prvClearUncovered();
+  ClearUncovered();
   for (const auto& entry : *mStrips) {
     itfStrip& strip = *entry.second;
     if (dynamic_cast<itfLdrComment*>(&strip) || dynamic_cast<itfLdrLabel*>(&strip)) {
-      prvDrawTextStripScrolled(strip, leftDC, boardDC);
+      DrawTextStripScrolled(strip, leftDC, boardDC);
     } else {
       strip.Draw(leftDC, boardDC, mGdiResources);
-      prvDrawNetElements(strip, filter);
+      DrawNetElements(strip, filter);
     }
   }
-  prvClearBelowReturnStrip();
+  ClearBelowReturnStrip();
 }
 
 // What no strip draws is background: row 0 (the bottom line of a strip
 // above the view) and, on a board wider than the ladder, the rest of it.
-void srvDrawer::prvClearUncovered() {
+void srvDrawer::ClearUncovered() {
   if (mStrips->Empty()) return;
   ClearRect(mRightBoard->hDC(), 0, 0, mRightBoard->Width(), 1);
   ClearRect(mLeftBoard->hDC(), 0, 0, mLeftBoard->Width(), 1);
@@ -215,7 +215,7 @@ void srvDrawer::prvClearUncovered() {
     ClearRect(mRightBoard->hDC(), kRightBoardWidth, 0, mRightBoard->Width(), mRightBoard->Height());
 }
 
-void srvDrawer::prvDrawTextStripScrolled(itfStrip& comment, gdi::DeviceContext& leftDC, gdi::DeviceContext& boardDC) {
+void srvDrawer::DrawTextStripScrolled(itfStrip& comment, gdi::DeviceContext& leftDC, gdi::DeviceContext& boardDC) {
   // Comments and labels follow the horizontal scroll: drawn once, already at
   // the offset. Their Left goes back afterwards: mouse positions reach the
   // strips in unscrolled ladder columns, where the header must stay.
@@ -234,7 +234,7 @@ void srvDrawer::prvDrawTextStripScrolled(itfStrip& comment, gdi::DeviceContext& 
   comment.SetLeft(left);
 }
 
-void srvDrawer::prvDrawNetElements(itfStrip& strip, enElementFilter filter) {
+void srvDrawer::DrawNetElements(itfStrip& strip, enElementFilter filter) {
   auto* net = dynamic_cast<itfLdrNet*>(&strip);
   if (!net || net->IsCollapsed()) return;
   std::shared_ptr<ElementCollection> elements;
@@ -249,10 +249,10 @@ void srvDrawer::prvDrawNetElements(itfStrip& strip, enElementFilter filter) {
     elements = net->GetUnSelectedElements();
     break;
   }
-  if (elements) prvElementPass(strip, ElementsOf(*elements));
+  if (elements) ElementPass(strip, ElementsOf(*elements));
 }
 
-void srvDrawer::prvClearBelowReturnStrip() {
+void srvDrawer::ClearBelowReturnStrip() {
   if (mStrips->Empty()) return;
   itfStrip& last = *mStrips->At(mStrips->Count() - 1);
   auto* net = dynamic_cast<itfLdrNet*>(&last);
@@ -270,7 +270,7 @@ void srvDrawer::prvClearBelowReturnStrip() {
   ClearRect(mLeftBoard->hDC(), 0, top, kLeftBoardWidth, end);
 }
 
-void srvDrawer::prvElementPass(itfStrip& strip, const std::vector<itfLdrElement*>& elements) {
+void srvDrawer::ElementPass(itfStrip& strip, const std::vector<itfLdrElement*>& elements) {
   gdi::DeviceContext& dc = mRightBoard->hDC();
   const long column = strip.EditZoneLeft() - mHorizontalOffset;
   OriginGuard origin(dc, static_cast<int>(PIXEL_PER_GRID * column), PIXEL_PER_GRID * strip.Top());
@@ -286,8 +286,8 @@ void srvDrawer::DrawElement(itfStrip& strip, itfLdrElement& element) {
   if (!mRightBoard) return;
   PersistenceGuard right(*mRightBoard, mRightBoard->AutoRedraw());
   mRightBoard->SetAutoRedraw(true);
-  prvPersistentChanged();
-  prvElementPass(strip, {&element});
+  PersistentChanged();
+  ElementPass(strip, {&element});
 }
 
 void srvDrawer::DraftElement(itfStrip& strip, itfLdrElement& element) {
@@ -297,7 +297,7 @@ void srvDrawer::DraftElement(itfStrip& strip, itfLdrElement& element) {
   gdi::DeviceContext& visible = mRightBoard->hDC();
   visible.BeginBounds();
   try {
-    prvElementPass(strip, {&element});
+    ElementPass(strip, {&element});
   } catch (...) {
     visible.EndBounds();
     mRightDrafts.reset();
@@ -309,7 +309,7 @@ void srvDrawer::DraftElement(itfStrip& strip, itfLdrElement& element) {
 }
 
 void srvDrawer::DraftService(itfProcess& service, itfStrip& /*strip*/) {
-  if (!prvHasBoards()) return;
+  if (!HasBoards()) return;
   mSavedPersistence = mRightBoard->AutoRedraw();
   PersistenceGuard right(*mRightBoard, mSavedPersistence);
   PersistenceGuard left(*mLeftBoard, mSavedPersistence);
@@ -322,12 +322,12 @@ void srvDrawer::DraftService(itfProcess& service, itfStrip& /*strip*/) {
   service.Draw(mLeftBoard->hDC(), mRightBoard->hDC());
 }
 
-int srvDrawer::prvRightBoardHeight() const { return mRightBoard->Height(); }
+int srvDrawer::RightBoardHeight() const { return mRightBoard->Height(); }
 
 void srvDrawer::PrepareForMove() {
   if (!mRightBoard) return;
   if (mMoveDC) ReleaseResourcesAfterMove();
-  const int height = prvRightBoardHeight();
+  const int height = RightBoardHeight();
   PersistenceGuard right(*mRightBoard, mRightBoard->AutoRedraw());
   mRightBoard->SetAutoRedraw(true);
   gdi::DeviceContext& board = mRightBoard->hDC();
@@ -348,7 +348,7 @@ void srvDrawer::DraftSelected(itfStrip& strip, const std::vector<std::shared_ptr
   // A move that did not prepare its background starts from the picture as
   // it is now, so that the moving elements never pile up in it.
   if (!mMoveDC) PrepareForMove();
-  const int height = prvRightBoardHeight();
+  const int height = RightBoardHeight();
   const bool whole = mMoveWhole || mMoveBitmap.Height() != height;
   const gdi::Rect all{0, 0, kRightBoardWidth, height};
   const gdi::Rect previous = whole ? all : mMoveDrawn;
@@ -356,14 +356,14 @@ void srvDrawer::DraftSelected(itfStrip& strip, const std::vector<std::shared_ptr
     PersistenceGuard right(*mRightBoard, mRightBoard->AutoRedraw());
     mRightBoard->SetAutoRedraw(true);
     gdi::DeviceContext& persistent = mRightBoard->hDC();
-    prvCopyRect(persistent, *mMoveDC, previous);
+    CopyRect(persistent, *mMoveDC, previous);
     std::vector<itfLdrElement*> moving;
     moving.reserve(elements.size());
     for (const auto& element : elements)
       if (element) moving.push_back(element.get());
     persistent.BeginBounds();
     try {
-      prvElementPass(strip, moving);
+      ElementPass(strip, moving);
     } catch (...) {
       persistent.EndBounds();
       mMoveWhole = true;
@@ -381,10 +381,10 @@ void srvDrawer::DraftSelected(itfStrip& strip, const std::vector<std::shared_ptr
   gdi::Rect both;
   gdi::UnionRect(both, previous, mMoveDrawn);
   if (Area(both) <= Area(previous) + Area(mMoveDrawn)) {
-    prvCopyRect(visible, persistent, both); // a short step: one copy
+    CopyRect(visible, persistent, both); // a short step: one copy
   } else {
-    prvCopyRect(visible, persistent, previous);
-    prvCopyRect(visible, persistent, mMoveDrawn);
+    CopyRect(visible, persistent, previous);
+    CopyRect(visible, persistent, mMoveDrawn);
   }
   if (whole) mRightDrafts = gdi::Rect{};
 }

@@ -19,7 +19,7 @@
 
 #include "core/LdrContext.h"
 #include "interfaces/itfDrawer.h"
-#include "outside/operands/tyGdiResources.h"
+#include "outside/operands/GdiResources.h"
 #include "platform/drawing/Bitmap.h"
 #include "platform/drawing/DeviceContext.h"
 
@@ -30,7 +30,7 @@
 
 namespace ldr {
 
-class itfPictureBoard;
+class PictureBoard;
 
 class srvDrawer : public itfDrawer {
 public:
@@ -51,7 +51,7 @@ public:
   long ViewHeight() override { return mViewHeight; }
   void SetViewHeight(long rows) override { mViewHeight = rows; }
   void SetStrips(KeyedCollection<itfStrip>* strips) override { mStrips = strips; }
-  void Init(std::shared_ptr<itfPictureBoard> leftBoard, std::shared_ptr<itfPictureBoard> rightBoard) override;
+  void Init(std::shared_ptr<PictureBoard> leftBoard, std::shared_ptr<PictureBoard> rightBoard) override;
   void Release() override;
   void DrawAll() override;
   void RedrawAll() override;
@@ -67,7 +67,7 @@ public:
   void ReleaseResourcesAfterMove() override;
 
   // What the drawer hands to every strip and element that draws.
-  tyGdiResources& GdiResources() { return mGdiResources; }
+  GdiResources& Resources() { return mGdiResources; }
   long HorizontalOffset() const override { return mHorizontalOffset; }
   const std::string& ToolTipText() const { return mToolTipText; }
   bool HasMoveBackground() const { return mMoveDC.has_value(); }
@@ -76,35 +76,35 @@ private:
   // Which elements of a net the strip pass draws.
   enum enElementFilter { eEF_All = 1, eEF_Selected = 2, eEF_UnSelected = 3 };
 
-  bool prvHasBoards() const { return mLeftBoard && mRightBoard; }
-  void prvCreateResources(gdi::DeviceContext& board);
-  void prvCreateGridRow(gdi::DeviceContext& board);
+  bool HasBoards() const { return mLeftBoard && mRightBoard; }
+  void CreateResources(gdi::DeviceContext& board);
+  void CreateGridRow(gdi::DeviceContext& board);
   // Both boards persistent, the strip pass, both boards back as they were.
-  void prvDrawPersistent(enElementFilter filter);
-  void prvStripPass(enElementFilter filter);
-  void prvClearUncovered();
-  void prvDrawTextStripScrolled(itfStrip& comment, gdi::DeviceContext& leftDC, gdi::DeviceContext& boardDC);
-  void prvDrawNetElements(itfStrip& strip, enElementFilter filter);
-  void prvClearBelowReturnStrip();
+  void DrawPersistent(enElementFilter filter);
+  void StripPass(enElementFilter filter);
+  void ClearUncovered();
+  void DrawTextStripScrolled(itfStrip& comment, gdi::DeviceContext& leftDC, gdi::DeviceContext& boardDC);
+  void DrawNetElements(itfStrip& strip, enElementFilter filter);
+  void ClearBelowReturnStrip();
   // Draws the elements on the right board's current device context with the
   // origin at the strip's edit zone, scrolled by the horizontal offset.
-  void prvElementPass(itfStrip& strip, const std::vector<itfLdrElement*>& elements);
-  int prvRightBoardHeight() const;
+  void ElementPass(itfStrip& strip, const std::vector<itfLdrElement*>& elements);
+  int RightBoardHeight() const;
   // The persistent image changed: the next flush and move step copy whole.
-  void prvPersistentChanged();
+  void PersistentChanged();
   // Copies `rect` (device pixels) of `source` onto `target`.
-  static void prvCopyRect(gdi::DeviceContext& target, const gdi::DeviceContext& source, const gdi::Rect& rect);
+  static void CopyRect(gdi::DeviceContext& target, const gdi::DeviceContext& source, const gdi::Rect& rect);
   // Shows the persistent image of `board` on its visible surface: only
   // `drafts` when it is known, else all of it.
-  static void prvFlush(itfPictureBoard& board, std::optional<gdi::Rect>& drafts);
+  static void Flush(PictureBoard& board, std::optional<gdi::Rect>& drafts);
 
   LdrContext& mContext;
   long mViewWidth = 0;
   long mViewHeight = 0;
   std::string mToolTipText;
-  tyGdiResources mGdiResources;
-  std::shared_ptr<itfPictureBoard> mLeftBoard;
-  std::shared_ptr<itfPictureBoard> mRightBoard;
+  GdiResources mGdiResources;
+  std::shared_ptr<PictureBoard> mLeftBoard;
+  std::shared_ptr<PictureBoard> mRightBoard;
   KeyedCollection<itfStrip>* mStrips = nullptr;
   bool mSavedPersistence = false;
   long mHorizontalOffset = 0;

@@ -15,13 +15,13 @@ tyRect CurrentNetRect(itfStrip& strip) { return {strip.Left(), 0, strip.Left() +
 
 tyRect MaximalNetRect(itfStrip& strip) { return {strip.Left(), 0, strip.Left() + LDR_EDIT_WIDTH, strip.MaxHeight()}; }
 
-srvElementCreator::srvElementCreator(LdrContext& ctx) : srvProcessBase(ctx, kClassName, eMP_ElmntCreateProc) {}
+srvElementCreator::srvElementCreator(LdrContext& ctx) : ProcessBase(ctx, kClassName, eMP_ElmntCreateProc) {}
 
-tyProcessOutcome srvElementCreator::OnCreateNewElement(std::int32_t pElementType) {
-  auto element = ldr::CreateNewElement(mCtx, pElementType);
+tyProcessOutcome srvElementCreator::OnCreateNewElement(std::int32_t elementType) {
+  auto element = ldr::CreateNewElement(mCtx, elementType);
   // Lines are drawn, not placed: the line tool has its own process.
   if (!element || element->IsLineElement()) return tyProcessOutcome::Continue();
-  element->SetClassType(static_cast<enElementType>(pElementType));
+  element->SetClassType(static_cast<enElementType>(elementType));
   element->InitOperandsData(true);
   mMoving.Clear();
   mMoving.Add(static_cast<long>(mMoving.Count() + 1), element);
@@ -31,7 +31,7 @@ tyProcessOutcome srvElementCreator::OnCreateNewElement(std::int32_t pElementType
 }
 
 void srvElementCreator::PlaceAtPointer(itfStrip& strip) {
-  const tyHitRecord hit = strip.GetHitParameters();
+  const HitRecord hit = strip.GetHitParameters();
   mElement->SetXs(hit.X - strip.EditZoneLeft());
   mElement->SetYs(hit.Y - strip.Top());
 }
@@ -41,30 +41,30 @@ bool srvElementCreator::IsLegalIn(itfStrip& strip, itfLdrNet& net) {
   return !mCollision->DoesElementsOverlap(*net.GetAllElements(), mMoving);
 }
 
-tyProcessOutcome srvElementCreator::OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) {
+tyProcessOutcome srvElementCreator::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
   if (!mElement) return tyProcessOutcome::Continue();
   bool illegal = true;
-  if (pStrip) {
-    PlaceAtPointer(*pStrip);
-    if (itfLdrNet* net = AsNet(pStrip)) illegal = !IsLegalIn(*pStrip, *net) || net->IsCollapsed();
+  if (strip) {
+    PlaceAtPointer(*strip);
+    if (itfLdrNet* net = AsNet(strip)) illegal = !IsLegalIn(*strip, *net) || net->IsCollapsed();
   }
   SetNoDrop(illegal);
-  if (pStrip) {
+  if (strip) {
     Drawer().FlushBackGround();
-    Drawer().DraftElement(*pStrip, *mElement);
+    Drawer().DraftElement(*strip, *mElement);
   }
   return tyProcessOutcome::Continue();
 }
 
-tyProcessOutcome srvElementCreator::OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) {
+tyProcessOutcome srvElementCreator::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
   if (!mElement) return tyProcessOutcome::Continue();
   std::int32_t extension = 0;
-  itfLdrNet* net = AsNet(pStrip);
+  itfLdrNet* net = AsNet(strip);
   bool illegal = !net || net->IsCollapsed();
   if (!illegal) {
-    PlaceAtPointer(*pStrip);
-    illegal = !IsLegalIn(*pStrip, *net);
-    if (!illegal && !mCollision->AreElementsWhollyInRect(mMoving, CurrentNetRect(*pStrip))) {
+    PlaceAtPointer(*strip);
+    illegal = !IsLegalIn(*strip, *net);
+    if (!illegal && !mCollision->AreElementsWhollyInRect(mMoving, CurrentNetRect(*strip))) {
       extension = mCollision->ExtendVerticalValue();
     }
   }
@@ -82,7 +82,7 @@ tyProcessOutcome srvElementCreator::OnMouseDown(const std::shared_ptr<itfStrip>&
   if (extension != 0) {
     Control().Relocate();
   } else {
-    Drawer().DrawElement(*pStrip, *mElement);
+    Drawer().DrawElement(*strip, *mElement);
     Drawer().FlushBackGround();
   }
   auto outcome = FinishDrop(*net);

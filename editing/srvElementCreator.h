@@ -10,8 +10,8 @@
 // collapsed. Comments, labels and no strip are never legal. An illegal
 // mouse-down leaves the creator running.
 
+#include "editing/ProcessBase.h"
 #include "editing/srvCollision.h"
-#include "editing/srvProcessBase.h"
 #include "interfaces/itfLdrNet.h"
 
 #include <memory>
@@ -20,7 +20,7 @@ namespace ldr {
 
 class itfLdrElement;
 
-class srvElementCreator : public srvProcessBase {
+class srvElementCreator : public ProcessBase {
 public:
   static constexpr const char* kClassName = "srvElementCreator";
 
@@ -31,9 +31,9 @@ public:
   const std::shared_ptr<itfLdrElement>& Element() const { return mElement; }
 
 protected:
-  tyProcessOutcome OnCreateNewElement(std::int32_t pElementType) override;
-  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
-  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
+  tyProcessOutcome OnCreateNewElement(std::int32_t elementType) override;
+  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
+  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& strip) override;
   // The view's mouse-up: the drop already finished at the mouse-down.
   tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>&) override { return tyProcessOutcome::Continue(); }
 

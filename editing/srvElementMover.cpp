@@ -10,8 +10,8 @@
 #include "interfaces/itfProcessControl.h"
 #include "interfaces/itfStrip.h"
 #include "outside/HostServices.h"
-#include "outside/operands/clsOperand.h"
-#include "outside/operands/enOperandType.h"
+#include "outside/operands/Operand.h"
+#include "outside/operands/OperandType.h"
 
 #include <cstdlib>
 
@@ -47,7 +47,7 @@ void ReRegisterConstants(LdrContext& ctx, const std::shared_ptr<OperandSlots>& s
 
 } // namespace
 
-srvElementMover::srvElementMover(LdrContext& ctx) : srvProcessBase(ctx, kClassName, eMP_ElementMoveProc) {}
+srvElementMover::srvElementMover(LdrContext& ctx) : ProcessBase(ctx, kClassName, eMP_ElementMoveProc) {}
 
 void srvElementMover::TakeGroupFrom(itfLdrNet& net) {
   mSelected = net.GetSelectedElements();
@@ -55,23 +55,23 @@ void srvElementMover::TakeGroupFrom(itfLdrNet& net) {
   for (const auto& [key, element] : *mSelected) mSelectedList.push_back(element);
 }
 
-tyProcessOutcome srvElementMover::OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) {
-  itfLdrNet* net = AsNet(pStrip);
+tyProcessOutcome srvElementMover::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
+  itfLdrNet* net = AsNet(strip);
   if (!net) return tyProcessOutcome::Continue();
-  mSourceNet = pStrip;
+  mSourceNet = strip;
   TakeGroupFrom(*net);
   mUnselected = net->GetUnSelectedElements();
-  const tyHitRecord hit = pStrip->GetHitParameters();
-  mAnchorX = hit.X - pStrip->EditZoneLeft();
-  mAnchorY = hit.Y - pStrip->Top();
-  mLastLegalNet = pStrip;
-  mLastTargetStrip = pStrip;
+  const HitRecord hit = strip->GetHitParameters();
+  mAnchorX = hit.X - strip->EditZoneLeft();
+  mAnchorY = hit.Y - strip->Top();
+  mLastLegalNet = strip;
+  mLastTargetStrip = strip;
   mReplicas = std::make_shared<ElementCollection>();
   for (const auto& [key, element] : *mSelected) mReplicas->Add(key, element->GetReplica());
   mMoved = false;
   Drawer().DrawNoneSelectedAll();
   Drawer().PrepareForMove();
-  Drawer().DraftSelected(*pStrip, mSelectedList);
+  Drawer().DraftSelected(*strip, mSelectedList);
   Drawer().FlushBackGround();
   return tyProcessOutcome::Continue();
 }
@@ -92,29 +92,29 @@ void srvElementMover::ForEachSelected(void (itfLdrElement::*step)()) {
   for (const auto& element : mSelectedList) ((*element).*step)();
 }
 
-tyProcessOutcome srvElementMover::OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) {
+tyProcessOutcome srvElementMover::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
   if (!mSourceNet || mCtx.AutoScrollDirection != 0) return tyProcessOutcome::Continue();
   mMoved = true;
-  if (!pStrip) {
+  if (!strip) {
     SetNoDrop(true);
     return tyProcessOutcome::Continue();
   }
-  if (pStrip != mLastTargetStrip) {
-    itfLdrNet* net = AsNet(pStrip);
+  if (strip != mLastTargetStrip) {
+    itfLdrNet* net = AsNet(strip);
     mUnselected = net ? net->GetUnSelectedElements() : std::make_shared<ElementCollection>();
-    mLastTargetStrip = pStrip;
+    mLastTargetStrip = strip;
   }
-  const tyHitRecord hit = pStrip->GetHitParameters();
-  const std::int32_t dx = hit.X - pStrip->EditZoneLeft() - mAnchorX;
-  const std::int32_t dy = hit.Y - pStrip->Top() - mAnchorY;
+  const HitRecord hit = strip->GetHitParameters();
+  const std::int32_t dx = hit.X - strip->EditZoneLeft() - mAnchorX;
+  const std::int32_t dy = hit.Y - strip->Top() - mAnchorY;
   for (const auto& element : mSelectedList) element->Move(dx, dy);
-  const bool legal = IsLegalAt(*pStrip);
+  const bool legal = IsLegalAt(*strip);
   if (legal) {
     ForEachSelected(&itfLdrElement::SaveLastLegalPosition);
-    mLastLegalNet = pStrip;
+    mLastLegalNet = strip;
   }
   ForEachSelected(&itfLdrElement::UpdateDisplayWithLastTRX);
-  Drawer().DraftSelected(*pStrip, mSelectedList);
+  Drawer().DraftSelected(*strip, mSelectedList);
   SetNoDrop(!legal);
   return tyProcessOutcome::Continue();
 }
@@ -214,9 +214,9 @@ void srvElementMover::GiveNewBlockInstances() {
   }
 }
 
-void srvElementMover::OnScroll(KeyedCollection<itfStrip>& pStrips) {
+void srvElementMover::OnScroll(KeyedCollection<itfStrip>& strips) {
   if (mSourceNet) {
-    for (const auto& [key, strip] : pStrips) {
+    for (const auto& [key, strip] : strips) {
       itfLdrNet* net = AsNet(strip);
       if (!net) continue;
       if (mLastLegalNet && strip->StripID() == mLastLegalNet->StripID()) mLastLegalNet = strip;

@@ -11,8 +11,8 @@
 // one otherwise), the net is not collapsed, and the group overlaps none of
 // the net's unselected elements.
 
+#include "editing/ProcessBase.h"
 #include "editing/srvCollision.h"
-#include "editing/srvProcessBase.h"
 #include "interfaces/itfLdrNet.h"
 
 #include <memory>
@@ -21,23 +21,23 @@
 
 namespace ldr {
 
-class srvElementMover : public srvProcessBase {
+class srvElementMover : public ProcessBase {
 public:
   static constexpr const char* kClassName = "srvElementMover";
   static constexpr int kCopyOverlapMessage = 322;
 
   explicit srvElementMover(LdrContext& ctx);
 
-  void OnScroll(KeyedCollection<itfStrip>& pStrips) override;
+  void OnScroll(KeyedCollection<itfStrip>& strips) override;
 
   // The ElmntIDs of the group joined by commas, as the re-homing statement
   // lists them.
   std::string GroupIDs() const;
 
 protected:
-  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
-  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
-  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& pStrip) override;
+  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
+  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& strip) override;
+  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& strip) override;
 
 private:
   bool IsSingleElement() const;

@@ -8,13 +8,13 @@
 
 namespace ldr {
 
-srvLabelEditor::srvLabelEditor(LdrContext& ctx) : srvProcessBase(ctx, kClassName, eMP_EditLabelProc) {}
+srvLabelEditor::srvLabelEditor(LdrContext& ctx) : ProcessBase(ctx, kClassName, eMP_EditLabelProc) {}
 
-tyProcessOutcome srvLabelEditor::OnMouseUp(const std::shared_ptr<itfStrip>& pStrip) {
+tyProcessOutcome srvLabelEditor::OnMouseUp(const std::shared_ptr<itfStrip>& strip) {
   // The process ends with this event whatever the user does in the dialog;
   // the label-name service stores the name itself.
-  if (!dynamic_cast<itfLdrLabel*>(pStrip.get())) return tyProcessOutcome::End();
-  mCtx.Host->LabelNames->EditLabelName(pStrip->StripID());
+  if (!dynamic_cast<itfLdrLabel*>(strip.get())) return tyProcessOutcome::End();
+  mCtx.Host->LabelNames->EditLabelName(strip->StripID());
   Control().ReLoad();
   Drawer().RedrawAll();
   return tyProcessOutcome::End();

@@ -3,11 +3,11 @@
 // rename the label through the host's label-name service; the subroutine is
 // then reloaded, whether the name changed or not.
 
-#include "editing/srvProcessBase.h"
+#include "editing/ProcessBase.h"
 
 namespace ldr {
 
-class srvLabelEditor : public srvProcessBase {
+class srvLabelEditor : public ProcessBase {
 public:
   static constexpr const char* kClassName = "srvLabelEditor";
 
@@ -16,7 +16,7 @@ public:
 protected:
   tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>&) override { return tyProcessOutcome::Continue(); }
   tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>&) override { return tyProcessOutcome::Continue(); }
-  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& pStrip) override;
+  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& strip) override;
 };
 
 } // namespace ldr

@@ -9,21 +9,21 @@
 
 namespace ldr {
 
-srvLineCreator::srvLineCreator(LdrContext& ctx) : srvProcessBase(ctx, kClassName, eMP_LineCreateProc) {}
+srvLineCreator::srvLineCreator(LdrContext& ctx) : ProcessBase(ctx, kClassName, eMP_LineCreateProc) {}
 
 bool srvLineCreator::IsLineNet(const std::shared_ptr<itfStrip>& strip) const {
   return strip && mNet && AsNet(strip) && strip->StripID() == mNet->StripID();
 }
 
 void srvLineCreator::Anchor(itfStrip& strip) {
-  const tyHitRecord hit = strip.GetHitParameters();
+  const HitRecord hit = strip.GetHitParameters();
   mStart = {hit.X, hit.Y};
   mLine->SetXs(hit.X - strip.EditZoneLeft());
   mLine->SetYs(hit.Y - strip.Top());
 }
 
 tyLdrPoint srvLineCreator::Stretch(itfStrip& strip) {
-  const tyHitRecord hit = strip.GetHitParameters();
+  const HitRecord hit = strip.GetHitParameters();
   const tyLdrPoint offset{hit.X - mStart.X, hit.Y - mStart.Y};
   mLine->Stretch(offset.X, offset.Y);
   return offset;
@@ -31,31 +31,31 @@ tyLdrPoint srvLineCreator::Stretch(itfStrip& strip) {
 
 bool srvLineCreator::Overlaps() { return mCollision.DoesElementsOverlap(*mNetElements, *mMoving); }
 
-tyProcessOutcome srvLineCreator::OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) {
-  itfLdrNet* net = AsNet(pStrip);
+tyProcessOutcome srvLineCreator::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
+  itfLdrNet* net = AsNet(strip);
   if (!net) return tyProcessOutcome::Continue();
-  mNet = pStrip;
+  mNet = strip;
   mNetElements = net->GetAllElements();
   mLine = ldr::CreateNewElement(mCtx, eET_LdrLine);
   if (!mLine) return tyProcessOutcome::Continue();
-  Anchor(*pStrip);
-  Stretch(*pStrip);
+  Anchor(*strip);
+  Stretch(*strip);
   mMoving = std::make_shared<ElementCollection>();
   mMoving->Add(1L, mLine);
   mStartOverlap = Overlaps();
   return tyProcessOutcome::Continue();
 }
 
-tyProcessOutcome srvLineCreator::OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) {
+tyProcessOutcome srvLineCreator::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
   if (!mLine) return tyProcessOutcome::Continue();
   bool illegal = true;
-  if (IsLineNet(pStrip)) {
-    if (mStartOverlap) Anchor(*pStrip);
-    Stretch(*pStrip);
+  if (IsLineNet(strip)) {
+    if (mStartOverlap) Anchor(*strip);
+    Stretch(*strip);
     illegal = Overlaps();
     if (!illegal) {
       // The edit zone in element coordinates: the net's own rows and columns.
-      const tyRect edit = pStrip->GetEditBoundingRect();
+      const tyRect edit = strip->GetEditBoundingRect();
       const tyRect inside{0, 0, edit.Right - edit.Left, edit.Bottom - edit.Top};
       illegal = !mCollision.AreElementsWhollyInRect(*mMoving, inside);
       if (!illegal) mLine->SaveLastLegalPosition();
@@ -70,14 +70,14 @@ tyProcessOutcome srvLineCreator::OnMouseMove(const std::shared_ptr<itfStrip>& pS
   return tyProcessOutcome::Continue();
 }
 
-tyProcessOutcome srvLineCreator::OnMouseUp(const std::shared_ptr<itfStrip>& pStrip) {
+tyProcessOutcome srvLineCreator::OnMouseUp(const std::shared_ptr<itfStrip>& strip) {
   bool cancelled = false;
-  if (!mLine || !AsNet(pStrip)) {
+  if (!mLine || !AsNet(strip)) {
     cancelled = true;
-  } else if (!IsLineNet(pStrip)) {
+  } else if (!IsLineNet(strip)) {
     mLine->UpdateDisplayWithLastLegal();
   } else {
-    const tyLdrPoint offset = Stretch(*pStrip);
+    const tyLdrPoint offset = Stretch(*strip);
     if (offset.X == 0 && offset.Y == 0) {
       cancelled = true;
     } else {

@@ -6,8 +6,8 @@
 // stays inside the net. A line cannot start on an element: while the press
 // point lies inside one, the start follows the pointer and nothing is added.
 
+#include "editing/ProcessBase.h"
 #include "editing/srvCollision.h"
-#include "editing/srvProcessBase.h"
 #include "interfaces/ElementDefs.h"
 #include "interfaces/itfLdrNet.h"
 
@@ -15,7 +15,7 @@
 
 namespace ldr {
 
-class srvLineCreator : public srvProcessBase {
+class srvLineCreator : public ProcessBase {
 public:
   static constexpr const char* kClassName = "srvLineCreator";
 
@@ -24,9 +24,9 @@ public:
   const std::shared_ptr<itfLdrElement>& Line() const { return mLine; }
 
 protected:
-  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
-  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
-  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& pStrip) override;
+  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
+  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& strip) override;
+  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& strip) override;
 
 private:
   bool IsLineNet(const std::shared_ptr<itfStrip>& strip) const;

@@ -2,12 +2,12 @@
 
 #include "core/KeyCodes.h"
 #include "core/ProjectData.h"
-#include "editing/srvProcessBase.h"
+#include "editing/ProcessBase.h"
 #include "interfaces/itfDrawer.h"
 #include "interfaces/itfLdrElement.h"
 #include "interfaces/itfLdrNet.h"
 #include "outside/HostServices.h"
-#include "outside/operands/clsOperand.h"
+#include "outside/operands/Operand.h"
 
 #include <cstdlib>
 #include <limits>
@@ -29,17 +29,17 @@ template <typename Visit> void ForEachOperand(itfLdrElement& element, Visit visi
 
 srvOperandsSelection::srvOperandsSelection(LdrContext& ctx) : mCtx(ctx) {}
 
-tyLdrPoint srvOperandsSelection::OperandPoint(itfLdrElement& element, const clsOperand& operand) {
+tyLdrPoint srvOperandsSelection::OperandPoint(itfLdrElement& element, const Operand& operand) {
   return element.Inlet() + tyLdrPoint{operand.Display().OffsetX, operand.Display().OffsetY};
 }
 
 srvOperandsSelection::tyOperandAt srvOperandsSelection::FindSelected(KeyedCollection<itfLdrElement>& elements) const {
   for (const auto& [key, element] : elements) {
     tyOperandAt found;
-    ForEachOperand(*element, [&](const std::shared_ptr<clsOperand>& operand) {
-      if (!found.Operand && operand->IsSelected()) found = {element, operand};
+    ForEachOperand(*element, [&](const std::shared_ptr<Operand>& operand) {
+      if (!found.Slot && operand->IsSelected()) found = {element, operand};
     });
-    if (found.Operand) return found;
+    if (found.Slot) return found;
   }
   return {};
 }
@@ -47,15 +47,15 @@ srvOperandsSelection::tyOperandAt srvOperandsSelection::FindSelected(KeyedCollec
 srvOperandsSelection::tyOperandAt srvOperandsSelection::FindNearest(KeyedCollection<itfLdrElement>& elements,
                                                                     const tyOperandAt& from,
                                                                     std::int32_t keyCode) const {
-  const tyLdrPoint start = OperandPoint(*from.Element, *from.Operand);
+  const tyLdrPoint start = OperandPoint(*from.Element, *from.Slot);
   const bool horizontal = keyCode == eKey_Left || keyCode == eKey_Right;
   const int sign = (keyCode == eKey_Right || keyCode == eKey_Down) ? 1 : -1;
   tyOperandAt best;
   long bestScore = std::numeric_limits<long>::max();
   long bestAcross = std::numeric_limits<long>::max();
   for (const auto& [key, element] : elements) {
-    ForEachOperand(*element, [&](const std::shared_ptr<clsOperand>& operand) {
-      if (operand == from.Operand || operand->IsFixed()) return;
+    ForEachOperand(*element, [&](const std::shared_ptr<Operand>& operand) {
+      if (operand == from.Slot || operand->IsFixed()) return;
       const tyLdrPoint d = OperandPoint(*element, *operand) - start;
       const long along = sign * (horizontal ? d.X : d.Y);
       const long across = std::labs(horizontal ? d.Y : d.X);
@@ -72,7 +72,7 @@ srvOperandsSelection::tyOperandAt srvOperandsSelection::FindNearest(KeyedCollect
 }
 
 void srvOperandsSelection::OpenSelected(const tyOperandAt& selected, itfStrip& strip) {
-  clsOperand& operand = *selected.Operand;
+  Operand& operand = *selected.Slot;
   if (operand.IsFixed()) return;
   const long oldType = operand.OprndType();
   const long oldAddress = operand.Address();
@@ -81,7 +81,7 @@ void srvOperandsSelection::OpenSelected(const tyOperandAt& selected, itfStrip& s
   if (!operand.OpenForUser(*mCtx.Host->Dialogs, *mCtx.Host->Messages)) return;
   if (itfLdrNet* net = AsNet(&strip)) net->SetCompileDirtyBit(true);
   operand.SetSelected(true);
-  const KeyedCollection<clsOperand> none;
+  const KeyedCollection<Operand> none;
   const auto inputs = selected.Element->InputOperands();
   const auto outputs = selected.Element->OutputOperands();
   UpdateElementOperandSlot(mCtx, selected.Element->ObjectID(), inputs ? *inputs : none, outputs ? *outputs : none,
@@ -91,7 +91,7 @@ void srvOperandsSelection::OpenSelected(const tyOperandAt& selected, itfStrip& s
 
 void srvOperandsSelection::KeyPress(std::int32_t KeyCode, KeyedCollection<itfLdrElement>& Elements, itfStrip& Strip) {
   const tyOperandAt selected = FindSelected(Elements);
-  if (!selected.Operand) return;
+  if (!selected.Slot) return;
   switch (KeyCode) {
   case eKey_Enter:
     OpenSelected(selected, Strip);
@@ -101,9 +101,9 @@ void srvOperandsSelection::KeyPress(std::int32_t KeyCode, KeyedCollection<itfLdr
   case eKey_Right:
   case eKey_Down: {
     const tyOperandAt next = FindNearest(Elements, selected, KeyCode);
-    if (!next.Operand) return;
-    next.Operand->SetSelected(true);
-    selected.Operand->SetSelected(false);
+    if (!next.Slot) return;
+    next.Slot->SetSelected(true);
+    selected.Slot->SetSelected(false);
     if (mCtx.Drawer) mCtx.Drawer->RedrawAll();
     break;
   }

@@ -18,28 +18,28 @@
 
 #include "core/LdrContext.h"
 #include "interfaces/ElementDefs.h"
-#include "interfaces/itfOperandsKeyHandler.h"
+#include "interfaces/OperandsKeyHandler.h"
 
 #include <memory>
 
 namespace ldr {
 
-class clsOperand;
+class Operand;
 class itfLdrElement;
 
-class srvOperandsSelection : public itfOperandsKeyHandler {
+class srvOperandsSelection : public OperandsKeyHandler {
 public:
   explicit srvOperandsSelection(LdrContext& ctx);
 
   void KeyPress(std::int32_t KeyCode, KeyedCollection<itfLdrElement>& Elements, itfStrip& Strip) override;
 
   // Where an operand of `element` stands, as the nearest-operand rule sees it.
-  static tyLdrPoint OperandPoint(itfLdrElement& element, const clsOperand& operand);
+  static tyLdrPoint OperandPoint(itfLdrElement& element, const Operand& operand);
 
 private:
   struct tyOperandAt {
     std::shared_ptr<itfLdrElement> Element;
-    std::shared_ptr<clsOperand> Operand;
+    std::shared_ptr<Operand> Slot;
   };
 
   tyOperandAt FindSelected(KeyedCollection<itfLdrElement>& elements) const;

@@ -11,16 +11,16 @@
 
 namespace ldr {
 
-srvStripCreator::srvStripCreator(LdrContext& ctx) : srvProcessBase(ctx, kClassName, eMP_StripCreateProc) {}
+srvStripCreator::srvStripCreator(LdrContext& ctx) : ProcessBase(ctx, kClassName, eMP_StripCreateProc) {}
 
-tyProcessOutcome srvStripCreator::OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) {
-  SetNoDrop(!pStrip);
+tyProcessOutcome srvStripCreator::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
+  SetNoDrop(!strip);
   return tyProcessOutcome::Continue();
 }
 
-tyProcessOutcome srvStripCreator::OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) {
-  if (!pStrip) return tyProcessOutcome::Continue();
-  InsertStrips(pStrip->SeqNum());
+tyProcessOutcome srvStripCreator::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
+  if (!strip) return tyProcessOutcome::Continue();
+  InsertStrips(strip->SeqNum());
   Control().Relocate();
   return tyProcessOutcome::Commit("", false);
 }

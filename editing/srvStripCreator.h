@@ -4,14 +4,14 @@
 // front of it, straight into the project database, and the view is laid out
 // again. A press over no strip leaves the process waiting.
 
-#include "editing/srvProcessBase.h"
+#include "editing/ProcessBase.h"
 #include "platform/database/Connection.h"
 
 #include <optional>
 
 namespace ldr {
 
-class srvStripCreator : public srvProcessBase {
+class srvStripCreator : public ProcessBase {
 public:
   static constexpr const char* kClassName = "srvStripCreator";
 
@@ -31,8 +31,8 @@ public:
   void InsertStrips(std::int32_t position);
 
 protected:
-  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
-  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
+  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
+  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& strip) override;
   tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>&) override { return tyProcessOutcome::Continue(); }
 
 private:

@@ -19,28 +19,28 @@ constexpr gdi::Rect kBand{-28, 0, 770, 7};
 
 } // namespace
 
-srvStripResizer::srvStripResizer(LdrContext& ctx) : srvProcessBase(ctx, kClassName, eMP_StripResizeProc) {}
+srvStripResizer::srvStripResizer(LdrContext& ctx) : ProcessBase(ctx, kClassName, eMP_StripResizeProc) {}
 
-std::int32_t srvStripResizer::PointerRow(const tyHitRecord& hit) {
+std::int32_t srvStripResizer::PointerRow(const HitRecord& hit) {
   const double pixel = std::nearbyint(static_cast<double>(hit.PixelY()));
   return static_cast<std::int32_t>(std::nearbyint(pixel / static_cast<double>(PIXEL_PER_GRID))) + 1;
 }
 
-tyProcessOutcome srvStripResizer::OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) {
-  if (!pStrip) return tyProcessOutcome::End();
-  mStrip = pStrip;
-  mMinBottom = pStrip->Top() + pStrip->MinHeight();
-  mMaxBottom = pStrip->Top() + pStrip->MaxHeight();
-  mPointerRow = PointerRow(pStrip->GetHitParameters());
+tyProcessOutcome srvStripResizer::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
+  if (!strip) return tyProcessOutcome::End();
+  mStrip = strip;
+  mMinBottom = strip->Top() + strip->MinHeight();
+  mMaxBottom = strip->Top() + strip->MaxHeight();
+  mPointerRow = PointerRow(strip->GetHitParameters());
   mCurrentBottom = WithinBounds(mPointerRow) ? mPointerRow : mMinBottom;
-  Drawer().DraftService(*this, *pStrip);
+  Drawer().DraftService(*this, *strip);
   return tyProcessOutcome::Continue();
 }
 
-tyProcessOutcome srvStripResizer::OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) {
+tyProcessOutcome srvStripResizer::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
   bool illegal = true;
-  if (pStrip && mStrip) {
-    mPointerRow = PointerRow(pStrip->GetHitParameters());
+  if (strip && mStrip) {
+    mPointerRow = PointerRow(strip->GetHitParameters());
     if (WithinBounds(mPointerRow)) {
       mCurrentBottom = mPointerRow;
       illegal = false;
@@ -52,10 +52,10 @@ tyProcessOutcome srvStripResizer::OnMouseMove(const std::shared_ptr<itfStrip>& p
   return tyProcessOutcome::Continue();
 }
 
-tyProcessOutcome srvStripResizer::OnMouseUp(const std::shared_ptr<itfStrip>& pStrip) {
+tyProcessOutcome srvStripResizer::OnMouseUp(const std::shared_ptr<itfStrip>& strip) {
   bool changed = false;
-  if (pStrip && mStrip) {
-    mPointerRow = PointerRow(pStrip->GetHitParameters());
+  if (strip && mStrip) {
+    mPointerRow = PointerRow(strip->GetHitParameters());
     if (WithinBounds(mPointerRow)) {
       mCurrentBottom = mPointerRow;
       changed = true;

@@ -6,12 +6,12 @@
 //
 // Rows here are view rows: a strip's Top plus its height.
 
-#include "editing/srvProcessBase.h"
-#include "outside/operands/tyHitRecord.h"
+#include "editing/ProcessBase.h"
+#include "outside/operands/HitRecord.h"
 
 namespace ldr {
 
-class srvStripResizer : public srvProcessBase {
+class srvStripResizer : public ProcessBase {
 public:
   static constexpr const char* kClassName = "srvStripResizer";
 
@@ -21,13 +21,13 @@ public:
 
   // The row below the pointer's grid line: the pixel rounded, divided by 14
   // and rounded again (ties to even), plus one.
-  static std::int32_t PointerRow(const tyHitRecord& hit);
+  static std::int32_t PointerRow(const HitRecord& hit);
   std::int32_t CurrentBottom() const { return mCurrentBottom; }
 
 protected:
-  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& pStrip) override;
-  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& pStrip) override;
-  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& pStrip) override;
+  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
+  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& strip) override;
+  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& strip) override;
 
 private:
   bool WithinBounds(std::int32_t row) const { return mMinBottom <= row && row <= mMaxBottom; }

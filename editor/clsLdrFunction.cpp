@@ -3,21 +3,21 @@
 #include "core/KeyCodes.h"
 #include "core/LdrError.h"
 #include "core/ProjectData.h"
+#include "core/StripCommands.h"
+#include "core/StripStack.h"
 #include "core/clsLdrState.h"
-#include "core/clsStripCommands.h"
-#include "core/clsStripStack.h"
 #include "core/enHitKind.h"
 #include "core/enStripType.h"
-#include "editing/clsPlacementSteps.h"
+#include "editing/PlacementSteps.h"
 #include "editing/srvOperandsSelection.h"
 #include "elements/ElementTitles.h"
+#include "interfaces/OperandsKeyHandler.h"
 #include "interfaces/itfDrawer.h"
 #include "interfaces/itfLdrElement.h"
 #include "interfaces/itfLdrNet.h"
-#include "interfaces/itfOperandsKeyHandler.h"
 #include "interfaces/itfStrip.h"
 #include "outside/HostServices.h"
-#include "outside/operands/clsOperand.h"
+#include "outside/operands/Operand.h"
 #include "strips/StripFactory.h"
 
 #include <algorithm>
@@ -60,7 +60,7 @@ tyLdrFunctionParts MakeStandardFunctionParts() {
   parts.CreateStrip = [](LdrContext& ctx, long stripType) {
     return CreateStripByType(ctx, static_cast<std::int32_t>(stripType));
   };
-  parts.CreateOperandsKeyHandler = [](LdrContext& ctx) -> std::unique_ptr<itfOperandsKeyHandler> {
+  parts.CreateOperandsKeyHandler = [](LdrContext& ctx) -> std::unique_ptr<OperandsKeyHandler> {
     return std::make_unique<srvOperandsSelection>(ctx);
   };
   return parts;
@@ -80,68 +80,66 @@ void clsLdrFunction::Init() {
   if (mContext.Drawer) mContext.Drawer->SetStrips(mStrips.get());
   // The clipboard takes the same collection once it exists.
   if (mContext.State) mContext.State->SetView(this);
-  prvRefreshViewSize();
+  RefreshViewSize();
 }
 
 void clsLdrFunction::Load(long funcID) {
   auto& db = mContext.Db();
   mFuncID = funcID;
   mVerticalScroll = db.QueryValue("SELECT VscrlPos FROM LdrFunctions WHERE FuncID=" + Num(mFuncID)).AsLong(0);
-  prvRefreshViewSize();
+  RefreshViewSize();
   // No strip of any subroutine is instantiated any more.
   db.Execute("UPDATE LdrStrips SET IsLoaded=0 WHERE IsLoaded<>0");
   mStrips->Clear();
-  prvApplyScrollRange();
-  prvLayout(); // renumbers when it finds numbers out of step
-  prvRepointActiveStrip();
+  ApplyScrollRange();
+  Layout(); // renumbers when it finds numbers out of step
+  RepointActiveStrip();
   mContext.Host->Gui->SetTitle(GetFullFunctionName(db, mFuncID));
   mContext.State->UpdateMdiButtonsStatus();
-  prvRefreshClipboardCommands();
-  clsStripCommands(db).UnselectStripsOutside(mFuncID);
+  RefreshClipboardCommands();
+  StripCommands(db).UnselectStripsOutside(mFuncID);
 }
 
 void clsLdrFunction::Relocate() {
   if (mLoading) return;
-  prvApplyScrollRange();
+  ApplyScrollRange();
   mRenumberPending = true;
-  prvLayout();
-  prvRepointActiveStrip();
+  Layout();
+  RepointActiveStrip();
 }
 
-void clsLdrFunction::prvApplyScrollRange() {
-  prvApplyScrollRange(clsStripStack(mContext.Db(), mFuncID, prvCommentsHidden()).ScrollRange(mViewHeight));
+void clsLdrFunction::ApplyScrollRange() {
+  ApplyScrollRange(StripStack(mContext.Db(), mFuncID, CommentsHidden()).ScrollRange(mViewHeight));
 }
 
-void clsLdrFunction::prvRefreshViewSize() {
+void clsLdrFunction::RefreshViewSize() {
   if (!mContext.Drawer) return;
   mViewWidth = mContext.Drawer->ViewWidth();
   mViewHeight = mContext.Drawer->ViewHeight();
 }
 
-bool clsLdrFunction::prvCommentsHidden() const {
-  return mContext.Host->Settings->ProjectFlag(ePSK_CommentsHidden, false);
-}
+bool clsLdrFunction::CommentsHidden() const { return mContext.Host->Settings->ProjectFlag(ePSK_CommentsHidden, false); }
 
-itfBoardScrollBar& clsLdrFunction::prvVerticalBar() const { return mContext.Host->Gui->VerticalScrollBar(); }
+BoardScrollBar& clsLdrFunction::VerticalBar() const { return mContext.Host->Gui->VerticalScrollBar(); }
 
 // The scroll range goes to the host's bar and the position is kept inside it.
 // The bar's own change events come back while Loading is set and only store
 // the value.
-void clsLdrFunction::prvApplyScrollRange(long range) {
+void clsLdrFunction::ApplyScrollRange(long range) {
   const long position = std::clamp(mVerticalScroll, 0L, range);
   FlagGuard loading(mLoading);
-  prvVerticalBar().SetRange(0, static_cast<int>(range));
-  prvVerticalBar().SetValue(static_cast<int>(position));
+  VerticalBar().SetRange(0, static_cast<int>(range));
+  VerticalBar().SetValue(static_cast<int>(position));
   mVerticalScroll = position;
 }
 
 // The strips in view are instantiated (or kept), the others dropped;
 // IsLoaded follows, and the collection is put back in top-to-bottom order for
 // the drawer. Only the rows down to the bottom of the view are read.
-void clsLdrFunction::prvLayout() {
+void clsLdrFunction::Layout() {
   auto& db = mContext.Db();
-  prvRefreshViewSize();
-  clsStripStack stack(db, mFuncID, prvCommentsHidden());
+  RefreshViewSize();
+  StripStack stack(db, mFuncID, CommentsHidden());
   auto view = stack.StripsInView(mVerticalScroll, mViewHeight);
   // After a relocation (strips came or went), and whenever the walk down to
   // the view finds numbers out of step, the whole subroutine is renumbered,
@@ -164,7 +162,7 @@ void clsLdrFunction::prvLayout() {
   for (const auto& row : rows) {
     auto strip = mStrips->Find(row.StripID);
     if (strip) {
-      if (auto* net = clsStripSelection::AsNet(strip.get())) net->SetShowNum(row.ShowNum);
+      if (auto* net = StripSelection::AsNet(strip.get())) net->SetShowNum(row.ShowNum);
       strip->SetSeqNum(row.SeqNum);
       strip->SetTop(row.Top - mVerticalScroll);
     } else if (!mRefusedStripTypes.count(row.StrpType)) {
@@ -181,7 +179,7 @@ void clsLdrFunction::prvLayout() {
       if (slot.Strip) continue;
       full.MoveFirst();
       if (!full.FindForward("StripID", db::DbValue(slot.Row->StripID))) continue;
-      auto strip = prvCreateStrip(slot.Row->StrpType);
+      auto strip = CreateStripOfType(slot.Row->StrpType);
       if (!strip) continue;
       strip->SetTop(slot.Row->Top - mVerticalScroll);
       strip->Load(full);
@@ -204,10 +202,10 @@ void clsLdrFunction::prvLayout() {
   if (!markLoaded.empty()) db.Execute("UPDATE LdrStrips SET IsLoaded=-1 WHERE StripID IN (" + IdList(markLoaded) + ")");
   if (!markUnloaded.empty())
     db.Execute("UPDATE LdrStrips SET IsLoaded=0 WHERE StripID IN (" + IdList(markUnloaded) + ")");
-  prvDrawAndFlush();
+  DrawAndFlush();
 }
 
-std::shared_ptr<itfStrip> clsLdrFunction::prvCreateStrip(long stripType) {
+std::shared_ptr<itfStrip> clsLdrFunction::CreateStripOfType(long stripType) {
   auto strip = mParts.CreateStrip ? mParts.CreateStrip(mContext, stripType) : nullptr;
   // The factory has told the user about a type it has no class for; once is
   // enough.
@@ -215,18 +213,18 @@ std::shared_ptr<itfStrip> clsLdrFunction::prvCreateStrip(long stripType) {
   return strip;
 }
 
-void clsLdrFunction::prvForgetStrip(long stripID) {
+void clsLdrFunction::ForgetStrip(long stripID) {
   if (!mStrips->Remove(stripID)) return;
   mContext.Db().Execute("UPDATE LdrStrips SET IsLoaded=0 WHERE StripID=" + Num(stripID));
 }
 
 // After a reload or a layout the active strip is the object now shown for
 // the same row, or nothing when that row is out of view.
-void clsLdrFunction::prvRepointActiveStrip() {
+void clsLdrFunction::RepointActiveStrip() {
   if (mActiveStrip) mActiveStrip = mStrips->Find(mActiveStrip->StripID());
 }
 
-void clsLdrFunction::prvDrawAndFlush() {
+void clsLdrFunction::DrawAndFlush() {
   if (!mContext.Drawer) return;
   mContext.Drawer->DrawAll();
   mContext.Drawer->FlushBackGround();
@@ -242,15 +240,15 @@ void clsLdrFunction::SetVerticalScrollLocation(long rows) {
   mVerticalScroll = rows;
   if (mLoading) return;
   mContext.Db().Execute("UPDATE LdrFunctions SET VscrlPos=" + Num(rows) + " WHERE FuncID=" + Num(mFuncID));
-  prvLayout();
-  prvRepointActiveStrip();
+  Layout();
+  RepointActiveStrip();
   // A running element move takes its group from the new strip objects.
   if (mNewProcess == eMP_ElementMoveProc) mProcesses.OnScroll(*mStrips);
 }
 
 long clsLdrFunction::RoundScrollPosition(long scrollValue) {
-  prvRefreshViewSize();
-  return clsStripStack(mContext.Db(), mFuncID, prvCommentsHidden()).RoundScrollPosition(scrollValue, mViewHeight);
+  RefreshViewSize();
+  return StripStack(mContext.Db(), mFuncID, CommentsHidden()).RoundScrollPosition(scrollValue, mViewHeight);
 }
 
 void clsLdrFunction::SetHorizontalScrollLocation(long columns) {
@@ -265,23 +263,23 @@ void clsLdrFunction::SetHorizontalScrollLocation(long columns) {
 }
 
 void clsLdrFunction::JumpToStrip(long stripID) {
-  clsStripStack stack(mContext.Db(), mFuncID, prvCommentsHidden());
+  StripStack stack(mContext.Db(), mFuncID, CommentsHidden());
   const auto seqNum = stack.SeqNumOf(stripID);
   if (!seqNum) return;
-  prvRefreshViewSize();
-  const bool expanded = clsStripCommands(mContext.Db()).ExpandCollapsedNet(mFuncID, *seqNum);
-  if (expanded) prvForgetStrip(stripID); // its object still shows it collapsed
+  RefreshViewSize();
+  const bool expanded = StripCommands(mContext.Db()).ExpandCollapsedNet(mFuncID, *seqNum);
+  if (expanded) ForgetStrip(stripID); // its object still shows it collapsed
   const long top = stack.TopOf(*seqNum);
   if (top == mVerticalScroll) {
     if (expanded) Relocate();
     return;
   }
   const long range = stack.ScrollRange(mViewHeight);
-  prvApplyScrollRange(range);
+  ApplyScrollRange(range);
   const long target = std::min(top, range);
   // The host's bar moves the view through its change event; a bar nobody
   // listens to (or one already at the value) leaves that to us.
-  prvVerticalBar().SetValue(static_cast<int>(target));
+  VerticalBar().SetValue(static_cast<int>(target));
   if (mVerticalScroll != target)
     SetVerticalScrollLocation(target);
   else if (expanded)
@@ -302,23 +300,23 @@ long clsLdrFunction::CurrentStripID() {
 // --- strip commands ----------------------------------------------------------------
 
 void clsLdrFunction::ToolRequest(const std::string& toolID) {
-  if (prvRunStripCommand(toolID)) return;
-  if (!mActiveStrip) return prvReportNoActiveStrip(toolID, "itfFunction_ToolRequest");
+  if (RunStripCommand(toolID)) return;
+  if (!mActiveStrip) return ReportNoActiveStrip(toolID, "itfFunction_ToolRequest");
   mActiveStrip->ToolRequest(toolID);
 }
 
 void clsLdrFunction::SpecialToolRequest(const std::string& toolID) {
-  if (!mActiveStrip) return prvReportNoActiveStrip(toolID, "itfFunction_SpecialToolRequest");
+  if (!mActiveStrip) return ReportNoActiveStrip(toolID, "itfFunction_SpecialToolRequest");
   mActiveStrip->SpecialToolRequest(toolID);
 }
 
-void clsLdrFunction::prvReportNoActiveStrip(const std::string& toolID, const char* procedure) {
+void clsLdrFunction::ReportNoActiveStrip(const std::string& toolID, const char* procedure) {
   mContext.Host->Errors->ReportError(0, "InvalidActiveStrip", "Active strip is nothing & cannot handle tool " + toolID,
                                      kClassName, procedure);
 }
 
-bool clsLdrFunction::prvRunStripCommand(const std::string& toolID) {
-  clsStripCommands commands(mContext.Db());
+bool clsLdrFunction::RunStripCommand(const std::string& toolID) {
+  StripCommands commands(mContext.Db());
   if (toolID == "ID_SelectAll") {
     commands.SelectAll(mFuncID);
     ReLoad();
@@ -336,11 +334,11 @@ bool clsLdrFunction::prvRunStripCommand(const std::string& toolID) {
   } else {
     return false;
   }
-  prvAfterNetsChanged();
+  AfterNetsChanged();
   return true;
 }
 
-void clsLdrFunction::prvAfterNetsChanged() {
+void clsLdrFunction::AfterNetsChanged() {
   mContext.State->SetNeedToCompile(true); // and NeedToSave
   mContext.State->UpdateMdiButtonsStatus();
   ReLoad();
@@ -412,8 +410,8 @@ std::string clsLdrFunction::GetSelectedElementName() {
   return GetElementTitle(&mContext.Db(), selected.front()->ClassType());
 }
 
-std::shared_ptr<clsOperand> clsLdrFunction::GetElementSelectedOperand() {
-  for (const auto& ref : clsStripSelection::Nets(*mStrips))
+std::shared_ptr<Operand> clsLdrFunction::GetElementSelectedOperand() {
+  for (const auto& ref : StripSelection::Nets(*mStrips))
     if (auto operand = ref.Net->GetElementSelectedOperand()) return operand;
   return nullptr;
 }
@@ -433,13 +431,13 @@ void clsLdrFunction::GetSelectedElementPos(tyLdrPoint& elementPos, long& stripTo
 // --- keyboard ----------------------------------------------------------------------------
 
 void clsLdrFunction::KeyPress(int keyCode, int) {
-  if (prvOnline()) return;
+  if (Online()) return;
   const bool operandKey =
       keyCode == eKey_Tab || keyCode == eKey_Enter || (keyCode >= eKey_Left && keyCode <= eKey_Down);
   if (!operandKey || !mParts.CreateOperandsKeyHandler) return;
   auto handler = mParts.CreateOperandsKeyHandler(mContext);
   if (!handler) return;
-  for (const auto& ref : clsStripSelection::Nets(*mStrips)) ref.Net->KeyPress(keyCode, *handler);
+  for (const auto& ref : StripSelection::Nets(*mStrips)) ref.Net->KeyPress(keyCode, *handler);
 }
 
 // --- operands and nets ----------------------------------------------------------------------
@@ -448,7 +446,7 @@ void clsLdrFunction::RefreshOperand(long opType, long opAddress, long networkID)
   const bool namedConstant = std::find(std::begin(kNamedConstantTypes), std::end(kNamedConstantTypes), opType) !=
                              std::end(kNamedConstantTypes);
   if (namedConstant && opAddress >= 0) {
-    if (clsStripCommands(mContext.Db()).MarkNetsUsingOperandDirty(opType, opAddress, networkID) > 0)
+    if (StripCommands(mContext.Db()).MarkNetsUsingOperandDirty(opType, opAddress, networkID) > 0)
       mContext.State->SetReloadRequest(eRR_ReloadFunction);
   }
   std::vector<std::shared_ptr<itfStrip>> strips;
@@ -461,7 +459,7 @@ void clsLdrFunction::RefreshOperand(long opType, long opAddress, long networkID)
 
 // The strip object for an operand call: the one shown, or a transient one
 // loaded from its row.
-std::shared_ptr<itfStrip> clsLdrFunction::prvStripForOperandCall(long stripID) {
+std::shared_ptr<itfStrip> clsLdrFunction::StripForOperandCall(long stripID) {
   if (auto shown = mStrips->Find(stripID)) return shown;
   auto row =
       mContext.Db().Query("SELECT * FROM LdrStrips WHERE FuncID=" + Num(mFuncID) + " AND StripID=" + Num(stripID));
@@ -471,11 +469,11 @@ std::shared_ptr<itfStrip> clsLdrFunction::prvStripForOperandCall(long stripID) {
   return strip;
 }
 
-std::shared_ptr<clsOperand> clsLdrFunction::HighLightOperand(long stripID, long elementID, long inIdx, long outIdx) {
+std::shared_ptr<Operand> clsLdrFunction::HighLightOperand(long stripID, long elementID, long inIdx, long outIdx) {
   // Bring the net into view so that the user sees the highlighted operand.
   if (!mStrips->Exists(stripID) && mContext.Drawer) JumpToStrip(stripID);
-  auto strip = prvStripForOperandCall(stripID);
-  auto* net = clsStripSelection::AsNet(strip.get());
+  auto strip = StripForOperandCall(stripID);
+  auto* net = StripSelection::AsNet(strip.get());
   if (!net) return nullptr;
   return net->HighLightOperand(static_cast<std::int32_t>(elementID), static_cast<std::int32_t>(inIdx),
                                static_cast<std::int32_t>(outIdx));
@@ -483,8 +481,8 @@ std::shared_ptr<clsOperand> clsLdrFunction::HighLightOperand(long stripID, long 
 
 bool clsLdrFunction::ReplaceOperand(long stripID, long elementID, long inIdx, long outIdx, long opNetworkID,
                                     long opType, long opAddr) {
-  auto strip = prvStripForOperandCall(stripID);
-  auto* net = clsStripSelection::AsNet(strip.get());
+  auto strip = StripForOperandCall(stripID);
+  auto* net = StripSelection::AsNet(strip.get());
   if (!net) return false;
   return net->ReplaceOperand(static_cast<std::int32_t>(elementID), static_cast<std::int32_t>(inIdx),
                              static_cast<std::int32_t>(outIdx), static_cast<std::int32_t>(opNetworkID),
@@ -492,32 +490,32 @@ bool clsLdrFunction::ReplaceOperand(long stripID, long elementID, long inIdx, lo
 }
 
 void clsLdrFunction::SyncLoadedStripsWithCompileDirtyBitFromDB() {
-  for (const auto& ref : clsStripSelection::Nets(*mStrips)) ref.Net->SyncCompileDirtyBitWithDb();
+  for (const auto& ref : StripSelection::Nets(*mStrips)) ref.Net->SyncCompileDirtyBitWithDb();
 }
 
-void clsLdrFunction::AppendTestValue(clsVirtualController& controller) {
+void clsLdrFunction::AppendTestValue(VirtualController& controller) {
   // The nets take a shared reference; the host keeps the controller alive.
-  const std::shared_ptr<clsVirtualController> shared(std::shared_ptr<void>(), &controller);
-  for (const auto& ref : clsStripSelection::Nets(*mStrips)) ref.Net->AppendTestValue(shared);
+  const std::shared_ptr<VirtualController> shared(std::shared_ptr<void>(), &controller);
+  for (const auto& ref : StripSelection::Nets(*mStrips)) ref.Net->AppendTestValue(shared);
 }
 
 // --- mouse -----------------------------------------------------------------------------------
 
-bool clsLdrFunction::prvOnline() const { return mContext.State && mContext.State->OnLineActive(); }
+bool clsLdrFunction::Online() const { return mContext.State && mContext.State->OnLineActive(); }
 
 void clsLdrFunction::SetNewProcess(enMouseProcess process) {
   mNewProcess = process;
   mContext.State->SetMouseProcess(process);
 }
 
-std::shared_ptr<itfStrip> clsLdrFunction::prvHitTest(const tyHitRecord& hit) {
+std::shared_ptr<itfStrip> clsLdrFunction::HitTest(const HitRecord& hit) {
   std::shared_ptr<itfStrip> found;
   std::vector<std::shared_ptr<itfStrip>> strips;
   for (const auto& [key, strip] : *mStrips) strips.push_back(strip);
   for (const auto& strip : strips) {
     strip->ClearHitTestResults();
     if (found) continue;
-    tyHitRecord probe = hit;
+    HitRecord probe = hit;
     strip->HitTestByPoint(probe);
     if (strip->GetHitParameters().HitKind != eHK_Nothing) found = strip;
   }
@@ -527,76 +525,76 @@ std::shared_ptr<itfStrip> clsLdrFunction::prvHitTest(const tyHitRecord& hit) {
 void clsLdrFunction::MouseDown(int button, int shift, long x, long y) {
   mRightButton = button == kRightButton;
   mButtonDown = true;
-  auto strip = prvHitTest(tyHitRecord::FromPixel(static_cast<double>(x), static_cast<double>(y), button, shift));
+  auto strip = HitTest(HitRecord::FromPixel(static_cast<double>(x), static_cast<double>(y), button, shift));
   mActiveStrip = strip;
-  if (mNewProcess == eMP_QueryForProcess) prvStartProcessFromClick(strip, shift);
-  prvRunEvent(enMouseEvent::Down, strip, button);
-  prvRefreshClipboardCommands();
+  if (mNewProcess == eMP_QueryForProcess) StartProcessFromClick(strip, shift);
+  RunEvent(enMouseEvent::Down, strip, button);
+  RefreshClipboardCommands();
   mContext.State->UpdateMdiButtonsStatus();
 }
 
-void clsLdrFunction::prvStartProcessFromClick(const std::shared_ptr<itfStrip>& strip, int shift) {
+void clsLdrFunction::StartProcessFromClick(const std::shared_ptr<itfStrip>& strip, int shift) {
   if (!strip) return;
   tyClickResult click;
-  if (!prvOnline()) click = mSelection.Click(mFuncID, *strip, shift, mRightButton);
+  if (!Online()) click = mSelection.Click(mFuncID, *strip, shift, mRightButton);
   if (click.Reload) ReLoad();
-  prvDrawAndFlush();
+  DrawAndFlush();
   strip->QueryProcess(*this);
   if (click.ElementsUnselected && mNewProcess == eMP_ElementMoveProc) SetNewProcess(eMP_QueryForProcess);
 }
 
 void clsLdrFunction::MouseMove(int button, int shift, long x, long y) {
-  const auto hit = tyHitRecord::FromPixel(static_cast<double>(x), static_cast<double>(y), button, shift);
+  const auto hit = HitRecord::FromPixel(static_cast<double>(x), static_cast<double>(y), button, shift);
   const tyLdrPoint point{hit.X, hit.Y};
   if (mLastGridPoint && *mLastGridPoint == point) return;
   mLastGridPoint = point;
-  auto strip = prvHitTest(hit);
+  auto strip = HitTest(hit);
   if (mNewProcess != eMP_QueryForProcess && mContext.Drawer) mContext.Drawer->SetToolTipText("");
-  prvRunEvent(enMouseEvent::Move, strip, button);
+  RunEvent(enMouseEvent::Move, strip, button);
 }
 
 void clsLdrFunction::MouseUp(int button, int shift, long x, long y) {
   mButtonDown = false;
-  auto strip = prvHitTest(tyHitRecord::FromPixel(static_cast<double>(x), static_cast<double>(y), button, shift));
-  prvRunEvent(enMouseEvent::Up, strip, button);
-  prvRefreshClipboardCommands();
+  auto strip = HitTest(HitRecord::FromPixel(static_cast<double>(x), static_cast<double>(y), button, shift));
+  RunEvent(enMouseEvent::Up, strip, button);
+  RefreshClipboardCommands();
   RedrawAll();
 }
 
-void clsLdrFunction::prvRunEvent(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button) {
+void clsLdrFunction::RunEvent(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button) {
   // The kill step runs also when the event fails: a process that ended
   // itself on the way must not outlive it.
   struct KillStep {
     clsLdrFunction& View;
-    ~KillStep() { View.prvKillStep(); }
+    ~KillStep() { View.KillStepTimer(); }
   };
   mDoAgain = true;
   while (mDoAgain) {
     mDoAgain = false;
     KillStep killStep{*this};
-    prvDispatch(event, strip, button);
+    Dispatch(event, strip, button);
   }
 }
 
-void clsLdrFunction::prvDispatch(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button) {
+void clsLdrFunction::Dispatch(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button) {
   if (mNewProcess == eMP_QueryForProcess) {
     if (event == enMouseEvent::Move)
-      prvHoverStep(strip);
+      HoverStep(strip);
     else if (event == enMouseEvent::Up && button == kRightButton)
-      prvContextMenuStep();
+      ContextMenuStep();
     return;
   }
-  prvRunProcess(mNewProcess, event, strip);
+  RunProcess(mNewProcess, event, strip);
 }
 
 // The process of the current kind takes the event. A kind that has no class
 // in this build returns the view to idle, so that a press that asked for one
 // never leaves it stuck.
-void clsLdrFunction::prvRunProcess(enMouseProcess kind, enMouseEvent event, const std::shared_ptr<itfStrip>& strip) {
+void clsLdrFunction::RunProcess(enMouseProcess kind, enMouseEvent event, const std::shared_ptr<itfStrip>& strip) {
   switch (event) {
   case enMouseEvent::Down: {
     const auto outcome = mProcesses.MouseDown(kind, strip, mRightButton, static_cast<std::int32_t>(mFuncID));
-    if (outcome.PlacedElementID >= 0) prvAfterElementPlaced(outcome.PlacedElementID);
+    if (outcome.PlacedElementID >= 0) AfterElementPlaced(outcome.PlacedElementID);
     break;
   }
   case enMouseEvent::Move:
@@ -609,14 +607,14 @@ void clsLdrFunction::prvRunProcess(enMouseProcess kind, enMouseEvent event, cons
 }
 
 // Snapping onto a neighbour's outlet, then the free rows the host may ask for.
-void clsLdrFunction::prvAfterElementPlaced(std::int32_t elementID) {
-  clsPlacementSteps::Snap(mContext, mActiveStrip.get(), [this](int keyCode) { KeyPress(keyCode, 0); });
-  clsPlacementSteps::OpenSpace(mContext, static_cast<std::int32_t>(mFuncID), mActiveStrip.get(), elementID, *this,
-                               *mStrips);
+void clsLdrFunction::AfterElementPlaced(std::int32_t elementID) {
+  PlacementSteps::Snap(mContext, mActiveStrip.get(), [this](int keyCode) { KeyPress(keyCode, 0); });
+  PlacementSteps::OpenSpace(mContext, static_cast<std::int32_t>(mFuncID), mActiveStrip.get(), elementID, *this,
+                            *mStrips);
 }
 
 // Empties the slot of the process that ended itself during the event.
-void clsLdrFunction::prvKillStep() {
+void clsLdrFunction::KillStepTimer() {
   mProcesses.Kill(mKillProcess);
   mKillProcess = eMP_NoProcessToKill;
 }
@@ -637,14 +635,14 @@ void clsLdrFunction::DoubleClick() {
   if (mActiveStrip) mActiveStrip->DoubleClick(*this);
 }
 
-void clsLdrFunction::prvHoverStep(const std::shared_ptr<itfStrip>& strip) {
+void clsLdrFunction::HoverStep(const std::shared_ptr<itfStrip>& strip) {
   if (!mContext.Drawer) return;
   auto& drawer = *mContext.Drawer;
   if (!strip) return drawer.SetToolTipText("");
   const int area = strip->GetHitParameters().HitKind;
   if (area == eHK_Collapse) return;
-  auto* net = clsStripSelection::AsNet(strip.get());
-  if (area == eHK_Header) return drawer.SetToolTipText(prvHeaderTip(*strip, net));
+  auto* net = StripSelection::AsNet(strip.get());
+  if (area == eHK_Header) return drawer.SetToolTipText(HeaderTip(*strip, net));
   if (area != eHK_Element) return drawer.SetToolTipText("");
   auto element = net ? net->ActiveElement() : nullptr;
   if (!element) return;
@@ -656,19 +654,19 @@ void clsLdrFunction::prvHoverStep(const std::shared_ptr<itfStrip>& strip) {
   }
 }
 
-void clsLdrFunction::prvContextMenuStep() {
+void clsLdrFunction::ContextMenuStep() {
   if (!mActiveStrip) return;
   const int area = mActiveStrip->GetHitParameters().HitKind;
   if (area >= eHK_Element && area <= eHK_Resizer) return mActiveStrip->RightMouseUp();
   if (area != eHK_Header && area != eHK_Collapse) return;
-  if (clsStripCommands(mContext.Db()).SelectedStripCount(mFuncID) == 1) return mActiveStrip->RightMouseUp();
+  if (StripCommands(mContext.Db()).SelectedStripCount(mFuncID) == 1) return mActiveStrip->RightMouseUp();
   // The menu's commands come back as tool requests.
   mContext.Host->Gui->ShowContextMenu(eGM_StripHeader);
 }
 
 // The warning triangle in a net's header (its second row) says why it is
 // there.
-std::string clsLdrFunction::prvHeaderTip(itfStrip& strip, itfLdrNet* net) {
+std::string clsLdrFunction::HeaderTip(itfStrip& strip, itfLdrNet* net) {
   constexpr long kTriangleRow = 2;
   if (!net || net->IsCollapsed() || net->IsReturnStrip() || !net->CompileDirtyBit()) return {};
   if (strip.GetHitParameters().Y - strip.Top() != kTriangleRow) return {};
@@ -677,7 +675,7 @@ std::string clsLdrFunction::prvHeaderTip(itfStrip& strip, itfLdrNet* net) {
 
 // Until the clipboard exists, its commands are offered disabled rather than
 // failing when chosen.
-void clsLdrFunction::prvRefreshClipboardCommands() {
+void clsLdrFunction::RefreshClipboardCommands() {
   if (mContext.Clipboard) return;
   for (const char* command : {"ID_Cut", "ID_Copy", "ID_Paste", "ID_Delete"})
     mContext.Host->Gui->SetCommandEnabled(command, false);

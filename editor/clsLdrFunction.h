@@ -11,13 +11,13 @@
 
 #include "core/KeyedCollection.h"
 #include "core/LdrContext.h"
+#include "core/ViewRefresh.h"
 #include "core/enMouseProcess.h"
-#include "core/itfViewRefresh.h"
-#include "editing/clsMouseProcesses.h"
-#include "editor/clsStripSelection.h"
+#include "editing/MouseProcesses.h"
+#include "editor/StripSelection.h"
 #include "editor/itfFunction.h"
 #include "interfaces/itfProcessControl.h"
-#include "outside/operands/tyHitRecord.h"
+#include "outside/operands/HitRecord.h"
 
 #include <functional>
 #include <memory>
@@ -29,8 +29,8 @@ namespace ldr {
 
 class itfStrip;
 class itfLdrNet;
-class itfOperandsKeyHandler;
-class itfBoardScrollBar;
+class OperandsKeyHandler;
+class BoardScrollBar;
 
 // How the view makes the objects it owns. The host build passes the real
 // factories; tests pass doubles.
@@ -40,13 +40,13 @@ struct tyLdrFunctionParts {
   std::function<std::shared_ptr<itfStrip>(LdrContext&, long stripType)> CreateStrip;
   // The keyboard operand-selection service; without it operand keys are
   // ignored.
-  std::function<std::unique_ptr<itfOperandsKeyHandler>(LdrContext&)> CreateOperandsKeyHandler;
+  std::function<std::unique_ptr<OperandsKeyHandler>(LdrContext&)> CreateOperandsKeyHandler;
 };
 
 // The real strip classes and the keyboard operand selection.
 tyLdrFunctionParts MakeStandardFunctionParts();
 
-class clsLdrFunction : public itfFunction, public itfProcessControl, public itfViewRefresh {
+class clsLdrFunction : public itfFunction, public itfProcessControl, public ViewRefresh {
 public:
   static constexpr const char* kClassName = "clsLdrFunction";
 
@@ -82,14 +82,14 @@ public:
   void UnSelectAll() override;
   void CreateNewStrip(long stripType) override;
   void AppendNewStrip(long stripType, long amount) override;
-  void AppendTestValue(clsVirtualController& controller) override;
+  void AppendTestValue(VirtualController& controller) override;
   void CreateNewElement(long elementType) override;
   void ToggleWorkMode() override;
-  std::shared_ptr<clsOperand> HighLightOperand(long stripID, long elementID, long inIdx, long outIdx) override;
+  std::shared_ptr<Operand> HighLightOperand(long stripID, long elementID, long inIdx, long outIdx) override;
   bool ReplaceOperand(long stripID, long elementID, long inIdx, long outIdx, long opNetworkID, long opType,
                       long opAddr) override;
   void GetSingleSelectedElement(long& elementType, std::string& elementName) override;
-  std::shared_ptr<clsOperand> GetElementSelectedOperand() override;
+  std::shared_ptr<Operand> GetElementSelectedOperand() override;
   // The position is the element's outlet, where a following element joins.
   void GetElementWithSelectedOperandPos(tyLdrPoint& elementPos, long& stripTop, bool& foundSelection) override;
   void GetSelectedElementPos(tyLdrPoint& elementPos, long& stripTop, bool& foundSelection) override;
@@ -119,41 +119,41 @@ private:
   enum class enMouseEvent { Down, Move, Up };
 
   // Loading and layout.
-  void prvRefreshViewSize();
-  bool prvCommentsHidden() const;
-  void prvApplyScrollRange();
-  void prvApplyScrollRange(long range);
-  void prvLayout();
-  std::shared_ptr<itfStrip> prvCreateStrip(long stripType);
-  void prvForgetStrip(long stripID);
-  void prvRepointActiveStrip();
-  void prvDrawAndFlush();
-  itfBoardScrollBar& prvVerticalBar() const;
+  void RefreshViewSize();
+  bool CommentsHidden() const;
+  void ApplyScrollRange();
+  void ApplyScrollRange(long range);
+  void Layout();
+  std::shared_ptr<itfStrip> CreateStripOfType(long stripType);
+  void ForgetStrip(long stripID);
+  void RepointActiveStrip();
+  void DrawAndFlush();
+  BoardScrollBar& VerticalBar() const;
 
   // Strip commands.
-  bool prvRunStripCommand(const std::string& toolID);
-  void prvAfterNetsChanged();
-  void prvReportNoActiveStrip(const std::string& toolID, const char* procedure);
-  std::shared_ptr<itfStrip> prvStripForOperandCall(long stripID);
+  bool RunStripCommand(const std::string& toolID);
+  void AfterNetsChanged();
+  void ReportNoActiveStrip(const std::string& toolID, const char* procedure);
+  std::shared_ptr<itfStrip> StripForOperandCall(long stripID);
 
   // Mouse.
-  std::shared_ptr<itfStrip> prvHitTest(const tyHitRecord& hit);
-  void prvStartProcessFromClick(const std::shared_ptr<itfStrip>& strip, int shift);
-  void prvRunEvent(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button);
-  void prvDispatch(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button);
-  void prvRunProcess(enMouseProcess kind, enMouseEvent event, const std::shared_ptr<itfStrip>& strip);
-  void prvKillStep();
-  void prvAfterElementPlaced(std::int32_t elementID);
-  void prvHoverStep(const std::shared_ptr<itfStrip>& strip);
-  void prvContextMenuStep();
-  static std::string prvHeaderTip(itfStrip& strip, itfLdrNet* net);
-  void prvRefreshClipboardCommands();
-  bool prvOnline() const;
+  std::shared_ptr<itfStrip> HitTest(const HitRecord& hit);
+  void StartProcessFromClick(const std::shared_ptr<itfStrip>& strip, int shift);
+  void RunEvent(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button);
+  void Dispatch(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button);
+  void RunProcess(enMouseProcess kind, enMouseEvent event, const std::shared_ptr<itfStrip>& strip);
+  void KillStepTimer();
+  void AfterElementPlaced(std::int32_t elementID);
+  void HoverStep(const std::shared_ptr<itfStrip>& strip);
+  void ContextMenuStep();
+  static std::string HeaderTip(itfStrip& strip, itfLdrNet* net);
+  void RefreshClipboardCommands();
+  bool Online() const;
 
   LdrContext& mContext;
   tyLdrFunctionParts mParts;
   std::unique_ptr<KeyedCollection<itfStrip>> mStrips;
-  clsStripSelection mSelection;
+  StripSelection mSelection;
   std::shared_ptr<itfStrip> mActiveStrip;
   // Strip types the factory had no class for: not asked again.
   std::set<long> mRefusedStripTypes;
@@ -176,7 +176,7 @@ private:
   bool mRightButton = false;
   std::optional<tyLdrPoint> mLastGridPoint;
   // The process objects, one slot per kind, and their dispatch tables.
-  clsMouseProcesses mProcesses{mContext, *this};
+  MouseProcesses mProcesses{mContext, *this};
 };
 
 } // namespace ldr

@@ -7,13 +7,13 @@
 #include "core/clsLdrState.h"
 #include "core/enEditCommand.h"
 #include "core/enMouseProcess.h"
-#include "editor/clsToolTable.h"
+#include "editor/ToolTable.h"
 #include "editor/itfFunction.h"
 #include "interfaces/ElementDefs.h"
 #include "interfaces/itfDrawer.h"
 #include "outside/HostServices.h"
-#include "platform/boards/itfMainBoard.h"
-#include "platform/boards/itfPictureBoard.h"
+#include "platform/boards/MainBoard.h"
+#include "platform/boards/PictureBoard.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,20 +57,20 @@ long ParseLong(const std::string& text) {
 } // namespace
 
 // Forwards one picture board's mouse events to the main object.
-class clsLdrMain::BoardListener : public itfPictureBoardEvents {
+class clsLdrMain::BoardListener : public PictureBoardEvents {
 public:
   BoardListener(clsLdrMain& owner, bool isRight) : mOwner(owner), mIsRight(isRight) {}
-  void OnMouseDown(itfPictureBoard&, int button, int shift, int x, int y) override {
+  void OnMouseDown(PictureBoard&, int button, int shift, int x, int y) override {
     mIsRight ? mOwner.OnRightMouseDown(button, shift, x, y) : mOwner.OnLeftMouseDown(button, shift, x, y);
   }
-  void OnMouseMove(itfPictureBoard&, int button, int shift, int x, int y) override {
+  void OnMouseMove(PictureBoard&, int button, int shift, int x, int y) override {
     mIsRight ? mOwner.OnRightMouseMove(button, shift, x, y) : mOwner.OnLeftMouseMove(button, shift, x, y);
   }
-  void OnMouseUp(itfPictureBoard&, int button, int shift, int x, int y) override {
+  void OnMouseUp(PictureBoard&, int button, int shift, int x, int y) override {
     mIsRight ? mOwner.OnRightMouseUp(button, shift, x, y) : mOwner.OnLeftMouseUp(button, shift, x, y);
   }
-  void OnDblClick(itfPictureBoard&, int, int, int, int) override { mOwner.OnBoardDoubleClick(); }
-  void OnClick(itfPictureBoard&) override { mOwner.OnBoardClick(); }
+  void OnDblClick(PictureBoard&, int, int, int, int) override { mOwner.OnBoardDoubleClick(); }
+  void OnClick(PictureBoard&) override { mOwner.OnBoardClick(); }
 
 private:
   clsLdrMain& mOwner;
@@ -78,11 +78,11 @@ private:
 };
 
 // Forwards the main board's keys to the main object.
-class clsLdrMain::KeyListener : public itfMainBoardEvents {
+class clsLdrMain::KeyListener : public MainBoardEvents {
 public:
   explicit KeyListener(clsLdrMain& owner) : mOwner(owner) {}
-  void OnKeyDown(itfMainBoard&, int keyCode, int shift) override { mOwner.OnKeyDown(keyCode, shift); }
-  void OnKeyUp(itfMainBoard&, int keyCode, int shift) override { mOwner.OnKeyUp(keyCode, shift); }
+  void OnKeyDown(MainBoard&, int keyCode, int shift) override { mOwner.OnKeyDown(keyCode, shift); }
+  void OnKeyUp(MainBoard&, int keyCode, int shift) override { mOwner.OnKeyUp(keyCode, shift); }
 
 private:
   clsLdrMain& mOwner;
@@ -105,12 +105,12 @@ clsLdrMain::~clsLdrMain() {
   if (mMainBoard && mKeyListener) mMainBoard->RemoveListener(mKeyListener.get());
   if (mLeftBoard && mLeftListener) mLeftBoard->RemoveListener(mLeftListener.get());
   if (mRightBoard && mRightListener) mRightBoard->RemoveListener(mRightListener.get());
-  prvDropView();
+  DropView();
   mContext->Drawer = nullptr;
 }
 
-void clsLdrMain::Init(std::shared_ptr<itfMainBoard> mainBoard, std::shared_ptr<itfPictureBoard> leftBoard,
-                      std::shared_ptr<itfPictureBoard> rightBoard) {
+void clsLdrMain::Init(std::shared_ptr<MainBoard> mainBoard, std::shared_ptr<PictureBoard> leftBoard,
+                      std::shared_ptr<PictureBoard> rightBoard) {
   mMdlID = kFallbackModuleID;
   mMainBoard = std::move(mainBoard);
   mLeftBoard = std::move(leftBoard);
@@ -130,7 +130,7 @@ void clsLdrMain::Init(std::shared_ptr<itfMainBoard> mainBoard, std::shared_ptr<i
 }
 
 void clsLdrMain::Terminate() {
-  prvDropView();
+  DropView();
   if (mDrawer) {
     mDrawer->Release();
     mContext->Drawer = nullptr;
@@ -140,7 +140,7 @@ void clsLdrMain::Terminate() {
   mContext->Connection.reset();
 }
 
-void clsLdrMain::QueryUnload() { prvValidateControls(); }
+void clsLdrMain::QueryUnload() { ValidateBoardControls(); }
 
 void clsLdrMain::SaveProject() {
   if (mContext->State) mContext->State->SetNeedToSave(false);
@@ -152,7 +152,7 @@ VbBool clsLdrMain::NeedToCompile() { return IsNeedToCompile(mContext->Db()) ? -1
 
 void clsLdrMain::AsOneEdit(const std::function<void()>& body) {
   mContext->Edits->Run([&] {
-    prvCatchUpWithOtherEditors();
+    CatchUpWithOtherEditors();
     body();
   });
 }
@@ -160,52 +160,52 @@ void clsLdrMain::AsOneEdit(const std::function<void()>& body) {
 // Another editor on the same file committed since this one last looked: the
 // view is rebuilt from the database before this call writes anything, so no
 // stale strip writes over the other editor's rows.
-void clsLdrMain::prvCatchUpWithOtherEditors() {
+void clsLdrMain::CatchUpWithOtherEditors() {
   if (mContext->Connection && mContext->Connection->ChangedByOthers() && mView) mView->ReLoad();
 }
 
-void clsLdrMain::prvValidateControls() {
+void clsLdrMain::ValidateBoardControls() {
   if (mMainBoard) mMainBoard->ValidateControls();
 }
 
-void clsLdrMain::prvFocusMainBoard() {
+void clsLdrMain::FocusMainBoard() {
   if (mMainBoard && mMainBoard->Visible() && mMainBoard->Enabled()) mMainBoard->SetFocus();
 }
 
-bool clsLdrMain::prvTextBoxActive() const {
+bool clsLdrMain::TextBoxActive() const {
   if (!mMainBoard) return false;
   const std::string active = mMainBoard->ActiveControl();
   return active == "txtComment" || active == "txtLblComment";
 }
 
-itfBoardScrollBar* clsLdrMain::prvScrollBar(const std::string& name) const {
+BoardScrollBar* clsLdrMain::FindScrollBar(const std::string& name) const {
   return mMainBoard && mMainBoard->HasControl(name) ? &mMainBoard->ScrollBar(name) : nullptr;
 }
 
-void clsLdrMain::prvRequireView(const char* procedure) const {
-  if (!mParts.CreateView) prvNotBuilt(procedure);
+void clsLdrMain::RequireView(const char* procedure) const {
+  if (!mParts.CreateView) NotBuilt(procedure);
 }
 
-void clsLdrMain::prvNotBuilt(const char* procedure) const {
+void clsLdrMain::NotBuilt(const char* procedure) const {
   throw LdrError(217, "Not supported", std::string(procedure) + " is not available in this build", kClass, procedure);
 }
 
 // --- tools and edit commands ------------------------------------------------------
 
 void clsLdrMain::ToolRequest(const std::string& toolID) {
-  prvValidateControls();
-  AsOneEdit([&] { prvDispatchTool(toolID); });
-  prvFocusMainBoard();
+  ValidateBoardControls();
+  AsOneEdit([&] { DispatchTool(toolID); });
+  FocusMainBoard();
 }
 
-void clsLdrMain::prvDispatchTool(const std::string& toolID) {
+void clsLdrMain::DispatchTool(const std::string& toolID) {
   if (!mView) return;
   if (toolID == "ID_LDrawLine") return mView->ToggleWorkMode();
   if (toolID == "ID_NewNet") return mView->CreateNewStrip(1);
   if (toolID == "ID_InsertComment") return mView->CreateNewStrip(2);
   if (toolID == "ID_LSetLabel") return mView->CreateNewStrip(3);
   if (toolID == "ID_AppendLdrNet") return mView->AppendNewStrip(1, 3);
-  if (auto type = clsToolTable::ElementTypeOf(toolID)) return mView->CreateNewElement(*type);
+  if (auto type = ToolTable::ElementTypeOf(toolID)) return mView->CreateNewElement(*type);
   mView->ToolRequest(toolID);
 }
 
@@ -218,24 +218,24 @@ void clsLdrMain::SpecialToolRequest(const std::string& toolID) {
 void clsLdrMain::CreateFunctionBlock(long functionID) {
   if (!mView) return;
   AsOneEdit([&] { mView->CreateNewElement(functionID); });
-  prvFocusMainBoard();
+  FocusMainBoard();
 }
 
 void clsLdrMain::CancelProcess() {
   if (mView) AsOneEdit([&] { mView->CancelProcess(); });
 }
 
-void clsLdrMain::AppendTestValue(clsVirtualController& controller) {
+void clsLdrMain::AppendTestValue(VirtualController& controller) {
   if (!mView) return;
   mView->AppendTestValue(controller);
   if (mContext->Drawer) mContext->Drawer->RedrawAll();
 }
 
 void clsLdrMain::EditCommand(long editCommand) {
-  AsOneEdit([&] { prvRunEditCommand(editCommand); });
+  AsOneEdit([&] { RunEditCommand(editCommand); });
 }
 
-void clsLdrMain::prvRunEditCommand(long editCommand) {
+void clsLdrMain::RunEditCommand(long editCommand) {
   if (!mView || mContext->State->MouseProcess() != eMP_QueryForProcess) return;
   mContext->ActionName.clear();
   if (editCommand == eEC_Cut || editCommand == eEC_Delete) {
@@ -254,31 +254,31 @@ void clsLdrMain::prvRunEditCommand(long editCommand) {
 
 void clsLdrMain::LoadFunction(long funcID) {
   AsOneEdit([&] {
-    prvRequireFunction(funcID, "LoadFunction");
+    RequireFunction(funcID, "LoadFunction");
     mContext->State->SetNeedToCompile(false);
     mContext->State->SetNeedToSave(false);
-    prvLoad(funcID, GetModuleIDOfFunction(mContext->Db(), funcID));
+    LoadOrFallBack(funcID, GetModuleIDOfFunction(mContext->Db(), funcID));
   });
   ReadProperties();
 }
 
 // A subroutine that is not in the project is refused before anything of
 // the open one is released or stored.
-void clsLdrMain::prvRequireFunction(long funcID, const char* procedure) const {
+void clsLdrMain::RequireFunction(long funcID, const char* procedure) const {
   if (FunctionExists(mContext->Db(), funcID)) return;
   throw LdrError(kFunctionNotExist, "Function ID not exist",
                  "The subroutine " + std::to_string(funcID) + " is not in the project", kClass, procedure);
 }
 
-bool clsLdrMain::prvLoad(long funcID, long mdlID) {
-  prvRequireView("LoadFunction");
-  prvRequireFunction(funcID, "LoadFunction");
+bool clsLdrMain::LoadOrFallBack(long funcID, long mdlID) {
+  RequireView("LoadFunction");
+  RequireFunction(funcID, "LoadFunction");
   auto& gui = *mContext->Host->Gui;
   gui.SetMousePointer(kPointerBusy);
   if (mView) {
-    prvValidateControls();
+    ValidateBoardControls();
     mContext->State->SetView(nullptr);
-    prvDropView();
+    DropView();
   }
   // Subroutine protection joins here once the password service exists.
   mMdlID = mdlID;
@@ -290,19 +290,19 @@ bool clsLdrMain::prvLoad(long funcID, long mdlID) {
   mView->Load(funcID);
   mContext->Host->Settings->SetProjectSetting(ePSK_LastFunction, std::to_string(funcID));
   gui.SetMousePointer(kPointerDefault);
-  prvFocusMainBoard();
+  FocusMainBoard();
   return true;
 }
 
 // The drawer lets go of the view's strips before they go with the view.
-void clsLdrMain::prvDropView() {
+void clsLdrMain::DropView() {
   if (mContext->Drawer) mContext->Drawer->SetStrips(nullptr);
   mView.reset();
 }
 
 void clsLdrMain::ReloadFunction() {
   mContext->State->SetReloadRequest(eRR_Redraw);
-  prvValidateControls();
+  ValidateBoardControls();
   if (mView) AsOneEdit([&] { mView->ReLoad(); });
 }
 
@@ -358,13 +358,13 @@ void clsLdrMain::Resize(long width, long height) {
     mContext->Drawer->SetViewWidth(std::min(kMaxViewColumns, PixelsToGrid(width)));
     mContext->Drawer->SetViewHeight(PixelsToGrid(height));
   }
-  prvApplyHorizontalRange(width);
+  ApplyHorizontalRange(width);
   ReloadFunction();
 }
 
 // The horizontal bar scrolls only over the columns the view cannot show, a
 // page at a time by the columns it does show.
-void clsLdrMain::prvApplyHorizontalRange(long width) {
+void clsLdrMain::ApplyHorizontalRange(long width) {
   if (!mContext->Host || !mContext->Host->Gui) return;
   const long shown = std::max(1L, width / kPixelPerGrid - kLeftBoardColumns);
   auto& bar = mContext->Host->Gui->HorizontalScrollBar();
@@ -374,7 +374,7 @@ void clsLdrMain::prvApplyHorizontalRange(long width) {
 }
 
 void clsLdrMain::SetOnLineActive(VbBool active) {
-  prvValidateControls();
+  ValidateBoardControls();
   mContext->State->SetOnLineActive(active != 0);
   if (!mView) return;
   if (active != 0) {
@@ -390,7 +390,7 @@ void clsLdrMain::RedrawAll() {
 }
 
 void clsLdrMain::Validate() {
-  prvValidateControls();
+  ValidateBoardControls();
   RedrawAll();
 }
 
@@ -419,7 +419,7 @@ void clsLdrMain::HighLightOperand(long mdlID, long funcID, long stripID, long el
       return;
     }
     if (funcID != mFuncID || !mView)
-      if (!prvLoad(funcID, mdlID)) return;
+      if (!LoadOrFallBack(funcID, mdlID)) return;
     mView->HighLightOperand(stripID, elementID, inIdx, outIdx);
     RedrawAll();
   });
@@ -433,7 +433,7 @@ VbBool clsLdrMain::ReplaceOperand(long, long funcID, long stripID, long elementI
     std::unique_ptr<itfFunction> other;
     if (funcID != mFuncID || !view) {
       // A view of another subroutine, neither initialised nor loaded.
-      prvRequireView("ReplaceOperand");
+      RequireView("ReplaceOperand");
       other = mParts.CreateView(*mContext);
       other->SetFunctionID(funcID);
       view = other.get();
@@ -446,7 +446,7 @@ VbBool clsLdrMain::ReplaceOperand(long, long funcID, long stripID, long elementI
 void clsLdrMain::GotoLabel(long mdlID, long funcID, long stripID) {
   AsOneEdit([&] {
     if (funcID != mFuncID || !mView)
-      if (!prvLoad(funcID, mdlID)) return;
+      if (!LoadOrFallBack(funcID, mdlID)) return;
     mView->JumpToStrip(stripID);
   });
   RedrawAll();
@@ -470,7 +470,7 @@ void clsLdrMain::JumpToCompileResult(const std::string& message) {
       AsOneEdit([&] {
         const long stripID = GetStripIDByShowNum(mContext->Db(), funcID, netNumber);
         if (funcID != mFuncID || !mView)
-          if (!prvLoad(funcID, mdlID)) return;
+          if (!LoadOrFallBack(funcID, mdlID)) return;
         mView->JumpToStrip(stripID);
       });
     }
@@ -484,7 +484,7 @@ void clsLdrMain::JumpToCompileResult(const std::string& message) {
 
 // --- queries ---------------------------------------------------------------------------------
 
-std::shared_ptr<clsOperand> clsLdrMain::GetElementSelectedOperand() {
+std::shared_ptr<Operand> clsLdrMain::GetElementSelectedOperand() {
   return mView ? mView->GetElementSelectedOperand() : nullptr;
 }
 
@@ -501,21 +501,21 @@ void clsLdrMain::OnFBFatherDeleted(long) { mContext->Host->Messages->ShowMessage
 
 // --- operations of the modules still to come ------------------------------------------------
 
-void clsLdrMain::AddNewFunction(long, long&, std::string&) { prvNotBuilt("AddNewFunction"); }
-void clsLdrMain::AddNewModule(long&, std::string&, long&, std::string&) { prvNotBuilt("AddNewModule"); }
-VbBool clsLdrMain::DeleteFunction(long) { prvNotBuilt("DeleteFunction"); }
-VbBool clsLdrMain::DeleteFunctionEx(long) { prvNotBuilt("DeleteFunctionEx"); }
-VbBool clsLdrMain::DeleteModule(long) { prvNotBuilt("DeleteModule"); }
-VbBool clsLdrMain::RenameFunction(long, const std::string&) { prvNotBuilt("RenameFunction"); }
-VbBool clsLdrMain::RenameModule(long, const std::string&) { prvNotBuilt("RenameModule"); }
-VbBool clsLdrMain::ClearFunction(long) { prvNotBuilt("ClearFunction"); }
-bool clsLdrMain::ExportMultiSubroutines(std::vector<long>&) { prvNotBuilt("ExportMultiSubroutines"); }
-VbBool clsLdrMain::Export(long) { prvNotBuilt("Export"); }
+void clsLdrMain::AddNewFunction(long, long&, std::string&) { NotBuilt("AddNewFunction"); }
+void clsLdrMain::AddNewModule(long&, std::string&, long&, std::string&) { NotBuilt("AddNewModule"); }
+VbBool clsLdrMain::DeleteFunction(long) { NotBuilt("DeleteFunction"); }
+VbBool clsLdrMain::DeleteFunctionEx(long) { NotBuilt("DeleteFunctionEx"); }
+VbBool clsLdrMain::DeleteModule(long) { NotBuilt("DeleteModule"); }
+VbBool clsLdrMain::RenameFunction(long, const std::string&) { NotBuilt("RenameFunction"); }
+VbBool clsLdrMain::RenameModule(long, const std::string&) { NotBuilt("RenameModule"); }
+VbBool clsLdrMain::ClearFunction(long) { NotBuilt("ClearFunction"); }
+bool clsLdrMain::ExportMultiSubroutines(std::vector<long>&) { NotBuilt("ExportMultiSubroutines"); }
+VbBool clsLdrMain::Export(long) { NotBuilt("Export"); }
 bool clsLdrMain::ExportMultiSubroutinesEx(std::vector<long>&, const std::string&) {
-  prvNotBuilt("ExportMultiSubroutinesEx");
+  NotBuilt("ExportMultiSubroutinesEx");
 }
-VbBool clsLdrMain::Import(long) { prvNotBuilt("Import"); }
-void clsLdrMain::DisplayLabel(const std::string&) { prvNotBuilt("DisplayLabel"); }
+VbBool clsLdrMain::Import(long) { NotBuilt("Import"); }
+void clsLdrMain::DisplayLabel(const std::string&) { NotBuilt("DisplayLabel"); }
 
 bool clsLdrMain::MoveFunctionToModule(long sourceFunctionKey, long targetModuleKey) {
   AsOneEdit([&] {
@@ -531,16 +531,16 @@ void clsLdrMain::OnRightMouseDown(int button, int shift, int x, int y) {
   if (!mView) return;
   mMouseDownSeen = true;
   // A press on the board ends a text edit in progress before anything else.
-  if (prvTextBoxActive()) prvValidateControls();
+  if (TextBoxActive()) ValidateBoardControls();
   AsOneEdit([&] { mView->MouseDown(button, shift, x + mHorizontalScroll * kPixelPerGrid, y); });
-  mTextBoxOpenedByPress = prvTextBoxActive();
+  mTextBoxOpenedByPress = TextBoxActive();
 }
 
 void clsLdrMain::OnRightMouseMove(int button, int shift, int x, int y) {
   if (!mView) return;
   AsOneEdit([&] { mView->MouseMove(button, shift, x + mHorizontalScroll * kPixelPerGrid, y); });
-  prvAutoScroll(y);
-  prvUpdateElementCopyFlag(shift);
+  AutoScroll(y);
+  UpdateElementCopyFlag(shift);
 }
 
 void clsLdrMain::OnRightMouseUp(int button, int shift, int x, int y) {
@@ -553,7 +553,7 @@ void clsLdrMain::OnLeftMouseDown(int button, int shift, int x, int y) {
   if (!mView) return;
   mMouseDownSeen = true;
   AsOneEdit([&] { mView->MouseDown(button, shift, x, y); });
-  prvFocusMainBoard();
+  FocusMainBoard();
 }
 
 void clsLdrMain::OnLeftMouseMove(int button, int shift, int x, int y) {
@@ -577,14 +577,14 @@ void clsLdrMain::OnBoardDoubleClick() {
 void clsLdrMain::OnBoardClick() {
   const bool keepTextBox = mTextBoxOpenedByPress;
   mTextBoxOpenedByPress = false;
-  if (mView && !keepTextBox) prvValidateControls();
+  if (mView && !keepTextBox) ValidateBoardControls();
 }
 
 // Automatic scrolling while elements are dragged above or below the board.
 // Each mouse-move outside the board moves the vertical bar one pass, so the
 // view keeps scrolling while the pointer stays out there and the host keeps
 // sending moves; the bar's change moves the view.
-void clsLdrMain::prvAutoScroll(int y) {
+void clsLdrMain::AutoScroll(int y) {
   if (mContext->State->MouseProcess() != eMP_ElementMoveProc || !mRightBoard) {
     mContext->AutoScrollDirection = 0;
     return;
@@ -601,7 +601,7 @@ void clsLdrMain::prvAutoScroll(int y) {
     mContext->AutoScrollDirection = direction;
     mContext->State->UpdateMousePointer();
   }
-  auto* bar = prvScrollBar("vscrl");
+  auto* bar = FindScrollBar("vscrl");
   if (direction == 0 || !bar) return;
   const int step = std::max(1, mAutoScrollSpeed / 30);
   bar->SetValue(std::clamp(bar->Value() + direction * step, bar->Min(), bar->Max()));
@@ -620,20 +620,20 @@ void clsLdrMain::OnKeyDown(int keyCode, int shift) {
     const bool navigation = (!elementSelected && !operandSelected) ||
                             mContext->State->MouseProcess() == eMP_ElementMoveProc || mContext->State->OnLineActive();
     if (navigation) {
-      if (!prvTextBoxActive() && prvIsNavigationKey(keyCode)) prvForwardNavigationKey(keyCode, shift);
+      if (!TextBoxActive() && IsNavigationKey(keyCode)) ForwardNavigationKey(keyCode, shift);
     } else {
       mView->KeyPress(keyCode, shift);
     }
-    if (!mContext->State->OnLineActive()) prvInsertElementByKey(keyCode, shift);
+    if (!mContext->State->OnLineActive()) InsertElementByKey(keyCode, shift);
   });
-  prvUpdateElementCopyFlag(shift);
+  UpdateElementCopyFlag(shift);
 }
 
-bool clsLdrMain::prvIsNavigationKey(int keyCode) const { return keyCode >= eKey_PageUp && keyCode <= eKey_Down; }
+bool clsLdrMain::IsNavigationKey(int keyCode) const { return keyCode >= eKey_PageUp && keyCode <= eKey_Down; }
 
-void clsLdrMain::prvForwardNavigationKey(int keyCode, int shift) {
+void clsLdrMain::ForwardNavigationKey(int keyCode, int shift) {
   const bool horizontal = keyCode == eKey_Left || keyCode == eKey_Right;
-  auto* bar = prvScrollBar(horizontal ? "hscrl" : "vscrl");
+  auto* bar = FindScrollBar(horizontal ? "hscrl" : "vscrl");
   if (!bar || bar->HasFocus()) return; // a focused bar takes the key itself
   mKeyNavigationBusy = true;
   try {
@@ -647,7 +647,7 @@ void clsLdrMain::prvForwardNavigationKey(int keyCode, int shift) {
   mKeyNavigationBusy = false;
 }
 
-long clsLdrMain::prvElementTypeForKey(int keyCode, int shift) {
+long clsLdrMain::ElementTypeForKey(int keyCode, int shift) {
   const bool shifted = (shift & eKM_Shift) != 0;
   auto hostSetting = [&](long key) {
     return db::DbValue(mContext->Host->Settings->HostSetting(7000, key, "0")).AsLong(0);
@@ -670,14 +670,14 @@ long clsLdrMain::prvElementTypeForKey(int keyCode, int shift) {
   }
 }
 
-void clsLdrMain::prvInsertElementByKey(int keyCode, int shift) {
-  const long type = prvElementTypeForKey(keyCode, shift);
+void clsLdrMain::InsertElementByKey(int keyCode, int shift) {
+  const long type = ElementTypeForKey(keyCode, shift);
   if (type == 0) return;
   tyLdrPoint position;
   long stripTop = 0;
   bool found = false;
   mView->GetElementWithSelectedOperandPos(position, stripTop, found);
-  prvDispatchTool(clsToolTable::KeyboardToolOf(type));
+  DispatchTool(ToolTable::KeyboardToolOf(type));
   if (!found) return;
   // The new element lands two columns right of the selected one.
   const int x = static_cast<int>((position.X - mHorizontalScroll + 2) * kPixelPerGrid);
@@ -686,7 +686,7 @@ void clsLdrMain::prvInsertElementByKey(int keyCode, int shift) {
   OnRightMouseUp(1, 0, x, y);
 }
 
-void clsLdrMain::prvUpdateElementCopyFlag(int shift) {
+void clsLdrMain::UpdateElementCopyFlag(int shift) {
   const bool copy = (shift & eKM_Ctrl) != 0;
   if (copy == mContext->ElementCopy) return;
   mContext->ElementCopy = copy;
@@ -695,7 +695,7 @@ void clsLdrMain::prvUpdateElementCopyFlag(int shift) {
 
 void clsLdrMain::OnKeyUp(int keyCode, int shift) {
   if (!mView || !mSurfaceOperationState) return;
-  if (!prvTextBoxActive()) {
+  if (!TextBoxActive()) {
     long command = 0;
     if ((keyCode == eKey_Insert && shift == eKM_Shift) || (keyCode == eKey_V && shift == eKM_Ctrl))
       command = eEC_Paste;
@@ -710,7 +710,7 @@ void clsLdrMain::OnKeyUp(int keyCode, int shift) {
     else if (keyCode == eKey_Escape)
       CancelProcess();
   }
-  prvUpdateElementCopyFlag(shift);
+  UpdateElementCopyFlag(shift);
 }
 
 } // namespace ldr

@@ -6,8 +6,8 @@
 
 #include "core/LdrContext.h"
 #include "editor/itfLdrMain.h"
-#include "platform/boards/itfMainBoardEvents.h"
-#include "platform/boards/itfPictureBoardEvents.h"
+#include "platform/boards/MainBoardEvents.h"
+#include "platform/boards/PictureBoardEvents.h"
 
 #include <functional>
 #include <memory>
@@ -17,7 +17,7 @@ namespace ldr {
 
 class itfFunction;
 class itfDrawer;
-class itfBoardScrollBar;
+class BoardScrollBar;
 
 // How the main object makes the objects it owns. A host passes the real
 // factories; tests pass doubles. A missing factory makes the operations that
@@ -41,15 +41,15 @@ public:
   void SaveProject() override;
   VbBool NeedToCompile() override;
   long FunctionID() override { return mFuncID; }
-  void Init(std::shared_ptr<itfMainBoard> mainBoard, std::shared_ptr<itfPictureBoard> leftBoard,
-            std::shared_ptr<itfPictureBoard> rightBoard) override;
+  void Init(std::shared_ptr<MainBoard> mainBoard, std::shared_ptr<PictureBoard> leftBoard,
+            std::shared_ptr<PictureBoard> rightBoard) override;
   void Terminate() override;
   void QueryUnload() override;
   void SpecialToolRequest(const std::string& toolID) override;
   void ToolRequest(const std::string& toolID) override;
   void CreateFunctionBlock(long functionID) override;
   void CancelProcess() override;
-  void AppendTestValue(clsVirtualController& controller) override;
+  void AppendTestValue(VirtualController& controller) override;
   void EditCommand(long editCommand) override;
   void LoadFunction(long funcID) override;
   void RefreshOperand(long opType, long opAddress, long networkID) override;
@@ -74,7 +74,7 @@ public:
                         long opNetworkID, long opType, long opAddr) override;
   void Validate() override;
   void ReloadFunction() override;
-  std::shared_ptr<clsOperand> GetElementSelectedOperand() override;
+  std::shared_ptr<Operand> GetElementSelectedOperand() override;
   void GetSingleSelectedElement(long& elementType, std::string& elementName) override;
   long GetLoadedModuleID() override;
   void OnFBFatherDeleted(long fatherID) override;
@@ -116,25 +116,25 @@ private:
   void OnKeyUp(int keyCode, int shift);
 
   // Steps of the operations above.
-  bool prvLoad(long funcID, long mdlID); // false: refused, the fallback is shown
-  void prvRequireFunction(long funcID, const char* procedure) const;
-  void prvCatchUpWithOtherEditors();
-  void prvDropView();
-  void prvDispatchTool(const std::string& toolID);
-  void prvRunEditCommand(long editCommand);
-  bool prvIsNavigationKey(int keyCode) const;
-  void prvForwardNavigationKey(int keyCode, int shift);
-  void prvInsertElementByKey(int keyCode, int shift);
-  long prvElementTypeForKey(int keyCode, int shift);
-  void prvUpdateElementCopyFlag(int shift);
-  void prvAutoScroll(int y);
-  bool prvTextBoxActive() const;
-  void prvApplyHorizontalRange(long width);
-  void prvValidateControls();
-  void prvFocusMainBoard();
-  void prvRequireView(const char* procedure) const;
-  [[noreturn]] void prvNotBuilt(const char* procedure) const;
-  itfBoardScrollBar* prvScrollBar(const std::string& name) const;
+  bool LoadOrFallBack(long funcID, long mdlID); // false: refused, the fallback is shown
+  void RequireFunction(long funcID, const char* procedure) const;
+  void CatchUpWithOtherEditors();
+  void DropView();
+  void DispatchTool(const std::string& toolID);
+  void RunEditCommand(long editCommand);
+  bool IsNavigationKey(int keyCode) const;
+  void ForwardNavigationKey(int keyCode, int shift);
+  void InsertElementByKey(int keyCode, int shift);
+  long ElementTypeForKey(int keyCode, int shift);
+  void UpdateElementCopyFlag(int shift);
+  void AutoScroll(int y);
+  bool TextBoxActive() const;
+  void ApplyHorizontalRange(long width);
+  void ValidateBoardControls();
+  void FocusMainBoard();
+  void RequireView(const char* procedure) const;
+  [[noreturn]] void NotBuilt(const char* procedure) const;
+  BoardScrollBar* FindScrollBar(const std::string& name) const;
 
   // Runs `body`, one host call, as one edit of the project: it lands whole
   // or not at all, and the view shows what is stored (EditCommit).
@@ -145,9 +145,9 @@ private:
   std::unique_ptr<LdrContext> mContext;
   tyLdrMainParts mParts;
   // The boards are the host's as well.
-  std::shared_ptr<itfMainBoard> mMainBoard;
-  std::shared_ptr<itfPictureBoard> mLeftBoard;
-  std::shared_ptr<itfPictureBoard> mRightBoard;
+  std::shared_ptr<MainBoard> mMainBoard;
+  std::shared_ptr<PictureBoard> mLeftBoard;
+  std::shared_ptr<PictureBoard> mRightBoard;
   std::unique_ptr<BoardListener> mLeftListener;
   std::unique_ptr<BoardListener> mRightListener;
   std::unique_ptr<KeyListener> mKeyListener;

@@ -9,8 +9,8 @@
 
 namespace ldr {
 
-class clsOperand;
-class clsVirtualController;
+class Operand;
+class VirtualController;
 
 class itfFunction {
 public:
@@ -43,14 +43,14 @@ public:
   virtual void UnSelectAll() = 0;
   virtual void CreateNewStrip(long stripType) = 0;
   virtual void AppendNewStrip(long stripType, long amount) = 0;
-  virtual void AppendTestValue(clsVirtualController& controller) = 0;
+  virtual void AppendTestValue(VirtualController& controller) = 0;
   virtual void CreateNewElement(long elementType) = 0;
   virtual void ToggleWorkMode() = 0;
-  virtual std::shared_ptr<clsOperand> HighLightOperand(long stripID, long elementID, long inIdx, long outIdx) = 0;
+  virtual std::shared_ptr<Operand> HighLightOperand(long stripID, long elementID, long inIdx, long outIdx) = 0;
   virtual bool ReplaceOperand(long stripID, long elementID, long inIdx, long outIdx, long opNetworkID, long opType,
                               long opAddr) = 0;
   virtual void GetSingleSelectedElement(long& elementType, std::string& elementName) = 0;
-  virtual std::shared_ptr<clsOperand> GetElementSelectedOperand() = 0;
+  virtual std::shared_ptr<Operand> GetElementSelectedOperand() = 0;
   virtual void GetElementWithSelectedOperandPos(tyLdrPoint& elementPos, long& stripTop, bool& foundSelection) = 0;
   virtual void GetSelectedElementPos(tyLdrPoint& elementPos, long& stripTop, bool& foundSelection) = 0;
   virtual std::string GetSelectedElementName() = 0;

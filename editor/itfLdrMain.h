@@ -11,10 +11,10 @@
 
 namespace ldr {
 
-class itfMainBoard;
-class itfPictureBoard;
-class clsOperand;
-class clsVirtualController;
+class MainBoard;
+class PictureBoard;
+class Operand;
+class VirtualController;
 
 using VbBool = long; // -1 true, 0 false
 
@@ -25,15 +25,15 @@ public:
   virtual void SaveProject() = 0;
   virtual VbBool NeedToCompile() = 0;
   virtual long FunctionID() = 0;
-  virtual void Init(std::shared_ptr<itfMainBoard> mainBoard, std::shared_ptr<itfPictureBoard> leftBoard,
-                    std::shared_ptr<itfPictureBoard> rightBoard) = 0;
+  virtual void Init(std::shared_ptr<MainBoard> mainBoard, std::shared_ptr<PictureBoard> leftBoard,
+                    std::shared_ptr<PictureBoard> rightBoard) = 0;
   virtual void Terminate() = 0;
   virtual void QueryUnload() = 0;
   virtual void SpecialToolRequest(const std::string& toolID) = 0;
   virtual void ToolRequest(const std::string& toolID) = 0;
   virtual void CreateFunctionBlock(long functionID) = 0;
   virtual void CancelProcess() = 0;
-  virtual void AppendTestValue(clsVirtualController& controller) = 0;
+  virtual void AppendTestValue(VirtualController& controller) = 0;
   virtual void EditCommand(long editCommand) = 0;
   virtual void LoadFunction(long funcID) = 0;
   virtual void RefreshOperand(long opType, long opAddress, long networkID) = 0;
@@ -58,7 +58,7 @@ public:
                                 long opNetworkID, long opType, long opAddr) = 0;
   virtual void Validate() = 0;
   virtual void ReloadFunction() = 0;
-  virtual std::shared_ptr<clsOperand> GetElementSelectedOperand() = 0;
+  virtual std::shared_ptr<Operand> GetElementSelectedOperand() = 0;
   virtual void GetSingleSelectedElement(long& elementType, std::string& elementName) = 0;
   virtual long GetLoadedModuleID() = 0;
   virtual void OnFBFatherDeleted(long fatherID) = 0;

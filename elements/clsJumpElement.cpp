@@ -3,9 +3,9 @@
 #include "elements/ElementDrawing.h"
 #include "elements/ElementTypeTable.h"
 #include "outside/HostServices.h"
-#include "outside/operands/clsOperand.h"
-#include "outside/operands/enOperandType.h"
-#include "outside/operands/tyGdiResources.h"
+#include "outside/operands/GdiResources.h"
+#include "outside/operands/Operand.h"
+#include "outside/operands/OperandType.h"
 #include "platform/drawing/DeviceContext.h"
 #include "platform/drawing/ResourceLibrary.h"
 
@@ -76,14 +76,14 @@ long clsJumpElement::ScopeFunction() {
       .AsLong();
 }
 
-void clsJumpElement::ApplyOutputTypeRules(clsOperand& operand) {
+void clsJumpElement::ApplyOutputTypeRules(Operand& operand) {
   const tyAcceptedType target = AcceptedTarget(mClassType);
   operand.ClearAcceptedTypes();
   operand.AddAcceptedType(target.Group, target.Type);
   if (mClassType == eET_FunctionReturn) operand.SetFixed(true);
 }
 
-bool clsJumpElement::InitOperandsData(bool pDummy) {
+bool clsJumpElement::InitOperandsData(bool dummy) {
   mInputs->Clear();
   mOutputs->Clear();
   mActiveOperand.reset();
@@ -95,10 +95,10 @@ bool clsJumpElement::InitOperandsData(bool pDummy) {
   // A label target must be a label of the element's own subroutine.
   if (mClassType == eET_JumpToLabel) operand->SetScopeFunction(ScopeFunction());
   mOutputs->Add(1L, operand);
-  return CompleteNewOperands(pDummy);
+  return CompleteNewOperands(dummy);
 }
 
-void clsJumpElement::DrawFigure(gdi::DeviceContext& hdc, const tyGdiResources* resources) {
+void clsJumpElement::DrawFigure(gdi::DeviceContext& hdc, const GdiResources* resources) {
   if (resources) {
     if (mIsSelected) {
       hdc.FillRect({1, -6, kCellPixels, 7}, resources->GreyBrush);

@@ -4,16 +4,16 @@
 // and load an HMI display page (603). One row high, six columns wide; one
 // output operand names the target (the return's is fixed, type 29).
 
-#include "elements/clsElementBase.h"
+#include "elements/ElementBase.h"
 
 #include <string>
 #include <string_view>
 
 namespace ldr {
 
-class clsJumpElement : public clsElementBase {
+class clsJumpElement : public ElementBase {
 public:
-  using clsElementBase::clsElementBase;
+  using ElementBase::ElementBase;
   const char* ClassName() const override { return "clsJumpElement"; }
 
   // The target's operand type (29 label, 31 subroutine, 30 display page).
@@ -29,12 +29,12 @@ public:
   enFLOW_DIRECTION FlowDirection() override { NotSupported("FlowDirection"); }
   void SetFlowDirection(enFLOW_DIRECTION) override { NotSupported("FlowDirection"); }
   void SetInletRLOValue(enRloValue) override { NotSupported("InletRLOValue"); }
-  bool InitOperandsData(bool pDummy) override;
+  bool InitOperandsData(bool dummy) override;
 
 protected:
-  std::shared_ptr<clsElementBase> NewEmpty() override { return std::make_shared<clsJumpElement>(mCtx); }
-  void ApplyOutputTypeRules(clsOperand& operand) override;
-  void DrawFigure(gdi::DeviceContext& hdc, const tyGdiResources* resources) override;
+  std::shared_ptr<ElementBase> NewEmpty() override { return std::make_shared<clsJumpElement>(mCtx); }
+  void ApplyOutputTypeRules(Operand& operand) override;
+  void DrawFigure(gdi::DeviceContext& hdc, const GdiResources* resources) override;
 
 private:
   void ShowReadOnly() const;

@@ -2,7 +2,7 @@
 
 #include "elements/ElementDrawing.h"
 #include "outside/HostServices.h"
-#include "outside/operands/tyGdiResources.h"
+#include "outside/operands/GdiResources.h"
 #include "platform/drawing/DeviceContext.h"
 
 #include <cmath>
@@ -58,7 +58,7 @@ void clsLineElement::SetOutlet(const tyLdrPoint& value) {
 }
 
 void clsLineElement::CopyDescriptor(int from, int to) {
-  clsElementBase::CopyDescriptor(from, to);
+  ElementBase::CopyDescriptor(from, to);
   mExtent.at(static_cast<std::size_t>(to)) = mExtent.at(static_cast<std::size_t>(from));
 }
 
@@ -97,12 +97,12 @@ tyRect clsLineElement::GetBoundingRect() {
   return rect;
 }
 
-void clsLineElement::HitTestByPoint(tyHitRecord& pHitData) {
-  const std::int32_t x = pHitData.X - mPosition[kDisplay].X;
-  const std::int32_t y = pHitData.Y - mPosition[kDisplay].Y;
+void clsLineElement::HitTestByPoint(HitRecord& hitData) {
+  const std::int32_t x = hitData.X - mPosition[kDisplay].X;
+  const std::int32_t y = hitData.Y - mPosition[kDisplay].Y;
   const tyLdrPoint& extent = mExtent[kDisplay];
-  pHitData.HitKind = (x >= 0 && x <= extent.X && y >= 0 && y <= extent.Y) ? eHK_ElementBody : eHK_Nothing;
-  mHitRecord = pHitData;
+  hitData.HitKind = (x >= 0 && x <= extent.X && y >= 0 && y <= extent.Y) ? eHK_ElementBody : eHK_Nothing;
+  mHitRecord = hitData;
 }
 
 void clsLineElement::RightMouseUp() {
@@ -124,18 +124,18 @@ void clsLineElement::ReadFamilyColumns(const FieldReader& field) {
   mLineFlowDirection = static_cast<enFLOW_DIRECTION>(field("LineFlowDirection").AsLong());
 }
 
-void clsLineElement::WriteFamilyProperties(clsPropertyBag& bag) {
+void clsLineElement::WriteFamilyProperties(PropertyBag& bag) {
   bag.WriteProperty("DeltaX", static_cast<long>(mExtent[kStored].X));
   bag.WriteProperty("DeltaY", static_cast<long>(mExtent[kStored].Y));
   bag.WriteProperty("LineFlowDirection", static_cast<long>(mLineFlowDirection));
 }
 
-void clsLineElement::ReadFamilyProperties(const clsPropertyBag& bag) {
+void clsLineElement::ReadFamilyProperties(const PropertyBag& bag) {
   mExtent[kStored] = {bag.ReadProperty("DeltaX", 0).AsLong(), bag.ReadProperty("DeltaY", 0).AsLong()};
   mLineFlowDirection = static_cast<enFLOW_DIRECTION>(bag.ReadProperty("LineFlowDirection", 0).AsLong());
 }
 
-void clsLineElement::DrawFigure(gdi::DeviceContext& hdc, const tyGdiResources* resources) {
+void clsLineElement::DrawFigure(gdi::DeviceContext& hdc, const GdiResources* resources) {
   const int dx = GridToPixel(mExtent[kDisplay].X);
   const int dy = GridToPixel(mExtent[kDisplay].Y);
   if (!resources) {

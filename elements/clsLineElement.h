@@ -4,13 +4,13 @@
 // (Dx, Dy), one of them 0; its type follows from the extent. It has no
 // operands and connects to other elements only by geometry.
 
-#include "elements/clsElementBase.h"
+#include "elements/ElementBase.h"
 
 namespace ldr {
 
-class clsLineElement : public clsElementBase {
+class clsLineElement : public ElementBase {
 public:
-  using clsElementBase::clsElementBase;
+  using ElementBase::ElementBase;
   const char* ClassName() const override { return "clsLineElement"; }
 
   // The type a line of extent `delta` has: 100 mostly horizontal, 101
@@ -19,7 +19,7 @@ public:
 
   void SetShowPowerFlow(bool value) override { mShowPowerFlow = value; }
   bool ShowPowerFlow() const { return mShowPowerFlow; }
-  std::shared_ptr<clsOperand> ActiveOperand() override { return nullptr; }
+  std::shared_ptr<Operand> ActiveOperand() override { return nullptr; }
   enElementType ClassType() override;
   void SetClassType(enElementType) override { NotSupported("ClassType"); }
   bool IsLineElement() override { return true; }
@@ -38,14 +38,14 @@ public:
   void SetNumberOfInputs(std::int32_t) override { NotSupported("NumberOfInputs"); }
   std::int32_t NumberOfOutputs() override { NotSupported("NumberOfOutputs"); }
   void SetNumberOfOutputs(std::int32_t) override { NotSupported("NumberOfOutputs"); }
-  std::shared_ptr<clsOperand> HighLightOperand(std::int32_t, std::int32_t) override { return nullptr; }
+  std::shared_ptr<Operand> HighLightOperand(std::int32_t, std::int32_t) override { return nullptr; }
   bool ReplaceOperand(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t) override { return false; }
   void RefreshOperand(std::int32_t, std::int32_t, std::int32_t) override {}
   tyRect GetBoundingRect() override;
   void Stretch(std::int32_t Dx, std::int32_t Dy) override;
-  void HitTestByPoint(tyHitRecord& pHitData) override;
+  void HitTestByPoint(HitRecord& hitData) override;
   bool InitOperandsData(bool) override { NotSupported("InitOperandsData"); }
-  void AppendTestValue(const std::shared_ptr<clsVirtualController>&) override {}
+  void AppendTestValue(const std::shared_ptr<VirtualController>&) override {}
   void RightMouseUp() override;
   void QueryForUpdateOfOperandData() override { NotSupported("QueryForUpdateOfOperandData"); }
   bool IsEnableInEnableOut() override { return true; }
@@ -54,15 +54,15 @@ public:
   const tyLdrPoint& ExtentDescriptor(int index) const { return mExtent.at(static_cast<std::size_t>(index)); }
 
 protected:
-  std::shared_ptr<clsElementBase> NewEmpty() override { return std::make_shared<clsLineElement>(mCtx); }
+  std::shared_ptr<ElementBase> NewEmpty() override { return std::make_shared<clsLineElement>(mCtx); }
   bool HasOperands() const override { return false; }
   db::FieldList StoredColumns() override;
   void ReadFamilyColumns(const FieldReader& field) override;
-  void WriteFamilyProperties(clsPropertyBag& bag) override;
-  void ReadFamilyProperties(const clsPropertyBag& bag) override;
+  void WriteFamilyProperties(PropertyBag& bag) override;
+  void ReadFamilyProperties(const PropertyBag& bag) override;
   void CopyDescriptor(int from, int to) override;
   void NormaliseStoredDescriptor() override;
-  void DrawFigure(gdi::DeviceContext& hdc, const tyGdiResources* resources) override;
+  void DrawFigure(gdi::DeviceContext& hdc, const GdiResources* resources) override;
 
 private:
   void DrawFlowArrow(gdi::DeviceContext& hdc);

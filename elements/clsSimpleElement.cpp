@@ -2,10 +2,10 @@
 
 #include "elements/ElementDrawing.h"
 #include "elements/ElementTypeTable.h"
-#include "outside/operands/clsOperand.h"
-#include "outside/operands/clsOperandSlotRules.h"
-#include "outside/operands/enOperandType.h"
-#include "outside/operands/tyGdiResources.h"
+#include "outside/operands/GdiResources.h"
+#include "outside/operands/Operand.h"
+#include "outside/operands/OperandSlotRules.h"
+#include "outside/operands/OperandType.h"
 #include "platform/drawing/DeviceContext.h"
 
 #include <cmath>
@@ -49,7 +49,7 @@ enElementType clsSimpleElement::TypeForTool(const std::string& toolID) {
 }
 
 std::vector<std::string> clsSimpleElement::CoilToolsNotAllowed(long operandType) {
-  return clsOperandSlotRules::DisallowedCoilTools(operandType);
+  return OperandSlotRules::DisallowedCoilTools(operandType);
 }
 
 std::vector<tyAcceptedType> clsSimpleElement::ContactInputTypes(bool extended) {
@@ -81,17 +81,17 @@ std::vector<tyAcceptedType> clsSimpleElement::OutputTypes(std::int32_t type, boo
   return types;
 }
 
-void clsSimpleElement::ApplyInputTypeRules(clsOperand& operand) {
+void clsSimpleElement::ApplyInputTypeRules(Operand& operand) {
   operand.ClearAcceptedTypes();
   for (const auto& pair : ContactInputTypes(ExtendedOperands())) operand.AddAcceptedType(pair.Group, pair.Type);
 }
 
-void clsSimpleElement::ApplyOutputTypeRules(clsOperand& operand) {
+void clsSimpleElement::ApplyOutputTypeRules(Operand& operand) {
   operand.ClearAcceptedTypes();
   for (const auto& pair : OutputTypes(mClassType, ExtendedOperands())) operand.AddAcceptedType(pair.Group, pair.Type);
 }
 
-bool clsSimpleElement::InitOperandsData(bool pDummy) {
+bool clsSimpleElement::InitOperandsData(bool dummy) {
   mInputs->Clear();
   mOutputs->Clear();
   mActiveOperand.reset();
@@ -104,11 +104,11 @@ bool clsSimpleElement::InitOperandsData(bool pDummy) {
     ApplyOutputTypeRules(*operand);
     mOutputs->Add(1L, operand);
   }
-  return CompleteNewOperands(pDummy);
+  return CompleteNewOperands(dummy);
 }
 
-void clsSimpleElement::SpecialToolRequest(const std::string& pToolID) {
-  const enElementType newType = TypeForTool(pToolID);
+void clsSimpleElement::SpecialToolRequest(const std::string& toolID) {
+  const enElementType newType = TypeForTool(toolID);
   if (newType == eET_Undefined) return;
   // A contact only becomes another contact and a coil another coil: the
   // operand stays in its slot, and a contact's input slot makes no coil.
@@ -134,7 +134,7 @@ void clsSimpleElement::EvaluateConducting() {
   mIsConducting = bit != IsInverting(mClassType);
 }
 
-void clsSimpleElement::DrawSymbolAndRung(gdi::DeviceContext& hdc, const tyGdiResources* resources) {
+void clsSimpleElement::DrawSymbolAndRung(gdi::DeviceContext& hdc, const GdiResources* resources) {
   const bool conducting = DrawsConducting(resources);
   const bool colourRung = conducting && !IsTransitionContact(mClassType);
   SelectGuard<gdi::Font> font(hdc, resources ? resources->LadderFont : gdi::Font());
@@ -157,7 +157,7 @@ void clsSimpleElement::DrawSymbolAndRung(gdi::DeviceContext& hdc, const tyGdiRes
   hdc.TextOut(x0, y, symbol);
 }
 
-void clsSimpleElement::DrawFigure(gdi::DeviceContext& hdc, const tyGdiResources* resources) {
+void clsSimpleElement::DrawFigure(gdi::DeviceContext& hdc, const GdiResources* resources) {
   if (resources) {
     if (mIsSelected) {
       hdc.FillRect({1, -6, kCellPixels, 7}, resources->GreyBrush);

@@ -3,17 +3,17 @@
 // 213): one row high, six columns wide, one operand above the rung (input 1
 // for contacts, output 1 for coils and the numeric reset).
 
-#include "elements/clsElementBase.h"
+#include "elements/ElementBase.h"
 
 #include <string_view>
 
 namespace ldr {
 
-class clsSimpleElement : public clsElementBase {
+class clsSimpleElement : public ElementBase {
 public:
   enum class Kind { Contact, Coil, NumericReset };
 
-  using clsElementBase::clsElementBase;
+  using ElementBase::ElementBase;
   const char* ClassName() const override { return "clsSimpleElement"; }
 
   static Kind KindOf(std::int32_t elementType);
@@ -27,21 +27,21 @@ public:
   static std::vector<tyAcceptedType> ContactInputTypes(bool extended);
   static std::vector<tyAcceptedType> OutputTypes(std::int32_t elementType, bool extended);
 
-  bool InitOperandsData(bool pDummy) override;
-  void SpecialToolRequest(const std::string& pToolID) override;
+  bool InitOperandsData(bool dummy) override;
+  void SpecialToolRequest(const std::string& toolID) override;
 
 protected:
-  std::shared_ptr<clsElementBase> NewEmpty() override { return std::make_shared<clsSimpleElement>(mCtx); }
-  void ApplyInputTypeRules(clsOperand& operand) override;
-  void ApplyOutputTypeRules(clsOperand& operand) override;
-  void DrawFigure(gdi::DeviceContext& hdc, const tyGdiResources* resources) override;
+  std::shared_ptr<ElementBase> NewEmpty() override { return std::make_shared<clsSimpleElement>(mCtx); }
+  void ApplyInputTypeRules(Operand& operand) override;
+  void ApplyOutputTypeRules(Operand& operand) override;
+  void DrawFigure(gdi::DeviceContext& hdc, const GdiResources* resources) override;
   void EvaluateConducting() override;
   std::vector<std::string> DisabledMenuTools() override;
 
 private:
   // The rung interrupted by the symbol, in the power-flow colour when
   // conducting; everything selected here is put back before returning.
-  void DrawSymbolAndRung(gdi::DeviceContext& hdc, const tyGdiResources* resources);
+  void DrawSymbolAndRung(gdi::DeviceContext& hdc, const GdiResources* resources);
 };
 
 } // namespace ldr

@@ -8,7 +8,7 @@
 
 namespace ldr {
 
-class itfPictureBoard;
+class PictureBoard;
 class itfStrip;
 class itfLdrElement;
 class itfProcess;
@@ -26,7 +26,7 @@ public:
   // The strips to draw, top to bottom: the view's collection, which the view
   // owns; the view's owner hands the drawer nullptr before it ends the view.
   virtual void SetStrips(KeyedCollection<itfStrip>* strips) = 0;
-  virtual void Init(std::shared_ptr<itfPictureBoard> leftBoard, std::shared_ptr<itfPictureBoard> rightBoard) = 0;
+  virtual void Init(std::shared_ptr<PictureBoard> leftBoard, std::shared_ptr<PictureBoard> rightBoard) = 0;
   virtual void Release() = 0;
   virtual void DrawAll() = 0;
   virtual void RedrawAll() = 0;

@@ -25,28 +25,28 @@ class itfProcess {
 public:
   virtual ~itfProcess() = default;
 
-  // 1. Keeps both references for the life of the process.
-  virtual void Init(itfProcessControl& pProcessControl, itfDrawer& pDrawer) = 0;
-  // 2. Element creator only: Start when the type has a class, so the
+  // Keeps both references for the life of the process.
+  virtual void Init(itfProcessControl& processControl, itfDrawer& drawer) = 0;
+  // Element creator only: Start when the type has a class, so the
   // creator claims its kind; Continue when it has none and nothing runs.
-  virtual tyProcessOutcome CreateNewElement(std::int32_t pElementType) = 0;
-  // 3. The loaded subroutine's ID.
+  virtual tyProcessOutcome CreateNewElement(std::int32_t elementType) = 0;
+  // The loaded subroutine's ID.
   virtual void SetFunctionID(std::int32_t value) = 0;
-  // 4. to 6. Strip creator only.
+  // Strip creator only.
   virtual void SetStripType(enStripType value) = 0;
   virtual void SetCreationStyle(std::int32_t value) = 0;
   virtual void SetCreationAmount(std::int32_t value) = 0;
-  // 7. to 9. The strip under the pointer, or nothing; the pointer position is
+  // The strip under the pointer, or nothing; the pointer position is
   // in the strip's hit parameters. Each answers what the event did to the
   // gesture; the process has already told the view.
-  virtual tyProcessOutcome MouseDown(const std::shared_ptr<itfStrip>& pStrip) = 0;
-  virtual tyProcessOutcome MouseMove(const std::shared_ptr<itfStrip>& pStrip) = 0;
-  virtual tyProcessOutcome MouseUp(const std::shared_ptr<itfStrip>& pStrip) = 0;
-  // 10. The transient picture, on the visible surfaces of both boards; only
+  virtual tyProcessOutcome MouseDown(const std::shared_ptr<itfStrip>& strip) = 0;
+  virtual tyProcessOutcome MouseMove(const std::shared_ptr<itfStrip>& strip) = 0;
+  virtual tyProcessOutcome MouseUp(const std::shared_ptr<itfStrip>& strip) = 0;
+  // The transient picture, on the visible surfaces of both boards; only
   // the drawer's DraftService calls it.
   virtual void Draw(gdi::DeviceContext& hLeftDC, gdi::DeviceContext& hRightDC) = 0;
-  // 11. The board scrolled vertically while elements are being moved.
-  virtual void OnScroll(KeyedCollection<itfStrip>& pStrips) = 0;
+  // The board scrolled vertically while elements are being moved.
+  virtual void OnScroll(KeyedCollection<itfStrip>& strips) = 0;
 };
 
 } // namespace ldr

@@ -8,8 +8,8 @@
 // the boards, Height its height in rows. A member a strip kind does not
 // support throws LdrError 217 and leaves the strip unchanged.
 
-#include "core/clsPropertyBag.h"
-#include "outside/operands/tyHitRecord.h"
+#include "core/PropertyBag.h"
+#include "outside/operands/HitRecord.h"
 #include "outside/utilities/UtilityTypes.h"
 
 #include <cstdint>
@@ -25,67 +25,59 @@ namespace gdi {
 class DeviceContext;
 }
 class itfProcessControl;
-struct tyGdiResources;
+struct GdiResources;
 
 class itfStrip {
 public:
   virtual ~itfStrip() = default;
 
-  // 1., 2. The strip serialised with its elements (clipboard).
-  virtual clsPropertyBag GetPropertyBag() = 0;
-  virtual void SetPropertyBag(const clsPropertyBag& pPropBag) = 0;
-  // 3. to 8.
+  // The strip serialised with its elements (clipboard).
+  virtual PropertyBag GetPropertyBag() = 0;
+  virtual void SetPropertyBag(const PropertyBag& propBag) = 0;
   virtual std::int32_t Top() = 0;
   virtual void SetTop(std::int32_t value) = 0;
   virtual std::int32_t EditZoneLeft() = 0;
   virtual std::int32_t Left() = 0;
   virtual void SetLeft(std::int32_t value) = 0;
   virtual std::int32_t Height() = 0;
-  // 9. Stored at once.
+  // Stored at once.
   virtual void SetHeight(std::int32_t value) = 0;
-  // 10., 11.
   virtual std::int32_t MinHeight() = 0;
   virtual std::int32_t MaxHeight() = 0;
-  // 12. to 14.
   virtual std::int32_t SeqNum() = 0;
   virtual void SetSeqNum(std::int32_t value) = 0;
   virtual std::int32_t StripID() = 0;
-  // 15., 16. The strip's own selection (LdrStrips.IsSelected), stored at once.
+  // The strip's own selection (LdrStrips.IsSelected), stored at once.
   virtual bool IsSelected() = 0;
   virtual void SetIsSelected(bool value) = 0;
-  // 17., 18.
   virtual std::string StripNote() = 0;
   virtual void SetStripNote(const std::string& value) = 0;
-  // 19. 0 select, 1 line drawing.
+  // 0 select, 1 line drawing.
   virtual void SetWorkMode(std::int32_t value) = 0;
-  // 20. Passed to every element.
-  virtual void RefreshOperand(std::int32_t pOpType, std::int32_t pOpAddress, std::int32_t pNetworkID) = 0;
-  // 21. From the current row of a LdrStrips recordset.
-  virtual void Load(db::Recordset& pRsStrips) = 0;
-  // 22. Writes NewProcess on the process control when a press here starts one.
-  virtual void QueryProcess(itfProcessControl& pProcessControl) = 0;
-  // 23. to 26.
+  // Passed to every element.
+  virtual void RefreshOperand(std::int32_t opType, std::int32_t opAddress, std::int32_t networkID) = 0;
+  // From the current row of a LdrStrips recordset.
+  virtual void Load(db::Recordset& rsStrips) = 0;
+  // Writes NewProcess on the process control when a press here starts one.
+  virtual void QueryProcess(itfProcessControl& processControl) = 0;
   virtual void RightMouseUp() = 0;
-  virtual void ToolRequest(const std::string& pToolID) = 0;
-  virtual void SpecialToolRequest(const std::string& pToolID) = 0;
-  virtual void DoubleClick(itfProcessControl& pProcessControl) = 0;
-  // 27. The left zone on the left board, the body on the right board.
-  virtual void Draw(gdi::DeviceContext& pLeftHDC, gdi::DeviceContext& pBoardHDC, tyGdiResources& pGdiResources) = 0;
-  // 28. to 30. The hit kind is field 1 of the strip's hit record.
+  virtual void ToolRequest(const std::string& toolID) = 0;
+  virtual void SpecialToolRequest(const std::string& toolID) = 0;
+  virtual void DoubleClick(itfProcessControl& processControl) = 0;
+  // The left zone on the left board, the body on the right board.
+  virtual void Draw(gdi::DeviceContext& leftHDC, gdi::DeviceContext& boardHDC, GdiResources& gdiResources) = 0;
+  // The hit kind is field 1 of the strip's hit record.
   virtual void ClearHitTestResults() = 0;
-  virtual void HitTestByPoint(tyHitRecord& pHitData) = 0;
-  virtual tyHitRecord GetHitParameters() = 0;
-  // 31., 32. Grid rectangles on the boards.
+  virtual void HitTestByPoint(HitRecord& hitData) = 0;
+  virtual HitRecord GetHitParameters() = 0;
+  // Grid rectangles on the boards.
   virtual tyRect GetBoundingRect() = 0;
   virtual tyRect GetEditBoundingRect() = 0;
-  // 33. A detached copy.
+  // A detached copy.
   virtual std::shared_ptr<itfStrip> GetReplica() = 0;
-  // 34., 35.
-  virtual void AddToDB(std::int32_t pFuncID) = 0;
+  virtual void AddToDB(std::int32_t funcID) = 0;
   virtual void DeleteFromDB() = 0;
-  // 36.
-  virtual void PrintStrip(gdi::DeviceContext& pHdc) = 0;
-  // 37.
+  virtual void PrintStrip(gdi::DeviceContext& hdc) = 0;
   virtual bool IsContainNonDeletableElements() = 0;
 };
 

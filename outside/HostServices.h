@@ -4,38 +4,38 @@
 // The main object keeps one HostServices in its context (ctx.Host) and every
 // part calls the host through it.
 
-#include "outside/operands/clsOperandLibrary.h"
-#include "outside/utilities/itfActionNameSink.h"
-#include "outside/utilities/itfCommandProvider.h"
-#include "outside/utilities/itfConnectionProvider.h"
-#include "outside/utilities/itfDialogService.h"
-#include "outside/utilities/itfDownloadUnitSwitch.h"
-#include "outside/utilities/itfErrorReporter.h"
-#include "outside/utilities/itfGlobalValues.h"
-#include "outside/utilities/itfGuiService.h"
-#include "outside/utilities/itfIdentifierService.h"
-#include "outside/utilities/itfLabelNameService.h"
-#include "outside/utilities/itfMessageService.h"
-#include "outside/utilities/itfSettingsStore.h"
+#include "outside/operands/OperandLibrary.h"
+#include "outside/utilities/ActionNameSink.h"
+#include "outside/utilities/CommandProvider.h"
+#include "outside/utilities/ConnectionProvider.h"
+#include "outside/utilities/DialogService.h"
+#include "outside/utilities/DownloadUnitSwitch.h"
+#include "outside/utilities/ErrorReporter.h"
+#include "outside/utilities/GlobalValues.h"
+#include "outside/utilities/GuiService.h"
+#include "outside/utilities/IdentifierService.h"
+#include "outside/utilities/LabelNameService.h"
+#include "outside/utilities/MessageService.h"
+#include "outside/utilities/SettingsStore.h"
 
 #include <memory>
 
 namespace ldr {
 
 struct HostServices {
-  std::shared_ptr<itfConnectionProvider> Connections;
-  std::shared_ptr<itfCommandProvider> Commands;
-  std::shared_ptr<itfDownloadUnitSwitch> DownloadUnits;
-  std::shared_ptr<itfIdentifierService> Identifiers;
-  std::shared_ptr<itfSettingsStore> Settings;
-  std::shared_ptr<itfMessageService> Messages;
-  std::shared_ptr<itfErrorReporter> Errors;
-  std::shared_ptr<itfGuiService> Gui;
-  std::shared_ptr<itfActionNameSink> Actions;
-  std::shared_ptr<itfLabelNameService> LabelNames;
-  std::shared_ptr<itfGlobalValues> Globals;
-  std::shared_ptr<itfDialogService> Dialogs;
-  std::shared_ptr<clsOperandLibrary> Operands;
+  std::shared_ptr<ConnectionProvider> Connections;
+  std::shared_ptr<CommandProvider> Commands;
+  std::shared_ptr<DownloadUnitSwitch> DownloadUnits;
+  std::shared_ptr<IdentifierService> Identifiers;
+  std::shared_ptr<SettingsStore> Settings;
+  std::shared_ptr<MessageService> Messages;
+  std::shared_ptr<ErrorReporter> Errors;
+  std::shared_ptr<GuiService> Gui;
+  std::shared_ptr<ActionNameSink> Actions;
+  std::shared_ptr<LabelNameService> LabelNames;
+  std::shared_ptr<GlobalValues> Globals;
+  std::shared_ptr<DialogService> Dialogs;
+  std::shared_ptr<OperandLibrary> Operands;
 };
 
 } // namespace ldr

@@ -41,18 +41,18 @@ void StripBase::LoadCommonColumns(db::Recordset& rs) {
   mStripNote = rs.Field("StrpNote").AsText();
 }
 
-void StripBase::HitTestByPoint(tyHitRecord& pHitData) {
-  const std::int32_t x = pHitData.X - mLeft;
-  const std::int32_t y = pHitData.Y - mTop;
-  if (StripGeometry::HitInside(pHitData, x, y, Height())) {
-    pHitData.HitKind = StripGeometry::InLeftZone(pHitData, x) ? LeftZoneHit(pHitData, y) : BodyHit(pHitData, x, y);
+void StripBase::HitTestByPoint(HitRecord& hitData) {
+  const std::int32_t x = hitData.X - mLeft;
+  const std::int32_t y = hitData.Y - mTop;
+  if (StripGeometry::HitInside(hitData, x, y, Height())) {
+    hitData.HitKind = StripGeometry::InLeftZone(hitData, x) ? LeftZoneHit(hitData, y) : BodyHit(hitData, x, y);
   }
-  mHitRecord = pHitData;
+  mHitRecord = hitData;
 }
 
-std::int32_t StripBase::HeaderOrResizer(const tyHitRecord& hit, std::int32_t y) {
+std::int32_t StripBase::HeaderOrResizer(const HitRecord& hit, std::int32_t y) {
   const std::int32_t handleTop = Height() - 2;
-  if (y == handleTop) return hit.VertSide == tyHitRecord::kAboveLine ? eHK_Header : eHK_Resizer;
+  if (y == handleTop) return hit.VertSide == HitRecord::kAboveLine ? eHK_Header : eHK_Resizer;
   return y < handleTop ? eHK_Header : eHK_Resizer;
 }
 

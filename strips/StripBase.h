@@ -11,7 +11,7 @@
 #include "core/StripRows.h"
 #include "core/enHitKind.h"
 #include "interfaces/itfStrip.h"
-#include "outside/operands/tyHitRecord.h"
+#include "outside/operands/HitRecord.h"
 
 #include <cstdint>
 #include <memory>
@@ -46,8 +46,8 @@ public:
   // Inside the strip (a point on a border belongs to the side its pixel lay
   // on) the hit kind is the left zone's or the body's; elsewhere the record
   // keeps the kind it came with. The strip keeps the record.
-  void HitTestByPoint(tyHitRecord& pHitData) override;
-  tyHitRecord GetHitParameters() override { return mHitRecord; }
+  void HitTestByPoint(HitRecord& hitData) override;
+  HitRecord GetHitParameters() override { return mHitRecord; }
   tyRect GetBoundingRect() override;
   tyRect GetEditBoundingRect() override;
   // A detached copy: the property bag, with the place of this strip.
@@ -61,9 +61,9 @@ protected:
   // The width of the edit zone in grid columns.
   virtual std::int32_t EditZoneWidth() const = 0;
   // The hit kind of a point in the left zone, `y` rows below the top.
-  virtual std::int32_t LeftZoneHit(const tyHitRecord& hit, std::int32_t y) = 0;
+  virtual std::int32_t LeftZoneHit(const HitRecord& hit, std::int32_t y) = 0;
   // The hit kind of a point right of the left zone, (x, y) from the top-left.
-  virtual std::int32_t BodyHit(const tyHitRecord& hit, std::int32_t x, std::int32_t y) = 0;
+  virtual std::int32_t BodyHit(const HitRecord& hit, std::int32_t x, std::int32_t y) = 0;
   // A new strip of the same kind in the same context.
   virtual std::shared_ptr<StripBase> NewBlank() const = 0;
   // Takes the place (not the stored content) of `original`.
@@ -75,7 +75,7 @@ protected:
   // The columns every strip is loaded with, and the editor's work mode.
   void LoadCommonColumns(db::Recordset& rs);
   // The resize handle from the row line `Height - 2` down, the header above.
-  std::int32_t HeaderOrResizer(const tyHitRecord& hit, std::int32_t y);
+  std::int32_t HeaderOrResizer(const HitRecord& hit, std::int32_t y);
 
   LdrContext& mCtx;
   std::int32_t mStripID = 0;
@@ -84,7 +84,7 @@ protected:
   std::int32_t mLeft = 0;
   std::string mStripNote;
   bool mIsSelected = false;
-  tyHitRecord mHitRecord;
+  HitRecord mHitRecord;
   std::int32_t mWorkMode = 0;
 };
 

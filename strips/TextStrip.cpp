@@ -2,7 +2,7 @@
 
 #include "core/clsLdrState.h"
 #include "interfaces/itfDrawer.h"
-#include "outside/operands/tyGdiResources.h"
+#include "outside/operands/GdiResources.h"
 #include "platform/database/Recordset.h"
 #include "platform/drawing/DeviceContext.h"
 
@@ -12,14 +12,14 @@ TextStrip::TextStrip(LdrContext& ctx, std::string boxName, bool validateOnEnter,
     : StripBase(ctx), mEditor(ctx, std::move(boxName), validateOnEnter, maxCharacters,
                               [this](const std::string& text) { TakeEditedText(text); }) {}
 
-void TextStrip::Load(db::Recordset& pRsStrips) {
-  LoadCommonColumns(pRsStrips);
-  LoadOwnColumns(pRsStrips);
+void TextStrip::Load(db::Recordset& rsStrips) {
+  LoadCommonColumns(rsStrips);
+  LoadOwnColumns(rsStrips);
   mEditor.Resume(mStripID);
 }
 
-void TextStrip::AddToDB(std::int32_t pFuncID) {
-  db::FieldList row = StripRows::NewRow(pFuncID, mSeqNum, StripType());
+void TextStrip::AddToDB(std::int32_t funcID) {
+  db::FieldList row = StripRows::NewRow(funcID, mSeqNum, StripType());
   StripRows::SetField(row, "Height", static_cast<long>(Height()));
   row.emplace_back("IsReturnStrip", 0L);
   row.emplace_back("CompileDirtyBit", 0L);
@@ -38,7 +38,7 @@ void TextStrip::TakeEditedText(const std::string& text) {
   if (mCtx.Drawer) mCtx.Drawer->RedrawAll();
 }
 
-void TextStrip::DrawLeftGround(gdi::DeviceContext& left, const tyGdiResources& res, int height) const {
+void TextStrip::DrawLeftGround(gdi::DeviceContext& left, const GdiResources& res, int height) const {
   left.FillRect({-kLeftZoneWidth, 1, -1, height}, mIsSelected ? res.GreyBrush : res.WhiteBrush);
   // The left power rail runs on through the strip.
   left.MoveTo(-1, 0);

@@ -8,7 +8,7 @@
 #include "core/enStripType.h"
 #include "interfaces/ElementDefs.h"
 #include "strips/StripBase.h"
-#include "strips/clsStripTextEditor.h"
+#include "strips/StripTextEditor.h"
 
 #include <cstddef>
 #include <string>
@@ -18,18 +18,18 @@ namespace ldr {
 namespace gdi {
 class DeviceContext;
 }
-struct tyGdiResources;
+struct GdiResources;
 
 class TextStrip : public StripBase {
 public:
   static constexpr int kTextWidth = 742;
   static constexpr int kLeftZoneWidth = 28;
 
-  // A typed text longer than maxCharacters is cut to it (see clsStripTextEditor).
+  // A typed text longer than maxCharacters is cut to it (see StripTextEditor).
   TextStrip(LdrContext& ctx, std::string boxName, bool validateOnEnter, std::size_t maxCharacters);
 
-  void Load(db::Recordset& pRsStrips) override;
-  void AddToDB(std::int32_t pFuncID) override;
+  void Load(db::Recordset& rsStrips) override;
+  void AddToDB(std::int32_t funcID) override;
 
   // Opens the edit box over the text; false without one.
   bool StartEditing();
@@ -49,12 +49,12 @@ protected:
 
   // The left zone's ground (grey when selected) and the left power rail,
   // `height` pixels down from the strip's top; x = 0 is the text area's start.
-  void DrawLeftGround(gdi::DeviceContext& left, const tyGdiResources& res, int height) const;
+  void DrawLeftGround(gdi::DeviceContext& left, const GdiResources& res, int height) const;
 
 private:
   void TakeEditedText(const std::string& text);
 
-  clsStripTextEditor mEditor;
+  StripTextEditor mEditor;
 };
 
 } // namespace ldr

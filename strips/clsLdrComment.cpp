@@ -4,7 +4,7 @@
 #include "elements/ElementDrawing.h"
 #include "interfaces/itfProcessControl.h"
 #include "outside/HostServices.h"
-#include "outside/operands/tyGdiResources.h"
+#include "outside/operands/GdiResources.h"
 #include "outside/utilities/TextLimits.h"
 #include "platform/database/Recordset.h"
 #include "platform/drawing/DeviceContext.h"
@@ -54,8 +54,8 @@ void clsLdrComment::LoadOwnColumns(db::Recordset& rs) {
 
 void clsLdrComment::AddOwnColumns(db::FieldList& row) const { row.emplace_back("Comment", mComment); }
 
-clsPropertyBag clsLdrComment::GetPropertyBag() {
-  clsPropertyBag bag;
+PropertyBag clsLdrComment::GetPropertyBag() {
+  PropertyBag bag;
   bag.WriteProperty("Left", static_cast<long>(mLeft));
   bag.WriteProperty("Height", static_cast<long>(mHeight));
   bag.WriteProperty("Comment", mComment);
@@ -63,19 +63,19 @@ clsPropertyBag clsLdrComment::GetPropertyBag() {
   return bag;
 }
 
-void clsLdrComment::SetPropertyBag(const clsPropertyBag& pPropBag) {
-  mLeft = pPropBag.ReadProperty("Left", 0).AsLong();
-  mHeight = pPropBag.ReadProperty("Height", kMinHeight).AsLong(kMinHeight);
-  mComment = pPropBag.ReadProperty("Comment", "").AsText();
-  mStripNote = pPropBag.ReadProperty("StripNote", "").AsText();
+void clsLdrComment::SetPropertyBag(const PropertyBag& propBag) {
+  mLeft = propBag.ReadProperty("Left", 0).AsLong();
+  mHeight = propBag.ReadProperty("Height", kMinHeight).AsLong(kMinHeight);
+  mComment = propBag.ReadProperty("Comment", "").AsText();
+  mStripNote = propBag.ReadProperty("StripNote", "").AsText();
 }
 
 // --- mouse ----------------------------------------------------------------------------
 
-void clsLdrComment::QueryProcess(itfProcessControl& pProcessControl) {
+void clsLdrComment::QueryProcess(itfProcessControl& processControl) {
   switch (mHitRecord.HitKind) {
   case eHK_Resizer:
-    if (mHitRecord.Button == 1 && !OnLine()) pProcessControl.SetNewProcess(eMP_StripResizeProc);
+    if (mHitRecord.Button == 1 && !OnLine()) processControl.SetNewProcess(eMP_StripResizeProc);
     break;
   case eHK_Header:
     if (mHitRecord.Button == 2) mCtx.Host->Gui->ShowContextMenu(eGM_Comment);
@@ -89,21 +89,21 @@ void clsLdrComment::QueryProcess(itfProcessControl& pProcessControl) {
 }
 
 tyTextBoxPlace clsLdrComment::EditBoxPlace() {
-  return {clsStripTextEditor::VisibleX(mCtx, EditZoneLeft()), GridToPixel(mTop), kTextWidth, GridToPixel(mHeight)};
+  return {StripTextEditor::VisibleX(mCtx, EditZoneLeft()), GridToPixel(mTop), kTextWidth, GridToPixel(mHeight)};
 }
 
 // --- drawing -------------------------------------------------------------------------
 
-void clsLdrComment::Draw(gdi::DeviceContext& pLeftHDC, gdi::DeviceContext& pBoardHDC, tyGdiResources& pGdiResources) {
+void clsLdrComment::Draw(gdi::DeviceContext& leftHDC, gdi::DeviceContext& boardHDC, GdiResources& gdiResources) {
   // x = 0 is the start of the text area on both boards. The header keeps
   // its column on the left board whatever Left the scroll gave the comment.
-  ViewportShift boardShift(pBoardHDC, GridToPixel(mLeft + EDITING_OFST_X), GridToPixel(mTop));
-  ViewportShift leftShift(pLeftHDC, GridToPixel(EDITING_OFST_X), GridToPixel(mTop));
-  DrawTextArea(pBoardHDC, pGdiResources);
-  DrawLeftZone(pLeftHDC, pGdiResources);
+  ViewportShift boardShift(boardHDC, GridToPixel(mLeft + EDITING_OFST_X), GridToPixel(mTop));
+  ViewportShift leftShift(leftHDC, GridToPixel(EDITING_OFST_X), GridToPixel(mTop));
+  DrawTextArea(boardHDC, gdiResources);
+  DrawLeftZone(leftHDC, gdiResources);
 }
 
-void clsLdrComment::DrawTextArea(gdi::DeviceContext& board, const tyGdiResources& res) const {
+void clsLdrComment::DrawTextArea(gdi::DeviceContext& board, const GdiResources& res) const {
   const int h = GridToPixel(mHeight);
   board.FillRect({0, 1, kTextWidth, h}, res.WhiteBrush);
   {
@@ -135,7 +135,7 @@ void clsLdrComment::DrawMoreTextSign(gdi::DeviceContext& dc, int bottom) {
   dc.Polygon({{right - kSize, top}, {right, top}, {right - kSize / 2, bottom - 2}});
 }
 
-void clsLdrComment::DrawLeftZone(gdi::DeviceContext& left, const tyGdiResources& res) const {
+void clsLdrComment::DrawLeftZone(gdi::DeviceContext& left, const GdiResources& res) const {
   const int h = GridToPixel(mHeight);
   {
     SelectGuard<gdi::Pen> grey(left, res.GreyPen);
@@ -147,10 +147,10 @@ void clsLdrComment::DrawLeftZone(gdi::DeviceContext& left, const tyGdiResources&
   DrawBitmap(left, mIsSelected ? "STRIP_RESIZER_SELECTED" : "STRIP_RESIZER_NORMAL", kIconX, h - kIconSize);
 }
 
-void clsLdrComment::PrintStrip(gdi::DeviceContext& pHdc) {
+void clsLdrComment::PrintStrip(gdi::DeviceContext& hdc) {
   // The text where the strip stands, without header and background.
-  WindowShift origin(pHdc, -GridToPixel(mLeft + EDITING_OFST_X), -GridToPixel(mTop));
-  WriteText(pHdc, GridToPixel(mHeight));
+  WindowShift origin(hdc, -GridToPixel(mLeft + EDITING_OFST_X), -GridToPixel(mTop));
+  WriteText(hdc, GridToPixel(mHeight));
 }
 
 } // namespace ldr

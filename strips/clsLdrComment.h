@@ -29,16 +29,16 @@ public:
   explicit clsLdrComment(LdrContext& ctx);
 
   // --- itfStrip -------------------------------------------------------------
-  clsPropertyBag GetPropertyBag() override;
-  void SetPropertyBag(const clsPropertyBag& pPropBag) override;
+  PropertyBag GetPropertyBag() override;
+  void SetPropertyBag(const PropertyBag& propBag) override;
   std::int32_t Height() override { return mHeight; }
   // Stored at once; a height outside 3 to 20 rows is refused.
   void SetHeight(std::int32_t value) override;
   std::int32_t MinHeight() override { return kMinHeight; }
   std::int32_t MaxHeight() override { return kMaxHeight; }
-  void QueryProcess(itfProcessControl& pProcessControl) override;
-  void Draw(gdi::DeviceContext& pLeftHDC, gdi::DeviceContext& pBoardHDC, tyGdiResources& pGdiResources) override;
-  void PrintStrip(gdi::DeviceContext& pHdc) override;
+  void QueryProcess(itfProcessControl& processControl) override;
+  void Draw(gdi::DeviceContext& leftHDC, gdi::DeviceContext& boardHDC, GdiResources& gdiResources) override;
+  void PrintStrip(gdi::DeviceContext& hdc) override;
 
   // --- itfLdrComment --------------------------------------------------------
   std::string Comment() override { return mComment; }
@@ -52,12 +52,12 @@ private:
   const std::string& EditedText() const override { return mComment; }
   tyTextBoxPlace EditBoxPlace() override;
   void StoreEditedText(const std::string& text) override { SetComment(text); }
-  std::int32_t LeftZoneHit(const tyHitRecord& hit, std::int32_t y) override { return HeaderOrResizer(hit, y); }
-  std::int32_t BodyHit(const tyHitRecord&, std::int32_t, std::int32_t) override { return eHK_Body; }
+  std::int32_t LeftZoneHit(const HitRecord& hit, std::int32_t y) override { return HeaderOrResizer(hit, y); }
+  std::int32_t BodyHit(const HitRecord&, std::int32_t, std::int32_t) override { return eHK_Body; }
   std::shared_ptr<StripBase> NewBlank() const override { return std::make_shared<clsLdrComment>(mCtx); }
 
-  void DrawLeftZone(gdi::DeviceContext& left, const tyGdiResources& res) const;
-  void DrawTextArea(gdi::DeviceContext& board, const tyGdiResources& res) const;
+  void DrawLeftZone(gdi::DeviceContext& left, const GdiResources& res) const;
+  void DrawTextArea(gdi::DeviceContext& board, const GdiResources& res) const;
   static void DrawMoreTextSign(gdi::DeviceContext& dc, int bottom);
   void WriteText(gdi::DeviceContext& dc, int bottom) const;
 

@@ -5,7 +5,7 @@
 #include "interfaces/itfDrawer.h"
 #include "interfaces/itfProcessControl.h"
 #include "outside/HostServices.h"
-#include "outside/operands/tyGdiResources.h"
+#include "outside/operands/GdiResources.h"
 #include "outside/utilities/TextLimits.h"
 #include "platform/database/Recordset.h"
 #include "platform/drawing/DeviceContext.h"
@@ -61,8 +61,8 @@ void clsLdrLabel::AddOwnColumns(db::FieldList& row) const {
   row.emplace_back("LblComment", mLabelComment);
 }
 
-clsPropertyBag clsLdrLabel::GetPropertyBag() {
-  clsPropertyBag bag;
+PropertyBag clsLdrLabel::GetPropertyBag() {
+  PropertyBag bag;
   bag.WriteProperty("StripID", static_cast<long>(mStripID));
   bag.WriteProperty("Left", static_cast<long>(mLeft));
   bag.WriteProperty("LblName", mLabelName);
@@ -71,25 +71,25 @@ clsPropertyBag clsLdrLabel::GetPropertyBag() {
   return bag;
 }
 
-void clsLdrLabel::SetPropertyBag(const clsPropertyBag& pPropBag) {
-  mStripID = pPropBag.ReadProperty("StripID", 0).AsLong();
-  mLeft = pPropBag.ReadProperty("Left", 0).AsLong();
-  mLabelName = pPropBag.ReadProperty("LblName", "").AsText();
-  mLabelComment = pPropBag.ReadProperty("LblComment", "").AsText();
-  mStripNote = pPropBag.ReadProperty("StripNote", "").AsText();
+void clsLdrLabel::SetPropertyBag(const PropertyBag& propBag) {
+  mStripID = propBag.ReadProperty("StripID", 0).AsLong();
+  mLeft = propBag.ReadProperty("Left", 0).AsLong();
+  mLabelName = propBag.ReadProperty("LblName", "").AsText();
+  mLabelComment = propBag.ReadProperty("LblComment", "").AsText();
+  mStripNote = propBag.ReadProperty("StripNote", "").AsText();
 }
 
 // --- mouse and tools -------------------------------------------------------------------
 
-std::int32_t clsLdrLabel::BodyHit(const tyHitRecord& hit, std::int32_t x, std::int32_t) {
-  if (x == kNameBoxEndColumn) return hit.HorzSide == tyHitRecord::kLeftOfLine ? eHK_NameBox : eHK_Body;
+std::int32_t clsLdrLabel::BodyHit(const HitRecord& hit, std::int32_t x, std::int32_t) {
+  if (x == kNameBoxEndColumn) return hit.HorzSide == HitRecord::kLeftOfLine ? eHK_NameBox : eHK_Body;
   return x < kNameBoxEndColumn ? eHK_NameBox : eHK_Body;
 }
 
-void clsLdrLabel::QueryProcess(itfProcessControl& pProcessControl) {
+void clsLdrLabel::QueryProcess(itfProcessControl& processControl) {
   switch (mHitRecord.HitKind) {
   case eHK_NameBox:
-    if (!OnLine()) pProcessControl.SetNewProcess(eMP_EditLabelProc);
+    if (!OnLine()) processControl.SetNewProcess(eMP_EditLabelProc);
     break;
   case eHK_Header:
     if (mHitRecord.Button == 2) mCtx.Host->Gui->ShowContextMenu(eGM_Label);
@@ -103,12 +103,12 @@ void clsLdrLabel::QueryProcess(itfProcessControl& pProcessControl) {
 }
 
 tyTextBoxPlace clsLdrLabel::EditBoxPlace() {
-  return {clsStripTextEditor::VisibleX(mCtx, EditZoneLeft()) + kNameBoxWidth, GridToPixel(mTop),
+  return {StripTextEditor::VisibleX(mCtx, EditZoneLeft()) + kNameBoxWidth, GridToPixel(mTop),
           kTextWidth - kNameBoxWidth, kRowHeight};
 }
 
-void clsLdrLabel::ToolRequest(const std::string& pToolID) {
-  if (pToolID != "ID_LLblRename" || OnLine()) return;
+void clsLdrLabel::ToolRequest(const std::string& toolID) {
+  if (toolID != "ID_LLblRename" || OnLine()) return;
   // The service asks the user and stores the new name itself.
   if (!mCtx.Host->LabelNames->EditLabelName(mStripID)) return;
   UpdateLabelNameFromDB();
@@ -117,16 +117,16 @@ void clsLdrLabel::ToolRequest(const std::string& pToolID) {
 
 // --- drawing -------------------------------------------------------------------------
 
-void clsLdrLabel::Draw(gdi::DeviceContext& pLeftHDC, gdi::DeviceContext& pBoardHDC, tyGdiResources& pGdiResources) {
+void clsLdrLabel::Draw(gdi::DeviceContext& leftHDC, gdi::DeviceContext& boardHDC, GdiResources& gdiResources) {
   // The header keeps its column on the left board whatever Left the scroll
   // gave the label.
-  ViewportShift boardShift(pBoardHDC, GridToPixel(mLeft + EDITING_OFST_X), GridToPixel(mTop));
-  ViewportShift leftShift(pLeftHDC, GridToPixel(EDITING_OFST_X), GridToPixel(mTop));
-  DrawBody(pBoardHDC, pGdiResources);
-  DrawLeftZone(pLeftHDC, pGdiResources);
+  ViewportShift boardShift(boardHDC, GridToPixel(mLeft + EDITING_OFST_X), GridToPixel(mTop));
+  ViewportShift leftShift(leftHDC, GridToPixel(EDITING_OFST_X), GridToPixel(mTop));
+  DrawBody(boardHDC, gdiResources);
+  DrawLeftZone(leftHDC, gdiResources);
 }
 
-void clsLdrLabel::DrawBody(gdi::DeviceContext& board, const tyGdiResources& res) const {
+void clsLdrLabel::DrawBody(gdi::DeviceContext& board, const GdiResources& res) const {
   board.FillRect({0, 1, kTextWidth, kRowHeight}, res.WhiteBrush);
   {
     // The frame: its top and bottom lines are the row lines of the label.
@@ -150,19 +150,19 @@ void clsLdrLabel::WriteTexts(gdi::DeviceContext& dc) const {
   if (!mLabelComment.empty()) dc.DrawText(mLabelComment, comment, kTextFormat);
 }
 
-void clsLdrLabel::DrawLeftZone(gdi::DeviceContext& left, const tyGdiResources& res) const {
+void clsLdrLabel::DrawLeftZone(gdi::DeviceContext& left, const GdiResources& res) const {
   DrawLeftGround(left, res, kRowHeight);
   SelectGuard<gdi::Pen> grey(left, res.GreyPen);
   left.MoveTo(-kLeftZoneWidth, kRowHeight);
   left.LineTo(0, kRowHeight);
 }
 
-void clsLdrLabel::PrintStrip(gdi::DeviceContext& pHdc) {
-  WindowShift origin(pHdc, -GridToPixel(mLeft + EDITING_OFST_X), -GridToPixel(mTop));
-  pHdc.MoveTo(0, 0);
-  pHdc.LineTo(kNameBoxWidth, 0);
-  pHdc.LineTo(kNameBoxWidth, kRowHeight);
-  WriteTexts(pHdc);
+void clsLdrLabel::PrintStrip(gdi::DeviceContext& hdc) {
+  WindowShift origin(hdc, -GridToPixel(mLeft + EDITING_OFST_X), -GridToPixel(mTop));
+  hdc.MoveTo(0, 0);
+  hdc.LineTo(kNameBoxWidth, 0);
+  hdc.LineTo(kNameBoxWidth, kRowHeight);
+  WriteTexts(hdc);
 }
 
 } // namespace ldr

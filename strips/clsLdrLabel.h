@@ -29,18 +29,18 @@ public:
   explicit clsLdrLabel(LdrContext& ctx);
 
   // --- itfStrip -------------------------------------------------------------
-  clsPropertyBag GetPropertyBag() override;
-  void SetPropertyBag(const clsPropertyBag& pPropBag) override;
+  PropertyBag GetPropertyBag() override;
+  void SetPropertyBag(const PropertyBag& propBag) override;
   // A label is always one row high; setting another height changes nothing.
   std::int32_t Height() override { return 1; }
   void SetHeight(std::int32_t) override {}
   std::int32_t MinHeight() override { return 1; }
   std::int32_t MaxHeight() override { return 1; }
-  void QueryProcess(itfProcessControl& pProcessControl) override;
+  void QueryProcess(itfProcessControl& processControl) override;
   // "ID_LLblRename" lets the user rename the label; other tools are ignored.
-  void ToolRequest(const std::string& pToolID) override;
-  void Draw(gdi::DeviceContext& pLeftHDC, gdi::DeviceContext& pBoardHDC, tyGdiResources& pGdiResources) override;
-  void PrintStrip(gdi::DeviceContext& pHdc) override;
+  void ToolRequest(const std::string& toolID) override;
+  void Draw(gdi::DeviceContext& leftHDC, gdi::DeviceContext& boardHDC, GdiResources& gdiResources) override;
+  void PrintStrip(gdi::DeviceContext& hdc) override;
 
   // --- itfLdrLabel ----------------------------------------------------------
   std::string LabelName() override { return mLabelName; }
@@ -62,12 +62,12 @@ private:
   const std::string& EditedText() const override { return mLabelComment; }
   tyTextBoxPlace EditBoxPlace() override;
   void StoreEditedText(const std::string& text) override { SetLabelComment(text); }
-  std::int32_t LeftZoneHit(const tyHitRecord&, std::int32_t) override { return eHK_Header; }
-  std::int32_t BodyHit(const tyHitRecord& hit, std::int32_t x, std::int32_t y) override;
+  std::int32_t LeftZoneHit(const HitRecord&, std::int32_t) override { return eHK_Header; }
+  std::int32_t BodyHit(const HitRecord& hit, std::int32_t x, std::int32_t y) override;
   std::shared_ptr<StripBase> NewBlank() const override { return std::make_shared<clsLdrLabel>(mCtx); }
 
-  void DrawLeftZone(gdi::DeviceContext& left, const tyGdiResources& res) const;
-  void DrawBody(gdi::DeviceContext& board, const tyGdiResources& res) const;
+  void DrawLeftZone(gdi::DeviceContext& left, const GdiResources& res) const;
+  void DrawBody(gdi::DeviceContext& board, const GdiResources& res) const;
   void WriteTexts(gdi::DeviceContext& dc) const;
 
   std::string mLabelName;

@@ -8,20 +8,20 @@
 #include "core/enStripType.h"
 #include "elements/ElementDrawing.h"
 #include "elements/ElementFactory.h"
+#include "interfaces/OperandsKeyHandler.h"
 #include "interfaces/itfDrawer.h"
 #include "interfaces/itfLdrElement.h"
-#include "interfaces/itfOperandsKeyHandler.h"
 #include "interfaces/itfProcessControl.h"
 #include "outside/HostServices.h"
-#include "outside/operands/clsOperand.h"
-#include "outside/operands/tyGdiResources.h"
+#include "outside/operands/GdiResources.h"
+#include "outside/operands/Operand.h"
 #include "platform/database/ForwardRecordset.h"
 #include "platform/database/Recordset.h"
 #include "platform/database/Transaction.h"
 #include "platform/drawing/DeviceContext.h"
-#include "strips/clsNetPainter.h"
-#include "strips/clsNetPowerFlow.h"
-#include "strips/clsNetStore.h"
+#include "strips/NetPainter.h"
+#include "strips/NetPowerFlow.h"
+#include "strips/NetStore.h"
 #include "strips/srvStripResizerEx.h"
 
 #include <algorithm>
@@ -62,9 +62,9 @@ template <typename Visit> void ForEachOperand(itfLdrElement& element, Visit visi
   }
 }
 
-std::shared_ptr<clsOperand> SelectedOperandOf(itfLdrElement& element) {
-  std::shared_ptr<clsOperand> found;
-  ForEachOperand(element, [&](const std::shared_ptr<clsOperand>& operand) {
+std::shared_ptr<Operand> SelectedOperandOf(itfLdrElement& element) {
+  std::shared_ptr<Operand> found;
+  ForEachOperand(element, [&](const std::shared_ptr<Operand>& operand) {
     if (operand && operand->IsSelected()) found = operand;
     return static_cast<bool>(found);
   });
@@ -95,7 +95,7 @@ clsLdrNet::~clsLdrNet() = default;
 
 // --- services ---------------------------------------------------------------------
 
-clsNetStore clsLdrNet::Store() { return clsNetStore(Db()); }
+NetStore clsLdrNet::Store() { return NetStore(Db()); }
 
 void clsLdrNet::ReportError(int code, const std::string& title, const std::string& message,
                             const std::string& procedure) {
@@ -215,9 +215,9 @@ void clsLdrNet::SetPowerFlowDisplay(bool value) {
 
 // --- loading ----------------------------------------------------------------------------
 
-void clsLdrNet::Load(db::Recordset& pRsStrips) {
-  LoadCommonColumns(pRsStrips);
-  ReadRow(pRsStrips);
+void clsLdrNet::Load(db::Recordset& rsStrips) {
+  LoadCommonColumns(rsStrips);
+  ReadRow(rsStrips);
   if (mIsReturnStrip && Store().CountElements(mStripID) == 0) {
     ReportError(274, "ReturnElementNotExist", "Return element not exits in the return net", "itfStrip_Load");
     CreateMissingReturnElement();
@@ -268,8 +268,8 @@ void clsLdrNet::LoadElements() {
   db::Statement elementsCommand = mCtx.Host->Commands->ElementsCommand();
   db::Statement operandsCommand = mCtx.Host->Commands->OperandsCommand();
   const db::DbValue stripID(static_cast<long>(mStripID));
-  elementsCommand.Bind(itfCommandProvider::kStripIDParameter, stripID);
-  operandsCommand.Bind(itfCommandProvider::kStripIDParameter, stripID);
+  elementsCommand.Bind(CommandProvider::kStripIDParameter, stripID);
+  operandsCommand.Bind(CommandProvider::kStripIDParameter, stripID);
 
   db::ForwardRecordset rsElements(std::move(elementsCommand));
   if (rsElements.IsEOF()) return;
@@ -289,8 +289,8 @@ void clsLdrNet::LoadElements() {
 
 void clsLdrNet::ReloadAllElements() { LoadElements(); }
 
-std::shared_ptr<ElementCollection> clsLdrNet::GetElementsCollectionForCompiler(std::int32_t pLdrNetID) {
-  mStripID = pLdrNetID;
+std::shared_ptr<ElementCollection> clsLdrNet::GetElementsCollectionForCompiler(std::int32_t ldrNetID) {
+  mStripID = ldrNetID;
   LoadElements();
   return mElements;
 }
@@ -305,9 +305,9 @@ std::string clsLdrNet::NewElementKey(itfLdrElement& element) const {
 
 // --- drawing ------------------------------------------------------------------------------
 
-void clsLdrNet::Draw(gdi::DeviceContext& pLeftHDC, gdi::DeviceContext& pBoardHDC, tyGdiResources& pGdiResources) {
-  ViewportShift leftShift(pLeftHDC, GridToPixel(mLeft), GridToPixel(mTop));
-  ViewportShift boardShift(pBoardHDC, GridToPixel(mLeft), GridToPixel(mTop));
+void clsLdrNet::Draw(gdi::DeviceContext& leftHDC, gdi::DeviceContext& boardHDC, GdiResources& gdiResources) {
+  ViewportShift leftShift(leftHDC, GridToPixel(mLeft), GridToPixel(mTop));
+  ViewportShift boardShift(boardHDC, GridToPixel(mLeft), GridToPixel(mTop));
   const bool dirty = !mIsCollapsed && CompileDirtyBit();
 
   tyNetLook look;
@@ -320,58 +320,58 @@ void clsLdrNet::Draw(gdi::DeviceContext& pLeftHDC, gdi::DeviceContext& pBoardHDC
   look.PowerRail = mPowerRail;
   look.PowerFlowColor = mCtx.PowerFlowColor;
   look.NeedsCompile = dirty;
-  const clsNetPainter painter(look, pGdiResources);
+  const NetPainter painter(look, gdiResources);
 
-  painter.DrawBody(pBoardHDC);
+  painter.DrawBody(boardHDC);
   if (!mIsCollapsed) {
     if (dirty) {
       // The flow shown belongs to code the controller no longer runs.
       if (mShowPowerFlow) SetPowerFlowDisplay(false);
     } else {
-      DrawJunctions(pBoardHDC, pGdiResources);
+      DrawJunctions(boardHDC, gdiResources);
     }
   }
-  painter.DrawLeftZone(pLeftHDC);
+  painter.DrawLeftZone(leftHDC);
 }
 
-void clsLdrNet::DrawJunctions(gdi::DeviceContext& board, tyGdiResources& resources) {
+void clsLdrNet::DrawJunctions(gdi::DeviceContext& board, GdiResources& resources) {
   if (mJunctionsInfo.size() % 2 != 0) {
     ReportError(204, "Too few Arguments", "Junction points Array should contain\r\nan even number of coordinates",
                 "prvDrawJunctionPoints");
     return;
   }
   tyNetLook look;
-  clsNetPainter(look, resources).DrawJunctionDots(board, mJunctionsInfo);
+  NetPainter(look, resources).DrawJunctionDots(board, mJunctionsInfo);
 }
 
-void clsLdrNet::PrintStrip(gdi::DeviceContext& pHdc) {
-  WindowShift netOrigin(pHdc, -GridToPixel(mLeft), -GridToPixel(mTop));
-  pHdc.MoveTo(clsNetPainter::kRailX, 0);
-  pHdc.LineTo(clsNetPainter::kRailX, GridToPixel(mHeight));
-  WindowShift editOrigin(pHdc, -GridToPixel(EDITING_OFST_X), 0);
-  for (const auto& [key, element] : *mElements) element->PrintElement(pHdc);
+void clsLdrNet::PrintStrip(gdi::DeviceContext& hdc) {
+  WindowShift netOrigin(hdc, -GridToPixel(mLeft), -GridToPixel(mTop));
+  hdc.MoveTo(NetPainter::kRailX, 0);
+  hdc.LineTo(NetPainter::kRailX, GridToPixel(mHeight));
+  WindowShift editOrigin(hdc, -GridToPixel(EDITING_OFST_X), 0);
+  for (const auto& [key, element] : *mElements) element->PrintElement(hdc);
 }
 
 // --- hit test -------------------------------------------------------------------------------
 
-void clsLdrNet::HitTestByPoint(tyHitRecord& pHitData) {
+void clsLdrNet::HitTestByPoint(HitRecord& hitData) {
   if (mIsReturnStrip) return;
   mActiveElement.reset();
-  StripBase::HitTestByPoint(pHitData);
+  StripBase::HitTestByPoint(hitData);
 }
 
-std::int32_t clsLdrNet::LeftZoneHit(const tyHitRecord& hit, std::int32_t y) {
+std::int32_t clsLdrNet::LeftZoneHit(const HitRecord& hit, std::int32_t y) {
   if (y < 2) return eHK_Collapse;
   return HeaderOrResizer(hit, y);
 }
 
-std::int32_t clsLdrNet::BodyHit(const tyHitRecord& hit, std::int32_t x, std::int32_t y) {
+std::int32_t clsLdrNet::BodyHit(const HitRecord& hit, std::int32_t x, std::int32_t y) {
   // Elements are hit in edit-zone coordinates.
-  tyHitRecord inZone = hit;
+  HitRecord inZone = hit;
   inZone.X = x - EDITING_OFST_X;
   inZone.Y = y;
   for (const auto& [key, element] : *mElements) {
-    tyHitRecord probe = inZone;
+    HitRecord probe = inZone;
     probe.HitKind = eHK_Nothing;
     element->HitTestByPoint(probe);
     if (probe.HitKind == eHK_Nothing) {
@@ -386,20 +386,20 @@ std::int32_t clsLdrNet::BodyHit(const tyHitRecord& hit, std::int32_t x, std::int
 
 // --- user commands ------------------------------------------------------------------------------
 
-void clsLdrNet::QueryProcess(itfProcessControl& pProcessControl) {
+void clsLdrNet::QueryProcess(itfProcessControl& processControl) {
   if (mIsReturnStrip) return;
   const bool leftButton = mHitRecord.Button == 1;
   switch (mHitRecord.HitKind) {
   case eHK_Element:
-    if (mActiveElement) mActiveElement->QueryProcess(pProcessControl);
+    if (mActiveElement) mActiveElement->QueryProcess(processControl);
     break;
   case eHK_Body:
     if (!OnLine() && leftButton) {
-      pProcessControl.SetNewProcess(mWorkMode == eWM_Select ? eMP_RectSelectProc : eMP_LineCreateProc);
+      processControl.SetNewProcess(mWorkMode == eWM_Select ? eMP_RectSelectProc : eMP_LineCreateProc);
     }
     break;
   case eHK_Resizer:
-    if (leftButton && !OnLine()) pProcessControl.SetNewProcess(eMP_StripResizeProc);
+    if (leftButton && !OnLine()) processControl.SetNewProcess(eMP_StripResizeProc);
     break;
   default:
     break;
@@ -433,21 +433,21 @@ void clsLdrNet::RightMouseUp() {
   }
 }
 
-void clsLdrNet::ToolRequest(const std::string& pToolID) {
-  if (pToolID == "ID_SelectAllInNet") {
+void clsLdrNet::ToolRequest(const std::string& toolID) {
+  if (toolID == "ID_SelectAllInNet") {
     for (const auto& [key, element] : *mElements) element->SetIsSelected(true);
     SetIsSelected(false);
     if (mCtx.Drawer) mCtx.Drawer->RedrawAll();
-  } else if (pToolID == "ID_LPowerFlow") {
+  } else if (toolID == "ID_LPowerFlow") {
     SetPowerFlowDisplay(!mShowPowerFlow);
   }
 }
 
-void clsLdrNet::SpecialToolRequest(const std::string& pToolID) {
-  if (mActiveElement) mActiveElement->SpecialToolRequest(pToolID);
+void clsLdrNet::SpecialToolRequest(const std::string& toolID) {
+  if (mActiveElement) mActiveElement->SpecialToolRequest(toolID);
 }
 
-void clsLdrNet::DoubleClick(itfProcessControl& pProcessControl) {
+void clsLdrNet::DoubleClick(itfProcessControl& processControl) {
   switch (mHitRecord.HitKind) {
   case eHK_Element:
     if (!mActiveElement) return;
@@ -455,7 +455,7 @@ void clsLdrNet::DoubleClick(itfProcessControl& pProcessControl) {
     CompileDirtyBit();
     break;
   case eHK_Body:
-    pProcessControl.SetWorkMode(mWorkMode == eWM_Select ? eWM_LineDrawing : eWM_Select);
+    processControl.SetWorkMode(mWorkMode == eWM_Select ? eWM_LineDrawing : eWM_Select);
     break;
   case eHK_Header:
   case eHK_Resizer:
@@ -470,7 +470,7 @@ void clsLdrNet::FitHeightToElements() {
   // The reload below replaces this net in the function view and may end its
   // life: after it only the context is used.
   LdrContext& ctx = mCtx;
-  itfGuiService& gui = *ctx.Host->Gui;
+  GuiService& gui = *ctx.Host->Gui;
   gui.SetMousePointer(eMPtr_Busy);
   try {
     srvStripResizerEx resizer(ctx.Connection);
@@ -489,13 +489,13 @@ void clsLdrNet::FitHeightToElements() {
   gui.SetMousePointer(eMPtr_Default);
 }
 
-void clsLdrNet::RefreshOperand(std::int32_t pOpType, std::int32_t pOpAddress, std::int32_t pNetworkID) {
-  for (const auto& [key, element] : *mElements) element->RefreshOperand(pOpType, pOpAddress, pNetworkID);
+void clsLdrNet::RefreshOperand(std::int32_t opType, std::int32_t opAddress, std::int32_t networkID) {
+  for (const auto& [key, element] : *mElements) element->RefreshOperand(opType, opAddress, networkID);
 }
 
-void clsLdrNet::KeyPress(std::int32_t KeyCode, itfOperandsKeyHandler& oOpHandler) {
+void clsLdrNet::KeyPress(std::int32_t KeyCode, OperandsKeyHandler& opHandler) {
   if (GetElementWithSelectedOperand()) {
-    oOpHandler.KeyPress(KeyCode, *mElements, *this);
+    opHandler.KeyPress(KeyCode, *mElements, *this);
     return;
   }
   if (MoveSelectedByKey(KeyCode) && mCtx.Drawer) mCtx.Drawer->RedrawAll();
@@ -595,29 +595,29 @@ void clsLdrNet::SelectPastedElements() {
   }
 }
 
-void clsLdrNet::AppendTestValue(const std::shared_ptr<clsVirtualController>& pVirtualController) {
+void clsLdrNet::AppendTestValue(const std::shared_ptr<VirtualController>& virtualController) {
   for (const auto& [key, element] : *mElements) element->SetIsConducting(false);
-  for (const auto& [key, element] : *mElements) element->AppendTestValue(pVirtualController);
-  clsNetPowerFlow::Propagate(*mElements);
+  for (const auto& [key, element] : *mElements) element->AppendTestValue(virtualController);
+  NetPowerFlow::Propagate(*mElements);
   mPowerRail = true;
 }
 
-void clsLdrNet::AddLadderElement(const std::shared_ptr<itfLdrElement>& pLadderElement, std::int32_t pExtendHeight) {
-  if (!pLadderElement) throw std::invalid_argument("clsLdrNet::AddLadderElement: no element");
-  if (pLadderElement->ClassType() == eET_Undefined) {
+void clsLdrNet::AddLadderElement(const std::shared_ptr<itfLdrElement>& ladderElement, std::int32_t extendHeight) {
+  if (!ladderElement) throw std::invalid_argument("clsLdrNet::AddLadderElement: no element");
+  if (ladderElement->ClassType() == eET_Undefined) {
     ReportError(231, "Undefined Element", "Add element failed - undefined ladder element", "prvAddLadderElement");
     return;
   }
-  const std::int32_t extension = std::abs(pExtendHeight);
+  const std::int32_t extension = std::abs(extendHeight);
   const std::int32_t newHeight = mHeight + extension;
   try {
     db::Transaction transaction(Db());
     Rows().SetColumn(mStripID, "Height", static_cast<std::int64_t>(newHeight));
-    pLadderElement->AddToDB(mStripID);
-    if (pExtendHeight < 0) {
+    ladderElement->AddToDB(mStripID);
+    if (extendHeight < 0) {
       // The space opens above: everything, the new element too, goes down.
       MoveAllElements(extension);
-      CommitMove(*pLadderElement, 0, extension);
+      CommitMove(*ladderElement, 0, extension);
     }
     transaction.Commit();
   } catch (...) {
@@ -625,7 +625,7 @@ void clsLdrNet::AddLadderElement(const std::shared_ptr<itfLdrElement>& pLadderEl
     throw;
   }
   mHeight = newHeight;
-  mElements->Add(NewElementKey(*pLadderElement), pLadderElement);
+  mElements->Add(NewElementKey(*ladderElement), ladderElement);
 }
 
 void clsLdrNet::AddLadderElements(const ElementCollection&, std::int32_t) { ShowMessageBox("Do Not Use"); }
@@ -675,36 +675,35 @@ bool clsLdrNet::IsContainNonDeletableElements() {
 
 // --- operands ------------------------------------------------------------------------------------
 
-std::shared_ptr<clsOperand> clsLdrNet::HighLightOperand(std::int32_t pElementID, std::int32_t pInIdx,
-                                                        std::int32_t pOutIdx) {
-  auto element = FindElement(pElementID);
-  return element ? element->HighLightOperand(pInIdx, pOutIdx) : nullptr;
+std::shared_ptr<Operand> clsLdrNet::HighLightOperand(std::int32_t elementID, std::int32_t inIdx, std::int32_t outIdx) {
+  auto element = FindElement(elementID);
+  return element ? element->HighLightOperand(inIdx, outIdx) : nullptr;
 }
 
 // The replacement is stored through the same slot update as an operand the
 // user entered, and the net needs compiling again.
-bool clsLdrNet::ReplaceOperand(std::int32_t pElementID, std::int32_t pInIdx, std::int32_t pOutIdx,
-                               std::int32_t pOpNetworkID, std::int32_t pOpType, std::int32_t pOpAddr) {
-  auto element = FindElement(pElementID);
+bool clsLdrNet::ReplaceOperand(std::int32_t elementID, std::int32_t inIdx, std::int32_t outIdx,
+                               std::int32_t opNetworkID, std::int32_t opType, std::int32_t opAddr) {
+  auto element = FindElement(elementID);
   if (!element) return false;
   const auto inputs = element->InputOperands();
   const auto outputs = element->OutputOperands();
-  std::shared_ptr<clsOperand> operand;
-  if (pInIdx >= 1 && inputs)
-    operand = inputs->Find(pInIdx);
-  else if (pInIdx < 1 && pOutIdx > 0 && outputs)
-    operand = outputs->Find(pOutIdx);
+  std::shared_ptr<Operand> operand;
+  if (inIdx >= 1 && inputs)
+    operand = inputs->Find(inIdx);
+  else if (inIdx < 1 && outIdx > 0 && outputs)
+    operand = outputs->Find(outIdx);
   if (!operand) return false;
   const tyOperandKey old = operand->Key();
-  if (!element->ReplaceOperand(pInIdx, pOutIdx, pOpType, pOpAddr, pOpNetworkID)) return false;
-  const KeyedCollection<clsOperand> none;
+  if (!element->ReplaceOperand(inIdx, outIdx, opType, opAddr, opNetworkID)) return false;
+  const KeyedCollection<Operand> none;
   UpdateElementOperandSlot(mCtx, element->ObjectID(), inputs ? *inputs : none, outputs ? *outputs : none, *operand,
                            old.Type, old.Address, old.NetworkID);
   SetCompileDirtyBit(true);
   return true;
 }
 
-std::shared_ptr<clsOperand> clsLdrNet::GetElementSelectedOperand() {
+std::shared_ptr<Operand> clsLdrNet::GetElementSelectedOperand() {
   for (const auto& [key, element] : *mElements) {
     if (auto operand = SelectedOperandOf(*element)) return operand;
   }
@@ -720,7 +719,7 @@ std::shared_ptr<itfLdrElement> clsLdrNet::GetElementWithSelectedOperand() {
 
 void clsLdrNet::UnSelectAllOperandsInNet() {
   for (const auto& [key, element] : *mElements) {
-    ForEachOperand(*element, [](const std::shared_ptr<clsOperand>& operand) {
+    ForEachOperand(*element, [](const std::shared_ptr<Operand>& operand) {
       if (operand) operand->SetSelected(false);
       return false;
     });
@@ -729,9 +728,9 @@ void clsLdrNet::UnSelectAllOperandsInNet() {
 
 // --- storing ------------------------------------------------------------------------------------
 
-void clsLdrNet::AddToDB(std::int32_t pFuncID) {
+void clsLdrNet::AddToDB(std::int32_t funcID) {
   ShowMessageBox("Do Not Use");
-  db::FieldList fields = StripRows::NewRow(pFuncID, mSeqNum, eST_LdrNet);
+  db::FieldList fields = StripRows::NewRow(funcID, mSeqNum, eST_LdrNet);
   StripRows::SetField(fields, "Height", static_cast<long>(mHeight));
   StripRows::SetField(fields, "IsCompilable", static_cast<long>(mIsCompilable));
   StripRows::SetField(fields, "IsCollapsed", mIsCollapsed);
@@ -763,8 +762,8 @@ void clsLdrNet::DeleteFromDB() {
 
 // --- property bag and replica ----------------------------------------------------------------------
 
-clsPropertyBag clsLdrNet::GetPropertyBag() {
-  clsPropertyBag bag;
+PropertyBag clsLdrNet::GetPropertyBag() {
+  PropertyBag bag;
   bag.WriteProperty("StripType", static_cast<long>(eST_LdrNet));
   bag.WriteProperty("Height", static_cast<long>(mHeight));
   bag.WriteProperty("OrgHeight", static_cast<long>(mOrgHeight));
@@ -777,32 +776,32 @@ clsPropertyBag clsLdrNet::GetPropertyBag() {
   std::vector<db::Blob> elements;
   for (const auto& [key, element] : *mElements) elements.push_back(element->GetPropertyBag().Contents());
   bag.WriteProperty("ElementCount", static_cast<long>(elements.size()));
-  bag.WriteProperty("Elements", clsPropertyBag::JoinBlobs(elements));
+  bag.WriteProperty("Elements", PropertyBag::JoinBlobs(elements));
   return bag;
 }
 
-void clsLdrNet::SetPropertyBag(const clsPropertyBag& pPropBag) {
-  if (pPropBag.ReadProperty("StripType", 0).AsLong() != eST_LdrNet) {
+void clsLdrNet::SetPropertyBag(const PropertyBag& propBag) {
+  if (propBag.ReadProperty("StripType", 0).AsLong() != eST_LdrNet) {
     throw std::invalid_argument("property bag: not a ladder net");
   }
   // Everything is read first, so that damaged data leaves the net as it was.
   std::vector<std::shared_ptr<itfLdrElement>> elements;
-  for (const auto& contents : clsPropertyBag::SplitBlobs(pPropBag.ReadProperty("Elements").AsBlob())) {
-    const clsPropertyBag elementBag = clsPropertyBag::FromContents(contents);
+  for (const auto& contents : PropertyBag::SplitBlobs(propBag.ReadProperty("Elements").AsBlob())) {
+    const PropertyBag elementBag = PropertyBag::FromContents(contents);
     auto element = CreateNewElement(mCtx, elementBag.ReadProperty("ElementType", 0).AsLong());
     if (!element) throw std::invalid_argument("property bag: an element of a type without a class");
     element->SetPropertyBag(elementBag);
     elements.push_back(element);
   }
-  mHeight = pPropBag.ReadProperty("Height", 14).AsLong();
-  mOrgHeight = pPropBag.ReadProperty("OrgHeight", 0).AsLong();
-  mIsCollapsed = pPropBag.ReadProperty("IsCollapsed", 0).AsBool();
+  mHeight = propBag.ReadProperty("Height", 14).AsLong();
+  mOrgHeight = propBag.ReadProperty("OrgHeight", 0).AsLong();
+  mIsCollapsed = propBag.ReadProperty("IsCollapsed", 0).AsBool();
   KeepHeightsInLimits();
-  mIsCompilable = pPropBag.ReadProperty("IsCompilable", -1).AsLong();
-  mIsReturnStrip = pPropBag.ReadProperty("IsReturnStrip", 0).AsBool();
-  mShowPowerFlow = pPropBag.ReadProperty("ShowPowerFlow", 0).AsBool();
-  mStripNote = pPropBag.ReadProperty("StrpNote").AsText();
-  mJunctionsInfo = pPropBag.ReadProperty("JunctionsInfo").AsBlob();
+  mIsCompilable = propBag.ReadProperty("IsCompilable", -1).AsLong();
+  mIsReturnStrip = propBag.ReadProperty("IsReturnStrip", 0).AsBool();
+  mShowPowerFlow = propBag.ReadProperty("ShowPowerFlow", 0).AsBool();
+  mStripNote = propBag.ReadProperty("StrpNote").AsText();
+  mJunctionsInfo = propBag.ReadProperty("JunctionsInfo").AsBlob();
   mElements->Clear();
   mActiveElement.reset();
   for (const auto& element : elements) mElements->Add(NewElementKey(*element), element);

@@ -21,7 +21,7 @@
 
 namespace ldr {
 
-class clsNetStore;
+class NetStore;
 
 class clsLdrNet : public StripBase, public itfLdrNet {
 public:
@@ -32,24 +32,24 @@ public:
   ~clsLdrNet() override;
 
   // --- itfStrip -------------------------------------------------------------
-  clsPropertyBag GetPropertyBag() override;
-  void SetPropertyBag(const clsPropertyBag& pPropBag) override;
+  PropertyBag GetPropertyBag() override;
+  void SetPropertyBag(const PropertyBag& propBag) override;
   std::int32_t Height() override { return mHeight; }
   void SetHeight(std::int32_t value) override;
   std::int32_t MinHeight() override;
   std::int32_t MaxHeight() override { return kMaxHeight; }
-  void RefreshOperand(std::int32_t pOpType, std::int32_t pOpAddress, std::int32_t pNetworkID) override;
-  void Load(db::Recordset& pRsStrips) override;
-  void QueryProcess(itfProcessControl& pProcessControl) override;
+  void RefreshOperand(std::int32_t opType, std::int32_t opAddress, std::int32_t networkID) override;
+  void Load(db::Recordset& rsStrips) override;
+  void QueryProcess(itfProcessControl& processControl) override;
   void RightMouseUp() override;
-  void ToolRequest(const std::string& pToolID) override;
-  void SpecialToolRequest(const std::string& pToolID) override;
-  void DoubleClick(itfProcessControl& pProcessControl) override;
-  void Draw(gdi::DeviceContext& pLeftHDC, gdi::DeviceContext& pBoardHDC, tyGdiResources& pGdiResources) override;
-  void HitTestByPoint(tyHitRecord& pHitData) override;
-  void AddToDB(std::int32_t pFuncID) override;
+  void ToolRequest(const std::string& toolID) override;
+  void SpecialToolRequest(const std::string& toolID) override;
+  void DoubleClick(itfProcessControl& processControl) override;
+  void Draw(gdi::DeviceContext& leftHDC, gdi::DeviceContext& boardHDC, GdiResources& gdiResources) override;
+  void HitTestByPoint(HitRecord& hitData) override;
+  void AddToDB(std::int32_t funcID) override;
   void DeleteFromDB() override;
-  void PrintStrip(gdi::DeviceContext& pHdc) override;
+  void PrintStrip(gdi::DeviceContext& hdc) override;
   bool IsContainNonDeletableElements() override;
 
   // --- itfLdrNet ------------------------------------------------------------
@@ -65,22 +65,21 @@ public:
   std::shared_ptr<ElementCollection> GetSelectedElements() override;
   std::shared_ptr<ElementCollection> GetUnSelectedElements() override;
   void UnSelectAllLadderElements() override;
-  void AppendTestValue(const std::shared_ptr<clsVirtualController>& pVirtualController) override;
-  void AddLadderElement(const std::shared_ptr<itfLdrElement>& pLadderElement, std::int32_t pExtendHeight) override;
-  void AddLadderElements(const ElementCollection& pElements, std::int32_t pRequestHeight) override;
+  void AppendTestValue(const std::shared_ptr<VirtualController>& virtualController) override;
+  void AddLadderElement(const std::shared_ptr<itfLdrElement>& ladderElement, std::int32_t extendHeight) override;
+  void AddLadderElements(const ElementCollection& elements, std::int32_t requestHeight) override;
   void DeleteSelectedElements() override;
-  std::shared_ptr<ElementCollection> GetElementsCollectionForCompiler(std::int32_t pLdrNetID) override;
+  std::shared_ptr<ElementCollection> GetElementsCollectionForCompiler(std::int32_t ldrNetID) override;
   void ReloadAllElements() override;
-  std::shared_ptr<clsOperand> HighLightOperand(std::int32_t pElementID, std::int32_t pInIdx,
-                                               std::int32_t pOutIdx) override;
-  bool ReplaceOperand(std::int32_t pElementID, std::int32_t pInIdx, std::int32_t pOutIdx, std::int32_t pOpNetworkID,
-                      std::int32_t pOpType, std::int32_t pOpAddr) override;
-  std::shared_ptr<clsOperand> GetElementSelectedOperand() override;
+  std::shared_ptr<Operand> HighLightOperand(std::int32_t elementID, std::int32_t inIdx, std::int32_t outIdx) override;
+  bool ReplaceOperand(std::int32_t elementID, std::int32_t inIdx, std::int32_t outIdx, std::int32_t opNetworkID,
+                      std::int32_t opType, std::int32_t opAddr) override;
+  std::shared_ptr<Operand> GetElementSelectedOperand() override;
   void MarkElement(std::int32_t ElementID) override;
   void UnSelectAllOperandsInNet() override;
   void RemoveElementsOnDrag() override;
   void AddElementsOnDrag(const ElementCollection& Elements) override;
-  void KeyPress(std::int32_t KeyCode, itfOperandsKeyHandler& oOpHandler) override;
+  void KeyPress(std::int32_t KeyCode, OperandsKeyHandler& opHandler) override;
   std::shared_ptr<itfLdrElement> GetElementWithSelectedOperand() override;
   void SyncCompileDirtyBitWithDb() override;
   void SelectPastedElements() override;
@@ -99,12 +98,12 @@ public:
 
 private:
   std::int32_t EditZoneWidth() const override { return LDR_EDIT_WIDTH; }
-  std::int32_t LeftZoneHit(const tyHitRecord& hit, std::int32_t y) override;
-  std::int32_t BodyHit(const tyHitRecord& hit, std::int32_t x, std::int32_t y) override;
+  std::int32_t LeftZoneHit(const HitRecord& hit, std::int32_t y) override;
+  std::int32_t BodyHit(const HitRecord& hit, std::int32_t x, std::int32_t y) override;
   std::shared_ptr<StripBase> NewBlank() const override { return std::make_shared<clsLdrNet>(mCtx); }
   void TakePlaceOf(const StripBase& original) override;
 
-  clsNetStore Store();
+  NetStore Store();
   void ReportError(int code, const std::string& title, const std::string& message, const std::string& procedure);
   void ShowMessageBox(const std::string& text);
 
@@ -120,7 +119,7 @@ private:
   static void CommitMove(itfLdrElement& element, std::int32_t dx, std::int32_t dy);
   void SetPowerFlowDisplay(bool value);
   void MarkNetDirtyFromElements();
-  void DrawJunctions(gdi::DeviceContext& board, tyGdiResources& resources);
+  void DrawJunctions(gdi::DeviceContext& board, GdiResources& resources);
   std::shared_ptr<itfLdrElement> FindElement(std::int32_t elementID) const;
   std::shared_ptr<ElementCollection> ElementsWhere(bool selected) const;
   bool MoveSelectedByKey(std::int32_t KeyCode);

@@ -5,9 +5,9 @@
 #include "elements/ElementFamilies.h"
 #include "interfaces/enElementType.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsMemoryLog.h"
-#include "outside/operands/clsOperandPainter.h"
-#include "outside/operands/tyGdiResources.h"
+#include "outside/headless/MemoryLog.h"
+#include "outside/operands/GdiResources.h"
+#include "outside/operands/OperandPainter.h"
 #include "platform/drawing/DeviceContext.h"
 
 #include <stdexcept>
@@ -17,9 +17,9 @@ namespace {
 
 constexpr gdi::COLORREF kPaper = gdi::RGB(255, 255, 255);
 
-void FillResources(tyGdiResources& resources) {
-  resources.LadderFont = clsOperandPainter::LadderFont();
-  clsOperandPainter::FillOperandResources(resources);
+void FillResources(GdiResources& resources) {
+  resources.LadderFont = OperandPainter::LadderFont();
+  OperandPainter::FillOperandResources(resources);
   resources.GreyPen = gdi::Pen::Solid(gdi::RGB(192, 192, 192));
   resources.WhiteBrush = gdi::Brush::Solid(kPaper);
   resources.GreyBrush = gdi::Brush::Solid(gdi::RGB(192, 192, 192));
@@ -58,14 +58,14 @@ gdi::Bitmap ElementSample::Render(std::int32_t elementType) {
   ProjectSchema::Create(*project);
   LdrContext ctx;
   ctx.Connection = project;
-  ctx.SetHost(MakeHeadlessHost(project, std::make_shared<clsMemoryLog>(), "").Services);
+  ctx.SetHost(MakeHeadlessHost(project, std::make_shared<MemoryLog>(), "").Services);
 
   const int cellWidth = GridToPixel(kCellColumns);
   const int cellHeight = GridToPixel(kCellRows);
   gdi::Bitmap picture(2 * cellWidth, 2 * cellHeight);
   picture.Fill(kPaper);
   gdi::DeviceContext dc(picture);
-  tyGdiResources resources;
+  GdiResources resources;
   FillResources(resources);
   for (int look = 0; look < 4; ++look) {
     const bool conducting = look % 2 == 1;

@@ -3,7 +3,7 @@
 #include "apps/ldr/Commands.h"
 #include "apps/ldr/script/HeadlessEditor.h"
 #include "core/ProjectDatabase.h"
-#include "outside/headless/clsMemoryLog.h"
+#include "outside/headless/MemoryLog.h"
 #include "platform/boards/BoardPicture.h"
 
 #include <CLI/CLI.hpp>
@@ -40,7 +40,7 @@ std::pair<int, int> ParseSize(const std::string& text) {
 void Render(const RenderOptions& options) {
   const auto [width, height] = ParseSize(options.size);
   // Host messages and errors go to standard error, the picture to the file.
-  auto log = std::make_shared<clsMemoryLog>(std::cerr);
+  auto log = std::make_shared<MemoryLog>(std::cerr);
   script::HeadlessEditor editor(ProjectDatabase::OpenCopy(options.project), log);
   editor.Init(width, height);
   editor.Main().LoadFunction(options.funcID);

@@ -18,15 +18,14 @@ namespace {
 
 constexpr int kAnyKey = std::numeric_limits<int>::max();
 
-bool IsConstantType(long type) { return clsOperandTypeCatalogue::IsConstant(type); }
+bool IsConstantType(long type) { return OperandTypeCatalogue::IsConstant(type); }
 bool HasTargets(long type) {
-  return clsOperandTypeCatalogue::IsReference(type) || clsOperandTypeCatalogue::IsNamedConstant(type);
+  return OperandTypeCatalogue::IsReference(type) || OperandTypeCatalogue::IsNamedConstant(type);
 }
 
 } // namespace
 
-OperandDialog::OperandDialog(const tyOperandRequest& request, std::shared_ptr<clsOperandLibrary> operands,
-                             QWidget* parent)
+OperandDialog::OperandDialog(const tyOperandRequest& request, std::shared_ptr<OperandLibrary> operands, QWidget* parent)
     : QDialog(parent), mOperands(std::move(operands)) {
   setObjectName("operandDialog");
   setWindowTitle("Operand");
@@ -54,7 +53,7 @@ OperandDialog::OperandDialog(const tyOperandRequest& request, std::shared_ptr<cl
   mValue->setObjectName("operandValue");
   mNetwork = new QSpinBox(this);
   mNetwork->setObjectName("operandNetwork");
-  mNetwork->setRange(0, clsOperandTypeCatalogue::kHighestNetworkID);
+  mNetwork->setRange(0, OperandTypeCatalogue::kHighestNetworkID);
   mDescription = new QLineEdit(this);
   mDescription->setObjectName("operandDescription");
   mLimits = new QLabel(this);
@@ -250,7 +249,7 @@ void OperandDialog::ShowDescription() {
   std::string text;
   if (type != 0 && !IsConstantType(type)) {
     auto list = mOperands->List();
-    if (clsOperandTypeCatalogue::IsReference(type)) {
+    if (OperandTypeCatalogue::IsReference(type)) {
       text = list.ReferenceTargetName(type, mAddress->value());
     } else if (const auto row = list.Read({type, mAddress->value(), mNetwork->value()})) {
       text = row->Description;

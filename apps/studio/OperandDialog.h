@@ -4,8 +4,8 @@
 // for a reference, its target), a network ID where the type has one, and
 // sees and edits the operand's description in the operand list.
 
-#include "outside/operands/clsOperandLibrary.h"
-#include "outside/utilities/itfDialogService.h"
+#include "outside/operands/OperandLibrary.h"
+#include "outside/utilities/DialogService.h"
 
 #include <QDialog>
 
@@ -22,8 +22,7 @@ namespace ldr::studio {
 
 class OperandDialog : public QDialog {
 public:
-  OperandDialog(const tyOperandRequest& request, std::shared_ptr<clsOperandLibrary> operands,
-                QWidget* parent = nullptr);
+  OperandDialog(const tyOperandRequest& request, std::shared_ptr<OperandLibrary> operands, QWidget* parent = nullptr);
 
   // What the user entered (meaningful after the dialog was accepted).
   tyOperandEntry Entry() const;
@@ -51,7 +50,7 @@ private:
   void ShowTargetOfAddress();
   QString RefusalOf(const tyOperandEntry& entry) const;
 
-  std::shared_ptr<clsOperandLibrary> mOperands;
+  std::shared_ptr<OperandLibrary> mOperands;
   QComboBox* mType = nullptr;
   QSpinBox* mAddress = nullptr;
   QComboBox* mTargets = nullptr;

@@ -7,7 +7,7 @@
 
 namespace ldr::studio {
 
-QtDialogService::QtDialogService(QWidget* parent, std::shared_ptr<clsOperandLibrary> operands, LogWriter log,
+QtDialogService::QtDialogService(QWidget* parent, std::shared_ptr<OperandLibrary> operands, LogWriter log,
                                  bool interactive)
     : mParent(parent), mOperands(std::move(operands)), mLog(std::move(log)), mInteractive(interactive) {}
 
@@ -21,7 +21,7 @@ std::optional<tyOperandEntry> QtDialogService::AskOperand(const tyOperandRequest
   tyOperandEntry entry = dialog.Entry();
   if (mLog)
     mLog("operand " + mOperands->Types().ShortName(entry.Type) + " " + std::to_string(entry.Address) +
-         (clsOperandTypeCatalogue::IsConstant(entry.Type) ? " value " + std::to_string(entry.Value) : std::string()));
+         (OperandTypeCatalogue::IsConstant(entry.Type) ? " value " + std::to_string(entry.Value) : std::string()));
   // The operand library stores it with the operand's list row on confirmation.
   if (dialog.DescriptionEdited()) entry.Description = dialog.Description();
   return entry;

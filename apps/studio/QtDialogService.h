@@ -5,8 +5,8 @@
 // cancelled.
 
 #include "apps/studio/EventBoundary.h"
-#include "outside/operands/clsOperandLibrary.h"
-#include "outside/utilities/itfDialogService.h"
+#include "outside/operands/OperandLibrary.h"
+#include "outside/utilities/DialogService.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -18,9 +18,9 @@ namespace ldr::studio {
 
 class OperandDialog;
 
-class QtDialogService : public itfDialogService {
+class QtDialogService : public DialogService {
 public:
-  QtDialogService(QWidget* parent, std::shared_ptr<clsOperandLibrary> operands, LogWriter log, bool interactive);
+  QtDialogService(QWidget* parent, std::shared_ptr<OperandLibrary> operands, LogWriter log, bool interactive);
 
   std::optional<tyOperandEntry> AskOperand(const tyOperandRequest& request) override;
   std::optional<std::string> AskFileName(enFileDialog kind, const std::string& extension,
@@ -34,7 +34,7 @@ private:
                                      const std::string& current, bool secret);
 
   QPointer<QWidget> mParent;
-  std::shared_ptr<clsOperandLibrary> mOperands;
+  std::shared_ptr<OperandLibrary> mOperands;
   LogWriter mLog;
   bool mInteractive;
 };

@@ -4,7 +4,7 @@
 // shown in an exclamation message box.
 
 #include "apps/studio/EventBoundary.h"
-#include "outside/utilities/itfErrorReporter.h"
+#include "outside/utilities/ErrorReporter.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -13,7 +13,7 @@
 
 namespace ldr::studio {
 
-class QtErrorReporter : public itfErrorReporter {
+class QtErrorReporter : public ErrorReporter {
 public:
   QtErrorReporter(QWidget* parent, LogWriter log, bool interactive);
 

@@ -9,8 +9,8 @@
 
 #include "apps/studio/EventBoundary.h"
 #include "apps/studio/QtMainBoard.h"
-#include "outside/utilities/itfActionNameSink.h"
-#include "outside/utilities/itfGuiService.h"
+#include "outside/utilities/ActionNameSink.h"
+#include "outside/utilities/GuiService.h"
 
 #include <QObject>
 #include <QPointer>
@@ -18,14 +18,14 @@
 
 namespace ldr::studio {
 
-class QtGuiService : public QObject, public itfGuiService, public itfActionNameSink {
+class QtGuiService : public QObject, public GuiService, public ActionNameSink {
   Q_OBJECT
 public:
   QtGuiService(QWidget* window, std::shared_ptr<QtMainBoard> board, LogWriter log, bool interactive);
   ~QtGuiService() override;
 
-  itfBoardScrollBar& VerticalScrollBar() override { return mBoard->Bar("vscrl"); }
-  itfBoardScrollBar& HorizontalScrollBar() override { return mBoard->Bar("hscrl"); }
+  BoardScrollBar& VerticalScrollBar() override { return mBoard->Bar("vscrl"); }
+  BoardScrollBar& HorizontalScrollBar() override { return mBoard->Bar("hscrl"); }
 
   void SetMousePointer(int code) override;
   int MousePointer() const override { return mPointer; }
@@ -44,7 +44,7 @@ public:
   void ShowOperandOnline(long networkID, long operandType, long address, long elementType) override;
   void ShowText(int kind, const std::string& text) override;
 
-  // itfActionNameSink
+  // ActionNameSink
   void ReportAction(const std::string& name) override;
 
   int WorkMode() const { return mWorkMode; }

@@ -140,7 +140,7 @@ bool QtMainBoard::ValidateControls() {
 // --- keys ----------------------------------------------------------------------------------
 
 void QtMainBoard::KeyDown(int keyCode, int shift) {
-  mListeners.Notify([&](itfMainBoardEvents& l) { l.OnKeyDown(*this, keyCode, shift); });
+  mListeners.Notify([&](MainBoardEvents& l) { l.OnKeyDown(*this, keyCode, shift); });
   // The listeners may have moved the focus; the key goes where it is now.
   if (mFocus == "vscrl" || mFocus == "hscrl")
     Bar(mFocus).SendKey(keyCode, shift);
@@ -149,7 +149,7 @@ void QtMainBoard::KeyDown(int keyCode, int shift) {
 }
 
 void QtMainBoard::KeyUp(int keyCode, int shift) {
-  mListeners.Notify([&](itfMainBoardEvents& l) { l.OnKeyUp(*this, keyCode, shift); });
+  mListeners.Notify([&](MainBoardEvents& l) { l.OnKeyUp(*this, keyCode, shift); });
 }
 
 bool QtMainBoard::IsEditKey(const QKeyEvent& event) {
@@ -213,7 +213,7 @@ bool QtMainBoard::eventFilter(QObject* watched, QEvent* event) {
     if (code == 0) return false;
     const std::string name = NameOf(watched);
     mBoundary->Run("Key", [&] {
-      mListeners.Notify([&](itfMainBoardEvents& l) { l.OnKeyDown(*this, code, shift); });
+      mListeners.Notify([&](MainBoardEvents& l) { l.OnKeyDown(*this, code, shift); });
       if (IsTextBox(name)) Box(name).KeyDown(code, shift);
     });
     return false;

@@ -11,7 +11,7 @@
 #include "apps/studio/QtScrollBar.h"
 #include "apps/studio/QtTextBox.h"
 #include "platform/boards/ListenerList.h"
-#include "platform/boards/itfMainBoard.h"
+#include "platform/boards/MainBoard.h"
 
 #include <QObject>
 #include <QPointer>
@@ -24,7 +24,7 @@ class QKeyEvent;
 
 namespace ldr::studio {
 
-class QtMainBoard : public QObject, public itfMainBoard {
+class QtMainBoard : public QObject, public MainBoard {
 public:
   struct Widgets {
     QWidget* Surface = nullptr; // takes the keyboard; the pointer shows over it
@@ -38,8 +38,8 @@ public:
   ~QtMainBoard() override;
 
   bool HasControl(const std::string& name) const override;
-  itfBoardScrollBar& ScrollBar(const std::string& name) override { return Bar(name); }
-  itfBoardTextBox& TextBox(const std::string& name) override { return Box(name); }
+  BoardScrollBar& ScrollBar(const std::string& name) override { return Bar(name); }
+  BoardTextBox& TextBox(const std::string& name) override { return Box(name); }
   std::string ActiveControl() const override { return mFocus; }
 
   int MousePointer() const override { return mMousePointer; }
@@ -56,8 +56,8 @@ public:
 
   bool ValidateControls() override;
 
-  void AddListener(itfMainBoardEvents* listener) override { mListeners.Add(listener); }
-  void RemoveListener(itfMainBoardEvents* listener) override { mListeners.Remove(listener); }
+  void AddListener(MainBoardEvents* listener) override { mListeners.Add(listener); }
+  void RemoveListener(MainBoardEvents* listener) override { mListeners.Remove(listener); }
 
   QtScrollBar& Bar(const std::string& name);
   QtTextBox& Box(const std::string& name);
@@ -110,7 +110,7 @@ private:
   std::function<gdi::Picture()> mCustomPointer;
   std::function<bool(const std::string&)> mEditCommandEnabled;
   QString mPointerPicture;
-  ListenerList<itfMainBoardEvents> mListeners;
+  ListenerList<MainBoardEvents> mListeners;
 };
 
 } // namespace ldr::studio

@@ -1,7 +1,7 @@
 #include "apps/studio/QtMessageAnswers.h"
 
+#include "outside/utilities/MessageTable.h"
 #include "outside/utilities/NullMessageService.h"
-#include "outside/utilities/clsMessageTable.h"
 
 #include <QMessageBox>
 

@@ -6,14 +6,14 @@
 // Cancel.
 
 #include "apps/studio/EventBoundary.h"
-#include "outside/utilities/itfMessageAnswerSource.h"
+#include "outside/utilities/MessageAnswerSource.h"
 
 #include <QPointer>
 #include <QWidget>
 
 namespace ldr::studio {
 
-class QtMessageAnswers : public itfMessageAnswerSource {
+class QtMessageAnswers : public MessageAnswerSource {
 public:
   QtMessageAnswers(QWidget* parent, LogWriter log, bool interactive);
 

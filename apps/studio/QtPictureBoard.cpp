@@ -73,11 +73,11 @@ void QtPictureBoard::ApplyPointer() {
 
 void QtPictureBoard::MouseDown(int button, int shift, int x, int y) {
   if (button == 1) mLeftDown = true;
-  mListeners.Notify([&](itfPictureBoardEvents& l) { l.OnMouseDown(*this, button, shift, x, y); });
+  mListeners.Notify([&](PictureBoardEvents& l) { l.OnMouseDown(*this, button, shift, x, y); });
 }
 
 void QtPictureBoard::MouseMove(int button, int shift, int x, int y) {
-  mListeners.Notify([&](itfPictureBoardEvents& l) { l.OnMouseMove(*this, button, shift, x, y); });
+  mListeners.Notify([&](PictureBoardEvents& l) { l.OnMouseMove(*this, button, shift, x, y); });
 }
 
 void QtPictureBoard::MouseUp(int button, int shift, int x, int y) {
@@ -85,12 +85,12 @@ void QtPictureBoard::MouseUp(int button, int shift, int x, int y) {
   // press behind.
   const bool click = button == 1 && mLeftDown;
   if (button == 1) mLeftDown = false;
-  mListeners.Notify([&](itfPictureBoardEvents& l) { l.OnMouseUp(*this, button, shift, x, y); });
-  if (click) mListeners.Notify([&](itfPictureBoardEvents& l) { l.OnClick(*this); });
+  mListeners.Notify([&](PictureBoardEvents& l) { l.OnMouseUp(*this, button, shift, x, y); });
+  if (click) mListeners.Notify([&](PictureBoardEvents& l) { l.OnClick(*this); });
 }
 
 void QtPictureBoard::DblClick(int button, int shift, int x, int y) {
-  mListeners.Notify([&](itfPictureBoardEvents& l) { l.OnDblClick(*this, button, shift, x, y); });
+  mListeners.Notify([&](PictureBoardEvents& l) { l.OnDblClick(*this, button, shift, x, y); });
 }
 
 } // namespace ldr::studio

@@ -7,14 +7,14 @@
 
 #include "platform/boards/ListenerList.h"
 #include "platform/boards/MemoryPictureBoard.h"
-#include "platform/boards/itfPictureBoard.h"
+#include "platform/boards/PictureBoard.h"
 
 #include <QPointer>
 #include <QWidget>
 
 namespace ldr::studio {
 
-class QtPictureBoard : public itfPictureBoard {
+class QtPictureBoard : public PictureBoard {
 public:
   QtPictureBoard(int width, int height, gdi::COLORREF backColor = gdi::RGB(255, 255, 255));
 
@@ -44,8 +44,8 @@ public:
   gdi::Bitmap PersistentImage() const override { return mImages.PersistentImage(); }
   gdi::Bitmap VisibleImage() const override { return mImages.VisibleImage(); }
 
-  void AddListener(itfPictureBoardEvents* listener) override { mListeners.Add(listener); }
-  void RemoveListener(itfPictureBoardEvents* listener) override { mListeners.Remove(listener); }
+  void AddListener(PictureBoardEvents* listener) override { mListeners.Add(listener); }
+  void RemoveListener(PictureBoardEvents* listener) override { mListeners.Remove(listener); }
 
   // User input, in board pixels. A left-button mouse-up after a mouse-down
   // on the board also raises Click.
@@ -63,7 +63,7 @@ private:
 
   MemoryPictureBoard mImages;
   QPointer<QWidget> mView;
-  ListenerList<itfPictureBoardEvents> mListeners;
+  ListenerList<PictureBoardEvents> mListeners;
   bool mLeftDown = false;
   int mRepaintRequests = 0;
 };

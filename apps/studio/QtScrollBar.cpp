@@ -22,7 +22,7 @@ QtScrollBar::QtScrollBar(std::string name, QScrollBar* bar, std::shared_ptr<Even
 }
 
 void QtScrollBar::RaiseChange(int value) {
-  auto notify = [&] { mListeners.Notify([&](itfScrollBarEvents& l) { l.OnChange(*this, value); }); };
+  auto notify = [&] { mListeners.Notify([&](ScrollBarEvents& l) { l.OnChange(*this, value); }); };
   if (mBoundary)
     mBoundary->Run("Scroll", notify);
   else
@@ -30,7 +30,7 @@ void QtScrollBar::RaiseChange(int value) {
 }
 
 void QtScrollBar::RaiseScroll(int value) {
-  auto notify = [&] { mListeners.Notify([&](itfScrollBarEvents& l) { l.OnScroll(*this, value); }); };
+  auto notify = [&] { mListeners.Notify([&](ScrollBarEvents& l) { l.OnScroll(*this, value); }); };
   if (mBoundary)
     mBoundary->Run("Scroll", notify);
   else

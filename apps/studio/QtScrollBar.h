@@ -6,8 +6,8 @@
 // runs backwards); the value always lies between the two.
 
 #include "apps/studio/EventBoundary.h"
+#include "platform/boards/BoardScrollBar.h"
 #include "platform/boards/ListenerList.h"
-#include "platform/boards/itfBoardScrollBar.h"
 
 #include <QObject>
 #include <QPointer>
@@ -18,7 +18,7 @@
 
 namespace ldr::studio {
 
-class QtScrollBar : public QObject, public itfBoardScrollBar {
+class QtScrollBar : public QObject, public BoardScrollBar {
 public:
   // focusRequest moves the main board's focus to the bar's name; focusQuery
   // tells whether the bar has it.
@@ -47,8 +47,8 @@ public:
 
   void SendKey(int keyCode, int shift) override;
 
-  void AddListener(itfScrollBarEvents* listener) override { mListeners.Add(listener); }
-  void RemoveListener(itfScrollBarEvents* listener) override { mListeners.Remove(listener); }
+  void AddListener(ScrollBarEvents* listener) override { mListeners.Add(listener); }
+  void RemoveListener(ScrollBarEvents* listener) override { mListeners.Remove(listener); }
 
   QScrollBar* Widget() const { return mBar; }
 
@@ -67,7 +67,7 @@ private:
   int mMin = 0;
   int mMax = 32767;
   bool mVisible = true;
-  ListenerList<itfScrollBarEvents> mListeners;
+  ListenerList<ScrollBarEvents> mListeners;
 };
 
 } // namespace ldr::studio

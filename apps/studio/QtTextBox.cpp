@@ -24,7 +24,7 @@ QString QtTextBox::WidgetText() const {
 }
 
 void QtTextBox::RaiseChange() {
-  auto notify = [&] { mListeners.Notify([&](itfTextBoxEvents& l) { l.OnChange(*this); }); };
+  auto notify = [&] { mListeners.Notify([&](TextBoxEvents& l) { l.OnChange(*this); }); };
   if (mBoundary)
     mBoundary->Run("Typing", notify);
   else
@@ -83,12 +83,12 @@ bool QtTextBox::SetFocus() {
 
 bool QtTextBox::Validate() {
   bool cancel = false;
-  mListeners.Notify([&](itfTextBoxEvents& l) { l.OnValidate(*this, cancel); });
+  mListeners.Notify([&](TextBoxEvents& l) { l.OnValidate(*this, cancel); });
   return !cancel;
 }
 
 void QtTextBox::KeyDown(int keyCode, int shift) {
-  mListeners.Notify([&](itfTextBoxEvents& l) { l.OnKeyDown(*this, keyCode, shift); });
+  mListeners.Notify([&](TextBoxEvents& l) { l.OnKeyDown(*this, keyCode, shift); });
 }
 
 } // namespace ldr::studio

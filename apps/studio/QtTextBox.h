@@ -6,8 +6,8 @@
 // gives up the focus.
 
 #include "apps/studio/EventBoundary.h"
+#include "platform/boards/BoardTextBox.h"
 #include "platform/boards/ListenerList.h"
-#include "platform/boards/itfBoardTextBox.h"
 
 #include <QLineEdit>
 #include <QObject>
@@ -19,7 +19,7 @@
 
 namespace ldr::studio {
 
-class QtTextBox : public QObject, public itfBoardTextBox {
+class QtTextBox : public QObject, public BoardTextBox {
 public:
   struct FocusHooks {
     std::function<bool(const std::string&)> Request; // move the board's focus here
@@ -52,8 +52,8 @@ public:
   bool SetFocus() override;
   bool Validate() override;
 
-  void AddListener(itfTextBoxEvents* listener) override { mListeners.Add(listener); }
-  void RemoveListener(itfTextBoxEvents* listener) override { mListeners.Remove(listener); }
+  void AddListener(TextBoxEvents* listener) override { mListeners.Add(listener); }
+  void RemoveListener(TextBoxEvents* listener) override { mListeners.Remove(listener); }
 
   // A key pressed while the box has the focus (the main board hands it on).
   void KeyDown(int keyCode, int shift);
@@ -74,7 +74,7 @@ private:
   std::string mTag;
   bool mVisible = false;
   bool mSettingText = false;
-  ListenerList<itfTextBoxEvents> mListeners;
+  ListenerList<TextBoxEvents> mListeners;
 };
 
 } // namespace ldr::studio

@@ -2,7 +2,7 @@
 // The projects opened last, newest first, kept in the user settings file
 // (section "RecentProjects", keys 1 … kMaxEntries).
 
-#include "outside/utilities/clsIniFile.h"
+#include "outside/utilities/IniFile.h"
 
 #include <string>
 #include <vector>
@@ -25,7 +25,7 @@ public:
 private:
   void Store(const std::vector<std::string>& paths);
 
-  clsIniFile mFile;
+  IniFile mFile;
 };
 
 } // namespace ldr::studio

@@ -1,7 +1,7 @@
 #include "apps/studio/SettingsDialog.h"
 
 #include "apps/studio/ToolCatalogue.h"
-#include "editor/clsToolTable.h"
+#include "editor/ToolTable.h"
 #include "outside/utilities/OutsideSettingKeys.h"
 
 #include <QCheckBox>
@@ -42,7 +42,7 @@ void SelectType(QComboBox* box, long type) {
 
 } // namespace
 
-SettingsDialog::SettingsDialog(itfSettingsStore& settings, QWidget* parent) : QDialog(parent), mSettings(settings) {
+SettingsDialog::SettingsDialog(SettingsStore& settings, QWidget* parent) : QDialog(parent), mSettings(settings) {
   setObjectName("settingsDialog");
   setWindowTitle("Editor Settings");
   auto* layout = new QVBoxLayout(this);
@@ -73,8 +73,8 @@ SettingsDialog::SettingsDialog(itfSettingsStore& settings, QWidget* parent) : QD
     auto* box = new QComboBox(keys);
     box->setObjectName(QString("functionKey%1").arg(kFunctionKeyKeys[slot]));
     box->addItem("(none)", QVariant::fromValue<qlonglong>(0));
-    for (const auto& tool : clsToolTable::ElementTools()) {
-      if (clsToolTable::KeyboardToolOf(tool.ElementType).empty()) continue;
+    for (const auto& tool : ToolTable::ElementTools()) {
+      if (ToolTable::KeyboardToolOf(tool.ElementType).empty()) continue;
       if (box->findData(QVariant::fromValue<qlonglong>(tool.ElementType)) >= 0) continue;
       box->addItem(QString::fromStdString(ToolCatalogue::ToolText(std::string(tool.ToolID), tool.ElementType)),
                    QVariant::fromValue<qlonglong>(tool.ElementType));

@@ -5,7 +5,7 @@
 // inserted (6000/6003, "1" on) and the element types that F3, Shift+F3, F4
 // and Shift+F4 insert (7000/7001 … 7004, 0 none).
 
-#include "outside/utilities/itfSettingsStore.h"
+#include "outside/utilities/SettingsStore.h"
 
 #include <QDialog>
 
@@ -20,7 +20,7 @@ namespace ldr::studio {
 
 class SettingsDialog : public QDialog {
 public:
-  SettingsDialog(itfSettingsStore& settings, QWidget* parent = nullptr);
+  SettingsDialog(SettingsStore& settings, QWidget* parent = nullptr);
 
   // Writes what the dialog shows into the settings store (the caller does,
   // after the user accepted).
@@ -45,7 +45,7 @@ private:
   void ChooseColor();
   void ShowColor();
 
-  itfSettingsStore& mSettings;
+  SettingsStore& mSettings;
   QSpinBox* mSnapX = nullptr;
   QSpinBox* mSnapY = nullptr;
   QPushButton* mColorButton = nullptr;

@@ -8,7 +8,7 @@
 #include "apps/studio/QtGuiService.h"
 #include "apps/studio/QtMainBoard.h"
 #include "outside/HostServices.h"
-#include "outside/utilities/clsSettingsStore.h"
+#include "outside/utilities/FileSettingsStore.h"
 
 #include <memory>
 #include <string>
@@ -18,7 +18,7 @@ class QWidget;
 namespace ldr::studio {
 
 struct tyStudioHostOptions {
-  std::string HostSettingsPath = clsSettingsStore::DefaultHostSettingsPath();
+  std::string HostSettingsPath = FileSettingsStore::DefaultHostSettingsPath();
   // False: nobody is there to answer; messages take their safe answer,
   // dialogs and menus are cancelled, errors only go to the log.
   bool Interactive = true;
@@ -28,7 +28,7 @@ struct tyStudioHost {
   std::shared_ptr<HostServices> Services;
   std::shared_ptr<QtGuiService> Gui;
   std::shared_ptr<QtErrorReporter> Errors;
-  std::shared_ptr<clsSettingsStore> Settings;
+  std::shared_ptr<FileSettingsStore> Settings;
 };
 
 tyStudioHost MakeStudioHost(std::shared_ptr<db::Connection> connection, QWidget* window,

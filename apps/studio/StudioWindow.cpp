@@ -8,7 +8,7 @@
 #include "core/ProjectDatabase.h"
 #include "core/clsLdrState.h"
 #include "editor/StandardParts.h"
-#include "platform/boards/itfScrollBarEvents.h"
+#include "platform/boards/ScrollBarEvents.h"
 #include "platform/drawing/ResourceLibrary.h"
 
 #include <QCloseEvent>
@@ -69,7 +69,7 @@ struct StudioWindow::Session {
 };
 
 // Hands the scroll bars' changes and thumb drags to the editor.
-class StudioWindow::ScrollForwarder : public itfScrollBarEvents {
+class StudioWindow::ScrollForwarder : public ScrollBarEvents {
 public:
   ScrollForwarder(clsLdrMain& main, QtMainBoard& board) : mMain(main), mBoard(board) {
     mBoard.Bar("vscrl").AddListener(this);
@@ -79,13 +79,13 @@ public:
     mBoard.Bar("vscrl").RemoveListener(this);
     mBoard.Bar("hscrl").RemoveListener(this);
   }
-  void OnChange(itfBoardScrollBar& bar, int value) override {
+  void OnChange(BoardScrollBar& bar, int value) override {
     if (bar.Name() == "vscrl")
       mMain.VerticalScrollBarChange(value);
     else
       mMain.HorizontalScrollBarChange(value);
   }
-  void OnScroll(itfBoardScrollBar& bar, int value) override {
+  void OnScroll(BoardScrollBar& bar, int value) override {
     if (bar.Name() == "vscrl")
       mMain.VerticalScrollBarScroll(value);
     else

@@ -28,7 +28,7 @@ class QTreeWidgetItem;
 namespace ldr::studio {
 
 struct tyStudioOptions {
-  std::string HostSettingsPath = clsSettingsStore::DefaultHostSettingsPath();
+  std::string HostSettingsPath = FileSettingsStore::DefaultHostSettingsPath();
   // False: run without asking anybody (a script taking a screenshot).
   bool Interactive = true;
   // The parts the editor is made with; empty: the standard parts of this

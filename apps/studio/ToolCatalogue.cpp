@@ -1,12 +1,12 @@
 #include "apps/studio/ToolCatalogue.h"
 
 #include "core/enEditCommand.h"
-#include "editor/clsToolTable.h"
+#include "editor/ToolTable.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementFamilies.h"
 #include "elements/ElementTitles.h"
 #include "elements/ElementTypeTable.h"
-#include "outside/utilities/itfGuiService.h"
+#include "outside/utilities/GuiService.h"
 
 #include <algorithm>
 
@@ -81,7 +81,7 @@ std::vector<tyToolGroup> ToolCatalogue::ElementGroups() {
     if (!known && !family.PaletteGroup.empty()) groups.push_back({std::string(family.PaletteGroup), {}});
   }
   groups.push_back({kOtherGroup, {}});
-  for (const auto& tool : clsToolTable::ElementTools()) {
+  for (const auto& tool : ToolTable::ElementTools()) {
     const std::string id(tool.ToolID);
     const std::string title = GroupTitleOf(tool.ElementType);
     auto group = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.Title == title; });
@@ -112,7 +112,7 @@ std::string ToolCatalogue::TextOf(const std::string& id) {
   for (const auto* list : {&kStripTools, &kStripCommands, &kEditCommands, &kOtherCommands, &kConversions})
     for (const auto& entry : *list)
       if (entry.ID == id) return entry.Text;
-  if (const auto type = clsToolTable::ElementTypeOf(id)) return ToolText(id, *type);
+  if (const auto type = ToolTable::ElementTypeOf(id)) return ToolText(id, *type);
   return id;
 }
 

@@ -1,44 +1,44 @@
 #include "outside/headless/HeadlessHost.h"
 
-#include "outside/headless/clsHeadlessDialogs.h"
-#include "outside/headless/clsHeadlessMessageAnswers.h"
-#include "outside/headless/clsLogActionSink.h"
-#include "outside/headless/clsLogErrorReporter.h"
-#include "outside/utilities/clsCommandProvider.h"
-#include "outside/utilities/clsConnectionProvider.h"
-#include "outside/utilities/clsIdentifierService.h"
-#include "outside/utilities/clsLabelNameService.h"
-#include "outside/utilities/clsMessageService.h"
+#include "outside/headless/HeadlessDialogs.h"
+#include "outside/headless/HeadlessMessageAnswers.h"
+#include "outside/headless/LogActionSink.h"
+#include "outside/headless/LogErrorReporter.h"
+#include "outside/utilities/OpenFileConnectionProvider.h"
+#include "outside/utilities/ProjectCommandProvider.h"
+#include "outside/utilities/ProjectIdentifierService.h"
+#include "outside/utilities/ProjectLabelNameService.h"
+#include "outside/utilities/TableMessageService.h"
 
 #include <stdexcept>
 
 namespace ldr {
 
-tyHeadlessHost MakeHeadlessHost(std::shared_ptr<db::Connection> connection, std::shared_ptr<itfLogSink> log,
+tyHeadlessHost MakeHeadlessHost(std::shared_ptr<db::Connection> connection, std::shared_ptr<LogSink> log,
                                 const std::string& hostSettingsPath) {
   if (!log) throw std::invalid_argument("headless host: no log sink");
   tyHeadlessHost host;
   auto services = std::make_shared<HostServices>();
-  host.Answers = std::make_shared<clsHeadlessAnswers>();
-  host.Gui = std::make_shared<clsHeadlessGui>(host.Answers, log);
-  host.Settings = std::make_shared<clsSettingsStore>(connection, hostSettingsPath);
-  host.DownloadUnits = std::make_shared<clsDownloadUnitSwitch>(host.Settings);
-  host.Globals = std::make_shared<clsGlobalValues>(host.Settings);
+  host.Answers = std::make_shared<HeadlessAnswers>();
+  host.Gui = std::make_shared<HeadlessGui>(host.Answers, log);
+  host.Settings = std::make_shared<FileSettingsStore>(connection, hostSettingsPath);
+  host.DownloadUnits = std::make_shared<ProjectDownloadUnitSwitch>(host.Settings);
+  host.Globals = std::make_shared<ProjectGlobalValues>(host.Settings);
 
-  services->Connections = std::make_shared<clsConnectionProvider>(connection);
-  services->Commands = std::make_shared<clsCommandProvider>(services->Connections, host.DownloadUnits);
+  services->Connections = std::make_shared<OpenFileConnectionProvider>(connection);
+  services->Commands = std::make_shared<ProjectCommandProvider>(services->Connections, host.DownloadUnits);
   services->DownloadUnits = host.DownloadUnits;
-  services->Identifiers = std::make_shared<clsIdentifierService>(connection, host.Settings);
+  services->Identifiers = std::make_shared<ProjectIdentifierService>(connection, host.Settings);
   services->Settings = host.Settings;
   services->Messages =
-      std::make_shared<clsMessageService>(std::make_shared<clsHeadlessMessageAnswers>(host.Answers, log));
-  services->Errors = std::make_shared<clsLogErrorReporter>(log);
+      std::make_shared<TableMessageService>(std::make_shared<HeadlessMessageAnswers>(host.Answers, log));
+  services->Errors = std::make_shared<LogErrorReporter>(log);
   services->Gui = host.Gui;
-  services->Actions = std::make_shared<clsLogActionSink>(log);
-  services->Dialogs = std::make_shared<clsHeadlessDialogs>(host.Answers);
-  services->LabelNames = std::make_shared<clsLabelNameService>(connection, services->Dialogs, services->Messages);
+  services->Actions = std::make_shared<LogActionSink>(log);
+  services->Dialogs = std::make_shared<HeadlessDialogs>(host.Answers);
+  services->LabelNames = std::make_shared<ProjectLabelNameService>(connection, services->Dialogs, services->Messages);
   services->Globals = host.Globals;
-  services->Operands = std::make_shared<clsOperandLibrary>(connection, host.Globals);
+  services->Operands = std::make_shared<OperandLibrary>(connection, host.Globals);
   host.Services = services;
   return host;
 }

@@ -3,12 +3,12 @@
 // the script's queues, messages, errors, actions and menus written to `log`.
 
 #include "outside/HostServices.h"
-#include "outside/headless/clsHeadlessAnswers.h"
-#include "outside/headless/clsHeadlessGui.h"
-#include "outside/headless/itfLogSink.h"
-#include "outside/utilities/clsDownloadUnitSwitch.h"
-#include "outside/utilities/clsGlobalValues.h"
-#include "outside/utilities/clsSettingsStore.h"
+#include "outside/headless/HeadlessAnswers.h"
+#include "outside/headless/HeadlessGui.h"
+#include "outside/headless/LogSink.h"
+#include "outside/utilities/FileSettingsStore.h"
+#include "outside/utilities/ProjectDownloadUnitSwitch.h"
+#include "outside/utilities/ProjectGlobalValues.h"
 
 #include <memory>
 #include <string>
@@ -18,14 +18,14 @@ namespace ldr {
 struct tyHeadlessHost {
   std::shared_ptr<HostServices> Services;
   // The concrete services a script runner or a test also drives.
-  std::shared_ptr<clsHeadlessAnswers> Answers;
-  std::shared_ptr<clsHeadlessGui> Gui;
-  std::shared_ptr<clsSettingsStore> Settings;
-  std::shared_ptr<clsDownloadUnitSwitch> DownloadUnits;
-  std::shared_ptr<clsGlobalValues> Globals;
+  std::shared_ptr<HeadlessAnswers> Answers;
+  std::shared_ptr<HeadlessGui> Gui;
+  std::shared_ptr<FileSettingsStore> Settings;
+  std::shared_ptr<ProjectDownloadUnitSwitch> DownloadUnits;
+  std::shared_ptr<ProjectGlobalValues> Globals;
 };
 
-tyHeadlessHost MakeHeadlessHost(std::shared_ptr<db::Connection> connection, std::shared_ptr<itfLogSink> log,
-                                const std::string& hostSettingsPath = clsSettingsStore::DefaultHostSettingsPath());
+tyHeadlessHost MakeHeadlessHost(std::shared_ptr<db::Connection> connection, std::shared_ptr<LogSink> log,
+                                const std::string& hostSettingsPath = FileSettingsStore::DefaultHostSettingsPath());
 
 } // namespace ldr

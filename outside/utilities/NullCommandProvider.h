@@ -2,13 +2,13 @@
 // The command provider of a host that gave none: a net cannot be read or
 // written without one, so every request is refused.
 
-#include "outside/utilities/itfCommandProvider.h"
+#include "outside/utilities/CommandProvider.h"
 
 #include <stdexcept>
 
 namespace ldr {
 
-class NullCommandProvider : public itfCommandProvider {
+class NullCommandProvider : public CommandProvider {
 public:
   db::Statement ElementsCommand() override { Refuse(); }
   db::Statement OperandsCommand() override { Refuse(); }

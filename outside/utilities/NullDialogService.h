@@ -1,11 +1,11 @@
 #pragma once
 // The dialogs of a host that shows none: every dialog is cancelled.
 
-#include "outside/utilities/itfDialogService.h"
+#include "outside/utilities/DialogService.h"
 
 namespace ldr {
 
-class NullDialogService : public itfDialogService {
+class NullDialogService : public DialogService {
 public:
   std::optional<tyOperandEntry> AskOperand(const tyOperandRequest&) override { return std::nullopt; }
   std::optional<std::string> AskFileName(enFileDialog, const std::string&, const std::string&) override {

@@ -2,11 +2,11 @@
 // The error reporter of a host that shows no errors. Reports go nowhere, and
 // ShowsErrors tells the faults that must not pass unnoticed to be thrown.
 
-#include "outside/utilities/itfErrorReporter.h"
+#include "outside/utilities/ErrorReporter.h"
 
 namespace ldr {
 
-class NullErrorReporter : public itfErrorReporter {
+class NullErrorReporter : public ErrorReporter {
 public:
   void Report(const tyErrorReport&) override {}
   bool ShowsErrors() const override { return false; }

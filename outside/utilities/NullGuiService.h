@@ -2,15 +2,15 @@
 // The user interface of a host that has none: scroll bars held in memory,
 // the pointer remembered, no menu chosen, every notification dropped.
 
-#include "outside/utilities/itfGuiService.h"
+#include "outside/utilities/GuiService.h"
 #include "platform/boards/MemoryScrollBar.h"
 
 namespace ldr {
 
-class NullGuiService : public itfGuiService {
+class NullGuiService : public GuiService {
 public:
-  itfBoardScrollBar& VerticalScrollBar() override { return mVertical; }
-  itfBoardScrollBar& HorizontalScrollBar() override { return mHorizontal; }
+  BoardScrollBar& VerticalScrollBar() override { return mVertical; }
+  BoardScrollBar& HorizontalScrollBar() override { return mHorizontal; }
   void SetMousePointer(int code) override { mPointer = code; }
   int MousePointer() const override { return mPointer; }
   void RefreshPointer() override {}

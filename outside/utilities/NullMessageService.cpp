@@ -1,11 +1,11 @@
 #include "outside/utilities/NullMessageService.h"
 
-#include "outside/utilities/clsMessageTable.h"
+#include "outside/utilities/MessageTable.h"
 
 namespace ldr {
 
 int NullMessageService::ShowMessage(int number, const std::vector<std::string>&) {
-  return CautiousAnswer(clsMessageTable::Has(number) ? clsMessageTable::Entry(number).Buttons : enMsgButtons::OK);
+  return CautiousAnswer(MessageTable::Has(number) ? MessageTable::Entry(number).Buttons : enMsgButtons::OK);
 }
 
 int NullMessageService::ShowMessageBox(const std::string&, enMsgButtons buttons) { return CautiousAnswer(buttons); }

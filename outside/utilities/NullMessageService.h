@@ -2,11 +2,11 @@
 // The messages of a host that shows none: nothing is shown, and a question
 // takes the answer that goes no further (Cancel, or No without Cancel).
 
-#include "outside/utilities/itfMessageService.h"
+#include "outside/utilities/MessageService.h"
 
 namespace ldr {
 
-class NullMessageService : public itfMessageService {
+class NullMessageService : public MessageService {
 public:
   int ShowMessage(int number, const std::vector<std::string>& args = {}) override;
   int ShowMessageBox(const std::string& text, enMsgButtons buttons = enMsgButtons::OK) override;

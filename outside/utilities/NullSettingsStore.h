@@ -2,11 +2,11 @@
 // The settings of a host that stores none: every reading is the default and
 // every write is dropped.
 
-#include "outside/utilities/itfSettingsStore.h"
+#include "outside/utilities/SettingsStore.h"
 
 namespace ldr {
 
-class NullSettingsStore : public itfSettingsStore {
+class NullSettingsStore : public SettingsStore {
 public:
   std::string HostSetting(long, long, const std::string& defaultValue) override { return defaultValue; }
   void SetHostSetting(long, long, const std::string&) override {}

@@ -32,8 +32,7 @@ void Paint(cairo_t* cr, const gdi::Bitmap& image, int x) {
   cairo_paint(cr);
 }
 
-void Compose(cairo_surface_t* target, const itfPictureBoard& left, const itfPictureBoard& right, int width,
-             int height) {
+void Compose(cairo_surface_t* target, const PictureBoard& left, const PictureBoard& right, int width, int height) {
   cairo_t* cr = cairo_create(target);
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_rectangle(cr, 0, 0, width, height);
@@ -45,7 +44,7 @@ void Compose(cairo_surface_t* target, const itfPictureBoard& left, const itfPict
 
 } // namespace
 
-void RenderBoards(const itfPictureBoard& left, const itfPictureBoard& right, const std::string& path) {
+void RenderBoards(const PictureBoard& left, const PictureBoard& right, const std::string& path) {
   int width = left.Width() + right.Width();
   int height = std::max(left.Height(), right.Height());
   std::string ext = Extension(path);

@@ -4,12 +4,12 @@
 // follows the file's extension: .png, .svg or .pdf. Where one board is lower
 // than the other, the rest is white.
 
-#include "platform/boards/itfPictureBoard.h"
+#include "platform/boards/PictureBoard.h"
 
 #include <string>
 
 namespace ldr {
 
-void RenderBoards(const itfPictureBoard& left, const itfPictureBoard& right, const std::string& path);
+void RenderBoards(const PictureBoard& left, const PictureBoard& right, const std::string& path);
 
 } // namespace ldr

@@ -56,7 +56,7 @@ bool MemoryMainBoard::ValidateControls() {
 }
 
 void MemoryMainBoard::KeyDown(int keyCode, int shift) {
-  mListeners.Notify([&](itfMainBoardEvents& l) { l.OnKeyDown(*this, keyCode, shift); });
+  mListeners.Notify([&](MainBoardEvents& l) { l.OnKeyDown(*this, keyCode, shift); });
   // The listeners may have moved the focus; the key goes where it is now.
   if (mFocus == "vscrl" || mFocus == "hscrl")
     MemoryBar(mFocus).SendKey(keyCode, shift);
@@ -65,7 +65,7 @@ void MemoryMainBoard::KeyDown(int keyCode, int shift) {
 }
 
 void MemoryMainBoard::KeyUp(int keyCode, int shift) {
-  mListeners.Notify([&](itfMainBoardEvents& l) { l.OnKeyUp(*this, keyCode, shift); });
+  mListeners.Notify([&](MainBoardEvents& l) { l.OnKeyUp(*this, keyCode, shift); });
 }
 
 } // namespace ldr

@@ -6,21 +6,21 @@
 // a text box tells its listeners).
 
 #include "platform/boards/ListenerList.h"
+#include "platform/boards/MainBoard.h"
 #include "platform/boards/MemoryScrollBar.h"
 #include "platform/boards/MemoryTextBox.h"
-#include "platform/boards/itfMainBoard.h"
 
 namespace ldr {
 
-class MemoryMainBoard : public itfMainBoard {
+class MemoryMainBoard : public MainBoard {
 public:
   MemoryMainBoard();
   MemoryMainBoard(const MemoryMainBoard&) = delete;
   MemoryMainBoard& operator=(const MemoryMainBoard&) = delete;
 
   bool HasControl(const std::string& name) const override;
-  itfBoardScrollBar& ScrollBar(const std::string& name) override { return MemoryBar(name); }
-  itfBoardTextBox& TextBox(const std::string& name) override { return MemoryBox(name); }
+  BoardScrollBar& ScrollBar(const std::string& name) override { return MemoryBar(name); }
+  BoardTextBox& TextBox(const std::string& name) override { return MemoryBox(name); }
   std::string ActiveControl() const override { return mFocus; }
 
   int MousePointer() const override { return mMousePointer; }
@@ -37,8 +37,8 @@ public:
 
   bool ValidateControls() override;
 
-  void AddListener(itfMainBoardEvents* listener) override { mListeners.Add(listener); }
-  void RemoveListener(itfMainBoardEvents* listener) override { mListeners.Remove(listener); }
+  void AddListener(MainBoardEvents* listener) override { mListeners.Add(listener); }
+  void RemoveListener(MainBoardEvents* listener) override { mListeners.Remove(listener); }
 
   // The controls as their memory classes, for the user's actions.
   MemoryScrollBar& MemoryBar(const std::string& name);
@@ -60,7 +60,7 @@ private:
   gdi::Picture mMouseIcon;
   bool mVisible = true;
   bool mEnabled = true;
-  ListenerList<itfMainBoardEvents> mListeners;
+  ListenerList<MainBoardEvents> mListeners;
 };
 
 } // namespace ldr

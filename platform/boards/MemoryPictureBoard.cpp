@@ -48,23 +48,23 @@ void MemoryPictureBoard::Resize(int width, int height) {
 
 void MemoryPictureBoard::MouseDown(int button, int shift, int x, int y) {
   if (button == 1) mLeftDown = true;
-  mListeners.Notify([&](itfPictureBoardEvents& l) { l.OnMouseDown(*this, button, shift, x, y); });
+  mListeners.Notify([&](PictureBoardEvents& l) { l.OnMouseDown(*this, button, shift, x, y); });
 }
 
 void MemoryPictureBoard::MouseMove(int button, int shift, int x, int y) {
-  mListeners.Notify([&](itfPictureBoardEvents& l) { l.OnMouseMove(*this, button, shift, x, y); });
+  mListeners.Notify([&](PictureBoardEvents& l) { l.OnMouseMove(*this, button, shift, x, y); });
 }
 
 void MemoryPictureBoard::MouseUp(int button, int shift, int x, int y) {
-  mListeners.Notify([&](itfPictureBoardEvents& l) { l.OnMouseUp(*this, button, shift, x, y); });
+  mListeners.Notify([&](PictureBoardEvents& l) { l.OnMouseUp(*this, button, shift, x, y); });
   if (button == 1 && mLeftDown) {
     mLeftDown = false;
-    mListeners.Notify([&](itfPictureBoardEvents& l) { l.OnClick(*this); });
+    mListeners.Notify([&](PictureBoardEvents& l) { l.OnClick(*this); });
   }
 }
 
 void MemoryPictureBoard::DblClick(int button, int shift, int x, int y) {
-  mListeners.Notify([&](itfPictureBoardEvents& l) { l.OnDblClick(*this, button, shift, x, y); });
+  mListeners.Notify([&](PictureBoardEvents& l) { l.OnDblClick(*this, button, shift, x, y); });
 }
 
 } // namespace ldr

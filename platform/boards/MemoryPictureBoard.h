@@ -4,13 +4,13 @@
 // a host window would on user input.
 
 #include "platform/boards/ListenerList.h"
-#include "platform/boards/itfPictureBoard.h"
+#include "platform/boards/PictureBoard.h"
 
 #include <memory>
 
 namespace ldr {
 
-class MemoryPictureBoard : public itfPictureBoard {
+class MemoryPictureBoard : public PictureBoard {
 public:
   MemoryPictureBoard(int width, int height, gdi::COLORREF backColor = gdi::RGB(255, 255, 255));
 
@@ -35,8 +35,8 @@ public:
   gdi::Bitmap PersistentImage() const override { return mPersistent; }
   gdi::Bitmap VisibleImage() const override { return mVisible; }
 
-  void AddListener(itfPictureBoardEvents* listener) override { mListeners.Add(listener); }
-  void RemoveListener(itfPictureBoardEvents* listener) override { mListeners.Remove(listener); }
+  void AddListener(PictureBoardEvents* listener) override { mListeners.Add(listener); }
+  void RemoveListener(PictureBoardEvents* listener) override { mListeners.Remove(listener); }
 
   // User input. A left-button mouse-up after a mouse-down on the board also
   // raises Click.
@@ -58,7 +58,7 @@ private:
   int mMousePointer = 0;
   gdi::Picture mMouseIcon;
   bool mLeftDown = false;
-  ListenerList<itfPictureBoardEvents> mListeners;
+  ListenerList<PictureBoardEvents> mListeners;
 };
 
 } // namespace ldr

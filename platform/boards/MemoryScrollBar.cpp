@@ -27,7 +27,7 @@ int MemoryScrollBar::Clamped(int value) const {
 
 void MemoryScrollBar::RaiseChange() {
   int value = mValue;
-  mListeners.Notify([&](itfScrollBarEvents& l) { l.OnChange(*this, value); });
+  mListeners.Notify([&](ScrollBarEvents& l) { l.OnChange(*this, value); });
 }
 
 void MemoryScrollBar::SetRange(int min, int max) {
@@ -88,7 +88,7 @@ void MemoryScrollBar::SendKey(int keyCode, int /*shift*/) {
 void MemoryScrollBar::UserScroll(int value) {
   mValue = Clamped(value);
   int now = mValue;
-  mListeners.Notify([&](itfScrollBarEvents& l) { l.OnScroll(*this, now); });
+  mListeners.Notify([&](ScrollBarEvents& l) { l.OnScroll(*this, now); });
 }
 
 void MemoryScrollBar::UserChange(int value) {

@@ -3,14 +3,14 @@
 // actions: dragging the thumb (Scroll events) and a change made by the user
 // (Change even when the value stays).
 
+#include "platform/boards/BoardScrollBar.h"
 #include "platform/boards/ListenerList.h"
-#include "platform/boards/itfBoardScrollBar.h"
 
 #include <functional>
 
 namespace ldr {
 
-class MemoryScrollBar : public itfBoardScrollBar {
+class MemoryScrollBar : public BoardScrollBar {
 public:
   // focusRequest moves the focus to the bar's name; without one the bar
   // keeps its own focus flag.
@@ -39,8 +39,8 @@ public:
 
   void SendKey(int keyCode, int shift) override;
 
-  void AddListener(itfScrollBarEvents* listener) override { mListeners.Add(listener); }
-  void RemoveListener(itfScrollBarEvents* listener) override { mListeners.Remove(listener); }
+  void AddListener(ScrollBarEvents* listener) override { mListeners.Add(listener); }
+  void RemoveListener(ScrollBarEvents* listener) override { mListeners.Remove(listener); }
 
   // The user drags the thumb to value: Scroll with the new value.
   void UserScroll(int value);
@@ -62,7 +62,7 @@ private:
   bool mEnabled = true;
   bool mVisible = true;
   bool mOwnFocus = false;
-  ListenerList<itfScrollBarEvents> mListeners;
+  ListenerList<ScrollBarEvents> mListeners;
 };
 
 } // namespace ldr

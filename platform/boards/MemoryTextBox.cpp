@@ -11,7 +11,7 @@ MemoryTextBox::MemoryTextBox(std::string name, std::function<bool(const std::str
 void MemoryTextBox::SetText(const std::string& text) {
   if (text == mText) return;
   mText = text;
-  mListeners.Notify([&](itfTextBoxEvents& l) { l.OnChange(*this); });
+  mListeners.Notify([&](TextBoxEvents& l) { l.OnChange(*this); });
 }
 
 void MemoryTextBox::SetVisible(bool visible) {
@@ -42,12 +42,12 @@ bool MemoryTextBox::SetFocus() {
 
 bool MemoryTextBox::Validate() {
   bool cancel = false;
-  mListeners.Notify([&](itfTextBoxEvents& l) { l.OnValidate(*this, cancel); });
+  mListeners.Notify([&](TextBoxEvents& l) { l.OnValidate(*this, cancel); });
   return !cancel;
 }
 
 void MemoryTextBox::KeyDown(int keyCode, int shift) {
-  mListeners.Notify([&](itfTextBoxEvents& l) { l.OnKeyDown(*this, keyCode, shift); });
+  mListeners.Notify([&](TextBoxEvents& l) { l.OnKeyDown(*this, keyCode, shift); });
 }
 
 } // namespace ldr

@@ -2,14 +2,14 @@
 // A text box held in memory. Typing is SetText; a key pressed in the box is
 // KeyDown.
 
+#include "platform/boards/BoardTextBox.h"
 #include "platform/boards/ListenerList.h"
-#include "platform/boards/itfBoardTextBox.h"
 
 #include <functional>
 
 namespace ldr {
 
-class MemoryTextBox : public itfBoardTextBox {
+class MemoryTextBox : public BoardTextBox {
 public:
   // focusRequest moves the focus to the box's name, focusQuery tells who has
   // it and focusLost hands it back when the box is hidden; without them the
@@ -39,8 +39,8 @@ public:
   bool SetFocus() override;
   bool Validate() override;
 
-  void AddListener(itfTextBoxEvents* listener) override { mListeners.Add(listener); }
-  void RemoveListener(itfTextBoxEvents* listener) override { mListeners.Remove(listener); }
+  void AddListener(TextBoxEvents* listener) override { mListeners.Add(listener); }
+  void RemoveListener(TextBoxEvents* listener) override { mListeners.Remove(listener); }
 
   void KeyDown(int keyCode, int shift);
 
@@ -58,7 +58,7 @@ private:
   int mTop = 0;
   int mWidth = 0;
   int mHeight = 0;
-  ListenerList<itfTextBoxEvents> mListeners;
+  ListenerList<TextBoxEvents> mListeners;
 };
 
 } // namespace ldr

@@ -75,8 +75,7 @@ std::string DbValue::ToDisplay() const {
 
 bool DbValue::operator==(const DbValue& other) const {
   // Integers and reals compare by value, as the database compares them.
-  if ((IsInteger() || IsReal()) && (other.IsInteger() || other.IsReal()))
-    return AsDouble() == other.AsDouble();
+  if ((IsInteger() || IsReal()) && (other.IsInteger() || other.IsReal())) return AsDouble() == other.AsDouble();
   return mValue == other.mValue;
 }
 

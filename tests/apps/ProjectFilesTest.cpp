@@ -5,7 +5,7 @@
 #include "ScriptTestSupport.h"
 #include "core/LdrError.h"
 #include "core/ProjectDatabase.h"
-#include "outside/headless/clsMemoryLog.h"
+#include "outside/headless/MemoryLog.h"
 #include "support/CommandLine.h"
 #include "support/TempDir.h"
 
@@ -75,7 +75,7 @@ TEST_F(ProjectFiles, AFailingScriptStillClosesAndCheckpointsTheProject) {
 
 TEST_F(ProjectFiles, LoadingAMissingSubroutineIsRefusedAndTheOpenOneStays) {
   std::ostringstream log;
-  ldr::script::HeadlessEditor editor(ldr::ProjectDatabase::Open(Project()), std::make_shared<ldr::clsMemoryLog>(log));
+  ldr::script::HeadlessEditor editor(ldr::ProjectDatabase::Open(Project()), std::make_shared<ldr::MemoryLog>(log));
   editor.Init(798, 700);
   auto& main = editor.Main();
   main.LoadFunction(1);

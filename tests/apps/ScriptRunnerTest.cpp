@@ -1,7 +1,7 @@
 // Whole scripts through the runner, as `ldr script` runs them.
 #include "apps/ldr/script/ScriptRunner.h"
-#include "outside/operands/tyHitRecord.h"
-#include "platform/boards/itfPictureBoardEvents.h"
+#include "outside/operands/HitRecord.h"
+#include "platform/boards/PictureBoardEvents.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -37,15 +37,15 @@ protected:
 
 // The grid cells (as the editor reckons them) the moves a board receives
 // pass through, a cell moved in twice running counted once.
-class MoveCells : public ldr::itfPictureBoardEvents {
+class MoveCells : public ldr::PictureBoardEvents {
 public:
-  void OnMouseDown(ldr::itfPictureBoard&, int, int, int, int) override {}
-  void OnMouseMove(ldr::itfPictureBoard&, int, int, int x, int y) override {
-    const std::pair<int, int> cell{ldr::tyHitRecord::PixelToGrid(x), ldr::tyHitRecord::PixelToGrid(y)};
+  void OnMouseDown(ldr::PictureBoard&, int, int, int, int) override {}
+  void OnMouseMove(ldr::PictureBoard&, int, int, int x, int y) override {
+    const std::pair<int, int> cell{ldr::HitRecord::PixelToGrid(x), ldr::HitRecord::PixelToGrid(y)};
     if (Cells.empty() || Cells.back() != cell) Cells.push_back(cell);
   }
-  void OnMouseUp(ldr::itfPictureBoard&, int, int, int, int) override {}
-  void OnDblClick(ldr::itfPictureBoard&, int, int, int, int) override {}
+  void OnMouseUp(ldr::PictureBoard&, int, int, int, int) override {}
+  void OnDblClick(ldr::PictureBoard&, int, int, int, int) override {}
   std::vector<std::pair<int, int>> Cells;
 };
 

@@ -9,32 +9,32 @@
 namespace ldr::test {
 namespace {
 
-struct BarListener : itfScrollBarEvents {
+struct BarListener : ScrollBarEvents {
   std::vector<int> Changes;
   std::vector<int> Scrolls;
-  void OnChange(itfBoardScrollBar&, int value) override { Changes.push_back(value); }
-  void OnScroll(itfBoardScrollBar&, int value) override { Scrolls.push_back(value); }
+  void OnChange(BoardScrollBar&, int value) override { Changes.push_back(value); }
+  void OnScroll(BoardScrollBar&, int value) override { Scrolls.push_back(value); }
 };
 
-struct BoxListener : itfTextBoxEvents {
+struct BoxListener : TextBoxEvents {
   bool Refuse = false;
   int Validations = 0;
   int Changes = 0;
   std::vector<int> Keys;
-  void OnChange(itfBoardTextBox&) override { ++Changes; }
-  void OnValidate(itfBoardTextBox&, bool& cancel) override {
+  void OnChange(BoardTextBox&) override { ++Changes; }
+  void OnValidate(BoardTextBox&, bool& cancel) override {
     ++Validations;
     cancel = Refuse;
   }
-  void OnKeyDown(itfBoardTextBox&, int key, int) override { Keys.push_back(key); }
+  void OnKeyDown(BoardTextBox&, int key, int) override { Keys.push_back(key); }
 };
 
-struct KeyListener : itfMainBoardEvents {
+struct KeyListener : MainBoardEvents {
   std::vector<std::string> Keys;
-  void OnKeyDown(itfMainBoard&, int key, int shift) override {
+  void OnKeyDown(MainBoard&, int key, int shift) override {
     Keys.push_back("down " + std::to_string(key) + " " + std::to_string(shift));
   }
-  void OnKeyUp(itfMainBoard&, int key, int shift) override {
+  void OnKeyUp(MainBoard&, int key, int shift) override {
     Keys.push_back("up " + std::to_string(key) + " " + std::to_string(shift));
   }
 };
@@ -56,7 +56,7 @@ TEST(MainBoard, HoldsTheFourNamedControls) {
 
 TEST(ScrollBar, SettingADifferentValueRaisesChange) {
   MemoryMainBoard board;
-  itfBoardScrollBar& bar = board.ScrollBar("vscrl");
+  BoardScrollBar& bar = board.ScrollBar("vscrl");
   BarListener listener;
   bar.AddListener(&listener);
   bar.SetRange(0, 100);
@@ -77,9 +77,9 @@ TEST(ScrollBar, AListenerMayMoveTheBarAgainFromItsChange) {
   MemoryMainBoard board;
   MemoryScrollBar& bar = board.MemoryBar("vscrl");
   bar.SetRange(0, 100);
-  struct Snapper : itfScrollBarEvents {
+  struct Snapper : ScrollBarEvents {
     std::vector<int> Seen;
-    void OnChange(itfBoardScrollBar& b, int value) override {
+    void OnChange(BoardScrollBar& b, int value) override {
       Seen.push_back(value);
       b.SetValue(value / 10 * 10);
     }
@@ -118,7 +118,7 @@ TEST(ScrollBar, KeysMoveByTheSmallAndLargeChange) {
 
 TEST(TextBox, TextChangesAndValidation) {
   MemoryMainBoard board;
-  itfBoardTextBox& box = board.TextBox("txtComment");
+  BoardTextBox& box = board.TextBox("txtComment");
   BoxListener listener;
   box.AddListener(&listener);
   box.SetText("first");
@@ -153,7 +153,7 @@ TEST(TextBox, TextChangesAndValidation) {
 
 TEST(TextBox, HidingTheFocusedBoxGivesTheFocusBackWithoutValidating) {
   MemoryMainBoard board;
-  itfBoardTextBox& box = board.TextBox("txtLblComment");
+  BoardTextBox& box = board.TextBox("txtLblComment");
   BoxListener listener;
   box.AddListener(&listener);
   box.SetVisible(true);
@@ -177,7 +177,7 @@ TEST(MainBoard, KeysGoToTheBoardFirstThenToTheFocusedControl) {
   EXPECT_EQ(bar.Value(), 1);
   EXPECT_EQ(keys.Keys, (std::vector<std::string>{"down 40 0", "down 40 1", "up 40 1"}));
 
-  itfBoardTextBox& box = board.TextBox("txtLblComment");
+  BoardTextBox& box = board.TextBox("txtLblComment");
   BoxListener boxKeys;
   box.AddListener(&boxKeys);
   box.SetVisible(true);

@@ -65,17 +65,17 @@ TEST(PictureBoard, ResizeKeepsThePictureAndTheDeviceContexts) {
   EXPECT_THROW(board.Resize(0, 10), std::invalid_argument);
 }
 
-struct RecordingListener : itfPictureBoardEvents {
+struct RecordingListener : PictureBoardEvents {
   std::vector<std::string> Events;
   void Record(const char* what, int button, int shift, int x, int y) {
     Events.push_back(std::string(what) + " " + std::to_string(button) + " " + std::to_string(shift) + " " +
                      std::to_string(x) + " " + std::to_string(y));
   }
-  void OnMouseDown(itfPictureBoard&, int b, int s, int x, int y) override { Record("down", b, s, x, y); }
-  void OnMouseMove(itfPictureBoard&, int b, int s, int x, int y) override { Record("move", b, s, x, y); }
-  void OnMouseUp(itfPictureBoard&, int b, int s, int x, int y) override { Record("up", b, s, x, y); }
-  void OnDblClick(itfPictureBoard&, int b, int s, int x, int y) override { Record("dbl", b, s, x, y); }
-  void OnClick(itfPictureBoard&) override { Events.push_back("click"); }
+  void OnMouseDown(PictureBoard&, int b, int s, int x, int y) override { Record("down", b, s, x, y); }
+  void OnMouseMove(PictureBoard&, int b, int s, int x, int y) override { Record("move", b, s, x, y); }
+  void OnMouseUp(PictureBoard&, int b, int s, int x, int y) override { Record("up", b, s, x, y); }
+  void OnDblClick(PictureBoard&, int b, int s, int x, int y) override { Record("dbl", b, s, x, y); }
+  void OnClick(PictureBoard&) override { Events.push_back("click"); }
 };
 
 TEST(PictureBoard, MouseEventsReachEveryListenerWithButtonShiftAndPosition) {

@@ -3,10 +3,10 @@
 // once so that it shows what is stored.
 
 #include "core/EditCommit.h"
+#include "core/ViewRefresh.h"
 #include "core/clsLdrState.h"
-#include "core/itfViewRefresh.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsMemoryLog.h"
+#include "outside/headless/MemoryLog.h"
 #include "platform/database/Transaction.h"
 #include "support/ProjectFixture.h"
 
@@ -18,7 +18,7 @@ using namespace ldr;
 
 namespace {
 
-class CountingView : public itfViewRefresh {
+class CountingView : public ViewRefresh {
 public:
   void RedrawAll() override { ++Redraws; }
   void ReLoad() override { ++Reloads; }
@@ -30,7 +30,7 @@ class EditCommitTest : public test::ProjectFixture {
 protected:
   void SetUp() override {
     ProjectFixture::SetUp();
-    mLog = std::make_shared<clsMemoryLog>();
+    mLog = std::make_shared<MemoryLog>();
     mHost = MakeHeadlessHost(mDb, mLog, mDir.File("settings.ini"));
     mContext.Connection = mDb;
     mContext.SetHost(mHost.Services);
@@ -41,7 +41,7 @@ protected:
   void Rename(const std::string& name) { Db().Execute("UPDATE LdrFunctions SET FuncName=? WHERE FuncID=2", {name}); }
   std::string Name() { return Db().QueryValue("SELECT FuncName FROM LdrFunctions WHERE FuncID=2").AsText(); }
 
-  std::shared_ptr<clsMemoryLog> mLog;
+  std::shared_ptr<MemoryLog> mLog;
   tyHeadlessHost mHost;
   LdrContext mContext;
   CountingView mView;

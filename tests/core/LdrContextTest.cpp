@@ -5,8 +5,8 @@
 #include "core/LdrContext.h"
 #include "outside/HostServices.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsMemoryLog.h"
-#include "outside/utilities/enHostMessage.h"
+#include "outside/headless/MemoryLog.h"
+#include "outside/utilities/HostMessage.h"
 #include "support/ProjectFixture.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +21,7 @@ class Context : public test::ProjectFixture {
 protected:
   void SetUp() override {
     ProjectFixture::SetUp();
-    mHost = MakeHeadlessHost(mDb, std::make_shared<clsMemoryLog>(), mDir.File("settings.ini"));
+    mHost = MakeHeadlessHost(mDb, std::make_shared<MemoryLog>(), mDir.File("settings.ini"));
   }
   tyHeadlessHost mHost;
 };

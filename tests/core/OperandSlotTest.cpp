@@ -2,8 +2,8 @@
 #include "core/clsLdrState.h"
 #include "outside/HostServices.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsMemoryLog.h"
-#include "outside/operands/clsOperand.h"
+#include "outside/headless/MemoryLog.h"
+#include "outside/operands/Operand.h"
 #include "support/ProjectFixture.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ class OperandSlot : public test::ProjectFixture {
 protected:
   void SetUp() override {
     ProjectFixture::SetUp();
-    mHost = MakeHeadlessHost(mDb, std::make_shared<clsMemoryLog>(), mDir.File("settings.ini"));
+    mHost = MakeHeadlessHost(mDb, std::make_shared<MemoryLog>(), mDir.File("settings.ini"));
     mContext.Connection = mDb;
     mContext.SetHost(mHost.Services);
     mContext.State = std::make_unique<clsLdrState>(mContext);
@@ -40,7 +40,7 @@ protected:
   LdrContext mContext;
   tyHeadlessHost mHost;
   long mElement = 0;
-  KeyedCollection<clsOperand> mInputs, mOutputs;
+  KeyedCollection<Operand> mInputs, mOutputs;
 };
 
 } // namespace

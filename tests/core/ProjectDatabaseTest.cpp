@@ -1,5 +1,5 @@
-#include "core/ProjectData.h"
 #include "core/ProjectDatabase.h"
+#include "core/ProjectData.h"
 #include "core/ProjectSchema.h"
 #include "platform/database/DbError.h"
 #include "support/ProjectFixture.h"

@@ -1,8 +1,8 @@
 #include "core/clsLdrState.h"
+#include "core/ViewRefresh.h"
 #include "core/enMouseProcess.h"
-#include "core/itfViewRefresh.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsMemoryLog.h"
+#include "outside/headless/MemoryLog.h"
 #include "platform/boards/MemoryMainBoard.h"
 #include "support/ProjectFixture.h"
 
@@ -13,7 +13,7 @@ using namespace ldr;
 
 namespace {
 
-class ViewMock : public itfViewRefresh {
+class ViewMock : public ViewRefresh {
 public:
   MOCK_METHOD(void, RedrawAll, (), (override));
   MOCK_METHOD(void, ReLoad, (), (override));
@@ -23,7 +23,7 @@ class EditorState : public test::ProjectFixture {
 protected:
   void SetUp() override {
     ProjectFixture::SetUp();
-    mHost = MakeHeadlessHost(mDb, std::make_shared<clsMemoryLog>(), mDir.File("settings.ini"));
+    mHost = MakeHeadlessHost(mDb, std::make_shared<MemoryLog>(), mDir.File("settings.ini"));
     mContext.Connection = mDb;
     mContext.SetHost(mHost.Services);
     mBoard = std::make_shared<MemoryMainBoard>();

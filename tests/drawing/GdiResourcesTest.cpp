@@ -3,15 +3,15 @@
 
 #include "DrawingTestSupport.h"
 
-#include "outside/operands/tyGdiResources.h"
+#include "outside/operands/GdiResources.h"
 
 #include <gtest/gtest.h>
 
 namespace ldr::test {
 namespace {
 
-tyGdiResources FillLikeTheDrawer(DeviceContext& board) {
-  tyGdiResources res;
+GdiResources FillLikeTheDrawer(DeviceContext& board) {
+  GdiResources res;
   LogFont log = board.CurrentFont().Describe();
   log.FaceName = "Miriam Fixed";
   log.Height = -16;
@@ -34,7 +34,7 @@ tyGdiResources FillLikeTheDrawer(DeviceContext& board) {
 TEST(GdiResources, FilledRecordDrawsGridRowsAndLeavesFieldsTwoAndFourEmpty) {
   Bitmap canvas = Canvas(770, 60, kRed);
   DeviceContext board(canvas);
-  tyGdiResources res = FillLikeTheDrawer(board);
+  GdiResources res = FillLikeTheDrawer(board);
   EXPECT_TRUE(res.AuxFont.IsEmpty());
   EXPECT_TRUE(res.AuxPen.IsEmpty());
   EXPECT_EQ(res.LadderFont.Family(), "DejaVu Sans Mono");

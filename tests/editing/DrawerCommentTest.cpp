@@ -40,11 +40,11 @@ TEST_F(DrawerComment, TextFollowsTheHorizontalOffsetAndTheHeaderStays) {
   EXPECT_TRUE(mLeft->PersistentImage().SamePixels(leftAtZero));
 
   // The header is hit in unscrolled columns, as the boards report them.
-  tyHitRecord header;
+  HitRecord header;
   header.X = 1;
   header.Y = 1;
-  header.HorzSide = tyHitRecord::kOnOrRightOfLine;
-  header.VertSide = tyHitRecord::kOnOrBelowLine;
+  header.HorzSide = HitRecord::kOnOrRightOfLine;
+  header.VertSide = HitRecord::kOnOrBelowLine;
   comment->HitTestByPoint(header);
   EXPECT_EQ(header.HitKind, eHK_Header);
 }

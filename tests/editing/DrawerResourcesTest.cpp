@@ -1,7 +1,7 @@
 // The drawing resources the drawer makes at Init, and the tool-tip rule.
 #include "DrawerTestFixture.h"
 
-#include "outside/operands/clsOperandPainter.h"
+#include "outside/operands/OperandPainter.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 using DrawerResources = DrawerTestFixture;
 
 TEST_F(DrawerResources, GridRowHas53BlueDotsEvery14PixelsOnWhite) {
-  const gdi::DeviceContext& row = mDrawer->GdiResources().GridRowDC;
+  const gdi::DeviceContext& row = mDrawer->Resources().GridRowDC;
   ASSERT_EQ(row.Width(), 770);
   ASSERT_EQ(row.Height(), 1);
   int dots = 0;
@@ -25,13 +25,13 @@ TEST_F(DrawerResources, GridRowHas53BlueDotsEvery14PixelsOnWhite) {
   EXPECT_EQ(row.GetPixel(742, 0), kWhite);
   EXPECT_EQ(row.GetPixel(756, 0), kWhite);
   // Field 9 keeps the bitmap the grid row replaced, to be put back.
-  const gdi::Bitmap& previous = mDrawer->GdiResources().GridRowPreviousBitmap;
+  const gdi::Bitmap& previous = mDrawer->Resources().GridRowPreviousBitmap;
   ASSERT_FALSE(previous.IsEmpty());
   EXPECT_FALSE(previous.IsSameAs(row.CurrentBitmap()));
 }
 
 TEST_F(DrawerResources, FieldsAreFilledAsListedAndFieldFourStaysEmpty) {
-  const tyGdiResources& res = mDrawer->GdiResources();
+  const GdiResources& res = mDrawer->Resources();
   const gdi::LogFont font = res.LadderFont.Describe();
   EXPECT_EQ(font.FaceName, "Miriam Fixed");
   EXPECT_EQ(font.Height, -16);
@@ -41,7 +41,7 @@ TEST_F(DrawerResources, FieldsAreFilledAsListedAndFieldFourStaysEmpty) {
   EXPECT_EQ(res.LadderFont.Family(), "DejaVu Sans Mono");
   // Field 2 belongs to the operand library: its description font.
   ASSERT_FALSE(res.AuxFont.IsEmpty());
-  EXPECT_EQ(res.AuxFont.Describe(), clsOperandPainter::DescriptionFont().Describe());
+  EXPECT_EQ(res.AuxFont.Describe(), OperandPainter::DescriptionFont().Describe());
   EXPECT_EQ(res.GreyPen.Describe(), (gdi::LogPen{gdi::PS_SOLID, 1, gdi::RGB(192, 192, 192)}));
   EXPECT_TRUE(res.AuxPen.IsEmpty());
   EXPECT_EQ(res.WhiteBrush.Describe(), (gdi::LogBrush{gdi::BS_SOLID, gdi::RGB(255, 255, 255), 0}));
@@ -58,11 +58,11 @@ TEST_F(DrawerResources, FontAndPenKeepTheRightBoardsOtherAttributes) {
   srvDrawer drawer(mCtx);
   drawer.Init(mLeft, mRight);
 
-  const gdi::LogFont font = drawer.GdiResources().LadderFont.Describe();
+  const gdi::LogFont font = drawer.Resources().LadderFont.Describe();
   EXPECT_EQ(font.Weight, gdi::FW_BOLD);
   EXPECT_TRUE(font.Italic);
   EXPECT_EQ(font.Height, -16);
-  EXPECT_EQ(drawer.GdiResources().GreyPen.Describe(), (gdi::LogPen{gdi::PS_DASH, 1, gdi::RGB(192, 192, 192)}));
+  EXPECT_EQ(drawer.Resources().GreyPen.Describe(), (gdi::LogPen{gdi::PS_DASH, 1, gdi::RGB(192, 192, 192)}));
 }
 
 TEST_F(DrawerResources, ToolTipReachesBothBoardsOnlyWhenTheTextChanges) {

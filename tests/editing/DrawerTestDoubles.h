@@ -3,11 +3,11 @@
 // paints its rows in its own colour on both boards and remembers how it was
 // drawn; a net holds marker elements that paint one grid cell each.
 
-#include "elements/clsElementBase.h"
+#include "elements/ElementBase.h"
 #include "interfaces/itfLdrComment.h"
 #include "interfaces/itfLdrNet.h"
 #include "interfaces/itfStrip.h"
-#include "outside/operands/tyGdiResources.h"
+#include "outside/operands/GdiResources.h"
 #include "platform/drawing/DeviceContext.h"
 
 #include <memory>
@@ -18,10 +18,10 @@ namespace ldr::test {
 
 // One grid cell (14 x 14 pixels) below and right of the element's inlet, in
 // the element's colour.
-class MarkerElement : public clsElementBase {
+class MarkerElement : public ElementBase {
 public:
   MarkerElement(LdrContext& ctx, std::int32_t id, std::int32_t x, std::int32_t y, gdi::COLORREF color)
-      : clsElementBase(ctx), mColor(color) {
+      : ElementBase(ctx), mColor(color) {
     mObjectID = id;
     mClassType = eET_DirectContact;
     SetXs(x);
@@ -32,8 +32,8 @@ public:
   int Draws = 0;
 
 protected:
-  std::shared_ptr<clsElementBase> NewEmpty() override { return std::make_shared<MarkerElement>(mCtx, 0, 0, 0, mColor); }
-  void DrawFigure(gdi::DeviceContext& hdc, const tyGdiResources*) override {
+  std::shared_ptr<ElementBase> NewEmpty() override { return std::make_shared<MarkerElement>(mCtx, 0, 0, 0, mColor); }
+  void DrawFigure(gdi::DeviceContext& hdc, const GdiResources*) override {
     ++Draws;
     hdc.FillRect({0, 0, 14, 14}, gdi::Brush::Solid(mColor));
   }
@@ -52,8 +52,8 @@ public:
   int Draws = 0;
   std::vector<std::int32_t> LeftAtDraw;
 
-  clsPropertyBag GetPropertyBag() override { return {}; }
-  void SetPropertyBag(const clsPropertyBag&) override {}
+  PropertyBag GetPropertyBag() override { return {}; }
+  void SetPropertyBag(const PropertyBag&) override {}
   std::int32_t Top() override { return mTop; }
   void SetTop(std::int32_t value) override { mTop = value; }
   std::int32_t EditZoneLeft() override { return mLeft + 2; }
@@ -78,7 +78,7 @@ public:
   void ToolRequest(const std::string&) override {}
   void SpecialToolRequest(const std::string&) override {}
   void DoubleClick(itfProcessControl&) override {}
-  void Draw(gdi::DeviceContext& left, gdi::DeviceContext& board, tyGdiResources&) override {
+  void Draw(gdi::DeviceContext& left, gdi::DeviceContext& board, GdiResources&) override {
     ++Draws;
     LeftAtDraw.push_back(mLeft);
     const gdi::Brush brush = gdi::Brush::Solid(mColor);
@@ -86,8 +86,8 @@ public:
     left.FillRect({0, 14 * mTop + 1, 28, 14 * (mTop + mHeight) + 1}, brush);
   }
   void ClearHitTestResults() override {}
-  void HitTestByPoint(tyHitRecord&) override {}
-  tyHitRecord GetHitParameters() override { return {}; }
+  void HitTestByPoint(HitRecord&) override {}
+  HitRecord GetHitParameters() override { return {}; }
   tyRect GetBoundingRect() override { return {mLeft, mTop, mLeft + 54, mTop + mHeight}; }
   tyRect GetEditBoundingRect() override { return {mLeft + 2, mTop, mLeft + 54, mTop + mHeight}; }
   std::shared_ptr<itfStrip> GetReplica() override { return nullptr; }
@@ -131,22 +131,22 @@ public:
   std::shared_ptr<ElementCollection> GetSelectedElements() override { return Filtered(true); }
   std::shared_ptr<ElementCollection> GetUnSelectedElements() override { return Filtered(false); }
   void UnSelectAllLadderElements() override {}
-  void AppendTestValue(const std::shared_ptr<clsVirtualController>&) override {}
+  void AppendTestValue(const std::shared_ptr<VirtualController>&) override {}
   void AddLadderElement(const std::shared_ptr<itfLdrElement>&, std::int32_t) override {}
   void AddLadderElements(const ElementCollection&, std::int32_t) override {}
   void DeleteSelectedElements() override {}
   std::shared_ptr<ElementCollection> GetElementsCollectionForCompiler(std::int32_t) override { return nullptr; }
   void ReloadAllElements() override {}
-  std::shared_ptr<clsOperand> HighLightOperand(std::int32_t, std::int32_t, std::int32_t) override { return nullptr; }
+  std::shared_ptr<Operand> HighLightOperand(std::int32_t, std::int32_t, std::int32_t) override { return nullptr; }
   bool ReplaceOperand(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {
     return false;
   }
-  std::shared_ptr<clsOperand> GetElementSelectedOperand() override { return nullptr; }
+  std::shared_ptr<Operand> GetElementSelectedOperand() override { return nullptr; }
   void MarkElement(std::int32_t) override {}
   void UnSelectAllOperandsInNet() override {}
   void RemoveElementsOnDrag() override {}
   void AddElementsOnDrag(const ElementCollection&) override {}
-  void KeyPress(std::int32_t, itfOperandsKeyHandler&) override {}
+  void KeyPress(std::int32_t, OperandsKeyHandler&) override {}
   std::shared_ptr<itfLdrElement> GetElementWithSelectedOperand() override { return nullptr; }
   void SyncCompileDirtyBitWithDb() override {}
   void SelectPastedElements() override {}

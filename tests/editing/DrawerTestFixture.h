@@ -8,7 +8,7 @@
 #include "core/clsLdrState.h"
 #include "editing/srvDrawer.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsMemoryLog.h"
+#include "outside/headless/MemoryLog.h"
 #include "platform/boards/MemoryPictureBoard.h"
 #include "support/ProjectFixture.h"
 
@@ -29,7 +29,7 @@ protected:
 
   void SetUp() override {
     ProjectFixture::SetUp();
-    mLog = std::make_shared<clsMemoryLog>();
+    mLog = std::make_shared<MemoryLog>();
     mHost = MakeHeadlessHost(mDb, mLog, mDir.File("host-settings.ini"));
     mCtx.Connection = mDb;
     mCtx.SetHost(mHost.Services);
@@ -68,7 +68,7 @@ protected:
     board.VisibleImage().Fill(color);
   }
 
-  std::shared_ptr<clsMemoryLog> mLog;
+  std::shared_ptr<MemoryLog> mLog;
   tyHeadlessHost mHost;
   LdrContext mCtx;
   std::shared_ptr<MemoryPictureBoard> mLeft;

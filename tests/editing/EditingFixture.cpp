@@ -8,7 +8,7 @@ namespace ldr::test {
 
 void EditingFixture::SetUp() {
   ProjectFixture::SetUp();
-  mLog = std::make_shared<clsMemoryLog>();
+  mLog = std::make_shared<MemoryLog>();
   mHost = MakeHeadlessHost(mDb, mLog, mDir.File("host-settings.ini"));
   mCtx.Connection = mDb;
   mCtx.SetHost(mHost.Services);
@@ -42,7 +42,7 @@ itfLdrNet& EditingFixture::Net(const std::shared_ptr<itfStrip>& strip) {
 void EditingFixture::PointAt(const std::shared_ptr<itfStrip>& strip, std::int32_t x, std::int32_t y, int button) {
   const std::int32_t gridX = strip->EditZoneLeft() + x;
   const std::int32_t gridY = strip->Top() + y;
-  tyHitRecord hit = tyHitRecord::FromPixel(gridX * 14.0, gridY * 14.0, button);
+  HitRecord hit = HitRecord::FromPixel(gridX * 14.0, gridY * 14.0, button);
   strip->HitTestByPoint(hit);
 }
 
@@ -94,7 +94,7 @@ ElementCollection EditingFixture::Collect(const std::vector<std::shared_ptr<itfL
 }
 
 const std::vector<tyErrorReport>& EditingFixture::Errors() const {
-  return static_cast<clsLogErrorReporter&>(*mHost.Services->Errors).Reports();
+  return static_cast<LogErrorReporter&>(*mHost.Services->Errors).Reports();
 }
 
 } // namespace ldr::test

@@ -10,8 +10,8 @@
 #include "interfaces/itfLdrElement.h"
 #include "interfaces/itfLdrNet.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsLogErrorReporter.h"
-#include "outside/headless/clsMemoryLog.h"
+#include "outside/headless/LogErrorReporter.h"
+#include "outside/headless/MemoryLog.h"
 #include "support/MockFunction.h"
 #include "support/ProjectFixture.h"
 
@@ -66,7 +66,7 @@ protected:
   std::shared_ptr<::testing::NiceMock<MockDrawer>> mDrawer;
   std::unique_ptr<DrawerView> mView;
 
-  std::shared_ptr<clsMemoryLog> mLog;
+  std::shared_ptr<MemoryLog> mLog;
   tyHeadlessHost mHost;
   LdrContext mCtx;
 };

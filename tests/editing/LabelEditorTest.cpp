@@ -9,7 +9,7 @@
 namespace ldr::test {
 namespace {
 
-class RecordingLabelNames : public itfLabelNameService {
+class RecordingLabelNames : public LabelNameService {
 public:
   std::string ProposeLabelName(long) override { return {}; }
   bool EditLabelName(long stripID) override {

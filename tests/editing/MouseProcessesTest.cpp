@@ -1,7 +1,7 @@
 // The process slots and the dispatch tables the function view runs.
 
+#include "editing/MouseProcesses.h"
 #include "EditingFixture.h"
-#include "editing/clsMouseProcesses.h"
 #include "editing/srvElementCreator.h"
 #include "editing/srvLineCreator.h"
 #include "editing/srvStripCreator.h"
@@ -15,9 +15,9 @@ namespace {
 using ::testing::_;
 
 // A process that records the events it gets.
-class RecordingProcess : public srvProcessBase {
+class RecordingProcess : public ProcessBase {
 public:
-  RecordingProcess(LdrContext& ctx, enMouseProcess kind) : srvProcessBase(ctx, "srvRecordingProcess", kind) {}
+  RecordingProcess(LdrContext& ctx, enMouseProcess kind) : ProcessBase(ctx, "srvRecordingProcess", kind) {}
   void SetFunctionID(std::int32_t value) override { FunctionID = value; }
   tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>&) override {
     ++Downs;
@@ -44,13 +44,13 @@ protected:
     mNet = LoadNet(NetID(1), 0);
   }
   // Standard classes, and recording ones for rectangle selection and paste.
-  clsMouseProcesses::ProcessFactory WithRecorders() {
+  MouseProcesses::ProcessFactory WithRecorders() {
     return [this](LdrContext& ctx, enMouseProcess kind) -> std::shared_ptr<itfProcess> {
       if (kind == eMP_RectSelectProc || kind == eMP_EditPasteProc) {
         mRecorder = std::make_shared<RecordingProcess>(ctx, kind);
         return mRecorder;
       }
-      return clsMouseProcesses::StandardProcess(ctx, kind);
+      return MouseProcesses::StandardProcess(ctx, kind);
     };
   }
 
@@ -62,7 +62,7 @@ protected:
 };
 
 TEST_F(MouseProcessesTest, AClickThatAsksForAProcessCreatesItInItsSlot) {
-  clsMouseProcesses processes(mCtx, mControl);
+  MouseProcesses processes(mCtx, mControl);
   PointAt(mNet, 4, 5);
   processes.MouseDown(eMP_LineCreateProc, mNet, false, 2);
   auto line = std::dynamic_pointer_cast<srvLineCreator>(processes.Slot(eMP_LineCreateProc));
@@ -77,7 +77,7 @@ TEST_F(MouseProcessesTest, AClickThatAsksForAProcessCreatesItInItsSlot) {
 }
 
 TEST_F(MouseProcessesTest, TheRightButtonStartsNoLineAndNoMove) {
-  clsMouseProcesses processes(mCtx, mControl);
+  MouseProcesses processes(mCtx, mControl);
   processes.MouseDown(eMP_LineCreateProc, mNet, true, 2);
   processes.MouseDown(eMP_ElementMoveProc, mNet, true, 2);
   EXPECT_FALSE(processes.Exists(eMP_LineCreateProc));
@@ -89,14 +89,14 @@ TEST_F(MouseProcessesTest, TheRightButtonStartsNoLineAndNoMove) {
 }
 
 TEST_F(MouseProcessesTest, AKindWithoutAClassEndsAtOnce) {
-  clsMouseProcesses processes(mCtx, mControl);
+  MouseProcesses processes(mCtx, mControl);
   EXPECT_CALL(mControl, SetNewProcess(eMP_QueryForProcess));
   processes.MouseDown(eMP_RectSelectProc, mNet, false, 2);
   EXPECT_FALSE(processes.Exists(eMP_RectSelectProc));
 }
 
 TEST_F(MouseProcessesTest, RectangleSelectionLearnsTheSubroutine) {
-  clsMouseProcesses processes(mCtx, mControl, WithRecorders());
+  MouseProcesses processes(mCtx, mControl, WithRecorders());
   processes.MouseDown(eMP_RectSelectProc, mNet, false, 7);
   ASSERT_TRUE(mRecorder);
   EXPECT_EQ(mRecorder->FunctionID, 7);
@@ -109,7 +109,7 @@ TEST_F(MouseProcessesTest, RectangleSelectionLearnsTheSubroutine) {
 }
 
 TEST_F(MouseProcessesTest, PasteRunsWithThePasteFlagSet) {
-  clsMouseProcesses processes(mCtx, mControl, WithRecorders());
+  MouseProcesses processes(mCtx, mControl, WithRecorders());
   ASSERT_TRUE(processes.StartPaste(3));
   EXPECT_EQ(mRecorder->FunctionID, 3);
   processes.MouseDown(eMP_EditPasteProc, mNet, false, 3);
@@ -118,7 +118,7 @@ TEST_F(MouseProcessesTest, PasteRunsWithThePasteFlagSet) {
 }
 
 TEST_F(MouseProcessesTest, TheElementCreatorShowsAtOnceAndDropsOnlyWithTheLeftButton) {
-  clsMouseProcesses processes(mCtx, mControl);
+  MouseProcesses processes(mCtx, mControl);
   EXPECT_CALL(*mDrawer, DraftElement(_, _));
   PointAt(mNet, 10, 5);
   ASSERT_TRUE(processes.StartElementCreator(eET_DirectContact, mNet));
@@ -132,7 +132,7 @@ TEST_F(MouseProcessesTest, TheElementCreatorShowsAtOnceAndDropsOnlyWithTheLeftBu
 }
 
 TEST_F(MouseProcessesTest, AWithdrawnDropIsNoPlacement) {
-  clsMouseProcesses processes(mCtx, mControl);
+  MouseProcesses processes(mCtx, mControl);
   PointAt(mNet, 10, 5);
   ASSERT_TRUE(processes.StartElementCreator(eET_DirectContact, mNet));
   CancelOperand();
@@ -140,13 +140,13 @@ TEST_F(MouseProcessesTest, AWithdrawnDropIsNoPlacement) {
 }
 
 TEST_F(MouseProcessesTest, ATypeWithoutAClassStartsNoCreator) {
-  clsMouseProcesses processes(mCtx, mControl);
+  MouseProcesses processes(mCtx, mControl);
   EXPECT_FALSE(processes.StartElementCreator(1300, mNet));
   EXPECT_FALSE(processes.Exists(eMP_ElmntCreateProc));
 }
 
 TEST_F(MouseProcessesTest, TheMoveReturnsToAPendingCreator) {
-  clsMouseProcesses processes(mCtx, mControl);
+  MouseProcesses processes(mCtx, mControl);
   auto element = Store(mNet, eET_DirectContact, 5, 5);
   element->SetIsSelected(true);
   PointAt(mNet, 5, 5);
@@ -168,7 +168,7 @@ TEST_F(MouseProcessesTest, TheMoveReturnsToAPendingCreator) {
 }
 
 TEST_F(MouseProcessesTest, TheStripCreatorIsToldWhatToCreate) {
-  clsMouseProcesses processes(mCtx, mControl);
+  MouseProcesses processes(mCtx, mControl);
   processes.StartStripCreator(2, eST_LdrComment);
   auto creator = std::dynamic_pointer_cast<srvStripCreator>(processes.Slot(eMP_StripCreateProc));
   ASSERT_TRUE(creator);
@@ -182,7 +182,7 @@ TEST_F(MouseProcessesTest, TheStripCreatorIsToldWhatToCreate) {
 }
 
 TEST_F(MouseProcessesTest, KillAllEmptiesEverySlot) {
-  clsMouseProcesses processes(mCtx, mControl, WithRecorders());
+  MouseProcesses processes(mCtx, mControl, WithRecorders());
   processes.StartStripCreator(2, eST_LdrNet);
   processes.StartPaste(2);
   processes.StartElementCreator(eET_DirectCoil, mNet);

@@ -3,7 +3,7 @@
 #include "EditingFixture.h"
 #include "core/KeyCodes.h"
 #include "editing/srvOperandsSelection.h"
-#include "outside/operands/clsOperand.h"
+#include "outside/operands/Operand.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ protected:
     EXPECT_TRUE(element->InitOperandsData(false));
     return element;
   }
-  static std::shared_ptr<clsOperand> OperandOf(const std::shared_ptr<itfLdrElement>& element) {
+  static std::shared_ptr<Operand> OperandOf(const std::shared_ptr<itfLdrElement>& element) {
     auto slots = element->InputOperands() && element->InputOperands()->Count() ? element->InputOperands()
                                                                                : element->OutputOperands();
     return slots->At(0);

@@ -1,8 +1,8 @@
 // Snapping a new element onto a neighbour and opening space below it.
 
+#include "editing/PlacementSteps.h"
 #include "EditingFixture.h"
 #include "core/KeyCodes.h"
-#include "editing/clsPlacementSteps.h"
 #include "editing/srvOperandsSelection.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ protected:
     element->SetIsSelected(true);
     return element;
   }
-  std::vector<int> Keys(long limit = 2) { return clsPlacementSteps::SnapKeys(Net(mNet), limit, limit); }
+  std::vector<int> Keys(long limit = 2) { return PlacementSteps::SnapKeys(Net(mNet), limit, limit); }
 
   std::shared_ptr<itfStrip> mNet;
 };
@@ -65,7 +65,7 @@ TEST_F(PlacementStepsTest, TheNetCarriesOutTheKeys) {
   Store(mNet, eET_DirectContact, 5, 5);
   auto placed = Placed(eET_DirectCoil, 12, 6);
   srvOperandsSelection keys(mCtx);
-  clsPlacementSteps::Snap(mCtx, mNet.get(), [&](int key) { Net(mNet).KeyPress(key, keys); });
+  PlacementSteps::Snap(mCtx, mNet.get(), [&](int key) { Net(mNet).KeyPress(key, keys); });
   EXPECT_EQ(placed->Inlet(), (tyLdrPoint{11, 5}));
   EXPECT_EQ(Scalar("SELECT Xs FROM LdrElements WHERE ElmntID=" + std::to_string(placed->ObjectID())), 11);
 }
@@ -75,7 +75,7 @@ TEST_F(PlacementStepsTest, OpeningSpaceIsTheHostsChoice) {
   KeyedCollection<itfStrip> strips;
   strips.Add(static_cast<long>(mNet->StripID()), mNet);
   EXPECT_CALL(mControl, ReLoad()).Times(0);
-  EXPECT_FALSE(clsPlacementSteps::OpenSpace(mCtx, 2, mNet.get(), placed->ObjectID(), mControl, strips));
+  EXPECT_FALSE(PlacementSteps::OpenSpace(mCtx, 2, mNet.get(), placed->ObjectID(), mControl, strips));
   EXPECT_EQ(Scalar("SELECT Height FROM LdrStrips WHERE StripID=" + std::to_string(mNet->StripID())), 14);
   ::testing::Mock::VerifyAndClearExpectations(&mControl);
 
@@ -83,11 +83,11 @@ TEST_F(PlacementStepsTest, OpeningSpaceIsTheHostsChoice) {
   placed->SetIsSelected(false);
   EXPECT_CALL(mControl, ReLoad());
   EXPECT_CALL(*mDrawer, DrawAll());
-  EXPECT_TRUE(clsPlacementSteps::OpenSpace(mCtx, 2, mNet.get(), placed->ObjectID(), mControl, strips));
+  EXPECT_TRUE(PlacementSteps::OpenSpace(mCtx, 2, mNet.get(), placed->ObjectID(), mControl, strips));
   EXPECT_EQ(Scalar("SELECT Height FROM LdrStrips WHERE StripID=" + std::to_string(mNet->StripID())), 18);
   EXPECT_TRUE(placed->IsSelected()); // marked again
   auto comment = std::make_shared<PlainStrip>(999, 14, 3);
-  EXPECT_FALSE(clsPlacementSteps::OpenSpace(mCtx, 2, comment.get(), placed->ObjectID(), mControl, strips));
+  EXPECT_FALSE(PlacementSteps::OpenSpace(mCtx, 2, comment.get(), placed->ObjectID(), mControl, strips));
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 // The members a process kind does not support report error 217, naming the
 // class and the member, and change nothing.
 
+#include "editing/ProcessBase.h"
 #include "EditingFixture.h"
 #include "core/LdrError.h"
-#include "editing/srvProcessBase.h"
 #include "support/MockFunction.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +11,9 @@
 namespace ldr::test {
 namespace {
 
-class BareProcess : public srvProcessBase {
+class BareProcess : public ProcessBase {
 public:
-  explicit BareProcess(LdrContext& ctx) : srvProcessBase(ctx, "srvBareProcess", eMP_RectSelectProc) {}
+  explicit BareProcess(LdrContext& ctx) : ProcessBase(ctx, "srvBareProcess", eMP_RectSelectProc) {}
 };
 
 class ProcessBaseTest : public EditingFixture {};

@@ -3,8 +3,8 @@
 // process tells it, and a strip that is neither net nor anything else (a
 // comment or label as the processes see it).
 
-#include "core/clsPropertyBag.h"
-#include "core/itfViewRefresh.h"
+#include "core/PropertyBag.h"
+#include "core/ViewRefresh.h"
 #include "interfaces/itfDrawer.h"
 #include "interfaces/itfProcessControl.h"
 #include "interfaces/itfStrip.h"
@@ -26,7 +26,7 @@ public:
 
 // The view as the edit commit reaches it: a redraw is the drawer's, as in
 // the function view; reloads are counted.
-class DrawerView : public itfViewRefresh {
+class DrawerView : public ViewRefresh {
 public:
   explicit DrawerView(itfDrawer& drawer) : mDrawer(drawer) {}
   void RedrawAll() override { mDrawer.RedrawAll(); }
@@ -43,8 +43,8 @@ public:
   PlainStrip(std::int32_t stripID, std::int32_t top, std::int32_t height)
       : mStripID(stripID), mTop(top), mHeight(height) {}
 
-  clsPropertyBag GetPropertyBag() override { return {}; }
-  void SetPropertyBag(const clsPropertyBag&) override {}
+  PropertyBag GetPropertyBag() override { return {}; }
+  void SetPropertyBag(const PropertyBag&) override {}
   std::int32_t Top() override { return mTop; }
   void SetTop(std::int32_t value) override { mTop = value; }
   std::int32_t EditZoneLeft() override { return 2; }
@@ -69,10 +69,10 @@ public:
   void ToolRequest(const std::string&) override {}
   void SpecialToolRequest(const std::string&) override {}
   void DoubleClick(itfProcessControl&) override {}
-  void Draw(gdi::DeviceContext&, gdi::DeviceContext&, tyGdiResources&) override {}
+  void Draw(gdi::DeviceContext&, gdi::DeviceContext&, GdiResources&) override {}
   void ClearHitTestResults() override { mHit.HitKind = 0; }
-  void HitTestByPoint(tyHitRecord& pHitData) override { mHit = pHitData; }
-  tyHitRecord GetHitParameters() override { return mHit; }
+  void HitTestByPoint(HitRecord& hitData) override { mHit = hitData; }
+  HitRecord GetHitParameters() override { return mHit; }
   tyRect GetBoundingRect() override { return {0, mTop, 54, mTop + mHeight}; }
   tyRect GetEditBoundingRect() override { return {2, mTop, 54, mTop + mHeight}; }
   std::shared_ptr<itfStrip> GetReplica() override { return nullptr; }
@@ -86,7 +86,7 @@ private:
   std::int32_t mTop;
   std::int32_t mHeight;
   std::int32_t mSeqNum = 0;
-  tyHitRecord mHit;
+  HitRecord mHit;
 };
 
 } // namespace ldr::test

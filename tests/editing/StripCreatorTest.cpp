@@ -11,7 +11,7 @@ namespace {
 using ::testing::_;
 
 // Label names handed out from a list; empty when the list is used up.
-class ListedLabelNames : public itfLabelNameService {
+class ListedLabelNames : public LabelNameService {
 public:
   explicit ListedLabelNames(std::vector<std::string> names) : mNames(std::move(names)) {}
   std::string ProposeLabelName(long) override {

@@ -21,7 +21,7 @@ protected:
   }
   // The pointer at view pixel row `pixelY`, over `strip`.
   static void PointerAt(const std::shared_ptr<itfStrip>& strip, double pixelY) {
-    tyHitRecord hit = tyHitRecord::FromPixel(10, pixelY);
+    HitRecord hit = HitRecord::FromPixel(10, pixelY);
     strip->HitTestByPoint(hit);
   }
   long StoredHeight() {
@@ -33,7 +33,7 @@ protected:
 };
 
 TEST_F(StripResizerTest, ThePointerRowRoundsTwiceAndAddsOne) {
-  auto at = [](double pixelY) { return srvStripResizer::PointerRow(tyHitRecord::FromPixel(0, pixelY)); };
+  auto at = [](double pixelY) { return srvStripResizer::PointerRow(HitRecord::FromPixel(0, pixelY)); };
   EXPECT_EQ(at(0), 1);
   EXPECT_EQ(at(6.4), 1); // 6 / 14 rounds to 0
   EXPECT_EQ(at(7), 1);   // 0.5: ties to even

@@ -7,10 +7,10 @@
 #include "editor/clsLdrMain.h"
 #include "interfaces/itfStrip.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsMemoryLog.h"
+#include "outside/headless/MemoryLog.h"
 #include "platform/boards/MemoryMainBoard.h"
 #include "platform/boards/MemoryPictureBoard.h"
-#include "platform/boards/itfScrollBarEvents.h"
+#include "platform/boards/ScrollBarEvents.h"
 #include "platform/drawing/GdiTypes.h"
 #include "support/ProjectFixture.h"
 
@@ -23,11 +23,11 @@ namespace {
 constexpr int kWidth = 798, kHeight = 700; // 50 rows
 const gdi::COLORREF kGrey = gdi::RGB(192, 192, 192);
 
-class FunctionHost : public test::ProjectFixture, public itfScrollBarEvents {
+class FunctionHost : public test::ProjectFixture, public ScrollBarEvents {
 protected:
   void SetUp() override {
     ProjectFixture::SetUp();
-    mHost = MakeHeadlessHost(mDb, std::make_shared<clsMemoryLog>(), mDir.File("host-settings.ini"));
+    mHost = MakeHeadlessHost(mDb, std::make_shared<MemoryLog>(), mDir.File("host-settings.ini"));
     mMainBoard = std::make_shared<MemoryMainBoard>();
     mRight = std::make_shared<MemoryPictureBoard>(kWidth - 28, kHeight);
     mHost.Gui->AttachScrollBars(mMainBoard->ScrollBar("vscrl"), mMainBoard->ScrollBar("hscrl"));
@@ -40,13 +40,13 @@ protected:
     mMainBoard->ScrollBar("vscrl").RemoveListener(this);
     mMain->Terminate();
   }
-  void OnChange(itfBoardScrollBar&, int value) override {
+  void OnChange(BoardScrollBar&, int value) override {
     ++mChanges;
     mMain->VerticalScrollBarChange(value);
   }
 
   clsLdrFunction& View() { return dynamic_cast<clsLdrFunction&>(*mMain->View()); }
-  itfBoardScrollBar& Bar() { return mMainBoard->ScrollBar("vscrl"); }
+  BoardScrollBar& Bar() { return mMainBoard->ScrollBar("vscrl"); }
   std::vector<long> ViewIDs() {
     std::vector<long> ids;
     for (const auto& [key, strip] : *View().Strips()) ids.push_back(strip->StripID());

@@ -4,7 +4,7 @@
 #include "FunctionTestFixture.h"
 
 #include "core/ProjectData.h"
-#include "core/clsStripStack.h"
+#include "core/StripStack.h"
 
 using namespace ldr;
 using ::testing::ElementsAre;
@@ -17,18 +17,18 @@ class FunctionLayout : public test::FunctionFixture {};
 TEST(StripVisibility, EdgesOfTheView) {
   constexpr long kView = 30;
   // Bottom on the top edge: nothing of the strip shows.
-  EXPECT_FALSE(clsStripStack::IsVisible(-14, 0, kView));
-  EXPECT_TRUE(clsStripStack::IsVisible(-13, 1, kView));
+  EXPECT_FALSE(StripStack::IsVisible(-14, 0, kView));
+  EXPECT_TRUE(StripStack::IsVisible(-13, 1, kView));
   // Bottom on the bottom edge.
-  EXPECT_TRUE(clsStripStack::IsVisible(16, 30, kView));
+  EXPECT_TRUE(StripStack::IsVisible(16, 30, kView));
   // Top on the top edge; top on the bottom edge is already below the view.
-  EXPECT_TRUE(clsStripStack::IsVisible(0, 14, kView));
-  EXPECT_TRUE(clsStripStack::IsVisible(29, 43, kView));
-  EXPECT_FALSE(clsStripStack::IsVisible(30, 44, kView));
+  EXPECT_TRUE(StripStack::IsVisible(0, 14, kView));
+  EXPECT_TRUE(StripStack::IsVisible(29, 43, kView));
+  EXPECT_FALSE(StripStack::IsVisible(30, 44, kView));
   // Taller than the view, spanning it.
-  EXPECT_TRUE(clsStripStack::IsVisible(-5, 40, kView));
-  EXPECT_TRUE(clsStripStack::IsVisible(0, 31, kView));
-  EXPECT_FALSE(clsStripStack::IsVisible(-40, -1, kView));
+  EXPECT_TRUE(StripStack::IsVisible(-5, 40, kView));
+  EXPECT_TRUE(StripStack::IsVisible(0, 31, kView));
+  EXPECT_FALSE(StripStack::IsVisible(-40, -1, kView));
 }
 
 TEST_F(FunctionLayout, LoadMakesOnlyTheVisibleStripsAndMarksExactlyThem) {
@@ -304,8 +304,8 @@ TEST_F(FunctionLayout, HiddenCommentsKeepTheirPlaceInTheNumbering) {
   auto view = LoadedView();
   EXPECT_EQ(Scalar("SELECT SeqNum FROM LdrStrips WHERE StripID=" + std::to_string(comment)), 2);
   EXPECT_EQ(view->Strips()->At(1)->SeqNum(), 3);
-  EXPECT_EQ(clsStripStack(Db(), kFuncID, false).TotalHeight(), 17 * kNetHeight + 5);
-  EXPECT_EQ(clsStripStack(Db(), kFuncID, true).TotalHeight(), 17 * kNetHeight);
+  EXPECT_EQ(StripStack(Db(), kFuncID, false).TotalHeight(), 17 * kNetHeight + 5);
+  EXPECT_EQ(StripStack(Db(), kFuncID, true).TotalHeight(), 17 * kNetHeight);
 }
 
 } // namespace

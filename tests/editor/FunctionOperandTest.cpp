@@ -6,8 +6,8 @@
 
 #include "interfaces/itfLdrElement.h"
 #include "interfaces/itfLdrNet.h"
-#include "outside/operands/clsOperand.h"
-#include "outside/operands/clsVirtualController.h"
+#include "outside/operands/Operand.h"
+#include "outside/operands/VirtualController.h"
 
 using namespace ldr;
 
@@ -33,7 +33,7 @@ protected:
     return element;
   }
   itfLdrNet* Net(clsLdrFunction& view, long stripID) {
-    return clsStripSelection::AsNet(view.Strips()->Find(stripID).get());
+    return StripSelection::AsNet(view.Strips()->Find(stripID).get());
   }
   std::vector<long> mIDs;
 };
@@ -87,7 +87,7 @@ TEST_F(FunctionOperands, TestValuesReachEveryShownNet) {
   AddContact(mIDs[1], 32);
   AddContact(mIDs[10], 33);
   auto view = LoadedView();
-  clsVirtualController controller;
+  VirtualController controller;
   view->AppendTestValue(controller);
   std::vector<long> addresses;
   for (const auto& key : controller.Monitored()) addresses.push_back(key.Address);

@@ -6,9 +6,9 @@
 #include "FunctionTestFixture.h"
 
 #include "elements/ElementTitles.h"
+#include "interfaces/OperandsKeyHandler.h"
 #include "interfaces/itfLdrElement.h"
-#include "interfaces/itfOperandsKeyHandler.h"
-#include "outside/operands/clsOperand.h"
+#include "outside/operands/Operand.h"
 
 using namespace ldr;
 using ::testing::_;
@@ -48,7 +48,7 @@ protected:
     Click(view, (2 + 10 + 2) * kPx, NetTopPx(n) + 5 * kPx, shift);
   }
   std::shared_ptr<itfLdrElement> Contact(clsLdrFunction& view, int n) {
-    auto* net = clsStripSelection::AsNet(view.Strips()->Find(mIDs[n - 1]).get());
+    auto* net = StripSelection::AsNet(view.Strips()->Find(mIDs[n - 1]).get());
     return net->GetAllElements()->At(0);
   }
   bool Selected(clsLdrFunction& view, int n) { return view.Strips()->Find(mIDs[n - 1])->IsSelected(); }
@@ -293,7 +293,7 @@ TEST_F(FunctionSelection, ARightClickOnALoneStripLetsTheStripAnswer) {
   EXPECT_TRUE(mHost.Gui->MenusShown().empty());
 }
 
-class MockKeyHandler : public itfOperandsKeyHandler {
+class MockKeyHandler : public OperandsKeyHandler {
 public:
   MOCK_METHOD(void, KeyPress, (std::int32_t, KeyedCollection<itfLdrElement>&, itfStrip&), (override));
 };
@@ -303,7 +303,7 @@ TEST_F(FunctionSelection, OperandKeysGoToTheNetHoldingTheSelectedOperand) {
   auto handler = std::make_shared<MockKeyHandler>();
   int made = 0;
   auto parts = Parts();
-  parts.CreateOperandsKeyHandler = [&](LdrContext&) -> std::unique_ptr<itfOperandsKeyHandler> {
+  parts.CreateOperandsKeyHandler = [&](LdrContext&) -> std::unique_ptr<OperandsKeyHandler> {
     ++made;
     auto forward = std::make_unique<::testing::NiceMock<MockKeyHandler>>();
     ON_CALL(*forward, KeyPress(_, _, _))

@@ -9,8 +9,8 @@
 #include "interfaces/itfProcessControl.h"
 #include "interfaces/itfStrip.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsLogErrorReporter.h"
-#include "outside/headless/clsMemoryLog.h"
+#include "outside/headless/LogErrorReporter.h"
+#include "outside/headless/MemoryLog.h"
 #include "platform/database/Recordset.h"
 #include "strips/clsLdrNet.h"
 #include "support/MockFunction.h"
@@ -27,8 +27,8 @@ namespace ldr::test {
 
 class MockStrip : public itfStrip {
 public:
-  MOCK_METHOD(clsPropertyBag, GetPropertyBag, (), (override));
-  MOCK_METHOD(void, SetPropertyBag, (const clsPropertyBag&), (override));
+  MOCK_METHOD(PropertyBag, GetPropertyBag, (), (override));
+  MOCK_METHOD(void, SetPropertyBag, (const PropertyBag&), (override));
   MOCK_METHOD(std::int32_t, Top, (), (override));
   MOCK_METHOD(void, SetTop, (std::int32_t), (override));
   MOCK_METHOD(std::int32_t, EditZoneLeft, (), (override));
@@ -53,10 +53,10 @@ public:
   MOCK_METHOD(void, ToolRequest, (const std::string&), (override));
   MOCK_METHOD(void, SpecialToolRequest, (const std::string&), (override));
   MOCK_METHOD(void, DoubleClick, (itfProcessControl&), (override));
-  MOCK_METHOD(void, Draw, (gdi::DeviceContext&, gdi::DeviceContext&, tyGdiResources&), (override));
+  MOCK_METHOD(void, Draw, (gdi::DeviceContext&, gdi::DeviceContext&, GdiResources&), (override));
   MOCK_METHOD(void, ClearHitTestResults, (), (override));
-  MOCK_METHOD(void, HitTestByPoint, (tyHitRecord&), (override));
-  MOCK_METHOD(tyHitRecord, GetHitParameters, (), (override));
+  MOCK_METHOD(void, HitTestByPoint, (HitRecord&), (override));
+  MOCK_METHOD(HitRecord, GetHitParameters, (), (override));
   MOCK_METHOD(tyRect, GetBoundingRect, (), (override));
   MOCK_METHOD(tyRect, GetEditBoundingRect, (), (override));
   MOCK_METHOD(std::shared_ptr<itfStrip>, GetReplica, (), (override));
@@ -96,7 +96,7 @@ public:
       mType = rs.Field("StrpType").AsLong();
     }));
     ON_CALL(*this, ClearHitTestResults()).WillByDefault(Invoke([this] { mHit.HitKind = 0; }));
-    ON_CALL(*this, HitTestByPoint(_)).WillByDefault(Invoke([this](tyHitRecord& hit) {
+    ON_CALL(*this, HitTestByPoint(_)).WillByDefault(Invoke([this](HitRecord& hit) {
       if (hit.Y >= mTop && hit.Y < mTop + mHeight && hit.X >= 0 && hit.X <= 54) hit.HitKind = hit.X < 2 ? 1 : 4;
       mHit = hit;
     }));
@@ -106,7 +106,7 @@ public:
   db::Connection& mDb;
   std::int32_t mTop = 0, mHeight = 0, mSeqNum = 0, mStripID = 0, mType = 0;
   bool mSelected = false;
-  tyHitRecord mHit;
+  HitRecord mHit;
 };
 
 class FunctionFixture : public ProjectFixture {
@@ -116,7 +116,7 @@ protected:
 
   void SetUp() override {
     ProjectFixture::SetUp();
-    mLog = std::make_shared<clsMemoryLog>();
+    mLog = std::make_shared<MemoryLog>();
     mHost = MakeHeadlessHost(mDb, mLog, mDir.File("host-settings.ini"));
     mCtx.Connection = mDb;
     mCtx.SetHost(mHost.Services);
@@ -184,9 +184,9 @@ protected:
     Db().Execute("UPDATE LdrStrips SET Height=" + std::to_string(height) + " WHERE StripID=" + std::to_string(stripID));
   }
   const std::vector<tyErrorReport>& Errors() const {
-    return static_cast<clsLogErrorReporter&>(*mHost.Services->Errors).Reports();
+    return static_cast<LogErrorReporter&>(*mHost.Services->Errors).Reports();
   }
-  itfBoardScrollBar& Bar() { return mHost.Gui->VerticalScrollBar(); }
+  BoardScrollBar& Bar() { return mHost.Gui->VerticalScrollBar(); }
 
   // A press and release of `button` at a board pixel.
   static void Click(clsLdrFunction& view, long x, long y, int shift = 0, int button = 1) {
@@ -194,7 +194,7 @@ protected:
     view.MouseUp(button, shift, x, y);
   }
 
-  std::shared_ptr<clsMemoryLog> mLog;
+  std::shared_ptr<MemoryLog> mLog;
   tyHeadlessHost mHost;
   LdrContext mCtx;
   std::shared_ptr<::testing::NiceMock<MockDrawer>> mDrawer;

@@ -1,6 +1,6 @@
 // The element tools taken from the type table: palette order, lookups both
 // ways, and the keyboard tools.
-#include "editor/clsToolTable.h"
+#include "editor/ToolTable.h"
 #include "elements/ElementTypeTable.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@ namespace ldr {
 namespace {
 
 TEST(ToolTable, ToolsInPaletteOrderEachLeadingBackToItsType) {
-  const auto& tools = clsToolTable::ElementTools();
+  const auto& tools = ToolTable::ElementTools();
   ASSERT_EQ(tools.size(), 305u);
   EXPECT_EQ(tools.front().ToolID, "ID_LDirectContact");
   EXPECT_EQ(tools[8].ToolID, "ID_LToggleCoil");
@@ -26,17 +26,17 @@ TEST(ToolTable, ToolsInPaletteOrderEachLeadingBackToItsType) {
   std::set<std::string_view> ids;
   for (const auto& tool : tools) {
     EXPECT_TRUE(ids.insert(tool.ToolID).second) << tool.ToolID;
-    EXPECT_EQ(clsToolTable::ElementTypeOf(std::string(tool.ToolID)), tool.ElementType) << tool.ToolID;
+    EXPECT_EQ(ToolTable::ElementTypeOf(std::string(tool.ToolID)), tool.ElementType) << tool.ToolID;
   }
-  EXPECT_EQ(clsToolTable::ElementTypeOf("ID_J1939Help"), eET_UtEx2_J1939TransPGN);
-  EXPECT_EQ(clsToolTable::ElementTypeOf("id_ldirectcontact"), std::nullopt);
-  EXPECT_EQ(clsToolTable::ElementTypeOf("ID_DirectContact"), std::nullopt); // a convert tool
+  EXPECT_EQ(ToolTable::ElementTypeOf("ID_J1939Help"), eET_UtEx2_J1939TransPGN);
+  EXPECT_EQ(ToolTable::ElementTypeOf("id_ldirectcontact"), std::nullopt);
+  EXPECT_EQ(ToolTable::ElementTypeOf("ID_DirectContact"), std::nullopt); // a convert tool
 }
 
 TEST(ToolTable, KeyboardToolsOnlyForTheirTypes) {
   int keyboard = 0;
   for (const auto& row : ElementTypeTable::Rows()) {
-    const std::string tool = clsToolTable::KeyboardToolOf(row.Type);
+    const std::string tool = ToolTable::KeyboardToolOf(row.Type);
     if (row.KeyboardTool) {
       ++keyboard;
       EXPECT_EQ(tool, row.Tool) << row.Name;
@@ -45,10 +45,10 @@ TEST(ToolTable, KeyboardToolsOnlyForTheirTypes) {
     }
   }
   EXPECT_EQ(keyboard, 28);
-  EXPECT_EQ(clsToolTable::KeyboardToolOf(eET_Add), "ID_LADD");
-  EXPECT_EQ(clsToolTable::KeyboardToolOf(eET_BitWiseAND), "");
-  EXPECT_EQ(clsToolTable::KeyboardToolOf(4294967496L), ""); // 200 beyond 32 bits
-  EXPECT_EQ(clsToolTable::KeyboardToolOf(std::numeric_limits<long>::min()), "");
+  EXPECT_EQ(ToolTable::KeyboardToolOf(eET_Add), "ID_LADD");
+  EXPECT_EQ(ToolTable::KeyboardToolOf(eET_BitWiseAND), "");
+  EXPECT_EQ(ToolTable::KeyboardToolOf(4294967496L), ""); // 200 beyond 32 bits
+  EXPECT_EQ(ToolTable::KeyboardToolOf(std::numeric_limits<long>::min()), "");
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "core/clsLdrState.h"
 #include "core/enMouseProcess.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsMemoryLog.h"
+#include "outside/headless/MemoryLog.h"
 #include "platform/boards/MemoryMainBoard.h"
 #include "platform/boards/MemoryPictureBoard.h"
 #include "support/ForwardingFunction.h"
@@ -27,7 +27,7 @@ class MainObject : public test::ProjectFixture {
 protected:
   void SetUp() override {
     ProjectFixture::SetUp();
-    mLog = std::make_shared<clsMemoryLog>();
+    mLog = std::make_shared<MemoryLog>();
     mHost = MakeHeadlessHost(mDb, mLog, mDir.File("settings.ini"));
     mView = std::make_shared<NiceMock<test::MockFunction>>();
     mPendingDrawer = std::make_unique<NiceMock<test::MockDrawer>>();
@@ -47,7 +47,7 @@ protected:
   void Load() { mMain->LoadFunction(2); }
   clsLdrState& State() { return *mMain->Context().State; }
 
-  std::shared_ptr<clsMemoryLog> mLog;
+  std::shared_ptr<MemoryLog> mLog;
   tyHeadlessHost mHost;
   std::shared_ptr<NiceMock<test::MockFunction>> mView;
   std::unique_ptr<NiceMock<test::MockDrawer>> mPendingDrawer;
@@ -372,7 +372,7 @@ TEST_F(MainObject, InitAndTerminateHandTheBoardsToTheDrawer) {
   tyLdrMainParts parts;
   parts.CreateDrawer = [&](LdrContext&) -> std::unique_ptr<itfDrawer> { return std::move(owned); };
   clsLdrMain main(mHost.Services, parts);
-  EXPECT_CALL(*drawer, Init(std::shared_ptr<itfPictureBoard>(mLeft), std::shared_ptr<itfPictureBoard>(mRight)));
+  EXPECT_CALL(*drawer, Init(std::shared_ptr<PictureBoard>(mLeft), std::shared_ptr<PictureBoard>(mRight)));
   main.Init(mMainBoard, mLeft, mRight);
   EXPECT_EQ(main.ModuleID(), 1);
   EXPECT_TRUE(main.Context().State->Initialized());

@@ -6,8 +6,8 @@
 #include "core/ProjectData.h"
 #include "elements/clsSimpleElement.h"
 #include "interfaces/itfProcessControl.h"
-#include "outside/operands/clsOperand.h"
-#include "outside/operands/enOperandType.h"
+#include "outside/operands/Operand.h"
+#include "outside/operands/OperandType.h"
 #include "platform/database/DbError.h"
 #include "platform/database/ForwardRecordset.h"
 
@@ -325,26 +325,26 @@ TEST_F(ElementContract, ReplicaCarriesEverythingButTheKey) {
 
 TEST_F(ElementContract, PropertyBagNamesAndContents) {
   auto contact = StoredContact();
-  const clsPropertyBag bag = contact->GetPropertyBag();
+  const PropertyBag bag = contact->GetPropertyBag();
   for (const char* name : {"ElementType", "InletX", "InletY", "InCount", "InOprs", "OutCount", "OutOprs"}) {
     EXPECT_TRUE(bag.HasProperty(name)) << name;
   }
   EXPECT_FALSE(bag.HasProperty("ObjectID"));
   EXPECT_EQ(bag.ReadProperty("InCount").AsLong(), 1);
   EXPECT_EQ(bag.ReadProperty("OutCount").AsLong(), 0);
-  EXPECT_EQ(clsPropertyBag::FromContents(bag.Contents()), bag);
+  EXPECT_EQ(PropertyBag::FromContents(bag.Contents()), bag);
 }
 
 TEST_F(ElementContract, DamagedBagLeavesTheElementAsItWas) {
   auto contact = StoredContact();
-  clsPropertyBag bag = contact->GetPropertyBag();
+  PropertyBag bag = contact->GetPropertyBag();
   bag.WriteProperty("InletX", 40);
   bag.WriteProperty("InOprs", db::Blob{1, 2, 3});
   auto target = Make<clsSimpleElement>(eET_DirectCoil, 9, 9);
   EXPECT_THROW(target->SetPropertyBag(bag), std::invalid_argument);
   EXPECT_EQ(target->ClassType(), eET_DirectCoil);
   EXPECT_EQ(target->Inlet(), (tyLdrPoint{9, 9}));
-  EXPECT_THROW(clsPropertyBag::FromContents(db::Blob{'P', 'B', 'A', 'G', 1}), std::invalid_argument);
+  EXPECT_THROW(PropertyBag::FromContents(db::Blob{'P', 'B', 'A', 'G', 1}), std::invalid_argument);
 }
 
 // --- operands -------------------------------------------------------------------------
@@ -366,7 +366,7 @@ TEST_F(ElementContract, HighlightAndReplaceBySlot) {
 TEST_F(ElementContract, BodyHitAlongTheRungOnly) {
   auto contact = Make(eET_DirectContact, 10, 5);
   for (int x : {10, 13, 16}) {
-    tyHitRecord hit;
+    HitRecord hit;
     hit.X = x;
     hit.Y = 5;
     hit.Button = 1;
@@ -376,7 +376,7 @@ TEST_F(ElementContract, BodyHitAlongTheRungOnly) {
     EXPECT_EQ(contact->GetHitParameters(), hit);
   }
   for (auto [x, y] : {std::pair{9, 5}, {17, 5}, {12, 6}, {12, 1}}) {
-    tyHitRecord hit;
+    HitRecord hit;
     hit.X = x;
     hit.Y = y;
     contact->HitTestByPoint(hit);
@@ -389,7 +389,7 @@ TEST_F(ElementContract, BodyHitAlongTheRungOnly) {
 TEST_F(ElementContract, PressOnTheBodyStartsAMoveOnlyOffLineWithTheLeftButton) {
   auto contact = Make(eET_DirectContact, 10, 5);
   auto press = [&](int button) {
-    tyHitRecord hit;
+    HitRecord hit;
     hit.X = 12;
     hit.Y = 5;
     hit.Button = button;

@@ -5,8 +5,8 @@
 #include "elements/clsJumpElement.h"
 #include "elements/clsLineElement.h"
 #include "elements/clsSimpleElement.h"
-#include "outside/operands/clsOperandPainter.h"
-#include "outside/operands/tyGdiResources.h"
+#include "outside/operands/GdiResources.h"
+#include "outside/operands/OperandPainter.h"
 #include "platform/drawing/Bitmap.h"
 #include "platform/drawing/DeviceContext.h"
 #include "platform/drawing/ResourceLibrary.h"
@@ -37,7 +37,7 @@ protected:
     mCanvas = gdi::Bitmap(200, 110);
     mCanvas.Fill(kBack);
     mDc = std::make_unique<gdi::DeviceContext>(mCanvas);
-    mResources.LadderFont = clsOperandPainter::LadderFont();
+    mResources.LadderFont = OperandPainter::LadderFont();
     mResources.WhiteBrush = gdi::Brush::Solid(kWhite);
     mResources.GreyBrush = gdi::Brush::Solid(kGrey);
     mResources.GreyPen = gdi::Pen::Solid(kGrey);
@@ -66,7 +66,7 @@ protected:
 
   gdi::Bitmap mCanvas;
   std::unique_ptr<gdi::DeviceContext> mDc;
-  tyGdiResources mResources;
+  GdiResources mResources;
 };
 
 TEST_F(ElementPixels, UnselectedContactWhitensOnlyItsSymbolArea) {

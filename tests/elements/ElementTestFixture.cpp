@@ -4,7 +4,7 @@ namespace ldr::test {
 
 void ElementTestFixture::SetUp() {
   ProjectFixture::SetUp();
-  mLog = std::make_shared<clsMemoryLog>();
+  mLog = std::make_shared<MemoryLog>();
   mHost = MakeHeadlessHost(mDb, mLog, mDir.File("host-settings.ini"));
   mCtx.Connection = mDb;
   mCtx.SetHost(mHost.Services);
@@ -16,7 +16,7 @@ long ElementTestFixture::NetID() {
 }
 
 const std::vector<tyErrorReport>& ElementTestFixture::Errors() const {
-  return static_cast<clsLogErrorReporter&>(*mHost.Services->Errors).Reports();
+  return static_cast<LogErrorReporter&>(*mHost.Services->Errors).Reports();
 }
 
 void ElementTestFixture::CountElementUpdates() {

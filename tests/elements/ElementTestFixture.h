@@ -5,11 +5,11 @@
 
 #include "core/LdrContext.h"
 #include "core/clsLdrState.h"
+#include "elements/ElementBase.h"
 #include "elements/ElementFactory.h"
-#include "elements/clsElementBase.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsLogErrorReporter.h"
-#include "outside/headless/clsMemoryLog.h"
+#include "outside/headless/LogErrorReporter.h"
+#include "outside/headless/MemoryLog.h"
 #include "support/ProjectFixture.h"
 
 #include <memory>
@@ -30,7 +30,7 @@ protected:
   void SetUp() override;
 
   // A new element of `type` placed at (x, y), not stored.
-  template <typename T = clsElementBase> std::shared_ptr<T> Make(std::int32_t type, std::int32_t x, std::int32_t y) {
+  template <typename T = ElementBase> std::shared_ptr<T> Make(std::int32_t type, std::int32_t x, std::int32_t y) {
     auto element = std::dynamic_pointer_cast<T>(CreateNewElement(mCtx, type));
     if (!element) throw std::runtime_error("factory gave no element of the expected class");
     if (!element->IsLineElement()) element->SetClassType(static_cast<enElementType>(type));
@@ -46,7 +46,7 @@ protected:
   void CountElementUpdates();
   long ElementUpdates();
 
-  std::shared_ptr<clsMemoryLog> mLog;
+  std::shared_ptr<MemoryLog> mLog;
   tyHeadlessHost mHost;
   LdrContext mCtx;
 };

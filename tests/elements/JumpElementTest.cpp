@@ -3,8 +3,8 @@
 #include "ElementTestFixture.h"
 
 #include "elements/clsJumpElement.h"
-#include "outside/operands/clsOperand.h"
-#include "outside/operands/enOperandType.h"
+#include "outside/operands/Operand.h"
+#include "outside/operands/OperandType.h"
 
 #include <gtest/gtest.h>
 

@@ -145,7 +145,7 @@ TEST_F(LineElement, ReplicaThroughTheBag) {
   auto line = Line({4, 7}, {9, 7});
   line->SetFlowDirection(eFD_Right);
   line->AddToDB(NetID());
-  const clsPropertyBag bag = line->GetPropertyBag();
+  const PropertyBag bag = line->GetPropertyBag();
   for (const char* name : {"ElementType", "InletX", "InletY", "DeltaX", "DeltaY", "LineFlowDirection"}) {
     EXPECT_TRUE(bag.HasProperty(name)) << name;
   }
@@ -164,7 +164,7 @@ TEST_F(LineElement, ReplicaThroughTheBag) {
 TEST_F(LineElement, HitOnTheLineIncludingBothEnds) {
   auto line = Line({4, 7}, {9, 7});
   auto hitAt = [&](int x, int y) {
-    tyHitRecord hit;
+    HitRecord hit;
     hit.HitKind = 3; // whatever the net had there
     hit.X = x;
     hit.Y = y;
@@ -185,7 +185,7 @@ TEST_F(LineElement, ContextMenu100OnlyAfterABodyHit) {
   auto line = Line({4, 7}, {9, 7});
   line->RightMouseUp();
   EXPECT_TRUE(mHost.Gui->MenusShown().empty());
-  tyHitRecord hit;
+  HitRecord hit;
   hit.X = 5;
   hit.Y = 7;
   line->HitTestByPoint(hit);

@@ -4,9 +4,9 @@
 
 #include "elements/clsSimpleElement.h"
 #include "interfaces/itfProcessControl.h"
-#include "outside/operands/clsOperand.h"
-#include "outside/operands/clsVirtualController.h"
-#include "outside/operands/enOperandType.h"
+#include "outside/operands/Operand.h"
+#include "outside/operands/OperandType.h"
+#include "outside/operands/VirtualController.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ protected:
   }
   // The element's operand bit on line.
   void Monitor(clsSimpleElement& element, std::int64_t value) {
-    auto controller = std::make_shared<clsVirtualController>();
+    auto controller = std::make_shared<VirtualController>();
     const auto slots = element.InputOperands()->Count() ? element.InputOperands() : element.OutputOperands();
     controller->SetValue(slots->At(0)->Key(), value);
     element.AppendTestValue(controller);
@@ -128,7 +128,7 @@ TEST_F(SimpleElement, OnLineEvaluation) {
 TEST_F(SimpleElement, WithoutOperandConductionIsLeftAsItWas) {
   auto contact = Make<clsSimpleElement>(eET_DirectContact, 0, 3);
   contact->SetIsConducting(true);
-  contact->AppendTestValue(std::make_shared<clsVirtualController>());
+  contact->AppendTestValue(std::make_shared<VirtualController>());
   EXPECT_TRUE(contact->IsConducting());
 }
 
@@ -160,7 +160,7 @@ TEST_F(SimpleElement, ConversionStaysInsideTheKind) {
 
 TEST_F(SimpleElement, CoilMenuLeavesOutToolsTheOperandForbids) {
   auto coil = Placed(eET_ResetCoil, {eOT_C, 2, 0, 0});
-  tyHitRecord hit;
+  HitRecord hit;
   hit.X = 5;
   hit.Y = 3;
   coil->HitTestByPoint(hit);
@@ -182,7 +182,7 @@ TEST_F(SimpleElement, CoilMenuLeavesOutToolsTheOperandForbids) {
 
 TEST_F(SimpleElement, OperandRowsAboveTheRungHitTheOperand) {
   auto contact = Placed(eET_DirectContact, {eOT_MB, 9, 0, 0});
-  tyHitRecord hit;
+  HitRecord hit;
   hit.X = 6;
   hit.Y = 2; // one row above the rung at row 3
   hit.Button = 1;
@@ -202,7 +202,7 @@ TEST_F(SimpleElement, OperandRowsAboveTheRungHitTheOperand) {
 TEST_F(SimpleElement, OperandHitOnLineAsksTheHostForTheLiveValue) {
   auto contact = Placed(eET_DirectContact, {eOT_MB, 9, 0, 0});
   mCtx.State->SetOnLineActive(true);
-  tyHitRecord hit;
+  HitRecord hit;
   hit.X = 6;
   hit.Y = 1;
   hit.Button = 1;

@@ -1,12 +1,12 @@
 #include "OutsideFixture.h"
 
 #include "outside/utilities/OutsideSettingKeys.h"
-#include "outside/utilities/clsCommandProvider.h"
+#include "outside/utilities/ProjectCommandProvider.h"
 
 using namespace ldr;
 using ldr::test::OutsideFixture;
 
-class CommandProvider : public OutsideFixture {
+class CommandProviderTest : public OutsideFixture {
 protected:
   void SetUp() override {
     OutsideFixture::SetUp();
@@ -22,19 +22,19 @@ protected:
   long mOtherNet = 0;
 };
 
-TEST_F(CommandProvider, ElementsComeInTheOrderTheNetHoldsThem) {
+TEST_F(CommandProviderTest, ElementsComeInTheOrderTheNetHoldsThem) {
   const long first = AddElement(mNet, 204);
   AddElement(mOtherNet, 200);
   const long second = AddElement(mNet, 200);
   auto command = Host().Commands->ElementsCommand();
-  command.Bind(itfCommandProvider::kStripIDParameter, mNet);
+  command.Bind(CommandProvider::kStripIDParameter, mNet);
   db::ForwardRecordset rs(std::move(command));
   std::vector<long> ids;
   for (; !rs.IsEOF(); rs.MoveNext()) ids.push_back(rs.Field("ElmntID").AsLong());
   EXPECT_EQ(ids, (std::vector<long>{first, second}));
 }
 
-TEST_F(CommandProvider, OperandRowsComeByElementInputsFirstAndKeepSlotsWithoutAListRow) {
+TEST_F(CommandProviderTest, OperandRowsComeByElementInputsFirstAndKeepSlotsWithoutAListRow) {
   const long a = AddElement(mNet, 400);
   const long b = AddElement(mNet, 200);
   const long elsewhere = AddElement(mOtherNet, 200);
@@ -56,7 +56,7 @@ TEST_F(CommandProvider, OperandRowsComeByElementInputsFirstAndKeepSlotsWithoutAL
   EXPECT_TRUE(rs.Find("ElmntID=" + std::to_string(b)));
 }
 
-TEST_F(CommandProvider, TheStripUpdateFollowsTheDownloadUnitSwitch) {
+TEST_F(CommandProviderTest, TheStripUpdateFollowsTheDownloadUnitSwitch) {
   EXPECT_FALSE(Host().Commands->StripUpdateHasRiseFallElementInfo());
   auto update = Host().Commands->StripUpdateCommand();
   EXPECT_EQ(update.Sql().find("RiseFallElementInfo"), std::string::npos);
@@ -83,14 +83,14 @@ TEST_F(CommandProvider, TheStripUpdateFollowsTheDownloadUnitSwitch) {
   mHost.DownloadUnits->SetOn(true);
   EXPECT_TRUE(Host().Commands->StripUpdateHasRiseFallElementInfo());
   auto withUnits = Host().Commands->StripUpdateCommand();
-  EXPECT_EQ(withUnits.Sql(), clsCommandProvider::StripUpdateSql(true));
+  EXPECT_EQ(withUnits.Sql(), ProjectCommandProvider::StripUpdateSql(true));
   withUnits.Bind(":RiseFallElementInfo", db::Blob{7}).Bind(":StripID", mOtherNet);
   EXPECT_EQ(withUnits.Execute(), 1);
   EXPECT_EQ(mDb->QueryValue("SELECT RiseFallElementInfo FROM LdrStrips WHERE StripID=?", {mOtherNet}).AsBlob(),
             db::Blob{7});
 }
 
-TEST_F(CommandProvider, IdentifiersAreFreshAndAboveEveryUsedOne) {
+TEST_F(CommandProviderTest, IdentifiersAreFreshAndAboveEveryUsedOne) {
   auto& ids = *Host().Identifiers;
   EXPECT_EQ(ids.NewIdentifier(), 1);
   EXPECT_EQ(ids.NewIdentifier(), 2);

@@ -2,8 +2,8 @@
 
 #include "core/LdrError.h"
 #include "outside/headless/HeadlessAnswerError.h"
-#include "outside/headless/clsLogErrorReporter.h"
-#include "outside/headless/clsLogFormat.h"
+#include "outside/headless/LogErrorReporter.h"
+#include "outside/headless/LogFormat.h"
 
 using namespace ldr;
 using ldr::test::OutsideFixture;
@@ -37,8 +37,8 @@ TEST_F(HeadlessHost, ErrorsAreLoggedWithTheCodeAndQuotedTexts) {
 }
 
 TEST(LogErrorReporter, ReportsCarryTheNumberSourceAndStyle) {
-  auto log = std::make_shared<clsMemoryLog>();
-  clsLogErrorReporter reporter(log);
+  auto log = std::make_shared<MemoryLog>();
+  LogErrorReporter reporter(log);
   reporter.ReportError(274, "ReturnElementNotExist", "Return element not exits in the return net", "clsLdrNet",
                        "itfStrip_Load");
   ASSERT_EQ(reporter.Reports().size(), 1u);
@@ -48,7 +48,7 @@ TEST(LogErrorReporter, ReportsCarryTheNumberSourceAndStyle) {
   EXPECT_EQ(report.Style, 48);
   EXPECT_EQ(report.Code(), 274);
   tyErrorReport odd{7, "t", "m", "s", "my class", "", 48};
-  EXPECT_EQ(clsLogErrorReporter::LogLine(odd),
+  EXPECT_EQ(LogErrorReporter::LogLine(odd),
             "error " + std::to_string(7 - 0x80040000LL) + " \"t\" \"m\" \"my class\" \"\"");
 }
 
@@ -95,9 +95,9 @@ TEST_F(HeadlessHost, MainWindowNotificationsAreKept) {
 }
 
 TEST_F(HeadlessHost, ScrollBarsClampAndRaiseChangeOnlyWhenTheValueMoves) {
-  struct Recorder : itfScrollBarEvents {
+  struct Recorder : ScrollBarEvents {
     std::vector<int> changes;
-    void OnChange(itfBoardScrollBar&, int value) override { changes.push_back(value); }
+    void OnChange(BoardScrollBar&, int value) override { changes.push_back(value); }
   } recorder;
   auto& bar = Host().Gui->VerticalScrollBar();
   bar.AddListener(&recorder);
@@ -162,8 +162,8 @@ TEST_F(HeadlessHost, AnswerWordsAreCheckedBeforeAnyIsQueued) {
 }
 
 TEST(LogFormat, WordsAreQuotedOnlyWhenTheyMustBe) {
-  EXPECT_EQ(clsLogFormat::Word("clsLdrNet"), "clsLdrNet");
-  EXPECT_EQ(clsLogFormat::Word("two words"), "\"two words\"");
-  EXPECT_EQ(clsLogFormat::Word(""), "\"\"");
-  EXPECT_EQ(clsLogFormat::Quote("a\tb\r"), "\"a\\tb\\r\"");
+  EXPECT_EQ(LogFormat::Word("clsLdrNet"), "clsLdrNet");
+  EXPECT_EQ(LogFormat::Word("two words"), "\"two words\"");
+  EXPECT_EQ(LogFormat::Word(""), "\"\"");
+  EXPECT_EQ(LogFormat::Quote("a\tb\r"), "\"a\\tb\\r\"");
 }

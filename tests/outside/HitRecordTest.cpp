@@ -1,31 +1,31 @@
-#include "outside/operands/tyHitRecord.h"
+#include "outside/operands/HitRecord.h"
 
 #include <gtest/gtest.h>
 
-using ldr::tyHitRecord;
+using ldr::HitRecord;
 
 TEST(HitRecord, PixelsRoundToTheNearestGridPointTiesToEven) {
-  EXPECT_EQ(tyHitRecord::PixelToGrid(6), 0);
-  EXPECT_EQ(tyHitRecord::PixelToGrid(7), 0); // 0.5 → 0
-  EXPECT_EQ(tyHitRecord::PixelToGrid(8), 1);
-  EXPECT_EQ(tyHitRecord::PixelToGrid(21), 2); // 1.5 → 2
-  EXPECT_EQ(tyHitRecord::PixelToGrid(35), 2); // 2.5 → 2
-  EXPECT_EQ(tyHitRecord::PixelToGrid(-7), 0);
-  EXPECT_EQ(tyHitRecord::PixelToGrid(770), 55);
+  EXPECT_EQ(HitRecord::PixelToGrid(6), 0);
+  EXPECT_EQ(HitRecord::PixelToGrid(7), 0); // 0.5 → 0
+  EXPECT_EQ(HitRecord::PixelToGrid(8), 1);
+  EXPECT_EQ(HitRecord::PixelToGrid(21), 2); // 1.5 → 2
+  EXPECT_EQ(HitRecord::PixelToGrid(35), 2); // 2.5 → 2
+  EXPECT_EQ(HitRecord::PixelToGrid(-7), 0);
+  EXPECT_EQ(HitRecord::PixelToGrid(770), 55);
 }
 
 TEST(HitRecord, SideFlagsTellOnWhichSideOfTheLineAClickFell) {
-  const auto left = tyHitRecord::FromPixel(27, 13);
+  const auto left = HitRecord::FromPixel(27, 13);
   EXPECT_EQ(left.X, 2);
-  EXPECT_EQ(left.HorzSide, tyHitRecord::kLeftOfLine);
+  EXPECT_EQ(left.HorzSide, HitRecord::kLeftOfLine);
   EXPECT_EQ(left.Y, 1);
-  EXPECT_EQ(left.VertSide, tyHitRecord::kAboveLine);
-  const auto on = tyHitRecord::FromPixel(28, 14, 2, 3);
-  EXPECT_EQ(on.HorzSide, tyHitRecord::kOnOrRightOfLine);
-  EXPECT_EQ(on.VertSide, tyHitRecord::kOnOrBelowLine);
+  EXPECT_EQ(left.VertSide, HitRecord::kAboveLine);
+  const auto on = HitRecord::FromPixel(28, 14, 2, 3);
+  EXPECT_EQ(on.HorzSide, HitRecord::kOnOrRightOfLine);
+  EXPECT_EQ(on.VertSide, HitRecord::kOnOrBelowLine);
   EXPECT_EQ(on.Button, 2);
   EXPECT_EQ(on.Shift, 3);
-  const auto tie = tyHitRecord::FromPixel(7, 21);
+  const auto tie = HitRecord::FromPixel(7, 21);
   EXPECT_EQ(tie.X, 0);
   EXPECT_EQ(tie.HorzSide, 3);
   EXPECT_EQ(tie.Y, 2);
@@ -34,7 +34,7 @@ TEST(HitRecord, SideFlagsTellOnWhichSideOfTheLineAClickFell) {
 }
 
 TEST(HitRecord, FieldsAreNumberedOneToTen) {
-  tyHitRecord hit = tyHitRecord::FromPixel(100, 50, 1);
+  HitRecord hit = HitRecord::FromPixel(100, 50, 1);
   hit.HitKind = 3;
   EXPECT_EQ(hit.Field(1), 3);
   EXPECT_EQ(hit.Field(2), hit.X);
@@ -46,7 +46,7 @@ TEST(HitRecord, FieldsAreNumberedOneToTen) {
   EXPECT_EQ(hit.OperandPart, 2);
   EXPECT_THROW(hit.Field(0), std::out_of_range);
   EXPECT_THROW(hit.Field(11), std::out_of_range);
-  tyHitRecord copy = hit;
+  HitRecord copy = hit;
   EXPECT_EQ(copy, hit);
   copy.Field(4) = 1;
   EXPECT_NE(copy, hit);

@@ -1,7 +1,7 @@
 #include "OutsideFixture.h"
 
 #include "outside/headless/HeadlessAnswerError.h"
-#include "outside/utilities/clsMessageTable.h"
+#include "outside/utilities/MessageTable.h"
 
 #include <set>
 
@@ -11,12 +11,12 @@ using ldr::test::OutsideFixture;
 TEST(MessageTable, EveryMessageTheComponentShowsHasItsOwnText) {
   const std::set<int> used = {18, 78, 79, 80,  81,  82,  83,  86,  87,  88,  89,  90,  91,  92,  93,  94,  95, 96,
                               97, 98, 99, 100, 290, 291, 292, 293, 305, 322, 329, 412, 413, 421, 422, 452, 453};
-  const std::set<int> listed(clsMessageTable::Numbers().begin(), clsMessageTable::Numbers().end());
+  const std::set<int> listed(MessageTable::Numbers().begin(), MessageTable::Numbers().end());
   EXPECT_EQ(listed, used);
   std::set<std::string> texts;
   for (int number : used) {
-    ASSERT_TRUE(clsMessageTable::Has(number)) << number;
-    const auto entry = clsMessageTable::Entry(number);
+    ASSERT_TRUE(MessageTable::Has(number)) << number;
+    const auto entry = MessageTable::Entry(number);
     EXPECT_EQ(entry.Number, number);
     EXPECT_GT(entry.Text.size(), 10u) << number;
     EXPECT_EQ(entry.Text.find("Host message"), std::string::npos) << number;
@@ -26,30 +26,29 @@ TEST(MessageTable, EveryMessageTheComponentShowsHasItsOwnText) {
 }
 
 TEST(MessageTable, QuestionsHaveTheButtonsTheirCallersTest) {
-  for (int yesNo : {78, 79, 92, 93}) EXPECT_EQ(clsMessageTable::Entry(yesNo).Buttons, enMsgButtons::YesNo) << yesNo;
-  EXPECT_EQ(clsMessageTable::Entry(293).Buttons, enMsgButtons::OKCancel);
-  EXPECT_EQ(clsMessageTable::Entry(83).Buttons, enMsgButtons::OK);
+  for (int yesNo : {78, 79, 92, 93}) EXPECT_EQ(MessageTable::Entry(yesNo).Buttons, enMsgButtons::YesNo) << yesNo;
+  EXPECT_EQ(MessageTable::Entry(293).Buttons, enMsgButtons::OKCancel);
+  EXPECT_EQ(MessageTable::Entry(83).Buttons, enMsgButtons::OK);
   for (int named : {18, 78, 79, 80, 81, 83, 452})
-    EXPECT_NE(clsMessageTable::Entry(named).Text.find("%1"), std::string::npos) << named << " shows its argument";
+    EXPECT_NE(MessageTable::Entry(named).Text.find("%1"), std::string::npos) << named << " shows its argument";
 }
 
 TEST(MessageTable, UnknownNumbersStillGetAnAnswerableMessage) {
-  EXPECT_FALSE(clsMessageTable::Has(12345));
-  const auto entry = clsMessageTable::Entry(12345);
+  EXPECT_FALSE(MessageTable::Has(12345));
+  const auto entry = MessageTable::Entry(12345);
   EXPECT_EQ(entry.Buttons, enMsgButtons::OK);
   EXPECT_NE(entry.Text.find("12345"), std::string::npos);
 }
 
 TEST(MessageTable, ArgumentsGoInOnceAndAreNeverScannedAgain) {
-  EXPECT_EQ(clsMessageTable::Format("Delete \"%1\" of %2?", {"100% %2 \"x\"", "Mod"}),
-            "Delete \"100% %2 \"x\"\" of Mod?");
-  EXPECT_EQ(clsMessageTable::Format("%1 and %3 and 50%", {"a"}), "a and  and 50%");
-  EXPECT_EQ(clsMessageTable::Format("%", {}), "%");
+  EXPECT_EQ(MessageTable::Format("Delete \"%1\" of %2?", {"100% %2 \"x\"", "Mod"}), "Delete \"100% %2 \"x\"\" of Mod?");
+  EXPECT_EQ(MessageTable::Format("%1 and %3 and 50%", {"a"}), "a and  and 50%");
+  EXPECT_EQ(MessageTable::Format("%", {}), "%");
 }
 
-using MessageService = OutsideFixture;
+using MessageServiceTest = OutsideFixture;
 
-TEST_F(MessageService, AQuestionTakesTheQueuedAnswerAndIsLogged) {
+TEST_F(MessageServiceTest, AQuestionTakesTheQueuedAnswerAndIsLogged) {
   mHost.Answers->QueueAnswerWords({"7", "6"});
   EXPECT_EQ(Host().Messages->ShowMessage(79, {"Main \"x\" 100%"}), 7);
   EXPECT_EQ(Host().Messages->ShowMessage(eHM_DeleteStrip), 6);
@@ -58,7 +57,7 @@ TEST_F(MessageService, AQuestionTakesTheQueuedAnswerAndIsLogged) {
   EXPECT_EQ(Lines()[1], "message 93 -> 6");
 }
 
-TEST_F(MessageService, AnInformationNeedsNoQueuedAnswer) {
+TEST_F(MessageServiceTest, AnInformationNeedsNoQueuedAnswer) {
   mHost.Answers->QueueAnswer(6);
   EXPECT_EQ(Host().Messages->ShowMessage(83, {"Main"}), 1);
   EXPECT_EQ(Host().Messages->ShowMessage(82), 1);
@@ -66,7 +65,7 @@ TEST_F(MessageService, AnInformationNeedsNoQueuedAnswer) {
   EXPECT_EQ(Lines(), (std::vector<std::string>{"message 83 \"Main\" -> 1", "message 82 -> 1"}));
 }
 
-TEST_F(MessageService, AMissingAnswerFailsWithTheQuestionNamed) {
+TEST_F(MessageServiceTest, AMissingAnswerFailsWithTheQuestionNamed) {
   try {
     Host().Messages->ShowMessage(78, {"Main"});
     FAIL() << "no exception";
@@ -78,7 +77,7 @@ TEST_F(MessageService, AMissingAnswerFailsWithTheQuestionNamed) {
   EXPECT_TRUE(Lines().empty());
 }
 
-TEST_F(MessageService, AnAnswerThatIsNotAButtonOfTheMessageFails) {
+TEST_F(MessageServiceTest, AnAnswerThatIsNotAButtonOfTheMessageFails) {
   mHost.Answers->QueueAnswer(6);
   EXPECT_THROW(Host().Messages->ShowMessage(293), HeadlessAnswerError);
   mHost.Answers->QueueAnswer(2);
@@ -86,14 +85,14 @@ TEST_F(MessageService, AnAnswerThatIsNotAButtonOfTheMessageFails) {
   EXPECT_EQ(Lines().back(), "message 293 -> 2");
 }
 
-TEST_F(MessageService, PlainMessageBoxesAreLoggedWithTheirText) {
+TEST_F(MessageServiceTest, PlainMessageBoxesAreLoggedWithTheirText) {
   EXPECT_EQ(Host().Messages->ShowMessageBox("read only"), 1);
   mHost.Answers->QueueAnswer(2);
   EXPECT_EQ(Host().Messages->ShowMessageBox("Go on?", enMsgButtons::OKCancel), 2);
   EXPECT_EQ(Lines(), (std::vector<std::string>{"msgbox \"read only\"", "msgbox \"Go on?\" -> 2"}));
 }
 
-TEST_F(MessageService, MultiLineArgumentsStayOnOneLogLine) {
+TEST_F(MessageServiceTest, MultiLineArgumentsStayOnOneLogLine) {
   Host().Messages->ShowMessage(452, {"       * Sub A\n       * Sub\\B"});
   ASSERT_EQ(Lines().size(), 1u);
   EXPECT_EQ(Lines()[0], "message 452 \"       * Sub A\\n       * Sub\\\\B\" -> 1");

@@ -1,13 +1,13 @@
 #include "OutsideFixture.h"
 
-#include "outside/operands/clsOperandSlotRules.h"
-#include "outside/operands/clsOperandTypeCatalogue.h"
+#include "outside/operands/OperandSlotRules.h"
+#include "outside/operands/OperandTypeCatalogue.h"
 
 using namespace ldr;
 using ldr::test::OutsideFixture;
 
 TEST(OperandCatalogue, EveryTypeTheLadderStoresIsKnownByNumberAndName) {
-  clsOperandTypeCatalogue types;
+  OperandTypeCatalogue types;
   const std::vector<std::pair<long, std::string>> expected = {
       {1, "MB"},   {2, "SB"},   {3, "MI"},   {4, "SI"},   {5, "ML"},   {6, "SL"},   {7, "MF"},
       {8, "SF"},   {9, "I"},    {10, "O"},   {11, "T"},   {12, "C"},   {15, "CI"},  {16, "DW"},
@@ -30,7 +30,7 @@ TEST(OperandCatalogue, EveryTypeTheLadderStoresIsKnownByNumberAndName) {
 }
 
 TEST(OperandCatalogue, GroupsMatchTheElementsTypePairs) {
-  clsOperandTypeCatalogue types;
+  OperandTypeCatalogue types;
   for (long data : {1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 16, 36, 64, 65, 66, 67}) EXPECT_EQ(types.Find(data)->Group, 1);
   EXPECT_EQ(types.Find(26)->Group, 3);
   EXPECT_EQ(types.Find(27)->Group, 3);
@@ -40,7 +40,7 @@ TEST(OperandCatalogue, GroupsMatchTheElementsTypePairs) {
 }
 
 TEST(OperandCatalogue, AddressLimitsHoldAtBothEnds) {
-  clsOperandTypeCatalogue types;
+  OperandTypeCatalogue types;
   EXPECT_TRUE(types.IsAddressInRange(eOT_MB, 0));
   EXPECT_TRUE(types.IsAddressInRange(eOT_MB, types.HighestAddress(eOT_MB)));
   EXPECT_FALSE(types.IsAddressInRange(eOT_MB, types.HighestAddress(eOT_MB) + 1));
@@ -72,31 +72,31 @@ TEST_F(OperandRangeCheck, TheOutOfRangeConditionFindsExactlyTheRowsBeyondTheLimi
   EXPECT_EQ(rs.Field(1).AsLong(), 101);
   rs.MoveNext();
   EXPECT_EQ(rs.Field(0).AsLong(), 67);
-  EXPECT_EQ(clsOperandTypeCatalogue::RangeCheckedTypes().size(), 18u);
+  EXPECT_EQ(OperandTypeCatalogue::RangeCheckedTypes().size(), 18u);
 }
 
 TEST(OperandSlotRules, ContactsAndCoilsTakeTheirFixedLists) {
   using V = std::vector<tyAcceptedType>;
-  EXPECT_EQ(clsOperandSlotRules::AcceptedTypes(200, true, 1, false),
+  EXPECT_EQ(OperandSlotRules::AcceptedTypes(200, true, 1, false),
             (V{{1, 9}, {1, 10}, {1, 11}, {1, 1}, {1, 2}, {3, 27}, {3, 26}, {1, 12}}));
-  EXPECT_EQ(clsOperandSlotRules::AcceptedTypes(209, true, 1, true).back(), (tyAcceptedType{1, 64}));
-  EXPECT_EQ(clsOperandSlotRules::AcceptedTypes(212, false, 1, false), (V{{1, 10}, {1, 1}}));
-  EXPECT_EQ(clsOperandSlotRules::AcceptedTypes(204, false, 1, true), (V{{1, 10}, {1, 1}, {1, 64}, {1, 2}, {1, 11}}));
-  EXPECT_EQ(clsOperandSlotRules::AcceptedTypes(206, false, 1, false), (V{{1, 10}, {1, 1}, {1, 2}}));
-  EXPECT_EQ(clsOperandSlotRules::AcceptedTypes(207, false, 1, false), (V{{1, 10}, {1, 1}, {1, 2}, {1, 11}, {1, 12}}));
-  EXPECT_EQ(clsOperandSlotRules::AcceptedTypes(213, false, 1, false),
+  EXPECT_EQ(OperandSlotRules::AcceptedTypes(209, true, 1, true).back(), (tyAcceptedType{1, 64}));
+  EXPECT_EQ(OperandSlotRules::AcceptedTypes(212, false, 1, false), (V{{1, 10}, {1, 1}}));
+  EXPECT_EQ(OperandSlotRules::AcceptedTypes(204, false, 1, true), (V{{1, 10}, {1, 1}, {1, 64}, {1, 2}, {1, 11}}));
+  EXPECT_EQ(OperandSlotRules::AcceptedTypes(206, false, 1, false), (V{{1, 10}, {1, 1}, {1, 2}}));
+  EXPECT_EQ(OperandSlotRules::AcceptedTypes(207, false, 1, false), (V{{1, 10}, {1, 1}, {1, 2}, {1, 11}, {1, 12}}));
+  EXPECT_EQ(OperandSlotRules::AcceptedTypes(213, false, 1, false),
             (V{{1, 3}, {1, 5}, {1, 16}, {1, 4}, {1, 6}, {1, 36}}));
-  EXPECT_EQ(clsOperandSlotRules::AcceptedTypes(213, false, 1, true),
+  EXPECT_EQ(OperandSlotRules::AcceptedTypes(213, false, 1, true),
             (V{{1, 3}, {1, 5}, {1, 16}, {1, 65}, {1, 66}, {1, 67}, {1, 4}, {1, 6}, {1, 36}}));
-  EXPECT_EQ(clsOperandSlotRules::AcceptedTypes(600, false, 1, false), (V{{4, 29}}));
-  EXPECT_EQ(clsOperandSlotRules::AcceptedTypes(601, false, 1, false), (V{{6, 31}}));
-  EXPECT_EQ(clsOperandSlotRules::AcceptedTypes(603, false, 1, false), (V{{5, 30}}));
+  EXPECT_EQ(OperandSlotRules::AcceptedTypes(600, false, 1, false), (V{{4, 29}}));
+  EXPECT_EQ(OperandSlotRules::AcceptedTypes(601, false, 1, false), (V{{6, 31}}));
+  EXPECT_EQ(OperandSlotRules::AcceptedTypes(603, false, 1, false), (V{{5, 30}}));
 }
 
 TEST(OperandSlotRules, OutputsNeverAcceptReadOnlyTypes) {
-  clsOperandTypeCatalogue types;
+  OperandTypeCatalogue types;
   for (long element : {204L, 212L, 213L, 400L, 506L, 900L, 1005L, 1100L, 1500L, 1256L, 1640L, 100201L})
-    for (const auto& pair : clsOperandSlotRules::AcceptedTypes(element, false, 1, true)) {
+    for (const auto& pair : OperandSlotRules::AcceptedTypes(element, false, 1, true)) {
       const auto* info = types.Find(pair.Type);
       ASSERT_NE(info, nullptr) << element << " accepts unknown type " << pair.Type;
       EXPECT_TRUE(info->Writable) << element << " output accepts " << info->ShortName;
@@ -104,19 +104,19 @@ TEST(OperandSlotRules, OutputsNeverAcceptReadOnlyTypes) {
 }
 
 TEST(OperandSlotRules, DefaultTextsFallBackForSlotsWithoutTheirOwn) {
-  EXPECT_EQ(clsOperandSlotRules::DefaultText(600, false, 1), "Select Label");
-  EXPECT_EQ(clsOperandSlotRules::DefaultText(601, false, 1), "Select Subroutine");
-  EXPECT_EQ(clsOperandSlotRules::DefaultText(603, false, 1), "Select Display");
-  EXPECT_EQ(clsOperandSlotRules::DefaultText(302, true, 2), "Select Operand B");
-  EXPECT_EQ(clsOperandSlotRules::DefaultText(1256, true, 3), "Select Operand And Address");
-  EXPECT_EQ(clsOperandSlotRules::DefaultText(100201, true, 1), "Select Operand And Address");
+  EXPECT_EQ(OperandSlotRules::DefaultText(600, false, 1), "Select Label");
+  EXPECT_EQ(OperandSlotRules::DefaultText(601, false, 1), "Select Subroutine");
+  EXPECT_EQ(OperandSlotRules::DefaultText(603, false, 1), "Select Display");
+  EXPECT_EQ(OperandSlotRules::DefaultText(302, true, 2), "Select Operand B");
+  EXPECT_EQ(OperandSlotRules::DefaultText(1256, true, 3), "Select Operand And Address");
+  EXPECT_EQ(OperandSlotRules::DefaultText(100201, true, 1), "Select Operand And Address");
 }
 
 TEST(OperandSlotRules, CoilToolsFollowTheOperandType) {
-  EXPECT_EQ(clsOperandSlotRules::DisallowedCoilTools(2), (std::vector<std::string>{"ID_ToggleCoil"}));
-  EXPECT_EQ(clsOperandSlotRules::DisallowedCoilTools(11),
+  EXPECT_EQ(OperandSlotRules::DisallowedCoilTools(2), (std::vector<std::string>{"ID_ToggleCoil"}));
+  EXPECT_EQ(OperandSlotRules::DisallowedCoilTools(11),
             (std::vector<std::string>{"ID_SETCoil", "ID_InvertedCoil", "ID_ToggleCoil"}));
-  EXPECT_EQ(clsOperandSlotRules::DisallowedCoilTools(12),
+  EXPECT_EQ(OperandSlotRules::DisallowedCoilTools(12),
             (std::vector<std::string>{"ID_DirectCoil", "ID_InvertedCoil", "ID_SETCoil", "ID_ToggleCoil"}));
-  EXPECT_TRUE(clsOperandSlotRules::DisallowedCoilTools(1).empty());
+  EXPECT_TRUE(OperandSlotRules::DisallowedCoilTools(1).empty());
 }

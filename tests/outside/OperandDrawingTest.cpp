@@ -1,10 +1,10 @@
 #include "OutsideFixture.h"
 
-#include "outside/operands/clsOperand.h"
-#include "outside/operands/clsOperandPainter.h"
-#include "outside/operands/clsVirtualController.h"
-#include "outside/operands/tyGdiResources.h"
-#include "outside/operands/tyHitRecord.h"
+#include "outside/operands/GdiResources.h"
+#include "outside/operands/HitRecord.h"
+#include "outside/operands/Operand.h"
+#include "outside/operands/OperandPainter.h"
+#include "outside/operands/VirtualController.h"
 
 using namespace ldr;
 using ldr::test::OutsideFixture;
@@ -32,14 +32,14 @@ class OperandDrawing : public OutsideFixture {
 protected:
   void SetUp() override {
     OutsideFixture::SetUp();
-    mResources.LadderFont = clsOperandPainter::LadderFont();
+    mResources.LadderFont = OperandPainter::LadderFont();
     mResources.WhiteBrush = gdi::Brush::Solid(kWhite);
     mResources.GreyBrush = gdi::Brush::Solid(gdi::RGB(192, 192, 192));
     mResources.LightYellowBrush = gdi::Brush::Solid(kYellow);
-    clsOperandPainter::FillOperandResources(mResources);
+    OperandPainter::FillOperandResources(mResources);
   }
 
-  std::shared_ptr<clsOperand> Contact(tyOperandKey key, const std::string& description = {}) {
+  std::shared_ptr<Operand> Contact(tyOperandKey key, const std::string& description = {}) {
     auto operand = Host().Operands->NewSlotOperand(200, true, 1, false);
     operand->SetKey(key);
     operand->SetDescription(description);
@@ -48,7 +48,7 @@ protected:
 
   // Draws on a fresh white bitmap and scans it; `inside`, when given, limits
   // the scan to pixels of that colour.
-  Ink Render(const clsOperand& operand, bool print = false, gdi::COLORREF only = 0xFFFFFFFF) {
+  Ink Render(const Operand& operand, bool print = false, gdi::COLORREF only = 0xFFFFFFFF) {
     gdi::Bitmap bitmap(kWidth, kHeight);
     gdi::DeviceContext dc(bitmap);
     dc.FillRect({0, 0, kWidth, kHeight}, gdi::Brush::Solid(kWhite));
@@ -78,7 +78,7 @@ protected:
            inner.Bottom <= outer.Bottom;
   }
 
-  tyGdiResources mResources;
+  GdiResources mResources;
 };
 
 TEST_F(OperandDrawing, TheNameSitsCentredRightAboveTheSymbolBand) {
@@ -133,16 +133,16 @@ TEST_F(OperandDrawing, AMissingReferenceIsRedAndAnEmptySlotShowsQuestionMarks) {
   EXPECT_EQ(Render(*fine, false, gdi::RGB(255, 0, 0)).Count, 0);
 
   auto empty = Host().Operands->NewSlotOperand(200, true, 1, true);
-  EXPECT_EQ(clsOperandPainter(*empty).NameText(false), "???");
+  EXPECT_EQ(OperandPainter(*empty).NameText(false), "???");
   EXPECT_GT(Render(*empty).Count, 10);
 }
 
 TEST_F(OperandDrawing, OnLineTheNameCarriesTheValue) {
   auto operand = Contact({1, 5, 0});
-  auto controller = std::make_shared<clsVirtualController>();
+  auto controller = std::make_shared<VirtualController>();
   operand->AppendTestValue(controller);
   controller->SetValue({1, 5, 0}, 1);
-  EXPECT_EQ(clsOperandPainter(*operand).NameText(true), "MB 5=1");
+  EXPECT_EQ(OperandPainter(*operand).NameText(true), "MB 5=1");
   const Ink online = Render(*operand);
   const Ink printed = Render(*operand, true);
   EXPECT_GT(online.Bounds.Width(), printed.Bounds.Width());
@@ -168,7 +168,7 @@ TEST_F(OperandDrawing, PinOperandsStayOnTheirSideOfThePin) {
 TEST_F(OperandDrawing, AContactOperandIsHitInTheThreeRowsAboveTheRung) {
   auto operand = Contact({1, 5, 0});
   auto hitAt = [&](int x, int y) {
-    tyHitRecord hit;
+    HitRecord hit;
     hit.X = x;
     hit.Y = y;
     return operand->HitTest(hit) ? hit.OperandPart : 0;
@@ -188,7 +188,7 @@ TEST_F(OperandDrawing, AContactOperandIsHitInTheThreeRowsAboveTheRung) {
 TEST_F(OperandDrawing, PinOperandsAreHitBesideTheirPin) {
   auto input = Host().Operands->NewSlotOperand(400, true, 1, false);
   input->ConfigureDisplay(eOA_LeftOfPin, 50, 7, 3);
-  tyHitRecord hit;
+  HitRecord hit;
   hit.X = 2;
   hit.Y = 3;
   EXPECT_TRUE(input->HitTest(hit));
@@ -206,14 +206,14 @@ TEST_F(OperandDrawing, PinOperandsAreHitBesideTheirPin) {
 TEST_F(OperandDrawing, ANameNeverShowsAWrongAddress) {
   gdi::Bitmap bitmap(10, 10);
   gdi::DeviceContext dc(bitmap);
-  const gdi::Font ladder = clsOperandPainter::LadderFont();
+  const gdi::Font ladder = OperandPainter::LadderFont();
   dc.SelectObject(ladder);
-  EXPECT_EQ(clsOperandPainter::FitName(dc, "MB 5", 84), "MB 5");
+  EXPECT_EQ(OperandPainter::FitName(dc, "MB 5", 84), "MB 5");
   EXPECT_EQ(dc.CurrentFont(), ladder);
-  EXPECT_EQ(clsOperandPainter::FitName(dc, "N2.MI 2047", 84), "N2.MI 2047") << "a narrower font, not a cut";
+  EXPECT_EQ(OperandPainter::FitName(dc, "N2.MI 2047", 84), "N2.MI 2047") << "a narrower font, not a cut";
   EXPECT_NE(dc.CurrentFont(), ladder);
   dc.SelectObject(ladder);
-  const std::string cut = clsOperandPainter::FitName(dc, "N2.MI 2047", 28);
+  const std::string cut = OperandPainter::FitName(dc, "N2.MI 2047", 28);
   ASSERT_FALSE(cut.empty());
   EXPECT_EQ(cut.back(), '~');
   EXPECT_LE(dc.GetTextExtent(cut).Width, 28);
@@ -222,7 +222,7 @@ TEST_F(OperandDrawing, ANameNeverShowsAWrongAddress) {
 
 TEST_F(OperandDrawing, TheNameAndDescriptionShareTheBoxWithoutOverlap) {
   auto operand = Contact({1, 5, 0});
-  const auto layout = clsOperandPainter(*operand).Layout(19);
+  const auto layout = OperandPainter(*operand).Layout(19);
   EXPECT_EQ(layout.Box, (gdi::Rect{0, -49, 84, -7}));
   EXPECT_EQ(layout.Name, (gdi::Rect{0, -26, 84, -7}));
   EXPECT_EQ(layout.Description, (gdi::Rect{0, -49, 84, -26}));

@@ -1,7 +1,7 @@
 #include "OutsideFixture.h"
 
 #include "outside/headless/HeadlessAnswerError.h"
-#include "outside/operands/clsOperand.h"
+#include "outside/operands/Operand.h"
 
 using namespace ldr;
 using ldr::test::OutsideFixture;
@@ -17,9 +17,9 @@ std::vector<std::string> AwkwardNames() {
 
 } // namespace
 
-using OperandList = OutsideFixture;
+using OperandListTest = OutsideFixture;
 
-TEST_F(OperandList, RegisteringAddsTheRowOnceAndKeepsItsText) {
+TEST_F(OperandListTest, RegisteringAddsTheRowOnceAndKeepsItsText) {
   auto list = Host().Operands->List();
   EXPECT_TRUE(list.Register({1, 5, 0}, "Motor"));
   EXPECT_FALSE(list.Register({1, 5, 0}, "Other text"));
@@ -29,7 +29,7 @@ TEST_F(OperandList, RegisteringAddsTheRowOnceAndKeepsItsText) {
   EXPECT_FALSE(list.Read({1, 6, 0}));
 }
 
-TEST_F(OperandList, AwkwardNamesAreStoredIntact) {
+TEST_F(OperandListTest, AwkwardNamesAreStoredIntact) {
   auto list = Host().Operands->List();
   long address = 0;
   for (const auto& name : AwkwardNames()) {
@@ -45,13 +45,13 @@ TEST_F(OperandList, AwkwardNamesAreStoredIntact) {
   EXPECT_EQ(Count("SELECT COUNT(*) FROM LdrOperands"), static_cast<long>(AwkwardNames().size()));
 }
 
-TEST_F(OperandList, RenamingAMissingOperandAddsNothing) {
+TEST_F(OperandListTest, RenamingAMissingOperandAddsNothing) {
   auto list = Host().Operands->List();
   EXPECT_FALSE(list.SetDescription({31, 4, 0}, "New name"));
   EXPECT_EQ(Count("SELECT COUNT(*) FROM LdrOperands"), 0);
 }
 
-TEST_F(OperandList, ASlotIsRegisteredWithItsTargetsCurrentName) {
+TEST_F(OperandListTest, ASlotIsRegisteredWithItsTargetsCurrentName) {
   const long func = AddFunction(AddModule("M"), "Pump control");
   auto call = Host().Operands->NewSlotOperand(601, false, 1, true);
   call->SetKey({31, func, 0});
@@ -75,7 +75,7 @@ TEST_F(OperandList, ASlotIsRegisteredWithItsTargetsCurrentName) {
   EXPECT_EQ(Count("SELECT COUNT(*) FROM LdrOperands"), 2);
 }
 
-TEST_F(OperandList, ReferencesAreFoundThroughTheSlots) {
+TEST_F(OperandListTest, ReferencesAreFoundThroughTheSlots) {
   const long func = AddFunction(AddModule("M"), "Main");
   const long net = AddStrip(func, 1, 1);
   const long element = static_cast<long>(mDb->AddRow("LdrElements", {{"StripID", net}, {"ElmntType", 601}}));
@@ -86,7 +86,7 @@ TEST_F(OperandList, ReferencesAreFoundThroughTheSlots) {
   EXPECT_FALSE(list.HasReference({31, 8, 0}));
 }
 
-TEST_F(OperandList, ACopiedConstantGetsItsOwnAddressWithTheSameValue) {
+TEST_F(OperandListTest, ACopiedConstantGetsItsOwnAddressWithTheSameValue) {
   auto list = Host().Operands->List();
   const long first = list.AllocateConstant(37, 123456, "");
   const long named = list.AllocateConstant(34, 42, "Answer");

@@ -1,23 +1,23 @@
 #include "OutsideFixture.h"
 
 #include "outside/headless/HeadlessAnswerError.h"
-#include "outside/operands/clsOperand.h"
-#include "outside/operands/clsVirtualController.h"
-#include "outside/utilities/itfDialogService.h"
+#include "outside/operands/Operand.h"
+#include "outside/operands/VirtualController.h"
+#include "outside/utilities/DialogService.h"
 
 using namespace ldr;
 using ldr::test::OutsideFixture;
 
-class Operand : public OutsideFixture {
+class OperandTest : public OutsideFixture {
 protected:
-  std::shared_ptr<clsOperand> Contact() { return Host().Operands->NewSlotOperand(200, true, 1, true); }
-  bool Open(clsOperand& operand) { return operand.OpenForUser(*Host().Dialogs, *Host().Messages); }
+  std::shared_ptr<Operand> Contact() { return Host().Operands->NewSlotOperand(200, true, 1, true); }
+  bool Open(Operand& operand) { return operand.OpenForUser(*Host().Dialogs, *Host().Messages); }
   void Queue(const std::vector<std::string>& words) {
     mHost.Answers->QueueOperandWords(words, Host().Operands->Types());
   }
 };
 
-TEST_F(Operand, ANewContactSlotIsEmptyAndConfigured) {
+TEST_F(OperandTest, ANewContactSlotIsEmptyAndConfigured) {
   auto operand = Contact();
   EXPECT_EQ(operand->OprndType(), 0);
   EXPECT_TRUE(operand->IsNewSlot());
@@ -28,7 +28,7 @@ TEST_F(Operand, ANewContactSlotIsEmptyAndConfigured) {
   EXPECT_EQ(operand->ToolTipText(), "Select Contact Operand");
 }
 
-TEST_F(Operand, ConfirmedEntryIsTakenWithItsOperandListData) {
+TEST_F(OperandTest, ConfirmedEntryIsTakenWithItsOperandListData) {
   mDb->Execute("INSERT INTO LdrOperands VALUES (1, 5, 0, 'Motor on', 0, 0)");
   auto operand = Contact();
   Queue({"MB", "5"});
@@ -42,7 +42,7 @@ TEST_F(Operand, ConfirmedEntryIsTakenWithItsOperandListData) {
 }
 
 // A dialog whose user types the operand and a description of it.
-class DescribingDialogs : public itfDialogService {
+class DescribingDialogs : public DialogService {
 public:
   explicit DescribingDialogs(tyOperandEntry entry) : mEntry(std::move(entry)) {}
   std::optional<tyOperandEntry> AskOperand(const tyOperandRequest&) override { return mEntry; }
@@ -57,7 +57,7 @@ private:
 
 // Whatever host asks the user, the confirmed operand has its list row; an
 // existing row keeps its description unless the user typed a new one.
-TEST_F(Operand, ConfirmationRegistersTheOperandInTheList) {
+TEST_F(OperandTest, ConfirmationRegistersTheOperandInTheList) {
   auto operand = Contact();
   Queue({"MB", "7"});
   EXPECT_TRUE(Open(*operand));
@@ -73,7 +73,7 @@ TEST_F(Operand, ConfirmationRegistersTheOperandInTheList) {
   EXPECT_EQ(described->Description(), "Pump on");
 }
 
-TEST_F(Operand, CancelLeavesTheSlotAsItWas) {
+TEST_F(OperandTest, CancelLeavesTheSlotAsItWas) {
   auto operand = Contact();
   operand->SetKey({9, 3, 0});
   Queue({"cancel"});
@@ -81,7 +81,7 @@ TEST_F(Operand, CancelLeavesTheSlotAsItWas) {
   EXPECT_EQ(operand->Key(), (tyOperandKey{9, 3, 0}));
 }
 
-TEST_F(Operand, AnOutOfRangeAddressIsRefusedClearlyAndAskedAgain) {
+TEST_F(OperandTest, AnOutOfRangeAddressIsRefusedClearlyAndAskedAgain) {
   auto operand = Contact();
   const long highest = Host().Operands->Types().HighestAddress(eOT_MB);
   Queue({"MB", std::to_string(highest + 1)});
@@ -93,7 +93,7 @@ TEST_F(Operand, AnOutOfRangeAddressIsRefusedClearlyAndAskedAgain) {
                             std::to_string(highest) + ").\"");
 }
 
-TEST_F(Operand, ARefusedEntryThenCancelStoresNothing) {
+TEST_F(OperandTest, ARefusedEntryThenCancelStoresNothing) {
   auto operand = Contact();
   Queue({"MB", "-1"});
   Queue({"cancel"});
@@ -102,7 +102,7 @@ TEST_F(Operand, ARefusedEntryThenCancelStoresNothing) {
   EXPECT_EQ(Count("SELECT COUNT(*) FROM LdrOperands"), 0);
 }
 
-TEST_F(Operand, ARefusedEntryWithoutAFurtherAnswerFailsTheScript) {
+TEST_F(OperandTest, ARefusedEntryWithoutAFurtherAnswerFailsTheScript) {
   auto operand = Contact();
   Queue({"MI", "5"});
   EXPECT_THROW(Open(*operand), HeadlessAnswerMissing);
@@ -110,7 +110,7 @@ TEST_F(Operand, ARefusedEntryWithoutAFurtherAnswerFailsTheScript) {
   EXPECT_EQ(Lines().at(0), "msgbox \"MI operands cannot be used here; this slot takes I, O, T, MB, SB, SIB, MIB, C.\"");
 }
 
-TEST_F(Operand, NetworkIDsAreCheckedPerType) {
+TEST_F(OperandTest, NetworkIDsAreCheckedPerType) {
   auto operand = Contact();
   EXPECT_EQ(operand->CheckEntry({1, 5, 63, 0}), "");
   EXPECT_EQ(operand->CheckEntry({1, 5, 64, 0}), "Network ID 64 is out of range (0 to 63).");
@@ -123,7 +123,7 @@ TEST_F(Operand, NetworkIDsAreCheckedPerType) {
   EXPECT_EQ(call->CheckEntry({99, 1, 0, 0}), "There is no operand type 99.");
 }
 
-TEST_F(Operand, ReferencesMustNameAnExistingTarget) {
+TEST_F(OperandTest, ReferencesMustNameAnExistingTarget) {
   const long mdl = AddModule("M");
   const long main = AddFunction(mdl, "Main");
   const long other = AddFunction(mdl, "Other");
@@ -157,7 +157,7 @@ TEST_F(Operand, ReferencesMustNameAnExistingTarget) {
   EXPECT_EQ(call->DisplayName(), "Other");
 }
 
-TEST_F(Operand, AFixedOperandIsNeverAsked) {
+TEST_F(OperandTest, AFixedOperandIsNeverAsked) {
   auto ret = Host().Operands->NewSlotOperand(602, false, 1, true);
   ret->SetFixed(true);
   ret->SetOprndType(29);
@@ -165,7 +165,7 @@ TEST_F(Operand, AFixedOperandIsNeverAsked) {
   EXPECT_EQ(ret->OprndType(), 29);
 }
 
-TEST_F(Operand, AConstantGetsItsOwnRowHoldingTheValue) {
+TEST_F(OperandTest, AConstantGetsItsOwnRowHoldingTheValue) {
   auto a = Host().Operands->NewSlotOperand(400, true, 1, true);
   auto b = Host().Operands->NewSlotOperand(400, true, 2, true);
   mDb->Execute("INSERT INTO LdrOperands VALUES (34, 7, 0, 'Limit', 100, 0)");
@@ -192,7 +192,7 @@ TEST_F(Operand, AConstantGetsItsOwnRowHoldingTheValue) {
   EXPECT_EQ(a->CheckEntry({34, 6, 0, 0}), "There is no named constant NCI 6.");
 }
 
-TEST_F(Operand, ItReadsItselfFromTheNetsOperandRows) {
+TEST_F(OperandTest, ItReadsItselfFromTheNetsOperandRows) {
   const long func = AddFunction(AddModule("M"), "Main");
   const long net = AddStrip(func, 1, 1);
   const long element = static_cast<long>(mDb->AddRow("LdrElements", {{"StripID", net}, {"ElmntType", 200}}));
@@ -211,7 +211,7 @@ TEST_F(Operand, ItReadsItselfFromTheNetsOperandRows) {
   EXPECT_EQ(operand->DisplayName(), "N3.I 12");
 }
 
-TEST_F(Operand, RefreshRereadsOnlyTheOperandMeant) {
+TEST_F(OperandTest, RefreshRereadsOnlyTheOperandMeant) {
   auto operand = Host().Operands->NewOperand();
   operand->SetKey({1, 5, 0});
   mDb->Execute("INSERT INTO LdrOperands VALUES (1, 5, 0, 'New text', 0, 0)");
@@ -222,7 +222,7 @@ TEST_F(Operand, RefreshRereadsOnlyTheOperandMeant) {
   EXPECT_EQ(operand->Description(), "New text");
 }
 
-TEST_F(Operand, ItsSerialisationRoundTripsAndRefusesDamage) {
+TEST_F(OperandTest, ItsSerialisationRoundTripsAndRefusesDamage) {
   auto operand = Contact();
   operand->SetKey({26, 35, 2});
   operand->SetDescription("bit \"3\" of MI 2, 100%");
@@ -254,8 +254,8 @@ TEST_F(Operand, ItsSerialisationRoundTripsAndRefusesDamage) {
   EXPECT_EQ(copy->Key(), operand->Key()) << "a refused block changes nothing";
 }
 
-TEST_F(Operand, TestValuesComeFromTheVirtualController) {
-  auto controller = std::make_shared<clsVirtualController>();
+TEST_F(OperandTest, TestValuesComeFromTheVirtualController) {
+  auto controller = std::make_shared<VirtualController>();
   auto operand = Contact();
   operand->SetKey({1, 5, 0});
   operand->AppendTestValue(controller);
@@ -270,7 +270,7 @@ TEST_F(Operand, TestValuesComeFromTheVirtualController) {
   EXPECT_EQ(operand->TestValue(), 0) << "the operand does not keep the host's controller alive";
 
   auto empty = Contact();
-  auto other = std::make_shared<clsVirtualController>();
+  auto other = std::make_shared<VirtualController>();
   empty->AppendTestValue(other);
   EXPECT_TRUE(other->Monitored().empty()) << "an empty slot is not monitored";
 }

@@ -5,7 +5,7 @@
 
 #include "core/ProjectSchema.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsMemoryLog.h"
+#include "outside/headless/MemoryLog.h"
 #include "platform/database/Connection.h"
 #include "support/TempDir.h"
 
@@ -22,7 +22,7 @@ protected:
   void SetUp() override {
     mDb = db::Connection::Open("", db::OpenMode::Memory);
     ProjectSchema::Create(*mDb);
-    mLog = std::make_shared<clsMemoryLog>();
+    mLog = std::make_shared<MemoryLog>();
     mHost = MakeHeadlessHost(mDb, mLog, mDir.File("config/ldr/settings.ini"));
   }
 
@@ -41,7 +41,7 @@ protected:
 
   TempDir mDir;
   std::shared_ptr<db::Connection> mDb;
-  std::shared_ptr<clsMemoryLog> mLog;
+  std::shared_ptr<MemoryLog> mLog;
   tyHeadlessHost mHost;
 };
 

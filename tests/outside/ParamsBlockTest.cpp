@@ -1,16 +1,16 @@
 #include "OutsideFixture.h"
 
-#include "outside/operands/clsOperand.h"
-#include "outside/operands/clsParamsBlock.h"
-#include "outside/operands/clsParamsObject.h"
+#include "outside/operands/Operand.h"
+#include "outside/operands/ParamsBlock.h"
+#include "outside/operands/ShapedParamsObject.h"
 
 using namespace ldr;
 using ldr::test::OutsideFixture;
 
 namespace {
 
-clsParamsBlock SampleBlock() {
-  clsParamsBlock block;
+ParamsBlock SampleBlock() {
+  ParamsBlock block;
   block.ElementType = 100201;
   block.InstanceNumber = 3;
   block.Values = {1, -2};
@@ -22,7 +22,7 @@ clsParamsBlock SampleBlock() {
 } // namespace
 
 TEST(ParamsBlock, TheLayoutIsTheDocumentedOne) {
-  clsParamsBlock block;
+  ParamsBlock block;
   block.ElementType = 1400;
   block.InstanceNumber = 0x01020304;
   block.Values = {-1};
@@ -35,7 +35,7 @@ TEST(ParamsBlock, TheLayoutIsTheDocumentedOne) {
                              15,   0,    0,   0,   0x0b, 0x0a, 0,    0,    2, 0,   0,
                              0,    230,  0,   0,   0,    1,    0,    0,    0, 0xee}; // extra data
   EXPECT_EQ(block.Serialize(), expected);
-  const auto read = clsParamsBlock::Parse(expected);
+  const auto read = ParamsBlock::Parse(expected);
   EXPECT_EQ(read.ElementType, 1400);
   EXPECT_EQ(read.InstanceNumber, 0x01020304);
   EXPECT_EQ(read.Values, std::vector<std::int32_t>{-1});
@@ -45,29 +45,29 @@ TEST(ParamsBlock, TheLayoutIsTheDocumentedOne) {
 
 TEST(ParamsBlock, DamagedOrForeignBlocksAreRefusedWhole) {
   const db::Blob good = SampleBlock().Serialize();
-  EXPECT_NO_THROW(clsParamsBlock::Parse(good));
-  EXPECT_TRUE(clsParamsBlock::Parse({}).InnerOperands.empty());
+  EXPECT_NO_THROW(ParamsBlock::Parse(good));
+  EXPECT_TRUE(ParamsBlock::Parse({}).InnerOperands.empty());
   for (std::size_t cut = 1; cut < good.size(); ++cut)
-    EXPECT_THROW(clsParamsBlock::Parse(db::Blob(good.begin(), good.begin() + static_cast<long>(cut))),
+    EXPECT_THROW(ParamsBlock::Parse(db::Blob(good.begin(), good.begin() + static_cast<long>(cut))),
                  std::invalid_argument)
         << cut;
   db::Blob trailing = good;
   trailing.push_back(0);
-  EXPECT_THROW(clsParamsBlock::Parse(trailing), std::invalid_argument);
+  EXPECT_THROW(ParamsBlock::Parse(trailing), std::invalid_argument);
   db::Blob future = good;
   future[4] = 2;
-  EXPECT_THROW(clsParamsBlock::Parse(future), std::invalid_argument);
+  EXPECT_THROW(ParamsBlock::Parse(future), std::invalid_argument);
   db::Blob manyValues = good;
   manyValues[16] = 0xff; // value count far beyond the data
   manyValues[19] = 0x7f;
-  EXPECT_THROW(clsParamsBlock::Parse(manyValues), std::invalid_argument);
-  EXPECT_THROW(clsParamsBlock::Parse(db::Blob{'J', 'U', 'N', 'K', 1, 0}), std::invalid_argument);
+  EXPECT_THROW(ParamsBlock::Parse(manyValues), std::invalid_argument);
+  EXPECT_THROW(ParamsBlock::Parse(db::Blob{'J', 'U', 'N', 'K', 1, 0}), std::invalid_argument);
 }
 
 TEST(ParamsBlock, ConstantOffsetTouchesOnlyConstants) {
   db::Blob bytes = SampleBlock().Serialize();
-  EXPECT_TRUE(clsParamsBlock::RunOperation("AddOffsetToAllConstsOperands", bytes, {100}));
-  const auto block = clsParamsBlock::Parse(bytes);
+  EXPECT_TRUE(ParamsBlock::RunOperation("AddOffsetToAllConstsOperands", bytes, {100}));
+  const auto block = ParamsBlock::Parse(bytes);
   EXPECT_EQ(block.InnerOperands[0].Key, (tyOperandKey{15, 107, 0}));
   EXPECT_EQ(block.InnerOperands[1].Key, (tyOperandKey{3, 40, 0}));
   EXPECT_EQ(block.InnerOperands[2].Key, (tyOperandKey{34, 102, 0}));
@@ -77,31 +77,31 @@ TEST(ParamsBlock, ConstantOffsetTouchesOnlyConstants) {
 
 TEST(ParamsBlock, ReplacingAFindOnlyOperandReplacesEveryUseAndNothingElse) {
   db::Blob bytes = SampleBlock().Serialize();
-  EXPECT_TRUE(clsParamsBlock::RunOperation("ReplaceFindOnlyOperand", bytes, {3, 40, 0, 5, 9, 1}));
-  const auto block = clsParamsBlock::Parse(bytes);
+  EXPECT_TRUE(ParamsBlock::RunOperation("ReplaceFindOnlyOperand", bytes, {3, 40, 0, 5, 9, 1}));
+  const auto block = ParamsBlock::Parse(bytes);
   EXPECT_EQ(block.InnerOperands[1], (tyParamsOperand{{5, 9, 1}, 231}));
   EXPECT_EQ(block.InnerOperands[3], (tyParamsOperand{{5, 9, 1}, 233}));
   EXPECT_EQ(block.InnerOperands[0].Key, (tyOperandKey{15, 7, 0}));
 
   const db::Blob before = bytes;
-  EXPECT_FALSE(clsParamsBlock::RunOperation("ReplaceFindOnlyOperand", bytes, {3, 40, 1, 5, 9, 1}));
+  EXPECT_FALSE(ParamsBlock::RunOperation("ReplaceFindOnlyOperand", bytes, {3, 40, 1, 5, 9, 1}));
   EXPECT_EQ(bytes, before) << "nothing matched, nothing rewritten";
 }
 
 TEST(ParamsBlock, OperationsLeaveForeignBlocksAloneAndRefuseUnknownNames) {
   db::Blob foreign = {1, 2, 3};
-  EXPECT_FALSE(clsParamsBlock::RunOperation("AddOffsetToAllConstsOperands", foreign, {5}));
+  EXPECT_FALSE(ParamsBlock::RunOperation("AddOffsetToAllConstsOperands", foreign, {5}));
   EXPECT_EQ(foreign, (db::Blob{1, 2, 3}));
   db::Blob empty;
-  EXPECT_FALSE(clsParamsBlock::RunOperation("AddOffsetToAllConstsOperands", empty, {5}));
+  EXPECT_FALSE(ParamsBlock::RunOperation("AddOffsetToAllConstsOperands", empty, {5}));
   EXPECT_TRUE(empty.empty());
-  EXPECT_THROW(clsParamsBlock::RunOperation("DeleteEverything", foreign, {}), std::invalid_argument);
-  EXPECT_THROW(clsParamsBlock::RunOperation("ReplaceFindOnlyOperand", foreign, {1, 2, 3}), std::invalid_argument);
+  EXPECT_THROW(ParamsBlock::RunOperation("DeleteEverything", foreign, {}), std::invalid_argument);
+  EXPECT_THROW(ParamsBlock::RunOperation("ReplaceFindOnlyOperand", foreign, {1, 2, 3}), std::invalid_argument);
 }
 
-class ParamsObject : public OutsideFixture {
+class ParamsObjectTest : public OutsideFixture {
 protected:
-  std::shared_ptr<clsParamsObject> ComInit() {
+  std::shared_ptr<ShapedParamsObject> ComInit() {
     tyParamsShape shape;
     shape.ElementType = 1400;
     shape.Inputs = 1;
@@ -114,10 +114,10 @@ protected:
     object->CreateOperands();
     return object;
   }
-  bool Configure(itfParamsObject& object) { return object.Configure(*Host().Dialogs, *Host().Messages); }
+  bool Configure(ParamsObject& object) { return object.Configure(*Host().Dialogs, *Host().Messages); }
 };
 
-TEST_F(ParamsObject, ItMakesTheOperandsAndTextsOfItsShape) {
+TEST_F(ParamsObjectTest, ItMakesTheOperandsAndTextsOfItsShape) {
   auto object = ComInit();
   ASSERT_EQ(object->InputOperands().size(), 1u);
   ASSERT_EQ(object->OutputOperands().size(), 1u);
@@ -128,7 +128,7 @@ TEST_F(ParamsObject, ItMakesTheOperandsAndTextsOfItsShape) {
   EXPECT_EQ(object->Values(), (std::vector<std::int32_t>{0, 0}));
 }
 
-TEST_F(ParamsObject, ConfigurationAsksTheValuesThenEachOperand) {
+TEST_F(ParamsObjectTest, ConfigurationAsksTheValuesThenEachOperand) {
   auto object = ComInit();
   mHost.Answers->QueueDialog("1,9600,7");
   mHost.Answers->QueueDialog("1, 9600");
@@ -142,7 +142,7 @@ TEST_F(ParamsObject, ConfigurationAsksTheValuesThenEachOperand) {
             (std::vector<std::string>{"msgbox \"The settings of this box are 2 whole numbers separated by commas.\""}));
 }
 
-TEST_F(ParamsObject, ACancelAnywhereLeavesEverythingAsItWas) {
+TEST_F(ParamsObjectTest, ACancelAnywhereLeavesEverythingAsItWas) {
   auto object = ComInit();
   mHost.Answers->QueueDialog("2,19200");
   mHost.Answers->QueueOperandWords({"MI", "3"}, Host().Operands->Types());
@@ -153,7 +153,7 @@ TEST_F(ParamsObject, ACancelAnywhereLeavesEverythingAsItWas) {
   EXPECT_TRUE(object->InputOperands()[0]->IsNewSlot());
 }
 
-TEST_F(ParamsObject, ItsBlockRoundTripsWithInnerOperands) {
+TEST_F(ParamsObjectTest, ItsBlockRoundTripsWithInnerOperands) {
   auto object = ComInit();
   object->SetValues({3, 115200});
   object->SetInstanceNumber(4);
@@ -177,7 +177,7 @@ TEST_F(ParamsObject, ItsBlockRoundTripsWithInnerOperands) {
   EXPECT_EQ(loaded->FindOnlyOperands().size(), 1u);
 }
 
-TEST_F(ParamsObject, PlacementOnTheBusBarIsRefusedWithTheCallersText) {
+TEST_F(ParamsObjectTest, PlacementOnTheBusBarIsRefusedWithTheCallersText) {
   auto object = ComInit();
   EXPECT_TRUE(object->CheckPlacement(3, "FB Method Not Allowed On BUSBAR", *Host().Messages));
   EXPECT_FALSE(object->CheckPlacement(0, "FB Method Not Allowed On BUSBAR", *Host().Messages));

@@ -1,7 +1,7 @@
 #include "OutsideFixture.h"
 
+#include "outside/utilities/IniFile.h"
 #include "outside/utilities/OutsideSettingKeys.h"
-#include "outside/utilities/clsIniFile.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -22,9 +22,9 @@ std::string ReadFile(const std::string& path) {
 
 } // namespace
 
-using SettingsStore = OutsideFixture;
+using SettingsStoreTest = OutsideFixture;
 
-TEST_F(SettingsStore, HostSettingsGiveTheDefaultUntilSetAndSurviveANewStore) {
+TEST_F(SettingsStoreTest, HostSettingsGiveTheDefaultUntilSetAndSurviveANewStore) {
   auto& settings = *Host().Settings;
   EXPECT_EQ(settings.HostSetting(6000, 6006, "2"), "2");
   EXPECT_EQ(settings.HostSettingLong(6000, 6013, 255), 255);
@@ -34,7 +34,7 @@ TEST_F(SettingsStore, HostSettingsGiveTheDefaultUntilSetAndSurviveANewStore) {
   settings.SetHostSetting(7000, 7001, "204");
   settings.SetHostSetting(6000, 6013, "65280");
 
-  clsSettingsStore reopened(mDb, mDir.File("config/ldr/settings.ini"));
+  FileSettingsStore reopened(mDb, mDir.File("config/ldr/settings.ini"));
   EXPECT_EQ(reopened.HostSetting(6000, 6006, "2"), "5");
   EXPECT_EQ(reopened.HostSettingLong(7000, 7001, 0), 204);
   EXPECT_EQ(reopened.HostSettingLong(6000, 6013, 255), 65280);
@@ -42,13 +42,13 @@ TEST_F(SettingsStore, HostSettingsGiveTheDefaultUntilSetAndSurviveANewStore) {
   EXPECT_EQ(ReadFile(mDir.File("config/ldr/settings.ini")), "[6000]\n6006=5\n6013=65280\n\n[7000]\n7001=204\n");
 }
 
-TEST_F(SettingsStore, HostFileKeepsWhatTheUserWroteAndReadsItLeniently) {
+TEST_F(SettingsStoreTest, HostFileKeepsWhatTheUserWroteAndReadsItLeniently) {
   const std::string path = mDir.File("user.ini");
   {
     std::ofstream out(path);
     out << "; my settings\r\n[ 6000 ]\r\n 6006 = 3 \r\nnot a setting line\n\n[7000]\n7002=205\n";
   }
-  clsSettingsStore settings(mDb, path);
+  FileSettingsStore settings(mDb, path);
   EXPECT_EQ(settings.HostSetting(6000, 6006, "2"), "3");
   EXPECT_EQ(settings.HostSettingLong(7000, 7002, 0), 205);
   settings.SetHostSetting(6000, 6007, "4");
@@ -57,7 +57,7 @@ TEST_F(SettingsStore, HostFileKeepsWhatTheUserWroteAndReadsItLeniently) {
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 }
 
-TEST_F(SettingsStore, HostValuesThatAreNotNumbersReadAsTheDefault) {
+TEST_F(SettingsStoreTest, HostValuesThatAreNotNumbersReadAsTheDefault) {
   auto& settings = *Host().Settings;
   settings.SetHostSetting(6000, 6006, "two");
   settings.SetHostSetting(6000, 6007, "99999999999");
@@ -68,7 +68,7 @@ TEST_F(SettingsStore, HostValuesThatAreNotNumbersReadAsTheDefault) {
   EXPECT_EQ(settings.HostSetting(6000, 6006, "2"), "two");
 }
 
-TEST_F(SettingsStore, ALineBreakCannotSmuggleASettingIntoTheFile) {
+TEST_F(SettingsStoreTest, ALineBreakCannotSmuggleASettingIntoTheFile) {
   auto& settings = *Host().Settings;
   EXPECT_THROW(settings.SetHostSetting(6000, 6006, "1\n[7000]\n7001=204"), std::invalid_argument);
   EXPECT_EQ(settings.HostSettingLong(7000, 7001, 0), 0);
@@ -100,17 +100,17 @@ private:
 
 } // namespace
 
-TEST_F(SettingsStore, DefaultPathFollowsXdgConfigHomeThenHome) {
+TEST_F(SettingsStoreTest, DefaultPathFollowsXdgConfigHomeThenHome) {
   ScopedEnv home("HOME", "/home/someone");
   {
     ScopedEnv xdg("XDG_CONFIG_HOME", "/tmp/xdg-test");
-    EXPECT_EQ(clsSettingsStore::DefaultHostSettingsPath(), "/tmp/xdg-test/ldr/settings.ini");
+    EXPECT_EQ(FileSettingsStore::DefaultHostSettingsPath(), "/tmp/xdg-test/ldr/settings.ini");
   }
   ScopedEnv xdg("XDG_CONFIG_HOME", "");
-  EXPECT_EQ(clsSettingsStore::DefaultHostSettingsPath(), "/home/someone/.config/ldr/settings.ini");
+  EXPECT_EQ(FileSettingsStore::DefaultHostSettingsPath(), "/home/someone/.config/ldr/settings.ini");
 }
 
-TEST_F(SettingsStore, ProjectSettingsLiveInTheProjectTable) {
+TEST_F(SettingsStoreTest, ProjectSettingsLiveInTheProjectTable) {
   auto& settings = *Host().Settings;
   EXPECT_EQ(settings.ProjectSetting(21, "none"), "none");
   settings.SetProjectSettingLong(21, 7);
@@ -125,14 +125,14 @@ TEST_F(SettingsStore, ProjectSettingsLiveInTheProjectTable) {
   EXPECT_TRUE(settings.ProjectFlag(83, false));
 }
 
-TEST_F(SettingsStore, CountersHandOutEachNumberOnce) {
+TEST_F(SettingsStoreTest, CountersHandOutEachNumberOnce) {
   auto& settings = *Host().Settings;
   EXPECT_EQ(settings.TakeProjectCounter(125, 1), 1);
   EXPECT_EQ(settings.TakeProjectCounter(125, 1), 2);
   EXPECT_EQ(settings.ProjectSettingLong(125, 0), 3);
 }
 
-TEST_F(SettingsStore, DownloadUnitsAndExtendedOperandsAreProjectOptions) {
+TEST_F(SettingsStoreTest, DownloadUnitsAndExtendedOperandsAreProjectOptions) {
   EXPECT_FALSE(Host().DownloadUnits->IsOn());
   EXPECT_FALSE(Host().Globals->ExtendedOperandsEnabled());
   mHost.DownloadUnits->SetOn(true);

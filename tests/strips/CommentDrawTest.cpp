@@ -26,7 +26,7 @@ protected:
 
   gdi::DeviceContext mLeft = Surface(28, 120);
   gdi::DeviceContext mBoard = Surface(770, 120);
-  tyGdiResources mRes = Resources();
+  GdiResources mRes = DrawerResources();
 };
 
 TEST_F(CommentDraw, TextAreaIsWhiteWithAGreySeparatorBelow) {

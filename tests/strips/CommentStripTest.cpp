@@ -2,7 +2,7 @@
 // press starts; the strip factory.
 #include "CommentTestFixture.h"
 
-#include "outside/headless/clsHeadlessGui.h"
+#include "outside/headless/HeadlessGui.h"
 #include "strips/StripFactory.h"
 #include "strips/clsLdrNet.h"
 
@@ -87,7 +87,7 @@ TEST_F(CommentStrip, ReplicaCarriesTheTextButNoRow) {
   const long id = AddCommentRow("copy me", 6);
   auto comment = LoadStrip<clsLdrComment>(id, 3);
   comment->SetStripNote("n");
-  const clsPropertyBag bag = comment->GetPropertyBag();
+  const PropertyBag bag = comment->GetPropertyBag();
   EXPECT_EQ(bag.Count(), 4u);
   EXPECT_EQ(bag.ReadProperty("Comment").AsText(), "copy me");
   EXPECT_EQ(bag.ReadProperty("Height").AsLong(), 6);
@@ -108,10 +108,10 @@ TEST_F(CommentStrip, ReplicaCarriesTheTextButNoRow) {
 // row line 14 down.
 TEST_F(CommentStrip, HitKindsOfLeftZoneHandleAndTextArea) {
   auto comment = LoadStrip<clsLdrComment>(AddCommentRow("t", 6), 10);
-  constexpr auto L = tyHitRecord::kLeftOfLine;
-  constexpr auto R = tyHitRecord::kOnOrRightOfLine;
-  constexpr auto A = tyHitRecord::kAboveLine;
-  constexpr auto B = tyHitRecord::kOnOrBelowLine;
+  constexpr auto L = HitRecord::kLeftOfLine;
+  constexpr auto R = HitRecord::kOnOrRightOfLine;
+  constexpr auto A = HitRecord::kAboveLine;
+  constexpr auto B = HitRecord::kOnOrBelowLine;
   EXPECT_EQ(KindAt(*comment, Hit(1, 11)), 1);
   EXPECT_EQ(KindAt(*comment, Hit(1, 10)), 1); // no collapse button on a comment
   EXPECT_EQ(KindAt(*comment, Hit(1, 13)), 1);
@@ -133,7 +133,7 @@ TEST_F(CommentStrip, HitKindsOfLeftZoneHandleAndTextArea) {
 
 TEST_F(CommentStrip, HitRecordKeepsItsPointAndIsCopied) {
   auto comment = LoadStrip<clsLdrComment>(AddCommentRow("t", 4), 2);
-  tyHitRecord hit = Hit(20, 3, tyHitRecord::kLeftOfLine, tyHitRecord::kAboveLine, 2);
+  HitRecord hit = Hit(20, 3, HitRecord::kLeftOfLine, HitRecord::kAboveLine, 2);
   comment->HitTestByPoint(hit);
   EXPECT_EQ(hit.X, 20);
   EXPECT_EQ(hit.Y, 3);
@@ -146,13 +146,13 @@ TEST_F(CommentStrip, HitRecordKeepsItsPointAndIsCopied) {
 TEST_F(CommentStrip, ResizeHandleStartsTheResizerOnlyOffLineWithTheLeftButton) {
   auto comment = LoadStrip<clsLdrComment>(AddCommentRow("t", 5));
   RecordingProcessControl control;
-  tyHitRecord handle = Hit(1, 4);
+  HitRecord handle = Hit(1, 4);
   comment->HitTestByPoint(handle);
   comment->QueryProcess(control);
   EXPECT_EQ(control.NewProcess, eMP_StripResizeProc);
 
   RecordingProcessControl right;
-  tyHitRecord rightHandle = Hit(1, 4, tyHitRecord::kOnOrRightOfLine, tyHitRecord::kOnOrBelowLine, 2);
+  HitRecord rightHandle = Hit(1, 4, HitRecord::kOnOrRightOfLine, HitRecord::kOnOrBelowLine, 2);
   comment->HitTestByPoint(rightHandle);
   comment->QueryProcess(right);
   EXPECT_EQ(right.NewProcessCalls, 0);
@@ -167,13 +167,13 @@ TEST_F(CommentStrip, ResizeHandleStartsTheResizerOnlyOffLineWithTheLeftButton) {
 TEST_F(CommentStrip, PressOnTheTextStartsNoProcessAndRightClickOnTheHeaderShowsTheMenu) {
   auto comment = LoadStrip<clsLdrComment>(AddCommentRow("t", 5));
   RecordingProcessControl control;
-  tyHitRecord text = Hit(20, 2);
+  HitRecord text = Hit(20, 2);
   comment->HitTestByPoint(text);
   comment->QueryProcess(control);
   EXPECT_EQ(control.NewProcessCalls, 0);
   EXPECT_TRUE(mHost.Gui->MenusShown().empty());
 
-  tyHitRecord header = Hit(1, 1, tyHitRecord::kOnOrRightOfLine, tyHitRecord::kOnOrBelowLine, 2);
+  HitRecord header = Hit(1, 1, HitRecord::kOnOrRightOfLine, HitRecord::kOnOrBelowLine, 2);
   comment->HitTestByPoint(header);
   comment->QueryProcess(control);
   EXPECT_EQ(mHost.Gui->MenusShown(), (std::vector<int>{eGM_Comment}));

@@ -45,7 +45,7 @@ protected:
   db::DbValue Column(long stripID, const std::string& column) {
     return Db().QueryValue("SELECT " + column + " FROM LdrStrips WHERE StripID=" + std::to_string(stripID));
   }
-  std::int32_t KindAt(itfStrip& strip, tyHitRecord hit) {
+  std::int32_t KindAt(itfStrip& strip, HitRecord hit) {
     strip.HitTestByPoint(hit);
     return hit.HitKind;
   }

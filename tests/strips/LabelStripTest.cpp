@@ -4,7 +4,7 @@
 #include "CommentTestFixture.h"
 
 #include "editing/srvDrawer.h"
-#include "outside/headless/clsHeadlessGui.h"
+#include "outside/headless/HeadlessGui.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ using LabelStrip = CommentTestFixture;
 TEST_F(LabelStrip, StoredLabelLoadsBackWithNameAndComment) {
   clsLdrLabel label(mCtx);
   label.SetPropertyBag([] {
-    clsPropertyBag bag;
+    PropertyBag bag;
     bag.WriteProperty("LblName", "Start'Up");
     bag.WriteProperty("LblComment", "after power-on");
     bag.WriteProperty("StripNote", "n");
@@ -96,10 +96,10 @@ TEST_F(LabelStrip, RereadingAGoneRowReports232AndKeepsTheName) {
 // line X = 17, comment area beyond.
 TEST_F(LabelStrip, HitKindsWithTheSideFlagRuleAtX17) {
   auto label = LoadStrip<clsLdrLabel>(AddLabelRow("L"), 4);
-  constexpr auto L = tyHitRecord::kLeftOfLine;
-  constexpr auto R = tyHitRecord::kOnOrRightOfLine;
-  constexpr auto A = tyHitRecord::kAboveLine;
-  constexpr auto B = tyHitRecord::kOnOrBelowLine;
+  constexpr auto L = HitRecord::kLeftOfLine;
+  constexpr auto R = HitRecord::kOnOrRightOfLine;
+  constexpr auto A = HitRecord::kAboveLine;
+  constexpr auto B = HitRecord::kOnOrBelowLine;
   EXPECT_EQ(KindAt(*label, Hit(1, 4)), 1);
   EXPECT_EQ(KindAt(*label, Hit(2, 4, L)), 1);
   EXPECT_EQ(KindAt(*label, Hit(2, 4, R)), 5);
@@ -118,21 +118,21 @@ TEST_F(LabelStrip, HitKindsWithTheSideFlagRuleAtX17) {
 TEST_F(LabelStrip, X17IsMeasuredFromTheStripsLeft) {
   auto label = LoadStrip<clsLdrLabel>(AddLabelRow("L"), 0);
   label->SetLeft(2);
-  EXPECT_EQ(KindAt(*label, Hit(19, 0, tyHitRecord::kLeftOfLine)), 5);
-  EXPECT_EQ(KindAt(*label, Hit(19, 0, tyHitRecord::kOnOrRightOfLine)), 4);
+  EXPECT_EQ(KindAt(*label, Hit(19, 0, HitRecord::kLeftOfLine)), 5);
+  EXPECT_EQ(KindAt(*label, Hit(19, 0, HitRecord::kOnOrRightOfLine)), 4);
   EXPECT_EQ(KindAt(*label, Hit(3, 0)), 1);
 }
 
 TEST_F(LabelStrip, NameBoxStartsTheLabelEditorOffLine) {
   auto label = LoadStrip<clsLdrLabel>(AddLabelRow("L"));
   RecordingProcessControl control;
-  tyHitRecord name = Hit(5, 0);
+  HitRecord name = Hit(5, 0);
   label->HitTestByPoint(name);
   label->QueryProcess(control);
   EXPECT_EQ(control.NewProcess, eMP_EditLabelProc);
 
   RecordingProcessControl comment;
-  tyHitRecord commentHit = Hit(30, 0);
+  HitRecord commentHit = Hit(30, 0);
   label->HitTestByPoint(commentHit);
   label->QueryProcess(comment);
   EXPECT_EQ(comment.NewProcessCalls, 0);
@@ -147,11 +147,11 @@ TEST_F(LabelStrip, NameBoxStartsTheLabelEditorOffLine) {
 TEST_F(LabelStrip, RightClickOnTheHeaderShowsTheLabelMenu) {
   auto label = LoadStrip<clsLdrLabel>(AddLabelRow("L"));
   RecordingProcessControl control;
-  tyHitRecord left = Hit(1, 0);
+  HitRecord left = Hit(1, 0);
   label->HitTestByPoint(left);
   label->QueryProcess(control);
   EXPECT_TRUE(mHost.Gui->MenusShown().empty());
-  tyHitRecord right = Hit(1, 0, tyHitRecord::kOnOrRightOfLine, tyHitRecord::kOnOrBelowLine, 2);
+  HitRecord right = Hit(1, 0, HitRecord::kOnOrRightOfLine, HitRecord::kOnOrBelowLine, 2);
   label->HitTestByPoint(right);
   label->QueryProcess(control);
   EXPECT_EQ(mHost.Gui->MenusShown(), (std::vector<int>{eGM_Label}));
@@ -176,7 +176,7 @@ class LabelDraw : public CommentTestFixture {
 protected:
   gdi::DeviceContext mLeft = Surface(28, 60);
   gdi::DeviceContext mBoard = Surface(770, 60);
-  tyGdiResources mRes = Resources();
+  GdiResources mRes = DrawerResources();
 };
 
 // The label at row 2: y 28 .. 42, the edit zone from x = 28.

@@ -5,7 +5,7 @@
 #include "NetTestFixture.h"
 
 #include "elements/clsLineElement.h"
-#include "outside/operands/clsVirtualController.h"
+#include "outside/operands/VirtualController.h"
 #include "platform/drawing/ResourceLibrary.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +58,7 @@ protected:
   }
 
   long mStrip = 0;
-  tyGdiResources mRes = Resources();
+  GdiResources mRes = DrawerResources();
   gdi::DeviceContext mLeft;
   gdi::DeviceContext mBoard;
 };
@@ -205,7 +205,7 @@ TEST_F(NetDraw, DisabledNetIsHatchedGreen) {
 TEST_F(NetDraw, RailTakesThePowerFlowColourAfterAnEvaluation) {
   mCtx.PowerFlowColor = gdi::RGB(255, 0, 0);
   auto net = LoadNet(mStrip);
-  net->AppendTestValue(std::make_shared<clsVirtualController>());
+  net->AppendTestValue(std::make_shared<VirtualController>());
   EXPECT_TRUE(net->PowerRail());
   Draw(*net);
   EXPECT_EQ(mLeft.GetPixel(27, 50), gdi::RGB(255, 0, 0));

@@ -3,15 +3,15 @@
 #include "NetTestFixture.h"
 
 #include "elements/ElementFactory.h"
-#include "interfaces/itfOperandsKeyHandler.h"
-#include "outside/operands/clsOperand.h"
+#include "interfaces/OperandsKeyHandler.h"
+#include "outside/operands/Operand.h"
 
 #include <gtest/gtest.h>
 
 namespace ldr::test {
 namespace {
 
-class RecordingKeyHandler : public itfOperandsKeyHandler {
+class RecordingKeyHandler : public OperandsKeyHandler {
 public:
   void KeyPress(std::int32_t KeyCode, KeyedCollection<itfLdrElement>& Elements, itfStrip& Strip) override {
     Keys.push_back(KeyCode);
@@ -326,11 +326,11 @@ TEST_F(NetEdit, ReplicaCarriesTheElementsAndStoresAsANewNet) {
 TEST_F(NetEdit, DamagedPropertyBagLeavesTheNetAsItWas) {
   AddContact(mStrip, 0, 4, 1);
   auto net = LoadNet(mStrip);
-  clsPropertyBag bag = net->GetPropertyBag();
+  PropertyBag bag = net->GetPropertyBag();
   bag.WriteProperty("Elements", db::Blob{1, 2, 3});
   EXPECT_THROW(net->SetPropertyBag(bag), std::invalid_argument);
   EXPECT_EQ(net->GetAllElements()->Count(), 1u);
-  clsPropertyBag other;
+  PropertyBag other;
   other.WriteProperty("StripType", 2L);
   EXPECT_THROW(net->SetPropertyBag(other), std::invalid_argument);
 }

@@ -3,13 +3,13 @@
 
 #include "NetTestFixture.h"
 
-#include "core/itfViewRefresh.h"
-#include "outside/headless/clsHeadlessGui.h"
+#include "core/ViewRefresh.h"
+#include "outside/headless/HeadlessGui.h"
 
 namespace ldr::test {
 namespace {
 
-class ReloadCountingControl : public RecordingProcessControl, public itfViewRefresh {
+class ReloadCountingControl : public RecordingProcessControl, public ViewRefresh {
 public:
   void RedrawAll() override {}
   void ReLoad() override { ++Reloads; }
@@ -31,7 +31,7 @@ protected:
   long StoredHeight() { return Scalar("SELECT Height FROM LdrStrips WHERE StripID=" + std::to_string(mStrip)); }
   void DoubleClickAt(std::int32_t x, std::int32_t y, std::int32_t vertSide = 0) {
     auto net = LoadNet(mStrip);
-    tyHitRecord hit;
+    HitRecord hit;
     hit.X = x;
     hit.Y = y;
     hit.VertSide = vertSide;

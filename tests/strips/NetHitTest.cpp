@@ -2,17 +2,17 @@
 // pointer, and what a press, a double click and a right click do by kind.
 #include "NetTestFixture.h"
 
-#include "outside/utilities/itfGuiService.h"
+#include "outside/utilities/GuiService.h"
 
 #include <gtest/gtest.h>
 
 namespace ldr::test {
 namespace {
 
-constexpr std::int32_t L = tyHitRecord::kLeftOfLine;
-constexpr std::int32_t R = tyHitRecord::kOnOrRightOfLine;
-constexpr std::int32_t A = tyHitRecord::kAboveLine;
-constexpr std::int32_t B = tyHitRecord::kOnOrBelowLine;
+constexpr std::int32_t L = HitRecord::kLeftOfLine;
+constexpr std::int32_t R = HitRecord::kOnOrRightOfLine;
+constexpr std::int32_t A = HitRecord::kAboveLine;
+constexpr std::int32_t B = HitRecord::kOnOrBelowLine;
 
 class NetHit : public NetTestFixture {
 protected:
@@ -64,7 +64,7 @@ TEST_F(NetHit, LeftZoneRowsGiveCollapseHeaderAndResizeHandle) {
 
 TEST_F(NetHit, RecordKeepsItsPointAndTheNetKeepsACopy) {
   auto net = Net(6, 3);
-  tyHitRecord hit = Hit(30, 5);
+  HitRecord hit = Hit(30, 5);
   hit.Shift = 2;
   net->HitTestByPoint(hit);
   EXPECT_EQ(hit.X, 30);
@@ -110,7 +110,7 @@ TEST_F(NetHit, ReturnStripIsNeverHitAndStartsNothing) {
   auto net = LoadNet(ReturnStripID());
   RecordingProcessControl control;
   for (const auto& hit : {Hit(1, 3), Hit(1, 0), Hit(2 + 1, 5), Hit(30, 2)}) {
-    tyHitRecord probe = hit;
+    HitRecord probe = hit;
     net->HitTestByPoint(probe);
     EXPECT_EQ(probe.HitKind, 0);
     EXPECT_EQ(net->GetHitParameters().HitKind, 0);
@@ -125,7 +125,7 @@ TEST_F(NetHit, PressChoosesTheProcessByKind) {
   const long strip = NetID();
   AddContact(strip, 4, 3, 1);
   auto net = LoadNet(strip);
-  auto press = [&](tyHitRecord hit) {
+  auto press = [&](HitRecord hit) {
     RecordingProcessControl control;
     net->HitTestByPoint(hit);
     net->QueryProcess(control);
@@ -148,7 +148,7 @@ TEST_F(NetHit, PressChoosesTheProcessByKind) {
 TEST_F(NetHit, DoubleClickOnTheEditZoneTogglesTheWorkMode) {
   auto net = LoadNet(NetID());
   RecordingProcessControl control;
-  tyHitRecord hit = Hit(30, 8);
+  HitRecord hit = Hit(30, 8);
   net->HitTestByPoint(hit);
   net->DoubleClick(control);
   EXPECT_EQ(control.WorkMode, 1);
@@ -162,7 +162,7 @@ TEST_F(NetHit, RightClickShowsTheMenuOfTheArea) {
   AddContact(strip, 4, 3, 1);
   AddContact(strip, 20, 3, 2);
   auto net = LoadNet(strip);
-  auto click = [&](tyHitRecord hit) {
+  auto click = [&](HitRecord hit) {
     net->HitTestByPoint(hit);
     net->RightMouseUp();
     return mHost.Gui->MenusShown().back();

@@ -3,7 +3,7 @@
 // return element.
 #include "NetTestFixture.h"
 
-#include "outside/operands/clsOperand.h"
+#include "outside/operands/Operand.h"
 
 #include <gtest/gtest.h>
 

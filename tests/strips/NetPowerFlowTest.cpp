@@ -2,20 +2,20 @@
 // contacts conducting by their values, and power passed along the lines.
 #include "NetTestFixture.h"
 
-#include "outside/operands/clsVirtualController.h"
-#include "outside/operands/enOperandType.h"
+#include "outside/operands/OperandType.h"
+#include "outside/operands/VirtualController.h"
 
 #include <gtest/gtest.h>
 
 namespace ldr::test {
 namespace {
 
-class NetPowerFlow : public NetTestFixture {
+class NetPowerFlowTest : public NetTestFixture {
 protected:
   void SetUp() override {
     NetTestFixture::SetUp();
     mStrip = NetID();
-    mController = std::make_shared<clsVirtualController>();
+    mController = std::make_shared<VirtualController>();
   }
   long Line(long x, long y, long dx, long dy) { return AddElementRow(mStrip, dy ? 101 : 100, x, y, dx, dy); }
   // Evaluates the net and answers which of `ids` conduct.
@@ -29,23 +29,23 @@ protected:
   void SetBit(long address, long value) { mController->SetValue({eOT_MB, address, 0}, value); }
 
   long mStrip = 0;
-  std::shared_ptr<clsVirtualController> mController;
+  std::shared_ptr<VirtualController> mController;
 };
 
-TEST_F(NetPowerFlow, LineOnTheRailConductsAndALineAwayFromItDoesNot) {
+TEST_F(NetPowerFlowTest, LineOnTheRailConductsAndALineAwayFromItDoesNot) {
   const long onRail = Line(0, 4, 5, 0);
   const long away = Line(1, 8, 5, 0);
   EXPECT_EQ(Conducting({onRail, away}), (std::vector<bool>{true, false}));
 }
 
-TEST_F(NetPowerFlow, LinesMeetingEndToEndConductWhateverTheirOrder) {
+TEST_F(NetPowerFlowTest, LinesMeetingEndToEndConductWhateverTheirOrder) {
   const long third = Line(10, 4, 5, 0);
   const long second = Line(5, 4, 5, 0);
   const long first = Line(0, 4, 5, 0);
   EXPECT_EQ(Conducting({first, second, third}), (std::vector<bool>{true, true, true}));
 }
 
-TEST_F(NetPowerFlow, ContactPassesPowerOnlyWhenItsBitIsOn) {
+TEST_F(NetPowerFlowTest, ContactPassesPowerOnlyWhenItsBitIsOn) {
   const long contact = AddContact(mStrip, 0, 4, 5);
   const long after = Line(6, 4, 4, 0);
   SetBit(5, 0);
@@ -55,7 +55,7 @@ TEST_F(NetPowerFlow, ContactPassesPowerOnlyWhenItsBitIsOn) {
   EXPECT_TRUE(mController->IsMonitored({eOT_MB, 5, 0}));
 }
 
-TEST_F(NetPowerFlow, VerticalLinesTakePowerAtEitherEnd) {
+TEST_F(NetPowerFlowTest, VerticalLinesTakePowerAtEitherEnd) {
   // Rule a: the top of the line sits on the outlet of a conducting contact.
   const long contact = AddContact(mStrip, 0, 2, 1);
   const long down = Line(6, 2, 0, 3);
@@ -68,7 +68,7 @@ TEST_F(NetPowerFlow, VerticalLinesTakePowerAtEitherEnd) {
   EXPECT_EQ(Conducting({contact, down, rail, up, loose}), (std::vector<bool>{true, true, true, true, false}));
 }
 
-TEST_F(NetPowerFlow, LineStartingWhereAConductingLineStartsConducts) {
+TEST_F(NetPowerFlowTest, LineStartingWhereAConductingLineStartsConducts) {
   const long rail = Line(0, 6, 5, 0);
   const long riser = Line(5, 2, 0, 4);  // conducts through its bottom end (rule b)
   const long branch = Line(5, 2, 5, 0); // shares the riser's start (rule c)
@@ -76,7 +76,7 @@ TEST_F(NetPowerFlow, LineStartingWhereAConductingLineStartsConducts) {
   EXPECT_EQ(Conducting({rail, riser, branch, elsewhere}), (std::vector<bool>{true, true, true, false}));
 }
 
-TEST_F(NetPowerFlow, EvaluationStartsAfreshEachTime) {
+TEST_F(NetPowerFlowTest, EvaluationStartsAfreshEachTime) {
   const long contact = AddContact(mStrip, 0, 4, 5);
   const long after = Line(6, 4, 4, 0);
   auto net = LoadNet(mStrip);

@@ -9,7 +9,7 @@
 namespace ldr::test {
 namespace {
 
-class NetStore : public NetTestFixture {
+class NetStoreTest : public NetTestFixture {
 protected:
   void SetUp() override {
     NetTestFixture::SetUp();
@@ -33,7 +33,7 @@ protected:
   long mStrip = 0;
 };
 
-TEST_F(NetStore, FlagsAreWrittenToTheNetsRowOnly) {
+TEST_F(NetStoreTest, FlagsAreWrittenToTheNetsRowOnly) {
   auto net = LoadNet(mStrip);
   net->SetIsSelected(true);
   net->SetIsCompilable(2);
@@ -52,7 +52,7 @@ TEST_F(NetStore, FlagsAreWrittenToTheNetsRowOnly) {
   EXPECT_EQ(Scalar("SELECT COUNT(DISTINCT StripID) FROM StripUpdates"), 1);
 }
 
-TEST_F(NetStore, SettingTheCompileStateMarksTheDownloadEntries) {
+TEST_F(NetStoreTest, SettingTheCompileStateMarksTheDownloadEntries) {
   auto net = LoadNet(mStrip);
   net->SetCompileDirtyBit(false); // already clean: nothing is written
   EXPECT_EQ(StripUpdates(), 0);
@@ -66,7 +66,7 @@ TEST_F(NetStore, SettingTheCompileStateMarksTheDownloadEntries) {
   EXPECT_EQ(StripUpdates(), updates);
 }
 
-TEST_F(NetStore, DirtyElementMakesTheNetDirty) {
+TEST_F(NetStoreTest, DirtyElementMakesTheNetDirty) {
   const long line = AddElementRow(mStrip, 100, 2, 4, 6, 0);
   auto net = LoadNet(mStrip);
   EXPECT_FALSE(net->CompileDirtyBit());
@@ -82,7 +82,7 @@ TEST_F(NetStore, DirtyElementMakesTheNetDirty) {
   EXPECT_EQ(Compiled(), (std::vector<long>{0, 0, -1}));
 }
 
-TEST_F(NetStore, SyncTakesTheStoredFlagWithoutWriting) {
+TEST_F(NetStoreTest, SyncTakesTheStoredFlagWithoutWriting) {
   auto net = LoadNet(mStrip);
   Db().Execute("UPDATE LdrStrips SET CompileDirtyBit=-1 WHERE StripID=" + std::to_string(mStrip));
   const long updates = StripUpdates();
@@ -96,7 +96,7 @@ TEST_F(NetStore, SyncTakesTheStoredFlagWithoutWriting) {
   EXPECT_EQ(Compiled(), (std::vector<long>{-1, -1, -1}));
 }
 
-TEST_F(NetStore, PowerFlowDisplayTogglesForTheNetAndItsLines) {
+TEST_F(NetStoreTest, PowerFlowDisplayTogglesForTheNetAndItsLines) {
   AddElementRow(mStrip, 100, 0, 4, 6, 0);
   auto net = LoadNet(mStrip);
   auto line = std::dynamic_pointer_cast<clsLineElement>(net->GetAllElements()->At(0));
@@ -112,7 +112,7 @@ TEST_F(NetStore, PowerFlowDisplayTogglesForTheNetAndItsLines) {
   EXPECT_EQ(Column("ShowPowerFlow"), 0);
 }
 
-TEST_F(NetStore, DeletingANetMarksItsSubroutineAndTakesItsElements) {
+TEST_F(NetStoreTest, DeletingANetMarksItsSubroutineAndTakesItsElements) {
   const long contact = AddContact(mStrip, 0, 4, 1);
   auto net = LoadNet(mStrip);
   net->DeleteFromDB();
@@ -123,7 +123,7 @@ TEST_F(NetStore, DeletingANetMarksItsSubroutineAndTakesItsElements) {
   EXPECT_EQ(Scalar("SELECT COUNT(*) FROM LdrStrips WHERE FuncID=2"), 16);
 }
 
-TEST_F(NetStore, NewNetIsStoredDirtyAndUnselected) {
+TEST_F(NetStoreTest, NewNetIsStoredDirtyAndUnselected) {
   clsLdrNet net(mCtx);
   net.SetSeqNum(3);
   net.SetStripNote("it's new"); // text goes in as a value, quote and all

@@ -9,10 +9,10 @@
 #include "interfaces/itfLdrElement.h"
 #include "interfaces/itfProcessControl.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/clsLogErrorReporter.h"
-#include "outside/headless/clsMemoryLog.h"
-#include "outside/operands/tyGdiResources.h"
-#include "outside/operands/tyHitRecord.h"
+#include "outside/headless/LogErrorReporter.h"
+#include "outside/headless/MemoryLog.h"
+#include "outside/operands/GdiResources.h"
+#include "outside/operands/HitRecord.h"
 #include "platform/drawing/DeviceContext.h"
 #include "strips/clsLdrNet.h"
 #include "support/ProjectFixture.h"
@@ -54,7 +54,7 @@ protected:
 
   void SetUp() override {
     ProjectFixture::SetUp();
-    mLog = std::make_shared<clsMemoryLog>();
+    mLog = std::make_shared<MemoryLog>();
     mHost = MakeHeadlessHost(mDb, mLog, mDir.File("host-settings.ini"));
     mCtx.Connection = mDb;
     mCtx.SetHost(mHost.Services);
@@ -102,12 +102,12 @@ protected:
   }
 
   const std::vector<tyErrorReport>& Errors() const {
-    return static_cast<clsLogErrorReporter&>(*mHost.Services->Errors).Reports();
+    return static_cast<LogErrorReporter&>(*mHost.Services->Errors).Reports();
   }
 
-  static tyHitRecord Hit(std::int32_t x, std::int32_t y, std::int32_t horz = tyHitRecord::kOnOrRightOfLine,
-                         std::int32_t vert = tyHitRecord::kOnOrBelowLine, std::int32_t button = 1) {
-    tyHitRecord hit;
+  static HitRecord Hit(std::int32_t x, std::int32_t y, std::int32_t horz = HitRecord::kOnOrRightOfLine,
+                       std::int32_t vert = HitRecord::kOnOrBelowLine, std::int32_t button = 1) {
+    HitRecord hit;
     hit.X = x;
     hit.Y = y;
     hit.HorzSide = horz;
@@ -115,7 +115,7 @@ protected:
     hit.Button = button;
     return hit;
   }
-  std::int32_t HitKind(clsLdrNet& net, tyHitRecord hit) {
+  std::int32_t HitKind(clsLdrNet& net, HitRecord hit) {
     net.HitTestByPoint(hit);
     return hit.HitKind;
   }
@@ -127,8 +127,8 @@ protected:
     return dc;
   }
   // The resources as the drawer makes them.
-  static tyGdiResources Resources() {
-    tyGdiResources res;
+  static GdiResources DrawerResources() {
+    GdiResources res;
     res.GreyPen = gdi::Pen::Solid(kGrey);
     res.WhiteBrush = gdi::Brush::Solid(kWhite);
     res.GreyBrush = gdi::Brush::Solid(kGrey);
@@ -139,7 +139,7 @@ protected:
     return res;
   }
 
-  std::shared_ptr<clsMemoryLog> mLog;
+  std::shared_ptr<MemoryLog> mLog;
   tyHeadlessHost mHost;
   LdrContext mCtx;
 };

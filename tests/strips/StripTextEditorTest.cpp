@@ -5,7 +5,7 @@
 
 #include "editing/srvDrawer.h"
 #include "platform/boards/MemoryMainBoard.h"
-#include "strips/clsStripTextEditor.h"
+#include "strips/StripTextEditor.h"
 
 namespace ldr::test {
 namespace {
@@ -19,7 +19,7 @@ protected:
   }
   MemoryTextBox& Box(const char* name) { return mBoard->MemoryBox(name); }
   void PressAt(itfStrip& strip, std::int32_t x, std::int32_t y) {
-    tyHitRecord hit;
+    HitRecord hit;
     hit.X = x;
     hit.Y = y;
     hit.Button = 1;
@@ -34,11 +34,11 @@ protected:
 TEST_F(StripTextEditing, TheTagNamesOnlyItsOwnStrip) {
   MemoryTextBox box("txtComment");
   box.SetTag("12");
-  EXPECT_TRUE(clsStripTextEditor::TagNames(box, 12));
-  EXPECT_FALSE(clsStripTextEditor::TagNames(box, 1));
-  EXPECT_FALSE(clsStripTextEditor::TagNames(box, 120));
+  EXPECT_TRUE(StripTextEditor::TagNames(box, 12));
+  EXPECT_FALSE(StripTextEditor::TagNames(box, 1));
+  EXPECT_FALSE(StripTextEditor::TagNames(box, 120));
   box.SetTag("");
-  EXPECT_FALSE(clsStripTextEditor::TagNames(box, 0)); // a strip without a row never matches
+  EXPECT_FALSE(StripTextEditor::TagNames(box, 0)); // a strip without a row never matches
 }
 
 TEST_F(StripTextEditing, APressOnTheTextOpensTheBoxOverIt) {

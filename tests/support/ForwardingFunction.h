@@ -40,10 +40,10 @@ public:
   void UnSelectAll() override { mTarget->UnSelectAll(); }
   void CreateNewStrip(long stripType) override { mTarget->CreateNewStrip(stripType); }
   void AppendNewStrip(long stripType, long amount) override { mTarget->AppendNewStrip(stripType, amount); }
-  void AppendTestValue(clsVirtualController& controller) override { mTarget->AppendTestValue(controller); }
+  void AppendTestValue(VirtualController& controller) override { mTarget->AppendTestValue(controller); }
   void CreateNewElement(long elementType) override { mTarget->CreateNewElement(elementType); }
   void ToggleWorkMode() override { mTarget->ToggleWorkMode(); }
-  std::shared_ptr<clsOperand> HighLightOperand(long stripID, long elementID, long inIdx, long outIdx) override {
+  std::shared_ptr<Operand> HighLightOperand(long stripID, long elementID, long inIdx, long outIdx) override {
     return mTarget->HighLightOperand(stripID, elementID, inIdx, outIdx);
   }
   bool ReplaceOperand(long stripID, long elementID, long inIdx, long outIdx, long opNetworkID, long opType,
@@ -53,7 +53,7 @@ public:
   void GetSingleSelectedElement(long& elementType, std::string& elementName) override {
     mTarget->GetSingleSelectedElement(elementType, elementName);
   }
-  std::shared_ptr<clsOperand> GetElementSelectedOperand() override { return mTarget->GetElementSelectedOperand(); }
+  std::shared_ptr<Operand> GetElementSelectedOperand() override { return mTarget->GetElementSelectedOperand(); }
   void GetElementWithSelectedOperandPos(tyLdrPoint& elementPos, long& stripTop, bool& foundSelection) override {
     mTarget->GetElementWithSelectedOperandPos(elementPos, stripTop, foundSelection);
   }

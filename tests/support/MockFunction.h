@@ -35,13 +35,13 @@ public:
   MOCK_METHOD(void, UnSelectAll, (), (override));
   MOCK_METHOD(void, CreateNewStrip, (long), (override));
   MOCK_METHOD(void, AppendNewStrip, (long, long), (override));
-  MOCK_METHOD(void, AppendTestValue, (clsVirtualController&), (override));
+  MOCK_METHOD(void, AppendTestValue, (VirtualController&), (override));
   MOCK_METHOD(void, CreateNewElement, (long), (override));
   MOCK_METHOD(void, ToggleWorkMode, (), (override));
-  MOCK_METHOD(std::shared_ptr<clsOperand>, HighLightOperand, (long, long, long, long), (override));
+  MOCK_METHOD(std::shared_ptr<Operand>, HighLightOperand, (long, long, long, long), (override));
   MOCK_METHOD(bool, ReplaceOperand, (long, long, long, long, long, long, long), (override));
   MOCK_METHOD(void, GetSingleSelectedElement, (long&, std::string&), (override));
-  MOCK_METHOD(std::shared_ptr<clsOperand>, GetElementSelectedOperand, (), (override));
+  MOCK_METHOD(std::shared_ptr<Operand>, GetElementSelectedOperand, (), (override));
   MOCK_METHOD(void, GetElementWithSelectedOperandPos, (tyLdrPoint&, long&, bool&), (override));
   MOCK_METHOD(void, GetSelectedElementPos, (tyLdrPoint&, long&, bool&), (override));
   MOCK_METHOD(std::string, GetSelectedElementName, (), (override));
@@ -59,7 +59,7 @@ public:
   MOCK_METHOD(long, ViewHeight, (), (override));
   MOCK_METHOD(void, SetViewHeight, (long), (override));
   MOCK_METHOD(void, SetStrips, (KeyedCollection<itfStrip>*), (override));
-  MOCK_METHOD(void, Init, (std::shared_ptr<itfPictureBoard>, std::shared_ptr<itfPictureBoard>), (override));
+  MOCK_METHOD(void, Init, (std::shared_ptr<PictureBoard>, std::shared_ptr<PictureBoard>), (override));
   MOCK_METHOD(void, Release, (), (override));
   MOCK_METHOD(void, DrawAll, (), (override));
   MOCK_METHOD(void, RedrawAll, (), (override));

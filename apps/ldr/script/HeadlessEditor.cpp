@@ -6,7 +6,7 @@
 
 namespace ldr::script {
 
-HeadlessEditor::HeadlessEditor(std::shared_ptr<db::Connection> connection, std::shared_ptr<itfLogSink> log)
+HeadlessEditor::HeadlessEditor(std::shared_ptr<db::Connection> connection, std::shared_ptr<LogSink> log)
     : mConnection(std::move(connection)), mHost(MakeHeadlessHost(mConnection, std::move(log))) {}
 
 HeadlessEditor::~HeadlessEditor() {
@@ -42,7 +42,7 @@ clsLdrMain& HeadlessEditor::Main() {
   return *mMain;
 }
 
-void HeadlessEditor::OnChange(itfBoardScrollBar& bar, int value) {
+void HeadlessEditor::OnChange(BoardScrollBar& bar, int value) {
   if (!mMain) return;
   if (bar.Name() == "vscrl")
     mMain->VerticalScrollBarChange(value);
@@ -50,7 +50,7 @@ void HeadlessEditor::OnChange(itfBoardScrollBar& bar, int value) {
     mMain->HorizontalScrollBarChange(value);
 }
 
-void HeadlessEditor::OnScroll(itfBoardScrollBar& bar, int value) {
+void HeadlessEditor::OnScroll(BoardScrollBar& bar, int value) {
   if (!mMain) return;
   if (bar.Name() == "vscrl")
     mMain->VerticalScrollBarScroll(value);

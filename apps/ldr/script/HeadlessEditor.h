@@ -5,21 +5,21 @@
 
 #include "editor/clsLdrMain.h"
 #include "outside/headless/HeadlessHost.h"
-#include "outside/headless/itfLogSink.h"
+#include "outside/headless/LogSink.h"
 #include "platform/boards/MemoryMainBoard.h"
 #include "platform/boards/MemoryPictureBoard.h"
-#include "platform/boards/itfScrollBarEvents.h"
+#include "platform/boards/ScrollBarEvents.h"
 
 #include <memory>
 #include <string>
 
 namespace ldr::script {
 
-class HeadlessEditor : private itfScrollBarEvents {
+class HeadlessEditor : private ScrollBarEvents {
 public:
   static constexpr int kLeftBoardWidth = 28;
 
-  HeadlessEditor(std::shared_ptr<db::Connection> connection, std::shared_ptr<itfLogSink> log);
+  HeadlessEditor(std::shared_ptr<db::Connection> connection, std::shared_ptr<LogSink> log);
   ~HeadlessEditor() override;
 
   // Creates the main object, initialises it with the three boards and sizes
@@ -36,8 +36,8 @@ public:
   MemoryPictureBoard& RightBoard() { return *mRightBoard; }
 
 private:
-  void OnChange(itfBoardScrollBar& bar, int value) override;
-  void OnScroll(itfBoardScrollBar& bar, int value) override;
+  void OnChange(BoardScrollBar& bar, int value) override;
+  void OnScroll(BoardScrollBar& bar, int value) override;
 
   std::shared_ptr<db::Connection> mConnection;
   tyHeadlessHost mHost;

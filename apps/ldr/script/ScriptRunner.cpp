@@ -3,7 +3,7 @@
 #include "apps/ldr/script/ScriptLine.h"
 #include "core/ProjectDatabase.h"
 #include "core/clsLdrState.h"
-#include "outside/operands/tyHitRecord.h"
+#include "outside/operands/HitRecord.h"
 #include "platform/boards/BoardPicture.h"
 #include "platform/database/Transaction.h"
 
@@ -16,7 +16,7 @@ namespace ldr::script {
 
 // The log of a script: every line goes to the output and is kept for
 // `expect`.
-class ScriptLog : public itfLogSink {
+class ScriptLog : public LogSink {
 public:
   explicit ScriptLog(std::ostream& out) : mOut(out) {}
   void WriteLine(const std::string& line) override {
@@ -125,18 +125,18 @@ void ScriptRunner::PrintRows(db::Recordset& rows) {
 
 // Left button down at the start, a move in every grid cell the straight path
 // crosses, up at the end. A pixel belongs to the cell the editor puts it in
-// (tyHitRecord::PixelToGrid), and each move goes to the first pixel of the
+// (HitRecord::PixelToGrid), and each move goes to the first pixel of the
 // path inside its cell, never to a boundary the editor counts to the cell
 // before.
 void ScriptRunner::Drag(int x1, int y1, int x2, int y2) {
   auto& board = Editor().RightBoard();
   board.MouseDown(1, 0, x1, y1);
   const int steps = std::max(std::abs(x2 - x1), std::abs(y2 - y1));
-  std::int32_t lastCellX = tyHitRecord::PixelToGrid(x1), lastCellY = tyHitRecord::PixelToGrid(y1);
+  std::int32_t lastCellX = HitRecord::PixelToGrid(x1), lastCellY = HitRecord::PixelToGrid(y1);
   for (int i = 1; i <= steps; ++i) {
     const int x = x1 + static_cast<int>(std::lround(static_cast<double>(x2 - x1) * i / steps));
     const int y = y1 + static_cast<int>(std::lround(static_cast<double>(y2 - y1) * i / steps));
-    const std::int32_t cellX = tyHitRecord::PixelToGrid(x), cellY = tyHitRecord::PixelToGrid(y);
+    const std::int32_t cellX = HitRecord::PixelToGrid(x), cellY = HitRecord::PixelToGrid(y);
     if (cellX == lastCellX && cellY == lastCellY && i != steps) continue;
     board.MouseMove(1, 0, x, y);
     lastCellX = cellX;

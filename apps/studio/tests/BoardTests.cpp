@@ -22,7 +22,7 @@ namespace ldr::studio::test {
 namespace {
 
 // Everything a board or a control tells its listeners, as text.
-struct Recorder : itfPictureBoardEvents, itfMainBoardEvents, itfScrollBarEvents, itfTextBoxEvents {
+struct Recorder : PictureBoardEvents, MainBoardEvents, ScrollBarEvents, TextBoxEvents {
   std::vector<std::string> Events;
   bool CancelValidation = false;
 
@@ -31,21 +31,21 @@ struct Recorder : itfPictureBoardEvents, itfMainBoardEvents, itfScrollBarEvents,
     if (c >= 0 || d >= 0) line += " " + std::to_string(c) + " " + std::to_string(d);
     Events.push_back(line);
   }
-  void OnMouseDown(itfPictureBoard&, int button, int shift, int x, int y) override { Add("down", button, shift, x, y); }
-  void OnMouseMove(itfPictureBoard&, int button, int shift, int x, int y) override { Add("move", button, shift, x, y); }
-  void OnMouseUp(itfPictureBoard&, int button, int shift, int x, int y) override { Add("up", button, shift, x, y); }
-  void OnDblClick(itfPictureBoard&, int button, int shift, int x, int y) override { Add("dbl", button, shift, x, y); }
-  void OnClick(itfPictureBoard&) override { Events.push_back("click"); }
-  void OnKeyDown(itfMainBoard&, int key, int shift) override { Add("keydown", key, shift); }
-  void OnKeyUp(itfMainBoard&, int key, int shift) override { Add("keyup", key, shift); }
-  void OnChange(itfBoardScrollBar& bar, int value) override { Add("change " + bar.Name(), value, 0); }
-  void OnScroll(itfBoardScrollBar& bar, int value) override { Add("scroll " + bar.Name(), value, 0); }
-  void OnChange(itfBoardTextBox& box) override { Events.push_back("text " + box.Text()); }
-  void OnValidate(itfBoardTextBox& box, bool& cancel) override {
+  void OnMouseDown(PictureBoard&, int button, int shift, int x, int y) override { Add("down", button, shift, x, y); }
+  void OnMouseMove(PictureBoard&, int button, int shift, int x, int y) override { Add("move", button, shift, x, y); }
+  void OnMouseUp(PictureBoard&, int button, int shift, int x, int y) override { Add("up", button, shift, x, y); }
+  void OnDblClick(PictureBoard&, int button, int shift, int x, int y) override { Add("dbl", button, shift, x, y); }
+  void OnClick(PictureBoard&) override { Events.push_back("click"); }
+  void OnKeyDown(MainBoard&, int key, int shift) override { Add("keydown", key, shift); }
+  void OnKeyUp(MainBoard&, int key, int shift) override { Add("keyup", key, shift); }
+  void OnChange(BoardScrollBar& bar, int value) override { Add("change " + bar.Name(), value, 0); }
+  void OnScroll(BoardScrollBar& bar, int value) override { Add("scroll " + bar.Name(), value, 0); }
+  void OnChange(BoardTextBox& box) override { Events.push_back("text " + box.Text()); }
+  void OnValidate(BoardTextBox& box, bool& cancel) override {
     Events.push_back("validate " + box.Name());
     cancel = CancelValidation;
   }
-  void OnKeyDown(itfBoardTextBox& box, int key, int shift) override { Add("boxkey " + box.Name(), key, shift); }
+  void OnKeyDown(BoardTextBox& box, int key, int shift) override { Add("boxkey " + box.Name(), key, shift); }
   bool Has(const std::string& event) const {
     for (const auto& seen : Events)
       if (seen == event) return true;

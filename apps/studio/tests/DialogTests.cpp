@@ -12,9 +12,9 @@
 #include "apps/studio/SettingsDialog.h"
 #include "core/LdrError.h"
 #include "core/ProjectDatabase.h"
-#include "outside/utilities/clsGlobalValues.h"
-#include "outside/utilities/clsMessageService.h"
-#include "outside/utilities/clsSettingsStore.h"
+#include "outside/utilities/FileSettingsStore.h"
+#include "outside/utilities/ProjectGlobalValues.h"
+#include "outside/utilities/TableMessageService.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -36,7 +36,7 @@ private:
 private slots:
   void numberedMessageShowsItsTextAndButtons() {
     std::vector<std::string> log;
-    clsMessageService messages(std::make_shared<QtMessageAnswers>(
+    TableMessageService messages(std::make_shared<QtMessageAnswers>(
         nullptr, [&](const std::string& line) { log.push_back(line); }, true));
     auto seen = AnswerNextMessageBox(QMessageBox::No);
     QCOMPARE(messages.ShowMessage(eHM_DeleteSubroutine, {"Pump control"}), static_cast<int>(eMA_No));
@@ -55,7 +55,7 @@ private slots:
 
   void withoutAUserTheSafeAnswerIsTaken() {
     std::vector<std::string> log;
-    clsMessageService messages(std::make_shared<QtMessageAnswers>(
+    TableMessageService messages(std::make_shared<QtMessageAnswers>(
         nullptr, [&](const std::string& line) { log.push_back(line); }, false));
     QCOMPARE(messages.ShowMessage(eHM_DeleteStrips), static_cast<int>(eMA_No));
     QCOMPARE(messages.ShowMessage(eHM_UnsetPassword), static_cast<int>(eMA_Cancel));
@@ -67,7 +67,7 @@ private slots:
   void operandDialogKeepsTheAddressWithinTheTypesLimits() {
     TempProject project;
     auto connection = OpenProject(project);
-    auto operands = std::make_shared<clsOperandLibrary>(connection, nullptr);
+    auto operands = std::make_shared<OperandLibrary>(connection, nullptr);
     tyOperandRequest request;
     request.Prompt = "Contact operand";
     request.Accepted = {{eOG_Data, eOT_MB}, {eOG_Data, eOT_I}, {eOG_Data, eOT_XB}};
@@ -86,7 +86,7 @@ private slots:
   void operandDialogStartsFromTheSlotAndShowsTheDescription() {
     TempProject project;
     auto connection = OpenProject(project);
-    auto operands = std::make_shared<clsOperandLibrary>(connection, nullptr);
+    auto operands = std::make_shared<OperandLibrary>(connection, nullptr);
     operands->List().Register({eOT_MI, 12, 0}, "Tank level");
     tyOperandRequest request;
     request.Accepted = {{eOG_Data, eOT_MI}, {eOG_Constant, eOT_ConstInt}};
@@ -115,7 +115,7 @@ private slots:
     const long pump = connection->QueryValue("SELECT StripID FROM LdrStrips WHERE LblName='PUMP_ON'").AsLong();
     connection->Execute("INSERT INTO LdrStrips (FuncID, SeqNum, StrpType, LblName) VALUES (2, 91, 3, 'ALARM')");
     const long alarm = connection->QueryValue("SELECT StripID FROM LdrStrips WHERE LblName='ALARM'").AsLong();
-    auto operands = std::make_shared<clsOperandLibrary>(connection, nullptr);
+    auto operands = std::make_shared<OperandLibrary>(connection, nullptr);
     tyOperandRequest request;
     request.Accepted = {{eOG_Label, eOT_Label}};
     request.Current = {eOT_Label, 0, 0, 0.0};
@@ -134,7 +134,7 @@ private slots:
 
   void operandDialogRefusesATypedAddressBeyondTheType() {
     TempProject project;
-    auto operands = std::make_shared<clsOperandLibrary>(OpenProject(project), nullptr);
+    auto operands = std::make_shared<OperandLibrary>(OpenProject(project), nullptr);
     tyOperandRequest request;
     request.Accepted = {{eOG_Data, eOT_MB}};
     OperandDialog dialog(request, operands);
@@ -158,7 +158,7 @@ private slots:
   void operandDialogAnswersThroughTheDialogService() {
     TempProject project;
     auto connection = OpenProject(project);
-    auto operands = std::make_shared<clsOperandLibrary>(connection, nullptr);
+    auto operands = std::make_shared<OperandLibrary>(connection, nullptr);
     QtDialogService dialogs(nullptr, operands, {}, true);
     tyOperandRequest request;
     request.Accepted = {{eOG_Data, eOT_O}};
@@ -184,7 +184,7 @@ private slots:
 
   void labelNameDialogReturnsTheTypedName() {
     TempProject project;
-    QtDialogService dialogs(nullptr, std::make_shared<clsOperandLibrary>(OpenProject(project), nullptr), {}, true);
+    QtDialogService dialogs(nullptr, std::make_shared<OperandLibrary>(OpenProject(project), nullptr), {}, true);
     auto seen = AnswerNextDialog("labelNameDialog", [](QDialog& dialog) {
       auto& input = static_cast<QInputDialog&>(dialog);
       QCOMPARE(input.textValue(), QString("LOOP"));
@@ -197,7 +197,7 @@ private slots:
 
   void settingsDialogStoresTheHostSettings() {
     TempProject project;
-    clsSettingsStore settings(OpenProject(project), project.SettingsPath());
+    FileSettingsStore settings(OpenProject(project), project.SettingsPath());
     {
       SettingsDialog dialog(settings);
       QCOMPARE(dialog.SnapLimitX(), 2L);
@@ -218,7 +218,7 @@ private slots:
     QCOMPARE(settings.HostSetting(7000, 7002, ""), std::string("0"));
     QCOMPARE(settings.HostSetting(7000, 7004, ""), std::string("1500"));
     // A second store reads the file anew: the values were written.
-    clsSettingsStore again(OpenProject(project), project.SettingsPath());
+    FileSettingsStore again(OpenProject(project), project.SettingsPath());
     SettingsDialog reopened(again);
     QCOMPARE(reopened.SnapLimitY(), 5L);
     QVERIFY(reopened.OpenSpace());
@@ -234,7 +234,7 @@ private slots:
     QVERIFY(seen->Seen);
     QVERIFY(seen->Text.contains("The operand is not valid"));
     QCOMPARE(log.back(), std::string("error 209 Bad Operand: The operand is not valid (clsSimpleElement.Store)"));
-    QCOMPARE(reporter.Reports().back().Number, itfErrorReporter::kErrorBase + 209);
+    QCOMPARE(reporter.Reports().back().Number, ErrorReporter::kErrorBase + 209);
 
     seen = AnswerNextMessageBox(QMessageBox::Ok);
     const LdrError error(217, "Not supported", "LoadFunction is not available in this build", "clsLdrMain",

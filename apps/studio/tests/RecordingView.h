@@ -74,7 +74,7 @@ public:
   void AppendNewStrip(long stripType, long amount) override {
     Calls.push_back("AppendNewStrip " + std::to_string(stripType) + " " + std::to_string(amount));
   }
-  void AppendTestValue(clsVirtualController&) override {}
+  void AppendTestValue(VirtualController&) override {}
   void CreateNewElement(long elementType) override { Record("CreateNewElement", elementType); }
   void ToggleWorkMode() override {
     mWorkMode = mWorkMode == 0 ? 1 : 0;
@@ -82,10 +82,10 @@ public:
     mContext.Host->Gui->SetWorkModeButton(static_cast<int>(mWorkMode));
     Calls.push_back("ToggleWorkMode");
   }
-  std::shared_ptr<clsOperand> HighLightOperand(long, long, long, long) override { return nullptr; }
+  std::shared_ptr<Operand> HighLightOperand(long, long, long, long) override { return nullptr; }
   bool ReplaceOperand(long, long, long, long, long, long, long) override { return false; }
   void GetSingleSelectedElement(long&, std::string&) override {}
-  std::shared_ptr<clsOperand> GetElementSelectedOperand() override { return nullptr; }
+  std::shared_ptr<Operand> GetElementSelectedOperand() override { return nullptr; }
   void GetElementWithSelectedOperandPos(tyLdrPoint& position, long& stripTop, bool& found) override {
     position = {3, 1};
     stripTop = 4;

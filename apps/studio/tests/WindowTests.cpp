@@ -13,7 +13,7 @@
 #include "apps/studio/ToolCatalogue.h"
 #include "core/ProjectDatabase.h"
 #include "editor/StandardParts.h"
-#include "editor/clsToolTable.h"
+#include "editor/ToolTable.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementFamilies.h"
 #include "interfaces/itfLdrElement.h"
@@ -157,7 +157,7 @@ private slots:
   void everyElementToolIsOfferedAndOnlyBuiltFamiliesAreEnabled() {
     OpenWithRecordingView();
     int offered = 0;
-    for (const auto& tool : clsToolTable::ElementTools()) {
+    for (const auto& tool : ToolTable::ElementTools()) {
       QAction* action = mWindow->ActionFor(std::string(tool.ToolID));
       QVERIFY2(action, tool.ToolID.data());
       const bool built = IsFamilyBuilt(GetFamilyType(static_cast<std::int32_t>(tool.ElementType)));

@@ -1,0 +1,28 @@
+#pragma once
+// The headless error reporter: each report becomes the log line
+//   error CODE "TITLE" "MESSAGE" CLASS PROCEDURE
+// with CODE the number minus 0x80040000.
+
+#include "outside/headless/LogSink.h"
+#include "outside/utilities/ErrorReporter.h"
+
+#include <memory>
+#include <vector>
+
+namespace ldr {
+
+class LogErrorReporter : public ErrorReporter {
+public:
+  explicit LogErrorReporter(std::shared_ptr<LogSink> log);
+
+  void Report(const tyErrorReport& report) override;
+  const std::vector<tyErrorReport>& Reports() const { return mReports; }
+
+  static std::string LogLine(const tyErrorReport& report);
+
+private:
+  std::shared_ptr<LogSink> mLog;
+  std::vector<tyErrorReport> mReports;
+};
+
+} // namespace ldr

@@ -1,0 +1,20 @@
+#include "outside/operands/VirtualController.h"
+
+#include <algorithm>
+
+namespace ldr {
+
+void VirtualController::Append(const tyOperandKey& operand) {
+  if (!IsMonitored(operand)) mMonitored.push_back(operand);
+}
+
+bool VirtualController::IsMonitored(const tyOperandKey& operand) const {
+  return std::find(mMonitored.begin(), mMonitored.end(), operand) != mMonitored.end();
+}
+
+std::int64_t VirtualController::Value(const tyOperandKey& operand) const {
+  const auto found = mValues.find(operand);
+  return found == mValues.end() ? 0 : found->second;
+}
+
+} // namespace ldr

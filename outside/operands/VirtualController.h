@@ -1,0 +1,33 @@
+#pragma once
+// The virtual controller: the operands the editor monitors on line, and the
+// values the host's controller connection reads for them.
+
+#include "outside/utilities/OperandValues.h"
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+namespace ldr {
+
+class VirtualController {
+public:
+  // Adds the operand to the monitored list (once).
+  void Append(const tyOperandKey& operand);
+  const std::vector<tyOperandKey>& Monitored() const { return mMonitored; }
+  bool IsMonitored(const tyOperandKey& operand) const;
+  void ClearMonitored() { mMonitored.clear(); }
+
+  // Set by the host from the controller.
+  void SetValue(const tyOperandKey& operand, std::int64_t value) { mValues[operand] = value; }
+  bool HasValue(const tyOperandKey& operand) const { return mValues.count(operand) > 0; }
+  // 0 when the host has given no value.
+  std::int64_t Value(const tyOperandKey& operand) const;
+  void ClearValues() { mValues.clear(); }
+
+private:
+  std::vector<tyOperandKey> mMonitored;
+  std::map<tyOperandKey, std::int64_t> mValues;
+};
+
+} // namespace ldr
