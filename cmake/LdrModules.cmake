@@ -1,10 +1,13 @@
 # ldr_add_room(TARGET DIR [BELOW...]): a static library of every .cpp below
-# DIR, linked to the libraries BELOW it (and nothing else).
+# DIR, linked to the libraries BELOW it (and nothing else). A room that holds
+# headers only is an interface library that passes its links on.
 # Sources are globbed so that adding a class is adding its file pair.
 function(ldr_add_room target dir)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
   if(NOT sources)
-    message(FATAL_ERROR "${dir} holds no sources")
+    add_library(${target} INTERFACE)
+    target_link_libraries(${target} INTERFACE ${ARGN})
+    return()
   endif()
   add_library(${target} STATIC ${sources})
   target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR})

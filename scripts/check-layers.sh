@@ -3,14 +3,14 @@
 # The layers, lowest first (a file may include its own layer and those below):
 #   platform/database  platform/drawing  platform/boards
 #   outside/utilities  outside/operands  outside (HostServices.h)
-#   core  interfaces  elements  strips  editing  editor
+#   core  interfaces  elements  strips  editing  compiler  exchange  tools  editor
 # outside/headless is a host: only apps/, bench/ and tests/ may include it.
 # apps/, bench/ and tests/ stand above all and are not checked.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 layers=(platform/database platform/drawing platform/boards outside/utilities outside/operands outside
-        core interfaces elements strips editing editor)
+        core interfaces elements strips editing compiler exchange tools editor)
 
 # The layer of a path: the longest entry of $layers that is a folder prefix.
 layer_index() {
