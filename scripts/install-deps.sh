@@ -9,6 +9,7 @@ packages=(
   libsqlite3-dev sqlite3
   libcairo2-dev libpango1.0-dev fonts-dejavu-core
   libcli11-dev
+  libxml2-dev libxml2-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev
   clang-format ccache

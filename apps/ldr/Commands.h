@@ -15,5 +15,7 @@ void AddScriptCommand(CLI::App& app);
 void AddRenderCommand(CLI::App& app);
 void AddCatalogueCommand(CLI::App& app);
 void AddRenderElementCommand(CLI::App& app);
+void AddExportPlcopenCommand(CLI::App& app);
+void AddDumpCommand(CLI::App& app);
 
 } // namespace ldr::cli

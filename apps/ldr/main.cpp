@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
   ldr::cli::AddRenderCommand(app);
   ldr::cli::AddCatalogueCommand(app);
   ldr::cli::AddRenderElementCommand(app);
+  ldr::cli::AddExportPlcopenCommand(app);
+  ldr::cli::AddDumpCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
