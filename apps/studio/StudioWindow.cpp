@@ -8,6 +8,7 @@
 #include "core/ProjectDatabase.h"
 #include "core/clsLdrState.h"
 #include "editor/StandardParts.h"
+#include "exchange/plcopen/PlcopenFile.h"
 #include "platform/boards/ScrollBarEvents.h"
 #include "platform/drawing/ResourceLibrary.h"
 
@@ -207,6 +208,17 @@ void StudioWindow::BuildMenus() {
     const QString path = QFileDialog::getSaveFileName(this, "Save screenshot", "studio.png", "PNG images (*.png)");
     if (!path.isEmpty()) SaveScreenshot(path);
   });
+  QMenu* exportMenu = file->addMenu("&Export");
+  exportMenu
+      ->addAction("&PLCopen XML...", this,
+                  [this] {
+                    if (!HasProject()) return;
+                    const QString path = QFileDialog::getSaveFileName(
+                        this, "Export PLCopen XML", QFileInfo(ProjectPath()).completeBaseName() + ".xml",
+                        "PLCopen XML (*.xml)");
+                    if (!path.isEmpty()) ExportPlcopen(path);
+                  })
+      ->setObjectName("exportPlcopen");
   file->addSeparator();
   file->addAction("&Quit", QKeySequence::Quit, this, [this] { close(); })->setObjectName("quit");
 
@@ -444,6 +456,18 @@ void StudioWindow::SaveProject() {
     mSession->Main->SaveProject();
     mSession->Connection->Checkpoint();
   });
+}
+
+bool StudioWindow::ExportPlcopen(const QString& path) {
+  if (!mSession) return false;
+  std::vector<std::string> warnings;
+  const bool written = Guard("Export PLCopen XML", [&] {
+    mSession->Main->QueryUnload();
+    warnings = plcopen::PlcopenFile::Write(*mSession->Connection, {}, path.toStdString());
+  });
+  for (const auto& warning : warnings) Log("warning: " + warning);
+  if (written) Log("exported " + path.toStdString());
+  return written;
 }
 
 void StudioWindow::ClearBoards() {

@@ -65,6 +65,9 @@ public:
   void OpenSettings();
 
   bool SaveScreenshot(const QString& path);
+  // Writes the whole ladder as PLCopen XML (File > Export); its warnings go
+  // to the log. False when it failed, the reason shown.
+  bool ExportPlcopen(const QString& path);
 
   // For the tests and for scripts.
   clsLdrMain* Main() const;

@@ -368,6 +368,21 @@ private slots:
     QCOMPARE(countInCopy("closed.ldrp"), 2L);
   }
 
+  void fileExportWritesThePlacedLadderAsPlcopenXml() {
+    if (!MakeStandardParts().CreateView) QSKIP("the function view is not in this build yet");
+    OpenWithStandardEditor();
+    QVERIFY(mWindow->findChild<QAction*>("exportPlcopen"));
+    PlaceElement("ID_LDirectContact", QPoint(6 * 14, 3 * 14), eOT_MB, 7);
+    const QString xml = mProject->FilePath("export.xml");
+    QVERIFY(mWindow->ExportPlcopen(xml));
+    QFile file(xml);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY(text.contains("<variable>MB7</variable>"));
+    QVERIFY(text.contains("pouType=\"program\""));
+    QVERIFY(mWindow->LogPanel()->toPlainText().contains("exported " + xml));
+  }
+
   // The real editor of this build: elements placed by clicks on the board
   // widget, their operands answered in the operand dialog, a line drawn
   // between them, the rows in the database.
