@@ -127,7 +127,7 @@ void LdBodyWriter::WriteNet(const LadderStrip& strip) {
 
   WriteLeftRail(connections.LeftRailRows(), strip.LayoutHeight());
   for (std::size_t i = 0; i < strip.Elements.size(); ++i) WriteElement(i, strip.Elements[i], mappings[i], connections);
-  if (mRightRailId) WriteRightRail(connections, strip.Elements);
+  if (mRightRailId) WriteRightRail(connections);
 
   for (std::size_t i : connections.FloatingElements())
     Warn("element " + std::to_string(strip.Elements[i].Type) + " at (" + std::to_string(strip.Elements[i].Xs) + "," +
@@ -156,17 +156,14 @@ void LdBodyWriter::WriteLeftRail(const std::vector<long>& rows, long height) {
   mXml.End();
 }
 
-void LdBodyWriter::WriteRightRail(const RungConnections& connections, const std::vector<LadderElement>& elements) {
+void LdBodyWriter::WriteRightRail(const RungConnections& connections) {
   mXml.Start("rightPowerRail");
   mXml.Attribute("localId", mRightRailId);
   mXml.Attribute("height", mStrip->LayoutHeight() * kPixelsPerCell);
   mXml.Attribute("width", 2);
   WritePosition("position", X(RungConnections::kEditWidth), Y(0));
-  for (const auto& sources : connections.RightRailInputs()) {
-    const auto& first = sources.front();
-    const long row = first.IsLeftRail ? first.RailRow : elements[first.Element].Ys;
-    WriteInput(sources, 0, row * kPixelsPerCell);
-  }
+  for (std::size_t i = 0; i < connections.RightRailInputs().size(); ++i)
+    WriteInput(connections.RightRailInputs()[i], 0, connections.RightRailRows()[i] * kPixelsPerCell);
   mXml.End();
 }
 
@@ -471,6 +468,8 @@ void LdBodyWriter::WriteConnections(const std::vector<PowerSource>& sources) {
       mXml.Attribute("refLocalId", output.LocalId);
       if (!output.Parameter.empty()) mXml.Attribute("formalParameter", output.Parameter);
     }
+    // The wire's way, from this input to the producer's output.
+    for (const auto& point : source.Path) WritePosition("position", X(point.X), Y(point.Y));
     mXml.End();
   }
 }

@@ -43,7 +43,7 @@ private:
   void WriteLabel(const LadderStrip& strip);
   void WriteNet(const LadderStrip& strip);
   void WriteLeftRail(const std::vector<long>& rows, long height);
-  void WriteRightRail(const RungConnections& connections, const std::vector<LadderElement>& elements);
+  void WriteRightRail(const RungConnections& connections);
   void WriteElement(std::size_t index, const LadderElement& element, const LdMapping& mapping,
                     const RungConnections& connections);
   void WriteContactOrCoil(std::size_t index, const LadderElement& element, const LdMapping& mapping,

@@ -18,13 +18,10 @@ struct NodeInfo {
   std::size_t Inlets = 0;
   bool HasSegment = false;
   GridPoint FirstSegment;
+  bool HasRightPoint = false;
+  GridPoint RightPoint; // where a line piece reaches the right edge
 
-  std::vector<PowerSource> Sources() const {
-    std::vector<PowerSource> sources;
-    if (LeftRail) sources.push_back({true, RailRow, 0});
-    for (std::size_t element : Outlets) sources.push_back({false, 0, element});
-    return sources;
-  }
+  bool HasSources() const { return LeftRail || !Outlets.empty(); }
   bool GoesToRightRail() const { return RightEdge || (Inlets == 0 && CoilFeeds); }
 };
 
@@ -34,6 +31,7 @@ RungConnections::RungConnections(const std::vector<LadderElement>& elements, con
     : mElements(elements), mMappings(mappings), mOutlets(elements.size()), mInputSources(elements.size()) {
   CollectItems();
   JoinItems();
+  BuildWireGraph();
   ResolveNodes();
 }
 
@@ -126,7 +124,10 @@ void RungConnections::ResolveNodes() {
       node.LeftRail = true;
       node.RailRow = std::min(node.RailRow, segment.From.Y);
     }
-    if (segment.To.X >= kEditWidth) node.RightEdge = true;
+    if (segment.To.X >= kEditWidth && !node.HasRightPoint) {
+      node.RightEdge = node.HasRightPoint = true;
+      node.RightPoint = segment.To;
+    }
   }
   for (std::size_t p = 0; p < mPins.size(); ++p) {
     auto& node = nodes[Root(pinBase + p)];
@@ -143,15 +144,27 @@ void RungConnections::ResolveNodes() {
       }
     }
   }
-  for (const auto& [root, node] : nodes) {
-    if (node.GoesToRightRail() && !node.Sources().empty()) mRightRailInputs.push_back(node.Sources());
-    if (node.HasSegment && (node.Sources().empty() || (node.Inlets == 0 && !node.GoesToRightRail())))
+  for (auto& [root, node] : nodes) {
+    if (node.GoesToRightRail() && node.HasSources()) {
+      const GridPoint at = node.HasRightPoint     ? node.RightPoint
+                           : node.Outlets.empty() ? GridPoint{kEditWidth, node.RailRow}
+                                                  : GridPoint{kEditWidth, mOutlets[node.Outlets.front()].Y};
+      auto sources = SourcesAt(at, node.LeftRail, node.Outlets);
+      for (auto& source : sources)
+        if (source.Path.empty() && !source.IsLeftRail) source.Path = {at, mOutlets[source.Element]};
+      mRightRailInputs.push_back(std::move(sources));
+      mRightRailRows.push_back(at.Y);
+    }
+    if (node.HasSegment && (!node.HasSources() || (node.Inlets == 0 && !node.GoesToRightRail())))
       mLooseWires.push_back(node.FirstSegment);
   }
   for (std::size_t p = 0; p < mPins.size(); ++p) {
     if (mPins[p].IsOutlet) continue;
     const std::size_t element = mPins[p].Element;
-    mInputSources[element] = nodes[Root(pinBase + p)].Sources();
+    const auto& node = nodes[Root(pinBase + p)];
+    mInputSources[element] = SourcesAt(mPins[p].Point, node.LeftRail, node.Outlets);
+    for (auto& source : mInputSources[element])
+      if (source.IsLeftRail && source.Path.empty()) source.RailRow = node.RailRow;
     if (!mInputSources[element].empty()) continue;
     mUnconnectedInputs.push_back(element);
     bool feedsSomething = false;
@@ -162,6 +175,78 @@ void RungConnections::ResolveNodes() {
       }
     if (!feedsSomething) mFloatingElements.push_back(element);
   }
+}
+
+std::vector<PowerSource> RungConnections::SourcesAt(const GridPoint& consumer, bool leftRail,
+                                                    const std::vector<std::size_t>& outlets) {
+  std::vector<PowerSource> sources;
+  if (leftRail) {
+    PowerSource rail{true, consumer.Y, 0, Route(consumer, consumer, true)};
+    if (!rail.Path.empty()) rail.RailRow = rail.Path.back().Y;
+    sources.push_back(std::move(rail));
+  }
+  for (std::size_t element : outlets) sources.push_back({false, 0, element, Route(consumer, mOutlets[element], false)});
+  return sources;
+}
+
+void RungConnections::BuildWireGraph() {
+  auto add = [this](const GridPoint& point) {
+    if (std::find(mVertices.begin(), mVertices.end(), point) == mVertices.end()) mVertices.push_back(point);
+  };
+  for (const auto& segment : mSegments) {
+    add(segment.From);
+    add(segment.To);
+  }
+  for (const auto& pin : mPins)
+    for (const auto& segment : mSegments)
+      if (OnSegment(pin.Point, segment)) add(pin.Point);
+  mLinks.assign(mVertices.size(), {});
+  for (const auto& segment : mSegments) {
+    std::vector<std::size_t> on;
+    for (std::size_t v = 0; v < mVertices.size(); ++v)
+      if (OnSegment(mVertices[v], segment)) on.push_back(v);
+    std::sort(on.begin(), on.end(), [this](std::size_t a, std::size_t b) {
+      return mVertices[a].X + mVertices[a].Y < mVertices[b].X + mVertices[b].Y;
+    });
+    for (std::size_t i = 1; i < on.size(); ++i) {
+      mLinks[on[i - 1]].push_back(on[i]);
+      mLinks[on[i]].push_back(on[i - 1]);
+    }
+  }
+}
+
+std::vector<GridPoint> RungConnections::Route(const GridPoint& from, const GridPoint& to, bool toLeftRail) const {
+  if (toLeftRail ? from.X <= 0 : from == to) return {from};
+  const auto start = std::find(mVertices.begin(), mVertices.end(), from);
+  if (start == mVertices.end()) return {};
+  std::vector<std::size_t> previous(mVertices.size(), mVertices.size());
+  std::vector<std::size_t> queue = {static_cast<std::size_t>(start - mVertices.begin())};
+  previous[queue.front()] = queue.front();
+  for (std::size_t next = 0; next < queue.size(); ++next) {
+    const std::size_t v = queue[next];
+    if (toLeftRail ? mVertices[v].X <= 0 : mVertices[v] == to) {
+      std::vector<GridPoint> path;
+      for (std::size_t at = v;; at = previous[at]) {
+        // Points in the middle of a straight run are left out; corners and junctions stay.
+        if (path.size() >= 2) {
+          const auto& a = path[path.size() - 2];
+          const auto& b = path.back();
+          const auto& c = mVertices[at];
+          if ((a.X == b.X && b.X == c.X) || (a.Y == b.Y && b.Y == c.Y)) path.pop_back();
+        }
+        path.push_back(mVertices[at]);
+        if (previous[at] == at) break;
+      }
+      std::reverse(path.begin(), path.end()); // from the consumer to the producer
+      return path;
+    }
+    for (std::size_t w : mLinks[v])
+      if (previous[w] == mVertices.size()) {
+        previous[w] = v;
+        queue.push_back(w);
+      }
+  }
+  return {};
 }
 
 std::size_t RungConnections::Root(std::size_t item) {

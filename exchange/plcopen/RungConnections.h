@@ -22,12 +22,13 @@ struct GridPoint {
 };
 
 // Where power comes from at a node: the left rail (at a row) or an element's
-// outlet.
+// outlet, with the wire's way there: its corners and junctions from the
+// consumer's pin to the producer's (empty when no line piece leads there).
 struct PowerSource {
   bool IsLeftRail = false;
   long RailRow = 0;
   std::size_t Element = 0;
-  bool operator==(const PowerSource&) const = default;
+  std::vector<GridPoint> Path;
 };
 
 class RungConnections {
@@ -41,8 +42,10 @@ public:
   const std::vector<PowerSource>& InputSources(std::size_t element) const { return mInputSources[element]; }
   GridPoint Inlet(std::size_t element) const;
   GridPoint Outlet(std::size_t element) const { return mOutlets[element]; }
-  // One entry per node that ends on the right rail, with the sources feeding it.
+  // One entry per node that ends on the right rail, with the sources feeding
+  // it (paths from the rail's row `RightRailRows()[i]` at the right edge).
   const std::vector<std::vector<PowerSource>>& RightRailInputs() const { return mRightRailInputs; }
+  const std::vector<long>& RightRailRows() const { return mRightRailRows; }
   // The rows at which some connection leaves the left rail, ascending.
   std::vector<long> LeftRailRows() const;
 
@@ -69,6 +72,12 @@ private:
   void CollectItems();
   void JoinItems();
   void ResolveNodes();
+  std::vector<PowerSource> SourcesAt(const GridPoint& consumer, bool leftRail, const std::vector<std::size_t>& outlets);
+  // The way along line pieces from `from` to `to` (or, with `toLeftRail`, to
+  // the nearest point on the left rail), both ends included; empty when
+  // there is none.
+  std::vector<GridPoint> Route(const GridPoint& from, const GridPoint& to, bool toLeftRail) const;
+  void BuildWireGraph();
   std::size_t Root(std::size_t item);
   void Join(std::size_t a, std::size_t b);
 
@@ -80,6 +89,9 @@ private:
   std::vector<GridPoint> mOutlets;
   std::vector<std::vector<PowerSource>> mInputSources;
   std::vector<std::vector<PowerSource>> mRightRailInputs;
+  std::vector<long> mRightRailRows;
+  std::vector<GridPoint> mVertices;             // ends, junctions and pins on line pieces
+  std::vector<std::vector<std::size_t>> mLinks; // neighbours along a line piece
   std::vector<std::size_t> mUnconnectedInputs;
   std::vector<std::size_t> mFloatingElements;
   std::vector<GridPoint> mLooseWires;

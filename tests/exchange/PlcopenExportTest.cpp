@@ -85,7 +85,13 @@ public:
           break;
         }
       }
-      mEdges.insert(producer + " -> " + consumer);
+      const std::string edge = producer + " -> " + consumer;
+      mEdges.insert(edge);
+      std::string path;
+      for (xmlNodePtr point = connection->children; point; point = point->next)
+        if (point->type == XML_ELEMENT_NODE)
+          path += (path.empty() ? "" : " ") + Attr(point, "x") + "," + Attr(point, "y");
+      mPaths[edge] = path;
     }
     for (xmlNodePtr node : Select(context.get(), "//p:globalVars/p:variable"))
       mGlobals[Attr(node, "name")] = Attr(node, "address") + " " + ChildText(node, "documentation");
@@ -93,6 +99,8 @@ public:
 
   const std::multiset<std::string>& Edges() const { return mEdges; }
   const std::map<std::string, std::string>& Globals() const { return mGlobals; }
+  // The positions of an edge's wire, "x,y x,y …" from consumer to producer.
+  std::string Path(const std::string& edge) const { return mPaths.count(edge) ? mPaths.at(edge) : "none"; }
   // Edges into `consumer`.
   std::multiset<std::string> Into(const std::string& consumer) const {
     std::multiset<std::string> into;
@@ -129,6 +137,7 @@ private:
   std::map<std::string, std::string> mNames;
   std::multiset<std::string> mEdges;
   std::map<std::string, std::string> mGlobals;
+  std::map<std::string, std::string> mPaths;
 };
 
 class PlcopenExportTest : public ProjectFixture {
@@ -157,6 +166,10 @@ TEST_F(PlcopenExportTest, SealInRungConnectionsAreExactlyTheRungLogic) {
                                                "contact I2 negated -> coil O1",    "coil O1 -> rightPowerRail",
                                                "leftPowerRail -> return"}; // the subroutine's closing net
   EXPECT_EQ(graph.Edges(), expected);
+  // Wires in pixels of the grid: the branch up the riser, the long run to the coil.
+  EXPECT_EQ(graph.Path("contact O1 -> contact I2 negated"), "112,42 112,98");
+  EXPECT_EQ(graph.Path("contact I2 negated -> coil O1"), "588,42 196,42");
+  EXPECT_EQ(graph.Path("leftPowerRail -> contact I1"), "28,42");
   EXPECT_EQ(graph.Globals().at("I1"), "%IX1 Start button");
   EXPECT_EQ(graph.Globals().at("O1"), "%QX1 ");
   EXPECT_TRUE(result.Warnings.empty()) << result.Warnings.front();
@@ -177,6 +190,7 @@ TEST_F(PlcopenExportTest, BranchesRejoinAtEndsAndTeesButNotWhereWiresOnlyCross) 
   const ExportedGraph graph(result.Xml);
   EXPECT_EQ(graph.Into("coil O1"),
             (std::multiset<std::string>{"contact I1 -> coil O1", "contact I2 -> coil O1", "contact I3 -> coil O1"}));
+  EXPECT_EQ(graph.Path("contact I2 -> coil O1"), "308,42 112,42 112,98"); // through the tee
   EXPECT_TRUE(graph.Into("contact I4").empty());
   EXPECT_THAT(result.Warnings, Contains(HasSubstr("(10,5) is connected on neither side")));
   EXPECT_THAT(result.Warnings, Contains(HasSubstr("unconnected wire at (4,5)")));
