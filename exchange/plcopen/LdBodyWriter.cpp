@@ -121,7 +121,7 @@ void LdBodyWriter::WriteNet(const LadderStrip& strip) {
     if (construct == LdConstruct::Wire || construct == LdConstruct::Omitted) continue;
     mOutputs[i].LocalId = mNextLocalId++;
     if (IsBlock(construct)) mOutputs[i].Parameter = "ENO";
-    if (construct == LdConstruct::Compare) mOutputs[i] = {mNextLocalId++, "OUT"}; // the AND after the comparison
+    if (construct == LdConstruct::Compare) mOutputs[i] = {mNextLocalId++, "OUT", mOutputs[i].LocalId};
   }
   mRightRailId = connections.RightRailInputs().empty() ? 0 : mNextLocalId++;
 
@@ -211,7 +211,7 @@ void LdBodyWriter::WriteContactOrCoil(std::size_t index, const LadderElement& el
   WritePosition("position", X(element.Xs), Y(element.Ys) - kHalfCell);
   WriteInput(connections.InputSources(index), 0, kHalfCell);
   WriteOutput(width, kHalfCell);
-  mXml.Element("variable", OperandExpression(element, coil ? element.Output(1) : element.Input(1), "operand"));
+  mXml.Element("variable", OperandExpression(element, coil ? element.Output(1) : element.Input(1)));
   mXml.End();
 }
 
@@ -325,7 +325,7 @@ void LdBodyWriter::WriteCompare(std::size_t index, const LadderElement& element,
   const auto inputs = BlockInputs(element, mapping);
   const long x = X(element.Xs);
   const long y = Y(element.Ys) - kHalfCell;
-  const long compareId = mOutputs[index].LocalId - 1;
+  const long compareId = mOutputs[index].ComparisonId;
   std::vector<long> inputIds;
   for (std::size_t i = 0; i < inputs.size(); ++i)
     inputIds.push_back(inputs[i].Expression.empty()
@@ -487,12 +487,14 @@ void LdBodyWriter::WriteOutput(long relX, long relY) {
   mXml.End();
 }
 
-std::string LdBodyWriter::OperandExpression(const LadderElement& element, const LadderOperand* operand,
-                                            const char* what) {
-  if (operand) return mNaming.Expression(*operand);
-  Warn("element " + std::to_string(element.Type) + " at (" + std::to_string(element.Xs) + "," +
-       std::to_string(element.Ys) + ") has no " + what);
-  return {};
+std::string LdBodyWriter::OperandExpression(const LadderElement& element, const LadderOperand* operand) {
+  const std::string expression = operand ? mNaming.Expression(*operand) : std::string();
+  if (expression.empty())
+    Warn("element " + std::to_string(element.Type) + " at (" + std::to_string(element.Xs) + "," +
+         std::to_string(element.Ys) + ") has " +
+         (operand ? "an operand of type " + std::to_string(operand->Type) + " that names no variable"
+                  : std::string("no operand")));
+  return expression;
 }
 
 } // namespace ldr::plcopen

@@ -36,6 +36,7 @@ private:
   struct OutputRef {
     long LocalId = 0;
     std::string Parameter;
+    long ComparisonId = 0; // a comparison's own block, whose result the AND takes
   };
 
   void WriteStrip(const LadderStrip& strip);
@@ -73,7 +74,7 @@ private:
   void WriteConnections(const std::vector<PowerSource>& sources);
   void WriteInput(const std::vector<PowerSource>& sources, long relX, long relY);
   void WriteOutput(long relX, long relY);
-  std::string OperandExpression(const LadderElement& element, const LadderOperand* operand, const char* what);
+  std::string OperandExpression(const LadderElement& element, const LadderOperand* operand);
 
   long X(long column) const { return kEditZoneX + kPixelsPerCell * column; }
   long Y(long row) const { return kPixelsPerCell * (mStripTop + row); }

@@ -112,7 +112,8 @@ std::string OperandNaming::Literal(const LadderOperand& operand) const {
 }
 
 std::string OperandNaming::Expression(const LadderOperand& operand) const {
-  return IsLiteral(operand.Type) ? Literal(operand) : Name(operand);
+  if (IsLiteral(operand.Type)) return Literal(operand);
+  return IsVariable(operand.Type) ? Name(operand) : std::string();
 }
 
 } // namespace ldr::plcopen

@@ -47,7 +47,8 @@ public:
   static bool IsLiteral(long operandType);
   VariableDeclaration Declaration(const LadderOperand& operand) const;
   // The text that stands for the operand in a contact, coil or block pin:
-  // the variable name, or the literal value.
+  // the variable name, or the literal value; empty for a reference or an
+  // operand type without a variable.
   std::string Expression(const LadderOperand& operand) const;
 
 private:
