@@ -129,16 +129,22 @@ void LdBodyWriter::WriteNet(const LadderStrip& strip) {
   for (std::size_t i = 0; i < strip.Elements.size(); ++i) WriteElement(i, strip.Elements[i], mappings[i], connections);
   if (mRightRailId) WriteRightRail(connections);
 
-  for (std::size_t i : connections.FloatingElements())
-    Warn("element " + std::to_string(strip.Elements[i].Type) + " at (" + std::to_string(strip.Elements[i].Xs) + "," +
-         std::to_string(strip.Elements[i].Ys) + ") is connected on neither side");
+  WarnAboutWiring(strip, connections);
+}
+
+void LdBodyWriter::WarnAboutWiring(const LadderStrip& strip, const RungConnections& connections) {
+  const auto& floating = connections.FloatingElements();
+  for (std::size_t i : floating) Warn(ElementAt(strip.Elements[i]) + " is connected on neither side");
   for (std::size_t i : connections.UnconnectedInputs())
-    if (std::find(connections.FloatingElements().begin(), connections.FloatingElements().end(), i) ==
-        connections.FloatingElements().end())
-      Warn("element " + std::to_string(strip.Elements[i].Type) + " at (" + std::to_string(strip.Elements[i].Xs) + "," +
-           std::to_string(strip.Elements[i].Ys) + ") gets no power at its inlet");
+    if (std::find(floating.begin(), floating.end(), i) == floating.end())
+      Warn(ElementAt(strip.Elements[i]) + " gets no power at its inlet");
   for (const auto& point : connections.LooseWires())
     Warn("unconnected wire at (" + std::to_string(point.X) + "," + std::to_string(point.Y) + ")");
+}
+
+std::string LdBodyWriter::ElementAt(const LadderElement& element) {
+  return "element " + std::to_string(element.Type) + " at (" + std::to_string(element.Xs) + "," +
+         std::to_string(element.Ys) + ")";
 }
 
 void LdBodyWriter::WriteLeftRail(const std::vector<long>& rows, long height) {
@@ -191,8 +197,7 @@ void LdBodyWriter::WriteElement(std::size_t index, const LadderElement& element,
     WriteBlock(index, element, mapping, connections);
     return;
   case LdConstruct::Omitted:
-    Warn("element type " + std::to_string(element.Type) + " at (" + std::to_string(element.Xs) + "," +
-         std::to_string(element.Ys) + ") has no PLCopen counterpart: left out");
+    Warn(ElementAt(element) + " has no PLCopen counterpart: left out");
     return;
   }
 }
@@ -223,7 +228,7 @@ void LdBodyWriter::WriteJump(std::size_t index, const LadderElement& element, co
   } else {
     const bool known = target && target->Address != kMissingReference && mProject.LabelNames.count(target->Address);
     label = known ? mProject.LabelNames.at(target->Address) : "MISSING";
-    Warn("jump at (" + std::to_string(element.Xs) + "," + std::to_string(element.Ys) + ") names " +
+    Warn("jump " + ElementAt(element) + " names " +
          (known ? "the label " + label + " of another subroutine" : "no existing label"));
   }
   mXml.Start("jump");
@@ -490,8 +495,7 @@ void LdBodyWriter::WriteOutput(long relX, long relY) {
 std::string LdBodyWriter::OperandExpression(const LadderElement& element, const LadderOperand* operand) {
   const std::string expression = operand ? mNaming.Expression(*operand) : std::string();
   if (expression.empty())
-    Warn("element " + std::to_string(element.Type) + " at (" + std::to_string(element.Xs) + "," +
-         std::to_string(element.Ys) + ") has " +
+    Warn(ElementAt(element) + " has " +
          (operand ? "an operand of type " + std::to_string(operand->Type) + " that names no variable"
                   : std::string("no operand")));
   return expression;

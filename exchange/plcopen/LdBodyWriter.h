@@ -43,6 +43,8 @@ private:
   void WriteComment(const std::string& text, long top, long rows, long width);
   void WriteLabel(const LadderStrip& strip);
   void WriteNet(const LadderStrip& strip);
+  void WarnAboutWiring(const LadderStrip& strip, const RungConnections& connections);
+  static std::string ElementAt(const LadderElement& element);
   void WriteLeftRail(const std::vector<long>& rows, long height);
   void WriteRightRail(const RungConnections& connections);
   void WriteElement(std::size_t index, const LadderElement& element, const LdMapping& mapping,

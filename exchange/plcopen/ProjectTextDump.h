@@ -8,7 +8,7 @@
 //
 //   subroutine "Module 1.Main" main
 //     net 1 height 6
-//       contact "Direct Contact" 200 at 0,3 in1=MB 12
+//       "Direct Contact" 200 at 0,3 in1=MB 12
 //       line 100 at 6,3 size 4,0
 //     comment height 3 "first line\nsecond line"
 //     label "Loop" comment "again"

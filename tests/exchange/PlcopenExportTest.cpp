@@ -262,7 +262,7 @@ TEST_F(PlcopenExportTest, EveryExportableTypeValidatesAgainstTheSchema) {
   EXPECT_EQ(graph.Globals().at("MI5_3"), "%MX3.5.3 ");
   EXPECT_THAT(graph.Edges(), Contains("leftPowerRail -> jump Loop_1"));
   EXPECT_THAT(graph.Edges(), Contains("leftPowerRail -> block Module_1_Start.EN"));
-  EXPECT_THAT(result.Warnings, Contains(HasSubstr("element type 2000 at (0,")));
+  EXPECT_THAT(result.Warnings, Contains(HasSubstr("element 2000 at (0,")));
   EXPECT_THAT(result.Warnings, Contains(AllOf(HasSubstr("exported as vendor blocks: "), HasSubstr("LDR_DivNx1 (1)"),
                                               HasSubstr("LDR_FB_100201 (1)"))));
 }
