@@ -330,37 +330,62 @@ void LdBodyWriter::WriteCompare(std::size_t index, const LadderElement& element,
   const auto inputs = BlockInputs(element, mapping);
   const long x = X(element.Xs);
   const long y = Y(element.Ys) - kHalfCell;
-  const long compareId = mOutputs[index].ComparisonId;
   std::vector<long> inputIds;
   for (std::size_t i = 0; i < inputs.size(); ++i)
     inputIds.push_back(inputs[i].Expression.empty()
                            ? 0
                            : WriteInVariable(inputs[i].Expression, x - 5 * kPixelsPerCell,
                                              y + static_cast<long>(2 * i + 2) * kPixelsPerCell));
-  WriteBlockElement(compareId, mapping.TypeName, "", x, y + 2 * kPixelsPerCell, 7 * kPixelsPerCell,
-                    (mapping.Height - 2) * kPixelsPerCell, inputs, inputIds, {{"OUT", ""}}, false, nullptr);
-  // The rung's power ANDed with the comparison.
+  auto pick = [&](std::size_t a, std::size_t b) {
+    std::vector<Pin> pins = {{"IN1", a < inputs.size() ? inputs[a].Expression : ""},
+                             {"IN2", b < inputs.size() ? inputs[b].Expression : ""}};
+    std::vector<long> ids = {a < inputIds.size() ? inputIds[a] : 0, b < inputIds.size() ? inputIds[b] : 0};
+    return std::make_pair(pins, ids);
+  };
+  // A compare box is one comparison of A and B; the in-range box is B <= A and A <= C.
+  std::vector<long> comparisonIds = {mOutputs[index].ComparisonId};
+  const auto [firstPins, firstIds] = pick(0, 1);
+  WriteBlockElement(comparisonIds.front(), mapping.TypeName, "", x, y + 2 * kPixelsPerCell, 7 * kPixelsPerCell,
+                    4 * kPixelsPerCell, firstPins, firstIds, {{"OUT", ""}}, false, nullptr);
+  if (mapping.InRange) {
+    comparisonIds.push_back(mNextLocalId++);
+    const auto [pins, ids] = pick(0, 2);
+    WriteBlockElement(comparisonIds.back(), "LE", "", x, y + 7 * kPixelsPerCell, 7 * kPixelsPerCell, 4 * kPixelsPerCell,
+                      pins, ids, {{"OUT", ""}}, false, nullptr);
+  }
+  for (const auto& pin : inputs)
+    if (pin.Expression.empty()) Warn(ElementAt(element) + " has no operand for " + pin.Parameter);
+  WriteRungAnd(index, element, comparisonIds, connections);
+}
+
+// The rung's power ANDed with the comparisons: power goes on only when it
+// arrives and every comparison holds.
+void LdBodyWriter::WriteRungAnd(std::size_t index, const LadderElement& element, const std::vector<long>& comparisonIds,
+                                const RungConnections& connections) {
+  const long x = X(element.Xs) + 8 * kPixelsPerCell;
   mXml.Start("block");
   mXml.Attribute("localId", mOutputs[index].LocalId);
   mXml.Attribute("width", 4 * kPixelsPerCell);
-  mXml.Attribute("height", 4 * kPixelsPerCell);
+  mXml.Attribute("height", static_cast<long>(2 * comparisonIds.size() + 2) * kPixelsPerCell);
   mXml.Attribute("typeName", "AND");
-  WritePosition("position", x + 8 * kPixelsPerCell, y);
+  WritePosition("position", x, Y(element.Ys) - kHalfCell);
   mXml.Start("inputVariables");
   mXml.Start("variable");
   mXml.Attribute("formalParameter", "IN1");
   WriteInput(connections.InputSources(index), 0, kHalfCell);
   mXml.End();
-  mXml.Start("variable");
-  mXml.Attribute("formalParameter", "IN2");
-  mXml.Start("connectionPointIn");
-  WritePosition("relPosition", 0, kHalfCell + 2 * kPixelsPerCell);
-  mXml.Start("connection");
-  mXml.Attribute("refLocalId", compareId);
-  mXml.Attribute("formalParameter", "OUT");
-  mXml.End();
-  mXml.End();
-  mXml.End();
+  for (std::size_t i = 0; i < comparisonIds.size(); ++i) {
+    mXml.Start("variable");
+    mXml.Attribute("formalParameter", "IN" + std::to_string(i + 2));
+    mXml.Start("connectionPointIn");
+    WritePosition("relPosition", 0, kHalfCell + static_cast<long>(2 * i + 2) * kPixelsPerCell);
+    mXml.Start("connection");
+    mXml.Attribute("refLocalId", comparisonIds[i]);
+    mXml.Attribute("formalParameter", "OUT");
+    mXml.End();
+    mXml.End();
+    mXml.End();
+  }
   mXml.End();
   mXml.Start("inOutVariables");
   mXml.End();

@@ -57,6 +57,8 @@ private:
                   const RungConnections& connections);
   void WriteCompare(std::size_t index, const LadderElement& element, const LdMapping& mapping,
                     const RungConnections& connections);
+  void WriteRungAnd(std::size_t index, const LadderElement& element, const std::vector<long>& comparisonIds,
+                    const RungConnections& connections);
 
   // Block pins: the operand values that go in and the variables that come out.
   struct Pin {

@@ -28,6 +28,7 @@ struct LdMapping {
   long Height = 1;                 // grid rows of the box
   std::string FixedInput;          // a literal given to the block as its last input
   bool OutputIsFirstInput = false; // INC/DEC: the output operand is also IN1
+  bool InRange = false;            // B <= A <= C: GE(A, B) and LE(A, C)
 };
 
 } // namespace ldr::plcopen

@@ -110,14 +110,12 @@ LdMapping CountingElement(long type) {
 long VendorWidth(long type) {
   if (type >= 900 && type <= 1103) return 19;
   if (type >= 1901 && type <= 1906) return 13;
-  if (type == 1701) return 13;
   return 0;
 }
 
 long VendorHeight(long type) {
   if (type >= 900 && type <= 1103) return 6;
   if (type >= 1901 && type <= 1906) return 9;
-  if (type == 1701) return 13;
   return 6;
 }
 
@@ -136,6 +134,11 @@ LdMapping PlcopenElementMap::Find(long type) {
   if (type >= 600 && type <= 603) return JumpElement(type);
   if (type == 900) return Block(LdConstruct::Function, "MOVE", 19, 6);
   if (type == 1500 || type == 1501) return CountingElement(type);
+  if (type == 1701) {
+    auto mapping = Block(LdConstruct::Compare, "GE", 13, 13);
+    mapping.InRange = true;
+    return mapping;
+  }
   return Block(LdConstruct::Vendor, VendorTypeName(type), VendorWidth(type), VendorHeight(type));
 }
 

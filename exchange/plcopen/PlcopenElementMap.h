@@ -25,9 +25,10 @@
 //   603         load HMI page                vendor block LDR_JumpToHmiPage (IN1 = page number)
 //   900         STORE                        MOVE, EN/ENO, IN = A, OUT → B
 //   1500 / 1501 INC / DEC                    ADD / SUB, EN/ENO, IN1 = the operand, IN2 := 1, OUT → the operand
+//   1701        within range B <= A <= C     GE(A, B) and LE(A, C) into AND(rung power, GE, LE)
 //   every other catalogue type               vendor block LDR_<type name> (indirect store and
 //                                            load, timer preset and current values, clocks,
-//                                            in-range, utilities), EN/ENO, IN1 … INn, OUT1 … OUTm
+//                                            utilities), EN/ENO, IN1 … INn, OUT1 … OUTm
 //   100000-999999  function-block methods    vendor block LDR_FB_<type>, instance FB<father>_<instance>
 //   anything else                            left out, with a warning
 //

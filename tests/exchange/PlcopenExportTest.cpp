@@ -209,6 +209,12 @@ TEST_F(PlcopenExportTest, BoxesBecomeStandardFunctionsWithTheRungOnEnable) {
   AddOperand(Db(), compare, 2, 0, kConstInt, 7);
   AddCoil(Db(), net, 204, 38, 3, kOutput, 2);
 
+  const long range = AddElement(Db(), Net(2), 1701, 0, 3); // B <= A <= C straight from the rail
+  AddOperand(Db(), range, 1, 0, kMemoryInt, 4);
+  AddOperand(Db(), range, 2, 0, kMemoryInt, 5);
+  AddOperand(Db(), range, 3, 0, kMemoryInt, 6);
+  AddCoil(Db(), Net(2), 204, 13, 3, kOutput, 3);
+
   const ExportedGraph graph(Export().Xml);
   EXPECT_THAT(graph.Edges(), Contains("contact I1 -> block ADD.EN"));
   EXPECT_THAT(graph.Edges(), Contains("inVariable MI1 -> block ADD.IN1"));
@@ -219,6 +225,11 @@ TEST_F(PlcopenExportTest, BoxesBecomeStandardFunctionsWithTheRungOnEnable) {
   EXPECT_THAT(graph.Edges(), Contains("block GT.OUT -> block AND.IN2"));
   EXPECT_THAT(graph.Edges(), Contains("inVariable MI3 -> block GT.IN1"));
   EXPECT_THAT(graph.Into("coil O2"), (std::multiset<std::string>{"block AND.OUT -> coil O2"}));
+  for (const char* edge :
+       {"leftPowerRail -> block AND.IN1", "block GE.OUT -> block AND.IN2", "block LE.OUT -> block AND.IN3",
+        "inVariable MI4 -> block GE.IN1", "inVariable MI5 -> block GE.IN2", "inVariable MI4 -> block LE.IN1",
+        "inVariable MI6 -> block LE.IN2", "block AND.OUT -> coil O3"})
+    EXPECT_THAT(graph.Edges(), Contains(edge));
 }
 
 TEST_F(PlcopenExportTest, EveryExportableTypeValidatesAgainstTheSchema) {
