@@ -262,6 +262,11 @@ TEST_F(PlcopenExportTest, EveryExportableTypeValidatesAgainstTheSchema) {
   AddContact(Db(), net, 200, 0, (row += 2), 34, 2);          // a named constant
   DescribeOperand(Db(), 34, 2, "Limit", 40);
   AddElement(Db(), net, 2000, 0, (row += 2)); // no such type
+  const long lost = AddElement(Db(), net, 600, 0, (row += 2));
+  AddOperand(Db(), lost, 0, 1, 29, 32000); // its label was deleted
+  const long disabled = Net(4);
+  AddContact(Db(), disabled, 200, 0, 3, kInput, 9);
+  Db().Execute("UPDATE LdrStrips SET IsCompilable=2 WHERE StripID=?", {disabled});
 
   const auto result = Export({});
   const std::string path = mDir.File("all.xml");
@@ -274,6 +279,10 @@ TEST_F(PlcopenExportTest, EveryExportableTypeValidatesAgainstTheSchema) {
   EXPECT_THAT(graph.Edges(), Contains("leftPowerRail -> jump Loop_1"));
   EXPECT_THAT(graph.Edges(), Contains("leftPowerRail -> block Module_1_Start.EN"));
   EXPECT_THAT(result.Warnings, Contains(HasSubstr("element 2000 at (0,")));
+  EXPECT_THAT(graph.Edges(), Contains("leftPowerRail -> jump MISSING"));
+  EXPECT_THAT(result.Warnings, Contains(HasSubstr("names no existing label")));
+  EXPECT_THAT(result.Warnings, Contains("Module 1.Main net 4: disabled net left out"));
+  EXPECT_EQ(graph.Globals().count("I9"), 0u); // nothing of the disabled net is declared
   EXPECT_THAT(result.Warnings, Contains(AllOf(HasSubstr("exported as vendor blocks: "), HasSubstr("LDR_DivNx1 (1)"),
                                               HasSubstr("LDR_FB_100201 (1)"))));
 }
