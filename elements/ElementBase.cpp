@@ -70,9 +70,20 @@ std::shared_ptr<Operand> ElementBase::NewOperand(bool newSlot) const {
   return operand;
 }
 
+tyOperandDisplay ElementBase::SlotDisplay(bool, std::int32_t) const {
+  return {kOperandAnchor, kOperandMaxChars, kOperandOffsetX, kOperandOffsetY};
+}
+
+void ElementBase::AttachToSlot(Operand& operand, long elementType, bool isInput, std::int32_t slot,
+                               bool newSlot) const {
+  operand.SetElementContext(elementType, isInput, slot);
+  const tyOperandDisplay display = SlotDisplay(isInput, slot);
+  operand.ConfigureDisplay(display.Anchor, display.MaxChars, display.OffsetX, display.OffsetY, newSlot);
+}
+
 std::shared_ptr<Operand> ElementBase::NewSlotOperand(bool isInput, std::int32_t slot) const {
   auto operand = NewOperand(true);
-  operand->SetElementContext(mClassType, isInput, slot);
+  AttachToSlot(*operand, mClassType, isInput, slot, true);
   operand->InitialiseNewSlot();
   return operand;
 }
@@ -303,7 +314,7 @@ void ElementBase::LoadOperands(db::Recordset& rsOperands) {
     // filled cannot be shown and is left alone.
     if (slot > 0 && !operands.Exists(static_cast<long>(slot))) {
       auto operand = NewOperand(false);
-      operand->SetElementContext(mClassType, isInput, slot);
+      AttachToSlot(*operand, mClassType, isInput, slot, false);
       operand->ReadFromRow(rsOperands);
       if (isInput) {
         ApplyInputTypeRules(*operand);

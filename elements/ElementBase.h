@@ -17,6 +17,7 @@
 #include "core/enHitKind.h"
 #include "interfaces/itfLdrElement.h"
 #include "outside/operands/HitRecord.h"
+#include "outside/operands/Operand.h"
 #include "outside/utilities/OperandValues.h"
 #include "platform/database/Connection.h"
 
@@ -144,6 +145,9 @@ protected:
   // above the rung and the element's own rows.
   virtual tyRect BoundsAt(const tyLdrPoint& inlet);
   virtual bool HasOperands() const { return true; }
+  // Where the operand of a slot is drawn and hit (anchor, longest text, grid
+  // offset from the inlet): above the rung unless the family has pins.
+  virtual tyOperandDisplay SlotDisplay(bool isInput, std::int32_t slot) const;
   // Accepted operand types of a loaded or re-typed slot.
   virtual void ApplyInputTypeRules(Operand&) {}
   virtual void ApplyOutputTypeRules(Operand&) {}
@@ -173,6 +177,8 @@ protected:
   db::Connection& Db() const;
   // An operand object with the element's display values.
   std::shared_ptr<Operand> NewOperand(bool newSlot) const;
+  // Ties an operand to a slot of this element: element context and display.
+  void AttachToSlot(Operand& operand, long elementType, bool isInput, std::int32_t slot, bool newSlot) const;
   // A new, empty operand for slot `slot`: display values, element context
   // and the library's settings of a new slot.
   std::shared_ptr<Operand> NewSlotOperand(bool isInput, std::int32_t slot) const;

@@ -8,8 +8,8 @@ namespace ldr {
 namespace {
 
 constexpr ElementTypeRow kRows[] = {
-#define LDR_ELEMENT_TYPE_ROW(name, value, family, title, tool, rank, keyboard, rows, picture, button, convert)         \
-  {name, #name, family, title, tool, rank, keyboard, rows, picture, button, convert},
+#define LDR_ELEMENT_TYPE_ROW(name, value, family, title, tool, rank, keyboard, rows, picture, button, convert, switchTool) \
+  {name, #name, family, title, tool, rank, keyboard, rows, picture, button, convert, switchTool},
     LDR_ELEMENT_TYPES(LDR_ELEMENT_TYPE_ROW)
 #undef LDR_ELEMENT_TYPE_ROW
 };
@@ -46,6 +46,13 @@ const ElementTypeRow* ElementTypeTable::FindConvertTool(std::string_view toolID)
   if (toolID.empty()) return nullptr;
   for (const auto& row : kRows)
     if (row.ConvertTool == toolID) return &row;
+  return nullptr;
+}
+
+const ElementTypeRow* ElementTypeTable::FindSwitchTool(std::string_view toolID, enElementFamilyType family) {
+  if (toolID.empty()) return nullptr;
+  for (const auto& row : kRows)
+    if (row.Family == family && row.SwitchTool == toolID) return &row;
   return nullptr;
 }
 

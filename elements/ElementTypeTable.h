@@ -25,6 +25,8 @@ struct ElementTypeRow {
   std::string_view Picture;
   std::string_view Button;
   std::string_view ConvertTool;
+  // The special tool that switches a box of the family to this type.
+  std::string_view SwitchTool;
 };
 
 class ElementTypeTable {
@@ -35,6 +37,8 @@ public:
   static const ElementTypeRow* Find(std::int32_t elementType);
   // The row whose convert tool is `toolID`; nothing for any other ID.
   static const ElementTypeRow* FindConvertTool(std::string_view toolID);
+  // The row of `family` whose switch tool is `toolID`; nothing for any other ID.
+  static const ElementTypeRow* FindSwitchTool(std::string_view toolID, enElementFamilyType family);
   static bool IsFunctionBlock(std::int32_t elementType) {
     return elementType >= eET_FunctionBlockFirst && elementType <= eET_FunctionBlockLast;
   }
