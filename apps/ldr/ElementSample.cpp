@@ -10,12 +10,16 @@
 #include "outside/operands/OperandPainter.h"
 #include "platform/drawing/DeviceContext.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace ldr {
 namespace {
 
 constexpr gdi::COLORREF kPaper = gdi::RGB(255, 255, 255);
+// The rung's row in a cell, and the room a box's output operand takes.
+constexpr int kRungRow = 5;
+constexpr int kOperandColumns = 8;
 
 void FillResources(GdiResources& resources) {
   resources.LadderFont = OperandPainter::LadderFont();
@@ -31,7 +35,7 @@ void Place(itfLdrElement& element, std::int32_t type, tyLdrPoint cell) {
   if (!element.IsLineElement()) {
     element.SetClassType(static_cast<enElementType>(type));
     element.SetXs(cell.X + 1);
-    element.SetYs(cell.Y + 5);
+    element.SetYs(cell.Y + kRungRow);
     return;
   }
   const bool vertical = type == eET_VertLine;
@@ -60,8 +64,16 @@ gdi::Bitmap ElementSample::Render(std::int32_t elementType) {
   ctx.Connection = project;
   ctx.SetHost(MakeHeadlessHost(project, std::make_shared<MemoryLog>(), "").Services);
 
-  const int cellWidth = GridToPixel(kCellColumns);
-  const int cellHeight = GridToPixel(kCellRows);
+  // Boxes get cells that hold them with the operands beside their pins.
+  int columns = kCellColumns;
+  int rows = kCellRows;
+  if (auto probe = CreateNewElement(ctx, elementType); probe && !probe->IsLineElement()) {
+    probe->SetClassType(static_cast<enElementType>(elementType));
+    columns = std::max(columns, probe->Outlet().X - probe->Inlet().X + kOperandColumns);
+    rows = std::max(rows, kRungRow + probe->Height() + 1);
+  }
+  const int cellWidth = GridToPixel(columns);
+  const int cellHeight = GridToPixel(rows);
   gdi::Bitmap picture(2 * cellWidth, 2 * cellHeight);
   picture.Fill(kPaper);
   gdi::DeviceContext dc(picture);
@@ -71,7 +83,7 @@ gdi::Bitmap ElementSample::Render(std::int32_t elementType) {
     const bool conducting = look % 2 == 1;
     const bool selected = look / 2 == 1;
     auto element = CreateNewElement(ctx, elementType);
-    Place(*element, elementType, {(look % 2) * kCellColumns, (look / 2) * kCellRows});
+    Place(*element, elementType, {(look % 2) * columns, (look / 2) * rows});
     if (!element->IsLineElement()) element->InitOperandsData(true);
     element->SetIsSelected(selected);
     element->SetIsConducting(conducting);

@@ -11,7 +11,7 @@ namespace ldr {
 
 class ElementSample {
 public:
-  // One cell per look, 8 x 8 grid units; the looks in a 2 x 2 grid: columns
+  // One cell per look, 8 x 8 grid units (boxes: as large as they need); the looks in a 2 x 2 grid: columns
   // not conducting / conducting, rows not selected / selected.
   static constexpr int kCellColumns = 8;
   static constexpr int kCellRows = 8;

@@ -31,10 +31,10 @@ TEST(ElementSample, LinesAndJumpsToo) {
 
 TEST(ElementSample, RefusesTypesWithoutAClass) {
   try {
-    ElementSample::Render(300);
+    ElementSample::Render(1200);
     FAIL();
   } catch (const std::invalid_argument& e) {
-    EXPECT_STREQ(e.what(), "element type 300 (clsCompareElement) is not built yet");
+    EXPECT_STREQ(e.what(), "element type 1200 (clsUtilElement) is not built yet");
   }
   try {
     ElementSample::Render(2000);
