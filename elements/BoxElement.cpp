@@ -9,6 +9,9 @@
 #include "outside/operands/OperandSlotRules.h"
 #include "platform/drawing/DeviceContext.h"
 
+#include <set>
+#include <string_view>
+
 namespace ldr {
 namespace {
 
@@ -116,6 +119,22 @@ bool BoxElement::SwitchType(const std::string& toolID) {
   return true;
 }
 
+std::vector<std::string> BoxElement::DisabledMenuTools() {
+  const enElementFamilyType family = GetFamilyType(mClassType);
+  std::set<std::string_view> own;
+  for (const auto& row : ElementTypeTable::Rows())
+    if (row.Family == family && !row.SwitchTool.empty()) own.insert(row.SwitchTool);
+  std::vector<std::string> disabled;
+  std::set<std::string_view> listed;
+  for (const auto& row : ElementTypeTable::Rows()) {
+    for (const std::string_view tool : {row.ConvertTool, row.SwitchTool}) {
+      if (tool.empty() || own.count(tool) || !listed.insert(tool).second) continue;
+      disabled.emplace_back(tool);
+    }
+  }
+  return disabled;
+}
+
 // --- drawing ----------------------------------------------------------------------------
 
 void BoxElement::CentredText(gdi::DeviceContext& hdc, int x, int y, const std::string& text) {
@@ -162,10 +181,6 @@ void BoxElement::DrawRungAndHeaderBand(gdi::DeviceContext& hdc, const GdiResourc
 void BoxElement::DrawFigure(gdi::DeviceContext& hdc, const GdiResources* resources) {
   const tyBoxFrame frame = Frame();
   if (resources) DrawBackground(hdc, *resources, frame);
-  {
-    SelectGuard<gdi::Brush> hollow(hdc, gdi::Brush::Null());
-    hdc.Rectangle(frame.Left, kBoxTop, frame.Right, frame.Bottom);
-  }
   hdc.MoveTo(frame.Left, kDividerY);
   hdc.LineTo(frame.Right, kDividerY);
   {
@@ -178,6 +193,11 @@ void BoxElement::DrawFigure(gdi::DeviceContext& hdc, const GdiResources* resourc
     CentredText(hdc, centre, kHeaderBottom, resources ? Title() : PrintTitle());
     DrawPins(hdc, frame);
     DrawInside(hdc, resources);
+  }
+  {
+    // The outline last: the pictures inside must not cover it.
+    SelectGuard<gdi::Brush> hollow(hdc, gdi::Brush::Null());
+    hdc.Rectangle(frame.Left, kBoxTop, frame.Right, frame.Bottom);
   }
   DrawRungAndHeaderBand(hdc, resources, frame);
   DrawOperands(hdc, resources);

@@ -68,6 +68,9 @@ protected:
   void ApplyInputTypeRules(Operand& operand) override;
   void ApplyOutputTypeRules(Operand& operand) override;
   void DrawFigure(gdi::DeviceContext& hdc, const GdiResources* resources) override;
+  // The menu offers the switch tools of the box's own family only: every
+  // other switch tool and the coil conversions are left out.
+  std::vector<std::string> DisabledMenuTools() override;
 
   // The pin row of a slot (the operand's name row ends just above it).
   virtual int PinY(bool isInput, std::int32_t slot) const { return isInput ? InputPinY(slot) : kFirstPinY; }

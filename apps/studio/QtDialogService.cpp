@@ -1,6 +1,7 @@
 #include "apps/studio/QtDialogService.h"
 
 #include "apps/studio/OperandDialog.h"
+#include "interfaces/enElementType.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
@@ -51,6 +52,24 @@ std::optional<std::string> QtDialogService::AskText(const QString& objectName, c
   return dialog.textValue().toStdString();
 }
 
+QString QtDialogService::ClockPrompt(long elementType) {
+  // The direct clocks keep their range in the element.
+  switch (elementType) {
+  case eET_DirTime:
+    return "Hours (from-to, hh:mm-hh:mm):";
+  case eET_DirDayOfTheWeek:
+    return "Days of the week (1 = Sunday ... 7 = Saturday, separated by commas):";
+  case eET_DirDayOfTheMonth:
+    return "Days of the month (1 to 31, separated by commas):";
+  case eET_DirMonth:
+    return "Months (1 = January ... 12 = December, separated by commas):";
+  case eET_DirYear:
+    return "Years (from-to, yyyy-yyyy):";
+  default:
+    return {};
+  }
+}
+
 std::optional<std::string> QtDialogService::AskPassword(const std::string& prompt) {
   return AskText("passwordDialog", "Password", QString::fromStdString(prompt), {}, true);
 }
@@ -60,6 +79,8 @@ std::optional<std::string> QtDialogService::AskLabelName(const std::string& curr
 }
 
 std::optional<std::string> QtDialogService::AskConfiguration(long elementType, const std::string& current) {
+  if (const QString prompt = ClockPrompt(elementType); !prompt.isEmpty())
+    return AskText("clockDialog", "Clock", prompt, current, false);
   return AskText("configurationDialog", "Element settings",
                  QString("Settings of element type %1 (whole numbers, separated by commas):").arg(elementType), current,
                  false);

@@ -28,6 +28,8 @@ public:
   std::optional<std::string> AskPassword(const std::string& prompt) override;
   std::optional<std::string> AskLabelName(const std::string& current) override;
   std::optional<std::string> AskConfiguration(long elementType, const std::string& current) override;
+  // The question of a direct clock's range dialog; empty for other types.
+  static QString ClockPrompt(long elementType);
 
 private:
   std::optional<std::string> AskText(const QString& objectName, const QString& title, const QString& label,

@@ -51,6 +51,7 @@ std::string QtGuiService::ShowContextMenu(int menuID, const std::vector<std::str
       menu.addSeparator();
       continue;
     }
+    if (!ToolCatalogue::ShowsEntry(entry.ID, disabledTools)) continue;
     QAction* action = menu.addAction(QString::fromStdString(entry.Text));
     action->setObjectName(QString::fromStdString(entry.ID));
     action->setData(QString::fromStdString(entry.ID));

@@ -50,6 +50,23 @@ const std::vector<tyCommandEntry> kConversions = {
 
 const tyCommandEntry kSeparator{};
 
+// The first type row that a switch tool selects (its text names that type).
+const ElementTypeRow* SwitchToolRow(const std::string& id) {
+  if (id.empty()) return nullptr;
+  for (const auto& row : ElementTypeTable::Rows())
+    if (row.SwitchTool == id) return &row;
+  return nullptr;
+}
+
+std::vector<std::string> SwitchTools() {
+  std::vector<std::string> tools;
+  for (const auto& row : ElementTypeTable::Rows()) {
+    const std::string tool(row.SwitchTool);
+    if (!tool.empty() && std::find(tools.begin(), tools.end(), tool) == tools.end()) tools.push_back(tool);
+  }
+  return tools;
+}
+
 } // namespace
 
 std::string ToolCatalogue::GroupTitleOf(long elementType) {
@@ -105,13 +122,30 @@ long ToolCatalogue::EditCommandOf(const std::string& id) {
 }
 
 bool ToolCatalogue::IsConversion(const std::string& id) {
-  return std::any_of(kConversions.begin(), kConversions.end(), [&](const auto& entry) { return entry.ID == id; });
+  return IsSwitchTool(id) ||
+         std::any_of(kConversions.begin(), kConversions.end(), [&](const auto& entry) { return entry.ID == id; });
+}
+
+bool ToolCatalogue::IsSwitchTool(const std::string& id) { return SwitchToolRow(id) != nullptr; }
+
+bool ToolCatalogue::ShowsEntry(const std::string& id, const std::vector<std::string>& disabled) {
+  const auto refused = [&](const std::string& tool) {
+    return std::find(disabled.begin(), disabled.end(), tool) != disabled.end();
+  };
+  const bool box = std::any_of(disabled.begin(), disabled.end(), [](const auto& tool) { return IsSwitchTool(tool); });
+  if (IsSwitchTool(id)) return box && !refused(id);
+  if (IsConversion(id)) return !box;
+  return true;
 }
 
 std::string ToolCatalogue::TextOf(const std::string& id) {
   for (const auto* list : {&kStripTools, &kStripCommands, &kEditCommands, &kOtherCommands, &kConversions})
     for (const auto& entry : *list)
       if (entry.ID == id) return entry.Text;
+  if (const auto* row = SwitchToolRow(id)) {
+    const std::string title = GetElementTitle(nullptr, static_cast<std::int32_t>(row->Type));
+    return "Make " + (title.empty() ? id.substr(3) : title);
+  }
   if (const auto type = ToolTable::ElementTypeOf(id)) return ToolText(id, *type);
   return id;
 }
@@ -126,9 +160,14 @@ std::vector<tyCommandEntry> ToolCatalogue::ContextMenu(int menuID) {
   case eGM_Line:
   case eGM_Operand:
     return entries({"ID_Cut", "ID_Copy", "ID_Delete"});
-  case eGM_Element:
-    return entries({"ID_Cut", "ID_Copy", "ID_Delete", "", "ID_DirectCoil", "ID_InvertedCoil", "ID_SETCoil",
-                    "ID_RESETCoil", "ID_ToggleCoil", "", "ID_LPowerFlow"});
+  case eGM_Element: {
+    auto list = entries({"ID_Cut", "ID_Copy", "ID_Delete", "", "ID_DirectCoil", "ID_InvertedCoil", "ID_SETCoil",
+                         "ID_RESETCoil", "ID_ToggleCoil", ""});
+    for (const auto& tool : SwitchTools()) list.push_back({tool, TextOf(tool)});
+    list.push_back(kSeparator);
+    list.push_back({"ID_LPowerFlow", TextOf("ID_LPowerFlow")});
+    return list;
+  }
   case eGM_SelectedElements:
     return entries({"ID_Cut", "ID_Copy", "ID_Delete", "", "ID_SelectAllInNet"});
   case eGM_EditZone:

@@ -53,6 +53,13 @@ public:
   // Whether a context-menu entry converts the element clicked ("ID_SETCoil"
   // …): it goes back to the editor as a special tool request.
   static bool IsConversion(const std::string& id);
+  // Whether the entry switches a box to another type of its family
+  // ("ID_GreaterEqual", "ID_Add" …); a box names the ones it refuses.
+  static bool IsSwitchTool(const std::string& id);
+  // The element menu's entries for one element: a box that refuses some
+  // switch tools gets its own ones (and no coil conversions); every other
+  // element gets no switch tools. `disabled`: the tools the element refuses.
+  static bool ShowsEntry(const std::string& id, const std::vector<std::string>& disabled);
 
   // The entries of the context menu `menuID` (enGuiMenu); empty for an
   // unknown menu.
