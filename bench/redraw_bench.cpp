@@ -3,175 +3,27 @@
 // presenting the finished frame alone (the right board's Refresh), measured
 // in the same run. The ratio of the two is printed at the end; a full redraw
 // should stay within ten frame presentations.
-#include "bench/RatioReporter.h"
-#include "core/KeyedCollection.h"
-#include "core/ProjectDatabase.h"
-#include "core/clsLdrState.h"
-#include "editing/srvDrawer.h"
-#include "interfaces/itfLdrNet.h"
-#include "interfaces/itfStrip.h"
-#include "outside/headless/HeadlessHost.h"
-#include "outside/headless/MemoryLog.h"
-#include "platform/boards/MemoryPictureBoard.h"
-#include "platform/database/Transaction.h"
-#include "strips/StripFactory.h"
-
-#include <benchmark/benchmark.h>
-
-#include <cstdio>
-#include <filesystem>
-#include <map>
-#include <memory>
-#include <string>
-#include <vector>
+#include "bench/RedrawFixture.h"
 
 using namespace ldr;
 
 namespace {
 
-constexpr int kRightWidth = 770;
-constexpr int kLeftWidth = 28;
-constexpr int kHeight = 700;
-constexpr long kFunctionID = 2;
 constexpr long kContactRows[] = {3, 6, 9, 12};
 constexpr long kContactsPerRow = 8;
 constexpr long kContactWidth = 6;
 
-std::filesystem::path BenchFile(const std::string& name) { return std::filesystem::temp_directory_path() / name; }
-
-void RemoveProject(const std::string& path) {
-  for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(path + suffix);
+// Contacts with their operand slot and a named operand.
+void FillNet(db::Connection& db, long stripID, long& address) {
+  for (long y : kContactRows)
+    for (long i = 0; i < kContactsPerRow; ++i) bench::AddElement(db, stripID, 200, i * kContactWidth, y, 1, 0, address);
 }
-
-// Contacts with their operand slot and a named operand, in every net of the
-// subroutine but the return net.
-void FillNets(db::Connection& db) {
-  db::Transaction transaction(db);
-  long address = 0;
-  const db::Recordset nets = db.Query("SELECT StripID FROM LdrStrips WHERE FuncID=" + std::to_string(kFunctionID) +
-                                      " AND StrpType=1 AND IsReturnStrip=0 ORDER BY SeqNum");
-  for (const auto& row : nets.Rows()) {
-    const long stripID = row[0].AsLong();
-    for (long y : kContactRows) {
-      for (long i = 0; i < kContactsPerRow; ++i) {
-        ++address;
-        const long elementID = static_cast<long>(db.AddRow(
-            "LdrElements",
-            {{"StripID", stripID}, {"ElmntType", 200}, {"Xs", i * kContactWidth}, {"Ys", y}, {"IsMissing", 0}}));
-        db.AddRow("LdrElmsOprs", {{"ElmntID", elementID},
-                                  {"OprndInIdx", 1},
-                                  {"OprndOutIdx", 0},
-                                  {"Elmnt_Oprnd_Type", 1},
-                                  {"Elmnt_Oprnd_Adrs", address},
-                                  {"Elmnt_Oprnd_NetworkID", 0}});
-        db.AddRow("LdrOperands", {{"OprndType", 1},
-                                  {"OprndAddress", address},
-                                  {"NetworkID", 0},
-                                  {"OprndDescription", "Conveyor " + std::to_string(address) + " running"}});
-      }
-    }
-  }
-  transaction.Commit();
-}
-
-struct RedrawSetup {
-  std::string path = BenchFile("ldr-redraw-bench.ldrp").string();
-  std::shared_ptr<db::Connection> db;
-  std::shared_ptr<MemoryLog> log = std::make_shared<MemoryLog>();
-  tyHeadlessHost host;
-  LdrContext ctx;
-  std::shared_ptr<MemoryPictureBoard> left = std::make_shared<MemoryPictureBoard>(kLeftWidth, kHeight);
-  std::shared_ptr<MemoryPictureBoard> right = std::make_shared<MemoryPictureBoard>(kRightWidth, kHeight);
-  std::shared_ptr<srvDrawer> drawer;
-  std::shared_ptr<KeyedCollection<itfStrip>> strips = std::make_shared<KeyedCollection<itfStrip>>();
-  long elements = 0;
-
-  RedrawSetup() {
-    RemoveProject(path);
-    db = ProjectDatabase::Create(path);
-    FillNets(*db);
-    host = MakeHeadlessHost(db, log, BenchFile("ldr-redraw-bench-host.ini").string());
-    ctx.Connection = db;
-    ctx.SetHost(host.Services);
-    ctx.State = std::make_unique<clsLdrState>(ctx);
-    drawer = std::make_shared<srvDrawer>(ctx);
-    ctx.Drawer = drawer.get();
-    drawer->Init(left, right);
-    drawer->SetViewWidth(54);
-    drawer->SetViewHeight(kHeight / 14);
-    LoadVisibleStrips();
-    drawer->SetStrips(strips.get());
-  }
-  ~RedrawSetup() {
-    strips->Clear();
-    drawer.reset();
-    ctx.Drawer = nullptr;
-    ctx.State.reset();
-    ctx.SetHost(nullptr);
-    ctx.Connection.reset();
-    host = tyHeadlessHost();
-    db.reset();
-    RemoveProject(path);
-    std::filesystem::remove(BenchFile("ldr-redraw-bench-host.ini"));
-  }
-
-  // The strips that meet the view, stacked from the top as the view lays them.
-  void LoadVisibleStrips() {
-    db::Recordset rs =
-        db->Query("SELECT * FROM LdrStrips WHERE FuncID=" + std::to_string(kFunctionID) + " ORDER BY SeqNum");
-    std::int32_t top = 0;
-    for (; !rs.IsEOF() && top < drawer->ViewHeight(); rs.MoveNext()) {
-      auto strip = CreateStripByType(ctx, rs.Field("StrpType").AsLong());
-      if (!strip) continue;
-      strip->SetTop(top);
-      strip->Load(rs);
-      if (auto net = std::dynamic_pointer_cast<itfLdrNet>(strip)) elements += net->GetAllElements()->Count();
-      top += strip->Height();
-      strips->Add(strip->StripID(), strip);
-    }
-  }
-};
-
-RedrawSetup& Setup() {
-  static RedrawSetup setup;
-  return setup;
-}
-
-void BM_RedrawAll(benchmark::State& state) {
-  RedrawSetup& setup = Setup();
-  for (auto _ : state) {
-    setup.drawer->RedrawAll();
-    benchmark::DoNotOptimize(setup.right->VisibleImage().Row(0));
-    benchmark::ClobberMemory();
-  }
-  state.counters["strips"] = static_cast<double>(setup.strips->Count());
-  state.counters["elements"] = static_cast<double>(setup.elements);
-}
-BENCHMARK(BM_RedrawAll)->Unit(benchmark::kMicrosecond);
-
-void BM_PresentFrame(benchmark::State& state) {
-  RedrawSetup& setup = Setup();
-  setup.drawer->DrawAll();
-  for (auto _ : state) {
-    setup.right->Refresh();
-    benchmark::DoNotOptimize(setup.right->VisibleImage().Row(0));
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(BM_PresentFrame)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  ldr::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  auto redraw = reporter.Times.find("BM_RedrawAll");
-  auto present = reporter.Times.find("BM_PresentFrame");
-  if (redraw != reporter.Times.end() && present != reporter.Times.end() && present->second > 0)
-    std::printf("redraw %.1f us, present %.1f us, ratio %.2f (target < 10)\n", redraw->second, present->second,
-                redraw->second / present->second);
-  benchmark::Shutdown();
-  return 0;
+bench::RedrawSetup& bench::Setup() {
+  static RedrawSetup setup("ldr-redraw-bench", FillNet);
+  return setup;
 }
+
+int main(int argc, char** argv) { return bench::RunRatioBenchmarks(argc, argv); }

@@ -134,6 +134,46 @@ private slots:
     QCOMPARE(mWindow->Main()->Context().State->MouseProcess(), static_cast<long>(eMP_QueryForProcess));
   }
 
+  void boxMenuSwitchesTheClickedCompareBox() {
+    OpenStudio();
+    QWidget* board = mWindow->Editor()->RightWidget();
+    QVERIFY(mWindow->ActionFor("ID_LLessThen")->isEnabled());
+    mWindow->ActionFor("ID_LLessThen")->trigger();
+    const auto operandAnswer = [](long address) {
+      return [address](QDialog& dialog) {
+        auto& operand = static_cast<OperandDialog&>(dialog);
+        operand.SelectType(eOT_MI);
+        operand.SetAddress(address);
+        operand.accept();
+      };
+    };
+    std::shared_ptr<tyModalSeen> second;
+    AnswerNextDialog("operandDialog", [&](QDialog& dialog) {
+      operandAnswer(4)(dialog);
+      second = AnswerNextDialog("operandDialog", operandAnswer(5));
+    });
+    const QPoint at(20 * 14, 3 * 14);
+    QTest::mouseMove(board, at);
+    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, at);
+    QTRY_VERIFY(second && second->Seen);
+    QTRY_COMPARE(Count("SELECT COUNT(*) FROM LdrElmsOprs WHERE Elmnt_Oprnd_Adrs IN (4, 5)"), 2L);
+    const long x = Count("SELECT Xs FROM LdrElements WHERE ElmntType=305");
+    const long y = Count("SELECT Ys FROM LdrElements WHERE ElmntType=305");
+
+    auto seen = ChooseInNextMenu("ID_GreaterEqual");
+    const QPoint body(static_cast<int>((x + 2 + 9) * 14), static_cast<int>((y + 3) * 14));
+    QTest::mousePress(board, Qt::RightButton, Qt::NoModifier, body);
+    QTest::mouseRelease(board, Qt::RightButton, Qt::NoModifier, body);
+    QVERIFY(seen->Seen);
+    QCOMPARE(seen->ObjectName, QString("contextMenu101"));
+    // The box's own switch tools only: no coil conversions, no other family's.
+    QVERIFY(seen->Text.contains("ID_Equal"));
+    QVERIFY(!seen->Text.contains("ID_SETCoil"));
+    QVERIFY(!seen->Text.contains("ID_Add "));
+    QTRY_COMPARE(Count("SELECT COUNT(*) FROM LdrElements WHERE ElmntType=301"), 1L);
+    QCOMPARE(Count("SELECT COUNT(*) FROM LdrElmsOprs WHERE Elmnt_Oprnd_Adrs IN (4, 5)"), 2L);
+  }
+
   // Shift+F5 on a coil's selected operand: the new coil is shown on the
   // coil's row while its operand is asked for.
   void shiftF5ShowsTheNewCoilOnTheSelectedCoilsRow() {
