@@ -137,28 +137,6 @@ struct RedrawSetup {
 // The one setup of the run, filled by the program's own filler.
 RedrawSetup& Setup();
 
-void BM_RedrawAll(benchmark::State& state) {
-  RedrawSetup& setup = Setup();
-  for (auto _ : state) {
-    setup.drawer->RedrawAll();
-    benchmark::DoNotOptimize(setup.right->VisibleImage().Row(0));
-    benchmark::ClobberMemory();
-  }
-  state.counters["strips"] = static_cast<double>(setup.strips->Count());
-  state.counters["elements"] = static_cast<double>(setup.elements);
-}
-BENCHMARK(BM_RedrawAll)->Unit(benchmark::kMicrosecond);
-
-void BM_PresentFrame(benchmark::State& state) {
-  RedrawSetup& setup = Setup();
-  setup.drawer->DrawAll();
-  for (auto _ : state) {
-    setup.right->Refresh();
-    benchmark::DoNotOptimize(setup.right->VisibleImage().Row(0));
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(BM_PresentFrame)->Unit(benchmark::kMicrosecond);
 
 inline void BM_RedrawAll(benchmark::State& state) {
   RedrawSetup& setup = Setup();
