@@ -34,7 +34,9 @@ constexpr long kFunctionID = 2;
 
 using NetFiller = void (*)(db::Connection&, long stripID, long& address);
 
-inline std::filesystem::path BenchFile(const std::string& name) { return std::filesystem::temp_directory_path() / name; }
+inline std::filesystem::path BenchFile(const std::string& name) {
+  return std::filesystem::temp_directory_path() / name;
+}
 
 inline void RemoveProject(const std::string& path) {
   for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(path + suffix);
@@ -136,7 +138,6 @@ struct RedrawSetup {
 
 // The one setup of the run, filled by the program's own filler.
 RedrawSetup& Setup();
-
 
 inline void BM_RedrawAll(benchmark::State& state) {
   RedrawSetup& setup = Setup();

@@ -1,8 +1,8 @@
 #include "elements/BoxElement.h"
 
 #include "elements/ElementDrawing.h"
-#include "elements/ElementTypeTable.h"
 #include "elements/ElementFamilies.h"
+#include "elements/ElementTypeTable.h"
 #include "outside/HostServices.h"
 #include "outside/operands/GdiResources.h"
 #include "outside/operands/Operand.h"
@@ -181,8 +181,6 @@ void BoxElement::DrawRungAndHeaderBand(gdi::DeviceContext& hdc, const GdiResourc
 void BoxElement::DrawFigure(gdi::DeviceContext& hdc, const GdiResources* resources) {
   const tyBoxFrame frame = Frame();
   if (resources) DrawBackground(hdc, *resources, frame);
-  hdc.MoveTo(frame.Left, kDividerY);
-  hdc.LineTo(frame.Right, kDividerY);
   {
     BkModeGuard transparent(hdc, gdi::TRANSPARENT);
     const int centre = (frame.Left + frame.Right) / 2;
@@ -195,10 +193,12 @@ void BoxElement::DrawFigure(gdi::DeviceContext& hdc, const GdiResources* resourc
     DrawInside(hdc, resources);
   }
   {
-    // The outline last: the pictures inside must not cover it.
+    // The outline and divider after the pictures inside, which must not cover them.
     SelectGuard<gdi::Brush> hollow(hdc, gdi::Brush::Null());
     hdc.Rectangle(frame.Left, kBoxTop, frame.Right, frame.Bottom);
   }
+  hdc.MoveTo(frame.Left, kDividerY);
+  hdc.LineTo(frame.Right, kDividerY);
   DrawRungAndHeaderBand(hdc, resources, frame);
   DrawOperands(hdc, resources);
 }

@@ -11,9 +11,9 @@ constexpr int kYear = 4;
 
 } // namespace
 
-std::string ClockBox::Header() {
-  return KindOf(mClassType) == kDayOfMonth ? "EN                 ENO" : "EN       ENO";
-}
+bool ClockBox::IsWide() const { return KindOf(mClassType) == kDayOfMonth; }
+
+std::string ClockBox::Header() { return IsWide() ? "EN                 ENO" : "EN       ENO"; }
 
 bool ClockBox::TwelveHourDisplay() const {
   return mCtx.Host->Settings && mCtx.Host->Settings->HostSetting(kSettingsSection, kTwelveHourKey, "0") == "1";

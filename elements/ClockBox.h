@@ -1,7 +1,7 @@
 #pragma once
 // What the direct and indirect clocks share: the clock box (nine rows high,
-// thirteen columns wide, no pins), its header and title, and the range
-// texts written in it.
+// thirteen columns wide, nineteen for the days of the month, no pins), its
+// header and title, and the range texts written in it.
 
 #include "elements/BoxElement.h"
 
@@ -27,8 +27,10 @@ protected:
   static constexpr int kFromY = 35;
   static constexpr int kToY = 70;
 
-  std::int32_t Width() override { return 13; }
-  tyBoxFrame Frame() const override { return {14, 141, 105, 0}; }
+  // The day-of-month boxes are wider: their header and their 31 days need it.
+  std::int32_t Width() override { return IsWide() ? 19 : 13; }
+  tyBoxFrame Frame() const override { return {14, IsWide() ? 253 : 141, 105, 0}; }
+  bool IsWide() const;
   std::vector<tyPin> Pins() const override { return {}; }
   std::string Header() override;
   bool TwelveHourDisplay() const;

@@ -35,7 +35,9 @@ public:
   static tyHours DecodeHours(std::int32_t value);
   static std::int32_t EncodeYears(int from, int to);
   static std::array<int, 2> DecodeYears(std::int32_t value);
-  static bool HasFlag(std::int32_t value, int number) { return (static_cast<std::uint32_t>(value) >> (number - 1)) & 1U; }
+  static bool HasFlag(std::int32_t value, int number) {
+    return (static_cast<std::uint32_t>(value) >> (number - 1)) & 1U;
+  }
 
   // "hh:mm", or in the twelve-hour display "hh:mm" with "am" or "pm".
   static std::string TimeText(int hour, int minute, bool twelveHour);

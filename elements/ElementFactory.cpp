@@ -7,14 +7,14 @@
 #include "elements/clsDirectClock.h"
 #include "elements/clsInRangeElement.h"
 #include "elements/clsIndirectClock.h"
+#include "elements/clsJumpElement.h"
+#include "elements/clsLineElement.h"
 #include "elements/clsLoadElement.h"
 #include "elements/clsNx1Element.h"
+#include "elements/clsSimpleElement.h"
 #include "elements/clsStoreElement.h"
 #include "elements/clsStoreElementEx.h"
 #include "elements/clsStoreLoadTimerElement.h"
-#include "elements/clsJumpElement.h"
-#include "elements/clsLineElement.h"
-#include "elements/clsSimpleElement.h"
 #include "outside/HostServices.h"
 
 #include <algorithm>
@@ -34,20 +34,13 @@ struct FamilyMaker {
 
 // One line per family whose class is built.
 constexpr FamilyMaker kMakers[] = {
-    {eEFT_LineElements, &Make<clsLineElement>},
-    {eEFT_SimpleElements, &Make<clsSimpleElement>},
-    {eEFT_JumpElements, &Make<clsJumpElement>},
-    {eEFT_CompareElements, &Make<clsCompareElement>},
-    {eEFT_InRangeElements, &Make<clsInRangeElement>},
-    {eEFT_2x1Elements, &Make<cls2x1Element>},
-    {eEFT_Nx1Elements, &Make<clsNx1Element>},
-    {eEFT_0x1Elements, &Make<cls0x1Element>},
-    {eEFT_DirectClocks, &Make<clsDirectClock>},
-    {eEFT_InDirectClocks, &Make<clsIndirectClock>},
-    {eEFT_StoreElements, &Make<clsStoreElement>},
-    {eEFT_StoreElementsEx, &Make<clsStoreElementEx>},
-    {eEFT_LoadElements, &Make<clsLoadElement>},
-    {eEFT_StoreLoadTimerElements, &Make<clsStoreLoadTimerElement>},
+    {eEFT_LineElements, &Make<clsLineElement>},       {eEFT_SimpleElements, &Make<clsSimpleElement>},
+    {eEFT_JumpElements, &Make<clsJumpElement>},       {eEFT_CompareElements, &Make<clsCompareElement>},
+    {eEFT_InRangeElements, &Make<clsInRangeElement>}, {eEFT_2x1Elements, &Make<cls2x1Element>},
+    {eEFT_Nx1Elements, &Make<clsNx1Element>},         {eEFT_0x1Elements, &Make<cls0x1Element>},
+    {eEFT_DirectClocks, &Make<clsDirectClock>},       {eEFT_InDirectClocks, &Make<clsIndirectClock>},
+    {eEFT_StoreElements, &Make<clsStoreElement>},     {eEFT_StoreElementsEx, &Make<clsStoreElementEx>},
+    {eEFT_LoadElements, &Make<clsLoadElement>},       {eEFT_StoreLoadTimerElements, &Make<clsStoreLoadTimerElement>},
 };
 
 ElementMaker MakerOf(enElementFamilyType family) {

@@ -8,7 +8,8 @@ namespace ldr {
 namespace {
 
 constexpr ElementTypeRow kRows[] = {
-#define LDR_ELEMENT_TYPE_ROW(name, value, family, title, tool, rank, keyboard, rows, picture, button, convert, switchTool) \
+#define LDR_ELEMENT_TYPE_ROW(name, value, family, title, tool, rank, keyboard, rows, picture, button, convert,         \
+                             switchTool)                                                                               \
   {name, #name, family, title, tool, rank, keyboard, rows, picture, button, convert, switchTool},
     LDR_ELEMENT_TYPES(LDR_ELEMENT_TYPE_ROW)
 #undef LDR_ELEMENT_TYPE_ROW

@@ -17,9 +17,7 @@ public:
   void SetFlowDirection(enFLOW_DIRECTION) override { NotSupported("FlowDirection"); }
   bool InitOperandsData(bool dummy) override { return CreateSlots(0, 1, dummy); }
   void SpecialToolRequest(const std::string& toolID) override { SwitchType(toolID); }
-  std::string ToolTipText() override {
-    return mClassType == eET_DecrementElement ? " Decrement " : " Increment ";
-  }
+  std::string ToolTipText() override { return mClassType == eET_DecrementElement ? " Decrement " : " Increment "; }
 
 protected:
   std::shared_ptr<ElementBase> NewEmpty() override { return std::make_shared<cls0x1Element>(mCtx); }

@@ -2,9 +2,7 @@
 
 namespace ldr {
 
-BoxElement::tyBoxFrame clsCompareElement::Frame() const {
-  return {98, 169, 106, 159};
-}
+BoxElement::tyBoxFrame clsCompareElement::Frame() const { return {98, 169, 106, 159}; }
 
 std::vector<BoxElement::tyPin> clsCompareElement::Pins() const {
   std::vector<tyPin> pins;

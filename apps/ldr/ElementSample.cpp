@@ -19,7 +19,7 @@ namespace {
 constexpr gdi::COLORREF kPaper = gdi::RGB(255, 255, 255);
 // The rung's row in a cell, and the room a box's output operand takes.
 constexpr int kRungRow = 5;
-constexpr int kOperandColumns = 8;
+constexpr int kOperandColumns = 7;
 
 void FillResources(GdiResources& resources) {
   resources.LadderFont = OperandPainter::LadderFont();
@@ -69,7 +69,8 @@ gdi::Bitmap ElementSample::Render(std::int32_t elementType) {
   int rows = kCellRows;
   if (auto probe = CreateNewElement(ctx, elementType); probe && !probe->IsLineElement()) {
     probe->SetClassType(static_cast<enElementType>(elementType));
-    columns = std::max(columns, probe->Outlet().X - probe->Inlet().X + kOperandColumns);
+    const bool box = probe->Height() > 1;
+    columns = std::max(columns, 1 + probe->Outlet().X - probe->Inlet().X + (box ? kOperandColumns : 1));
     rows = std::max(rows, kRungRow + probe->Height() + 1);
   }
   const int cellWidth = GridToPixel(columns);

@@ -29,6 +29,18 @@ TEST(ElementSample, LinesAndJumpsToo) {
   EXPECT_NO_THROW(ElementSample::Render(eET_FunctionReturn));
 }
 
+TEST(ElementSample, BoxesGetCellsThatHoldThem) {
+  // An ADD 8x1 box: 30 rows below the rung of row 5, 19 columns and its
+  // output operand.
+  const gdi::Bitmap picture = ElementSample::Render(eET_Add8x1);
+  const int cellWidth = picture.Width() / 2;
+  const int cellHeight = picture.Height() / 2;
+  EXPECT_GE(cellHeight, 14 * (5 + 30));
+  EXPECT_GE(cellWidth, 14 * (1 + 19 + 6));
+  // The bottom edge of the plain look's box lies inside its own cell.
+  EXPECT_EQ(picture.GetPixel(14 + 100, 14 * 5 + 49 * 8 + 6), gdi::RGB(0, 0, 0));
+}
+
 TEST(ElementSample, RefusesTypesWithoutAClass) {
   try {
     ElementSample::Render(1200);

@@ -25,13 +25,12 @@ TEST_F(BoxElement, SizesPerClass) {
     std::int32_t Height;
     std::int32_t Width;
   };
-  const Case cases[] = {{300, "clsCompareElement", 9, 13},  {1701, "clsInRangeElement", 13, 13},
-                        {400, "cls2x1Element", 9, 19},      {501, "clsNx1Element", 13, 19},
-                        {506, "clsNx1Element", 30, 19},     {524, "clsNx1Element", 23, 19},
-                        {1500, "cls0x1Element", 6, 13},     {700, "clsDirectClock", 9, 13},
-                        {804, "clsIndirectClock", 9, 13},   {900, "clsStoreElement", 6, 19},
-                        {1901, "clsStoreElementEx", 9, 13}, {1002, "clsLoadElement", 6, 19},
-                        {1101, "clsStoreLoadTimerElement", 6, 19}};
+  const Case cases[] = {
+      {300, "clsCompareElement", 9, 13}, {1701, "clsInRangeElement", 13, 13},      {400, "cls2x1Element", 9, 19},
+      {501, "clsNx1Element", 13, 19},    {506, "clsNx1Element", 30, 19},           {524, "clsNx1Element", 23, 19},
+      {1500, "cls0x1Element", 6, 13},    {700, "clsDirectClock", 9, 13},           {702, "clsDirectClock", 9, 19},
+      {804, "clsIndirectClock", 9, 13},  {900, "clsStoreElement", 6, 19},          {1901, "clsStoreElementEx", 9, 13},
+      {1002, "clsLoadElement", 6, 19},   {1101, "clsStoreLoadTimerElement", 6, 19}};
   for (const auto& c : cases) {
     auto box = Make(c.Type, 10, 4);
     EXPECT_STREQ(box->ClassName(), c.Class) << c.Type;
@@ -43,16 +42,23 @@ TEST_F(BoxElement, SizesPerClass) {
 }
 
 TEST_F(BoxElement, ToolTipsWithTheirBlanks) {
-  const std::pair<std::int32_t, const char*> cases[] = {
-      {300, "A > B"},           {303, "A <> B"},
-      {305, "A < B"},           {1701, "Within Range"},
-      {407, "C = A MOD B"},     {405, "C = A ADD B"},
-      {501, "D =  ADD A..C"},   {506, "I =  ADD A..H"},
-      {533, "F =  DIV A..E"},   {1500, " Increment "},
-      {1501, " Decrement "},    {900, " Store Direct "},
-      {904, "Store Indirect [SL]"}, {1906, "Store Indirect [SDW]"},
-      {1003, "Load Indirect [SL]"}, {1100, "A  STORE   B"},
-      {1103, "A  LOAD   B"}};
+  const std::pair<std::int32_t, const char*> cases[] = {{300, "A > B"},
+                                                        {303, "A <> B"},
+                                                        {305, "A < B"},
+                                                        {1701, "Within Range"},
+                                                        {407, "C = A MOD B"},
+                                                        {405, "C = A ADD B"},
+                                                        {501, "D =  ADD A..C"},
+                                                        {506, "I =  ADD A..H"},
+                                                        {533, "F =  DIV A..E"},
+                                                        {1500, " Increment "},
+                                                        {1501, " Decrement "},
+                                                        {900, " Store Direct "},
+                                                        {904, "Store Indirect [SL]"},
+                                                        {1906, "Store Indirect [SDW]"},
+                                                        {1003, "Load Indirect [SL]"},
+                                                        {1100, "A  STORE   B"},
+                                                        {1103, "A  LOAD   B"}};
   for (const auto& [type, text] : cases) EXPECT_EQ(Make(type, 0, 4)->ToolTipText(), text) << type;
 }
 

@@ -49,14 +49,14 @@ TEST(ClockSetting, EntriesBothWays) {
   EXPECT_EQ(ClockSetting::FlagsText(ClockSetting::kMonth, 0x801), "Jan Dec");
   EXPECT_EQ(ClockSetting::ParseEntry(ClockSetting::kMonth, "", problem), 0);
   for (const auto& [kind, text] : std::vector<std::pair<int, std::string>>{{ClockSetting::kHour, "25:00-26:00"},
-                                                                          {ClockSetting::kHour, "8:30"},
-                                                                          {ClockSetting::kHour, "08:30-17:45x"},
-                                                                          {ClockSetting::kYear, "2010"},
-                                                                          {ClockSetting::kYear, "20100-2020"},
-                                                                          {ClockSetting::kWeekday, "0,3"},
-                                                                          {ClockSetting::kWeekday, "8"},
-                                                                          {ClockSetting::kMonth, "1,,2"},
-                                                                          {ClockSetting::kDayOfMonth, "-1"}}) {
+                                                                           {ClockSetting::kHour, "8:30"},
+                                                                           {ClockSetting::kHour, "08:30-17:45x"},
+                                                                           {ClockSetting::kYear, "2010"},
+                                                                           {ClockSetting::kYear, "20100-2020"},
+                                                                           {ClockSetting::kWeekday, "0,3"},
+                                                                           {ClockSetting::kWeekday, "8"},
+                                                                           {ClockSetting::kMonth, "1,,2"},
+                                                                           {ClockSetting::kDayOfMonth, "-1"}}) {
     problem.clear();
     EXPECT_FALSE(ClockSetting::ParseEntry(kind, text, problem).has_value()) << text;
     EXPECT_FALSE(problem.empty()) << text;
@@ -91,13 +91,16 @@ TEST_F(ClockElement, CancelledRangeDiscardsTheClock) {
 
 TEST_F(ClockElement, DamagedStoredRangeLoadsAsTheDefault) {
   const long net = NetID();
-  for (const auto& [type, stored] : std::vector<std::pair<long, long>>{{700, 0x08991745}, {704, 0x7FFFFFFF}, {701, 0xFF}}) {
-    Db().AddRow("LdrElements", {{"StripID", net}, {"ElmntType", type}, {"Xs", 1}, {"Ys", 4}, {"MoreParamsLng", stored}});
+  for (const auto& [type, stored] :
+       std::vector<std::pair<long, long>>{{700, 0x08991745}, {704, 0x7FFFFFFF}, {701, 0xFF}}) {
+    Db().AddRow("LdrElements",
+                {{"StripID", net}, {"ElmntType", type}, {"Xs", 1}, {"Ys", 4}, {"MoreParamsLng", stored}});
   }
   Db().AddRow("LdrElements", {{"StripID", net}, {"ElmntType", 702L}, {"Xs", 1}, {"Ys", 4}});
   std::vector<long> loaded;
   auto operands = Db().Query("SELECT * FROM LdrElmsOprs");
-  for (auto rows = Db().Query("SELECT * FROM LdrElements WHERE ElmntType BETWEEN 700 AND 799 ORDER BY ElmntID"); !rows.IsEOF(); rows.MoveNext()) {
+  for (auto rows = Db().Query("SELECT * FROM LdrElements WHERE ElmntType BETWEEN 700 AND 799 ORDER BY ElmntID");
+       !rows.IsEOF(); rows.MoveNext()) {
     auto clock = CreateNewElement(mCtx, rows.Field("ElmntType").AsLong());
     clock->Load(rows, operands);
     loaded.push_back(clock->MoreParamsLng());

@@ -69,8 +69,7 @@ TEST_F(ElementFactory, WithoutErrorReporterStillGivesNothing) {
 // building it (and then the test below proves it).
 TEST(ElementFactoryGap, FamiliesStillMissing) {
   const std::set<enElementFamilyType> expectedMissing = {
-      eEFT_UtilElements,    eEFT_UtilExElements,        eEFT_UtilEx1Elements,
-      eEFT_UtilEx2Elements, eEFT_FunctionBlockElements,
+      eEFT_UtilElements, eEFT_UtilExElements, eEFT_UtilEx1Elements, eEFT_UtilEx2Elements, eEFT_FunctionBlockElements,
   };
   std::ostringstream names;
   std::set<enElementFamilyType> missing;
