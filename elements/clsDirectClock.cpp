@@ -20,7 +20,12 @@ db::FieldList clsDirectClock::StoredColumns() {
 }
 
 void clsDirectClock::ReadFamilyColumns(const FieldReader& field) {
-  SetMoreParamsLng(static_cast<std::int32_t>(field("MoreParamsLng").AsLong()));
+  const db::DbValue stored = field("MoreParamsLng");
+  if (stored.IsNull()) {
+    mSetting = ClockSetting::DefaultValue(KindOf(mClassType));
+  } else {
+    SetMoreParamsLng(static_cast<std::int32_t>(stored.AsLong()));
+  }
 }
 
 void clsDirectClock::WriteFamilyProperties(PropertyBag& bag) {

@@ -5,8 +5,11 @@
 #include "core/LdrError.h"
 #include "elements/clsNx1Element.h"
 #include "elements/clsStoreLoadTimerElement.h"
+#include "outside/operands/GdiResources.h"
 #include "outside/operands/Operand.h"
 #include "outside/operands/OperandType.h"
+#include "platform/drawing/Bitmap.h"
+#include "platform/drawing/DeviceContext.h"
 
 #include <gtest/gtest.h>
 
@@ -264,6 +267,31 @@ TEST_F(BoxElement, LoadedAndReplicatedWithTheirOperands) {
   EXPECT_EQ(replica->ClassType(), eET_Mul5x1);
   EXPECT_EQ(replica->InputOperands()->Find(3L)->Address(), 3);
   EXPECT_EQ(replica->ToolTipText(), "F =  MUL A..E");
+}
+
+TEST_F(BoxElement, UnknownTypesInsideKnownFamiliesLoadDrawAndSwitch) {
+  const long net = NetID();
+  const std::vector<long> types = {308, 409, 508, 709, 809, 907, 1009, 1108, 1502, 1702, 1907};
+  for (const long type : types)
+    Db().AddRow("LdrElements", {{"StripID", net}, {"ElmntType", type}, {"Xs", 1}, {"Ys", 4}});
+  gdi::Bitmap canvas(300, 500);
+  gdi::DeviceContext dc(canvas);
+  const GdiResources resources;
+  auto operands = Db().Query("SELECT * FROM LdrElmsOprs");
+  auto rows = Db().Query("SELECT * FROM LdrElements WHERE ElmntType IN (308, 409, 508, 709, 809, 907, 1009, 1108, "
+                         "1502, 1702, 1907) ORDER BY ElmntID");
+  std::vector<long> loaded;
+  for (; !rows.IsEOF(); rows.MoveNext()) {
+    auto box = CreateNewElement(mCtx, rows.Field("ElmntType").AsLong());
+    ASSERT_NE(box, nullptr);
+    box->Load(rows, operands);
+    EXPECT_NO_THROW(box->Draw(dc, resources)) << box->ClassType();
+    EXPECT_NO_THROW(box->ToolTipText()) << box->ClassType();
+    EXPECT_GE(box->Height(), 6) << box->ClassType();
+    EXPECT_LE(box->Height(), 30) << box->ClassType();
+    loaded.push_back(box->ClassType());
+  }
+  EXPECT_EQ(loaded, types);
 }
 
 } // namespace

@@ -97,6 +97,8 @@ TEST_F(ClockElement, DamagedStoredRangeLoadsAsTheDefault) {
                 {{"StripID", net}, {"ElmntType", type}, {"Xs", 1}, {"Ys", 4}, {"MoreParamsLng", stored}});
   }
   Db().AddRow("LdrElements", {{"StripID", net}, {"ElmntType", 702L}, {"Xs", 1}, {"Ys", 4}});
+  Db().Execute("INSERT INTO LdrElements (StripID, ElmntType, Xs, Ys, MoreParamsLng) VALUES (" + std::to_string(net) +
+               ", 700, 1, 4, NULL)");
   std::vector<long> loaded;
   auto operands = Db().Query("SELECT * FROM LdrElmsOprs");
   for (auto rows = Db().Query("SELECT * FROM LdrElements WHERE ElmntType BETWEEN 700 AND 799 ORDER BY ElmntID");
@@ -105,7 +107,7 @@ TEST_F(ClockElement, DamagedStoredRangeLoadsAsTheDefault) {
     clock->Load(rows, operands);
     loaded.push_back(clock->MoreParamsLng());
   }
-  EXPECT_EQ(loaded, (std::vector<long>{0x00002359, 0x20002099, 0, 0}));
+  EXPECT_EQ(loaded, (std::vector<long>{0x00002359, 0x20002099, 0, 0, 0x00002359}));
   EXPECT_TRUE(Errors().empty());
 }
 
