@@ -22,7 +22,8 @@ protected:
   };
   Result Run(const std::string& lines) {
     std::ostringstream out, err;
-    std::istringstream in("new " + mDir.File("boxes.ldrp") + "\ninit\nload 2\n" + lines);
+    std::istringstream in("new " + mDir.File("boxes" + std::to_string(++mProjects) + ".ldrp") + "\ninit\nload 2\n" +
+                          lines);
     ldr::script::ScriptRunner runner(out, err);
     const int status = runner.Run(in);
     return {status, out.str(), err.str()};
@@ -41,6 +42,7 @@ protected:
   }
 
   ldr::test::TempDir mDir;
+  int mProjects = 0;
 };
 
 TEST_F(GestureBox, PlacedCopiedAndSwitched) {
@@ -57,6 +59,43 @@ TEST_F(GestureBox, PlacedCopiedAndSwitched) {
                         "1|305|32|5|1|0|3|5\n1|305|32|5|2|0|5|7\n1|305|12|5|1|0|3|5\n1|305|12|5|2|0|5|7\n"
                         "1|301|32|5|1|0|3|5\n1|301|32|5|2|0|5|7\n1|305|12|5|1|0|3|5\n1|305|12|5|2|0|5|7\n"
                         "2|405|12|3|1|0|3|1\n2|405|12|3|2|0|3|2\n2|405|12|3|0|1|3|3\n");
+}
+
+TEST_F(GestureBox, EveryKindPlacedByItsToolStoresItsSlotsInOrder) {
+  struct Kind {
+    const char* Tool;
+    const char* Answers;
+    long Type;
+    const char* Slots; // in|out of each operand row, in row order
+  };
+  const Kind kinds[] = {
+      {"ID_LGraterThen", "operand MI 1\noperand MI 2\n", 300, "1|0 2|0"},
+      {"ID_LInRange", "operand MI 1\noperand MI 2\noperand MI 3\n", 1701, "1|0 2|0 3|0"},
+      {"ID_LMOD", "operand MI 1\noperand MI 2\noperand MI 3\n", 407, "1|0 2|0 0|1"},
+      {"ID_Div3x1", "operand MI 1\noperand MI 2\noperand MI 3\noperand MI 4\n", 531, "1|0 2|0 3|0 0|1"},
+      {"ID_Increment", "operand MI 1\n", 1500, "0|1"},
+      {"ID_LInDirectTime", "operand MI 1\noperand MI 2\n", 800, "1|0 2|0"},
+      {"ID_LStoreDirect", "operand MI 1\noperand MI 2\n", 900, "1|0 0|1"},
+      {"ID_LLoadIndirectMI", "operand MI 1\noperand MI 2\n", 1000, "1|0 0|1"},
+      {"ID_StoreTimerPreset", "operand MI 1\noperand T 2\n", 1100, "1|0 0|1"},
+      {"ID_LStoreIndirectMI", "operand MI 1\noperand MI 2\n", 1901, "1|0 2|0"},
+  };
+  for (const auto& kind : kinds) {
+    const std::string type = std::to_string(kind.Type);
+    const auto result = Run(std::string("tool ") + kind.Tool + "\n" + kind.Answers + "click " + At(1, 12, 5) + "\n" +
+                            Sql("SELECT ElmntType || ' ' || Xs || ' ' || Ys FROM LdrElements WHERE ElmntType=" + type) +
+                            Sql("SELECT o.OprndInIdx || '|' || o.OprndOutIdx FROM LdrElmsOprs o JOIN LdrElements e "
+                                "USING (ElmntID) WHERE e.ElmntType=" +
+                                type + " ORDER BY o.rowid"));
+    ASSERT_EQ(result.Status, 0) << kind.Tool << ": " << result.Err;
+    std::string slots;
+    std::istringstream lines(result.Out);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, type + " 12 5") << kind.Tool;
+    while (std::getline(lines, line)) slots += (slots.empty() ? "" : " ") + line;
+    EXPECT_EQ(slots, kind.Slots) << kind.Tool;
+  }
 }
 
 TEST_F(GestureBox, RefusedOperandIsAskedAgainAndACancelTakesTheBoxAway) {
