@@ -18,6 +18,7 @@ namespace {
 constexpr int kGrid = PIXEL_PER_GRID;
 constexpr int kOperandRowsTop = 2;
 constexpr int kReadOnlyCode = 0;
+constexpr gdi::COLORREF kWhiteText = gdi::RGB(255, 255, 255);
 
 int CeilToGrid(int pixels) { return (pixels + kGrid - 1) / kGrid; }
 
@@ -188,7 +189,10 @@ void BoxElement::DrawFigure(gdi::DeviceContext& hdc, const GdiResources* resourc
       SelectGuard<gdi::Font> font(hdc, resources ? resources->LadderFont : gdi::Font());
       CentredText(hdc, centre, kBoxTop, Header());
     }
-    CentredText(hdc, centre, kHeaderBottom, resources ? Title() : PrintTitle());
+    {
+      TextColorGuard colour(hdc, resources && WhiteTitle() ? kWhiteText : hdc.TextColor());
+      CentredText(hdc, centre, kHeaderBottom, resources ? Title() : PrintTitle());
+    }
     DrawPins(hdc, frame);
     DrawInside(hdc, resources);
   }

@@ -58,6 +58,8 @@ protected:
   virtual std::string Title();
   // The title when printing.
   virtual std::string PrintTitle() { return Title(); }
+  // Whether the title is written in white (on the selection band).
+  virtual bool WhiteTitle() const { return false; }
   // The pins drawn on the box; the operands stand beside them.
   virtual std::vector<tyPin> Pins() const = 0;
   // What a family draws in the box after the pins (pictures, clock texts).

@@ -33,6 +33,8 @@ protected:
   bool IsWide() const;
   std::vector<tyPin> Pins() const override { return {}; }
   std::string Header() override;
+  // A selected clock writes its title in white on the band.
+  bool WhiteTitle() const override { return mIsSelected; }
   bool TwelveHourDisplay() const;
   // "FROM:" and "TO:" (the year clocks without colons) on the two value rows.
   void DrawRangeLabels(gdi::DeviceContext& hdc);

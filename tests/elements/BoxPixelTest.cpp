@@ -89,5 +89,19 @@ TEST_F(BoxPixels, SelectionBandAndPowerFlow) {
   }
 }
 
+TEST_F(BoxPixels, SelectedClockWritesItsTitleInWhite) {
+  const auto whiteInTitleRow = [&](std::int32_t type, bool selected) {
+    const gdi::Bitmap canvas = Drawn(type, selected, false);
+    int count = 0;
+    for (int y = 9; y < 20; ++y)
+      for (int x = 20; x < 135; ++x) count += At(canvas, x, y) == kWhite;
+    return count;
+  };
+  EXPECT_GT(whiteInTitleRow(eET_DirTime, true), 10);
+  EXPECT_GT(whiteInTitleRow(eET_InDirYear, true), 10);
+  // A compare box's title stays dark on the band.
+  EXPECT_EQ(whiteInTitleRow(eET_Equal, true), 0);
+}
+
 } // namespace
 } // namespace ldr::test
