@@ -4,7 +4,16 @@
 
 namespace ldr {
 
-HeadlessDialogs::HeadlessDialogs(std::shared_ptr<HeadlessAnswers> answers) : mAnswers(std::move(answers)) {}
+HeadlessDialogs::HeadlessDialogs(std::shared_ptr<HeadlessAnswers> answers, std::shared_ptr<LogSink> log)
+    : mAnswers(std::move(answers)), mLog(std::move(log)) {}
+
+std::optional<std::string> HeadlessDialogs::TakeAndLog(const std::string& question, const std::string& kind,
+                                                       const std::string& proposed, bool secret) {
+  std::optional<std::string> answer = mAnswers->TakeDialog(question);
+  const std::string shown = !answer ? "cancel" : secret ? "***" : LogFormat::Word(*answer);
+  if (mLog) mLog->WriteLine("dialog " + kind + " " + LogFormat::Quote(proposed) + " -> " + shown);
+  return answer;
+}
 
 std::optional<tyOperandEntry> HeadlessDialogs::AskOperand(const tyOperandRequest& request) {
   std::string question = "the operand dialog " + LogFormat::Quote(request.Prompt);
@@ -13,21 +22,21 @@ std::optional<tyOperandEntry> HeadlessDialogs::AskOperand(const tyOperandRequest
 }
 
 std::optional<std::string> HeadlessDialogs::AskFileName(enFileDialog kind, const std::string& extension,
-                                                        const std::string&) {
-  return mAnswers->TakeDialog(std::string(kind == enFileDialog::Save ? "the save" : "the open") + " dialog for *." +
-                              extension);
+                                                        const std::string& proposed) {
+  const std::string name = kind == enFileDialog::Save ? "save" : "open";
+  return TakeAndLog("the " + name + " dialog for *." + extension, name, proposed);
 }
 
 std::optional<std::string> HeadlessDialogs::AskPassword(const std::string& prompt) {
-  return mAnswers->TakeDialog("the password dialog " + LogFormat::Quote(prompt));
+  return TakeAndLog("the password dialog " + LogFormat::Quote(prompt), "password", "", true);
 }
 
 std::optional<std::string> HeadlessDialogs::AskLabelName(const std::string& current) {
-  return mAnswers->TakeDialog("the label name dialog of " + LogFormat::Quote(current));
+  return TakeAndLog("the label name dialog of " + LogFormat::Quote(current), "label", current);
 }
 
-std::optional<std::string> HeadlessDialogs::AskConfiguration(long elementType, const std::string&) {
-  return mAnswers->TakeDialog("the configuration of element type " + std::to_string(elementType));
+std::optional<std::string> HeadlessDialogs::AskConfiguration(long elementType, const std::string& current) {
+  return TakeAndLog("the configuration of element type " + std::to_string(elementType), "config", current);
 }
 
 } // namespace ldr

@@ -1,9 +1,11 @@
 #pragma once
 // The headless dialogs: operand dialogs take the script's queued `operand`
 // entries, every other dialog (file name, password, label name, element
-// configuration) the queued `dialog` values.
+// configuration) the queued `dialog` values. Each answered dialog is logged
+// as `dialog KIND "PROPOSED" -> ANSWER` (a password as ***).
 
 #include "outside/headless/HeadlessAnswers.h"
+#include "outside/headless/LogSink.h"
 #include "outside/utilities/DialogService.h"
 
 #include <memory>
@@ -12,7 +14,7 @@ namespace ldr {
 
 class HeadlessDialogs : public DialogService {
 public:
-  explicit HeadlessDialogs(std::shared_ptr<HeadlessAnswers> answers);
+  HeadlessDialogs(std::shared_ptr<HeadlessAnswers> answers, std::shared_ptr<LogSink> log);
 
   std::optional<tyOperandEntry> AskOperand(const tyOperandRequest& request) override;
   std::optional<std::string> AskFileName(enFileDialog kind, const std::string& extension,
@@ -22,7 +24,12 @@ public:
   std::optional<std::string> AskConfiguration(long elementType, const std::string& current) override;
 
 private:
+  // Takes the queued answer for `question` and logs the dialog with it.
+  std::optional<std::string> TakeAndLog(const std::string& question, const std::string& kind,
+                                        const std::string& proposed, bool secret = false);
+
   std::shared_ptr<HeadlessAnswers> mAnswers;
+  std::shared_ptr<LogSink> mLog;
 };
 
 } // namespace ldr

@@ -35,7 +35,7 @@ tyHeadlessHost MakeHeadlessHost(std::shared_ptr<db::Connection> connection, std:
   services->Errors = std::make_shared<LogErrorReporter>(log);
   services->Gui = host.Gui;
   services->Actions = std::make_shared<LogActionSink>(log);
-  services->Dialogs = std::make_shared<HeadlessDialogs>(host.Answers);
+  services->Dialogs = std::make_shared<HeadlessDialogs>(host.Answers, log);
   services->LabelNames = std::make_shared<ProjectLabelNameService>(connection, services->Dialogs, services->Messages);
   services->Globals = host.Globals;
   services->Operands = std::make_shared<OperandLibrary>(connection, host.Globals);

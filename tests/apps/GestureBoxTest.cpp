@@ -113,7 +113,7 @@ TEST_F(GestureBox, ClockRangeThroughTheDialog) {
                           Sql("SELECT ElmntType, Xs, Ys, printf('%08X', MoreParamsLng) FROM LdrElements WHERE "
                               "ElmntType=700"));
   ASSERT_EQ(result.Status, 0) << result.Err;
-  EXPECT_EQ(result.Out, "700|12|5|08301745\n");
+  EXPECT_EQ(result.Out, "dialog config \"00:00-23:59\" -> 08:30-17:45\n700|12|5|08301745\n");
 }
 
 } // namespace

@@ -215,8 +215,10 @@ TEST_F(Gesture, AClickOnALabelsNameRenamesIt) {
                     Sql("SELECT COUNT(*) FROM LdrStrips WHERE FuncID=2 AND LblName='Start'"));
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.out, "1|Label 1\n"
+                        "dialog label \"Label 1\" -> Start\n"
                         "state MouseProcess=1 NoDrop=0 WorkMode=0 NeedToSave=1 NeedToCompile=1 ReloadRequest=0\n"
                         "1|Start\n"
+                        "dialog label \"Start\" -> Start\n"
                         "1\n");
 }
 

@@ -130,6 +130,8 @@ TEST_F(HeadlessHost, DialogsTakeTheirOwnQueues) {
   }
   EXPECT_THROW(dialogs.AskOperand({}), HeadlessAnswerMissing);
   EXPECT_FALSE(mHost.Answers->HasPending());
+  EXPECT_EQ(Lines(),
+            (std::vector<std::string>{R"(dialog save "Main" -> "export one.dnq")", R"(dialog password "" -> cancel)"}));
 }
 
 TEST_F(HeadlessHost, OperandWordsTakeNumbersOrShortNames) {

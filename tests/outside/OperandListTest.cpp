@@ -149,9 +149,12 @@ TEST_F(LabelNames, ADuplicateOrBlankNameIsRefusedAndAskedAgain) {
   mHost.Answers->QueueDialog("Elsewhere");
   EXPECT_TRUE(Host().LabelNames->EditLabelName(label));
   EXPECT_EQ(Lines(),
-            (std::vector<std::string>{"msgbox \"Another label of this subroutine is already named \\\"START\\\".\"",
-                                      "msgbox \"A label needs a name.\"",
-                                      "msgbox \"A label name cannot hold line breaks or tabs.\""}));
+            (std::vector<std::string>{"dialog label \"Loop\" -> START",
+                                      "msgbox \"Another label of this subroutine is already named \\\"START\\\".\"",
+                                      "dialog label \"Loop\" -> \"  \"", "msgbox \"A label needs a name.\"",
+                                      "dialog label \"Loop\" -> \"two\\nlines\"",
+                                      "msgbox \"A label name cannot hold line breaks or tabs.\"",
+                                      "dialog label \"Loop\" -> Elsewhere"}));
   EXPECT_EQ(mDb->QueryValue("SELECT LblName FROM LdrStrips WHERE StripID=?", {label}).AsText(), "Elsewhere");
 }
 

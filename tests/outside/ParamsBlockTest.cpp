@@ -139,7 +139,9 @@ TEST_F(ParamsObjectTest, ConfigurationAsksTheValuesThenEachOperand) {
   EXPECT_EQ(object->InputOperands()[0]->Key(), (tyOperandKey{3, 3, 0}));
   EXPECT_EQ(object->OutputOperands()[0]->Key(), (tyOperandKey{1, 4, 0}));
   EXPECT_EQ(Lines(),
-            (std::vector<std::string>{"msgbox \"The settings of this box are 2 whole numbers separated by commas.\""}));
+            (std::vector<std::string>{"dialog config \"0,0\" -> 1,9600,7",
+                                      "msgbox \"The settings of this box are 2 whole numbers separated by commas.\"",
+                                      "dialog config \"0,0\" -> \"1, 9600\""}));
 }
 
 TEST_F(ParamsObjectTest, ACancelAnywhereLeavesEverythingAsItWas) {
