@@ -17,5 +17,6 @@ void AddCatalogueCommand(CLI::App& app);
 void AddRenderElementCommand(CLI::App& app);
 void AddExportPlcopenCommand(CLI::App& app);
 void AddDumpCommand(CLI::App& app);
+void AddSimulateCommand(CLI::App& app);
 
 } // namespace ldr::cli

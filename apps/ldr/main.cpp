@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   ldr::cli::AddRenderElementCommand(app);
   ldr::cli::AddExportPlcopenCommand(app);
   ldr::cli::AddDumpCommand(app);
+  ldr::cli::AddSimulateCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -1,0 +1,50 @@
+#pragma once
+// The values of a simulated program, one per operand slot, with the user's
+// forces. Between scans the values live in the virtual controller: a scan
+// starts by taking them from it (so a host that writes the controller is
+// heard) and ends by giving them back, which is what the on-line view reads.
+
+#include "tools/simulation/OperandTable.h"
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+namespace ldr {
+class VirtualController;
+}
+
+namespace ldr::sim {
+
+class SimMemory {
+public:
+  explicit SimMemory(OperandTable& table);
+
+  // Power-up values; forces stay.
+  void Reset();
+  std::int64_t Read(const tyOperandRef& ref) const;
+  bool ReadBit(const tyOperandRef& ref) const { return Read(ref) != 0; }
+  // The program's writes: constants and forced operands keep their value.
+  void Write(const tyOperandRef& ref, std::int64_t value);
+
+  void Force(const tyOperandRef& ref, std::int64_t value);
+  void Unforce(const tyOperandRef& ref);
+  bool IsForced(const tyOperandRef& ref) const;
+
+  // The slot of an operand met only at run time (indirect access).
+  tyOperandRef Resolve(const tyOperandKey& key);
+  const OperandTable& Table() const { return mTable; }
+
+  void PullFrom(const VirtualController& controller);
+  void PushTo(VirtualController& controller) const;
+
+private:
+  void Grow();
+  void Store(const tyOperandRef& ref, std::int64_t value);
+
+  OperandTable& mTable;
+  std::vector<std::int64_t> mValues;
+  std::map<std::pair<int, int>, std::int64_t> mForces; // (slot, bit) -> value
+};
+
+} // namespace ldr::sim

@@ -1,0 +1,23 @@
+#include "tools/simulation/SimProgram.h"
+
+namespace ldr::sim {
+
+tySimSubroutine* SimProgram::Find(long funcID) {
+  const auto found = mSubroutines.find(funcID);
+  return found == mSubroutines.end() ? nullptr : &found->second;
+}
+
+tySimSubroutine* SimProgram::FindByType(long functionType) {
+  for (auto& [id, subroutine] : mSubroutines)
+    if (subroutine.FunctionType == functionType) return &subroutine;
+  return nullptr;
+}
+
+long SimProgram::ElementCount() const {
+  long count = 0;
+  for (const auto& [id, subroutine] : mSubroutines)
+    for (const auto& net : subroutine.Nets) count += static_cast<long>(net.Elements.size());
+  return count;
+}
+
+} // namespace ldr::sim
