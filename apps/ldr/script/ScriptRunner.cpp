@@ -69,7 +69,8 @@ std::string Bool01(bool value) { return value ? "1" : "0"; }
 } // namespace
 
 ScriptRunner::ScriptRunner(std::ostream& out, std::ostream& err)
-    : mOut(out), mErr(err), mLog(std::make_shared<ScriptLog>(out)) {
+    : mOut(out), mErr(err), mLog(std::make_shared<ScriptLog>(out)),
+      mSimulation([this](const std::string& line) { Print(line); }) {
   Register();
 }
 
@@ -297,6 +298,7 @@ void ScriptRunner::Register() {
     Main();
     RenderBoards(Editor().LeftBoard(), Editor().RightBoard(), w[1]);
   };
+  mCommands["simulate"] = [this](const Words& w) { mSimulation.Run(w, Editor()); };
   mCommands["expect"] = [this](const Words& w) {
     ExpectCount(w, 1, 1, "expect TEXT");
     if (!mLog->Contains(w[1])) throw std::runtime_error("the log holds no line containing \"" + w[1] + "\"");

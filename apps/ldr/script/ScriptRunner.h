@@ -4,6 +4,7 @@
 // stops the script with "fail LINE: REASON" on the error stream.
 
 #include "apps/ldr/script/HeadlessEditor.h"
+#include "apps/ldr/script/ScriptSimulation.h"
 
 #include <functional>
 #include <iosfwd>
@@ -47,6 +48,7 @@ private:
   std::shared_ptr<ScriptLog> mLog;
   std::unique_ptr<HeadlessEditor> mEditor;
   std::map<std::string, Handler> mCommands;
+  ScriptSimulation mSimulation;
 };
 
 } // namespace ldr::script

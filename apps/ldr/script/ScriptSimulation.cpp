@@ -1,0 +1,80 @@
+#include "apps/ldr/script/ScriptSimulation.h"
+
+#include "outside/operands/VirtualController.h"
+#include "tools/simulation/OperandName.h"
+
+#include <stdexcept>
+
+namespace ldr::script {
+
+namespace {
+
+long Number(const std::string& word) {
+  size_t used = 0;
+  long value = 0;
+  try {
+    value = std::stol(word, &used);
+  } catch (...) {
+    used = 0;
+  }
+  if (word.empty() || used != word.size()) throw std::invalid_argument("not a number: " + word);
+  return value;
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+} // namespace
+
+void ScriptSimulation::Run(const Words& w, HeadlessEditor& editor) {
+  const std::string verb = w.size() > 1 ? w[1] : "";
+  if (verb == "start" && w.size() <= 3) return Start(w, editor);
+  if (verb == "scan" && w.size() <= 3) return Scan(w.size() == 3 ? Number(w[2]) : 1, editor);
+  if (verb == "set" && w.size() == 4) return Simulator().Set(Operand(w[2]), Number(w[3]));
+  if (verb == "force" && w.size() == 4) {
+    if (w[3] == "off") return Simulator().Unforce(Operand(w[2]));
+    return Simulator().Force(Operand(w[2]), Number(w[3]));
+  }
+  if (verb == "value" && w.size() >= 3) return PrintValues(w);
+  throw std::invalid_argument("usage: simulate start [MS] | scan [N] | set OPERAND VALUE | "
+                              "force OPERAND VALUE|off | value OPERAND...");
+}
+
+void ScriptSimulation::Start(const Words& w, HeadlessEditor& editor) {
+  mController = std::make_shared<VirtualController>();
+  mSimulator = sim::ScanSimulator::ForProject(editor.Db(), mController);
+  if (w.size() == 3) mSimulator->SetScanMs(Number(w[2]));
+  mSimulator->SetReportSink([this](const std::string& note) { mPrint("simulate note " + Quoted(note)); });
+}
+
+void ScriptSimulation::Scan(long count, HeadlessEditor& editor) {
+  auto& simulator = Simulator();
+  for (long i = 0; i < count; ++i) {
+    try {
+      simulator.Scan();
+    } catch (const sim::SimulationError& error) {
+      mPrint("simulate stopped " + Quoted(error.what()));
+      break;
+    }
+  }
+  if (editor.Initialized()) editor.Main().AppendTestValue(*mController);
+}
+
+void ScriptSimulation::PrintValues(const Words& w) {
+  std::string line = "simulate";
+  for (size_t i = 2; i < w.size(); ++i) line += " " + w[i] + "=" + std::to_string(Simulator().Value(Operand(w[i])));
+  mPrint(line);
+}
+
+sim::ScanSimulator& ScriptSimulation::Simulator() {
+  if (!mSimulator) throw std::logic_error("no simulation is running (simulate start)");
+  return *mSimulator;
+}
+
+tyOperandKey ScriptSimulation::Operand(const std::string& text) const {
+  std::string error;
+  const auto key = sim::OperandName::Parse(text, mTypes, error);
+  if (!key) throw std::invalid_argument(error);
+  return *key;
+}
+
+} // namespace ldr::script
