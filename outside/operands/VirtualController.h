@@ -19,15 +19,25 @@ public:
   void ClearMonitored() { mMonitored.clear(); }
 
   // Set by the host from the controller.
-  void SetValue(const tyOperandKey& operand, std::int64_t value) { mValues[operand] = value; }
+  void SetValue(const tyOperandKey& operand, std::int64_t value) {
+    mValues[operand] = value;
+    ++mRevision;
+  }
   bool HasValue(const tyOperandKey& operand) const { return mValues.count(operand) > 0; }
   // 0 when the host has given no value.
   std::int64_t Value(const tyOperandKey& operand) const;
-  void ClearValues() { mValues.clear(); }
+  void ClearValues() {
+    mValues.clear();
+    ++mRevision;
+  }
+  // Counts the changes of values, so that a reader can tell whether anything
+  // was written since it last looked.
+  std::uint64_t Revision() const { return mRevision; }
 
 private:
   std::vector<tyOperandKey> mMonitored;
   std::map<tyOperandKey, std::int64_t> mValues;
+  std::uint64_t mRevision = 0;
 };
 
 } // namespace ldr

@@ -117,6 +117,7 @@ void ProgramLoader::LoadElements(db::Connection& connection, SimProgram& program
     } else {
       element.Outlet = {element.Inlet.X + ElementSemantics::RungWidth(element.Kind, element.Type), element.Inlet.Y};
     }
+    program.CountElementRow();
     if (element.Type == 0) continue; // a line piece without extent
     const auto rows = operandRows.find(element.ID);
     if (rows != operandRows.end()) AttachOperands(element, rows->second, program.Operands());

@@ -17,6 +17,7 @@ void SimMemory::Grow() {
 
 void SimMemory::Reset() {
   mValues.clear();
+  mPushedTo = nullptr;
   Grow();
   for (const auto& [at, value] : mForces) Store({at.first, at.second}, value);
 }
@@ -63,6 +64,7 @@ tyOperandRef SimMemory::Resolve(const tyOperandKey& key) {
 }
 
 void SimMemory::PullFrom(const VirtualController& controller) {
+  if (mPushedTo == &controller && controller.Revision() == mPushedRevision) return;
   const auto& slots = mTable.Slots();
   for (size_t i = 0; i < slots.size(); ++i) {
     if (slots[i].Width == SlotWidth::Constant || !controller.HasValue(slots[i].Key)) continue;
@@ -71,10 +73,19 @@ void SimMemory::PullFrom(const VirtualController& controller) {
   }
 }
 
-void SimMemory::PushTo(VirtualController& controller) const {
+void SimMemory::PushTo(VirtualController& controller) {
+  const bool changesOnly = mPushedTo == &controller && controller.Revision() == mPushedRevision;
   const auto& slots = mTable.Slots();
-  for (size_t i = 0; i < slots.size(); ++i) controller.SetValue(slots[i].Key, mValues[i]);
+  mPushed.resize(slots.size(), 0);
+  for (size_t i = 0; i < slots.size(); ++i) {
+    if (changesOnly && i < mPushedCount && mPushed[i] == mValues[i]) continue;
+    controller.SetValue(slots[i].Key, mValues[i]);
+    mPushed[i] = mValues[i];
+  }
   for (const auto& [key, ref] : mTable.BitKeys()) controller.SetValue(key, Read(ref));
+  mPushedCount = slots.size();
+  mPushedTo = &controller;
+  mPushedRevision = controller.Revision();
 }
 
 } // namespace ldr::sim

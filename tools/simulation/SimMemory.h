@@ -20,7 +20,7 @@ class SimMemory {
 public:
   explicit SimMemory(OperandTable& table);
 
-  // Power-up values; forces stay.
+  // Power-up values; forces stay. The next push writes every value.
   void Reset();
   std::int64_t Read(const tyOperandRef& ref) const;
   bool ReadBit(const tyOperandRef& ref) const { return Read(ref) != 0; }
@@ -36,7 +36,7 @@ public:
   const OperandTable& Table() const { return mTable; }
 
   void PullFrom(const VirtualController& controller);
-  void PushTo(VirtualController& controller) const;
+  void PushTo(VirtualController& controller);
 
 private:
   void Grow();
@@ -45,6 +45,12 @@ private:
   OperandTable& mTable;
   std::vector<std::int64_t> mValues;
   std::map<std::pair<int, int>, std::int64_t> mForces; // (slot, bit) -> value
+  // What the controller held after the last push, to push only changes and
+  // to skip the pull when nobody else wrote the controller since.
+  const VirtualController* mPushedTo = nullptr;
+  std::uint64_t mPushedRevision = 0;
+  std::vector<std::int64_t> mPushed;
+  size_t mPushedCount = 0; // slots pushed last time (the table grows at run time)
 };
 
 } // namespace ldr::sim

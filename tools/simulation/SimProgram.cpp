@@ -13,11 +13,4 @@ tySimSubroutine* SimProgram::FindByType(long functionType) {
   return nullptr;
 }
 
-long SimProgram::ElementCount() const {
-  long count = 0;
-  for (const auto& [id, subroutine] : mSubroutines)
-    for (const auto& net : subroutine.Nets) count += static_cast<long>(net.Elements.size());
-  return count;
-}
-
 } // namespace ldr::sim

@@ -70,11 +70,14 @@ public:
   tySimSubroutine* FindByType(long functionType);
   OperandTable& Operands() { return mOperands; }
   const OperandTable& Operands() const { return mOperands; }
-  long ElementCount() const;
+  // The element rows read, line pieces included.
+  long ElementCount() const { return mElementRows; }
+  void CountElementRow() { ++mElementRows; }
 
 private:
   std::map<long, tySimSubroutine> mSubroutines;
   OperandTable mOperands;
+  long mElementRows = 0;
 };
 
 } // namespace ldr::sim
