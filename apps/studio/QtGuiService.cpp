@@ -94,6 +94,7 @@ void QtGuiService::ShowOperandOnline(long networkID, long operandType, long addr
   if (mLog)
     mLog("on line: operand type " + std::to_string(operandType) + " address " + std::to_string(address) + " network " +
          std::to_string(networkID) + " of element type " + std::to_string(elementType));
+  emit operandPressedOnline(networkID, operandType, address, elementType);
 }
 
 void QtGuiService::ShowText(int, const std::string& text) {

@@ -59,6 +59,8 @@ signals:
   void mainWindowRefreshRequested();
   void actionReported(const QString& name);
   void toolChosen(const QString& toolID);
+  // A press on an element's operand while on line.
+  void operandPressedOnline(long networkID, long operandType, long address, long elementType);
 
 private:
   void ReleaseBusyPointer();

@@ -2,6 +2,7 @@
 
 #include "apps/studio/RecentProjects.h"
 #include "apps/studio/SettingsDialog.h"
+#include "apps/studio/SimulationPanel.h"
 #include "apps/studio/ToolCatalogue.h"
 #include "core/LdrError.h"
 #include "core/ProjectData.h"
@@ -243,6 +244,12 @@ void StudioWindow::BuildMenus() {
     for (const auto& tool : group.Tools) sub->addAction(mActions[tool.ToolID]);
   }
 
+  QMenu* run = menuBar()->addMenu("&Run");
+  mSimulateAction = run->addAction("&Simulate", QKeySequence("Ctrl+F9"), this, [this](bool on) { SetSimulating(on); });
+  mSimulateAction->setObjectName("simulate");
+  mSimulateAction->setCheckable(true);
+  mSimulateAction->setEnabled(false);
+
   QMenu* view = menuBar()->addMenu("&View");
   for (auto* dock : findChildren<QDockWidget*>()) view->addAction(dock->toggleViewAction());
 }
@@ -299,6 +306,25 @@ void StudioWindow::BuildDocks() {
   mLogPanel->setMaximumBlockCount(5000);
   logDock->setWidget(mLogPanel);
   addDockWidget(Qt::BottomDockWidgetArea, logDock);
+
+  auto* simulationDock = new QDockWidget("Simulation", this);
+  simulationDock->setObjectName("simulationDock");
+  mSimulation = new SimulationPanel(simulationDock);
+  mSimulation->SetLog([this](const std::string& line) { Log(line); });
+  mSimulation->SetStoppedHandler([this] { mSimulateAction->setChecked(false); });
+  simulationDock->setWidget(mSimulation);
+  addDockWidget(Qt::BottomDockWidgetArea, simulationDock);
+  tabifyDockWidget(logDock, simulationDock);
+  logDock->raise();
+}
+
+void StudioWindow::SetSimulating(bool on) {
+  if (on && HasProject() && !mSimulation->Running())
+    Guard("Simulate", [&] { mSimulation->Start(*mSession->Connection, *mSession->Main); });
+  else if (!on && mSimulation->Running())
+    Guard("Stop simulation", [&] { mSimulation->Stop(); });
+  mSimulateAction->setChecked(mSimulation->Running());
+  if (mSimulation->Running()) mSimulation->parentWidget()->raise();
 }
 
 void StudioWindow::BuildStatusBar() {
@@ -421,10 +447,19 @@ void StudioWindow::ConnectHost(Session& session) {
   // showed the menu has returned.
   connect(
       gui, &QtGuiService::toolChosen, this, [this](const QString& tool) { OnToolChosen(tool); }, Qt::QueuedConnection);
+  // While simulating, a press on a contact's input operand flips the input,
+  // once the editor's own call has returned.
+  connect(
+      gui, &QtGuiService::operandPressedOnline, this,
+      [this](long, long type, long address, long elementType) {
+        Guard("Toggle input", [&] { mSimulation->OnOperandPressed(type, address, elementType); });
+      },
+      Qt::QueuedConnection);
 }
 
 void StudioWindow::CloseProject() {
   if (!mSession) return;
+  SetSimulating(false);
   Guard("Close project", [&] { mSession->Main->QueryUnload(); });
   auto board = mEditor->MainBoard();
   board->SetCustomPointerSource({});
@@ -447,6 +482,7 @@ void StudioWindow::CloseProject() {
 
 void StudioWindow::RefreshActionsEnabled() {
   for (const auto& [id, action] : mActions) action->setEnabled(HasProject() && action->property("available").toBool());
+  if (mSimulateAction) mSimulateAction->setEnabled(HasProject());
 }
 
 void StudioWindow::SaveProject() {

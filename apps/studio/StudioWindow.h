@@ -27,6 +27,8 @@ class QTreeWidgetItem;
 
 namespace ldr::studio {
 
+class SimulationPanel;
+
 struct tyStudioOptions {
   std::string HostSettingsPath = FileSettingsStore::DefaultHostSettingsPath();
   // False: run without asking anybody (a script taking a screenshot).
@@ -63,6 +65,9 @@ public:
   void RunTool(const std::string& toolID);
   void RunEditCommand(long editCommand);
   void OpenSettings();
+  // Run > Simulate: starts or stops the scan simulator on the open project.
+  void SetSimulating(bool on);
+  SimulationPanel* Simulation() const { return mSimulation; }
 
   bool SaveScreenshot(const QString& path);
   // Writes the whole ladder as PLCopen XML (File > Export); its warnings go
@@ -122,6 +127,8 @@ private:
   QLabel* mModifiedLabel = nullptr;
   QLabel* mCompileLabel = nullptr;
   std::map<std::string, QAction*> mActions;
+  SimulationPanel* mSimulation = nullptr;
+  QAction* mSimulateAction = nullptr;
   std::unique_ptr<Session> mSession;
   std::string mSubroutineTitle;
 };

@@ -7,6 +7,7 @@ int RunBoardTests(int argc, char** argv);
 int RunDialogTests(int argc, char** argv);
 int RunWindowTests(int argc, char** argv);
 int RunViewAndMenuTests(int argc, char** argv);
+int RunSimulationTests(int argc, char** argv);
 } // namespace ldr::studio::test
 
 int main(int argc, char** argv) {
@@ -17,5 +18,6 @@ int main(int argc, char** argv) {
   failures += ldr::studio::test::RunDialogTests(argc, argv);
   failures += ldr::studio::test::RunWindowTests(argc, argv);
   failures += ldr::studio::test::RunViewAndMenuTests(argc, argv);
+  failures += ldr::studio::test::RunSimulationTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
