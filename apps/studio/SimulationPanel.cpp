@@ -94,6 +94,7 @@ void SimulationPanel::Stop() {
   mTimer->stop();
   if (!mSimulator) return;
   mSimulator.reset();
+  mCurrentInput.reset();
   if (mMain) mMain->SetOnLineActive(0);
   mMain = nullptr;
   if (mStatus->text() == "Running") mStatus->setText("Stopped");
@@ -118,16 +119,24 @@ void SimulationPanel::ScanOnce() {
 
 void SimulationPanel::OnOperandPressed(long operandType, long address, long elementType) {
   if (!mSimulator || operandType != eOT_I || !IsContact(elementType)) return;
-  const tyOperandKey key{operandType, address, 0};
-  const bool secondOfDoubleClick =
-      mSinceFlip.isValid() && key == mLastFlipped && mSinceFlip.elapsed() <= QApplication::doubleClickInterval();
-  if (secondOfDoubleClick) return;
-  mLastFlipped = key;
-  mSinceFlip.start();
+  mCurrentInput = tyOperandKey{operandType, address, 0};
+  mSincePress.start();
+}
+
+bool SimulationPanel::OnDoubleClick() {
+  const bool justPressed = mSincePress.isValid() && mSincePress.elapsed() <= QApplication::doubleClickInterval();
+  mSincePress.invalidate();
+  return justPressed && FlipCurrentInput();
+}
+
+bool SimulationPanel::FlipCurrentInput() {
+  if (!mSimulator || !mCurrentInput) return false;
+  const tyOperandKey key = *mCurrentInput;
   mSimulator->Set(key, mSimulator->Value(key) != 0 ? 0 : 1);
-  Log("simulation: I" + std::to_string(address) + " = " + std::to_string(mSimulator->Value(key)));
+  Log("simulation: I" + std::to_string(key.Address) + " = " + std::to_string(mSimulator->Value(key)));
   if (mMain) mMain->AppendTestValue(*mController);
   RefreshTable();
+  return true;
 }
 
 bool SimulationPanel::Watch(const QString& text) {

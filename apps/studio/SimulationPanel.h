@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -38,9 +39,14 @@ public:
   // One scan now (the timer calls it).
   void ScanOnce();
 
-  // An operand press on line: a contact of an input flips the input. The
-  // second press of a double click does not flip it back.
+  // An operand press on line: a press on a contact of an input makes it the
+  // current input.
   void OnOperandPressed(long operandType, long address, long elementType);
+  // A double click on the ladder: flips the current input when the press
+  // that made it current was the double click's first.
+  bool OnDoubleClick();
+  // Space: flips the current input; false when there is none.
+  bool FlipCurrentInput();
   // Adds an operand ("I1", "MB12") to the watch table; false when unknown.
   bool Watch(const QString& text);
   void SetLog(std::function<void(const std::string&)> log) { mLog = std::move(log); }
@@ -65,8 +71,8 @@ private:
   QTableWidget* mTable = nullptr;
   QLabel* mStatus = nullptr;
   bool mRefreshing = false;
-  tyOperandKey mLastFlipped;
-  QElapsedTimer mSinceFlip;
+  std::optional<tyOperandKey> mCurrentInput;
+  QElapsedTimer mSincePress;
   std::function<void(const std::string&)> mLog;
   std::function<void()> mOnStopped;
 };

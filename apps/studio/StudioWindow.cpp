@@ -313,9 +313,23 @@ void StudioWindow::BuildDocks() {
   mSimulation->SetLog([this](const std::string& line) { Log(line); });
   mSimulation->SetStoppedHandler([this] { mSimulateAction->setChecked(false); });
   simulationDock->setWidget(mSimulation);
+  mEditor->installEventFilter(this);
+  mEditor->RightWidget()->installEventFilter(this);
   addDockWidget(Qt::BottomDockWidgetArea, simulationDock);
   tabifyDockWidget(logDock, simulationDock);
   logDock->raise();
+}
+
+bool StudioWindow::eventFilter(QObject* watched, QEvent* event) {
+  // While simulating, Space in the editor or a double click on a contact's
+  // input flips the input (the press before made it current).
+  const bool space = event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
+  if (watched == mEditor && space && mSimulation->Running()) return mSimulation->FlipCurrentInput();
+  if (watched == mEditor->RightWidget() && event->type() == QEvent::MouseButtonDblClick && mSimulation->Running()) {
+    QCoreApplication::processEvents(); // the queued press of this double click first
+    mSimulation->OnDoubleClick();
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void StudioWindow::SetSimulating(bool on) {

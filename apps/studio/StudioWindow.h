@@ -89,6 +89,7 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   struct Session;

@@ -65,12 +65,18 @@ private slots:
     QVERIFY(!panel->Watch("Q9"));
     panel->OnOperandPressed(9, 1, 200);
     panel->ScanOnce();
+    // One press only makes I1 the current input.
+    QCOMPARE(panel->WatchTable()->item(0, 1)->text(), QString("0"));
+    QVERIFY(panel->OnDoubleClick());
+    panel->ScanOnce();
     QCOMPARE(panel->WatchTable()->item(0, 1)->text(), QString("1"));
     QCOMPARE(panel->Simulator()->Controller().Value({10, 1, 0}), 1);
-    panel->OnOperandPressed(9, 1, 200);
-    // The second press of a double click does not flip it back.
-    QCOMPARE(panel->Simulator()->Value({9, 1, 0}), 1);
+    QTest::keyClick(mWindow->Editor(), Qt::Key_Space);
+    // Space flips the current input.
+    QCOMPARE(panel->Simulator()->Value({9, 1, 0}), 0);
+    QTest::keyClick(mWindow->Editor(), Qt::Key_Space);
     panel->OnOperandPressed(9, 1, 204);
+    QVERIFY(!panel->OnDoubleClick());
     panel->ScanOnce();
     // A coil's operand is not an input to flip.
     QCOMPARE(panel->WatchTable()->item(0, 1)->text(), QString("1"));
@@ -84,13 +90,17 @@ private slots:
     QVERIFY(!simulate->isChecked());
   }
 
-  // The editor's on-line press on an operand reaches the panel.
-  void pressOnTheContactsOperandFlipsTheInput() {
+  // The editor's on-line press on an operand reaches the panel: a double
+  // click on the contact's operand flips the input.
+  void doubleClickOnTheContactsOperandFlipsTheInput() {
     mWindow->SetSimulating(true);
     auto* panel = mWindow->Simulation();
     bool flipped = false;
     for (int y = 28; y < 70 && !flipped; y += 7) {
       QTest::mouseClick(mWindow->Editor()->RightWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(70, y));
+      QCoreApplication::processEvents();
+      QVERIFY(panel->Simulator()->Value({9, 1, 0}) == 0);
+      QTest::mouseDClick(mWindow->Editor()->RightWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(70, y));
       QCoreApplication::processEvents();
       flipped = panel->Simulator()->Value({9, 1, 0}) == 1;
     }
