@@ -46,6 +46,40 @@ TEST_F(SimulationBoxTest, MathWrapsAndDivisionByZeroStaysOpen) {
   EXPECT_EQ(Value("O1"), 1);
 }
 
+// Store indirect [MI]: MI1 into the MI whose address MI2 holds; load
+// indirect [MI] back into MI4 through the pointer MI3; an ADD of three inputs;
+// the in-range box B <= A <= C.
+TEST_F(SimulationBoxTest, IndirectStoreAndLoadAddOfThreeAndInRange) {
+  const long store = Ladder().Element(Net(1), 901, 0, 0);
+  Ladder().Input(store, 1, eOT_MI, 1);
+  Ladder().Output(store, 1, eOT_MI, 2);
+  const long load = Ladder().Element(Net(2), 1000, 0, 0);
+  Ladder().Input(load, 1, eOT_MI, 3);
+  Ladder().Output(load, 1, eOT_MI, 4);
+  const long add = Ladder().Element(Net(3), 501, 0, 0);
+  for (long slot = 1; slot <= 3; ++slot) Ladder().Input(add, slot, eOT_MI, slot);
+  Ladder().Output(add, 1, eOT_ML, 5);
+  const long range = Ladder().Element(Net(4), 1701, 0, 0);
+  for (long slot = 1; slot <= 3; ++slot) Ladder().Input(range, slot, eOT_MI, 9 + slot);
+  Ladder().Element(Net(4), 204, 13, 0, eOT_O, 1);
+  Set("MI1", 42);
+  Set("MI2", 100);
+  Set("MI3", 100);
+  Set("MI10", 5);
+  Set("MI11", 5);
+  Set("MI12", 6);
+  Scans(1);
+  EXPECT_EQ(Value("MI100"), 42);
+  EXPECT_EQ(Value("MI4"), 42);
+  EXPECT_EQ(Value("ML5"), 42 + 100 + 100);
+  EXPECT_EQ(Value("O1"), 1);
+  Set("MI2", 5000); // beyond the last MI: nothing is written
+  Set("MI10", 7);
+  Scans(1);
+  EXPECT_EQ(Value("MI100"), 42);
+  EXPECT_EQ(Value("O1"), 0);
+}
+
 // I1 drives timer T1 (preset 30 ms from its power-up value, scans of 10 ms);
 // the timer's contact drives O1.
 TEST_F(SimulationBoxTest, OnDelayTimer) {

@@ -44,7 +44,8 @@ class ElementSemantics {
 public:
   static SimKind KindOf(long elementType);
   // Columns from the inlet to the outlet along the first row (lines: 0, their
-  // extent gives the outlet).
+  // extent gives the outlet), for types whose element class is not built;
+  // ElementGeometry asks the classes first.
   static long RungWidth(SimKind kind, long elementType);
 };
 

@@ -1,6 +1,7 @@
 #include "tools/simulation/ProgramLoader.h"
 
 #include "platform/database/Connection.h"
+#include "tools/simulation/ElementGeometry.h"
 #include "tools/simulation/NetWiring.h"
 
 #include <unordered_map>
@@ -101,6 +102,7 @@ void ProgramLoader::LoadStrips(db::Connection& connection, SimProgram& program, 
 
 void ProgramLoader::LoadElements(db::Connection& connection, SimProgram& program, std::map<long, tySimNet*>& nets) {
   const auto operandRows = ReadOperandRows(connection);
+  ElementGeometry geometry;
   auto rs = connection.QueryForward(
       "SELECT ElmntID, StripID, ElmntType, Xs, Ys, Dx, Dy, MoreParamsLng FROM LdrElements ORDER BY ElmntID");
   for (; !rs.IsEOF(); rs.MoveNext()) {
@@ -115,7 +117,7 @@ void ProgramLoader::LoadElements(db::Connection& connection, SimProgram& program
     if (element.Kind == SimKind::Line) {
       element.Outlet = {element.Inlet.X + rs.Field(5).AsLong(), element.Inlet.Y + rs.Field(6).AsLong()};
     } else {
-      element.Outlet = {element.Inlet.X + ElementSemantics::RungWidth(element.Kind, element.Type), element.Inlet.Y};
+      element.Outlet = {element.Inlet.X + geometry.RungWidth(element.Type, element.Kind), element.Inlet.Y};
     }
     program.CountElementRow();
     if (element.Type == 0) continue; // a line piece without extent

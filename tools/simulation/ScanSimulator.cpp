@@ -18,6 +18,7 @@ ScanSimulator::ScanSimulator(SimProgram program, std::shared_ptr<VirtualControll
     : mProgram(std::move(program)), mController(std::move(controller)), mMemory(mProgram.Operands()), mTimers(mMemory),
       mEvaluator(mMemory, mTimers, mClock, [this](const tySimElement& e) { ReportUnknown(e); }) {
   if (!mController) mController = std::make_shared<VirtualController>();
+  mNetRunLimit = NetRunLimit(mProgram);
   mMemory.PushTo(*mController);
 }
 
@@ -73,8 +74,8 @@ void ScanSimulator::RunSubroutine(tySimSubroutine& subroutine) {
     auto& net = subroutine.Nets[strip.NetIndex];
     mSubroutine = &subroutine;
     mNet = lastNet = &net;
-    if (++mNetRuns > NetRunLimit())
-      throw SimulationError(Where() + ": scan limit exceeded (" + std::to_string(NetRunLimit()) +
+    if (++mNetRuns > mNetRunLimit)
+      throw SimulationError(Where() + ": scan limit exceeded (" + std::to_string(mNetRunLimit) +
                             " nets run in one scan; does a jump loop?)");
     const auto outcome = mEvaluator.Run(net);
     RunCalls(outcome);
@@ -122,9 +123,9 @@ std::string ScanSimulator::Where() const {
   return "net " + std::to_string(mNet->ShowNum) + " of subroutine \"" + mSubroutine->Name + "\"";
 }
 
-long ScanSimulator::NetRunLimit() const {
+long ScanSimulator::NetRunLimit(const SimProgram& program) {
   long nets = 0;
-  for (const auto& [id, subroutine] : mProgram.Subroutines()) nets += static_cast<long>(subroutine.Nets.size());
+  for (const auto& [id, subroutine] : program.Subroutines()) nets += static_cast<long>(subroutine.Nets.size());
   return std::max(100000L, 100 * nets);
 }
 

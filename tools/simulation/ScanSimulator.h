@@ -67,7 +67,7 @@ private:
   void RunCalls(const tyNetOutcome& outcome);
   void ReportUnknown(const tySimElement& element);
   std::string Where() const;
-  long NetRunLimit() const;
+  static long NetRunLimit(const SimProgram& program);
 
   SimProgram mProgram;
   std::shared_ptr<VirtualController> mController;
@@ -78,6 +78,7 @@ private:
   std::int64_t mScanMs = kDefaultScanMs;
   long mScanCount = 0;
   long mNetRuns = 0;
+  long mNetRunLimit = 0;
   std::string mFault;
   std::vector<long> mCallStack;
   const tySimSubroutine* mSubroutine = nullptr;
