@@ -21,7 +21,15 @@ long Number(const std::string& word) {
   return value;
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+// In double quotes, with \" and \\ escaped as script lines read them.
+std::string Quoted(const std::string& text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') quoted += '\\';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
 
 } // namespace
 
