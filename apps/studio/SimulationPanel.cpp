@@ -39,6 +39,11 @@ SimulationPanel::SimulationPanel(QWidget* parent) : QWidget(parent) {
   mScanMs->setRange(1, 10000);
   mScanMs->setValue(static_cast<int>(sim::ScanSimulator::kDefaultScanMs * 10));
   mScanMs->setSuffix(" ms per scan");
+  connect(mScanMs, &QSpinBox::valueChanged, this, [this](int milliseconds) {
+    if (!mSimulator) return;
+    mSimulator->SetScanMs(milliseconds);
+    mTimer->setInterval(milliseconds);
+  });
   mWatchEdit = new QLineEdit(this);
   mWatchEdit->setObjectName("simulationWatchEdit");
   mWatchEdit->setPlaceholderText("Operand to watch, as I1 or MB12");
