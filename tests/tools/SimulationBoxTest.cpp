@@ -147,7 +147,7 @@ TEST_F(SimulationBoxTest, HourClockFollowsTheSimulatedClock) {
     Scans(1);
     if (scan < 2 || scan > 59) trace.push_back(Value("O1"));
   }
-  EXPECT_EQ(trace, (std::vector<std::int64_t>{0, 1, 1, 0, 0}));
+  EXPECT_EQ(trace, (std::vector<std::int64_t>{0, 1, 1, 1, 0})) << "07:59, 08:00, 08:59, 09:00, 09:01";
   EXPECT_FALSE(Sim().Clock().SetStart("2026-02-30T07:59"));
 }
 

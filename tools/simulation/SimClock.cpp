@@ -46,7 +46,7 @@ bool SimClock::InRange(long elementType, long setting) const {
     const long now = time.hours().count() * 60 + time.minutes().count();
     const long from = HexDecimal(bits, 24, 2) * 60 + HexDecimal(bits, 16, 2);
     const long to = HexDecimal(bits, 8, 2) * 60 + HexDecimal(bits, 0, 2);
-    return from <= to ? (now >= from && now < to) : (now >= from || now < to);
+    return from <= to ? (now >= from && now <= to) : (now >= from || now <= to);
   }
   case 701:
     return FlagSet(setting, weekday{day}.c_encoding());

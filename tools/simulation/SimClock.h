@@ -2,8 +2,9 @@
 // The simulated real-time clock: starts at a set date and time and moves on
 // by the scan time after every scan. The direct clock elements compare it
 // with their setting (MoreParamsLng):
-//   hour range: hex digits hhmmHHMM, on from hh:mm up to and excluding HH:MM
-//     (a range that ends before it starts runs over midnight);
+//   hour range: hex digits hhmmHHMM, on from hh:mm through the minute HH:MM
+//     (00:00-23:59 is all day; a range that ends before it starts runs over
+//     midnight);
 //   year range: hex digits YYYYZZZZ, on for the years YYYY to ZZZZ;
 //   weekdays: bit 0 Sunday … bit 6 Saturday; days of the month: bit d-1;
 //   months: bit m-1.
