@@ -6,6 +6,10 @@
 // its edit with Commit (the state's flags, the action name to the host, a
 // redraw) or Revert; Revert and an exception roll the writes back and load
 // the view once from the database, so that it shows what is stored.
+//
+// Each edit is one undo step: recording starts at the first write and ends
+// with the host call that leaves no mouse process running, so a gesture of
+// several calls is one step, named by the last action name reported.
 
 #include "core/LdrContext.h"
 
@@ -18,6 +22,8 @@ namespace ldr {
 namespace db {
 class Transaction;
 }
+class ActionNameTap;
+class UndoRecorder;
 
 class EditCommit {
 public:
@@ -38,6 +44,8 @@ public:
 
   // Whether the running host call has written anything yet.
   bool Writing() const { return mSavepoint != nullptr; }
+  // Whether an undo step is being recorded (a gesture has written).
+  bool Recording() const;
 
 private:
   void Arm();
@@ -46,11 +54,16 @@ private:
   // Rolls back what was written; true when there was anything.
   bool RollBack();
   void ReloadView();
+  // Undo steps.
+  ActionNameTap& Tap();
+  void EndStepIfIdle();
+  void StoreStep();
 
   LdrContext& mCtx;
   std::shared_ptr<db::Connection> mConnection; // of the running host call
   std::unique_ptr<db::Transaction> mSavepoint;
   int mDepth = 0;
+  std::unique_ptr<UndoRecorder> mRecorder;
 };
 
 // The context's edit commit, made on first use.

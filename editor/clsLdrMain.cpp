@@ -713,4 +713,44 @@ void clsLdrMain::OnKeyUp(int keyCode, int shift) {
   UpdateElementCopyFlag(shift);
 }
 
+// --- undo and redo -----------------------------------------------------------------------------------
+
+UndoOutcome clsLdrMain::UndoOrRedo(bool redo) {
+  ValidateBoardControls();
+  UndoOutcome outcome;
+  if (!mContext->Connection || (mContext->Edits && mContext->Edits->Recording()) ||
+      mContext->State->MouseProcess() != eMP_QueryForProcess) {
+    outcome.Result = UndoOutcome::Refused;
+    outcome.Message = "Finish the edit in progress first.";
+  } else {
+    CatchUpWithOtherEditors();
+    UndoHistory history(mContext->Db());
+    outcome = redo ? history.Redo() : history.Undo();
+  }
+  if (outcome.Result == UndoOutcome::Done)
+    ShowUndoneState(outcome);
+  else
+    mContext->Host->Messages->ShowMessageBox(outcome.Message);
+  return outcome;
+}
+
+// The flags follow the change and the view shows the rows as they are now;
+// a subroutine that is gone gives way to the fallback one.
+void clsLdrMain::ShowUndoneState(const UndoOutcome& outcome) {
+  mContext->State->SetNeedToSave(true);
+  if (outcome.NetsDirty) mContext->State->SetNeedToCompile(true);
+  if (!mView) return;
+  // Not an edit of its own: what loading writes is view state.
+  if (FunctionExists(mContext->Db(), mFuncID))
+    mView->ReLoad();
+  else
+    LoadOrFallBack(kFallbackFunctionID, kFallbackModuleID);
+  RedrawAll();
+}
+
+std::vector<std::string> clsLdrMain::UndoNames(bool redo) {
+  if (!mContext->Connection) return {};
+  return UndoStore(mContext->Db()).Names(redo);
+}
+
 } // namespace ldr

@@ -5,6 +5,7 @@
 // database.
 
 #include "core/LdrContext.h"
+#include "core/UndoHistory.h"
 #include "editor/itfLdrMain.h"
 #include "platform/boards/MainBoardEvents.h"
 #include "platform/boards/PictureBoardEvents.h"
@@ -90,6 +91,13 @@ public:
   bool MoveFunctionToModule(long sourceFunctionKey, long targetModuleKey) override;
   void JumpToCompileResult(const std::string& message) override;
 
+  // Undoes or redoes the last recorded edit and loads the view again; when
+  // there is none, or it cannot be applied, the user is told why.
+  UndoOutcome Undo() { return UndoOrRedo(false); }
+  UndoOutcome Redo() { return UndoOrRedo(true); }
+  // The names of the steps that can be undone (or redone), the next first.
+  std::vector<std::string> UndoNames(bool redo);
+
   // What the host and the tests may look at.
   LdrContext& Context() { return *mContext; }
   itfFunction* View() const { return mView.get(); }
@@ -135,6 +143,9 @@ private:
   void RequireView(const char* procedure) const;
   [[noreturn]] void NotBuilt(const char* procedure) const;
   BoardScrollBar* FindScrollBar(const std::string& name) const;
+
+  UndoOutcome UndoOrRedo(bool redo);
+  void ShowUndoneState(const UndoOutcome& outcome);
 
   // Runs `body`, one host call, as one edit of the project: it lands whole
   // or not at all, and the view shows what is stored (EditCommit).

@@ -225,6 +225,7 @@ void StudioWindow::BuildMenus() {
 
   QMenu* edit = menuBar()->addMenu("&Edit");
   for (const auto& entry : ToolCatalogue::EditCommands()) edit->addAction(mActions[entry.ID]);
+  mUndo->AddTo(*edit);
   edit->addSeparator();
   edit->addAction("Cancel Current Action", this, [this] {
     if (Main()) Guard("Cancel", [&] { Main()->CancelProcess(); });
@@ -339,6 +340,10 @@ void StudioWindow::SetSimulating(bool on) {
     Guard("Stop simulation", [&] { mSimulation->Stop(); });
   mSimulateAction->setChecked(mSimulation->Running());
   if (mSimulation->Running()) mSimulation->parentWidget()->raise();
+  mUndo = std::make_unique<UndoActions>(
+      *this, [this] { return Main(); },
+      [this](const std::string& action, const std::function<void()>& call) { return Guard(action, call); });
+  addDockWidget(Qt::RightDockWidgetArea, mUndo->HistoryDock());
 }
 
 void StudioWindow::BuildStatusBar() {
@@ -457,6 +462,9 @@ void StudioWindow::ConnectHost(Session& session) {
           [this](const QString& id, bool enabled) { OnCommandEnabled(id, enabled); });
   connect(gui, &QtGuiService::mainWindowRefreshRequested, this, [this] { RefreshProjectTree(); });
   connect(gui, &QtGuiService::actionReported, this, [this](const QString& name) { mActionLabel->setText(name); });
+  // An undo step is stored when the call that reported its name returns.
+  connect(gui, &QtGuiService::actionReported, this, [this] { mUndo->Refresh(); }, Qt::QueuedConnection);
+  connect(gui, &QtGuiService::modifiedChanged, this, [this] { mUndo->Refresh(); }, Qt::QueuedConnection);
   // A menu entry is a tool request of its own, sent once the call that
   // showed the menu has returned.
   connect(
@@ -497,6 +505,7 @@ void StudioWindow::CloseProject() {
 void StudioWindow::RefreshActionsEnabled() {
   for (const auto& [id, action] : mActions) action->setEnabled(HasProject() && action->property("available").toBool());
   if (mSimulateAction) mSimulateAction->setEnabled(HasProject());
+  if (mUndo) mUndo->Refresh();
 }
 
 void StudioWindow::SaveProject() {

@@ -11,6 +11,7 @@
 #include "apps/studio/EventBoundary.h"
 #include "apps/studio/QtErrorReporter.h"
 #include "apps/studio/StudioHost.h"
+#include "apps/studio/UndoActions.h"
 #include "editor/clsLdrMain.h"
 
 #include <QMainWindow>
@@ -130,6 +131,7 @@ private:
   std::map<std::string, QAction*> mActions;
   SimulationPanel* mSimulation = nullptr;
   QAction* mSimulateAction = nullptr;
+  std::unique_ptr<UndoActions> mUndo;
   std::unique_ptr<Session> mSession;
   std::string mSubroutineTitle;
 };

@@ -3,6 +3,7 @@
 #include "apps/ldr/script/ScriptLine.h"
 #include "core/ProjectDatabase.h"
 #include "core/clsLdrState.h"
+#include "outside/headless/LogFormat.h"
 #include "outside/operands/HitRecord.h"
 #include "platform/boards/BoardPicture.h"
 #include "platform/database/Transaction.h"
@@ -285,6 +286,8 @@ void ScriptRunner::Register() {
     PrintRows(rows);
     transaction.Commit();
   };
+  mCommands["undo"] = [this](const Words& w) { UndoSteps(w, false); };
+  mCommands["redo"] = [this](const Words& w) { UndoSteps(w, true); };
   mCommands["state"] = [this](const Words& w) {
     ExpectCount(w, 0, 0, "state");
     auto& state = *Main().Context().State;
@@ -303,6 +306,19 @@ void ScriptRunner::Register() {
     ExpectCount(w, 1, 1, "expect TEXT");
     if (!mLog->Contains(w[1])) throw std::runtime_error("the log holds no line containing \"" + w[1] + "\"");
   };
+}
+
+// `undo [N]` / `redo [N]`: one line per step done; the editor's message box
+// says why there is none (more).
+void ScriptRunner::UndoSteps(const Words& w, bool redo) {
+  ExpectCount(w, 0, 1, redo ? "redo [N]" : "undo [N]");
+  const long count = w.size() == 2 ? ToLong(w[1]) : 1;
+  if (count < 1) throw std::invalid_argument("the number of steps must be positive");
+  for (long i = 0; i < count; ++i) {
+    const UndoOutcome outcome = redo ? Main().Redo() : Main().Undo();
+    if (outcome.Result != UndoOutcome::Done) return;
+    Print(std::string(redo ? "redo " : "undo ") + LogFormat::Quote(outcome.Name));
+  }
 }
 
 // `call METHOD ARG...`: the operations of the main object that have no

@@ -42,6 +42,7 @@ private:
   void PrintRows(db::Recordset& rows);
   void Drag(int x1, int y1, int x2, int y2);
   void DoubleClick(int x, int y);
+  void UndoSteps(const Words& words, bool redo);
 
   std::ostream& mOut;
   std::ostream& mErr;
