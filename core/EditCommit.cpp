@@ -80,6 +80,10 @@ void EditCommit::Disarm() {
 }
 
 void EditCommit::Open() {
+  if (!mRecordUndo) {
+    mSavepoint = std::make_unique<db::Transaction>(*mConnection);
+    return;
+  }
   if (!mRecorder || &mRecorder->Connection() != mConnection.get())
     mRecorder = std::make_unique<UndoRecorder>(*mConnection);
   // A Revert may have rolled back the log tables along with the writes.

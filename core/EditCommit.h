@@ -46,6 +46,8 @@ public:
   bool Writing() const { return mSavepoint != nullptr; }
   // Whether an undo step is being recorded (a gesture has written).
   bool Recording() const;
+  // Off: edits make no undo steps (for measuring what recording costs).
+  void RecordUndo(bool on) { mRecordUndo = on; }
 
 private:
   void Arm();
@@ -64,6 +66,7 @@ private:
   std::unique_ptr<db::Transaction> mSavepoint;
   int mDepth = 0;
   std::unique_ptr<UndoRecorder> mRecorder;
+  bool mRecordUndo = true;
 };
 
 // The context's edit commit, made on first use.

@@ -102,7 +102,7 @@ void KeylessLog::TakeTable(const Table& table, std::vector<db::ChangedRow>& dele
     const auto& [count, values] = net[key];
     db::ChangedRow row;
     row.Table = table.Name;
-    row.Key.assign(values.size(), true);
+    row.Key.assign(values.size(), 1);
     row.Op = count > 0 ? db::ChangeOp::Insert : db::ChangeOp::Delete;
     auto& side = count > 0 ? row.New : row.Old;
     side = values;

@@ -463,8 +463,10 @@ void StudioWindow::ConnectHost(Session& session) {
   connect(gui, &QtGuiService::mainWindowRefreshRequested, this, [this] { RefreshProjectTree(); });
   connect(gui, &QtGuiService::actionReported, this, [this](const QString& name) { mActionLabel->setText(name); });
   // An undo step is stored when the call that reported its name returns.
-  connect(gui, &QtGuiService::actionReported, this, [this] { mUndo->Refresh(); }, Qt::QueuedConnection);
-  connect(gui, &QtGuiService::modifiedChanged, this, [this] { mUndo->Refresh(); }, Qt::QueuedConnection);
+  connect(
+      gui, &QtGuiService::actionReported, this, [this] { mUndo->Refresh(); }, Qt::QueuedConnection);
+  connect(
+      gui, &QtGuiService::modifiedChanged, this, [this] { mUndo->Refresh(); }, Qt::QueuedConnection);
   // A menu entry is a tool request of its own, sent once the call that
   // showed the menu has returned.
   connect(

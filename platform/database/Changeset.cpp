@@ -134,7 +134,7 @@ public:
   void TableHeader(const ChangedRow& row) {
     Byte('T');
     Varint(row.Key.size());
-    for (bool key : row.Key) Byte(key ? 1 : 0);
+    for (std::uint8_t key : row.Key) Byte(key);
     mOut.insert(mOut.end(), row.Table.begin(), row.Table.end());
     Byte(0);
   }

@@ -5,6 +5,7 @@
 
 #include "platform/database/DbValue.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -22,7 +23,8 @@ struct ChangedRow {
   std::string Table;
   ChangeOp Op = ChangeOp::Insert;
   bool Indirect = false;
-  std::vector<bool> Key; // one flag per column: part of the primary key
+  // One per column: 0, or its place in the primary key (1 for the first).
+  std::vector<std::uint8_t> Key;
   std::vector<std::optional<DbValue>> Old;
   std::vector<std::optional<DbValue>> New;
 };

@@ -73,8 +73,8 @@ TEST(UndoScript, OneGestureIsOneStepNamedAsReportedAndUndoReloadsTheView) {
   const auto result = RunScript("new " + project +
                                 "\ninit\nload 2\n"
                                 "operand MB 12\ntool ID_LDirectContact\nclick 84 70\n"
-                                "undo\nsql \"SELECT COUNT(*) FROM LdrElements\"\nredo\nredo\n"
-                                "sql \"SELECT COUNT(*) FROM LdrElmsOprs WHERE Elmnt_Oprnd_Adrs=12\"\n");
+                                "undo\nsql \"SELECT COUNT(*) FROM LdrElements WHERE ElmntType=200\"\nredo\nredo\n"
+                                "sql \"SELECT COUNT(*) FROM LdrOperands WHERE OprndAddress=12\"\n");
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_NE(result.out.find("undo \""), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("\n0\nredo \""), std::string::npos) << result.out;

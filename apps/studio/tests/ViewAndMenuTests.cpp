@@ -174,6 +174,28 @@ private slots:
     QCOMPARE(Count("SELECT COUNT(*) FROM LdrElmsOprs WHERE Elmnt_Oprnd_Adrs IN (4, 5)"), 2L);
   }
 
+  // Ctrl+Z takes a placed coil back and Ctrl+Y brings it again; the entries
+  // name the step and are disabled while there is none.
+  void undoAndRedoFollowTheEdits() {
+    OpenStudio();
+    auto* undo = mWindow->findChild<QAction*>("undo");
+    auto* redo = mWindow->findChild<QAction*>("redo");
+    QVERIFY(undo && redo);
+    QVERIFY(!undo->isEnabled());
+    PlaceCoil(QPoint(30 * 14, 5 * 14), 3);
+    QTRY_VERIFY(undo->isEnabled());
+    QVERIFY(undo->text().startsWith("&Undo "));
+    QCOMPARE(Count("SELECT COUNT(*) FROM LdrElements"), 1L);
+    QVERIFY(mWindow->Editor()->MainBoard()->SetFocus());
+    QTest::keyClick(mWindow->Editor(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Count("SELECT COUNT(*) FROM LdrElements"), 0L);
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(redo->isEnabled());
+    QTest::keyClick(mWindow->Editor(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(Count("SELECT COUNT(*) FROM LdrElements"), 1L);
+    QVERIFY(!redo->isEnabled());
+  }
+
   // Shift+F5 on a coil's selected operand: the new coil is shown on the
   // coil's row while its operand is asked for.
   void shiftF5ShowsTheNewCoilOnTheSelectedCoilsRow() {
