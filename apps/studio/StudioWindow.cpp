@@ -343,7 +343,9 @@ void StudioWindow::SetSimulating(bool on) {
   mUndo = std::make_unique<UndoActions>(
       *this, [this] { return Main(); },
       [this](const std::string& action, const std::function<void()>& call) { return Guard(action, call); });
+  // Shown from the View menu: it takes no room from the ladder unasked.
   addDockWidget(Qt::RightDockWidgetArea, mUndo->HistoryDock());
+  mUndo->HistoryDock()->hide();
 }
 
 void StudioWindow::BuildStatusBar() {
