@@ -319,6 +319,13 @@ void StudioWindow::BuildDocks() {
   addDockWidget(Qt::BottomDockWidgetArea, simulationDock);
   tabifyDockWidget(logDock, simulationDock);
   logDock->raise();
+
+  mUndo = std::make_unique<UndoActions>(
+      *this, [this] { return Main(); },
+      [this](const std::string& action, const std::function<void()>& call) { return Guard(action, call); });
+  // Shown from the View menu: it takes no room from the ladder unasked.
+  addDockWidget(Qt::RightDockWidgetArea, mUndo->HistoryDock());
+  mUndo->HistoryDock()->hide();
 }
 
 bool StudioWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -340,12 +347,6 @@ void StudioWindow::SetSimulating(bool on) {
     Guard("Stop simulation", [&] { mSimulation->Stop(); });
   mSimulateAction->setChecked(mSimulation->Running());
   if (mSimulation->Running()) mSimulation->parentWidget()->raise();
-  mUndo = std::make_unique<UndoActions>(
-      *this, [this] { return Main(); },
-      [this](const std::string& action, const std::function<void()>& call) { return Guard(action, call); });
-  // Shown from the View menu: it takes no room from the ladder unasked.
-  addDockWidget(Qt::RightDockWidgetArea, mUndo->HistoryDock());
-  mUndo->HistoryDock()->hide();
 }
 
 void StudioWindow::BuildStatusBar() {
