@@ -18,5 +18,7 @@ void AddRenderElementCommand(CLI::App& app);
 void AddExportPlcopenCommand(CLI::App& app);
 void AddDumpCommand(CLI::App& app);
 void AddSimulateCommand(CLI::App& app);
+// xref, replace and print.
+void AddToolCommands(CLI::App& app);
 
 } // namespace ldr::cli
