@@ -29,9 +29,9 @@ gdi::Font MakeFont(const char* face, int height) {
 
 } // namespace
 
-srvPrint::srvPrint(const HostServices& host) : mHost(host) {
+srvPrint::srvPrint(const HostServices& host) {
   mContext.SetHost(std::make_shared<HostServices>(host));
-  if (mHost.Connections) mContext.Connection = mHost.Connections->Connection();
+  if (host.Connections) mContext.Connection = host.Connections->Connection();
   if (!mContext.Connection) throw LdrError(0, "NoConnection", "the host has no open project", "srvPrint", "Create");
   mHeaderFont = MakeFont("Miriam Fixed", -16);
   mSmallFont = MakeFont("Small Fonts", -9);

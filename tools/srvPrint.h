@@ -43,7 +43,6 @@ private:
   PrintPreview& Preview();
   db::Connection& Db() { return *mContext.Connection; }
 
-  HostServices mHost;
   LdrContext mContext;
   std::shared_ptr<PrintPreview> mPreview;
   gdi::Font mHeaderFont;

@@ -29,6 +29,7 @@ protected:
     AddSlot(mPumpContact, 1, 0, kMB, 5);
     const long other = AddElement(mNet1, kContact, 8);
     AddSlot(other, 1, 0, kMB, 6);
+    Db().Execute("UPDATE LdrStrips SET CompileDirtyBit=0");
   }
   std::vector<long> ElementsOf(const std::vector<tyLadderCrossRef>& places) {
     std::vector<long> ids;

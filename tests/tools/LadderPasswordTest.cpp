@@ -1,3 +1,4 @@
+#include "core/LdrError.h"
 #include "tools/PasswordHash.h"
 #include "tools/ToolsFixture.h"
 #include "tools/frmLadderPassword.h"
