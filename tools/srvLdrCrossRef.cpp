@@ -32,6 +32,8 @@ std::string OperandMatch() {
 
 db::Params KeyParams(const tyOperandKey& key) { return {key.Type, key.Address, key.NetworkID}; }
 
+long Whole(const db::ForwardRecordset& rows, int index) { return rows.Field(index).AsLong(); }
+
 bool InRange(long value, long low, long high) { return value >= low && value <= high; }
 
 } // namespace
@@ -73,7 +75,7 @@ std::vector<tyLadderCrossRef> srvLdrCrossRef::GetLadderFBFatherCrossRef(long fbF
 }
 
 std::vector<tyLadderCrossRef> srvLdrCrossRef::GetLadderElementCrossRef(long elementType, bool& noResults) {
-  return Search(enSearch::ElementType, "(LdrElements.ElmntType = ?)", {elementType}, noResults);
+  return Search(enSearch::ElementType, "(LdrElements.ElmntType = " + Num(elementType) + ")", {}, noResults);
 }
 
 std::vector<tyLadderCrossRef> srvLdrCrossRef::GetLadderDisabledNetsCrossRef(bool& noResults) {
@@ -122,35 +124,44 @@ std::vector<tyLadderCrossRef> srvLdrCrossRef::Search(enSearch kind, const std::s
   mTitles.clear();
   std::vector<tyLadderCrossRef> found;
   auto connection = Connection();
+  // Rows come grouped by subroutine: its names are read once per group.
+  long moduleID = -1, funcID = -1;
+  std::string moduleName, funcName;
   for (auto rows = connection->QueryForward(sql, params); !rows.IsEOF(); rows.MoveNext()) {
-    tyLadderCrossRef place;
-    place.ModuleID = rows.Field(0).AsLong();
-    place.FunctionID = rows.Field(2).AsLong();
-    place.StripID = rows.Field(4).AsLong();
-    place.Descriptions[0] = rows.Field(1).AsText();
-    place.Descriptions[1] = rows.Field(3).AsText();
-    place.Descriptions[2] = "Net: " + rows.Field(5).AsText();
-    if (elements) {
-      place.ElementID = rows.Field(6).AsLong();
-      place.ElementType = rows.Field(7).AsLong();
-      const int next = 8;
-      place.OprInIndex = rows.Field(next).AsLong();
-      place.OprOutIndex = rows.Field(next + 1).AsLong();
-      place.Descriptions[3] =
-          "Element: " + ElementTitle(place.ElementType, rows.Field(next + 2).AsLong(), kind == enSearch::BlockType);
+    tyLadderCrossRef& place = found.emplace_back();
+    place.ModuleID = Whole(rows, 0);
+    place.FunctionID = Whole(rows, 2);
+    place.StripID = Whole(rows, 4);
+    if (place.ModuleID != moduleID) {
+      moduleID = place.ModuleID;
+      moduleName = rows.Field(1).AsText();
     }
-    found.push_back(std::move(place));
+    if (place.FunctionID != funcID) {
+      funcID = place.FunctionID;
+      funcName = rows.Field(3).AsText();
+    }
+    place.Descriptions[0] = moduleName;
+    place.Descriptions[1] = funcName;
+    place.Descriptions[2] = "Net: " + std::to_string(Whole(rows, 5));
+    if (!elements) continue;
+    place.ElementID = Whole(rows, 6);
+    place.ElementType = Whole(rows, 7);
+    place.OprInIndex = Whole(rows, 8);
+    place.OprOutIndex = Whole(rows, 9);
+    place.Descriptions[3] = ElementTitle(place.ElementType, Whole(rows, 10), kind == enSearch::BlockType);
   }
   noResults = found.empty();
   return found;
 }
 
-// A block's title names its instance too.
+// "Element: " and the title; a block's names its instance too.
 std::string srvLdrCrossRef::ElementTitle(long elementType, long instance, bool isBlock) {
   auto known = mTitles.find(elementType);
   if (known == mTitles.end())
-    known =
-        mTitles.emplace(elementType, GetElementTitle(Connection().get(), static_cast<std::int32_t>(elementType))).first;
+    known = mTitles
+                .emplace(elementType,
+                         "Element: " + GetElementTitle(Connection().get(), static_cast<std::int32_t>(elementType)))
+                .first;
   if (!isBlock || instance == 0) return known->second;
   return known->second + " #" + Num(instance);
 }

@@ -52,7 +52,7 @@ private:
 
   HostServices mHost;
   bool mSortByElement = false;
-  // Titles by element type, for one search.
+  // "Element: " and the title, by element type, for one search.
   std::map<long, std::string> mTitles;
 };
 
