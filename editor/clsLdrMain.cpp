@@ -12,8 +12,12 @@
 #include "interfaces/ElementDefs.h"
 #include "interfaces/itfDrawer.h"
 #include "outside/HostServices.h"
+#include "outside/operands/Operand.h"
+#include "outside/operands/OperandType.h"
 #include "platform/boards/MainBoard.h"
 #include "platform/boards/PictureBoard.h"
+#include "tools/srvGotoLabels.h"
+#include "tools/srvLadderPassword.h"
 
 #include <algorithm>
 #include <cmath>
@@ -280,7 +284,12 @@ bool clsLdrMain::LoadOrFallBack(long funcID, long mdlID) {
     mContext->State->SetView(nullptr);
     DropView();
   }
-  // Subroutine protection joins here once the password service exists.
+  bool allowed = PasswordAllows(funcID);
+  if (!allowed) {
+    funcID = kFallbackFunctionID;
+    mdlID = kFallbackModuleID;
+    RequireFunction(funcID, "LoadFunction");
+  }
   mMdlID = mdlID;
   mFuncID = funcID;
   mContext->Db().Execute("UPDATE LdrModules SET ActiveFuncID=" + std::to_string(funcID) +
@@ -291,7 +300,19 @@ bool clsLdrMain::LoadOrFallBack(long funcID, long mdlID) {
   mContext->Host->Settings->SetProjectSetting(ePSK_LastFunction, std::to_string(funcID));
   gui.SetMousePointer(kPointerDefault);
   FocusMainBoard();
-  return true;
+  return allowed;
+}
+
+// A protected subroutine of a ladder with a password opens only for a user
+// who has typed the password; the question shows the normal pointer.
+bool clsLdrMain::PasswordAllows(long funcID) {
+  srvLadderPassword password(*mContext->Host);
+  if (!password.IsLadderProtected() || !password.IsFuncProtected(funcID)) return true;
+  auto& gui = *mContext->Host->Gui;
+  gui.SetMousePointer(kPointerDefault);
+  const bool authorized = password.IsUserAuthorized(true);
+  gui.SetMousePointer(kPointerBusy);
+  return authorized;
 }
 
 // The drawer lets go of the view's strips before they go with the view.
@@ -452,6 +473,21 @@ void clsLdrMain::GotoLabel(long mdlID, long funcID, long stripID) {
   RedrawAll();
 }
 
+// The label tools: next, previous, one the user picks, or the label that
+// the selected jump operand names.
+void clsLdrMain::DisplayLabel(const std::string& toolID) {
+  if (!mView) return;
+  srvGotoLabels labels(*mContext->Host);
+  std::optional<tyLabelPlace> place;
+  if (toolID == kGotoJumpTarget) {
+    auto operand = mView->GetElementSelectedOperand();
+    if (operand && operand->OprndType() == eOT_Label) place = labels.PlaceOfLabel(operand->Address());
+  } else {
+    place = labels.FindLabel(toolID, mView->CurrentStripID());
+  }
+  if (place) GotoLabel(place->ModuleID, place->FunctionID, place->StripID);
+}
+
 void clsLdrMain::JumpToCompileResult(const std::string& message) {
   // A compiler message names module, subroutine and net; anything it cannot
   // be read as is ignored.
@@ -515,7 +551,6 @@ bool clsLdrMain::ExportMultiSubroutinesEx(std::vector<long>&, const std::string&
   NotBuilt("ExportMultiSubroutinesEx");
 }
 VbBool clsLdrMain::Import(long) { NotBuilt("Import"); }
-void clsLdrMain::DisplayLabel(const std::string&) { NotBuilt("DisplayLabel"); }
 
 bool clsLdrMain::MoveFunctionToModule(long sourceFunctionKey, long targetModuleKey) {
   AsOneEdit([&] {

@@ -32,6 +32,8 @@ class clsLdrMain : public itfLdrMain {
 public:
   static constexpr long kFallbackModuleID = 1;
   static constexpr long kFallbackFunctionID = 2;
+  // The label tool that goes to the label of the selected jump operand.
+  static constexpr const char* kGotoJumpTarget = "ID_GotoLblOfJump";
 
   // Takes the open project connection from the host's connection provider
   // and creates the shared editor state.
@@ -125,6 +127,7 @@ private:
 
   // Steps of the operations above.
   bool LoadOrFallBack(long funcID, long mdlID); // false: refused, the fallback is shown
+  bool PasswordAllows(long funcID);
   void RequireFunction(long funcID, const char* procedure) const;
   void CatchUpWithOtherEditors();
   void DropView();

@@ -8,6 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config git
   libsqlite3-dev sqlite3
   libcairo2-dev libpango1.0-dev fonts-dejavu-core
+  libsodium-dev
   libcli11-dev
   libxml2-dev libxml2-utils
   libgtest-dev libgmock-dev libbenchmark-dev

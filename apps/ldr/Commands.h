@@ -19,5 +19,7 @@ void AddExportPlcopenCommand(CLI::App& app);
 void AddDumpCommand(CLI::App& app);
 void AddSimulateCommand(CLI::App& app);
 void AddUndoCommand(CLI::App& app);
+// xref, replace and print.
+void AddToolCommands(CLI::App& app);
 
 } // namespace ldr::cli

@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
   ldr::cli::AddDumpCommand(app);
   ldr::cli::AddSimulateCommand(app);
   ldr::cli::AddUndoCommand(app);
+  ldr::cli::AddToolCommands(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -221,6 +221,15 @@ void StudioWindow::BuildMenus() {
                   })
       ->setObjectName("exportPlcopen");
   file->addSeparator();
+  mToolsMenus = new ToolsMenus(
+      this, {[this] { return Main(); }, [this] { return mSession ? mSession->Host.Services : nullptr; },
+             [this](const std::string& action, const std::function<void()>& call) { return Guard(action, call); },
+             [this](const std::string& id, QAction* action) {
+               action->setProperty("available", true);
+               mActions[id] = action;
+             }});
+  mToolsMenus->AddFileItems(file);
+  file->addSeparator();
   file->addAction("&Quit", QKeySequence::Quit, this, [this] { close(); })->setObjectName("quit");
 
   QMenu* edit = menuBar()->addMenu("&Edit");
@@ -253,6 +262,8 @@ void StudioWindow::BuildMenus() {
 
   QMenu* view = menuBar()->addMenu("&View");
   for (auto* dock : findChildren<QDockWidget*>()) view->addAction(dock->toggleViewAction());
+  mToolsMenus->AddViewItems(view);
+  mToolsMenus->AddToolsMenu();
 }
 
 void StudioWindow::BuildToolBars() {

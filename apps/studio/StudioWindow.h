@@ -11,6 +11,7 @@
 #include "apps/studio/EventBoundary.h"
 #include "apps/studio/QtErrorReporter.h"
 #include "apps/studio/StudioHost.h"
+#include "apps/studio/ToolsMenus.h"
 #include "apps/studio/UndoActions.h"
 #include "editor/clsLdrMain.h"
 
@@ -82,6 +83,7 @@ public:
   QPlainTextEdit* LogPanel() const { return mLogPanel; }
   QAction* ActionFor(const std::string& id) const;
   const EventBoundary& Boundary() const { return *mBoundary; }
+  ToolsMenus* Tools() const { return mToolsMenus; }
   QString StatusText() const;
   void Log(const std::string& line);
 
@@ -133,6 +135,7 @@ private:
   QAction* mSimulateAction = nullptr;
   std::unique_ptr<UndoActions> mUndo;
   std::unique_ptr<Session> mSession;
+  ToolsMenus* mToolsMenus = nullptr;
   std::string mSubroutineTitle;
 };
 

@@ -112,6 +112,7 @@ HeadlessEditor& ScriptRunner::Editor() {
 }
 
 void ScriptRunner::OpenProject(std::shared_ptr<db::Connection> connection) {
+  mToolServices.reset();
   mEditor.reset();
   mEditor = std::make_unique<HeadlessEditor>(std::move(connection), mLog);
 }
@@ -279,6 +280,10 @@ void ScriptRunner::Register() {
   mCommands["compile"] = [](const Words&) {
     throw std::logic_error("compile: the compiler data services are not available in this build");
   };
+  mCommands["service"] = [this](const Words& w) {
+    ExpectCount(w, 2, 1000, "service NAME METHOD ARG...");
+    CallService(w);
+  };
   mCommands["sql"] = [this](const Words& w) {
     ExpectCount(w, 1, 1, "sql \"STATEMENT\"");
     db::Transaction transaction(Editor().Db());
@@ -319,6 +324,19 @@ void ScriptRunner::UndoSteps(const Words& w, bool redo) {
     if (outcome.Result != UndoOutcome::Done) return;
     Print(std::string(redo ? "redo " : "undo ") + LogFormat::Quote(outcome.Name));
   }
+}
+
+// `service NAME METHOD ARG...`: the public services a host creates, made
+// once per script on the open project.
+void ScriptRunner::CallService(const Words& w) {
+  const Words args(w.begin() + 3, w.end());
+  if (ToolServiceCalls::Serves(w[1])) {
+    if (!mToolServices)
+      mToolServices = std::make_unique<ToolServiceCalls>(Editor(), [this](const std::string& line) { Print(line); });
+    mToolServices->Call(w[1], w[2], args);
+    return;
+  }
+  throw std::invalid_argument("service: no service named " + w[1]);
 }
 
 // `call METHOD ARG...`: the operations of the main object that have no

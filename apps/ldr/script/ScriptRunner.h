@@ -5,6 +5,7 @@
 
 #include "apps/ldr/script/HeadlessEditor.h"
 #include "apps/ldr/script/ScriptSimulation.h"
+#include "apps/ldr/script/ToolServiceCalls.h"
 
 #include <functional>
 #include <iosfwd>
@@ -39,6 +40,7 @@ private:
 
   void OpenProject(std::shared_ptr<db::Connection> connection);
   void CallMainMethod(const Words& words);
+  void CallService(const Words& words);
   void PrintRows(db::Recordset& rows);
   void Drag(int x1, int y1, int x2, int y2);
   void DoubleClick(int x, int y);
@@ -48,6 +50,7 @@ private:
   std::ostream& mErr;
   std::shared_ptr<ScriptLog> mLog;
   std::unique_ptr<HeadlessEditor> mEditor;
+  std::unique_ptr<ToolServiceCalls> mToolServices;
   std::map<std::string, Handler> mCommands;
   ScriptSimulation mSimulation;
 };
