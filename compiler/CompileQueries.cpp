@@ -2,8 +2,8 @@
 
 namespace ldr {
 
-#define LDR_CONFIG_JOIN                                                                                               \
-  "(LdrFunctions INNER JOIN LdrStrips ON (LdrFunctions.FuncID = LdrStrips.FuncID) AND (LdrFunctions.FuncID = "        \
+#define LDR_CONFIG_JOIN                                                                                                \
+  "(LdrFunctions INNER JOIN LdrStrips ON (LdrFunctions.FuncID = LdrStrips.FuncID) AND (LdrFunctions.FuncID = "         \
   "LdrStrips.FuncID)) LEFT JOIN LdrElements ON LdrStrips.StripID = LdrElements.StripID "
 
 const char* const CompileQueries::kJumpDestinations =

@@ -34,8 +34,7 @@ const char* const kDuplicateLabels =
     "SELECT LdrStrips.LblName, Count(LdrStrips.LblName) AS CountOfLblName FROM LdrStrips WHERE (((LdrStrips.FuncID) "
     "= :FuncID1) And ((LdrStrips.StrpType) = 3)) GROUP BY LdrStrips.LblName HAVING (((Count(LdrStrips.LblName))>1))";
 
-const char* const kStripCount =
-    "SELECT COUNT(*) AS CntStrips FROM LdrStrips WHERE IsCompilable<>2 AND FuncID=:FuncID1";
+const char* const kStripCount = "SELECT COUNT(*) AS CntStrips FROM LdrStrips WHERE IsCompilable<>2 AND FuncID=:FuncID1";
 
 // Function blocks that need the communication initialisation.
 const char* const kComInitFamilies = "(1601,1602,1701,1401)";
@@ -133,16 +132,14 @@ void LadderValidation::GetFirstNetAfterStrip(long funcID, long seqNum, long& nex
 }
 
 bool LadderValidation::IsIllegalCallSubInLadder() {
-  return mDb
-             ->QueryValue("SELECT COUNT(ElmntID) AS ElmsCnt FROM LdrElmsOprs WHERE Elmnt_Oprnd_NetworkID=0 AND "
-                          "Elmnt_Oprnd_Type=31 AND Elmnt_Oprnd_Adrs NOT IN (SELECT FuncID FROM LdrFunctions)")
+  return mDb->QueryValue("SELECT COUNT(ElmntID) AS ElmsCnt FROM LdrElmsOprs WHERE Elmnt_Oprnd_NetworkID=0 AND "
+                         "Elmnt_Oprnd_Type=31 AND Elmnt_Oprnd_Adrs NOT IN (SELECT FuncID FROM LdrFunctions)")
              .AsInt64() != 0;
 }
 
 bool LadderValidation::IsIllegalLoadPageInLadder() {
-  return mDb
-             ->QueryValue("SELECT COUNT(ElmntID) AS ElmsCnt FROM LdrElmsOprs WHERE Elmnt_Oprnd_NetworkID=0 AND "
-                          "Elmnt_Oprnd_Type=30 AND Elmnt_Oprnd_Adrs NOT IN (SELECT Id FROM Pages)")
+  return mDb->QueryValue("SELECT COUNT(ElmntID) AS ElmsCnt FROM LdrElmsOprs WHERE Elmnt_Oprnd_NetworkID=0 AND "
+                         "Elmnt_Oprnd_Type=30 AND Elmnt_Oprnd_Adrs NOT IN (SELECT Id FROM Pages)")
              .AsInt64() != 0;
 }
 
@@ -187,9 +184,8 @@ CompileRecordset LadderValidation::GetFbChildsWithNewerHexVer() {
 }
 
 bool LadderValidation::IsFBsRenumberingNeeded() {
-  return mDb
-             ->QueryValue("SELECT MAX(MoreParamsLng) AS MaxInstanceNum FROM LdrElements WHERE (ElmntType >= 100000) "
-                          "AND (ElmntType <= 999999)")
+  return mDb->QueryValue("SELECT MAX(MoreParamsLng) AS MaxInstanceNum FROM LdrElements WHERE (ElmntType >= 100000) "
+                         "AND (ElmntType <= 999999)")
              .AsInt64() > kMaxInstanceNumber;
 }
 

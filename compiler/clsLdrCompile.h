@@ -40,6 +40,8 @@ public:
   // default the folder of the running program.
   void SetComponentFolder(std::string folder) { mComponentFolder = std::move(folder); }
   bool OwnsConnection() const { return mOwnsConnection; }
+  // The objects it works on (the editor's, or its own).
+  LdrContext& Context() { return *mCtx; }
 
   // itfLdrCompile
   bool IsNewCompiledData(long ldrNetID) override;

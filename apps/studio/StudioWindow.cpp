@@ -318,6 +318,16 @@ void StudioWindow::BuildDocks() {
   addDockWidget(Qt::BottomDockWidgetArea, simulationDock);
   tabifyDockWidget(logDock, simulationDock);
   logDock->raise();
+
+  auto* compileDock = new QDockWidget("Compile", this);
+  compileDock->setObjectName("compileDock");
+  mCompilePanel = new CompilePanel([this] { return Main(); },
+                                   [this](const std::string& action, const std::function<void()>& call) {
+                                     return Guard(action, call);
+                                   },
+                                   compileDock);
+  compileDock->setWidget(mCompilePanel);
+  addDockWidget(Qt::LeftDockWidgetArea, compileDock);
 }
 
 bool StudioWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -474,6 +484,7 @@ void StudioWindow::ConnectHost(Session& session) {
 void StudioWindow::CloseProject() {
   if (!mSession) return;
   SetSimulating(false);
+  mCompilePanel->Clear();
   Guard("Close project", [&] { mSession->Main->QueryUnload(); });
   auto board = mEditor->MainBoard();
   board->SetCustomPointerSource({});

@@ -33,13 +33,10 @@ protected:
   }
   std::vector<long> Compiled() { return Longs("SELECT IsCompiled FROM DownloadDLUs ORDER BY Guid"); }
   void StoreResults(long stripID, VbBool needToCompile) {
-    mCompile->SetCompilerInfo(stripID, {0, 0, 3, 4}, {1}, {2}, {3}, {4}, 12, needToCompile, eCIT_Warnings, {5},
-                              {6, 6});
+    mCompile->SetCompilerInfo(stripID, {0, 0, 3, 4}, {1}, {2}, {3}, {4}, 12, needToCompile, eCIT_Warnings, {5}, {6, 6});
   }
   std::string Blob(long stripID, const std::string& column) {
-    return Db()
-        .QueryValue("SELECT " + column + " FROM LdrStrips WHERE StripID=" + std::to_string(stripID))
-        .ToDisplay();
+    return Db().QueryValue("SELECT " + column + " FROM LdrStrips WHERE StripID=" + std::to_string(stripID)).ToDisplay();
   }
 };
 

@@ -24,7 +24,9 @@ protected:
     return Scalar("SELECT StripID FROM LdrStrips WHERE FuncID=" + std::to_string(funcID) +
                   " AND StrpType=1 AND IsReturnStrip=0 ORDER BY SeqNum LIMIT 1 OFFSET " + std::to_string(n - 1));
   }
-  long ShowNum(long stripID) { return Scalar("SELECT ShowNum FROM LdrStrips WHERE StripID=" + std::to_string(stripID)); }
+  long ShowNum(long stripID) {
+    return Scalar("SELECT ShowNum FROM LdrStrips WHERE StripID=" + std::to_string(stripID));
+  }
   void SwitchOff(long stripID) {
     Db().Execute("UPDATE LdrStrips SET IsCompilable=2 WHERE StripID=" + std::to_string(stripID));
   }

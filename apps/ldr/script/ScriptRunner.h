@@ -16,6 +16,7 @@
 namespace ldr::script {
 
 class ScriptLog;
+class CompileCaller;
 
 class ScriptRunner {
 public:
@@ -39,6 +40,8 @@ private:
 
   void OpenProject(std::shared_ptr<db::Connection> connection);
   void CallMainMethod(const Words& words);
+  // The compile object and the services a host creates, made once per project.
+  CompileCaller& Compiler();
   void PrintRows(db::Recordset& rows);
   void Drag(int x1, int y1, int x2, int y2);
   void DoubleClick(int x, int y);
@@ -47,6 +50,7 @@ private:
   std::ostream& mErr;
   std::shared_ptr<ScriptLog> mLog;
   std::unique_ptr<HeadlessEditor> mEditor;
+  std::unique_ptr<CompileCaller> mCompiler;
   std::map<std::string, Handler> mCommands;
   ScriptSimulation mSimulation;
 };
