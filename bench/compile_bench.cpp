@@ -97,7 +97,7 @@ std::size_t Drain(CompileRecordset& rs) {
   const int columns = static_cast<int>(rs.Columns().size());
   for (; !rs.IsEOF(); rs.MoveNext())
     for (int i = 0; i < columns; ++i) {
-      const db::DbValue value = rs.Field(i);
+      const db::DbValue& value = rs.Field(i);
       seen += value.IsNull() ? 0 : 1;
     }
   return seen;

@@ -3,6 +3,7 @@
 #include "platform/database/DbError.h"
 
 #include <sqlite3.h>
+#include <strings.h>
 
 #include <type_traits>
 
@@ -34,10 +35,12 @@ bool CompileRecordset::IsEOF() const {
 }
 
 void CompileRecordset::MoveNext() {
+  mRowRead = false;
   std::visit([](auto& rs) { rs.MoveNext(); }, mCursor);
 }
 
 void CompileRecordset::MoveFirst() {
+  mRowRead = false;
   std::visit(
       [](auto& rs) {
         if constexpr (std::is_same_v<std::decay_t<decltype(rs)>, db::ForwardRecordset>)
@@ -48,12 +51,34 @@ void CompileRecordset::MoveFirst() {
       mCursor);
 }
 
-db::DbValue CompileRecordset::Field(const std::string& column) const {
-  return std::visit([&](const auto& rs) { return db::DbValue(rs.Field(column)); }, mCursor);
+const std::vector<db::DbValue>& CompileRecordset::CurrentRow() const {
+  if (!mRowRead) {
+    mRow.clear();
+    std::visit(
+        [&](const auto& rs) {
+          for (int i = 0; i < static_cast<int>(rs.Columns().size()); ++i) mRow.push_back(db::DbValue(rs.Field(i)));
+        },
+        mCursor);
+    mRowRead = true;
+  }
+  return mRow;
 }
 
-db::DbValue CompileRecordset::Field(int index) const {
-  return std::visit([&](const auto& rs) { return db::DbValue(rs.Field(index)); }, mCursor);
+int CompileRecordset::ColumnIndex(const std::string& column) const {
+  const auto& columns = Columns();
+  for (size_t i = 0; i < columns.size(); ++i)
+    if (strcasecmp(columns[i].c_str(), column.c_str()) == 0) return static_cast<int>(i);
+  throw db::DbError(SQLITE_RANGE, "no column named " + column);
+}
+
+const db::DbValue& CompileRecordset::Field(const std::string& column) const { return Field(ColumnIndex(column)); }
+
+const db::DbValue& CompileRecordset::Field(int index) const {
+  if (const auto* rows = std::get_if<db::Recordset>(&mCursor)) return rows->Field(index);
+  const auto& row = CurrentRow();
+  if (index < 0 || static_cast<size_t>(index) >= row.size())
+    throw db::DbError(SQLITE_RANGE, "no column at index " + std::to_string(index));
+  return row[static_cast<size_t>(index)];
 }
 
 } // namespace ldr

@@ -30,11 +30,19 @@ public:
   void MoveNext();
   // Back to the first row; a forward-only cursor cannot and throws.
   void MoveFirst();
-  db::DbValue Field(const std::string& column) const;
-  db::DbValue Field(int index) const;
+  // The current row's field; valid until the cursor moves.
+  const db::DbValue& Field(const std::string& column) const;
+  const db::DbValue& Field(int index) const;
 
 private:
+  // The current row of a cursor that reads it from the database, taken out
+  // once however many fields are read.
+  const std::vector<db::DbValue>& CurrentRow() const;
+  int ColumnIndex(const std::string& column) const;
+
   std::variant<db::Recordset, db::ForwardRecordset, db::KeysetRecordset> mCursor;
+  mutable std::vector<db::DbValue> mRow;
+  mutable bool mRowRead = false;
 };
 
 } // namespace ldr
