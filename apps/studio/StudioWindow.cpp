@@ -321,11 +321,10 @@ void StudioWindow::BuildDocks() {
 
   auto* compileDock = new QDockWidget("Compile", this);
   compileDock->setObjectName("compileDock");
-  mCompilePanel = new CompilePanel([this] { return Main(); },
-                                   [this](const std::string& action, const std::function<void()>& call) {
-                                     return Guard(action, call);
-                                   },
-                                   compileDock);
+  mCompilePanel = new CompilePanel(
+      [this] { return Main(); },
+      [this](const std::string& action, const std::function<void()>& call) { return Guard(action, call); },
+      compileDock);
   compileDock->setWidget(mCompilePanel);
   addDockWidget(Qt::LeftDockWidgetArea, compileDock);
 }

@@ -119,7 +119,8 @@ void ScriptRunner::OpenProject(std::shared_ptr<db::Connection> connection) {
 
 CompileCaller& ScriptRunner::Compiler() {
   if (!mCompiler)
-    mCompiler = std::make_unique<CompileCaller>(Editor().Host().Services, [this](const std::string& line) { Print(line); });
+    mCompiler =
+        std::make_unique<CompileCaller>(Editor().Host().Services, [this](const std::string& line) { Print(line); });
   return *mCompiler;
 }
 
