@@ -619,6 +619,8 @@ void clsLdrNet::AddLadderElement(const std::shared_ptr<itfLdrElement>& ladderEle
       MoveAllElements(extension);
       CommitMove(*ladderElement, 0, extension);
     }
+    // The code compiled for the net no longer holds the new element.
+    SetCompileDirtyBit(true);
     transaction.Commit();
   } catch (...) {
     ReloadAllElements();
@@ -626,6 +628,7 @@ void clsLdrNet::AddLadderElement(const std::shared_ptr<itfLdrElement>& ladderEle
   }
   mHeight = newHeight;
   mElements->Add(NewElementKey(*ladderElement), ladderElement);
+  if (mCtx.State) mCtx.State->SetNeedToCompile(true);
 }
 
 void clsLdrNet::AddLadderElements(const ElementCollection&, std::int32_t) { ShowMessageBox("Do Not Use"); }

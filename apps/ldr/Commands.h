@@ -21,5 +21,6 @@ void AddSimulateCommand(CLI::App& app);
 void AddUndoCommand(CLI::App& app);
 // xref, replace and print.
 void AddToolCommands(CLI::App& app);
+void AddCompileInfoCommand(CLI::App& app);
 
 } // namespace ldr::cli

@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
   ldr::cli::AddSimulateCommand(app);
   ldr::cli::AddUndoCommand(app);
   ldr::cli::AddToolCommands(app);
+  ldr::cli::AddCompileInfoCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

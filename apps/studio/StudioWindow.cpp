@@ -337,6 +337,14 @@ void StudioWindow::BuildDocks() {
   // Shown from the View menu: it takes no room from the ladder unasked.
   addDockWidget(Qt::RightDockWidgetArea, mUndo->HistoryDock());
   mUndo->HistoryDock()->hide();
+  auto* compileDock = new QDockWidget("Compile", this);
+  compileDock->setObjectName("compileDock");
+  mCompilePanel = new CompilePanel(
+      [this] { return Main(); },
+      [this](const std::string& action, const std::function<void()>& call) { return Guard(action, call); },
+      compileDock);
+  compileDock->setWidget(mCompilePanel);
+  addDockWidget(Qt::LeftDockWidgetArea, compileDock);
 }
 
 bool StudioWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -498,6 +506,7 @@ void StudioWindow::ConnectHost(Session& session) {
 void StudioWindow::CloseProject() {
   if (!mSession) return;
   SetSimulating(false);
+  mCompilePanel->Clear();
   Guard("Close project", [&] { mSession->Main->QueryUnload(); });
   auto board = mEditor->MainBoard();
   board->SetCustomPointerSource({});

@@ -7,6 +7,7 @@
 // component runs through the event boundary, so that an error is shown and
 // logged, never fatal.
 
+#include "apps/studio/CompilePanel.h"
 #include "apps/studio/EditorArea.h"
 #include "apps/studio/EventBoundary.h"
 #include "apps/studio/QtErrorReporter.h"
@@ -81,6 +82,7 @@ public:
   EditorArea* Editor() const { return mEditor; }
   QTreeWidget* ProjectTree() const { return mTree; }
   QPlainTextEdit* LogPanel() const { return mLogPanel; }
+  CompilePanel* Compile() const { return mCompilePanel; }
   QAction* ActionFor(const std::string& id) const;
   const EventBoundary& Boundary() const { return *mBoundary; }
   ToolsMenus* Tools() const { return mToolsMenus; }
@@ -126,6 +128,7 @@ private:
   EditorArea* mEditor = nullptr;
   QTreeWidget* mTree = nullptr;
   QPlainTextEdit* mLogPanel = nullptr;
+  CompilePanel* mCompilePanel = nullptr;
   QMenu* mRecentMenu = nullptr;
   QLabel* mActionLabel = nullptr;
   QLabel* mModifiedLabel = nullptr;

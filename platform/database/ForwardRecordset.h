@@ -18,6 +18,7 @@ public:
   void MoveNext();
   DbValue Field(const std::string& column) const;
   DbValue Field(int index) const;
+  const std::vector<std::string>& Columns() const { return mColumns; }
 
 private:
   int ColumnIndex(const std::string& column) const;

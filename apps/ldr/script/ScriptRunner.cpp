@@ -1,5 +1,6 @@
 #include "apps/ldr/script/ScriptRunner.h"
 
+#include "apps/ldr/script/CompileCaller.h"
 #include "apps/ldr/script/ScriptLine.h"
 #include "core/ProjectDatabase.h"
 #include "core/clsLdrState.h"
@@ -113,8 +114,16 @@ HeadlessEditor& ScriptRunner::Editor() {
 
 void ScriptRunner::OpenProject(std::shared_ptr<db::Connection> connection) {
   mToolServices.reset();
+  mCompiler.reset();
   mEditor.reset();
   mEditor = std::make_unique<HeadlessEditor>(std::move(connection), mLog);
+}
+
+CompileCaller& ScriptRunner::Compiler() {
+  if (!mCompiler)
+    mCompiler =
+        std::make_unique<CompileCaller>(Editor().Host().Services, [this](const std::string& line) { Print(line); });
+  return *mCompiler;
 }
 
 void ScriptRunner::PrintRows(db::Recordset& rows) {
@@ -277,8 +286,9 @@ void ScriptRunner::Register() {
     ExpectCount(w, 1, 1000, "call METHOD ARG...");
     CallMainMethod(w);
   };
-  mCommands["compile"] = [](const Words&) {
-    throw std::logic_error("compile: the compiler data services are not available in this build");
+  mCommands["compile"] = [this](const Words& w) {
+    ExpectCount(w, 1, 1000, "compile METHOD ARG...");
+    Compiler().Compile(w);
   };
   mCommands["service"] = [this](const Words& w) {
     ExpectCount(w, 2, 1000, "service NAME METHOD ARG...");
@@ -336,6 +346,7 @@ void ScriptRunner::CallService(const Words& w) {
     mToolServices->Call(w[1], w[2], args);
     return;
   }
+  if (w[1] == "srvDBServices") return Compiler().DbServices(w);
   throw std::invalid_argument("service: no service named " + w[1]);
 }
 

@@ -17,6 +17,7 @@
 namespace ldr::script {
 
 class ScriptLog;
+class CompileCaller;
 
 class ScriptRunner {
 public:
@@ -41,6 +42,8 @@ private:
   void OpenProject(std::shared_ptr<db::Connection> connection);
   void CallMainMethod(const Words& words);
   void CallService(const Words& words);
+  // The compile object and the services a host creates, made once per project.
+  CompileCaller& Compiler();
   void PrintRows(db::Recordset& rows);
   void Drag(int x1, int y1, int x2, int y2);
   void DoubleClick(int x, int y);
@@ -51,6 +54,7 @@ private:
   std::shared_ptr<ScriptLog> mLog;
   std::unique_ptr<HeadlessEditor> mEditor;
   std::unique_ptr<ToolServiceCalls> mToolServices;
+  std::unique_ptr<CompileCaller> mCompiler;
   std::map<std::string, Handler> mCommands;
   ScriptSimulation mSimulation;
 };

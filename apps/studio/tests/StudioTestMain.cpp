@@ -9,6 +9,7 @@ int RunWindowTests(int argc, char** argv);
 int RunViewAndMenuTests(int argc, char** argv);
 int RunSimulationTests(int argc, char** argv);
 int RunToolsMenuTests(int argc, char** argv);
+int RunCompilePanelTests(int argc, char** argv);
 } // namespace ldr::studio::test
 
 int main(int argc, char** argv) {
@@ -21,5 +22,6 @@ int main(int argc, char** argv) {
   failures += ldr::studio::test::RunViewAndMenuTests(argc, argv);
   failures += ldr::studio::test::RunSimulationTests(argc, argv);
   failures += ldr::studio::test::RunToolsMenuTests(argc, argv);
+  failures += ldr::studio::test::RunCompilePanelTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
