@@ -9,6 +9,7 @@
 #include "core/ProjectDatabase.h"
 #include "core/clsLdrState.h"
 #include "editor/StandardParts.h"
+#include "exchange/clsClipboard.h"
 #include "exchange/plcopen/PlcopenFile.h"
 #include "platform/boards/ScrollBarEvents.h"
 #include "platform/drawing/ResourceLibrary.h"
@@ -412,7 +413,9 @@ bool StudioWindow::OpenProject(const QString& path) {
     session->Host = MakeStudioHost(
         session->Connection, this, board, [this](const std::string& line) { Log(line); },
         tyStudioHostOptions{mOptions.HostSettingsPath, mOptions.Interactive});
-    const tyLdrMainParts parts = mOptions.MakeParts ? mOptions.MakeParts() : MakeStandardParts();
+    const tyLdrMainParts parts = mOptions.MakeParts
+                                     ? mOptions.MakeParts()
+                                     : MakeStandardParts(clsClipboard::BufferFileBeside(mOptions.HostSettingsPath));
     session->Main = std::make_unique<clsLdrMain>(session->Host.Services, parts);
     session->Main->Init(board, mEditor->LeftBoard(), mEditor->RightBoard());
     session->Scrolls = std::make_unique<ScrollForwarder>(*session->Main, *board);
