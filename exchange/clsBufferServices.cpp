@@ -320,11 +320,12 @@ bool clsBufferServices::HandleOrphandJumpsInBuffer(const std::string& prefix) {
 }
 
 bool clsBufferServices::HandleInvalidSubroutineCalls(GuiService& gui, const std::string& prefix) {
-  return HandleInvalidCalls(gui, kSubroutineOperand, "SELECT FuncID FROM LdrFunctions", "Subroutine", "a call", prefix);
+  return HandleInvalidCalls(gui, kSubroutineOperand, "SELECT FuncID FROM LdrFunctions", "Subroutine", "a call to",
+                            prefix);
 }
 
 bool clsBufferServices::HandleInvalidDisplayCalls(GuiService& gui, const std::string& prefix) {
-  return HandleInvalidCalls(gui, kPageOperand, "SELECT Id FROM Pages", "Display", "a load", prefix);
+  return HandleInvalidCalls(gui, kPageOperand, "SELECT Id FROM Pages", "Display", "a load of", prefix);
 }
 
 bool clsBufferServices::HandleInvalidCalls(GuiService& gui, long callType, const std::string& targets,
@@ -341,7 +342,7 @@ bool clsBufferServices::HandleInvalidCalls(GuiService& gui, long callType, const
     const std::string name = GetOperandDescriptionFromBuffer(callType, old, prefix);
     const std::string missing = "MISSING (" + name + ")";
     gui.ShowText(kGuiNotice, "Paste operation: " + what + " '" + name + "' is missing. Replaced by " + replacedBy +
-                                 " of '" + missing + "'");
+                                 " '" + missing + "'");
     EnsureOnlyOneMissingOperand(callType, old, missing, prefix);
   }
   if (rows.RecordCount() > 0) UpdateMissingReferencDescription(callType, prefix);

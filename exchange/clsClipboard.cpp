@@ -346,7 +346,12 @@ bool clsClipboard::Paste(long funcID, const std::shared_ptr<itfStrip>& strip) {
   if (funcID != source) {
     mBuffers.HandleInvalidSubroutineCalls(*mCtx.Host->Gui, kClip);
     mBuffers.HandleInvalidDisplayCalls(*mCtx.Host->Gui, kClip);
-    if (kind == eCK_Strips) mBuffers.HandleOrphandJumpsInBuffer(kClip);
+    // Jumps lead only to labels of their own subroutine: pasted elsewhere,
+    // those whose label does not come along lead nowhere.
+    if (kind == eCK_Strips)
+      mBuffers.HandleOrphandJumpsInBuffer(kClip);
+    else
+      mBuffers.HandleOrphandCallsInBuffer(clsBufferServices::kLabelOperand, kClip);
   }
   mBuffers.PrepareJumpToReferencedElements(kClip);
   if (kind == eCK_Elements) {

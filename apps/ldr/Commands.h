@@ -18,5 +18,6 @@ void AddRenderElementCommand(CLI::App& app);
 void AddExportPlcopenCommand(CLI::App& app);
 void AddDumpCommand(CLI::App& app);
 void AddSimulateCommand(CLI::App& app);
+void AddTreeCommand(CLI::App& app);
 
 } // namespace ldr::cli

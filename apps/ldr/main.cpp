@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
   ldr::cli::AddExportPlcopenCommand(app);
   ldr::cli::AddDumpCommand(app);
   ldr::cli::AddSimulateCommand(app);
+  ldr::cli::AddTreeCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -1,5 +1,6 @@
 #include "apps/studio/StudioWindow.h"
 
+#include "apps/studio/ProjectTreeMenu.h"
 #include "apps/studio/RecentProjects.h"
 #include "apps/studio/SettingsDialog.h"
 #include "apps/studio/SimulationPanel.h"
@@ -298,6 +299,7 @@ void StudioWindow::BuildDocks() {
   treeDock->setWidget(mTree);
   addDockWidget(Qt::LeftDockWidgetArea, treeDock);
   connect(mTree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { OnTreeActivated(item); });
+  InstallProjectTreeMenu();
 
   auto* logDock = new QDockWidget("Log", this);
   logDock->setObjectName("logDock");
@@ -599,6 +601,31 @@ void StudioWindow::RefreshProjectTree() {
     }
   });
   mTree->expandAll();
+}
+
+// The tree's context menu; it lives as long as the tree.
+void StudioWindow::InstallProjectTreeMenu() {
+  tyProjectTreeHooks hooks;
+  hooks.Main = [this]() -> itfLdrMain* { return Main(); };
+  hooks.Guard = [this](const std::string& action, const std::function<void()>& call) { return Guard(action, call); };
+  hooks.Changed = [this] {
+    RefreshProjectTree();
+    RefreshTitle();
+  };
+  hooks.ItemOf = [](QTreeWidgetItem* item) -> std::pair<int, long> {
+    if (!item) return {0, 0};
+    return {item->data(0, kItemKind).toInt(), static_cast<long>(item->data(0, kItemID).toLongLong())};
+  };
+  hooks.Modules = [this] {
+    std::vector<std::pair<long, std::string>> modules;
+    if (!mSession) return modules;
+    Guard("Project tree", [&] {
+      auto rows = mSession->Connection->Query("SELECT MdlID, MdlName FROM LdrModules ORDER BY MdlID");
+      for (const auto& row : rows.Rows()) modules.emplace_back(row[0].AsLong(), row[1].AsText());
+    });
+    return modules;
+  };
+  new ProjectTreeMenu(*mTree, std::move(hooks));
 }
 
 void StudioWindow::OnTreeActivated(QTreeWidgetItem* item) {
