@@ -195,6 +195,11 @@ void StudioWindow::BuildActions() {
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     mEditor->addAction(action);
   }
+  if (QAction* selectAll = ActionFor("ID_SelectAll")) {
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    selectAll->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    mEditor->addAction(selectAll);
+  }
 }
 
 void StudioWindow::BuildMenus() {

@@ -8,6 +8,7 @@ int RunDialogTests(int argc, char** argv);
 int RunWindowTests(int argc, char** argv);
 int RunViewAndMenuTests(int argc, char** argv);
 int RunSimulationTests(int argc, char** argv);
+int RunClipboardAndTreeTests(int argc, char** argv);
 } // namespace ldr::studio::test
 
 int main(int argc, char** argv) {
@@ -19,5 +20,6 @@ int main(int argc, char** argv) {
   failures += ldr::studio::test::RunWindowTests(argc, argv);
   failures += ldr::studio::test::RunViewAndMenuTests(argc, argv);
   failures += ldr::studio::test::RunSimulationTests(argc, argv);
+  failures += ldr::studio::test::RunClipboardAndTreeTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
