@@ -378,7 +378,9 @@ void clsLdrFunction::CreateNewElement(long elementType) {
 }
 
 void clsLdrFunction::EditCommand(long editCommand) {
-  if (!mContext.Clipboard) return;
+  if (!mContext.Clipboard)
+    throw LdrError(217, "Not supported", "the clipboard is not available in this build", kClassName,
+                   "itfFunction_EditCommand");
   auto& clipboard = *mContext.Clipboard;
   auto& gui = *mContext.Host->Gui;
   gui.SetMousePointer(eMPtr_Busy);

@@ -87,8 +87,9 @@ bool ProjectTreeMenu::Run(QTreeWidgetItem* item, const QString& entry) {
 
 void ProjectTreeMenu::StartRename(QTreeWidgetItem* item) {
   if (!item) return;
-  mRenaming = item;
+  // Set after the flags: changing them is a change of the item too.
   item->setFlags(item->flags() | Qt::ItemIsEditable);
+  mRenaming = item;
   mTree.editItem(item, 0);
 }
 

@@ -82,8 +82,11 @@ private slots:
     first->Window->ActionFor("ID_SelectAll")->trigger();
     QVERIFY(first->Window->ActionFor("ID_Copy")->isEnabled());
     first->Window->ActionFor("ID_Copy")->trigger();
-    second->Window->ActionFor("ID_Paste")->trigger();
+    // The second window learns of the shared copy at its next click.
     QWidget* board = second->Window->Editor()->RightWidget();
+    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, QPoint(100, 50));
+    QVERIFY(second->Window->ActionFor("ID_Paste")->isEnabled());
+    second->Window->ActionFor("ID_Paste")->trigger();
     QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, QPoint(100, 50));
     QCOMPARE(Count(*second, "SELECT COUNT(*) FROM LdrStrips WHERE FuncID=2"), before + 16);
     QCOMPARE(Count(*second, "SELECT MAX(SeqNum) FROM LdrStrips WHERE FuncID=2"), before + 16);
