@@ -14,7 +14,7 @@
 namespace ldr {
 
 struct HostServices;
-class clsClipboard;
+class itfClipboard;
 class clsLdrState;
 class itfDrawer;
 class EditCommit;
@@ -36,8 +36,8 @@ struct LdrContext {
   std::unique_ptr<clsLdrState> State;
   // The drawer of the main object (or of a test), which owns it.
   itfDrawer* Drawer = nullptr;
-  // Not built yet; shared only until its class exists to be owned here.
-  std::shared_ptr<clsClipboard> Clipboard;
+  // The component's one clipboard, made by the main object at Init.
+  std::shared_ptr<itfClipboard> Clipboard;
   // The edit that the running host call or gesture makes.
   std::unique_ptr<EditCommit> Edits;
 

@@ -4,6 +4,8 @@
 #include "editing/srvElementMover.h"
 #include "editing/srvLabelEditor.h"
 #include "editing/srvLineCreator.h"
+#include "editing/srvPasteOperator.h"
+#include "editing/srvRectSelector.h"
 #include "editing/srvStripCreator.h"
 #include "editing/srvStripResizer.h"
 #include "interfaces/itfDrawer.h"
@@ -77,8 +79,11 @@ std::shared_ptr<itfProcess> MouseProcesses::StandardProcess(LdrContext& ctx, enM
     return std::make_shared<srvElementMover>(ctx);
   case eMP_EditLabelProc:
     return std::make_shared<srvLabelEditor>(ctx);
+  case eMP_RectSelectProc:
+    return std::make_shared<srvRectSelector>(ctx);
+  case eMP_EditPasteProc:
+    return std::make_shared<srvPasteOperator>(ctx);
   default:
-    // Rectangle selection and paste join when their classes exist.
     return nullptr;
   }
 }

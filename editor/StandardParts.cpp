@@ -2,11 +2,20 @@
 
 #include "editing/srvDrawer.h"
 #include "editor/clsLdrFunction.h"
+#include "exchange/clsClipboard.h"
+#include "outside/utilities/FileSettingsStore.h"
 
 namespace ldr {
 
 tyLdrMainParts MakeStandardParts() {
+  return MakeStandardParts(clsClipboard::BufferFileBeside(FileSettingsStore::DefaultHostSettingsPath()));
+}
+
+tyLdrMainParts MakeStandardParts(const std::string& clipboardFile) {
   tyLdrMainParts parts;
+  parts.CreateClipboard = [clipboardFile](LdrContext& ctx) -> std::shared_ptr<itfClipboard> {
+    return std::make_shared<clsClipboard>(ctx, clipboardFile);
+  };
   parts.CreateDrawer = [](LdrContext& ctx) -> std::unique_ptr<itfDrawer> { return std::make_unique<srvDrawer>(ctx); };
   parts.CreateView = [](LdrContext& ctx) -> std::unique_ptr<itfFunction> {
     return std::make_unique<clsLdrFunction>(ctx, MakeStandardFunctionParts());

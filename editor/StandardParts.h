@@ -4,8 +4,14 @@
 
 #include "editor/clsLdrMain.h"
 
+#include <string>
+
 namespace ldr {
 
+// The clipboard shares its copies through the buffer file beside the
+// user's default host settings.
 tyLdrMainParts MakeStandardParts();
+// The same with the clipboard's buffer file given (empty: not shared).
+tyLdrMainParts MakeStandardParts(const std::string& clipboardFile);
 
 } // namespace ldr

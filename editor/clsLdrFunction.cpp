@@ -1,5 +1,8 @@
 #include "editor/clsLdrFunction.h"
 
+#include "core/enEditCommand.h"
+#include "interfaces/itfClipboard.h"
+
 #include "core/KeyCodes.h"
 #include "core/LdrError.h"
 #include "core/ProjectData.h"
@@ -72,13 +75,17 @@ clsLdrFunction::clsLdrFunction(LdrContext& context, tyLdrFunctionParts parts)
 
 clsLdrFunction::~clsLdrFunction() {
   if (mContext.State && mContext.State->View() == this) mContext.State->SetView(nullptr);
+  if (mStripsLentToClipboard && mContext.Clipboard) mContext.Clipboard->SetStrips(nullptr);
 }
 
 // --- set-up and loading ------------------------------------------------------------
 
 void clsLdrFunction::Init() {
   if (mContext.Drawer) mContext.Drawer->SetStrips(mStrips.get());
-  // The clipboard takes the same collection once it exists.
+  if (mContext.Clipboard) {
+    mContext.Clipboard->SetStrips(mStrips.get());
+    mStripsLentToClipboard = true;
+  }
   if (mContext.State) mContext.State->SetView(this);
   RefreshViewSize();
 }
@@ -370,9 +377,46 @@ void clsLdrFunction::CreateNewElement(long elementType) {
   mProcesses.StartElementCreator(static_cast<std::int32_t>(elementType), mActiveStrip);
 }
 
-void clsLdrFunction::EditCommand(long) {
-  throw LdrError(217, "Not supported", "the clipboard is not available in this build", kClassName,
-                 "itfFunction_EditCommand");
+void clsLdrFunction::EditCommand(long editCommand) {
+  if (!mContext.Clipboard)
+    throw LdrError(217, "Not supported", "the clipboard is not available in this build", kClassName,
+                   "itfFunction_EditCommand");
+  auto& clipboard = *mContext.Clipboard;
+  auto& gui = *mContext.Host->Gui;
+  gui.SetMousePointer(eMPtr_Busy);
+  try {
+    RunClipboardCommand(clipboard, editCommand);
+  } catch (...) {
+    gui.SetMousePointer(eMPtr_Default);
+    throw;
+  }
+  gui.SetMousePointer(eMPtr_Default);
+}
+
+void clsLdrFunction::RunClipboardCommand(itfClipboard& clipboard, long editCommand) {
+  switch (editCommand) {
+  case eEC_Cut:
+    if (clipboard.Cut(mFuncID)) Relocate();
+    break;
+  case eEC_Copy:
+    clipboard.Copy(mFuncID);
+    break;
+  case eEC_Paste:
+    // The paste itself happens at the next click.
+    UnSelectAll();
+    RedrawAll();
+    SetNewProcess(eMP_EditPasteProc);
+    if (!mProcesses.StartPaste(static_cast<std::int32_t>(mFuncID))) SetNewProcess(eMP_QueryForProcess);
+    break;
+  case eEC_Delete:
+    if (clipboard.Delete(mFuncID)) Relocate();
+    break;
+  case eEC_DeleteFunction:
+    if (clipboard.DeleteFunction(mFuncID)) Relocate();
+    break;
+  default:
+    break;
+  }
 }
 
 long clsLdrFunction::FunctionType() {
@@ -673,10 +717,10 @@ std::string clsLdrFunction::HeaderTip(itfStrip& strip, itfLdrNet* net) {
   return "This net changed since the last compile: compile the project to run it";
 }
 
-// Until the clipboard exists, its commands are offered disabled rather than
-// failing when chosen.
+// Without a clipboard its commands are offered disabled rather than failing
+// when chosen.
 void clsLdrFunction::RefreshClipboardCommands() {
-  if (mContext.Clipboard) return;
+  if (mContext.Clipboard) return mContext.Clipboard->RefreshMdiButtonsStatus();
   for (const char* command : {"ID_Cut", "ID_Copy", "ID_Paste", "ID_Delete"})
     mContext.Host->Gui->SetCommandEnabled(command, false);
 }

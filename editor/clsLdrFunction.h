@@ -30,6 +30,7 @@ namespace ldr {
 class itfStrip;
 class itfLdrNet;
 class OperandsKeyHandler;
+class itfClipboard;
 class BoardScrollBar;
 
 // How the view makes the objects it owns. The host build passes the real
@@ -148,6 +149,7 @@ private:
   void ContextMenuStep();
   static std::string HeaderTip(itfStrip& strip, itfLdrNet* net);
   void RefreshClipboardCommands();
+  void RunClipboardCommand(itfClipboard& clipboard, long editCommand);
   bool Online() const;
 
   LdrContext& mContext;
@@ -167,6 +169,8 @@ private:
   // Set by Relocate (strips may have come or gone): the next layout
   // renumbers the whole subroutine first.
   bool mRenumberPending = false;
+  // Init lent the strip collection to the clipboard: taken back at the end.
+  bool mStripsLentToClipboard = false;
 
   // The mouse processes.
   enMouseProcess mNewProcess = eMP_QueryForProcess;

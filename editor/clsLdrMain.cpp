@@ -9,7 +9,9 @@
 #include "core/enMouseProcess.h"
 #include "editor/ToolTable.h"
 #include "editor/itfFunction.h"
+#include "exchange/ProjectTree.h"
 #include "interfaces/ElementDefs.h"
+#include "interfaces/itfClipboard.h"
 #include "interfaces/itfDrawer.h"
 #include "outside/HostServices.h"
 #include "outside/operands/Operand.h"
@@ -131,6 +133,7 @@ void clsLdrMain::Init(std::shared_ptr<MainBoard> mainBoard, std::shared_ptr<Pict
     mContext->Drawer = mDrawer.get();
     mDrawer->Init(mLeftBoard, mRightBoard);
   }
+  if (mParts.CreateClipboard) mContext->Clipboard = mParts.CreateClipboard(*mContext);
 }
 
 void clsLdrMain::Terminate() {
@@ -139,6 +142,10 @@ void clsLdrMain::Terminate() {
     mDrawer->Release();
     mContext->Drawer = nullptr;
     mDrawer.reset();
+  }
+  if (mContext->Clipboard) {
+    mContext->Clipboard->SetStrips(nullptr);
+    mContext->Clipboard.reset();
   }
   mContext->State.reset();
   mContext->Connection.reset();
@@ -537,14 +544,6 @@ void clsLdrMain::OnFBFatherDeleted(long) { mContext->Host->Messages->ShowMessage
 
 // --- operations of the modules still to come ------------------------------------------------
 
-void clsLdrMain::AddNewFunction(long, long&, std::string&) { NotBuilt("AddNewFunction"); }
-void clsLdrMain::AddNewModule(long&, std::string&, long&, std::string&) { NotBuilt("AddNewModule"); }
-VbBool clsLdrMain::DeleteFunction(long) { NotBuilt("DeleteFunction"); }
-VbBool clsLdrMain::DeleteFunctionEx(long) { NotBuilt("DeleteFunctionEx"); }
-VbBool clsLdrMain::DeleteModule(long) { NotBuilt("DeleteModule"); }
-VbBool clsLdrMain::RenameFunction(long, const std::string&) { NotBuilt("RenameFunction"); }
-VbBool clsLdrMain::RenameModule(long, const std::string&) { NotBuilt("RenameModule"); }
-VbBool clsLdrMain::ClearFunction(long) { NotBuilt("ClearFunction"); }
 bool clsLdrMain::ExportMultiSubroutines(std::vector<long>&) { NotBuilt("ExportMultiSubroutines"); }
 VbBool clsLdrMain::Export(long) { NotBuilt("Export"); }
 bool clsLdrMain::ExportMultiSubroutinesEx(std::vector<long>&, const std::string&) {
@@ -552,12 +551,86 @@ bool clsLdrMain::ExportMultiSubroutinesEx(std::vector<long>&, const std::string&
 }
 VbBool clsLdrMain::Import(long) { NotBuilt("Import"); }
 
-bool clsLdrMain::MoveFunctionToModule(long sourceFunctionKey, long targetModuleKey) {
+// --- modules and subroutines --------------------------------------------------------------
+
+void clsLdrMain::AddNewFunction(long mdlID, long& funcID, std::string& funcName) {
   AsOneEdit([&] {
-    mContext->Db().Execute("UPDATE LdrFunctions SET MdlID=" + std::to_string(targetModuleKey) +
-                           " WHERE FuncID=" + std::to_string(sourceFunctionKey));
+    funcID = ProjectTree(*mContext).AddNewFunction(mdlID, funcName);
+    EditsOf(*mContext).Commit("New Subroutine - " + GetFullFunctionName(mContext->Db(), funcID), true);
   });
-  return true;
+}
+
+void clsLdrMain::AddNewModule(long& mdlID, std::string& moduleName, long& funcID, std::string& funcName) {
+  AsOneEdit([&] {
+    mdlID = ProjectTree(*mContext).AddNewModule(moduleName, funcID, funcName);
+    EditsOf(*mContext).Commit("New Module - " + moduleName, true);
+  });
+}
+
+VbBool clsLdrMain::RenameFunction(long functionID, const std::string& newName) {
+  return AsTreeEdit([&](ProjectTree& tree) { return tree.RenameFunction(functionID, newName); },
+                    "Rename Subroutine - " + newName);
+}
+
+VbBool clsLdrMain::RenameModule(long moduleID, const std::string& newName) {
+  return AsTreeEdit([&](ProjectTree& tree) { return tree.RenameModule(moduleID, newName); },
+                    "Rename Module - " + newName);
+}
+
+bool clsLdrMain::MoveFunctionToModule(long sourceFunctionKey, long targetModuleKey) {
+  return AsTreeEdit([&](ProjectTree& tree) { return tree.MoveFunctionToModule(sourceFunctionKey, targetModuleKey); },
+                    "Move Subroutine") != 0;
+}
+
+VbBool clsLdrMain::ClearFunction(long funcID) {
+  return AsTreeEdit([&](ProjectTree& tree) { return tree.ClearFunction(funcID); }, {});
+}
+
+VbBool clsLdrMain::DeleteFunction(long functionID) {
+  return AsTreeEdit([&](ProjectTree& tree) { return tree.DeleteFunction(functionID, true); }, {});
+}
+
+VbBool clsLdrMain::DeleteFunctionEx(long functionID) {
+  return AsTreeEdit([&](ProjectTree& tree) { return tree.DeleteFunction(functionID, false); }, {});
+}
+
+VbBool clsLdrMain::DeleteModule(long moduleID) {
+  return AsTreeEdit([&](ProjectTree& tree) { return tree.DeleteModule(moduleID); }, {});
+}
+
+// One change of the project tree as one edit; afterwards the view follows:
+// it shows its subroutine as stored, or another one when its own is gone.
+VbBool clsLdrMain::AsTreeEdit(const std::function<bool(ProjectTree&)>& change, const std::string& actionName) {
+  bool done = false;
+  AsOneEdit([&] {
+    mContext->ActionName.clear();
+    ProjectTree tree(*mContext);
+    done = change(tree);
+    if (!done) return;
+    FollowTreeChange();
+    EditsOf(*mContext).Commit(actionName.empty() ? mContext->ActionName : actionName, true);
+  });
+  return done ? -1 : 0;
+}
+
+void clsLdrMain::FollowTreeChange() {
+  auto& db = mContext->Db();
+  if (!mView) return;
+  if (FunctionExists(db, mFuncID)) {
+    mMdlID = GetModuleIDOfFunction(db, mFuncID);
+    mView->ReLoad();
+    return;
+  }
+  // The open subroutine went: the fallback, or the first one left.
+  long next = FunctionExists(db, kFallbackFunctionID) ? kFallbackFunctionID
+                                                      : db.QueryValue("SELECT MIN(FuncID) FROM LdrFunctions").AsLong(0);
+  if (next == 0) {
+    mContext->State->SetView(nullptr);
+    DropView();
+    mFuncID = 0;
+    return;
+  }
+  LoadOrFallBack(next, GetModuleIDOfFunction(db, next));
 }
 
 // --- mouse --------------------------------------------------------------------------------------

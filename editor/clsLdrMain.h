@@ -18,6 +18,8 @@ namespace ldr {
 
 class itfFunction;
 class itfDrawer;
+class itfClipboard;
+class ProjectTree;
 class BoardScrollBar;
 
 // How the main object makes the objects it owns. A host passes the real
@@ -26,6 +28,8 @@ class BoardScrollBar;
 struct tyLdrMainParts {
   std::function<std::unique_ptr<itfFunction>(LdrContext&)> CreateView;
   std::function<std::unique_ptr<itfDrawer>(LdrContext&)> CreateDrawer;
+  // The component's clipboard; without it the edit commands do nothing.
+  std::function<std::shared_ptr<itfClipboard>(LdrContext&)> CreateClipboard;
 };
 
 class clsLdrMain : public itfLdrMain {
@@ -153,6 +157,10 @@ private:
   // Runs `body`, one host call, as one edit of the project: it lands whole
   // or not at all, and the view shows what is stored (EditCommit).
   void AsOneEdit(const std::function<void()>& body);
+  // A change of modules and subroutines as one edit, reported under
+  // `actionName` (empty: the name the change gave); the view follows it.
+  VbBool AsTreeEdit(const std::function<bool(ProjectTree&)>& change, const std::string& actionName);
+  void FollowTreeChange();
 
   // What the main object owns, in the order it is made: the context first,
   // as every other part holds a reference to it, and the view last.

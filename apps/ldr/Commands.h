@@ -22,5 +22,6 @@ void AddUndoCommand(CLI::App& app);
 // xref, replace and print.
 void AddToolCommands(CLI::App& app);
 void AddCompileInfoCommand(CLI::App& app);
+void AddTreeCommand(CLI::App& app);
 
 } // namespace ldr::cli

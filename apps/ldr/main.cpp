@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
   ldr::cli::AddUndoCommand(app);
   ldr::cli::AddToolCommands(app);
   ldr::cli::AddCompileInfoCommand(app);
+  ldr::cli::AddTreeCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -1,5 +1,6 @@
 #include "apps/studio/StudioWindow.h"
 
+#include "apps/studio/ProjectTreeMenu.h"
 #include "apps/studio/RecentProjects.h"
 #include "apps/studio/SettingsDialog.h"
 #include "apps/studio/SimulationPanel.h"
@@ -9,6 +10,7 @@
 #include "core/ProjectDatabase.h"
 #include "core/clsLdrState.h"
 #include "editor/StandardParts.h"
+#include "exchange/clsClipboard.h"
 #include "exchange/plcopen/PlcopenFile.h"
 #include "platform/boards/ScrollBarEvents.h"
 #include "platform/drawing/ResourceLibrary.h"
@@ -193,6 +195,11 @@ void StudioWindow::BuildActions() {
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     mEditor->addAction(action);
   }
+  if (QAction* selectAll = ActionFor("ID_SelectAll")) {
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    selectAll->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    mEditor->addAction(selectAll);
+  }
 }
 
 void StudioWindow::BuildMenus() {
@@ -309,6 +316,7 @@ void StudioWindow::BuildDocks() {
   treeDock->setWidget(mTree);
   addDockWidget(Qt::LeftDockWidgetArea, treeDock);
   connect(mTree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { OnTreeActivated(item); });
+  InstallProjectTreeMenu();
 
   auto* logDock = new QDockWidget("Log", this);
   logDock->setObjectName("logDock");
@@ -439,7 +447,9 @@ bool StudioWindow::OpenProject(const QString& path) {
     session->Host = MakeStudioHost(
         session->Connection, this, board, [this](const std::string& line) { Log(line); },
         tyStudioHostOptions{mOptions.HostSettingsPath, mOptions.Interactive});
-    const tyLdrMainParts parts = mOptions.MakeParts ? mOptions.MakeParts() : MakeStandardParts();
+    const tyLdrMainParts parts = mOptions.MakeParts
+                                     ? mOptions.MakeParts()
+                                     : MakeStandardParts(clsClipboard::BufferFileBeside(mOptions.HostSettingsPath));
     session->Main = std::make_unique<clsLdrMain>(session->Host.Services, parts);
     session->Main->Init(board, mEditor->LeftBoard(), mEditor->RightBoard());
     session->Scrolls = std::make_unique<ScrollForwarder>(*session->Main, *board);
@@ -630,6 +640,31 @@ void StudioWindow::RefreshProjectTree() {
     }
   });
   mTree->expandAll();
+}
+
+// The tree's context menu; it lives as long as the tree.
+void StudioWindow::InstallProjectTreeMenu() {
+  tyProjectTreeHooks hooks;
+  hooks.Main = [this]() -> itfLdrMain* { return Main(); };
+  hooks.Guard = [this](const std::string& action, const std::function<void()>& call) { return Guard(action, call); };
+  hooks.Changed = [this] {
+    RefreshProjectTree();
+    RefreshTitle();
+  };
+  hooks.ItemOf = [](QTreeWidgetItem* item) -> std::pair<int, long> {
+    if (!item) return {0, 0};
+    return {item->data(0, kItemKind).toInt(), static_cast<long>(item->data(0, kItemID).toLongLong())};
+  };
+  hooks.Modules = [this] {
+    std::vector<std::pair<long, std::string>> modules;
+    if (!mSession) return modules;
+    Guard("Project tree", [&] {
+      auto rows = mSession->Connection->Query("SELECT MdlID, MdlName FROM LdrModules ORDER BY MdlID");
+      for (const auto& row : rows.Rows()) modules.emplace_back(row[0].AsLong(), row[1].AsText());
+    });
+    return modules;
+  };
+  new ProjectTreeMenu(*mTree, std::move(hooks));
 }
 
 void StudioWindow::OnTreeActivated(QTreeWidgetItem* item) {

@@ -113,6 +113,7 @@ private:
   // Tools and commands work only on an open project.
   void RefreshActionsEnabled();
   void OnTreeActivated(QTreeWidgetItem* item);
+  void InstallProjectTreeMenu();
   void OnToolChosen(const QString& toolID);
   void OnWorkMode(int workMode);
   void OnCommandEnabled(const QString& commandID, bool enabled);

@@ -89,7 +89,7 @@ TEST_F(MouseProcessesTest, TheRightButtonStartsNoLineAndNoMove) {
 }
 
 TEST_F(MouseProcessesTest, AKindWithoutAClassEndsAtOnce) {
-  MouseProcesses processes(mCtx, mControl);
+  MouseProcesses processes(mCtx, mControl, [](LdrContext&, enMouseProcess) { return nullptr; });
   EXPECT_CALL(mControl, SetNewProcess(eMP_QueryForProcess));
   processes.MouseDown(eMP_RectSelectProc, mNet, false, 2);
   EXPECT_FALSE(processes.Exists(eMP_RectSelectProc));

@@ -1,6 +1,7 @@
 #include "apps/ldr/script/HeadlessEditor.h"
 
 #include "editor/StandardParts.h"
+#include "exchange/clsClipboard.h"
 
 #include <stdexcept>
 
@@ -25,7 +26,8 @@ void HeadlessEditor::Init(int width, int height) {
   mHost.Gui->AttachScrollBars(mMainBoard->ScrollBar("vscrl"), mMainBoard->ScrollBar("hscrl"));
   mMainBoard->ScrollBar("vscrl").AddListener(this);
   mMainBoard->ScrollBar("hscrl").AddListener(this);
-  mMain = std::make_unique<clsLdrMain>(mHost.Services, MakeStandardParts());
+  mMain = std::make_unique<clsLdrMain>(
+      mHost.Services, MakeStandardParts(clsClipboard::BufferFileBeside(mHost.Settings->HostSettingsPath())));
   mMain->Init(mMainBoard, mLeftBoard, mRightBoard);
   mMain->Resize(width, height);
 }

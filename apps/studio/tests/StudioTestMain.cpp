@@ -10,6 +10,7 @@ int RunViewAndMenuTests(int argc, char** argv);
 int RunSimulationTests(int argc, char** argv);
 int RunToolsMenuTests(int argc, char** argv);
 int RunCompilePanelTests(int argc, char** argv);
+int RunClipboardAndTreeTests(int argc, char** argv);
 } // namespace ldr::studio::test
 
 int main(int argc, char** argv) {
@@ -23,5 +24,6 @@ int main(int argc, char** argv) {
   failures += ldr::studio::test::RunSimulationTests(argc, argv);
   failures += ldr::studio::test::RunToolsMenuTests(argc, argv);
   failures += ldr::studio::test::RunCompilePanelTests(argc, argv);
+  failures += ldr::studio::test::RunClipboardAndTreeTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,460 @@
+#include "exchange/clsBufferServices.h"
+
+#include "outside/utilities/GuiService.h"
+#include "platform/database/DbError.h"
+#include "platform/database/Transaction.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <stdexcept>
+
+namespace ldr {
+
+namespace {
+
+constexpr long kBufferApplicationId = 0x4C444231; // the project's id: a buffer holds ladder rows too
+constexpr long kBufferFormat = 1;                 // application_id alone tells projects apart
+constexpr const char* kBufferMark = "LdrBufferFormat";
+constexpr const char* kConstTypes = "(34,35,37,38,15)";
+constexpr int kGuiNotice = 8;
+
+// Table and prefix names are spliced into SQL: only plain identifiers pass.
+const std::string& Ident(const std::string& name) {
+  bool ok = !name.empty();
+  for (char c : name) ok = ok && (std::isalnum(static_cast<unsigned char>(c)) || c == '_');
+  if (!ok) throw std::invalid_argument("not a table or column name: " + name);
+  return name;
+}
+
+std::string T(const std::string& prefix, const std::string& table) {
+  if (!prefix.empty()) Ident(prefix);
+  return Ident(prefix + table);
+}
+
+std::string Num(long value) { return std::to_string(value); }
+
+} // namespace
+
+// --- making buffer tables ------------------------------------------------------
+
+void clsBufferServices::CreateBufferTable(const std::string& source, const std::string& basedOn,
+                                          const std::string& fkName, const std::string& prefix) {
+  mDb.Execute("CREATE TABLE " + T(prefix, source) + " AS SELECT * FROM " + Ident(source) + " WHERE " + Ident(fkName) +
+              " IN (SELECT " + fkName + " FROM " + T(prefix, basedOn) + ")");
+}
+
+void clsBufferServices::CreateFBsBufferTable(const std::string& source, const std::string& basedOn,
+                                             const std::string& pkExpr, const std::string& fkName,
+                                             const std::string& prefix) {
+  // pkExpr is an expression written by the caller's code (e.g. a father
+  // computed from a method), not a name.
+  mDb.Execute("CREATE TABLE " + T(prefix, source) + " AS SELECT * FROM " + Ident(source) + " WHERE " + Ident(fkName) +
+              " IN (SELECT " + pkExpr + " FROM " + T(prefix, basedOn) + ")");
+}
+
+void clsBufferServices::CreateFBsInstancesBufferTable(const std::string& prefix) {
+  mDb.Execute("CREATE TABLE " + T(prefix, "FB_Instance_Details") +
+              " AS SELECT * FROM FB_Instance_Details WHERE EXISTS (SELECT 1 FROM " + T(prefix, "LdrElements") +
+              " e WHERE e.ElmntType BETWEEN 100000 AND 999999 AND e.ElmntType % 100 = 1 AND (e.ElmntType/100)*100 = "
+              "FB_Instance_Details.FatherID AND e.MoreParamsLng = FB_Instance_Details.InstanceNumber)");
+}
+
+void clsBufferServices::CreateElementsOperandsBufferTable(const std::string& prefix) {
+  mDb.Execute("CREATE TABLE " + T(prefix, "LdrOperands") +
+              " AS SELECT DISTINCT LdrOperands.* FROM LdrOperands INNER JOIN " + T(prefix, "LdrElmsOprs") +
+              " b ON LdrOperands.NetworkID=b.Elmnt_Oprnd_NetworkID AND LdrOperands.OprndAddress=b.Elmnt_Oprnd_Adrs AND "
+              "LdrOperands.OprndType=b.Elmnt_Oprnd_Type");
+}
+
+std::vector<std::string> clsBufferServices::TablesByPrefix(const std::string& prefix) {
+  std::vector<std::string> tables;
+  auto rows = mDb.Query("SELECT name FROM sqlite_master WHERE type='table' AND substr(name,1,?)=? ORDER BY name",
+                        {static_cast<long>(Ident(prefix).size()), prefix});
+  for (const auto& row : rows.Rows()) tables.push_back(row[0].AsText());
+  return tables;
+}
+
+void clsBufferServices::MakeCopyOfTablesByPrefix(const std::string& srcPrefix, const std::string& dstPrefix) {
+  for (const auto& table : TablesByPrefix(srcPrefix))
+    mDb.Execute("CREATE TABLE " + T(dstPrefix, table.substr(srcPrefix.size())) + " AS SELECT * FROM " + Ident(table));
+}
+
+void clsBufferServices::DeleteBufferTablesByPrefix(const std::string& prefix) {
+  for (const auto& table : TablesByPrefix(prefix)) mDb.Execute("DROP TABLE " + Ident(table));
+}
+
+bool clsBufferServices::DoesTableExist(const std::string& table) {
+  return mDb.QueryValue("SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name=?", {table}).AsLong() > 0;
+}
+
+void clsBufferServices::AddFieldToTable(const std::string& table, const std::string& field, const std::string& type) {
+  mDb.Execute("ALTER TABLE " + Ident(table) + " ADD COLUMN " + Ident(field) + " " + Ident(type));
+}
+
+void clsBufferServices::RemoveFieldFromTable(const std::string& table, const std::string& field) {
+  mDb.Execute("ALTER TABLE " + Ident(table) + " DROP COLUMN " + Ident(field));
+}
+
+// --- buffer database files -----------------------------------------------------------
+
+void clsBufferServices::CreateEmptyDB(const std::string& path) {
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+  std::filesystem::remove(path + "-journal", ignored);
+  if (auto folder = std::filesystem::path(path).parent_path(); !folder.empty())
+    std::filesystem::create_directories(folder, ignored);
+  auto file = db::Connection::Open(path, db::OpenMode::CreateNew);
+  file->ExecuteScript("PRAGMA application_id=" + Num(kBufferApplicationId) + "; PRAGMA user_version=" +
+                      Num(kBufferFormat) + "; CREATE TABLE " + kBufferMark + " (Format INTEGER);");
+  file->Execute(std::string("INSERT INTO ") + kBufferMark + " VALUES (?)", {kBufferFormat});
+}
+
+std::shared_ptr<db::Connection> clsBufferServices::OpenBufferDB(const std::string& path, bool readOnly) {
+  if (!std::filesystem::exists(path)) throw db::DbError(SQLITE_CANTOPEN, "the buffer file does not exist: " + path);
+  auto file = db::Connection::Open(path, readOnly ? db::OpenMode::ExistingReadOnly : db::OpenMode::ExistingReadWrite);
+  long id = 0, version = 0;
+  bool marked = false;
+  try {
+    id = file->QueryValue("PRAGMA application_id").AsLong();
+    version = file->QueryValue("PRAGMA user_version").AsLong();
+    marked =
+        file->QueryValue("SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name=?", {kBufferMark}).AsLong() >
+        0;
+  } catch (const db::DbError& e) {
+    throw db::DbError(e.Code(), "not a ladder buffer file (" + e.Message() + "): " + path);
+  }
+  if (id != kBufferApplicationId || !marked) throw db::DbError(SQLITE_NOTADB, "not a ladder buffer file: " + path);
+  if (version > kBufferFormat)
+    throw db::DbError(SQLITE_NOTADB,
+                      "the buffer file was written by a newer version (format " + Num(version) + "): " + path);
+  return file;
+}
+
+std::vector<std::string> clsBufferServices::ColumnsOf(db::Connection& db, const std::string& table) {
+  std::vector<std::string> columns;
+  auto info = db.Query("PRAGMA table_info(" + Ident(table) + ")");
+  for (const auto& row : info.Rows()) columns.push_back(row[1].AsText());
+  return columns;
+}
+
+// Copies a table across connections: same name, same columns (with their
+// declared types), every row.
+void clsBufferServices::CopyTableBetween(db::Connection& from, db::Connection& to, const std::string& table) {
+  auto info = from.Query("PRAGMA table_info(" + Ident(table) + ")");
+  std::string columns, marks;
+  for (const auto& row : info.Rows()) {
+    if (!columns.empty()) columns += ",", marks += ",";
+    columns += Ident(row[1].AsText()) + " " + row[2].AsText();
+    marks += "?";
+  }
+  to.Execute("DROP TABLE IF EXISTS " + table);
+  to.Execute("CREATE TABLE " + table + " (" + columns + ")");
+  auto insert = to.Prepare("INSERT INTO " + table + " VALUES (" + marks + ")");
+  auto read = from.Prepare("SELECT * FROM " + table);
+  const int count = read.ColumnCount();
+  while (read.Step()) {
+    insert.Reset();
+    for (int i = 0; i < count; ++i) insert.Bind(i + 1, read.Column(i));
+    insert.Execute();
+  }
+}
+
+void clsBufferServices::CopyLocalBufferTablesToExternalDatabaseByPrefix(const std::string& dstDB,
+                                                                        const std::string& prefix) {
+  auto file = OpenBufferDB(dstDB, false);
+  db::Transaction transaction(*file);
+  for (const auto& table : TablesByPrefix(prefix)) CopyTableBetween(mDb, *file, table);
+  transaction.Commit();
+}
+
+bool clsBufferServices::CopyExternalBufferTablesToLocalDatabaseByPrefix(const std::string& srcDB,
+                                                                        const std::string& prefix) {
+  auto file = OpenBufferDB(srcDB, true);
+  clsBufferServices external(*file);
+  for (const auto& table : external.TablesByPrefix(prefix)) CopyTableBetween(*file, mDb, table);
+  return true;
+}
+
+// --- appending with new keys -------------------------------------------------------------
+
+long clsBufferServices::GetMaxIDFromTable(const std::string& table, const std::string& pk, const std::string&) {
+  return mDb.QueryValue("SELECT MAX(" + Ident(pk) + ") AS MaxID FROM " + Ident(table)).AsLong(0);
+}
+
+std::string clsBufferServices::GetSelectableFieldsAsString(const std::string& table, const std::string& pkField) {
+  std::string fields;
+  for (const auto& column : ColumnsOf(mDb, table)) {
+    if (column == pkField) continue;
+    if (!fields.empty()) fields += ",";
+    fields += column;
+  }
+  return fields;
+}
+
+// The rows go in with keys given here, first = the next key the table's
+// counter would give, in the buffer's stored order; one statement for the
+// rows and one for the links, however many rows there are.
+long clsBufferServices::AppendBufferTable(const std::string& dstTbl, const std::string& linkedTbl,
+                                          const std::string& pkField, const std::string& prefix) {
+  return AppendBufferTable(dstTbl, pkField, prefix, {{linkedTbl, pkField, ""}});
+}
+
+long clsBufferServices::AppendBufferTable(const std::string& dstTbl, const std::string& pkField,
+                                          const std::string& prefix, const std::vector<tyKeyLink>& links) {
+  const std::string buffer = T(prefix, dstTbl), pk = Ident(pkField);
+  const long count = mDb.QueryValue("SELECT COUNT(*) FROM " + buffer).AsLong();
+  if (count == 0) return 0;
+  const long counter = mDb.QueryValue("SELECT seq FROM sqlite_sequence WHERE name=?", {dstTbl}).AsLong(0);
+  const long first = std::max(counter, GetMaxIDFromTable(dstTbl, pk)) + 1;
+  mDb.Execute("DROP TABLE IF EXISTS temp.LdrKeyMap");
+  mDb.Execute("CREATE TEMP TABLE LdrKeyMap (OldID INTEGER PRIMARY KEY, NewID INTEGER)");
+  mDb.Execute("INSERT INTO temp.LdrKeyMap SELECT " + pk + ", " + Num(first - 1) +
+              " + ROW_NUMBER() OVER (ORDER BY rowid) FROM " + buffer);
+  const std::string fields = CommonFields(dstTbl, buffer, pk);
+  mDb.Execute("INSERT INTO " + Ident(dstTbl) + " (" + pk + "," + fields + ") SELECT m.NewID," + fields + " FROM " +
+              buffer + " b JOIN temp.LdrKeyMap m ON m.OldID=b." + pk + " ORDER BY m.NewID");
+  for (const auto& link : links) {
+    const std::string linked = T(prefix, link.Table), column = Ident(link.Column);
+    if (!DoesTableExist(linked)) continue;
+    mDb.Execute("UPDATE " + linked + " SET " + column + "=(SELECT NewID FROM temp.LdrKeyMap WHERE OldID=" + linked +
+                "." + column + ") WHERE " + column + " IN (SELECT OldID FROM temp.LdrKeyMap)" +
+                (link.Condition.empty() ? "" : " AND " + link.Condition));
+  }
+  mDb.Execute("DROP TABLE temp.LdrKeyMap");
+  return count;
+}
+
+// The live table's columns that the buffer has too (a buffer from a file
+// may lack columns that stay behind), but the key.
+std::string clsBufferServices::CommonFields(const std::string& table, const std::string& buffer,
+                                            const std::string& pkField) {
+  const auto bufferColumns = ColumnsOf(mDb, buffer);
+  std::string fields;
+  for (const auto& column : ColumnsOf(mDb, table)) {
+    if (column == pkField) continue;
+    if (std::find(bufferColumns.begin(), bufferColumns.end(), column) == bufferColumns.end()) continue;
+    if (!fields.empty()) fields += ",";
+    fields += column;
+  }
+  return fields;
+}
+
+void clsBufferServices::AppendLdrOperandsBufferTable(const std::string& prefix) {
+  const std::string fields = CommonFields("LdrOperands", T(prefix, "LdrOperands"), "");
+  mDb.Execute("INSERT INTO LdrOperands (" + fields + ") SELECT " + fields + " FROM " + T(prefix, "LdrOperands") +
+              " b WHERE NOT EXISTS (SELECT 1 FROM LdrOperands o WHERE o.OprndType=b.OprndType AND "
+              "o.OprndAddress=b.OprndAddress AND o.NetworkID=b.NetworkID)");
+}
+
+void clsBufferServices::AppendElementsOperandsBufferTable(const std::string& prefix) {
+  const std::string fields = CommonFields("LdrElmsOprs", T(prefix, "LdrElmsOprs"), "");
+  mDb.Execute("INSERT INTO LdrElmsOprs (" + fields + ") SELECT " + fields + " FROM " + T(prefix, "LdrElmsOprs"));
+}
+
+bool clsBufferServices::AppendFBsBufferTables(const std::string& dstTbl, const std::string& pkField,
+                                              const std::string& prefix) {
+  if (!DoesTableExist(T(prefix, dstTbl))) return false;
+  const std::string fields = CommonFields(dstTbl, T(prefix, dstTbl), "");
+  return mDb.Execute("INSERT INTO " + Ident(dstTbl) + " (" + fields + ") SELECT " + fields + " FROM " +
+                     T(prefix, dstTbl) + " WHERE " + Ident(pkField) + " NOT IN (SELECT " + pkField + " FROM " + dstTbl +
+                     ")") > 0;
+}
+
+// --- reworking a buffer --------------------------------------------------------------------
+
+long clsBufferServices::HandleConstOperandsInBufferTables(const std::string& prefix, long offset) {
+  const auto maxTarget =
+      mDb.QueryValue(std::string("SELECT MAX(OprndAddress) FROM LdrOperands WHERE OprndType IN ") + kConstTypes);
+  const auto minBuffer = mDb.QueryValue("SELECT MIN(OprndAddress) FROM " + T(prefix, "LdrOperands") +
+                                        " WHERE OprndType IN " + kConstTypes);
+  if (maxTarget.IsNull() || minBuffer.IsNull() || maxTarget.AsLong() < minBuffer.AsLong()) return offset;
+  offset = maxTarget.AsLong() - minBuffer.AsLong() + 1;
+  mDb.Execute("UPDATE " + T(prefix, "LdrOperands") + " SET OprndAddress=OprndAddress+" + Num(offset) +
+              " WHERE OprndType IN " + kConstTypes);
+  mDb.Execute("UPDATE " + T(prefix, "LdrElmsOprs") + " SET Elmnt_Oprnd_Adrs=Elmnt_Oprnd_Adrs+" + Num(offset) +
+              " WHERE Elmnt_Oprnd_Type IN " + kConstTypes);
+  return offset;
+}
+
+void clsBufferServices::HandleOrphandCallsInBuffer(long callType, const std::string& prefix) {
+  const std::string slots = T(prefix, "LdrElmsOprs"), operands = T(prefix, "LdrOperands");
+  if (mDb.Execute("UPDATE " + slots + " SET Elmnt_Oprnd_Adrs=" + Num(kMissingAddress) +
+                  " WHERE Elmnt_Oprnd_Type=" + Num(callType)) == 0)
+    return;
+  mDb.Execute("UPDATE " + operands + " SET OprndDescription='MISSING (' || IFNULL(OprndDescription,'') || ')', " +
+              "OprndAddress=" + Num(kMissingAddress) + " WHERE OprndType=" + Num(callType) +
+              " AND OprndAddress IN (SELECT MIN(OprndAddress) FROM " + operands + " WHERE OprndType=" + Num(callType) +
+              ")");
+  mDb.Execute("DELETE FROM " + operands + " WHERE OprndType=" + Num(callType) + " AND OprndAddress<>" +
+              Num(kMissingAddress));
+}
+
+bool clsBufferServices::HandleOrphandJumpsInBuffer(const std::string& prefix) {
+  const std::string slots = T(prefix, "LdrElmsOprs"), operands = T(prefix, "LdrOperands"),
+                    strips = T(prefix, "LdrStrips");
+  const std::string foreign = " IN (SELECT Elmnt_Oprnd_Adrs FROM " + slots +
+                              " WHERE Elmnt_Oprnd_Type=" + Num(kLabelOperand) + " AND Elmnt_Oprnd_Adrs<>" +
+                              Num(kMissingAddress) + " AND Elmnt_Oprnd_Adrs NOT IN (SELECT StripID FROM " + strips +
+                              " WHERE StrpType=3))";
+  if (!HasRows("SELECT 1 FROM " + slots + " WHERE Elmnt_Oprnd_Type=" + Num(kLabelOperand) + " AND Elmnt_Oprnd_Adrs" +
+               foreign))
+    return false;
+  // The label operands of jumps out of the buffer: the lowest one becomes the
+  // missing reference, the others go.
+  const std::string outside = " WHERE OprndType=" + Num(kLabelOperand) + " AND OprndAddress" + foreign;
+  const long lowest = mDb.QueryValue("SELECT MIN(OprndAddress) FROM " + operands + outside).AsLong(-1);
+  mDb.Execute("UPDATE " + slots + " SET Elmnt_Oprnd_Adrs=" + Num(kMissingAddress) +
+              " WHERE Elmnt_Oprnd_Type=" + Num(kLabelOperand) + " AND Elmnt_Oprnd_Adrs" + foreign);
+  if (lowest >= 0) {
+    mDb.Execute("DELETE FROM " + operands + " WHERE OprndType=" + Num(kLabelOperand) + " AND OprndAddress<>" +
+                Num(lowest) + " AND OprndAddress<>" + Num(kMissingAddress) +
+                " AND OprndAddress NOT IN (SELECT StripID FROM " + strips + " WHERE StrpType=3)");
+    EnsureOnlyOneMissingOperand(kLabelOperand, lowest,
+                                "MISSING (" + GetOperandDescriptionFromBuffer(kLabelOperand, lowest, prefix) + ")",
+                                prefix);
+  }
+  return true;
+}
+
+bool clsBufferServices::HandleInvalidSubroutineCalls(GuiService& gui, const std::string& prefix) {
+  return HandleInvalidCalls(gui, kSubroutineOperand, "SELECT FuncID FROM LdrFunctions", "Subroutine", "a call to",
+                            prefix);
+}
+
+bool clsBufferServices::HandleInvalidDisplayCalls(GuiService& gui, const std::string& prefix) {
+  return HandleInvalidCalls(gui, kPageOperand, "SELECT Id FROM Pages", "Display", "a load of", prefix);
+}
+
+bool clsBufferServices::HandleInvalidCalls(GuiService& gui, long callType, const std::string& targets,
+                                           const std::string& what, const std::string& replacedBy,
+                                           const std::string& prefix) {
+  const std::string slots = T(prefix, "LdrElmsOprs");
+  auto rows = mDb.Query("SELECT DISTINCT Elmnt_Oprnd_Adrs FROM " + slots + " WHERE Elmnt_Oprnd_Type=" + Num(callType) +
+                        " AND Elmnt_Oprnd_Adrs<>" + Num(kMissingAddress) + " AND Elmnt_Oprnd_Adrs NOT IN (" + targets +
+                        ") ORDER BY Elmnt_Oprnd_Adrs");
+  for (const auto& row : rows.Rows()) {
+    const long old = row[0].AsLong();
+    mDb.Execute("UPDATE " + slots + " SET Elmnt_Oprnd_Adrs=" + Num(kMissingAddress) +
+                " WHERE Elmnt_Oprnd_Type=" + Num(callType) + " AND Elmnt_Oprnd_Adrs=" + Num(old));
+    const std::string name = GetOperandDescriptionFromBuffer(callType, old, prefix);
+    const std::string missing = "MISSING (" + name + ")";
+    gui.ShowText(kGuiNotice, "Paste operation: " + what + " '" + name + "' is missing. Replaced by " + replacedBy +
+                                 " '" + missing + "'");
+    EnsureOnlyOneMissingOperand(callType, old, missing, prefix);
+  }
+  if (rows.RecordCount() > 0) UpdateMissingReferencDescription(callType, prefix);
+  return rows.RecordCount() > 0;
+}
+
+void clsBufferServices::EnsureOnlyOneMissingOperand(long callType, long missAddress, const std::string& missName,
+                                                    const std::string& prefix) {
+  const std::string operands = T(prefix, "LdrOperands");
+  const std::string which = " WHERE OprndType=" + Num(callType) + " AND OprndAddress=" + Num(missAddress);
+  if (HasRows("SELECT 1 FROM " + operands + " WHERE OprndType=" + Num(callType) +
+              " AND OprndAddress=" + Num(kMissingAddress)))
+    mDb.Execute("DELETE FROM " + operands + which);
+  else
+    mDb.Execute("UPDATE " + operands + " SET OprndDescription=?, OprndAddress=" + Num(kMissingAddress) + which,
+                {missName});
+}
+
+void clsBufferServices::UpdateMissingReferencDescription(long callType, const std::string& prefix) {
+  mDb.Execute("UPDATE " + T(prefix, "LdrOperands") +
+              " SET OprndDescription='MISSING (Unknown)' WHERE OprndType=" + Num(callType) +
+              " AND OprndAddress=" + Num(kMissingAddress) + " AND (SELECT COUNT(*) FROM " + T(prefix, "LdrElmsOprs") +
+              " WHERE Elmnt_Oprnd_Type=" + Num(callType) + " AND Elmnt_Oprnd_Adrs=" + Num(kMissingAddress) + ") >= 2");
+}
+
+std::string clsBufferServices::GetOperandDescriptionFromBuffer(long opType, long opAddress, const std::string& prefix) {
+  return mDb
+      .QueryValue("SELECT OprndDescription FROM " + T(prefix, "LdrOperands") + " WHERE OprndType=" + Num(opType) +
+                  " AND OprndAddress=" + Num(opAddress))
+      .AsText();
+}
+
+void clsBufferServices::PrepareJumpToReferencedElements(const std::string& prefix) {
+  const std::string operands = T(prefix, "LdrOperands");
+  if (DoesTableExist(T(prefix, "LdrFunctions")))
+    mDb.Execute("UPDATE " + operands + " SET OprndDescription=(SELECT FuncName FROM " + T(prefix, "LdrFunctions") +
+                " f WHERE f.FuncID=" + operands + ".OprndAddress) WHERE OprndType=" + Num(kSubroutineOperand) +
+                " AND OprndAddress IN (SELECT FuncID FROM " + T(prefix, "LdrFunctions") + ")");
+  if (DoesTableExist(T(prefix, "Pages")))
+    mDb.Execute("UPDATE " + operands + " SET OprndDescription=(SELECT Description FROM " + T(prefix, "Pages") +
+                " p WHERE p.Id=" + operands + ".OprndAddress) WHERE OprndType=" + Num(kPageOperand) +
+                " AND OprndAddress IN (SELECT Id FROM " + T(prefix, "Pages") + ")");
+  if (DoesTableExist(T(prefix, "LdrStrips")))
+    mDb.Execute("UPDATE " + operands + " SET OprndDescription=(SELECT LblName FROM " + T(prefix, "LdrStrips") +
+                " s WHERE s.StrpType=3 AND s.StripID=" + operands +
+                ".OprndAddress) WHERE OprndType=" + Num(kLabelOperand) + " AND OprndAddress IN (SELECT StripID FROM " +
+                T(prefix, "LdrStrips") + " WHERE StrpType=3)");
+}
+
+void clsBufferServices::SetStripsBufferCompileDirtyBitForBuildAll(const std::string& prefix) {
+  mDb.Execute("UPDATE " + T(prefix, "LdrStrips") +
+              " SET CompileDirtyBit=-1 WHERE IsCompilable=-1 AND StrpType IN (1,4)");
+}
+
+void clsBufferServices::HandleOrphandFBsChildsInBuffer(const std::string& prefix) {
+  const std::string elements = T(prefix, "LdrElements");
+  mDb.Execute("UPDATE " + elements + " SET MoreParamsLng=" + Num(kOrphanedMethod) +
+              " WHERE ElmntType BETWEEN 100000 AND 999999 AND MoreParamsLng>0 AND ElmntType % 100 <> 1 AND "
+              "((ElmntType/100)*100 || ' ' || MoreParamsLng) NOT IN (SELECT ((ElmntType/100)*100 || ' ' || "
+              "MoreParamsLng) FROM " +
+              elements + " WHERE ElmntType BETWEEN 100000 AND 999999 AND ElmntType % 100 = 1)");
+}
+
+void clsBufferServices::HandleFathersMissingFromProject(const std::string& prefix) {
+  if (!DoesTableExist(T(prefix, "FB_Fathers"))) return;
+  mDb.Execute("INSERT INTO FB_Fathers (FatherID, HexFile, HexFileJumpsMap, MemorySize, MinBiosVersion, "
+              "HexFileVersion, InstanceType, FatherName, FatherTitle, FatherDescription) SELECT FatherID, HexFile, "
+              "HexFileJumpsMap, MemorySize, MinBiosVersion, HexFileVersion, InstanceType, FatherName, FatherTitle, "
+              "FatherDescription FROM " +
+              T(prefix, "FB_Fathers") + " WHERE FatherID NOT IN (SELECT FatherID FROM FB_Fathers)");
+}
+
+void clsBufferServices::RemoveFBsHexFileFromBufferTable(const std::string& prefix) {
+  db::Transaction transaction(mDb);
+  const db::Blob empty(2, 0);
+  mDb.Execute("UPDATE " + T(prefix, "FB_Fathers") + " SET HexFile=?, HexFileJumpsMap=?", {empty, empty});
+  transaction.Commit();
+}
+
+long clsBufferServices::GetNewInstanceNumberFromLdrElementsTable(long fatherID) {
+  return mDb.QueryValue("SELECT MAX(MoreParamsLng) FROM LdrElements WHERE (ElmntType/100)*100=" + Num(fatherID))
+             .AsLong(0) +
+         1;
+}
+
+// --- questions -----------------------------------------------------------------------------
+
+bool clsBufferServices::HasRows(const std::string& sql) { return !mDb.QueryValue(sql + " LIMIT 1").IsNull(); }
+
+bool clsBufferServices::DoesBufferContainesNamedConsts(const std::string& prefix) {
+  return HasRows("SELECT 1 FROM " + T(prefix, "LdrOperands") + " WHERE OprndType IN (34,35)");
+}
+
+bool clsBufferServices::DoesBufferContainesProtectedFunctions(const std::string& prefix) {
+  return HasRows("SELECT 1 FROM " + T(prefix, "LdrFunctions") + " WHERE Protected<>0");
+}
+
+bool clsBufferServices::DoesBufferContainesMissingCallElements(const std::string& prefix) {
+  return HasRows("SELECT 1 FROM " + T(prefix, "LdrElmsOprs") + " WHERE Elmnt_Oprnd_Adrs=" + Num(kMissingAddress));
+}
+
+bool clsBufferServices::DoesBufferContainesMissingFBs(const std::string& prefix) {
+  return HasRows("SELECT 1 FROM " + T(prefix, "LdrElements") +
+                 " WHERE ElmntType BETWEEN 100000 AND 999999 AND (ElmntType/100)*100 NOT IN (SELECT FatherID FROM "
+                 "FB_Fathers)");
+}
+
+bool clsBufferServices::DoesBufferContainesDifferentFBsHexVers(const std::string& prefix) {
+  if (!DoesTableExist(T(prefix, "FB_Fathers"))) return false;
+  return HasRows(
+      "SELECT 1 FROM " + T(prefix, "FB_Fathers") +
+      " b JOIN FB_Fathers f ON f.FatherID=b.FatherID WHERE IFNULL(f.HexFileVersion,0)<>IFNULL(b.HexFileVersion,0)");
+}
+
+} // namespace ldr

@@ -1,0 +1,138 @@
+#pragma once
+// Buffer tables: copies of ladder rows kept in the project database under a
+// prefix ("clpbrd_LdrStrips" is the clipboard's copy of LdrStrips). Cut,
+// copy, paste, export and import never move ladder objects through memory:
+// they copy rows into buffer tables, rework them there with SQL and append
+// them back into the live tables with new keys.
+//
+// A buffer table has exactly the columns of its live table. The operations
+// below are the building blocks; a caller decides which tables an operation
+// needs and appends parents before children (functions, strips, elements),
+// so that each child buffer already holds its parents' new keys.
+//
+// Table and prefix names come from code, never from the user: a name that is
+// not a plain identifier is refused with std::invalid_argument.
+
+#include "platform/database/Connection.h"
+
+#include <string>
+#include <vector>
+
+namespace ldr {
+
+class GuiService;
+
+class clsBufferServices {
+public:
+  static constexpr const char* kClipboardPrefix = "clpbrd_";
+  static constexpr const char* kClipboardBackupPrefix = "clpbak_";
+  static constexpr const char* kExportPrefix = "expimp_";
+
+  // Reserved values of a buffer.
+  static constexpr long kMissingAddress = 32000; // a reference without target
+  static constexpr long kOrphanedMethod = 32000; // MoreParamsLng of an orphaned block method
+  static constexpr long kInstanceOffset = 10000; // moves instance numbers out of the way
+  static constexpr long kLabelOperand = 29, kPageOperand = 30, kSubroutineOperand = 31;
+
+  explicit clsBufferServices(db::Connection& db) : mDb(db) {}
+
+  // --- making buffer tables -------------------------------------------------
+  // prefix+source = the rows of `source` whose `fkName` is in prefix+basedOn.
+  void CreateBufferTable(const std::string& source, const std::string& basedOn, const std::string& fkName,
+                         const std::string& prefix);
+  // The same, matching `fkName` of `source` against the expression `pkExpr`
+  // over prefix+basedOn (block methods by element type, fathers by method).
+  void CreateFBsBufferTable(const std::string& source, const std::string& basedOn, const std::string& pkExpr,
+                            const std::string& fkName, const std::string& prefix);
+  // The instances configured by the block elements of prefix+LdrElements.
+  void CreateFBsInstancesBufferTable(const std::string& prefix);
+  // The operand list rows the buffer's operand slots use.
+  void CreateElementsOperandsBufferTable(const std::string& prefix);
+  void MakeCopyOfTablesByPrefix(const std::string& srcPrefix, const std::string& dstPrefix);
+  void DeleteBufferTablesByPrefix(const std::string& prefix);
+  bool DoesTableExist(const std::string& table);
+  std::vector<std::string> TablesByPrefix(const std::string& prefix);
+  void AddFieldToTable(const std::string& table, const std::string& field, const std::string& type);
+  void RemoveFieldFromTable(const std::string& table, const std::string& field);
+
+  // --- buffer database files --------------------------------------------------
+  // Replaces the file by an empty buffer database (stamped as one).
+  static void CreateEmptyDB(const std::string& path);
+  // Copies the local tables with the prefix into the file, replacing any of
+  // the same name there.
+  void CopyLocalBufferTablesToExternalDatabaseByPrefix(const std::string& dstDB, const std::string& prefix);
+  // Copies the file's tables with the prefix into the project. A file that
+  // is missing or not a buffer database of this or an older version fails
+  // with DbError and changes nothing.
+  bool CopyExternalBufferTablesToLocalDatabaseByPrefix(const std::string& srcDB, const std::string& prefix);
+  // Opens a buffer database file, checking its stamp; read-only when asked.
+  static std::shared_ptr<db::Connection> OpenBufferDB(const std::string& path, bool readOnly);
+
+  // --- appending with new keys ---------------------------------------------------
+  long GetMaxIDFromTable(const std::string& table, const std::string& pk, const std::string& prefix = {});
+  std::string GetSelectableFieldsAsString(const std::string& table, const std::string& pkField);
+  // Appends prefix+dstTbl to dstTbl; the rows get consecutive new keys in
+  // their stored order, and the column `pkField` of prefix+linkedTbl (a
+  // foreign key) is rewritten from the old keys to the new ones. Answers the
+  // number of rows appended.
+  long AppendBufferTable(const std::string& dstTbl, const std::string& linkedTbl, const std::string& pkField,
+                         const std::string& prefix);
+  // A column of a buffer table (prefix + Table) that holds keys of the rows
+  // appended, on the rows where `Condition` (SQL of the caller's code, empty
+  // for all) holds.
+  struct tyKeyLink {
+    std::string Table, Column, Condition;
+  };
+  // The same, rewriting every link given.
+  long AppendBufferTable(const std::string& dstTbl, const std::string& pkField, const std::string& prefix,
+                         const std::vector<tyKeyLink>& links);
+  // Operand list rows the project lacks (same type, address and network).
+  void AppendLdrOperandsBufferTable(const std::string& prefix);
+  void AppendElementsOperandsBufferTable(const std::string& prefix);
+  // Rows of prefix+dstTbl whose key the project lacks; true when any came.
+  bool AppendFBsBufferTables(const std::string& dstTbl, const std::string& pkField, const std::string& prefix);
+
+  // --- reworking a buffer ----------------------------------------------------------
+  // Moves the buffer's constants above the project's; answers the offset
+  // added (`offset` when nothing moved).
+  long HandleConstOperandsInBufferTables(const std::string& prefix, long offset);
+  // Every reference of `callType` becomes the one missing reference.
+  void HandleOrphandCallsInBuffer(long callType, const std::string& prefix);
+  // Jumps to labels whose strip is not in prefix+LdrStrips become missing
+  // references (answers whether any did).
+  bool HandleOrphandJumpsInBuffer(const std::string& prefix);
+  // Calls of subroutines / loads of pages the project lacks become the
+  // missing reference; the user is told once per target. True when any.
+  bool HandleInvalidSubroutineCalls(GuiService& gui, const std::string& prefix);
+  bool HandleInvalidDisplayCalls(GuiService& gui, const std::string& prefix);
+  void EnsureOnlyOneMissingOperand(long callType, long missAddress, const std::string& missName,
+                                   const std::string& prefix);
+  void UpdateMissingReferencDescription(long callType, const std::string& prefix);
+  std::string GetOperandDescriptionFromBuffer(long opType, long opAddress, const std::string& prefix);
+  // The reference operands carry their targets' current names.
+  void PrepareJumpToReferencedElements(const std::string& prefix);
+  void SetStripsBufferCompileDirtyBitForBuildAll(const std::string& prefix);
+  void HandleOrphandFBsChildsInBuffer(const std::string& prefix);
+  void HandleFathersMissingFromProject(const std::string& prefix);
+  void RemoveFBsHexFileFromBufferTable(const std::string& prefix);
+  long GetNewInstanceNumberFromLdrElementsTable(long fatherID);
+
+  // --- questions ------------------------------------------------------------------
+  bool DoesBufferContainesNamedConsts(const std::string& prefix);
+  bool DoesBufferContainesProtectedFunctions(const std::string& prefix);
+  bool DoesBufferContainesMissingCallElements(const std::string& prefix);
+  bool DoesBufferContainesMissingFBs(const std::string& prefix);
+  bool DoesBufferContainesDifferentFBsHexVers(const std::string& prefix);
+
+private:
+  bool HasRows(const std::string& sql);
+  bool HandleInvalidCalls(GuiService& gui, long callType, const std::string& targets, const std::string& what,
+                          const std::string& replacedBy, const std::string& prefix);
+  std::vector<std::string> ColumnsOf(db::Connection& db, const std::string& table);
+  std::string CommonFields(const std::string& table, const std::string& buffer, const std::string& pkField);
+  void CopyTableBetween(db::Connection& from, db::Connection& to, const std::string& table);
+
+  db::Connection& mDb;
+};
+
+} // namespace ldr
