@@ -32,14 +32,10 @@ using ::testing::HasSubstr;
 constexpr long kMain = ProjectDatabase::kMainFunctionID;
 constexpr long kInput = 9, kOutput = 10, kMemoryInt = 3, kConstInt = 15;
 
-// The team's copy of the TC6 2.01 schema, next to the repository (or named by LDR_PLCOPEN_XSD).
+// The PLCopen TC6 2.01 schema kept with the exporter (or one named by LDR_PLCOPEN_XSD).
 std::string SchemaPath() {
   if (const char* named = std::getenv("LDR_PLCOPEN_XSD")) return named;
-  for (const char* candidate :
-       {LDR_SOURCE_DIR "/../shared/plcopen/tc6_xml_v201.xsd", LDR_SOURCE_DIR "/../../shared/plcopen/tc6_xml_v201.xsd"})
-    if (std::filesystem::exists(candidate)) return candidate;
-  ADD_FAILURE() << "no TC6 schema next to " LDR_SOURCE_DIR;
-  return "missing.xsd";
+  return LDR_SOURCE_DIR "/exchange/plcopen/schema/tc6_xml_v201.xsd";
 }
 
 std::string Attr(xmlNodePtr node, const char* name) {
