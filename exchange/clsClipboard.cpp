@@ -85,7 +85,9 @@ std::vector<long> clsClipboard::SelectedElementIDs() {
   for (const auto& [key, strip] : *mStrips) {
     auto* net = dynamic_cast<itfLdrNet*>(strip.get());
     if (!net) continue;
-    for (const auto& [elementKey, element] : *net->GetSelectedElements()) ids.push_back(element->ObjectID());
+    // The net hands out a new collection: keep it alive for the loop.
+    const auto selected = net->GetSelectedElements();
+    for (const auto& [elementKey, element] : *selected) ids.push_back(element->ObjectID());
   }
   return ids;
 }
