@@ -80,7 +80,7 @@ struct RedrawSetup {
   std::string path;
   std::shared_ptr<db::Connection> db;
   std::shared_ptr<MemoryLog> log = std::make_shared<MemoryLog>();
-  tyHeadlessHost host;
+  HeadlessHost host;
   LdrContext ctx;
   std::shared_ptr<MemoryPictureBoard> left = std::make_shared<MemoryPictureBoard>(kLeftWidth, kHeight);
   std::shared_ptr<MemoryPictureBoard> right = std::make_shared<MemoryPictureBoard>(kRightWidth, kHeight);
@@ -113,7 +113,7 @@ struct RedrawSetup {
     ctx.State.reset();
     ctx.SetHost(nullptr);
     ctx.Connection.reset();
-    host = tyHeadlessHost();
+    host = HeadlessHost();
     db.reset();
     RemoveProject(path);
     std::filesystem::remove(BenchFile(name + "-host.ini"));

@@ -67,7 +67,7 @@ void FillProject(db::Connection& db) {
 struct CompileSetup {
   std::string path = BenchFile("ldr-compile-bench.ldrp");
   std::shared_ptr<db::Connection> db;
-  tyHeadlessHost host;
+  HeadlessHost host;
   std::unique_ptr<clsLdrCompile> compile;
 
   CompileSetup() {
@@ -79,7 +79,7 @@ struct CompileSetup {
   }
   ~CompileSetup() {
     compile.reset();
-    host = tyHeadlessHost();
+    host = HeadlessHost();
     db.reset();
     RemoveProject(path);
     std::filesystem::remove(BenchFile("ldr-compile-bench-host.ini"));

@@ -83,7 +83,7 @@ struct BenchEditor {
   std::string path;
   std::shared_ptr<db::Connection> db;
   std::shared_ptr<MemoryLog> log = std::make_shared<MemoryLog>();
-  tyHeadlessHost host;
+  HeadlessHost host;
   std::unique_ptr<clsLdrMain> main;
   long shortID = 0, longID = 0;
   long made = 0;
@@ -95,10 +95,10 @@ struct BenchEditor {
     shortID = AddSubroutine(*db, "Short", kShortNets);
     longID = AddSubroutine(*db, "Long", kLongNets);
     host = MakeHeadlessHost(db, log, (std::filesystem::temp_directory_path() / "ldr-load-bench.ini").string());
-    tyLdrMainParts parts;
+    LdrMainParts parts;
     parts.CreateDrawer = [](LdrContext& ctx) -> std::unique_ptr<itfDrawer> { return std::make_unique<srvDrawer>(ctx); };
     parts.CreateView = [this](LdrContext& ctx) -> std::unique_ptr<itfFunction> {
-      tyLdrFunctionParts viewParts = MakeStandardFunctionParts();
+      LdrFunctionParts viewParts = MakeStandardFunctionParts();
       viewParts.CreateStrip = [this, create = viewParts.CreateStrip](LdrContext& c, long type) {
         ++made;
         return create(c, type);
@@ -134,11 +134,11 @@ void BM_LoadFunction(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadFunction)->Arg(kShortNets)->Arg(kLongNets)->Unit(benchmark::kMillisecond);
 
-struct tyScrollCount {
+struct ScrollCount {
   long Made = -1;
   long Dropped = -1;
 };
-tyScrollCount gScroll;
+ScrollCount gScroll;
 
 // Scrolling one strip height down through the host's bar.
 void BM_ScrollOneStrip(benchmark::State& state) {
@@ -166,7 +166,7 @@ BENCHMARK(BM_ScrollOneStrip)->Unit(benchmark::kMillisecond);
 // Prints as usual and keeps each benchmark's real and CPU time per iteration.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-  struct tyTimes {
+  struct Times {
     double Real = 0;
     double Cpu = 0;
   };
@@ -177,7 +177,7 @@ public:
                                                                        run.GetAdjustedCPUTime()};
     ConsoleReporter::ReportRuns(runs);
   }
-  std::map<std::string, tyTimes> Times;
+  std::map<std::string, Times> Times;
 };
 
 } // namespace

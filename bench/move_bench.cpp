@@ -95,7 +95,7 @@ struct MoveSetup {
   std::string path = BenchFile("ldr-move-bench.ldrp").string();
   std::shared_ptr<db::Connection> db;
   std::shared_ptr<MemoryLog> log = std::make_shared<MemoryLog>();
-  tyHeadlessHost host;
+  HeadlessHost host;
   std::unique_ptr<clsLdrMain> main;
   std::shared_ptr<MemoryPictureBoard> right = std::make_shared<MemoryPictureBoard>(kRightWidth, kHeight);
 
@@ -111,7 +111,7 @@ struct MoveSetup {
   }
   ~MoveSetup() {
     main.reset();
-    host = tyHeadlessHost();
+    host = HeadlessHost();
     db.reset();
     RemoveProject(path);
     std::filesystem::remove(BenchFile("ldr-move-bench-host.ini"));

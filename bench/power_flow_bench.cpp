@@ -86,7 +86,7 @@ long FillNet(db::Connection& db) {
 struct FlowSetup {
   std::string path = BenchFile("ldr-flow-bench.ldrp");
   std::shared_ptr<db::Connection> db;
-  tyHeadlessHost host;
+  HeadlessHost host;
   std::unique_ptr<clsLdrMain> main;
   LdrContext netContext;
   std::shared_ptr<clsLdrNet> net;
@@ -116,7 +116,7 @@ struct FlowSetup {
   ~FlowSetup() {
     net.reset();
     main.reset();
-    host = tyHeadlessHost();
+    host = HeadlessHost();
     db.reset();
     RemoveProject(path);
     std::filesystem::remove(BenchFile("ldr-flow-bench-host.ini"));

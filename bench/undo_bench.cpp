@@ -49,7 +49,7 @@ void AddContact(db::Connection& db, long stripID, long x, long y, long address) 
 struct UndoSetup {
   std::string path = BenchFile("ldr-undo-bench.ldrp");
   std::shared_ptr<db::Connection> db;
-  tyHeadlessHost host;
+  HeadlessHost host;
   std::unique_ptr<clsLdrMain> main;
   std::shared_ptr<MemoryPictureBoard> right = std::make_shared<MemoryPictureBoard>(kRightWidth, kHeight);
 
@@ -71,7 +71,7 @@ struct UndoSetup {
   }
   ~UndoSetup() {
     main.reset();
-    host = tyHeadlessHost();
+    host = HeadlessHost();
     db.reset();
     RemoveProject(path);
     std::filesystem::remove(BenchFile("ldr-undo-bench-host.ini"));

@@ -30,7 +30,7 @@ constexpr long kOperandAddresses = 1000;
 struct BenchProject {
   std::string path = (std::filesystem::temp_directory_path() / "ldr-bench-xref.ldrp").string();
   std::shared_ptr<db::Connection> db;
-  tyHeadlessHost host;
+  HeadlessHost host;
   long printFunc = 0;
 
   BenchProject() {
@@ -124,7 +124,7 @@ void BM_BareElementSelect(benchmark::State& state) {
 void PrintPagesPerSecond() {
   auto& project = Project();
   srvPrint printer(*project.host.Services);
-  auto preview = std::make_shared<PrintPreview>(enPaper::A4);
+  auto preview = std::make_shared<PrintPreview>(PaperSize::A4);
   printer.SetVSprinter(preview);
   const auto start = std::chrono::steady_clock::now();
   printer.PrintSubroutines({project.printFunc, project.printFunc});

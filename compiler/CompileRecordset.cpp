@@ -9,10 +9,10 @@
 
 namespace ldr {
 
-enCursorKind CompileRecordset::CursorKind() const {
-  if (std::holds_alternative<db::Recordset>(mCursor)) return enCursorKind::Static;
-  if (std::holds_alternative<db::ForwardRecordset>(mCursor)) return enCursorKind::ForwardOnly;
-  return enCursorKind::Keyset;
+RecordsetCursor CompileRecordset::CursorKind() const {
+  if (std::holds_alternative<db::Recordset>(mCursor)) return RecordsetCursor::Static;
+  if (std::holds_alternative<db::ForwardRecordset>(mCursor)) return RecordsetCursor::ForwardOnly;
+  return RecordsetCursor::Keyset;
 }
 
 const std::vector<std::string>& CompileRecordset::Columns() const {

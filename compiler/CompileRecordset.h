@@ -14,7 +14,7 @@
 
 namespace ldr {
 
-enum class enCursorKind { Static, ForwardOnly, Keyset };
+enum class RecordsetCursor { Static, ForwardOnly, Keyset };
 
 class CompileRecordset {
 public:
@@ -22,7 +22,7 @@ public:
   explicit CompileRecordset(db::ForwardRecordset rows) : mCursor(std::move(rows)) {}
   explicit CompileRecordset(db::KeysetRecordset rows) : mCursor(std::move(rows)) {}
 
-  enCursorKind CursorKind() const;
+  RecordsetCursor CursorKind() const;
   const std::vector<std::string>& Columns() const;
   // -1 for a forward-only cursor, as it cannot know.
   long RecordCount() const;

@@ -4,13 +4,13 @@
 
 namespace ldr {
 
-std::string tyValidationFinding::CompileMessage() const {
+std::string ValidationFinding::CompileMessage() const {
   return "Check\t" + Text + "\tNet " + std::to_string(ShowNum) + "\t" + std::to_string(StripID) + "\t" +
          std::to_string(MdlID) + "\t" + std::to_string(FuncID);
 }
 
-tyValidationFinding ValidationReport::At(long funcID, long stripID, long showNum, std::string text) {
-  tyValidationFinding finding;
+ValidationFinding ValidationReport::At(long funcID, long stripID, long showNum, std::string text) {
+  ValidationFinding finding;
   finding.FuncID = funcID;
   finding.MdlID = funcID ? mCompile.GetModuleID(funcID) : 0;
   finding.StripID = stripID;
@@ -19,10 +19,10 @@ tyValidationFinding ValidationReport::At(long funcID, long stripID, long showNum
   return finding;
 }
 
-std::vector<tySubroutineCompileState> ValidationReport::CompileState() {
+std::vector<SubroutineCompileState> ValidationReport::CompileState() {
   std::vector<long> ids;
   mCompile.GetFunctionsIDs(ids);
-  std::map<long, tySubroutineCompileState> states;
+  std::map<long, SubroutineCompileState> states;
   for (long funcID : ids) {
     auto& state = states[funcID];
     state.FuncID = funcID;
@@ -36,12 +36,12 @@ std::vector<tySubroutineCompileState> ValidationReport::CompileState() {
     if (nets->Field("CompileDirtyBit").AsLong() != 0) state.DirtyNets.push_back(showNum);
     if (nets->Field("ProblemsType").AsLong() != 0) state.TroubledNets.push_back(showNum);
   }
-  std::vector<tySubroutineCompileState> result;
+  std::vector<SubroutineCompileState> result;
   for (auto& [id, state] : states) result.push_back(std::move(state));
   return result;
 }
 
-void ValidationReport::SubroutineFindings(long funcID, std::vector<tyValidationFinding>& findings) {
+void ValidationReport::SubroutineFindings(long funcID, std::vector<ValidationFinding>& findings) {
   if (mCompile.IsIllegalNumberOfStripsInSubroutine(funcID))
     findings.push_back(At(funcID, 0, 0, "too many strips in the subroutine"));
   if (mCompile.IsIllegalCallSubInSubroutine(funcID)) {
@@ -64,13 +64,13 @@ void ValidationReport::SubroutineFindings(long funcID, std::vector<tyValidationF
 }
 
 void ValidationReport::BlockFindings(RecordsetPtr blocks, const std::string& text,
-                                     std::vector<tyValidationFinding>& findings) {
+                                     std::vector<ValidationFinding>& findings) {
   for (; blocks && !blocks->IsEOF(); blocks->MoveNext())
     findings.push_back(At(blocks->Field("FuncID").AsLong(), 0, blocks->Field("ShowNum").AsLong(), text));
 }
 
-std::vector<tyValidationFinding> ValidationReport::Findings() {
-  std::vector<tyValidationFinding> findings;
+std::vector<ValidationFinding> ValidationReport::Findings() {
+  std::vector<ValidationFinding> findings;
   if (mCompile.IsIllegalNumberOfSubroutinesInLadder()) findings.push_back(At(0, 0, 0, "too many subroutines"));
   if (mCompile.IsIllegalCallSubInLadder()) findings.push_back(At(0, 0, 0, "a call names a missing subroutine"));
   if (mCompile.IsIllegalLoadPageInLadder()) findings.push_back(At(0, 0, 0, "an element names a missing page"));

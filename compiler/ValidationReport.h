@@ -10,7 +10,7 @@
 
 namespace ldr {
 
-struct tyValidationFinding {
+struct ValidationFinding {
   long MdlID = 0;
   long FuncID = 0; // 0: the whole ladder
   long StripID = 0;
@@ -22,7 +22,7 @@ struct tyValidationFinding {
   std::string CompileMessage() const;
 };
 
-struct tySubroutineCompileState {
+struct SubroutineCompileState {
   long MdlID = 0;
   long FuncID = 0;
   std::string Name;
@@ -34,13 +34,13 @@ class ValidationReport {
 public:
   explicit ValidationReport(itfLdrCompile& compile) : mCompile(compile) {}
 
-  std::vector<tySubroutineCompileState> CompileState();
-  std::vector<tyValidationFinding> Findings();
+  std::vector<SubroutineCompileState> CompileState();
+  std::vector<ValidationFinding> Findings();
 
 private:
-  void SubroutineFindings(long funcID, std::vector<tyValidationFinding>& findings);
-  void BlockFindings(RecordsetPtr blocks, const std::string& text, std::vector<tyValidationFinding>& findings);
-  tyValidationFinding At(long funcID, long stripID, long showNum, std::string text);
+  void SubroutineFindings(long funcID, std::vector<ValidationFinding>& findings);
+  void BlockFindings(RecordsetPtr blocks, const std::string& text, std::vector<ValidationFinding>& findings);
+  ValidationFinding At(long funcID, long stripID, long showNum, std::string text);
 
   itfLdrCompile& mCompile;
 };

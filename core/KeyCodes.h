@@ -6,7 +6,7 @@
 
 namespace ldr {
 
-enum enKeyCode : std::int32_t {
+enum KeyCode : std::int32_t {
   eKey_Tab = 9,
   eKey_Enter = 13,
   eKey_Escape = 27,
@@ -32,7 +32,7 @@ enum enKeyCode : std::int32_t {
 };
 
 // Modifier bits of a key or mouse event (field 4 of the hit record).
-enum enKeyModifier : std::int32_t {
+enum KeyModifier : std::int32_t {
   eKM_Shift = 1,
   eKM_Ctrl = 2,
   eKM_Alt = 4,

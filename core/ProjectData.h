@@ -19,7 +19,7 @@ class Operand;
 class SettingsStore;
 
 // Keys of the project settings store.
-enum enProjectSettingKey : long {
+enum ProjectSettingKey : long {
   ePSK_LastFunction = 21,   // the subroutine shown last
   ePSK_CommentsHidden = 83, // non-zero: comment strips are hidden
   ePSK_NextModuleNumber = 124,

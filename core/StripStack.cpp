@@ -29,17 +29,17 @@ long StripStack::TotalHeight() const {
 
 long StripStack::ScrollRange(long viewHeight) const { return std::max(0L, TotalHeight() - viewHeight); }
 
-tyStripsInView StripStack::StripsInView(long scrollLocation, long viewHeight) const {
+ViewedStrips StripStack::StripsInView(long scrollLocation, long viewHeight) const {
   // Hidden comments are read too: they keep their place in the numbering.
   auto rows = mDb.QueryForward("SELECT Height,StripID,StrpType,SeqNum,ShowNum FROM LdrStrips WHERE FuncID=" +
                                std::to_string(mFuncID) + " ORDER BY SeqNum");
-  tyStripsInView view;
+  ViewedStrips view;
   long top = 0; // subroutine rows
   long position = 0, netNumber = 0;
   for (; !rows.IsEOF(); rows.MoveNext()) {
     const long viewTop = top - scrollLocation;
     if (viewTop > viewHeight) break; // this strip and every later one lie below the view
-    tyStackedStrip strip;
+    StackedStrip strip;
     strip.StrpType = rows.Field(2).AsLong();
     const auto seqNum = rows.Field(3);
     const auto showNum = rows.Field(4);

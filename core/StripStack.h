@@ -13,7 +13,7 @@
 namespace ldr {
 
 // One strip row as the layout needs it.
-struct tyStackedStrip {
+struct StackedStrip {
   long StripID = 0;
   long StrpType = 0;
   long SeqNum = 0;
@@ -24,8 +24,8 @@ struct tyStackedStrip {
 
 // The strips in view, and whether the strips down to the bottom of the view
 // are numbered in order: SeqNum 1, 2, 3 ... and the nets' ShowNum 1, 2, 3 ...
-struct tyStripsInView {
-  std::vector<tyStackedStrip> Strips;
+struct ViewedStrips {
+  std::vector<StackedStrip> Strips;
   bool NumberedInOrder = true;
 };
 
@@ -47,7 +47,7 @@ public:
   // `scrollLocation`, in SeqNum order with their tops. The walk checks the
   // numbering of every strip it passes and stops below the view: strips
   // further down are never read.
-  tyStripsInView StripsInView(long scrollLocation, long viewHeight) const;
+  ViewedStrips StripsInView(long scrollLocation, long viewHeight) const;
   // The SeqNum of strip `stripID` of this subroutine, if it belongs to it.
   std::optional<long> SeqNumOf(long stripID) const;
   // The top of the strip with `seqNum`: the heights of the strips before it.

@@ -12,8 +12,8 @@ namespace {
 constexpr int kPointerDefault = 0, kPointerArrow = 1, kPointerCross = 2, kPointerSizeNS = 7, kPointerNoDrop = 12,
               kPointerCustom = 99;
 
-tyPointerChoice Plain(int code) { return {code, {}, false, true}; }
-tyPointerChoice Custom(const char* picture, bool isCursor) { return {kPointerCustom, picture, isCursor, true}; }
+PointerChoice Plain(int code) { return {code, {}, false, true}; }
+PointerChoice Custom(const char* picture, bool isCursor) { return {kPointerCustom, picture, isCursor, true}; }
 } // namespace
 
 clsLdrState::clsLdrState(LdrContext& context) : mContext(context) {}
@@ -55,7 +55,7 @@ void clsLdrState::SetNeedToCompile(bool needToCompile) {
   mNeedToSave = true;
 }
 
-tyPointerChoice clsLdrState::ChoosePointer() const {
+PointerChoice clsLdrState::ChoosePointer() const {
   switch (mMouseProcess) {
   case eMP_QueryForProcess:
     return Plain(mWorkMode != 0 ? kPointerCross : kPointerDefault);
@@ -82,7 +82,7 @@ tyPointerChoice clsLdrState::ChoosePointer() const {
 
 void clsLdrState::UpdateMousePointer() {
   if (!mInitialized || !mBoard) return;
-  tyPointerChoice choice = ChoosePointer();
+  PointerChoice choice = ChoosePointer();
   if (!choice.Changes) return;
   mBoard->SetMousePointer(choice.Code);
 }

@@ -17,16 +17,16 @@ class ViewRefresh;
 
 // The pointer the main board should show: a host pointer code and, for the
 // custom code 99, the resource picture to show.
-struct tyPointerChoice {
+struct PointerChoice {
   int Code = 0;
   std::string Picture;   // empty unless Code is 99
   bool IsCursor = false; // a cursor resource; otherwise an icon
   bool Changes = true;   // false: leave the pointer as it is
-  bool operator==(const tyPointerChoice&) const = default;
+  bool operator==(const PointerChoice&) const = default;
 };
 
-// enReloadRequest
-enum enReloadRequest : long { eRR_Redraw = 0, eRR_ReloadFunction = 1, eRR_NotifyHost = 2 };
+// ReloadRequest
+enum ReloadRequest : long { eRR_Redraw = 0, eRR_ReloadFunction = 1, eRR_NotifyHost = 2 };
 
 class clsLdrState {
 public:
@@ -58,7 +58,7 @@ public:
 
   void UpdateMousePointer();
   // The pointer for the current values, without touching the board.
-  tyPointerChoice ChoosePointer() const;
+  PointerChoice ChoosePointer() const;
   void UpdateMdiButtonsStatus();
   void HandleReloadRequest();
 

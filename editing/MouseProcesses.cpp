@@ -21,7 +21,7 @@ namespace {
 bool IsSlotKind(enMouseProcess kind) { return kind >= eMP_ElmntCreateProc && kind <= eMP_EditPasteProc; }
 
 // What a kind needs from the dispatch besides the event itself.
-struct tyKindTraits {
+struct KindTraits {
   bool LeftButtonOnly = false;  // a right-button press does nothing
   bool StartsAtClick = false;   // a new process at each mouse-down
   bool TakesFunctionID = false; // told the subroutine when it starts at a click
@@ -30,7 +30,7 @@ struct tyKindTraits {
   bool ResumesHeld = false;     // when it ends, a resumable process held takes over
 };
 
-tyKindTraits TraitsOf(enMouseProcess kind) {
+KindTraits TraitsOf(enMouseProcess kind) {
   switch (kind) {
   case eMP_ElmntCreateProc:
     return {.LeftButtonOnly = true, .Resumable = true};
@@ -118,16 +118,16 @@ std::shared_ptr<itfProcess> MouseProcesses::Create(enMouseProcess kind) {
   return process;
 }
 
-tyProcessOutcome MouseProcesses::MouseDown(enMouseProcess current, const std::shared_ptr<itfStrip>& strip,
-                                           bool rightButton, std::int32_t funcID) {
-  if (!IsSlotKind(current)) return tyProcessOutcome::Continue();
-  const tyKindTraits traits = TraitsOf(current);
-  if (rightButton && traits.LeftButtonOnly) return tyProcessOutcome::Continue();
+ProcessOutcome MouseProcesses::MouseDown(enMouseProcess current, const std::shared_ptr<itfStrip>& strip,
+                                         bool rightButton, std::int32_t funcID) {
+  if (!IsSlotKind(current)) return ProcessOutcome::Continue();
+  const KindTraits traits = TraitsOf(current);
+  if (rightButton && traits.LeftButtonOnly) return ProcessOutcome::Continue();
   if (traits.StartsAtClick) {
     auto process = Create(current);
     if (!process) {
       mControl.SetNewProcess(eMP_QueryForProcess);
-      return tyProcessOutcome::Continue();
+      return ProcessOutcome::Continue();
     }
     if (traits.TakesFunctionID) process->SetFunctionID(funcID);
   }
@@ -136,17 +136,17 @@ tyProcessOutcome MouseProcesses::MouseDown(enMouseProcess current, const std::sh
   return Dispatch(current, &itfProcess::MouseDown, strip);
 }
 
-tyProcessOutcome MouseProcesses::MouseMove(enMouseProcess current, const std::shared_ptr<itfStrip>& strip) {
+ProcessOutcome MouseProcesses::MouseMove(enMouseProcess current, const std::shared_ptr<itfStrip>& strip) {
   return Dispatch(current, &itfProcess::MouseMove, strip);
 }
 
-tyProcessOutcome MouseProcesses::MouseUp(enMouseProcess current, const std::shared_ptr<itfStrip>& strip) {
+ProcessOutcome MouseProcesses::MouseUp(enMouseProcess current, const std::shared_ptr<itfStrip>& strip) {
   return Dispatch(current, &itfProcess::MouseUp, strip);
 }
 
-tyProcessOutcome MouseProcesses::Dispatch(enMouseProcess current, Event event, const std::shared_ptr<itfStrip>& strip) {
+ProcessOutcome MouseProcesses::Dispatch(enMouseProcess current, Event event, const std::shared_ptr<itfStrip>& strip) {
   auto process = Slot(current);
-  if (!process) return tyProcessOutcome::Continue();
+  if (!process) return ProcessOutcome::Continue();
   auto outcome = ((*process).*event)(strip);
   if (outcome.Ends() && TraitsOf(current).ResumesHeld) HandOver(current);
   return outcome;
@@ -170,7 +170,7 @@ void MouseProcesses::OnScroll(KeyedCollection<itfStrip>& strips) {
 bool MouseProcesses::StartElementCreator(std::int32_t elementType, const std::shared_ptr<itfStrip>& strip) {
   auto creator = Create(eMP_ElmntCreateProc);
   if (!creator) return false;
-  if (creator->CreateNewElement(elementType).Step != enProcessStep::Start) {
+  if (creator->CreateNewElement(elementType).Step != ProcessStep::Start) {
     // The type has no class: no creator runs.
     Kill(eMP_ElmntCreateProc);
     return false;

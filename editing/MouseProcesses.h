@@ -15,7 +15,7 @@
 #include "core/KeyedCollection.h"
 #include "core/LdrContext.h"
 #include "core/enMouseProcess.h"
-#include "interfaces/tyProcessOutcome.h"
+#include "interfaces/ProcessOutcome.h"
 
 #include <array>
 #include <functional>
@@ -45,10 +45,10 @@ public:
   // process did (the view runs its placement steps after a drop). A kind
   // that starts at a click gets a new process at the mouse-down; the others
   // are started by a command and wait in their slot.
-  tyProcessOutcome MouseDown(enMouseProcess current, const std::shared_ptr<itfStrip>& strip, bool rightButton,
-                             std::int32_t funcID);
-  tyProcessOutcome MouseMove(enMouseProcess current, const std::shared_ptr<itfStrip>& strip);
-  tyProcessOutcome MouseUp(enMouseProcess current, const std::shared_ptr<itfStrip>& strip);
+  ProcessOutcome MouseDown(enMouseProcess current, const std::shared_ptr<itfStrip>& strip, bool rightButton,
+                           std::int32_t funcID);
+  ProcessOutcome MouseMove(enMouseProcess current, const std::shared_ptr<itfStrip>& strip);
+  ProcessOutcome MouseUp(enMouseProcess current, const std::shared_ptr<itfStrip>& strip);
   // The board scrolled while the element move runs.
   void OnScroll(KeyedCollection<itfStrip>& strips);
 
@@ -60,8 +60,8 @@ public:
   bool StartPaste(std::int32_t funcID);
 
 private:
-  using Event = tyProcessOutcome (itfProcess::*)(const std::shared_ptr<itfStrip>&);
-  tyProcessOutcome Dispatch(enMouseProcess current, Event event, const std::shared_ptr<itfStrip>& strip);
+  using Event = ProcessOutcome (itfProcess::*)(const std::shared_ptr<itfStrip>&);
+  ProcessOutcome Dispatch(enMouseProcess current, Event event, const std::shared_ptr<itfStrip>& strip);
   // After `ended` finished its gesture: a resumable process still held
   // takes over, or the view is idle.
   void HandOver(enMouseProcess ended);

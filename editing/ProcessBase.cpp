@@ -30,44 +30,44 @@ void ProcessBase::NotSupported(const std::string& member) const {
                  procedure);
 }
 
-tyProcessOutcome ProcessBase::OnCreateNewElement(std::int32_t) {
+ProcessOutcome ProcessBase::OnCreateNewElement(std::int32_t) {
   NotSupported("CreateNewElement");
-  return tyProcessOutcome::Continue();
+  return ProcessOutcome::Continue();
 }
 
-tyProcessOutcome ProcessBase::OnMouseDown(const std::shared_ptr<itfStrip>&) {
+ProcessOutcome ProcessBase::OnMouseDown(const std::shared_ptr<itfStrip>&) {
   NotSupported("MouseDown");
-  return tyProcessOutcome::Continue();
+  return ProcessOutcome::Continue();
 }
 
-tyProcessOutcome ProcessBase::OnMouseMove(const std::shared_ptr<itfStrip>&) {
+ProcessOutcome ProcessBase::OnMouseMove(const std::shared_ptr<itfStrip>&) {
   NotSupported("MouseMove");
-  return tyProcessOutcome::Continue();
+  return ProcessOutcome::Continue();
 }
 
-tyProcessOutcome ProcessBase::OnMouseUp(const std::shared_ptr<itfStrip>&) {
+ProcessOutcome ProcessBase::OnMouseUp(const std::shared_ptr<itfStrip>&) {
   NotSupported("MouseUp");
-  return tyProcessOutcome::Continue();
+  return ProcessOutcome::Continue();
 }
 
-tyProcessOutcome ProcessBase::CreateNewElement(std::int32_t elementType) {
+ProcessOutcome ProcessBase::CreateNewElement(std::int32_t elementType) {
   return Run([&] { return OnCreateNewElement(elementType); });
 }
 
-tyProcessOutcome ProcessBase::MouseDown(const std::shared_ptr<itfStrip>& strip) {
+ProcessOutcome ProcessBase::MouseDown(const std::shared_ptr<itfStrip>& strip) {
   return Run([&] { return OnMouseDown(strip); });
 }
 
-tyProcessOutcome ProcessBase::MouseMove(const std::shared_ptr<itfStrip>& strip) {
+ProcessOutcome ProcessBase::MouseMove(const std::shared_ptr<itfStrip>& strip) {
   return Run([&] { return OnMouseMove(strip); });
 }
 
-tyProcessOutcome ProcessBase::MouseUp(const std::shared_ptr<itfStrip>& strip) {
+ProcessOutcome ProcessBase::MouseUp(const std::shared_ptr<itfStrip>& strip) {
   return Run([&] { return OnMouseUp(strip); });
 }
 
-template <class Step> tyProcessOutcome ProcessBase::Run(Step step) {
-  tyProcessOutcome outcome;
+template <class Step> ProcessOutcome ProcessBase::Run(Step step) {
+  ProcessOutcome outcome;
   try {
     outcome = step();
   } catch (...) {
@@ -78,21 +78,21 @@ template <class Step> tyProcessOutcome ProcessBase::Run(Step step) {
   return outcome;
 }
 
-void ProcessBase::Apply(const tyProcessOutcome& outcome) {
+void ProcessBase::Apply(const ProcessOutcome& outcome) {
   switch (outcome.Step) {
-  case enProcessStep::Continue:
+  case ProcessStep::Continue:
     return;
-  case enProcessStep::Start:
+  case ProcessStep::Start:
     Control().SetNewProcess(outcome.Next);
     return;
-  case enProcessStep::End:
+  case ProcessStep::End:
     EndProcess();
     return;
-  case enProcessStep::Commit:
+  case ProcessStep::Commit:
     EndProcess();
     EditsOf(mCtx).Commit(outcome.ActionName, outcome.NeedToCompile);
     return;
-  case enProcessStep::Revert:
+  case ProcessStep::Revert:
     EndProcess();
     EditsOf(mCtx).Revert();
     return;

@@ -31,20 +31,20 @@ public:
   void OnScroll(KeyedCollection<itfStrip>&) override { NotSupported("OnScroll"); }
 
   // Each runs the process's own step and applies what it answers.
-  tyProcessOutcome CreateNewElement(std::int32_t elementType) final;
-  tyProcessOutcome MouseDown(const std::shared_ptr<itfStrip>& strip) final;
-  tyProcessOutcome MouseMove(const std::shared_ptr<itfStrip>& strip) final;
-  tyProcessOutcome MouseUp(const std::shared_ptr<itfStrip>& strip) final;
+  ProcessOutcome CreateNewElement(std::int32_t elementType) final;
+  ProcessOutcome MouseDown(const std::shared_ptr<itfStrip>& strip) final;
+  ProcessOutcome MouseMove(const std::shared_ptr<itfStrip>& strip) final;
+  ProcessOutcome MouseUp(const std::shared_ptr<itfStrip>& strip) final;
 
   const char* ClassName() const { return mClassName; }
   enMouseProcess Kind() const { return mKind; }
 
 protected:
   // The steps a process kind implements; by default "not supported".
-  virtual tyProcessOutcome OnCreateNewElement(std::int32_t);
-  virtual tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>&);
-  virtual tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>&);
-  virtual tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>&);
+  virtual ProcessOutcome OnCreateNewElement(std::int32_t);
+  virtual ProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>&);
+  virtual ProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>&);
+  virtual ProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>&);
 
   // Reports error 217 for "itfProcess_<member>".
   void NotSupported(const std::string& member) const;
@@ -61,8 +61,8 @@ private:
   // Turns an answer into the view's process slots and the edit commit. A
   // step that throws ends the process too: the view is idle again when the
   // fault reaches the host.
-  template <class Step> tyProcessOutcome Run(Step step);
-  void Apply(const tyProcessOutcome& outcome);
+  template <class Step> ProcessOutcome Run(Step step);
+  void Apply(const ProcessOutcome& outcome);
   // The view returns to idle and releases this process after the event.
   void EndProcess();
 

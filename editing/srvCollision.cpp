@@ -8,7 +8,7 @@
 namespace ldr {
 namespace {
 
-bool IsEmpty(const tyRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
+bool IsEmpty(const Rect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
 
 // Keeps `d` in `stored` when it is larger in magnitude.
 void KeepLarger(std::int32_t& stored, std::int32_t d) {
@@ -17,22 +17,22 @@ void KeepLarger(std::int32_t& stored, std::int32_t d) {
 
 } // namespace
 
-bool srvCollision::IsStrictlyInside(std::int32_t x, std::int32_t y, const tyRect& rect) {
+bool srvCollision::IsStrictlyInside(std::int32_t x, std::int32_t y, const Rect& rect) {
   return rect.Left < x && x < rect.Right && rect.Top < y && y < rect.Bottom;
 }
 
-tyRect srvCollision::Intersect(const tyRect& a, const tyRect& b) {
-  const tyRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-                 std::min(a.Bottom, b.Bottom)};
-  return IsEmpty(r) ? tyRect{} : r;
+Rect srvCollision::Intersect(const Rect& a, const Rect& b) {
+  const Rect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+               std::min(a.Bottom, b.Bottom)};
+  return IsEmpty(r) ? Rect{} : r;
 }
 
-bool srvCollision::DoRectsOverlap(const tyRect& a, const tyRect& b) {
-  const tyRect r = Intersect(a, b);
+bool srvCollision::DoRectsOverlap(const Rect& a, const Rect& b) {
+  const Rect r = Intersect(a, b);
   return r.Left + r.Top + r.Right + r.Bottom != 0;
 }
 
-bool srvCollision::DoesLineCrossRect(std::int32_t lineType, const tyRect& line, const tyRect& element) {
+bool srvCollision::DoesLineCrossRect(std::int32_t lineType, const Rect& line, const Rect& element) {
   const bool horizontal = lineType == eET_HorzLine;
   const std::int32_t x1 = line.Left;
   const std::int32_t y1 = line.Top;
@@ -47,7 +47,7 @@ bool srvCollision::DoesElementsOverlap(const ElementCollection& staticElements,
                                        const ElementCollection& movingElements) const {
   for (const auto& [movingKey, moving] : movingElements) {
     const bool movingIsLine = moving->IsLineElement();
-    const tyRect movingRect = moving->GetBoundingRect();
+    const Rect movingRect = moving->GetBoundingRect();
     for (const auto& [staticKey, fixed] : staticElements) {
       const bool fixedIsLine = fixed->IsLineElement();
       if (movingIsLine && fixedIsLine) continue;
@@ -65,9 +65,9 @@ bool srvCollision::DoesElementsOverlap(const ElementCollection& staticElements,
   return false;
 }
 
-bool srvCollision::DoesRectanglesIntersect(const tyRect& rect1, const tyRect& rect2) const {
-  const tyRect& r = rect1;
-  const tyRect& s = rect2;
+bool srvCollision::DoesRectanglesIntersect(const Rect& rect1, const Rect& rect2) const {
+  const Rect& r = rect1;
+  const Rect& s = rect2;
   if (s.Right - s.Left == 0 || s.Bottom - s.Top == 0) {
     if (IsStrictlyInside(s.Left, s.Top, r) || IsStrictlyInside(s.Right, s.Bottom, r)) return true;
     if (s.Left == s.Right) return r.Left < s.Left && s.Left < r.Right && s.Top <= r.Top && s.Bottom >= r.Bottom;
@@ -76,14 +76,14 @@ bool srvCollision::DoesRectanglesIntersect(const tyRect& rect1, const tyRect& re
   return !IsEmpty(Intersect(r, s));
 }
 
-bool srvCollision::IsLineInside(const tyRect& line, const tyRect& rect) const {
+bool srvCollision::IsLineInside(const Rect& line, const Rect& rect) const {
   // A line may lie on the rectangle's left and right edges: the test widens
   // the rectangle by one column on each side.
-  const tyRect widened{rect.Left - 1, rect.Top, rect.Right + 1, rect.Bottom};
+  const Rect widened{rect.Left - 1, rect.Top, rect.Right + 1, rect.Bottom};
   return IsStrictlyInside(line.Left, line.Top, widened) && IsStrictlyInside(line.Right, line.Bottom, widened);
 }
 
-void srvCollision::KeepLargerExcess(const tyRect& b, const tyRect& rect) {
+void srvCollision::KeepLargerExcess(const Rect& b, const Rect& rect) {
   if (b.Right > rect.Right) {
     KeepLarger(mExtendHorizontal, b.Right - rect.Right);
   } else if (b.Left < rect.Left) {
@@ -97,12 +97,12 @@ void srvCollision::KeepLargerExcess(const tyRect& b, const tyRect& rect) {
   }
 }
 
-bool srvCollision::AreElementsWhollyInRect(const ElementCollection& elements, const tyRect& rect) {
+bool srvCollision::AreElementsWhollyInRect(const ElementCollection& elements, const Rect& rect) {
   mExtendVertical = 0;
   mExtendHorizontal = 0;
   bool allInside = true;
   for (const auto& [key, element] : elements) {
-    const tyRect b = element->GetBoundingRect();
+    const Rect b = element->GetBoundingRect();
     bool inside = false;
     if (IsEmpty(b)) {
       inside = IsLineInside(b, rect);

@@ -25,22 +25,22 @@ public:
 
   bool DoesElementsOverlap(const ElementCollection& staticElements, const ElementCollection& movingElements) const;
   // r2 may be a segment (zero width or height).
-  bool DoesRectanglesIntersect(const tyRect& rect1, const tyRect& rect2) const;
+  bool DoesRectanglesIntersect(const Rect& rect1, const Rect& rect2) const;
   // Tests every element (no early exit) and sets both extension values.
-  bool AreElementsWhollyInRect(const ElementCollection& elements, const tyRect& rect);
+  bool AreElementsWhollyInRect(const ElementCollection& elements, const Rect& rect);
 
   // The building blocks, for callers that hold rectangles only.
-  static bool IsStrictlyInside(std::int32_t x, std::int32_t y, const tyRect& rect);
+  static bool IsStrictlyInside(std::int32_t x, std::int32_t y, const Rect& rect);
   // The intersection, all zeros when empty.
-  static tyRect Intersect(const tyRect& a, const tyRect& b);
+  static Rect Intersect(const Rect& a, const Rect& b);
   // `lineType` 100 is horizontal, 101 vertical, anything else runs from
   // (Left, Top) to (Right, Bottom).
-  static bool DoesLineCrossRect(std::int32_t lineType, const tyRect& line, const tyRect& element);
-  static bool DoRectsOverlap(const tyRect& a, const tyRect& b);
+  static bool DoesLineCrossRect(std::int32_t lineType, const Rect& line, const Rect& element);
+  static bool DoRectsOverlap(const Rect& a, const Rect& b);
 
 private:
-  bool IsLineInside(const tyRect& line, const tyRect& rect) const;
-  void KeepLargerExcess(const tyRect& bounds, const tyRect& rect);
+  bool IsLineInside(const Rect& line, const Rect& rect) const;
+  void KeepLargerExcess(const Rect& bounds, const Rect& rect);
 
   std::int32_t mExtendVertical = 0;
   std::int32_t mExtendHorizontal = 0;

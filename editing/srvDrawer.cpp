@@ -173,7 +173,7 @@ void srvDrawer::PersistentChanged() {
   mMoveWhole = true;
 }
 
-void srvDrawer::DrawPersistent(enElementFilter filter) {
+void srvDrawer::DrawPersistent(ElementFilter filter) {
   if (!HasBoards()) return;
   mSavedPersistence = mRightBoard->AutoRedraw();
   PersistenceGuard right(*mRightBoard, mSavedPersistence);
@@ -184,7 +184,7 @@ void srvDrawer::DrawPersistent(enElementFilter filter) {
   StripPass(filter);
 }
 
-void srvDrawer::StripPass(enElementFilter filter) {
+void srvDrawer::StripPass(ElementFilter filter) {
   if (!mStrips) return;
   // While elements are being moved the moving (selected) ones stay out of
   // the background, whoever asks for the picture.
@@ -234,7 +234,7 @@ void srvDrawer::DrawTextStripScrolled(itfStrip& comment, gdi::DeviceContext& lef
   comment.SetLeft(left);
 }
 
-void srvDrawer::DrawNetElements(itfStrip& strip, enElementFilter filter) {
+void srvDrawer::DrawNetElements(itfStrip& strip, ElementFilter filter) {
   auto* net = dynamic_cast<itfLdrNet*>(&strip);
   if (!net || net->IsCollapsed()) return;
   std::shared_ptr<ElementCollection> elements;

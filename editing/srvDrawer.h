@@ -74,17 +74,17 @@ public:
 
 private:
   // Which elements of a net the strip pass draws.
-  enum enElementFilter { eEF_All = 1, eEF_Selected = 2, eEF_UnSelected = 3 };
+  enum ElementFilter { eEF_All = 1, eEF_Selected = 2, eEF_UnSelected = 3 };
 
   bool HasBoards() const { return mLeftBoard && mRightBoard; }
   void CreateResources(gdi::DeviceContext& board);
   void CreateGridRow(gdi::DeviceContext& board);
   // Both boards persistent, the strip pass, both boards back as they were.
-  void DrawPersistent(enElementFilter filter);
-  void StripPass(enElementFilter filter);
+  void DrawPersistent(ElementFilter filter);
+  void StripPass(ElementFilter filter);
   void ClearUncovered();
   void DrawTextStripScrolled(itfStrip& comment, gdi::DeviceContext& leftDC, gdi::DeviceContext& boardDC);
-  void DrawNetElements(itfStrip& strip, enElementFilter filter);
+  void DrawNetElements(itfStrip& strip, ElementFilter filter);
   void ClearBelowReturnStrip();
   // Draws the elements on the right board's current device context with the
   // origin at the strip's edit zone, scrolled by the horizontal offset.

@@ -11,23 +11,23 @@
 
 namespace ldr {
 
-tyRect CurrentNetRect(itfStrip& strip) { return {strip.Left(), 0, strip.Left() + LDR_EDIT_WIDTH, strip.Height()}; }
+Rect CurrentNetRect(itfStrip& strip) { return {strip.Left(), 0, strip.Left() + LDR_EDIT_WIDTH, strip.Height()}; }
 
-tyRect MaximalNetRect(itfStrip& strip) { return {strip.Left(), 0, strip.Left() + LDR_EDIT_WIDTH, strip.MaxHeight()}; }
+Rect MaximalNetRect(itfStrip& strip) { return {strip.Left(), 0, strip.Left() + LDR_EDIT_WIDTH, strip.MaxHeight()}; }
 
 srvElementCreator::srvElementCreator(LdrContext& ctx) : ProcessBase(ctx, kClassName, eMP_ElmntCreateProc) {}
 
-tyProcessOutcome srvElementCreator::OnCreateNewElement(std::int32_t elementType) {
+ProcessOutcome srvElementCreator::OnCreateNewElement(std::int32_t elementType) {
   auto element = ldr::CreateNewElement(mCtx, elementType);
   // Lines are drawn, not placed: the line tool has its own process.
-  if (!element || element->IsLineElement()) return tyProcessOutcome::Continue();
+  if (!element || element->IsLineElement()) return ProcessOutcome::Continue();
   element->SetClassType(static_cast<enElementType>(elementType));
   element->InitOperandsData(true);
   mMoving.Clear();
   mMoving.Add(static_cast<long>(mMoving.Count() + 1), element);
   mElement = element;
   mCollision = std::make_unique<srvCollision>();
-  return tyProcessOutcome::Start(eMP_ElmntCreateProc);
+  return ProcessOutcome::Start(eMP_ElmntCreateProc);
 }
 
 void srvElementCreator::PlaceAtPointer(itfStrip& strip) {
@@ -41,8 +41,8 @@ bool srvElementCreator::IsLegalIn(itfStrip& strip, itfLdrNet& net) {
   return !mCollision->DoesElementsOverlap(*net.GetAllElements(), mMoving);
 }
 
-tyProcessOutcome srvElementCreator::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
-  if (!mElement) return tyProcessOutcome::Continue();
+ProcessOutcome srvElementCreator::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
+  if (!mElement) return ProcessOutcome::Continue();
   bool illegal = true;
   if (strip) {
     PlaceAtPointer(*strip);
@@ -53,11 +53,11 @@ tyProcessOutcome srvElementCreator::OnMouseMove(const std::shared_ptr<itfStrip>&
     Drawer().FlushBackGround();
     Drawer().DraftElement(*strip, *mElement);
   }
-  return tyProcessOutcome::Continue();
+  return ProcessOutcome::Continue();
 }
 
-tyProcessOutcome srvElementCreator::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
-  if (!mElement) return tyProcessOutcome::Continue();
+ProcessOutcome srvElementCreator::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
+  if (!mElement) return ProcessOutcome::Continue();
   std::int32_t extension = 0;
   itfLdrNet* net = AsNet(strip);
   bool illegal = !net || net->IsCollapsed();
@@ -71,7 +71,7 @@ tyProcessOutcome srvElementCreator::OnMouseDown(const std::shared_ptr<itfStrip>&
   if (illegal) {
     // An illegal place leaves the creator running.
     SetNoDrop(true);
-    return tyProcessOutcome::Continue();
+    return ProcessOutcome::Continue();
   }
   mElement->UpdateInitialDescriptor();
   mElement->UpdateDisplayWithLastLegal();
@@ -90,16 +90,16 @@ tyProcessOutcome srvElementCreator::OnMouseDown(const std::shared_ptr<itfStrip>&
   return outcome;
 }
 
-tyProcessOutcome srvElementCreator::FinishDrop(itfLdrNet& net) {
+ProcessOutcome srvElementCreator::FinishDrop(itfLdrNet& net) {
   if (mElement->InitOperandsData(false)) {
-    auto outcome = tyProcessOutcome::Commit("", true);
+    auto outcome = ProcessOutcome::Commit("", true);
     outcome.PlacedElementID = mElement->ObjectID();
     return outcome;
   }
   mElement.reset();
   WithdrawDroppedElement(net);
   Drawer().RedrawAll();
-  return tyProcessOutcome::End();
+  return ProcessOutcome::End();
 }
 
 void srvElementCreator::WithdrawDroppedElement(itfLdrNet& net) {

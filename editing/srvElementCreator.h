@@ -31,11 +31,11 @@ public:
   const std::shared_ptr<itfLdrElement>& Element() const { return mElement; }
 
 protected:
-  tyProcessOutcome OnCreateNewElement(std::int32_t elementType) override;
-  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
-  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnCreateNewElement(std::int32_t elementType) override;
+  ProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& strip) override;
   // The view's mouse-up: the drop already finished at the mouse-down.
-  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>&) override { return tyProcessOutcome::Continue(); }
+  ProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>&) override { return ProcessOutcome::Continue(); }
 
 private:
   void PlaceAtPointer(itfStrip& strip);
@@ -43,7 +43,7 @@ private:
   bool IsLegalIn(itfStrip& strip, itfLdrNet& net);
   // Sets up the dropped element's operands: the edit is committed, or the
   // element withdrawn when the user refuses them.
-  tyProcessOutcome FinishDrop(itfLdrNet& net);
+  ProcessOutcome FinishDrop(itfLdrNet& net);
   // Removes the dropped element again, and nothing else.
   void WithdrawDroppedElement(itfLdrNet& net);
 
@@ -54,7 +54,7 @@ private:
 
 // The two rectangles of a net, in element coordinates: up to its current
 // height, and up to the height it may grow to.
-tyRect CurrentNetRect(itfStrip& strip);
-tyRect MaximalNetRect(itfStrip& strip);
+Rect CurrentNetRect(itfStrip& strip);
+Rect MaximalNetRect(itfStrip& strip);
 
 } // namespace ldr

@@ -55,9 +55,9 @@ void srvElementMover::TakeGroupFrom(itfLdrNet& net) {
   for (const auto& [key, element] : *mSelected) mSelectedList.push_back(element);
 }
 
-tyProcessOutcome srvElementMover::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
+ProcessOutcome srvElementMover::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
   itfLdrNet* net = AsNet(strip);
-  if (!net) return tyProcessOutcome::Continue();
+  if (!net) return ProcessOutcome::Continue();
   mSourceNet = strip;
   TakeGroupFrom(*net);
   mUnselected = net->GetUnSelectedElements();
@@ -73,7 +73,7 @@ tyProcessOutcome srvElementMover::OnMouseDown(const std::shared_ptr<itfStrip>& s
   Drawer().PrepareForMove();
   Drawer().DraftSelected(*strip, mSelectedList);
   Drawer().FlushBackGround();
-  return tyProcessOutcome::Continue();
+  return ProcessOutcome::Continue();
 }
 
 bool srvElementMover::IsSingleElement() const {
@@ -81,7 +81,7 @@ bool srvElementMover::IsSingleElement() const {
 }
 
 bool srvElementMover::IsLegalAt(itfStrip& strip) {
-  const tyRect rect = IsSingleElement() ? MaximalNetRect(strip) : CurrentNetRect(strip);
+  const Rect rect = IsSingleElement() ? MaximalNetRect(strip) : CurrentNetRect(strip);
   if (!mCollision.AreElementsWhollyInRect(*mSelected, rect)) return false;
   itfLdrNet* net = AsNet(&strip);
   if (!net || net->IsCollapsed()) return false;
@@ -92,12 +92,12 @@ void srvElementMover::ForEachSelected(void (itfLdrElement::*step)()) {
   for (const auto& element : mSelectedList) ((*element).*step)();
 }
 
-tyProcessOutcome srvElementMover::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
-  if (!mSourceNet || mCtx.AutoScrollDirection != 0) return tyProcessOutcome::Continue();
+ProcessOutcome srvElementMover::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
+  if (!mSourceNet || mCtx.AutoScrollDirection != 0) return ProcessOutcome::Continue();
   mMoved = true;
   if (!strip) {
     SetNoDrop(true);
-    return tyProcessOutcome::Continue();
+    return ProcessOutcome::Continue();
   }
   if (strip != mLastTargetStrip) {
     itfLdrNet* net = AsNet(strip);
@@ -116,7 +116,7 @@ tyProcessOutcome srvElementMover::OnMouseMove(const std::shared_ptr<itfStrip>& s
   ForEachSelected(&itfLdrElement::UpdateDisplayWithLastTRX);
   Drawer().DraftSelected(*strip, mSelectedList);
   SetNoDrop(!legal);
-  return tyProcessOutcome::Continue();
+  return ProcessOutcome::Continue();
 }
 
 void srvElementMover::CommitGroupToLastLegal() {
@@ -127,9 +127,9 @@ void srvElementMover::CommitGroupToLastLegal() {
   }
 }
 
-tyProcessOutcome srvElementMover::OnMouseUp(const std::shared_ptr<itfStrip>&) {
+ProcessOutcome srvElementMover::OnMouseUp(const std::shared_ptr<itfStrip>&) {
   mCtx.AutoScrollDirection = 0;
-  if (!mSourceNet) return tyProcessOutcome::End();
+  if (!mSourceNet) return ProcessOutcome::End();
   CommitGroupToLastLegal();
   if (mCtx.ElementCopy && mMoved) MakeCopies();
   const std::int32_t extension = GrowTargetNet();
@@ -137,7 +137,7 @@ tyProcessOutcome srvElementMover::OnMouseUp(const std::shared_ptr<itfStrip>&) {
   if (extension != 0) Control().Relocate();
   // The picture is drawn again by the commit, without the move's copy.
   Drawer().ReleaseResourcesAfterMove();
-  return tyProcessOutcome::Commit("", true);
+  return ProcessOutcome::Commit("", true);
 }
 
 std::int32_t srvElementMover::GrowTargetNet() {

@@ -35,9 +35,9 @@ public:
   std::string GroupIDs() const;
 
 protected:
-  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
-  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& strip) override;
-  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& strip) override;
 
 private:
   bool IsSingleElement() const;

@@ -10,14 +10,14 @@ namespace ldr {
 
 srvLabelEditor::srvLabelEditor(LdrContext& ctx) : ProcessBase(ctx, kClassName, eMP_EditLabelProc) {}
 
-tyProcessOutcome srvLabelEditor::OnMouseUp(const std::shared_ptr<itfStrip>& strip) {
+ProcessOutcome srvLabelEditor::OnMouseUp(const std::shared_ptr<itfStrip>& strip) {
   // The process ends with this event whatever the user does in the dialog;
   // the label-name service stores the name itself.
-  if (!dynamic_cast<itfLdrLabel*>(strip.get())) return tyProcessOutcome::End();
+  if (!dynamic_cast<itfLdrLabel*>(strip.get())) return ProcessOutcome::End();
   mCtx.Host->LabelNames->EditLabelName(strip->StripID());
   Control().ReLoad();
   Drawer().RedrawAll();
-  return tyProcessOutcome::End();
+  return ProcessOutcome::End();
 }
 
 } // namespace ldr

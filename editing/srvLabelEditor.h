@@ -14,9 +14,9 @@ public:
   explicit srvLabelEditor(LdrContext& ctx);
 
 protected:
-  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>&) override { return tyProcessOutcome::Continue(); }
-  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>&) override { return tyProcessOutcome::Continue(); }
-  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>&) override { return ProcessOutcome::Continue(); }
+  ProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>&) override { return ProcessOutcome::Continue(); }
+  ProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& strip) override;
 };
 
 } // namespace ldr

@@ -31,23 +31,23 @@ tyLdrPoint srvLineCreator::Stretch(itfStrip& strip) {
 
 bool srvLineCreator::Overlaps() { return mCollision.DoesElementsOverlap(*mNetElements, *mMoving); }
 
-tyProcessOutcome srvLineCreator::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
+ProcessOutcome srvLineCreator::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
   itfLdrNet* net = AsNet(strip);
-  if (!net) return tyProcessOutcome::Continue();
+  if (!net) return ProcessOutcome::Continue();
   mNet = strip;
   mNetElements = net->GetAllElements();
   mLine = ldr::CreateNewElement(mCtx, eET_LdrLine);
-  if (!mLine) return tyProcessOutcome::Continue();
+  if (!mLine) return ProcessOutcome::Continue();
   Anchor(*strip);
   Stretch(*strip);
   mMoving = std::make_shared<ElementCollection>();
   mMoving->Add(1L, mLine);
   mStartOverlap = Overlaps();
-  return tyProcessOutcome::Continue();
+  return ProcessOutcome::Continue();
 }
 
-tyProcessOutcome srvLineCreator::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
-  if (!mLine) return tyProcessOutcome::Continue();
+ProcessOutcome srvLineCreator::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
+  if (!mLine) return ProcessOutcome::Continue();
   bool illegal = true;
   if (IsLineNet(strip)) {
     if (mStartOverlap) Anchor(*strip);
@@ -55,8 +55,8 @@ tyProcessOutcome srvLineCreator::OnMouseMove(const std::shared_ptr<itfStrip>& st
     illegal = Overlaps();
     if (!illegal) {
       // The edit zone in element coordinates: the net's own rows and columns.
-      const tyRect edit = strip->GetEditBoundingRect();
-      const tyRect inside{0, 0, edit.Right - edit.Left, edit.Bottom - edit.Top};
+      const Rect edit = strip->GetEditBoundingRect();
+      const Rect inside{0, 0, edit.Right - edit.Left, edit.Bottom - edit.Top};
       illegal = !mCollision.AreElementsWhollyInRect(*mMoving, inside);
       if (!illegal) mLine->SaveLastLegalPosition();
     }
@@ -67,10 +67,10 @@ tyProcessOutcome srvLineCreator::OnMouseMove(const std::shared_ptr<itfStrip>& st
     Drawer().FlushBackGround();
     Drawer().DraftElement(*mNet, *mLine);
   }
-  return tyProcessOutcome::Continue();
+  return ProcessOutcome::Continue();
 }
 
-tyProcessOutcome srvLineCreator::OnMouseUp(const std::shared_ptr<itfStrip>& strip) {
+ProcessOutcome srvLineCreator::OnMouseUp(const std::shared_ptr<itfStrip>& strip) {
   bool cancelled = false;
   if (!mLine || !AsNet(strip)) {
     cancelled = true;
@@ -95,17 +95,17 @@ tyProcessOutcome srvLineCreator::OnMouseUp(const std::shared_ptr<itfStrip>& stri
   return Finish(cancelled);
 }
 
-tyProcessOutcome srvLineCreator::Finish(bool cancelled) {
+ProcessOutcome srvLineCreator::Finish(bool cancelled) {
   mMoving.reset();
   if (cancelled) {
     mLine.reset();
     Drawer().FlushBackGround();
-    return tyProcessOutcome::Revert();
+    return ProcessOutcome::Revert();
   }
   AsNet(mNet)->AddLadderElement(mLine, 0);
   Drawer().DrawElement(*mNet, *mLine);
   Drawer().FlushBackGround();
-  return tyProcessOutcome::Commit("", true);
+  return ProcessOutcome::Commit("", true);
 }
 
 } // namespace ldr

@@ -24,9 +24,9 @@ public:
   const std::shared_ptr<itfLdrElement>& Line() const { return mLine; }
 
 protected:
-  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
-  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& strip) override;
-  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& strip) override;
 
 private:
   bool IsLineNet(const std::shared_ptr<itfStrip>& strip) const;
@@ -34,7 +34,7 @@ private:
   // Stretches the line to the pointer; returns the offset from the start.
   tyLdrPoint Stretch(itfStrip& strip);
   bool Overlaps();
-  tyProcessOutcome Finish(bool cancelled);
+  ProcessOutcome Finish(bool cancelled);
 
   tyLdrPoint mStart;
   std::shared_ptr<ElementCollection> mNetElements;

@@ -33,9 +33,9 @@ tyLdrPoint srvOperandsSelection::OperandPoint(itfLdrElement& element, const Oper
   return element.Inlet() + tyLdrPoint{operand.Display().OffsetX, operand.Display().OffsetY};
 }
 
-srvOperandsSelection::tyOperandAt srvOperandsSelection::FindSelected(KeyedCollection<itfLdrElement>& elements) const {
+srvOperandsSelection::OperandAt srvOperandsSelection::FindSelected(KeyedCollection<itfLdrElement>& elements) const {
   for (const auto& [key, element] : elements) {
-    tyOperandAt found;
+    OperandAt found;
     ForEachOperand(*element, [&](const std::shared_ptr<Operand>& operand) {
       if (!found.Slot && operand->IsSelected()) found = {element, operand};
     });
@@ -44,13 +44,12 @@ srvOperandsSelection::tyOperandAt srvOperandsSelection::FindSelected(KeyedCollec
   return {};
 }
 
-srvOperandsSelection::tyOperandAt srvOperandsSelection::FindNearest(KeyedCollection<itfLdrElement>& elements,
-                                                                    const tyOperandAt& from,
-                                                                    std::int32_t keyCode) const {
+srvOperandsSelection::OperandAt srvOperandsSelection::FindNearest(KeyedCollection<itfLdrElement>& elements,
+                                                                  const OperandAt& from, std::int32_t keyCode) const {
   const tyLdrPoint start = OperandPoint(*from.Element, *from.Slot);
   const bool horizontal = keyCode == eKey_Left || keyCode == eKey_Right;
   const int sign = (keyCode == eKey_Right || keyCode == eKey_Down) ? 1 : -1;
-  tyOperandAt best;
+  OperandAt best;
   long bestScore = std::numeric_limits<long>::max();
   long bestAcross = std::numeric_limits<long>::max();
   for (const auto& [key, element] : elements) {
@@ -71,7 +70,7 @@ srvOperandsSelection::tyOperandAt srvOperandsSelection::FindNearest(KeyedCollect
   return best;
 }
 
-void srvOperandsSelection::OpenSelected(const tyOperandAt& selected, itfStrip& strip) {
+void srvOperandsSelection::OpenSelected(const OperandAt& selected, itfStrip& strip) {
   Operand& operand = *selected.Slot;
   if (operand.IsFixed()) return;
   const long oldType = operand.OprndType();
@@ -90,7 +89,7 @@ void srvOperandsSelection::OpenSelected(const tyOperandAt& selected, itfStrip& s
 }
 
 void srvOperandsSelection::KeyPress(std::int32_t KeyCode, KeyedCollection<itfLdrElement>& Elements, itfStrip& Strip) {
-  const tyOperandAt selected = FindSelected(Elements);
+  const OperandAt selected = FindSelected(Elements);
   if (!selected.Slot) return;
   switch (KeyCode) {
   case eKey_Enter:
@@ -100,7 +99,7 @@ void srvOperandsSelection::KeyPress(std::int32_t KeyCode, KeyedCollection<itfLdr
   case eKey_Up:
   case eKey_Right:
   case eKey_Down: {
-    const tyOperandAt next = FindNearest(Elements, selected, KeyCode);
+    const OperandAt next = FindNearest(Elements, selected, KeyCode);
     if (!next.Slot) return;
     next.Slot->SetSelected(true);
     selected.Slot->SetSelected(false);

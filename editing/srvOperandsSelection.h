@@ -37,15 +37,14 @@ public:
   static tyLdrPoint OperandPoint(itfLdrElement& element, const Operand& operand);
 
 private:
-  struct tyOperandAt {
+  struct OperandAt {
     std::shared_ptr<itfLdrElement> Element;
     std::shared_ptr<Operand> Slot;
   };
 
-  tyOperandAt FindSelected(KeyedCollection<itfLdrElement>& elements) const;
-  tyOperandAt FindNearest(KeyedCollection<itfLdrElement>& elements, const tyOperandAt& from,
-                          std::int32_t keyCode) const;
-  void OpenSelected(const tyOperandAt& selected, itfStrip& strip);
+  OperandAt FindSelected(KeyedCollection<itfLdrElement>& elements) const;
+  OperandAt FindNearest(KeyedCollection<itfLdrElement>& elements, const OperandAt& from, std::int32_t keyCode) const;
+  void OpenSelected(const OperandAt& selected, itfStrip& strip);
 
   LdrContext& mCtx;
 };

@@ -14,12 +14,12 @@ constexpr std::int32_t kRightButton = 2;
 
 srvPasteOperator::srvPasteOperator(LdrContext& ctx) : ProcessBase(ctx, kClassName, eMP_EditPasteProc) {}
 
-tyProcessOutcome srvPasteOperator::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
+ProcessOutcome srvPasteOperator::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
   const bool rightButton = strip && strip->GetHitParameters().Button == kRightButton;
   if (strip && !rightButton && mCtx.Clipboard && mCtx.Clipboard->Paste(mFunctionID, strip)) Control().Relocate();
   mCtx.Host->Gui->RefreshPointer();
   if (mCtx.State) mCtx.State->HandleReloadRequest();
-  return tyProcessOutcome::End();
+  return ProcessOutcome::End();
 }
 
 } // namespace ldr

@@ -16,9 +16,9 @@ public:
   void SetFunctionID(std::int32_t funcID) override { mFunctionID = funcID; }
 
 protected:
-  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
-  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>&) override { return tyProcessOutcome::Continue(); }
-  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>&) override { return tyProcessOutcome::Continue(); }
+  ProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>&) override { return ProcessOutcome::Continue(); }
+  ProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>&) override { return ProcessOutcome::Continue(); }
 
 private:
   std::int32_t mFunctionID = 0;

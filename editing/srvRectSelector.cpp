@@ -18,38 +18,38 @@ constexpr int kPixelsPerGrid = 14;
 
 srvRectSelector::srvRectSelector(LdrContext& ctx) : ProcessBase(ctx, kClassName, eMP_RectSelectProc) {}
 
-tyRect srvRectSelector::Band() const {
+Rect srvRectSelector::Band() const {
   return {std::min(mFirst.X, mSecond.X), std::min(mFirst.Y, mSecond.Y), std::max(mFirst.X, mSecond.X),
           std::max(mFirst.Y, mSecond.Y)};
 }
 
-tyProcessOutcome srvRectSelector::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
-  if (!AsNet(strip)) return tyProcessOutcome::Continue();
+ProcessOutcome srvRectSelector::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
+  if (!AsNet(strip)) return ProcessOutcome::Continue();
   mNet = strip;
   const auto hit = strip->GetHitParameters();
   mFirst = mSecond = {hit.X, hit.Y};
-  return tyProcessOutcome::Continue();
+  return ProcessOutcome::Continue();
 }
 
-tyProcessOutcome srvRectSelector::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
-  if (!mNet || strip != mNet) return tyProcessOutcome::Continue();
+ProcessOutcome srvRectSelector::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
+  if (!mNet || strip != mNet) return ProcessOutcome::Continue();
   const auto hit = strip->GetHitParameters();
   mSecond = {hit.X, hit.Y};
   Drawer().FlushBackGround();
   Drawer().DraftService(*this, *mNet);
-  return tyProcessOutcome::Continue();
+  return ProcessOutcome::Continue();
 }
 
 void srvRectSelector::Draw(gdi::DeviceContext&, gdi::DeviceContext& rightDC) {
   const auto shift = static_cast<int>(-kPixelsPerGrid * Control().HorizontalOffset());
   const auto old = rightDC.OffsetViewportOrg(shift, 0);
-  const tyRect band = Band();
+  const Rect band = Band();
   rightDC.DrawFocusRect({band.Left * kPixelsPerGrid, band.Top * kPixelsPerGrid, band.Right * kPixelsPerGrid,
                          band.Bottom * kPixelsPerGrid});
   rightDC.SetViewportOrg(old.X, old.Y);
 }
 
-tyProcessOutcome srvRectSelector::OnMouseUp(const std::shared_ptr<itfStrip>& strip) {
+ProcessOutcome srvRectSelector::OnMouseUp(const std::shared_ptr<itfStrip>& strip) {
   if (mNet) {
     if (strip == mNet) {
       const auto hit = strip->GetHitParameters();
@@ -59,12 +59,12 @@ tyProcessOutcome srvRectSelector::OnMouseUp(const std::shared_ptr<itfStrip>& str
     if (mCtx.Clipboard) mCtx.Clipboard->RefreshMdiButtonsStatus();
   }
   Drawer().RedrawAll();
-  return tyProcessOutcome::End();
+  return ProcessOutcome::End();
 }
 
 // Touching is enough; sharing an edge line is not touching.
 void srvRectSelector::SelectTouched() {
-  tyRect band = Band();
+  Rect band = Band();
   band.Left -= mNet->EditZoneLeft();
   band.Right -= mNet->EditZoneLeft();
   band.Top -= mNet->Top();

@@ -22,12 +22,12 @@ public:
   void Draw(gdi::DeviceContext& leftDC, gdi::DeviceContext& rightDC) override;
 
   // The band in board grid units, normalised.
-  tyRect Band() const;
+  Rect Band() const;
 
 protected:
-  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
-  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& strip) override;
-  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& strip) override;
 
 private:
   void SelectTouched();

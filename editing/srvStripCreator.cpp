@@ -13,16 +13,16 @@ namespace ldr {
 
 srvStripCreator::srvStripCreator(LdrContext& ctx) : ProcessBase(ctx, kClassName, eMP_StripCreateProc) {}
 
-tyProcessOutcome srvStripCreator::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
+ProcessOutcome srvStripCreator::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
   SetNoDrop(!strip);
-  return tyProcessOutcome::Continue();
+  return ProcessOutcome::Continue();
 }
 
-tyProcessOutcome srvStripCreator::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
-  if (!strip) return tyProcessOutcome::Continue();
+ProcessOutcome srvStripCreator::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
+  if (!strip) return ProcessOutcome::Continue();
   InsertStrips(strip->SeqNum());
   Control().Relocate();
-  return tyProcessOutcome::Commit("", false);
+  return ProcessOutcome::Commit("", false);
 }
 
 std::optional<db::FieldList> srvStripCreator::NewStripRow(std::int32_t seqNum) {

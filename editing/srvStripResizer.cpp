@@ -26,18 +26,18 @@ std::int32_t srvStripResizer::PointerRow(const HitRecord& hit) {
   return static_cast<std::int32_t>(std::nearbyint(pixel / static_cast<double>(PIXEL_PER_GRID))) + 1;
 }
 
-tyProcessOutcome srvStripResizer::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
-  if (!strip) return tyProcessOutcome::End();
+ProcessOutcome srvStripResizer::OnMouseDown(const std::shared_ptr<itfStrip>& strip) {
+  if (!strip) return ProcessOutcome::End();
   mStrip = strip;
   mMinBottom = strip->Top() + strip->MinHeight();
   mMaxBottom = strip->Top() + strip->MaxHeight();
   mPointerRow = PointerRow(strip->GetHitParameters());
   mCurrentBottom = WithinBounds(mPointerRow) ? mPointerRow : mMinBottom;
   Drawer().DraftService(*this, *strip);
-  return tyProcessOutcome::Continue();
+  return ProcessOutcome::Continue();
 }
 
-tyProcessOutcome srvStripResizer::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
+ProcessOutcome srvStripResizer::OnMouseMove(const std::shared_ptr<itfStrip>& strip) {
   bool illegal = true;
   if (strip && mStrip) {
     mPointerRow = PointerRow(strip->GetHitParameters());
@@ -49,10 +49,10 @@ tyProcessOutcome srvStripResizer::OnMouseMove(const std::shared_ptr<itfStrip>& s
     }
   }
   SetNoDrop(illegal);
-  return tyProcessOutcome::Continue();
+  return ProcessOutcome::Continue();
 }
 
-tyProcessOutcome srvStripResizer::OnMouseUp(const std::shared_ptr<itfStrip>& strip) {
+ProcessOutcome srvStripResizer::OnMouseUp(const std::shared_ptr<itfStrip>& strip) {
   bool changed = false;
   if (strip && mStrip) {
     mPointerRow = PointerRow(strip->GetHitParameters());
@@ -69,7 +69,7 @@ tyProcessOutcome srvStripResizer::OnMouseUp(const std::shared_ptr<itfStrip>& str
     mStrip->SetHeight(height);
     Control().Relocate();
   }
-  return changed ? tyProcessOutcome::Commit("", false) : tyProcessOutcome::End();
+  return changed ? ProcessOutcome::Commit("", false) : ProcessOutcome::End();
 }
 
 void srvStripResizer::DrawBand(gdi::DeviceContext& hdc) const {

@@ -25,9 +25,9 @@ public:
   std::int32_t CurrentBottom() const { return mCurrentBottom; }
 
 protected:
-  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
-  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& strip) override;
-  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>& strip) override;
+  ProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>& strip) override;
 
 private:
   bool WithinBounds(std::int32_t row) const { return mMinBottom <= row && row <= mMaxBottom; }

@@ -7,12 +7,12 @@
 
 namespace ldr {
 
-tyLdrMainParts MakeStandardParts() {
+LdrMainParts MakeStandardParts() {
   return MakeStandardParts(clsClipboard::BufferFileBeside(FileSettingsStore::DefaultHostSettingsPath()));
 }
 
-tyLdrMainParts MakeStandardParts(const std::string& clipboardFile) {
-  tyLdrMainParts parts;
+LdrMainParts MakeStandardParts(const std::string& clipboardFile) {
+  LdrMainParts parts;
   parts.CreateClipboard = [clipboardFile](LdrContext& ctx) -> std::shared_ptr<itfClipboard> {
     return std::make_shared<clsClipboard>(ctx, clipboardFile);
   };

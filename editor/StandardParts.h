@@ -10,8 +10,8 @@ namespace ldr {
 
 // The clipboard shares its copies through the buffer file beside the
 // user's default host settings.
-tyLdrMainParts MakeStandardParts();
+LdrMainParts MakeStandardParts();
 // The same with the clipboard's buffer file given (empty: not shared).
-tyLdrMainParts MakeStandardParts(const std::string& clipboardFile);
+LdrMainParts MakeStandardParts(const std::string& clipboardFile);
 
 } // namespace ldr

@@ -1,8 +1,8 @@
 #include "editor/StripSelection.h"
 
+#include "core/HitKind.h"
 #include "core/KeyCodes.h"
 #include "core/StripCommands.h"
-#include "core/enHitKind.h"
 #include "interfaces/itfLdrElement.h"
 #include "interfaces/itfLdrNet.h"
 #include "interfaces/itfStrip.h"
@@ -24,8 +24,8 @@ StripSelection::StripSelection(LdrContext& context, const KeyedCollection<itfStr
 
 itfLdrNet* StripSelection::AsNet(itfStrip* strip) { return dynamic_cast<itfLdrNet*>(strip); }
 
-std::vector<tyNetRef> StripSelection::Nets(const KeyedCollection<itfStrip>& strips) {
-  std::vector<tyNetRef> nets;
+std::vector<NetRef> StripSelection::Nets(const KeyedCollection<itfStrip>& strips) {
+  std::vector<NetRef> nets;
   for (const auto& [key, strip] : strips)
     if (auto* net = AsNet(strip.get())) nets.push_back({strip, net});
   return nets;
@@ -52,8 +52,8 @@ void StripSelection::UnselectElements(const itfLdrNet* except) {
   }
 }
 
-tyClickResult StripSelection::Click(long funcID, itfStrip& strip, int shift, bool rightButton) {
-  tyClickResult result;
+ClickResult StripSelection::Click(long funcID, itfStrip& strip, int shift, bool rightButton) {
+  ClickResult result;
   int area = strip.GetHitParameters().HitKind;
   const bool modifier = (shift & (eKM_Shift | eKM_Ctrl)) != 0;
   // With a modifier or the right button the collapse mark and the resize

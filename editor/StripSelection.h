@@ -17,13 +17,13 @@ class itfLdrNet;
 class itfLdrElement;
 
 // An instantiated net: the strip and its net side.
-struct tyNetRef {
+struct NetRef {
   std::shared_ptr<itfStrip> Strip;
   itfLdrNet* Net = nullptr;
 };
 
 // What a click-selection step did.
-struct tyClickResult {
+struct ClickResult {
   // The subroutine must be loaded again (a net was collapsed or expanded).
   bool Reload = false;
   // The clicked net holds fewer selected elements than before: such a click
@@ -37,7 +37,7 @@ public:
 
   // The nets among `strips`, in collection order (a snapshot: callers may
   // change the collection while they walk it).
-  static std::vector<tyNetRef> Nets(const KeyedCollection<itfStrip>& strips);
+  static std::vector<NetRef> Nets(const KeyedCollection<itfStrip>& strips);
   static itfLdrNet* AsNet(itfStrip* strip);
 
   // Every net unselects its elements and operands; no strip of any
@@ -49,7 +49,7 @@ public:
 
   // The click-selection step for a press on `strip` (its hit data tells
   // where) with the modifier bits `shift`.
-  tyClickResult Click(long funcID, itfStrip& strip, int shift, bool rightButton);
+  ClickResult Click(long funcID, itfStrip& strip, int shift, bool rightButton);
   // Selects the strips between the existing selection and `strip`.
   void ExtendTo(long funcID, itfStrip& strip);
 

@@ -3,13 +3,13 @@
 #include "core/enEditCommand.h"
 #include "interfaces/itfClipboard.h"
 
+#include "core/HitKind.h"
 #include "core/KeyCodes.h"
 #include "core/LdrError.h"
 #include "core/ProjectData.h"
 #include "core/StripCommands.h"
 #include "core/StripStack.h"
 #include "core/clsLdrState.h"
-#include "core/enHitKind.h"
 #include "core/enStripType.h"
 #include "editing/PlacementSteps.h"
 #include "editing/srvOperandsSelection.h"
@@ -58,8 +58,8 @@ private:
 
 } // namespace
 
-tyLdrFunctionParts MakeStandardFunctionParts() {
-  tyLdrFunctionParts parts;
+LdrFunctionParts MakeStandardFunctionParts() {
+  LdrFunctionParts parts;
   parts.CreateStrip = [](LdrContext& ctx, long stripType) {
     return CreateStripByType(ctx, static_cast<std::int32_t>(stripType));
   };
@@ -69,7 +69,7 @@ tyLdrFunctionParts MakeStandardFunctionParts() {
   return parts;
 }
 
-clsLdrFunction::clsLdrFunction(LdrContext& context, tyLdrFunctionParts parts)
+clsLdrFunction::clsLdrFunction(LdrContext& context, LdrFunctionParts parts)
     : mContext(context), mParts(std::move(parts)), mStrips(std::make_unique<KeyedCollection<itfStrip>>()),
       mSelection(context, *mStrips) {}
 
@@ -160,11 +160,11 @@ void clsLdrFunction::Layout() {
   }
   const auto& rows = view.Strips;
 
-  struct tySlot {
-    const tyStackedStrip* Row;
+  struct Slot {
+    const StackedStrip* Row;
     std::shared_ptr<itfStrip> Strip;
   };
-  std::vector<tySlot> shown;
+  std::vector<Slot> shown;
   std::vector<long> toCreate, markLoaded, markUnloaded;
   for (const auto& row : rows) {
     auto strip = mStrips->Find(row.StripID);
@@ -572,14 +572,14 @@ void clsLdrFunction::MouseDown(int button, int shift, long x, long y) {
   auto strip = HitTest(HitRecord::FromPixel(static_cast<double>(x), static_cast<double>(y), button, shift));
   mActiveStrip = strip;
   if (mNewProcess == eMP_QueryForProcess) StartProcessFromClick(strip, shift);
-  RunEvent(enMouseEvent::Down, strip, button);
+  RunEvent(MouseEvent::Down, strip, button);
   RefreshClipboardCommands();
   mContext.State->UpdateMdiButtonsStatus();
 }
 
 void clsLdrFunction::StartProcessFromClick(const std::shared_ptr<itfStrip>& strip, int shift) {
   if (!strip) return;
-  tyClickResult click;
+  ClickResult click;
   if (!Online()) click = mSelection.Click(mFuncID, *strip, shift, mRightButton);
   if (click.Reload) ReLoad();
   DrawAndFlush();
@@ -594,18 +594,18 @@ void clsLdrFunction::MouseMove(int button, int shift, long x, long y) {
   mLastGridPoint = point;
   auto strip = HitTest(hit);
   if (mNewProcess != eMP_QueryForProcess && mContext.Drawer) mContext.Drawer->SetToolTipText("");
-  RunEvent(enMouseEvent::Move, strip, button);
+  RunEvent(MouseEvent::Move, strip, button);
 }
 
 void clsLdrFunction::MouseUp(int button, int shift, long x, long y) {
   mButtonDown = false;
   auto strip = HitTest(HitRecord::FromPixel(static_cast<double>(x), static_cast<double>(y), button, shift));
-  RunEvent(enMouseEvent::Up, strip, button);
+  RunEvent(MouseEvent::Up, strip, button);
   RefreshClipboardCommands();
   RedrawAll();
 }
 
-void clsLdrFunction::RunEvent(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button) {
+void clsLdrFunction::RunEvent(MouseEvent event, const std::shared_ptr<itfStrip>& strip, int button) {
   // The kill step runs also when the event fails: a process that ended
   // itself on the way must not outlive it.
   struct KillStep {
@@ -620,11 +620,11 @@ void clsLdrFunction::RunEvent(enMouseEvent event, const std::shared_ptr<itfStrip
   }
 }
 
-void clsLdrFunction::Dispatch(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button) {
+void clsLdrFunction::Dispatch(MouseEvent event, const std::shared_ptr<itfStrip>& strip, int button) {
   if (mNewProcess == eMP_QueryForProcess) {
-    if (event == enMouseEvent::Move)
+    if (event == MouseEvent::Move)
       HoverStep(strip);
-    else if (event == enMouseEvent::Up && button == kRightButton)
+    else if (event == MouseEvent::Up && button == kRightButton)
       ContextMenuStep();
     return;
   }
@@ -634,17 +634,17 @@ void clsLdrFunction::Dispatch(enMouseEvent event, const std::shared_ptr<itfStrip
 // The process of the current kind takes the event. A kind that has no class
 // in this build returns the view to idle, so that a press that asked for one
 // never leaves it stuck.
-void clsLdrFunction::RunProcess(enMouseProcess kind, enMouseEvent event, const std::shared_ptr<itfStrip>& strip) {
+void clsLdrFunction::RunProcess(enMouseProcess kind, MouseEvent event, const std::shared_ptr<itfStrip>& strip) {
   switch (event) {
-  case enMouseEvent::Down: {
+  case MouseEvent::Down: {
     const auto outcome = mProcesses.MouseDown(kind, strip, mRightButton, static_cast<std::int32_t>(mFuncID));
     if (outcome.PlacedElementID >= 0) AfterElementPlaced(outcome.PlacedElementID);
     break;
   }
-  case enMouseEvent::Move:
+  case MouseEvent::Move:
     mProcesses.MouseMove(kind, strip);
     break;
-  case enMouseEvent::Up:
+  case MouseEvent::Up:
     mProcesses.MouseUp(kind, strip);
     break;
   }

@@ -35,7 +35,7 @@ class BoardScrollBar;
 
 // How the view makes the objects it owns. The host build passes the real
 // factories; tests pass doubles.
-struct tyLdrFunctionParts {
+struct LdrFunctionParts {
   // A strip object of a stored strip type, or nothing for a type without a
   // strip class.
   std::function<std::shared_ptr<itfStrip>(LdrContext&, long stripType)> CreateStrip;
@@ -45,13 +45,13 @@ struct tyLdrFunctionParts {
 };
 
 // The real strip classes and the keyboard operand selection.
-tyLdrFunctionParts MakeStandardFunctionParts();
+LdrFunctionParts MakeStandardFunctionParts();
 
 class clsLdrFunction : public itfFunction, public itfProcessControl, public ViewRefresh {
 public:
   static constexpr const char* kClassName = "clsLdrFunction";
 
-  clsLdrFunction(LdrContext& context, tyLdrFunctionParts parts);
+  clsLdrFunction(LdrContext& context, LdrFunctionParts parts);
   ~clsLdrFunction() override;
 
   // itfFunction
@@ -117,7 +117,7 @@ public:
   bool Loading() const { return mLoading; }
 
 private:
-  enum class enMouseEvent { Down, Move, Up };
+  enum class MouseEvent { Down, Move, Up };
 
   // Loading and layout.
   void RefreshViewSize();
@@ -140,9 +140,9 @@ private:
   // Mouse.
   std::shared_ptr<itfStrip> HitTest(const HitRecord& hit);
   void StartProcessFromClick(const std::shared_ptr<itfStrip>& strip, int shift);
-  void RunEvent(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button);
-  void Dispatch(enMouseEvent event, const std::shared_ptr<itfStrip>& strip, int button);
-  void RunProcess(enMouseProcess kind, enMouseEvent event, const std::shared_ptr<itfStrip>& strip);
+  void RunEvent(MouseEvent event, const std::shared_ptr<itfStrip>& strip, int button);
+  void Dispatch(MouseEvent event, const std::shared_ptr<itfStrip>& strip, int button);
+  void RunProcess(enMouseProcess kind, MouseEvent event, const std::shared_ptr<itfStrip>& strip);
   void KillStepTimer();
   void AfterElementPlaced(std::int32_t elementID);
   void HoverStep(const std::shared_ptr<itfStrip>& strip);
@@ -153,7 +153,7 @@ private:
   bool Online() const;
 
   LdrContext& mContext;
-  tyLdrFunctionParts mParts;
+  LdrFunctionParts mParts;
   std::unique_ptr<KeyedCollection<itfStrip>> mStrips;
   StripSelection mSelection;
   std::shared_ptr<itfStrip> mActiveStrip;

@@ -96,7 +96,7 @@ private:
 
 // --- creation and lifetime ----------------------------------------------------
 
-clsLdrMain::clsLdrMain(std::shared_ptr<HostServices> host, tyLdrMainParts parts)
+clsLdrMain::clsLdrMain(std::shared_ptr<HostServices> host, LdrMainParts parts)
     : mContext(std::make_unique<LdrContext>()), mParts(std::move(parts)) {
   if (!host || !host->Connections)
     throw LdrError(0, "NoHost", "the host gave no connection provider", kClass, "Create");
@@ -485,7 +485,7 @@ void clsLdrMain::GotoLabel(long mdlID, long funcID, long stripID) {
 void clsLdrMain::DisplayLabel(const std::string& toolID) {
   if (!mView) return;
   srvGotoLabels labels(*mContext->Host);
-  std::optional<tyLabelPlace> place;
+  std::optional<LabelPlace> place;
   if (toolID == kGotoJumpTarget) {
     auto operand = mView->GetElementSelectedOperand();
     if (operand && operand->OprndType() == eOT_Label) place = labels.PlaceOfLabel(operand->Address());

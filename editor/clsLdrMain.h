@@ -25,7 +25,7 @@ class BoardScrollBar;
 // How the main object makes the objects it owns. A host passes the real
 // factories; tests pass doubles. A missing factory makes the operations that
 // need the object fail with a clear error.
-struct tyLdrMainParts {
+struct LdrMainParts {
   std::function<std::unique_ptr<itfFunction>(LdrContext&)> CreateView;
   std::function<std::unique_ptr<itfDrawer>(LdrContext&)> CreateDrawer;
   // The component's clipboard; without it the edit commands do nothing.
@@ -41,7 +41,7 @@ public:
 
   // Takes the open project connection from the host's connection provider
   // and creates the shared editor state.
-  clsLdrMain(std::shared_ptr<HostServices> host, tyLdrMainParts parts);
+  clsLdrMain(std::shared_ptr<HostServices> host, LdrMainParts parts);
   ~clsLdrMain() override;
 
   // itfLdrMain
@@ -165,7 +165,7 @@ private:
   // What the main object owns, in the order it is made: the context first,
   // as every other part holds a reference to it, and the view last.
   std::unique_ptr<LdrContext> mContext;
-  tyLdrMainParts mParts;
+  LdrMainParts mParts;
   // The boards are the host's as well.
   std::shared_ptr<MainBoard> mMainBoard;
   std::shared_ptr<PictureBoard> mLeftBoard;

@@ -35,12 +35,12 @@ std::string BoxElement::Title() {
   return row ? std::string(row->Picture) : std::string{};
 }
 
-tyRect BoxElement::BoundsAt(const tyLdrPoint& inlet) {
+Rect BoxElement::BoundsAt(const tyLdrPoint& inlet) {
   return {inlet.X, inlet.Y - 1, inlet.X + Width(), inlet.Y - 1 + Height()};
 }
 
-tyOperandDisplay BoxElement::SlotDisplay(bool isInput, std::int32_t slot) const {
-  const tyBoxFrame frame = Frame();
+OperandDisplay BoxElement::SlotDisplay(bool isInput, std::int32_t slot) const {
+  const BoxFrame frame = Frame();
   const int nameRow = PinY(isInput, slot) / kGrid;
   if (isInput) return {eOA_LeftOfPin, kOperandMaxChars, (frame.Left - kPinStub) / kGrid, nameRow};
   return {eOA_RightOfPin, kOperandMaxChars, CeilToGrid(frame.Right + kPinStub), nameRow};
@@ -62,7 +62,7 @@ void BoxElement::HitTestByPoint(HitRecord& hitData) {
   hitData.HitKind = eHK_Nothing;
   hitData.X -= mPosition[kDisplay].X;
   hitData.Y -= mPosition[kDisplay].Y;
-  const tyBoxFrame frame = Frame();
+  const BoxFrame frame = Frame();
   const std::int32_t dx = hitData.X;
   const std::int32_t dy = hitData.Y;
   const bool inOperandRows = dx >= 0 && dx <= Width() && dy >= kOperandRowsTop && dy <= Height();
@@ -144,7 +144,7 @@ void BoxElement::CentredText(gdi::DeviceContext& hdc, int x, int y, const std::s
   hdc.SetTextAlign(old);
 }
 
-void BoxElement::DrawBackground(gdi::DeviceContext& hdc, const GdiResources& resources, const tyBoxFrame& frame) {
+void BoxElement::DrawBackground(gdi::DeviceContext& hdc, const GdiResources& resources, const BoxFrame& frame) {
   if (mIsSelected) {
     hdc.FillRect({1, -6, GridToPixel(Width()), kHeaderBottom}, resources.GreyBrush);
     hdc.FillRect({frame.Left, kBoxTop, frame.Right, frame.Bottom}, resources.GreyBrush);
@@ -153,7 +153,7 @@ void BoxElement::DrawBackground(gdi::DeviceContext& hdc, const GdiResources& res
   }
 }
 
-void BoxElement::DrawPins(gdi::DeviceContext& hdc, const tyBoxFrame& frame) {
+void BoxElement::DrawPins(gdi::DeviceContext& hdc, const BoxFrame& frame) {
   for (const auto& pin : Pins()) {
     if (pin.IsInput) {
       hdc.MoveTo(frame.Left - kPinStub, pin.Y);
@@ -167,8 +167,7 @@ void BoxElement::DrawPins(gdi::DeviceContext& hdc, const tyBoxFrame& frame) {
   }
 }
 
-void BoxElement::DrawRungAndHeaderBand(gdi::DeviceContext& hdc, const GdiResources* resources,
-                                       const tyBoxFrame& frame) {
+void BoxElement::DrawRungAndHeaderBand(gdi::DeviceContext& hdc, const GdiResources* resources, const BoxFrame& frame) {
   SelectGuard<gdi::Pen> pen(hdc,
                             DrawsConducting(resources) ? hdc.CurrentPen().WithColor(PowerFlowColor()) : gdi::Pen());
   SelectGuard<gdi::Brush> hollow(hdc, gdi::Brush::Null());
@@ -180,7 +179,7 @@ void BoxElement::DrawRungAndHeaderBand(gdi::DeviceContext& hdc, const GdiResourc
 }
 
 void BoxElement::DrawFigure(gdi::DeviceContext& hdc, const GdiResources* resources) {
-  const tyBoxFrame frame = Frame();
+  const BoxFrame frame = Frame();
   if (resources) DrawBackground(hdc, *resources, frame);
   {
     BkModeGuard transparent(hdc, gdi::TRANSPARENT);

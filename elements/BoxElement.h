@@ -38,21 +38,21 @@ public:
   static int InputPinY(std::int32_t slot) { return kPinPitch * slot - kPinStub; }
 
 protected:
-  struct tyBoxFrame {
+  struct BoxFrame {
     int Left;
     int Right;
     int Bottom;
     // Where the output pin's letter is written (x).
     int OutputLetterX;
   };
-  struct tyPin {
+  struct BoxPin {
     bool IsInput;
     std::int32_t Slot;
     int Y;
     std::string Letter; // empty: the pin has no letter
   };
 
-  virtual tyBoxFrame Frame() const = 0;
+  virtual BoxFrame Frame() const = 0;
   virtual std::string Header() { return "EN  ENO"; }
   // The title drawn under the header.
   virtual std::string Title();
@@ -61,12 +61,12 @@ protected:
   // Whether the title is written in white (on the selection band).
   virtual bool WhiteTitle() const { return false; }
   // The pins drawn on the box; the operands stand beside them.
-  virtual std::vector<tyPin> Pins() const = 0;
+  virtual std::vector<BoxPin> Pins() const = 0;
   // What a family draws in the box after the pins (pictures, clock texts).
   virtual void DrawInside(gdi::DeviceContext&, const GdiResources*) {}
 
-  tyRect BoundsAt(const tyLdrPoint& inlet) override;
-  tyOperandDisplay SlotDisplay(bool isInput, std::int32_t slot) const override;
+  Rect BoundsAt(const tyLdrPoint& inlet) override;
+  OperandDisplay SlotDisplay(bool isInput, std::int32_t slot) const override;
   void ApplyInputTypeRules(Operand& operand) override;
   void ApplyOutputTypeRules(Operand& operand) override;
   void DrawFigure(gdi::DeviceContext& hdc, const GdiResources* resources) override;
@@ -89,9 +89,9 @@ protected:
   static void CentredText(gdi::DeviceContext& hdc, int x, int y, const std::string& text);
 
 private:
-  void DrawBackground(gdi::DeviceContext& hdc, const GdiResources& resources, const tyBoxFrame& frame);
-  void DrawPins(gdi::DeviceContext& hdc, const tyBoxFrame& frame);
-  void DrawRungAndHeaderBand(gdi::DeviceContext& hdc, const GdiResources* resources, const tyBoxFrame& frame);
+  void DrawBackground(gdi::DeviceContext& hdc, const GdiResources& resources, const BoxFrame& frame);
+  void DrawPins(gdi::DeviceContext& hdc, const BoxFrame& frame);
+  void DrawRungAndHeaderBand(gdi::DeviceContext& hdc, const GdiResources* resources, const BoxFrame& frame);
 };
 
 } // namespace ldr

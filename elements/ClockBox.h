@@ -29,9 +29,9 @@ protected:
 
   // The day-of-month boxes are wider: their header and their 31 days need it.
   std::int32_t Width() override { return IsWide() ? 19 : 13; }
-  tyBoxFrame Frame() const override { return {14, IsWide() ? 253 : 141, 105, 0}; }
+  BoxFrame Frame() const override { return {14, IsWide() ? 253 : 141, 105, 0}; }
   bool IsWide() const;
-  std::vector<tyPin> Pins() const override { return {}; }
+  std::vector<BoxPin> Pins() const override { return {}; }
   std::string Header() override;
   // A selected clock writes its title in white on the band.
   bool WhiteTitle() const override { return mIsSelected; }

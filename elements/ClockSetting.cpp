@@ -22,7 +22,7 @@ std::string TwoDigits(int value) {
   return text;
 }
 
-bool ValidHours(const ClockSetting::tyHours& h) {
+bool ValidHours(const ClockSetting::ClockHours& h) {
   return h.FromHour >= 0 && h.FromHour < kHoursPerDay && h.ToHour >= 0 && h.ToHour < kHoursPerDay &&
          h.FromMinute >= 0 && h.FromMinute < kMinutesPerHour && h.ToMinute >= 0 && h.ToMinute < kMinutesPerHour;
 }
@@ -93,11 +93,11 @@ bool ClockSetting::IsValid(int kind, std::int32_t value) {
   return count >= 32 || (static_cast<std::uint32_t>(value) >> count) == 0;
 }
 
-std::int32_t ClockSetting::EncodeHours(const tyHours& h) {
+std::int32_t ClockSetting::EncodeHours(const ClockHours& h) {
   return HexDigitsOfDecimal(((h.FromHour * 100LL + h.FromMinute) * 100 + h.ToHour) * 100 + h.ToMinute);
 }
 
-ClockSetting::tyHours ClockSetting::DecodeHours(std::int32_t value) {
+ClockSetting::ClockHours ClockSetting::DecodeHours(std::int32_t value) {
   const std::int64_t d = DecimalOfHexDigits(value).value_or(0);
   return {static_cast<int>(d / 1000000), static_cast<int>(d / 10000 % 100), static_cast<int>(d / 100 % 100),
           static_cast<int>(d % 100)};
@@ -118,7 +118,7 @@ std::string ClockSetting::TimeText(int hour, int minute, bool twelveHour) {
 
 std::string ClockSetting::EntryText(int kind, std::int32_t value) {
   if (kind == kHour) {
-    const tyHours h = DecodeHours(value);
+    const ClockHours h = DecodeHours(value);
     return TimeText(h.FromHour, h.FromMinute, false) + "-" + TimeText(h.ToHour, h.ToMinute, false);
   }
   if (kind == kYear) {
@@ -139,7 +139,7 @@ std::optional<std::int32_t> ClockSetting::ParseEntry(int kind, const std::string
       problem = "Enter the hours as hh:mm-hh:mm";
       return std::nullopt;
     }
-    const tyHours entered{fromH, fromM, toH, toM};
+    const ClockHours entered{fromH, fromM, toH, toM};
     if (!ValidHours(entered)) {
       problem = "Hours run from 00:00 to 23:59";
       return std::nullopt;

@@ -19,7 +19,7 @@ class ClockSetting {
 public:
   enum Kind : int { kHour = 0, kWeekday = 1, kDayOfMonth = 2, kMonth = 3, kYear = 4 };
 
-  struct tyHours {
+  struct ClockHours {
     int FromHour, FromMinute, ToHour, ToMinute;
   };
 
@@ -31,8 +31,8 @@ public:
   // How many days or months a flag kind counts (7, 31, 12); 0 otherwise.
   static int FlagCount(int kind);
 
-  static std::int32_t EncodeHours(const tyHours& hours);
-  static tyHours DecodeHours(std::int32_t value);
+  static std::int32_t EncodeHours(const ClockHours& hours);
+  static ClockHours DecodeHours(std::int32_t value);
   static std::int32_t EncodeYears(int from, int to);
   static std::array<int, 2> DecodeYears(std::int32_t value);
   static bool HasFlag(std::int32_t value, int number) {

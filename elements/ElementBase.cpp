@@ -70,14 +70,14 @@ std::shared_ptr<Operand> ElementBase::NewOperand(bool newSlot) const {
   return operand;
 }
 
-tyOperandDisplay ElementBase::SlotDisplay(bool, std::int32_t) const {
+OperandDisplay ElementBase::SlotDisplay(bool, std::int32_t) const {
   return {kOperandAnchor, kOperandMaxChars, kOperandOffsetX, kOperandOffsetY};
 }
 
 void ElementBase::AttachToSlot(Operand& operand, long elementType, bool isInput, std::int32_t slot,
                                bool newSlot) const {
   operand.SetElementContext(elementType, isInput, slot);
-  const tyOperandDisplay display = SlotDisplay(isInput, slot);
+  const OperandDisplay display = SlotDisplay(isInput, slot);
   operand.ConfigureDisplay(display.Anchor, display.MaxChars, display.OffsetX, display.OffsetY, newSlot);
 }
 
@@ -186,7 +186,7 @@ void ElementBase::UpdateInitialDescriptor() {
   SaveInitialPosition();
 }
 
-tyRect ElementBase::BoundsAt(const tyLdrPoint& inlet) {
+Rect ElementBase::BoundsAt(const tyLdrPoint& inlet) {
   return {inlet.X, inlet.Y + kOperandOffsetY, inlet.X + Width(), inlet.Y + Height()};
 }
 

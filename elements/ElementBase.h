@@ -12,9 +12,9 @@
 //   3 transit    where the move or stretch in progress would put the element
 //   4 display    what Draw and HitTestByPoint use
 
+#include "core/HitKind.h"
 #include "core/LdrContext.h"
 #include "core/PropertyBag.h"
-#include "core/enHitKind.h"
 #include "interfaces/itfLdrElement.h"
 #include "outside/operands/HitRecord.h"
 #include "outside/operands/Operand.h"
@@ -103,7 +103,7 @@ public:
   void Load(db::Recordset& rsElements, db::Recordset& rsOperands) override;
   void Load(db::ForwardRecordset& rsElements, db::Recordset& rsOperands) override;
   std::shared_ptr<itfLdrElement> GetReplica() override;
-  tyRect GetBoundingRect() override { return BoundsAt(mPosition[kTransit]); }
+  Rect GetBoundingRect() override { return BoundsAt(mPosition[kTransit]); }
   void Move(std::int32_t Dx, std::int32_t Dy) override;
   void Stretch(std::int32_t, std::int32_t) override { NotSupported("Stretch"); }
   void SaveInitialPosition() override;
@@ -143,11 +143,11 @@ protected:
   virtual std::int32_t Width() { return 6; }
   // The area the element covers with its inlet at `inlet`: the operand rows
   // above the rung and the element's own rows.
-  virtual tyRect BoundsAt(const tyLdrPoint& inlet);
+  virtual Rect BoundsAt(const tyLdrPoint& inlet);
   virtual bool HasOperands() const { return true; }
   // Where the operand of a slot is drawn and hit (anchor, longest text, grid
   // offset from the inlet): above the rung unless the family has pins.
-  virtual tyOperandDisplay SlotDisplay(bool isInput, std::int32_t slot) const;
+  virtual OperandDisplay SlotDisplay(bool isInput, std::int32_t slot) const;
   // Accepted operand types of a loaded or re-typed slot.
   virtual void ApplyInputTypeRules(Operand&) {}
   virtual void ApplyOutputTypeRules(Operand&) {}

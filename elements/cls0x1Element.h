@@ -22,8 +22,8 @@ public:
 protected:
   std::shared_ptr<ElementBase> NewEmpty() override { return std::make_shared<cls0x1Element>(mCtx); }
   std::int32_t Width() override { return 13; }
-  tyBoxFrame Frame() const override { return {14, 84, 57, 0}; }
-  std::vector<tyPin> Pins() const override { return {{false, 1, kFirstPinY, ""}}; }
+  BoxFrame Frame() const override { return {14, 84, 57, 0}; }
+  std::vector<BoxPin> Pins() const override { return {{false, 1, kFirstPinY, ""}}; }
 };
 
 } // namespace ldr

@@ -2,8 +2,8 @@
 
 namespace ldr {
 
-std::vector<BoxElement::tyPin> cls2x1Element::Pins() const {
-  std::vector<tyPin> pins;
+std::vector<BoxElement::BoxPin> cls2x1Element::Pins() const {
+  std::vector<BoxPin> pins;
   const std::int32_t inputs = InputCount();
   for (std::int32_t slot = 1; slot <= inputs; ++slot) pins.push_back({true, slot, InputPinY(slot), Letter(slot)});
   pins.push_back({false, 1, kFirstPinY, Letter(inputs + 1)});

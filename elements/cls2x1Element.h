@@ -28,8 +28,8 @@ protected:
   std::shared_ptr<ElementBase> NewEmpty() override { return std::make_shared<cls2x1Element>(mCtx); }
   std::int32_t Width() override { return 19; }
   virtual std::int32_t InputCount() const { return 2; }
-  tyBoxFrame Frame() const override { return {98, 169, 106, 159}; }
-  std::vector<tyPin> Pins() const override;
+  BoxFrame Frame() const override { return {98, 169, 106, 159}; }
+  std::vector<BoxPin> Pins() const override;
 };
 
 } // namespace ldr

@@ -2,10 +2,10 @@
 
 namespace ldr {
 
-BoxElement::tyBoxFrame clsCompareElement::Frame() const { return {98, 169, 106, 159}; }
+BoxElement::BoxFrame clsCompareElement::Frame() const { return {98, 169, 106, 159}; }
 
-std::vector<BoxElement::tyPin> clsCompareElement::Pins() const {
-  std::vector<tyPin> pins;
+std::vector<BoxElement::BoxPin> clsCompareElement::Pins() const {
+  std::vector<BoxPin> pins;
   for (std::int32_t slot = 1; slot <= InputCount(); ++slot)
     pins.push_back({true, slot, InputPinY(slot), std::string(1, static_cast<char>('A' + slot - 1))});
   return pins;

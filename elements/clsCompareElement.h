@@ -27,8 +27,8 @@ protected:
   std::shared_ptr<ElementBase> NewEmpty() override { return std::make_shared<clsCompareElement>(mCtx); }
   std::int32_t Width() override { return 13; }
   virtual std::int32_t InputCount() const { return 2; }
-  tyBoxFrame Frame() const override;
-  std::vector<tyPin> Pins() const override;
+  BoxFrame Frame() const override;
+  std::vector<BoxPin> Pins() const override;
   // The box keeps the conduction the net gave it: the compiler's code, not
   // the editor, evaluates the comparison on line.
 };

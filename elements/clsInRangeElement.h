@@ -17,7 +17,7 @@ public:
 protected:
   std::shared_ptr<ElementBase> NewEmpty() override { return std::make_shared<clsInRangeElement>(mCtx); }
   std::int32_t InputCount() const override { return 3; }
-  tyBoxFrame Frame() const override { return {98, 169, 154, 159}; }
+  BoxFrame Frame() const override { return {98, 169, 154, 159}; }
   std::string PrintTitle() override { return "B<=A<=C"; }
 };
 

@@ -10,7 +10,7 @@ constexpr int kToRow = 6;
 
 } // namespace
 
-tyOperandDisplay clsIndirectClock::SlotDisplay(bool, std::int32_t slot) const {
+OperandDisplay clsIndirectClock::SlotDisplay(bool, std::int32_t slot) const {
   return {eOA_RightOfPin, kOperandMaxChars, kOperandColumn, slot == 1 ? kFromRow : kToRow};
 }
 

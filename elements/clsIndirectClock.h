@@ -20,7 +20,7 @@ public:
 
 protected:
   std::shared_ptr<ElementBase> NewEmpty() override { return std::make_shared<clsIndirectClock>(mCtx); }
-  tyOperandDisplay SlotDisplay(bool isInput, std::int32_t slot) const override;
+  OperandDisplay SlotDisplay(bool isInput, std::int32_t slot) const override;
   db::FieldList StoredColumns() override;
   void ReadFamilyColumns(const FieldReader& field) override;
   void ReadFamilyProperties(const PropertyBag& bag) override;

@@ -32,7 +32,7 @@ long clsJumpElement::TargetOperandType(std::int32_t type) {
   }
 }
 
-tyAcceptedType clsJumpElement::AcceptedTarget(std::int32_t type) {
+AcceptedType clsJumpElement::AcceptedTarget(std::int32_t type) {
   switch (type) {
   case eET_CallFunction:
     return {eOG_Subroutine, eOT_Subroutine};
@@ -77,7 +77,7 @@ long clsJumpElement::ScopeFunction() {
 }
 
 void clsJumpElement::ApplyOutputTypeRules(Operand& operand) {
-  const tyAcceptedType target = AcceptedTarget(mClassType);
+  const AcceptedType target = AcceptedTarget(mClassType);
   operand.ClearAcceptedTypes();
   operand.AddAcceptedType(target.Group, target.Type);
   if (mClassType == eET_FunctionReturn) operand.SetFixed(true);

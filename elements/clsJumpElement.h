@@ -18,7 +18,7 @@ public:
 
   // The target's operand type (29 label, 31 subroutine, 30 display page).
   static long TargetOperandType(std::int32_t elementType);
-  static tyAcceptedType AcceptedTarget(std::int32_t elementType);
+  static AcceptedType AcceptedTarget(std::int32_t elementType);
   // The prompt handed to the operand's selection step; empty for the return.
   static std::string Prompt(std::int32_t elementType);
   // The resource bitmap drawn for the type.

@@ -86,10 +86,10 @@ void clsLineElement::Stretch(std::int32_t Dx, std::int32_t Dy) {
   mExtent[kTransit] = extent;
 }
 
-tyRect clsLineElement::GetBoundingRect() {
+Rect clsLineElement::GetBoundingRect() {
   const tyLdrPoint& start = mPosition[kTransit];
   const tyLdrPoint& extent = mExtent[kTransit];
-  tyRect rect;
+  Rect rect;
   rect.Left = extent.X < 0 ? start.X + extent.X : start.X;
   rect.Right = extent.X < 0 ? start.X : start.X + extent.X;
   rect.Top = extent.Y < 0 ? start.Y + extent.Y : start.Y;

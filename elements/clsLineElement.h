@@ -41,7 +41,7 @@ public:
   std::shared_ptr<Operand> HighLightOperand(std::int32_t, std::int32_t) override { return nullptr; }
   bool ReplaceOperand(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t) override { return false; }
   void RefreshOperand(std::int32_t, std::int32_t, std::int32_t) override {}
-  tyRect GetBoundingRect() override;
+  Rect GetBoundingRect() override;
   void Stretch(std::int32_t Dx, std::int32_t Dy) override;
   void HitTestByPoint(HitRecord& hitData) override;
   bool InitOperandsData(bool) override { NotSupported("InitOperandsData"); }

@@ -15,7 +15,7 @@ public:
 
 protected:
   std::shared_ptr<ElementBase> NewEmpty() override { return std::make_shared<clsLoadElement>(mCtx); }
-  std::vector<tyPin> Pins() const override { return {}; }
+  std::vector<BoxPin> Pins() const override { return {}; }
   std::string PrintTitle() override { return Title(); }
   void DrawInside(gdi::DeviceContext& hdc, const GdiResources* resources) override;
 };

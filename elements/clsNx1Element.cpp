@@ -27,7 +27,7 @@ std::string clsNx1Element::Title() {
   return kOperations[static_cast<std::size_t>(operation)];
 }
 
-BoxElement::tyBoxFrame clsNx1Element::Frame() const { return {98, 168, kPinPitch * InputCount() + kPinStub, 159}; }
+BoxElement::BoxFrame clsNx1Element::Frame() const { return {98, 168, kPinPitch * InputCount() + kPinStub, 159}; }
 
 std::string clsNx1Element::ToolTipText() {
   const std::int32_t inputs = InputCount();

@@ -25,7 +25,7 @@ public:
 protected:
   std::shared_ptr<ElementBase> NewEmpty() override { return std::make_shared<clsNx1Element>(mCtx); }
   std::int32_t InputCount() const override { return InputsOf(mClassType); }
-  tyBoxFrame Frame() const override;
+  BoxFrame Frame() const override;
   std::string Title() override;
 };
 

@@ -17,7 +17,7 @@ namespace {
 constexpr int kCellPixels = 84;
 constexpr int kRungOverlap = 4;
 
-constexpr tyAcceptedType Data(long type) { return {eOG_Data, type}; }
+constexpr AcceptedType Data(long type) { return {eOG_Data, type}; }
 
 bool IsTransitionContact(std::int32_t type) {
   return type == eET_RiseContact || type == eET_FallContact || type == eET_RiseSoftKey || type == eET_FallSoftKey;
@@ -52,21 +52,21 @@ std::vector<std::string> clsSimpleElement::CoilToolsNotAllowed(long operandType)
   return OperandSlotRules::DisallowedCoilTools(operandType);
 }
 
-std::vector<tyAcceptedType> clsSimpleElement::ContactInputTypes(bool extended) {
-  std::vector<tyAcceptedType> types = {Data(eOT_I),
-                                       Data(eOT_O),
-                                       Data(eOT_T),
-                                       Data(eOT_MB),
-                                       Data(eOT_SB),
-                                       {eOG_BitOfWord, eOT_SIB},
-                                       {eOG_BitOfWord, eOT_MIB},
-                                       Data(eOT_C)};
+std::vector<AcceptedType> clsSimpleElement::ContactInputTypes(bool extended) {
+  std::vector<AcceptedType> types = {Data(eOT_I),
+                                     Data(eOT_O),
+                                     Data(eOT_T),
+                                     Data(eOT_MB),
+                                     Data(eOT_SB),
+                                     {eOG_BitOfWord, eOT_SIB},
+                                     {eOG_BitOfWord, eOT_MIB},
+                                     Data(eOT_C)};
   if (extended) types.push_back(Data(eOT_XB));
   return types;
 }
 
-std::vector<tyAcceptedType> clsSimpleElement::OutputTypes(std::int32_t type, bool extended) {
-  std::vector<tyAcceptedType> types;
+std::vector<AcceptedType> clsSimpleElement::OutputTypes(std::int32_t type, bool extended) {
+  std::vector<AcceptedType> types;
   if (KindOf(type) == Kind::NumericReset) {
     types = {Data(eOT_MI), Data(eOT_ML), Data(eOT_DW)};
     if (extended) types.insert(types.end(), {Data(eOT_XI), Data(eOT_XL), Data(eOT_XDW)});

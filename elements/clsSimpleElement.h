@@ -24,8 +24,8 @@ public:
   static enElementType TypeForTool(const std::string& toolID);
   // The coil tools a coil whose operand has `operandType` cannot become.
   static std::vector<std::string> CoilToolsNotAllowed(long operandType);
-  static std::vector<tyAcceptedType> ContactInputTypes(bool extended);
-  static std::vector<tyAcceptedType> OutputTypes(std::int32_t elementType, bool extended);
+  static std::vector<AcceptedType> ContactInputTypes(bool extended);
+  static std::vector<AcceptedType> OutputTypes(std::int32_t elementType, bool extended);
 
   bool InitOperandsData(bool dummy) override;
   void SpecialToolRequest(const std::string& toolID) override;

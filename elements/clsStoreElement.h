@@ -28,8 +28,8 @@ public:
 protected:
   std::shared_ptr<ElementBase> NewEmpty() override { return std::make_shared<clsStoreElement>(mCtx); }
   std::int32_t Width() override { return 19; }
-  tyBoxFrame Frame() const override { return {98, 169, 57, 159}; }
-  std::vector<tyPin> Pins() const override { return {{true, 1, kFirstPinY, "A"}, {false, 1, kFirstPinY, "B"}}; }
+  BoxFrame Frame() const override { return {98, 169, 57, 159}; }
+  std::vector<BoxPin> Pins() const override { return {{true, 1, kFirstPinY, "A"}, {false, 1, kFirstPinY, "B"}}; }
   std::string PrintTitle() override { return " ST "; }
 };
 

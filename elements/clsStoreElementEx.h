@@ -28,8 +28,8 @@ public:
 protected:
   std::shared_ptr<ElementBase> NewEmpty() override { return std::make_shared<clsStoreElementEx>(mCtx); }
   std::int32_t Width() override { return 13; }
-  tyBoxFrame Frame() const override { return {98, 169, 106, 159}; }
-  std::vector<tyPin> Pins() const override { return {}; }
+  BoxFrame Frame() const override { return {98, 169, 106, 159}; }
+  std::vector<BoxPin> Pins() const override { return {}; }
   void DrawInside(gdi::DeviceContext& hdc, const GdiResources* resources) override;
 };
 

@@ -203,7 +203,7 @@ long clsBufferServices::AppendBufferTable(const std::string& dstTbl, const std::
 }
 
 long clsBufferServices::AppendBufferTable(const std::string& dstTbl, const std::string& pkField,
-                                          const std::string& prefix, const std::vector<tyKeyLink>& links) {
+                                          const std::string& prefix, const std::vector<KeyLink>& links) {
   const std::string buffer = T(prefix, dstTbl), pk = Ident(pkField);
   const long count = mDb.QueryValue("SELECT COUNT(*) FROM " + buffer).AsLong();
   if (count == 0) return 0;

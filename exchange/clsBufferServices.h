@@ -80,12 +80,12 @@ public:
   // A column of a buffer table (prefix + Table) that holds keys of the rows
   // appended, on the rows where `Condition` (SQL of the caller's code, empty
   // for all) holds.
-  struct tyKeyLink {
+  struct KeyLink {
     std::string Table, Column, Condition;
   };
   // The same, rewriting every link given.
   long AppendBufferTable(const std::string& dstTbl, const std::string& pkField, const std::string& prefix,
-                         const std::vector<tyKeyLink>& links);
+                         const std::vector<KeyLink>& links);
   // Operand list rows the project lacks (same type, address and network).
   void AppendLdrOperandsBufferTable(const std::string& prefix);
   void AppendElementsOperandsBufferTable(const std::string& prefix);

@@ -272,34 +272,34 @@ void clsClipboard::ClearBufferData() {
 
 bool clsClipboard::Cut(long funcID) {
   if (!Copy(funcID)) return false;
-  return RemoveSelection(funcID, enDeleteMode::Cut);
+  return RemoveSelection(funcID, DeleteMode::Cut);
 }
 
-bool clsClipboard::Delete(long funcID) { return RemoveSelection(funcID, enDeleteMode::Ask); }
+bool clsClipboard::Delete(long funcID) { return RemoveSelection(funcID, DeleteMode::Ask); }
 
-bool clsClipboard::DeleteFunction(long funcID) { return RemoveSelection(funcID, enDeleteMode::Silent); }
+bool clsClipboard::DeleteFunction(long funcID) { return RemoveSelection(funcID, DeleteMode::Silent); }
 
-bool clsClipboard::RemoveSelection(long funcID, enDeleteMode mode) {
+bool clsClipboard::RemoveSelection(long funcID, DeleteMode mode) {
   auto& db = mCtx.Db();
   const int kind = ContentOfSelection(funcID);
   if (kind == eCK_Nothing) return false;
-  if (mode != enDeleteMode::Silent && SelectionHasFixedParts(funcID, kind)) {
+  if (mode != DeleteMode::Silent && SelectionHasFixedParts(funcID, kind)) {
     Ask(eMsg_NotCopyable);
     return false;
   }
-  if (mode == enDeleteMode::Ask && kind == eCK_Strips) {
+  if (mode == DeleteMode::Ask && kind == eCK_Strips) {
     const long count =
         db.QueryValue("SELECT COUNT(*) FROM LdrStrips WHERE FuncID=" + Num(funcID) + " AND IsSelected<>0").AsLong();
     if (Ask(count == 1 ? eMsg_DeleteStrip : eMsg_DeleteStrips) != kAnswerYes) return false;
   }
-  const std::string action = DeleteActionName(funcID, kind, mode == enDeleteMode::Cut ? "Cut" : "Delete");
+  const std::string action = DeleteActionName(funcID, kind, mode == DeleteMode::Cut ? "Cut" : "Delete");
   if (kind == eCK_Strips) {
     db.Execute("DELETE FROM LdrStrips WHERE FuncID=" + Num(funcID) + " AND IsSelected<>0");
   } else {
     for (const auto& [key, strip] : *mStrips)
       if (auto* net = dynamic_cast<itfLdrNet*>(strip.get())) net->DeleteSelectedElements();
   }
-  if (mode != enDeleteMode::Silent) RefillNets(funcID);
+  if (mode != DeleteMode::Silent) RefillNets(funcID);
   EditsOf(mCtx).Commit(action, true);
   RefreshMdiButtonsStatus();
   return true;

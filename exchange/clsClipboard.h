@@ -61,7 +61,7 @@ public:
   static std::string BufferFileBeside(const std::string& hostSettingsPath);
 
 private:
-  enum class enDeleteMode { Ask, Cut, Silent };
+  enum class DeleteMode { Ask, Cut, Silent };
 
   int ContentOfSelection(long funcID);
   int ContentOfBuffer();
@@ -72,7 +72,7 @@ private:
   void PrepareForOtherProjects();
   void ShareBufferFile();
   bool TakeSharedBuffer();
-  bool RemoveSelection(long funcID, enDeleteMode mode);
+  bool RemoveSelection(long funcID, DeleteMode mode);
   std::string DeleteActionName(long funcID, int kind, const std::string& verb);
   void RefillNets(long funcID);
   bool PasteChecksPass();

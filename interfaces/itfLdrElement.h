@@ -105,7 +105,7 @@ public:
   virtual void Load(db::ForwardRecordset& rsElements, db::Recordset& rsOperands) = 0;
   virtual std::shared_ptr<itfLdrElement> GetReplica() = 0;
   // The area at the transit descriptor, grid units.
-  virtual tyRect GetBoundingRect() = 0;
+  virtual Rect GetBoundingRect() = 0;
   // The position protocol (see ElementBase).
   virtual void Move(std::int32_t Dx, std::int32_t Dy) = 0;
   virtual void Stretch(std::int32_t Dx, std::int32_t Dy) = 0;

@@ -7,7 +7,7 @@
 #include "core/KeyedCollection.h"
 #include "core/enMouseProcess.h"
 #include "core/enStripType.h"
-#include "interfaces/tyProcessOutcome.h"
+#include "interfaces/ProcessOutcome.h"
 
 #include <cstdint>
 #include <memory>
@@ -29,7 +29,7 @@ public:
   virtual void Init(itfProcessControl& processControl, itfDrawer& drawer) = 0;
   // Element creator only: Start when the type has a class, so the
   // creator claims its kind; Continue when it has none and nothing runs.
-  virtual tyProcessOutcome CreateNewElement(std::int32_t elementType) = 0;
+  virtual ProcessOutcome CreateNewElement(std::int32_t elementType) = 0;
   // The loaded subroutine's ID.
   virtual void SetFunctionID(std::int32_t value) = 0;
   // Strip creator only.
@@ -39,9 +39,9 @@ public:
   // The strip under the pointer, or nothing; the pointer position is
   // in the strip's hit parameters. Each answers what the event did to the
   // gesture; the process has already told the view.
-  virtual tyProcessOutcome MouseDown(const std::shared_ptr<itfStrip>& strip) = 0;
-  virtual tyProcessOutcome MouseMove(const std::shared_ptr<itfStrip>& strip) = 0;
-  virtual tyProcessOutcome MouseUp(const std::shared_ptr<itfStrip>& strip) = 0;
+  virtual ProcessOutcome MouseDown(const std::shared_ptr<itfStrip>& strip) = 0;
+  virtual ProcessOutcome MouseMove(const std::shared_ptr<itfStrip>& strip) = 0;
+  virtual ProcessOutcome MouseUp(const std::shared_ptr<itfStrip>& strip) = 0;
   // The transient picture, on the visible surfaces of both boards; only
   // the drawer's DraftService calls it.
   virtual void Draw(gdi::DeviceContext& hLeftDC, gdi::DeviceContext& hRightDC) = 0;

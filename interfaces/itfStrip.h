@@ -71,8 +71,8 @@ public:
   virtual void HitTestByPoint(HitRecord& hitData) = 0;
   virtual HitRecord GetHitParameters() = 0;
   // Grid rectangles on the boards.
-  virtual tyRect GetBoundingRect() = 0;
-  virtual tyRect GetEditBoundingRect() = 0;
+  virtual Rect GetBoundingRect() = 0;
+  virtual Rect GetEditBoundingRect() = 0;
   // A detached copy.
   virtual std::shared_ptr<itfStrip> GetReplica() = 0;
   virtual void AddToDB(std::int32_t funcID) = 0;

@@ -19,7 +19,7 @@ class DeviceContext;
 struct GdiResources;
 
 // What the picture depends on.
-struct tyNetLook {
+struct NetLook {
   std::int32_t HeightRows = 0;
   std::int32_t ShowNum = 0;
   bool IsSelected = false;
@@ -38,7 +38,7 @@ public:
   static constexpr int kRailX = 27;
   static constexpr gdi::COLORREF kDisabledHatchColor = gdi::RGB(0, 255, 0);
 
-  NetPainter(const tyNetLook& look, GdiResources& resources) : mLook(look), mRes(resources) {}
+  NetPainter(const NetLook& look, GdiResources& resources) : mLook(look), mRes(resources) {}
 
   void DrawBody(gdi::DeviceContext& board) const;
   // Pairs (column, row) in edit-zone grid units from byte 2 on; the caller
@@ -53,7 +53,7 @@ private:
   static void DrawBitmap(gdi::DeviceContext& dc, const char* name, int x, int y);
   static void DrawCentredNumber(gdi::DeviceContext& dc, std::int32_t number, gdi::Rect rect);
 
-  const tyNetLook& mLook;
+  const NetLook& mLook;
   GdiResources& mRes;
 };
 

@@ -10,7 +10,7 @@ namespace ldr {
 
 namespace {
 
-struct tyFlowNode {
+struct FlowNode {
   itfLdrElement* Element;
   tyLdrPoint Inlet;
   tyLdrPoint Outlet;
@@ -27,7 +27,7 @@ using PointIndex = std::unordered_multimap<std::int64_t, std::size_t>;
 } // namespace
 
 int NetPowerFlow::Propagate(const ElementCollection& elements) {
-  std::vector<tyFlowNode> nodes;
+  std::vector<FlowNode> nodes;
   nodes.reserve(elements.Count());
   for (const auto& [key, element] : elements)
     nodes.push_back(
@@ -38,7 +38,7 @@ int NetPowerFlow::Propagate(const ElementCollection& elements) {
   PointIndex byInlet, byOutlet;
   std::vector<std::size_t> spreading;
   for (std::size_t i = 0; i < nodes.size(); ++i) {
-    tyFlowNode& node = nodes[i];
+    FlowNode& node = nodes[i];
     if (node.PassThrough && !node.Conducting && node.Inlet.X == 0) {
       node.Conducting = true;
       node.Element->SetIsConducting(true);
@@ -54,7 +54,7 @@ int NetPowerFlow::Propagate(const ElementCollection& elements) {
   auto reach = [&](const PointIndex& index, const tyLdrPoint& point) {
     const auto [first, last] = index.equal_range(PointKey(point));
     for (auto it = first; it != last; ++it) {
-      tyFlowNode& node = nodes[it->second];
+      FlowNode& node = nodes[it->second];
       if (node.Conducting) continue;
       node.Conducting = true;
       node.Element->SetIsConducting(true);
@@ -62,7 +62,7 @@ int NetPowerFlow::Propagate(const ElementCollection& elements) {
     }
   };
   for (std::size_t next = 0; next < spreading.size(); ++next) {
-    const tyFlowNode source = nodes[spreading[next]];
+    const FlowNode source = nodes[spreading[next]];
     reach(byInlet, source.Outlet);  // end to end
     reach(byOutlet, source.Outlet); // outlets meet
     reach(byInlet, source.Inlet);   // inlets meet

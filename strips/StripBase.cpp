@@ -20,9 +20,9 @@ bool StripBase::OnLine() const { return mCtx.State && mCtx.State->OnLineActive()
 
 std::int32_t StripBase::EditZoneLeft() { return mLeft + EDITING_OFST_X; }
 
-tyRect StripBase::GetBoundingRect() { return {mLeft, mTop, mLeft + LDR_STRIP_WIDTH, mTop + Height()}; }
+Rect StripBase::GetBoundingRect() { return {mLeft, mTop, mLeft + LDR_STRIP_WIDTH, mTop + Height()}; }
 
-tyRect StripBase::GetEditBoundingRect() {
+Rect StripBase::GetEditBoundingRect() {
   return {EditZoneLeft(), mTop, EditZoneLeft() + EditZoneWidth(), mTop + Height()};
 }
 

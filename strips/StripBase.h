@@ -7,9 +7,9 @@
 // adds its height rules, the hit kinds of its zones, its look and its own
 // columns.
 
+#include "core/HitKind.h"
 #include "core/LdrContext.h"
 #include "core/StripRows.h"
-#include "core/enHitKind.h"
 #include "interfaces/itfStrip.h"
 #include "outside/operands/HitRecord.h"
 
@@ -48,8 +48,8 @@ public:
   // keeps the kind it came with. The strip keeps the record.
   void HitTestByPoint(HitRecord& hitData) override;
   HitRecord GetHitParameters() override { return mHitRecord; }
-  tyRect GetBoundingRect() override;
-  tyRect GetEditBoundingRect() override;
+  Rect GetBoundingRect() override;
+  Rect GetEditBoundingRect() override;
   // A detached copy: the property bag, with the place of this strip.
   std::shared_ptr<itfStrip> GetReplica() override;
   void DeleteFromDB() override;

@@ -29,7 +29,7 @@ int StripTextEditor::VisibleX(const LdrContext& ctx, std::int32_t column) {
   return static_cast<int>(PIXEL_PER_GRID * (column - offset));
 }
 
-bool StripTextEditor::Start(std::int32_t stripID, const tyTextBoxPlace& place, const std::string& text) {
+bool StripTextEditor::Start(std::int32_t stripID, const TextBoxPlace& place, const std::string& text) {
   std::shared_ptr<MainBoard> board = mCtx.State ? mCtx.State->Board() : nullptr;
   if (!board || !board->HasControl(mBoxName)) return false;
   Detach();

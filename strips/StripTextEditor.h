@@ -21,7 +21,7 @@ class BoardTextBox;
 class MainBoard;
 
 // Where the box goes, in pixels of the right board as it is seen.
-struct tyTextBoxPlace {
+struct TextBoxPlace {
   int Left = 0;
   int Top = 0;
   int Width = 0;
@@ -41,7 +41,7 @@ public:
 
   // Opens the box over `place` with `text` for the strip `stripID`; false
   // when the editor has no main board or the board no such box.
-  bool Start(std::int32_t stripID, const tyTextBoxPlace& place, const std::string& text);
+  bool Start(std::int32_t stripID, const TextBoxPlace& place, const std::string& text);
   bool Editing() const { return mBox != nullptr; }
   // Takes over an edit still open for `stripID` (the strip was loaded again
   // while the box was open), so that its text is not lost.

@@ -44,7 +44,7 @@ protected:
   // The text the edit box edits, where the box goes, and what becomes of
   // the validated text.
   virtual const std::string& EditedText() const = 0;
-  virtual tyTextBoxPlace EditBoxPlace() = 0;
+  virtual TextBoxPlace EditBoxPlace() = 0;
   virtual void StoreEditedText(const std::string& text) = 0;
 
   // The left zone's ground (grey when selected) and the left power rail,

@@ -88,7 +88,7 @@ void clsLdrComment::QueryProcess(itfProcessControl& processControl) {
   }
 }
 
-tyTextBoxPlace clsLdrComment::EditBoxPlace() {
+TextBoxPlace clsLdrComment::EditBoxPlace() {
   return {StripTextEditor::VisibleX(mCtx, EditZoneLeft()), GridToPixel(mTop), kTextWidth, GridToPixel(mHeight)};
 }
 

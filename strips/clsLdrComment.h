@@ -50,7 +50,7 @@ private:
   void LoadOwnColumns(db::Recordset& rs) override;
   void AddOwnColumns(db::FieldList& row) const override;
   const std::string& EditedText() const override { return mComment; }
-  tyTextBoxPlace EditBoxPlace() override;
+  TextBoxPlace EditBoxPlace() override;
   void StoreEditedText(const std::string& text) override { SetComment(text); }
   std::int32_t LeftZoneHit(const HitRecord& hit, std::int32_t y) override { return HeaderOrResizer(hit, y); }
   std::int32_t BodyHit(const HitRecord&, std::int32_t, std::int32_t) override { return eHK_Body; }

@@ -102,7 +102,7 @@ void clsLdrLabel::QueryProcess(itfProcessControl& processControl) {
   }
 }
 
-tyTextBoxPlace clsLdrLabel::EditBoxPlace() {
+TextBoxPlace clsLdrLabel::EditBoxPlace() {
   return {StripTextEditor::VisibleX(mCtx, EditZoneLeft()) + kNameBoxWidth, GridToPixel(mTop),
           kTextWidth - kNameBoxWidth, kRowHeight};
 }

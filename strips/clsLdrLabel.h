@@ -60,7 +60,7 @@ private:
   void LoadOwnColumns(db::Recordset& rs) override;
   void AddOwnColumns(db::FieldList& row) const override;
   const std::string& EditedText() const override { return mLabelComment; }
-  tyTextBoxPlace EditBoxPlace() override;
+  TextBoxPlace EditBoxPlace() override;
   void StoreEditedText(const std::string& text) override { SetLabelComment(text); }
   std::int32_t LeftZoneHit(const HitRecord&, std::int32_t) override { return eHK_Header; }
   std::int32_t BodyHit(const HitRecord& hit, std::int32_t x, std::int32_t y) override;

@@ -39,8 +39,8 @@ constexpr const char* kClassName = "clsLdrNet";
 // The rows an element needs in the net: a line (a box without area) lies
 // strictly between the net's top and bottom rows, as line placement demands;
 // other elements may touch them.
-tyRect NeededRows(itfLdrElement& element) {
-  tyRect rows = element.GetBoundingRect();
+Rect NeededRows(itfLdrElement& element) {
+  Rect rows = element.GetBoundingRect();
   if (rows.Right <= rows.Left || rows.Bottom <= rows.Top) {
     rows.Top -= 1;
     rows.Bottom += 1;
@@ -49,7 +49,7 @@ tyRect NeededRows(itfLdrElement& element) {
 }
 
 // Rectangles that only share an edge do not intersect.
-bool Overlap(const tyRect& a, const tyRect& b) {
+bool Overlap(const Rect& a, const Rect& b) {
   return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
 }
 
@@ -110,7 +110,7 @@ std::int32_t clsLdrNet::MinHeight() {
   std::int32_t highestTop = kMaxHeight;
   std::int32_t lowestBottom = 0;
   for (const auto& [key, element] : *mElements) {
-    const tyRect rect = NeededRows(*element);
+    const Rect rect = NeededRows(*element);
     highestTop = std::min(highestTop, rect.Top);
     lowestBottom = std::max(lowestBottom, rect.Bottom);
   }
@@ -310,7 +310,7 @@ void clsLdrNet::Draw(gdi::DeviceContext& leftHDC, gdi::DeviceContext& boardHDC, 
   ViewportShift boardShift(boardHDC, GridToPixel(mLeft), GridToPixel(mTop));
   const bool dirty = !mIsCollapsed && CompileDirtyBit();
 
-  tyNetLook look;
+  NetLook look;
   look.HeightRows = mHeight;
   look.ShowNum = mShowNum;
   look.IsSelected = mIsSelected;
@@ -340,7 +340,7 @@ void clsLdrNet::DrawJunctions(gdi::DeviceContext& board, GdiResources& resources
                 "prvDrawJunctionPoints");
     return;
   }
-  tyNetLook look;
+  NetLook look;
   NetPainter(look, resources).DrawJunctionDots(board, mJunctionsInfo);
 }
 
@@ -525,7 +525,7 @@ bool clsLdrNet::MoveSelectedByKey(std::int32_t KeyCode) {
   bool legal = true;
   for (const auto& [key, element] : *selected) {
     element->Move(step.X, step.Y);
-    const tyRect rect = element->GetBoundingRect();
+    const Rect rect = element->GetBoundingRect();
     if (rect.Left < 0 || rect.Right > LDR_EDIT_WIDTH || rect.Top < 0 || rect.Bottom > mHeight) legal = false;
     for (const auto& [otherKey, other] : *others) {
       if (Overlap(rect, other->GetBoundingRect())) legal = false;
@@ -697,7 +697,7 @@ bool clsLdrNet::ReplaceOperand(std::int32_t elementID, std::int32_t inIdx, std::
   else if (inIdx < 1 && outIdx > 0 && outputs)
     operand = outputs->Find(outIdx);
   if (!operand) return false;
-  const tyOperandKey old = operand->Key();
+  const OperandKey old = operand->Key();
   if (!element->ReplaceOperand(inIdx, outIdx, opType, opAddr, opNetworkID)) return false;
   const KeyedCollection<Operand> none;
   UpdateElementOperandSlot(mCtx, element->ObjectID(), inputs ? *inputs : none, outputs ? *outputs : none, *operand,

@@ -57,8 +57,8 @@ std::optional<std::int32_t> srvStripResizerEx::ElementRows(std::int32_t elementT
   return RowsForOperandRows(OperandRowCount(elementType));
 }
 
-srvStripResizerEx::tyUsedRows srvStripResizerEx::UsedRows(std::int32_t stripID) const {
-  tyUsedRows used{kNoFirstRow, 0, eUR_Resizable};
+srvStripResizerEx::RowUsage srvStripResizerEx::UsedRows(std::int32_t stripID) const {
+  RowUsage used{kNoFirstRow, 0, eUR_Resizable};
   bool onlyLines = true;
   auto rs = mConnection->Query("SELECT ElmntType,Ys,Dy FROM LdrElements WHERE StripID=" + Num(stripID));
   for (; !rs.IsEOF(); rs.MoveNext()) {
@@ -84,7 +84,7 @@ srvStripResizerEx::tyUsedRows srvStripResizerEx::UsedRows(std::int32_t stripID) 
 }
 
 void srvStripResizerEx::ResizeNet(std::int32_t stripID, std::int32_t height) {
-  const tyUsedRows used = UsedRows(stripID);
+  const RowUsage used = UsedRows(stripID);
   if (used.Status != eUR_Resizable) return;
   std::int32_t bottom = used.Bottom;
   if (mMoveUp && used.FirstRow >= 1) {

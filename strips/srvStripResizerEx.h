@@ -18,7 +18,7 @@
 namespace ldr {
 
 // The input and output counts of a function-block method.
-struct tyBlockOperandCounts {
+struct BlockOperandCounts {
   std::int32_t Inputs = 0;
   std::int32_t Outputs = 0;
 };
@@ -27,18 +27,18 @@ class srvStripResizerEx {
 public:
   // The operand counts of a function-block type, or nothing when the
   // catalogue does not know it.
-  using BlockCatalogue = std::function<std::optional<tyBlockOperandCounts>(std::int32_t elementType)>;
+  using BlockCatalogue = std::function<std::optional<BlockOperandCounts>(std::int32_t elementType)>;
 
   // The rows a net keeps free below its lowest element when space is opened,
   // and the height that opening never reaches.
   static constexpr std::int32_t kFreeMargin = 5;
   static constexpr std::int32_t kOpenSpaceLimit = 40;
 
-  enum enUsedRowsStatus : std::int32_t { eUR_OnlyLines = 1, eUR_UnknownBlock = 2, eUR_Resizable = 3 };
-  struct tyUsedRows {
+  enum UsedRowsStatus : std::int32_t { eUR_OnlyLines = 1, eUR_UnknownBlock = 2, eUR_Resizable = 3 };
+  struct RowUsage {
     std::int32_t FirstRow = 0; // the rows above the topmost element that MoveUp removes
     std::int32_t Bottom = 0;   // one past the lowest row an element uses
-    enUsedRowsStatus Status = eUR_Resizable;
+    UsedRowsStatus Status = eUR_Resizable;
   };
 
   explicit srvStripResizerEx(std::shared_ptr<db::Connection> connection, BlockCatalogue blocks = {});
@@ -59,7 +59,7 @@ public:
   // excluded; they come from the catalogue).
   static std::int32_t OperandRowCount(std::int32_t elementType);
   // The used rows of the net `stripID` as stored.
-  tyUsedRows UsedRows(std::int32_t stripID) const;
+  RowUsage UsedRows(std::int32_t stripID) const;
 
 private:
   void ResizeNet(std::int32_t stripID, std::int32_t height);

@@ -11,6 +11,6 @@
 namespace ldr {
 
 // Nothing when the text is not of that form or names no operand type.
-std::optional<tyOperandKey> ParseOperandText(const std::string& text, const OperandTypeCatalogue& types);
+std::optional<OperandKey> ParseOperandText(const std::string& text, const OperandTypeCatalogue& types);
 
 } // namespace ldr

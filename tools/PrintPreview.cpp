@@ -16,16 +16,16 @@ constexpr double kLetterWidth = 612.0, kLetterHeight = 792.0;
 
 } // namespace
 
-PrintPreview::PrintPreview(enPaper paper) : mPaper(paper) {
+PrintPreview::PrintPreview(PaperSize paper) : mPaper(paper) {
   const double scale = (PaperWidthPoints() - 2 * kMarginPoints) / kPageWidth;
   mPageHeight = static_cast<int>(std::floor((PaperHeightPoints() - 2 * kMarginPoints) / scale));
 }
 
-double PrintPreview::PaperWidthPoints() const { return mPaper == enPaper::A4 ? kA4Width : kLetterWidth; }
-double PrintPreview::PaperHeightPoints() const { return mPaper == enPaper::A4 ? kA4Height : kLetterHeight; }
+double PrintPreview::PaperWidthPoints() const { return mPaper == PaperSize::A4 ? kA4Width : kLetterWidth; }
+double PrintPreview::PaperHeightPoints() const { return mPaper == PaperSize::A4 ? kA4Height : kLetterHeight; }
 
 gdi::DeviceContext& PrintPreview::NewPage() {
-  tyPage page;
+  PrintedPage page;
   page.Image = gdi::Bitmap(kPageWidth, mPageHeight);
   page.Context = std::make_unique<gdi::DeviceContext>(page.Image);
   page.Context->PatBlt(0, 0, kPageWidth, mPageHeight, gdi::WHITENESS);

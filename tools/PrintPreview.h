@@ -14,7 +14,7 @@
 
 namespace ldr {
 
-enum class enPaper { A4, Letter };
+enum class PaperSize { A4, Letter };
 
 class PrintPreview {
 public:
@@ -22,9 +22,9 @@ public:
   static constexpr int kPageWidth = 800;
   static constexpr double kMarginPoints = 36.0; // half an inch
 
-  explicit PrintPreview(enPaper paper = enPaper::A4);
+  explicit PrintPreview(PaperSize paper = PaperSize::A4);
 
-  enPaper Paper() const { return mPaper; }
+  PaperSize Paper() const { return mPaper; }
   // The printable area in ladder pixels.
   int PageWidth() const { return kPageWidth; }
   int PageHeight() const { return mPageHeight; }
@@ -45,14 +45,14 @@ public:
   void WritePagePng(long index, const std::string& path) const;
 
 private:
-  struct tyPage {
+  struct PrintedPage {
     gdi::Bitmap Image;
     std::unique_ptr<gdi::DeviceContext> Context;
   };
 
-  enPaper mPaper;
+  PaperSize mPaper;
   int mPageHeight;
-  std::vector<tyPage> mPages;
+  std::vector<PrintedPage> mPages;
 };
 
 } // namespace ldr

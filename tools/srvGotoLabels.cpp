@@ -14,7 +14,7 @@ srvGotoLabels::srvGotoLabels(const HostServices& host) : mHost(host) {
 
 db::Connection& srvGotoLabels::Db() { return *mConnection; }
 
-std::optional<tyLabelPlace> srvGotoLabels::FindLabel(const std::string& toolID, long currentStripID) {
+std::optional<LabelPlace> srvGotoLabels::FindLabel(const std::string& toolID, long currentStripID) {
   std::optional<long> target;
   if (toolID == kNext || toolID == kPrevious)
     target = StepToLabel(currentStripID, toolID == kNext);
@@ -56,22 +56,22 @@ std::optional<long> srvGotoLabels::AskForLabel() {
   return operand->Address();
 }
 
-std::optional<tyLabelPlace> srvGotoLabels::PlaceOfLabel(long stripID) {
+std::optional<LabelPlace> srvGotoLabels::PlaceOfLabel(long stripID) {
   auto row = Db().Query("SELECT LdrFunctions.FuncID, LdrFunctions.MdlID FROM LdrFunctions INNER JOIN LdrStrips ON "
                         "LdrFunctions.FuncID = LdrStrips.FuncID WHERE LdrStrips.StripID=? AND LdrStrips.StrpType=?",
                         {stripID, static_cast<long>(eST_LdrLabel)});
   if (row.IsEOF()) return std::nullopt;
-  return tyLabelPlace{row.Field(1).AsLong(), row.Field(0).AsLong(), stripID};
+  return LabelPlace{row.Field(1).AsLong(), row.Field(0).AsLong(), stripID};
 }
 
-std::vector<tyLabelListEntry> srvGotoLabels::Labels() {
+std::vector<LabelListEntry> srvGotoLabels::Labels() {
   auto rows = Db().Query("SELECT LdrModules.MdlID, LdrFunctions.FuncID, LdrStrips.StripID, LdrModules.MdlName, "
                          "LdrFunctions.FuncName, LdrStrips.LblName FROM (LdrModules INNER JOIN LdrFunctions ON "
                          "LdrModules.MdlID = LdrFunctions.MdlID) INNER JOIN LdrStrips ON LdrFunctions.FuncID = "
                          "LdrStrips.FuncID WHERE LdrStrips.StrpType=? AND LdrStrips.Height>0 ORDER BY "
                          "LdrFunctions.FuncID, LdrStrips.SeqNum",
                          {static_cast<long>(eST_LdrLabel)});
-  std::vector<tyLabelListEntry> labels;
+  std::vector<LabelListEntry> labels;
   for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext())
     labels.push_back({{rows.Field(0).AsLong(), rows.Field(1).AsLong(), rows.Field(2).AsLong()},
                       rows.Field(3).AsText(),

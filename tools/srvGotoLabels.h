@@ -12,16 +12,16 @@
 
 namespace ldr {
 
-struct tyLabelPlace {
+struct LabelPlace {
   long ModuleID = 0;
   long FunctionID = 0;
   long StripID = 0;
-  bool operator==(const tyLabelPlace&) const = default;
+  bool operator==(const LabelPlace&) const = default;
 };
 
 // One label of the project, for a host's list.
-struct tyLabelListEntry {
-  tyLabelPlace Place;
+struct LabelListEntry {
+  LabelPlace Place;
   std::string ModuleName;
   std::string FunctionName;
   std::string LabelName;
@@ -37,11 +37,11 @@ public:
 
   // The label tool `toolID` leads to from strip `currentStripID`; nothing
   // when there is no label, the user cancels or the tool is another one.
-  std::optional<tyLabelPlace> FindLabel(const std::string& toolID, long currentStripID);
+  std::optional<LabelPlace> FindLabel(const std::string& toolID, long currentStripID);
   // The place of label strip `stripID`; nothing when it is not a label.
-  std::optional<tyLabelPlace> PlaceOfLabel(long stripID);
+  std::optional<LabelPlace> PlaceOfLabel(long stripID);
   // Every label strip of the project, in navigation order.
-  std::vector<tyLabelListEntry> Labels();
+  std::vector<LabelListEntry> Labels();
 
 private:
   std::optional<long> StepToLabel(long currentStripID, bool forward);

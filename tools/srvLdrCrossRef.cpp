@@ -30,7 +30,7 @@ std::string OperandMatch() {
          "(LdrElmsOprs.Elmnt_Oprnd_NetworkId=?)";
 }
 
-db::Params KeyParams(const tyOperandKey& key) { return {key.Type, key.Address, key.NetworkID}; }
+db::Params KeyParams(const OperandKey& key) { return {key.Type, key.Address, key.NetworkID}; }
 
 long Whole(const db::ForwardRecordset& rows, int index) { return rows.Field(index).AsLong(); }
 
@@ -174,8 +174,8 @@ void srvLdrCrossRef::ReplaceLadderOperand(long, long, long, long) {
 
 void srvLdrCrossRef::ReplaceLadderOperandEx(long opNetworkID, long opType, long opAddress, long newNetID,
                                             long newOpType, long newAddress, long funcID) {
-  const tyOperandKey from{opType, opAddress, opNetworkID};
-  const tyOperandKey to{newOpType, newAddress, newNetID};
+  const OperandKey from{opType, opAddress, opNetworkID};
+  const OperandKey to{newOpType, newAddress, newNetID};
   if (from == to) return;
   auto connection = Connection();
   db::Transaction transaction(*connection);
@@ -200,7 +200,7 @@ void srvLdrCrossRef::ReplaceLadderOperandEx(long opNetworkID, long opType, long 
 
 // Every slot that would take the new operand must accept it, as the operand
 // dialog would: a replacement never puts into a slot what a user could not.
-void srvLdrCrossRef::CheckReplacement(const tyOperandKey& from, const tyOperandKey& to, long funcID) {
+void srvLdrCrossRef::CheckReplacement(const OperandKey& from, const OperandKey& to, long funcID) {
   const char* procedure = "ReplaceLadderOperandEx";
   RequireOperandType(to.Type, procedure);
   if (!mHost.Operands) return;
@@ -219,7 +219,7 @@ void srvLdrCrossRef::CheckReplacement(const tyOperandKey& from, const tyOperandK
           " AND LdrElmsOprs.OprndOutIdx >= " + Num(kInnerSlot) + ")" +
           (funcID > 0 ? " AND LdrStrips.FuncID=" + Num(funcID) : ""),
       KeyParams(from));
-  tyOperandEntry entry{to.Type, to.Address, to.NetworkID};
+  OperandEntry entry{to.Type, to.Address, to.NetworkID};
   for (slots.MoveFirst(); !slots.IsEOF(); slots.MoveNext()) {
     const long elementType = slots.Field(0).AsLong();
     const long inIndex = slots.Field(1).AsLong();
@@ -237,7 +237,7 @@ void srvLdrCrossRef::CheckReplacement(const tyOperandKey& from, const tyOperandK
   }
 }
 
-void srvLdrCrossRef::RewriteParameterBlocks(const tyOperandKey& from, const tyOperandKey& to,
+void srvLdrCrossRef::RewriteParameterBlocks(const OperandKey& from, const OperandKey& to,
                                             const std::string& inFunction) {
   auto connection = Connection();
   auto holders = connection->Query(

@@ -46,8 +46,8 @@ private:
   std::string OrderBy(enSearch kind) const;
   std::string ElementTitle(long elementType, long instance, bool isBlock);
   void RequireOperandType(long opType, const char* procedure) const;
-  void CheckReplacement(const tyOperandKey& from, const tyOperandKey& to, long funcID);
-  void RewriteParameterBlocks(const tyOperandKey& from, const tyOperandKey& to, const std::string& inFunction);
+  void CheckReplacement(const OperandKey& from, const OperandKey& to, long funcID);
+  void RewriteParameterBlocks(const OperandKey& from, const OperandKey& to, const std::string& inFunction);
   std::shared_ptr<db::Connection> Connection() const;
 
   HostServices mHost;

@@ -20,7 +20,7 @@ namespace {
 
 constexpr int kBadInput = 2;
 
-struct tySimulateArgs {
+struct SimulateArgs {
   std::string Path;
   long Scans = 0;
   long ScanMs = sim::ScanSimulator::kDefaultScanMs;
@@ -30,7 +30,7 @@ struct tySimulateArgs {
 };
 
 struct tySet {
-  tyOperandKey Key;
+  OperandKey Key;
   std::int64_t Value = 0;
 };
 
@@ -49,7 +49,7 @@ std::optional<long long> ParseInteger(const std::string& text) {
   return std::nullopt;
 }
 
-tyOperandKey ParseOperand(const std::string& text, const OperandTypeCatalogue& types) {
+OperandKey ParseOperand(const std::string& text, const OperandTypeCatalogue& types) {
   std::string error;
   const auto key = sim::OperandName::Parse(text, types, error);
   if (!key) BadInput(error);
@@ -57,7 +57,7 @@ tyOperandKey ParseOperand(const std::string& text, const OperandTypeCatalogue& t
 }
 
 // OPERAND=VALUE@SCAN
-std::multimap<long, tySet> ParseSets(const tySimulateArgs& args, const OperandTypeCatalogue& types) {
+std::multimap<long, tySet> ParseSets(const SimulateArgs& args, const OperandTypeCatalogue& types) {
   std::multimap<long, tySet> sets;
   for (const auto& text : args.Sets) {
     const auto equals = text.find('='), at = text.rfind('@');
@@ -74,12 +74,12 @@ std::multimap<long, tySet> ParseSets(const tySimulateArgs& args, const OperandTy
   return sets;
 }
 
-void Simulate(const tySimulateArgs& args) {
+void Simulate(const SimulateArgs& args) {
   if (args.Scans < 1) BadInput("--scans must be at least 1");
   if (args.ScanMs < 1) BadInput("--scan-ms must be at least 1");
   const OperandTypeCatalogue types;
   const auto sets = ParseSets(args, types);
-  std::vector<tyOperandKey> watches;
+  std::vector<OperandKey> watches;
   for (const auto& text : args.Watches) watches.push_back(ParseOperand(text, types));
 
   auto db = ProjectDatabase::OpenReadOnly(args.Path);
@@ -112,7 +112,7 @@ void Simulate(const tySimulateArgs& args) {
 
 void AddSimulateCommand(CLI::App& app) {
   auto* command = app.add_subcommand("simulate", "Run the ladder scan by scan and print the watched operands as CSV");
-  auto args = std::make_shared<tySimulateArgs>();
+  auto args = std::make_shared<SimulateArgs>();
   command->add_option("PROJECT", args->Path, "project file")->required();
   command->add_option("--scans", args->Scans, "number of scans")->required();
   command->add_option("--scan-ms", args->ScanMs, "simulated time of one scan in milliseconds (default 10)");

@@ -19,7 +19,7 @@ namespace {
 struct tyProject {
   std::shared_ptr<db::Connection> Connection;
   std::shared_ptr<MemoryLog> Log = std::make_shared<MemoryLog>(std::cerr);
-  tyHeadlessHost Host;
+  HeadlessHost Host;
 };
 
 std::unique_ptr<tyProject> OpenProject(const std::string& path, bool readOnly) {
@@ -29,7 +29,7 @@ std::unique_ptr<tyProject> OpenProject(const std::string& path, bool readOnly) {
   return project;
 }
 
-tyOperandKey ParseOperand(const std::string& text, const OperandTypeCatalogue& types) {
+OperandKey ParseOperand(const std::string& text, const OperandTypeCatalogue& types) {
   const auto key = ParseOperandText(text, types);
   if (!key)
     throw std::invalid_argument("\"" + text +
@@ -96,7 +96,7 @@ void Print(const std::string& path, const std::vector<long>& modules, const std:
            const std::string& paper, const std::string& output) {
   auto project = OpenProject(path, true);
   srvPrint printer(*project->Host.Services);
-  auto preview = std::make_shared<PrintPreview>(paper == "Letter" ? enPaper::Letter : enPaper::A4);
+  auto preview = std::make_shared<PrintPreview>(paper == "Letter" ? PaperSize::Letter : PaperSize::A4);
   printer.SetVSprinter(preview);
   if (!functions.empty()) {
     printer.PrintSubroutines(functions);

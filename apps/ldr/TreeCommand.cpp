@@ -24,7 +24,7 @@ std::string Quote(const std::string& word) {
   return quoted + "\"";
 }
 
-struct tyTreeArgs {
+struct TreeArgs {
   std::string Path;
   long ID = 0;
   long Target = 0;
@@ -32,7 +32,7 @@ struct tyTreeArgs {
 };
 
 // Runs the editor call and turns a refusal (a result of 0) into exit 1.
-void RunTreeCall(const tyTreeArgs& args, const std::string& call, bool confirmed) {
+void RunTreeCall(const TreeArgs& args, const std::string& call, bool confirmed) {
   std::ostringstream script;
   script << "open " << Quote(args.Path) << "\ninit\n";
   if (confirmed) script << "answer 6\n";
@@ -57,7 +57,7 @@ void RunTreeCall(const tyTreeArgs& args, const std::string& call, bool confirmed
 void AddTreeCommand(CLI::App& app) {
   auto* tree = app.add_subcommand("tree", "Add, rename, move, clear or delete modules and subroutines");
   tree->require_subcommand(1);
-  auto args = std::make_shared<tyTreeArgs>();
+  auto args = std::make_shared<TreeArgs>();
   auto add = [&](const char* name, const char* help) {
     auto* command = tree->add_subcommand(name, help);
     command->add_option("PATH", args->Path, "project file")->required();

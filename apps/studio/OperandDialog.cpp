@@ -25,7 +25,7 @@ bool HasTargets(long type) {
 
 } // namespace
 
-OperandDialog::OperandDialog(const tyOperandRequest& request, std::shared_ptr<OperandLibrary> operands, QWidget* parent)
+OperandDialog::OperandDialog(const OperandRequest& request, std::shared_ptr<OperandLibrary> operands, QWidget* parent)
     : QDialog(parent), mOperands(std::move(operands)) {
   setObjectName("operandDialog");
   setWindowTitle("Operand");
@@ -86,7 +86,7 @@ OperandDialog::OperandDialog(const tyOperandRequest& request, std::shared_ptr<Op
   connect(mNetwork, &QSpinBox::valueChanged, this, [this] { ShowDescription(); });
 
   // Start from what the slot holds now.
-  const tyOperandEntry& current = request.Current;
+  const OperandEntry& current = request.Current;
   if (current.Type != 0) SelectType(current.Type);
   OnTypeChanged();
   if (current.Type != 0 && current.Type == CurrentType()) {
@@ -100,10 +100,10 @@ OperandDialog::OperandDialog(const tyOperandRequest& request, std::shared_ptr<Op
   ShowDescription();
 }
 
-void OperandDialog::BuildTypes(const tyOperandRequest& request) {
+void OperandDialog::BuildTypes(const OperandRequest& request) {
   const auto& catalogue = mOperands->Types();
   const bool extended = mOperands->ExtendedOperands();
-  auto offer = [&](const tyOperandTypeInfo& info) {
+  auto offer = [&](const OperandTypeInfo& info) {
     if (info.Extended && !extended) return;
     if (mType->findData(QVariant::fromValue<qlonglong>(info.Type)) >= 0) return;
     mType->addItem(QString::fromStdString(info.ShortName + " - " + info.Title),
@@ -127,7 +127,7 @@ long OperandDialog::CurrentType() const {
   return mType->currentIndex() < 0 ? 0 : static_cast<long>(mType->currentData().toLongLong());
 }
 
-const tyOperandTypeInfo* OperandDialog::CurrentInfo() const { return mOperands->Types().Find(CurrentType()); }
+const OperandTypeInfo* OperandDialog::CurrentInfo() const { return mOperands->Types().Find(CurrentType()); }
 
 void OperandDialog::SelectType(long type) {
   const int index = mType->findData(QVariant::fromValue<qlonglong>(type));
@@ -143,7 +143,7 @@ void OperandDialog::SetValue(double value) { mValue->setValue(value); }
 int OperandDialog::AddressMaximum() const { return static_cast<int>(std::min<long>(mHighestAddress, kAnyKey)); }
 
 void OperandDialog::OnTypeChanged() {
-  const tyOperandTypeInfo* info = CurrentInfo();
+  const OperandTypeInfo* info = CurrentInfo();
   const long type = info ? info->Type : 0;
   const bool constant = IsConstantType(type);
   const bool targets = HasTargets(type);
@@ -225,8 +225,8 @@ void OperandDialog::OnTargetChosen() {
   ShowDescription();
 }
 
-QString OperandDialog::RefusalOf(const tyOperandEntry& entry) const {
-  const tyOperandTypeInfo* info = CurrentInfo();
+QString OperandDialog::RefusalOf(const OperandEntry& entry) const {
+  const OperandTypeInfo* info = CurrentInfo();
   if (!info || IsConstantType(entry.Type) || HasTargets(entry.Type)) return {};
   if (entry.Address <= info->HighestAddress) return {};
   return QString("%1 %2 does not exist: the addresses of %1 run from 0 to %3.")
@@ -259,8 +259,8 @@ void OperandDialog::ShowDescription() {
   mDescription->setText(QString::fromStdString(text));
 }
 
-tyOperandEntry OperandDialog::Entry() const {
-  tyOperandEntry entry;
+OperandEntry OperandDialog::Entry() const {
+  OperandEntry entry;
   entry.Type = CurrentType();
   if (IsConstantType(entry.Type))
     entry.Value = mValue->value();

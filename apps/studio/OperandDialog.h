@@ -22,10 +22,10 @@ namespace ldr::studio {
 
 class OperandDialog : public QDialog {
 public:
-  OperandDialog(const tyOperandRequest& request, std::shared_ptr<OperandLibrary> operands, QWidget* parent = nullptr);
+  OperandDialog(const OperandRequest& request, std::shared_ptr<OperandLibrary> operands, QWidget* parent = nullptr);
 
   // What the user entered (meaningful after the dialog was accepted).
-  tyOperandEntry Entry() const;
+  OperandEntry Entry() const;
   std::string Description() const;
   // Whether the user changed the description of a data operand.
   bool DescriptionEdited() const;
@@ -40,15 +40,15 @@ public:
   void accept() override;
 
 private:
-  void BuildTypes(const tyOperandRequest& request);
+  void BuildTypes(const OperandRequest& request);
   void OnTypeChanged();
   void OnTargetChosen();
   void ShowDescription();
   long CurrentType() const;
-  const tyOperandTypeInfo* CurrentInfo() const;
+  const OperandTypeInfo* CurrentInfo() const;
   void FillTargets(long type);
   void ShowTargetOfAddress();
-  QString RefusalOf(const tyOperandEntry& entry) const;
+  QString RefusalOf(const OperandEntry& entry) const;
 
   std::shared_ptr<OperandLibrary> mOperands;
   QComboBox* mType = nullptr;

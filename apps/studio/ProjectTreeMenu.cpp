@@ -13,7 +13,7 @@ const QString kNewModule = "New Module", kNewSubroutine = "New Subroutine", kRen
               kMoveTo = "Move to ";
 }
 
-ProjectTreeMenu::ProjectTreeMenu(QTreeWidget& tree, tyProjectTreeHooks hooks)
+ProjectTreeMenu::ProjectTreeMenu(QTreeWidget& tree, ProjectTreeHooks hooks)
     : QObject(&tree), mTree(tree), mHooks(std::move(hooks)) {
   mTree.setContextMenuPolicy(Qt::CustomContextMenu);
   connect(&mTree, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint& at) { Show(at); });

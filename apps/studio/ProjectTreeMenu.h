@@ -19,7 +19,7 @@ namespace ldr {
 
 class itfLdrMain;
 
-struct tyProjectTreeHooks {
+struct ProjectTreeHooks {
   std::function<itfLdrMain*()> Main;
   // Runs an editor call, reporting a failure to the user; false when it failed.
   std::function<bool(const std::string& action, const std::function<void()>& call)> Guard;
@@ -35,7 +35,7 @@ class ProjectTreeMenu : public QObject {
 public:
   static constexpr int kModule = 1, kSubroutine = 2;
 
-  ProjectTreeMenu(QTreeWidget& tree, tyProjectTreeHooks hooks);
+  ProjectTreeMenu(QTreeWidget& tree, ProjectTreeHooks hooks);
 
   // The menu's entries for an item (nothing: the empty area), as shown.
   QStringList EntriesFor(QTreeWidgetItem* item) const;
@@ -48,7 +48,7 @@ private:
   void FinishRename(QTreeWidgetItem* item);
 
   QTreeWidget& mTree;
-  tyProjectTreeHooks mHooks;
+  ProjectTreeHooks mHooks;
   QTreeWidgetItem* mRenaming = nullptr;
 };
 

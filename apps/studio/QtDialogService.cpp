@@ -12,14 +12,14 @@ QtDialogService::QtDialogService(QWidget* parent, std::shared_ptr<OperandLibrary
                                  bool interactive)
     : mParent(parent), mOperands(std::move(operands)), mLog(std::move(log)), mInteractive(interactive) {}
 
-std::optional<tyOperandEntry> QtDialogService::AskOperand(const tyOperandRequest& request) {
+std::optional<OperandEntry> QtDialogService::AskOperand(const OperandRequest& request) {
   if (!mInteractive) return std::nullopt;
   OperandDialog dialog(request, mOperands, mParent);
   if (dialog.exec() != QDialog::Accepted) {
     if (mLog) mLog("operand dialog cancelled");
     return std::nullopt;
   }
-  tyOperandEntry entry = dialog.Entry();
+  OperandEntry entry = dialog.Entry();
   if (mLog)
     mLog("operand " + mOperands->Types().ShortName(entry.Type) + " " + std::to_string(entry.Address) +
          (OperandTypeCatalogue::IsConstant(entry.Type) ? " value " + std::to_string(entry.Value) : std::string()));
@@ -28,11 +28,11 @@ std::optional<tyOperandEntry> QtDialogService::AskOperand(const tyOperandRequest
   return entry;
 }
 
-std::optional<std::string> QtDialogService::AskFileName(enFileDialog kind, const std::string& extension,
+std::optional<std::string> QtDialogService::AskFileName(FileDialog kind, const std::string& extension,
                                                         const std::string& proposed) {
   if (!mInteractive) return std::nullopt;
   const QString filter = QString("*.%1 files (*.%1);;All files (*)").arg(QString::fromStdString(extension));
-  const QString name = kind == enFileDialog::Save
+  const QString name = kind == FileDialog::Save
                            ? QFileDialog::getSaveFileName(mParent, "Save", QString::fromStdString(proposed), filter)
                            : QFileDialog::getOpenFileName(mParent, "Open", QString::fromStdString(proposed), filter);
   if (name.isEmpty()) return std::nullopt;

@@ -9,14 +9,14 @@ namespace ldr::studio {
 QtErrorReporter::QtErrorReporter(QWidget* parent, LogWriter log, bool interactive)
     : mParent(parent), mLog(std::move(log)), mInteractive(interactive) {}
 
-std::string QtErrorReporter::LogLine(const tyErrorReport& report) {
+std::string QtErrorReporter::LogLine(const ErrorReport& report) {
   std::string line = "error " + std::to_string(report.Code()) + " " + report.Title + ": " + report.Description;
   if (!report.ClassName.empty() || !report.Procedure.empty())
     line += " (" + report.ClassName + "." + report.Procedure + ")";
   return line;
 }
 
-void QtErrorReporter::Report(const tyErrorReport& report) {
+void QtErrorReporter::Report(const ErrorReport& report) {
   mReports.push_back(report);
   if (mLog) mLog(LogLine(report));
   Show(QString::fromStdString(report.Title.empty() ? "Error" : report.Title),
@@ -28,7 +28,7 @@ void QtErrorReporter::Report(const tyErrorReport& report) {
 
 void QtErrorReporter::ReportFailure(const std::string& action, const LdrError* error, const std::string& text) {
   if (error) {
-    tyErrorReport report;
+    ErrorReport report;
     report.Number = error->Number();
     report.Title = error->Title();
     report.Description = error->Message();

@@ -17,13 +17,13 @@ class QtErrorReporter : public ErrorReporter {
 public:
   QtErrorReporter(QWidget* parent, LogWriter log, bool interactive);
 
-  void Report(const tyErrorReport& report) override;
+  void Report(const ErrorReport& report) override;
   // A failure of the studio's own call into the component: a numbered error
   // goes through Report, anything else is shown with its text.
   void ReportFailure(const std::string& action, const LdrError* error, const std::string& text);
 
-  const std::vector<tyErrorReport>& Reports() const { return mReports; }
-  static std::string LogLine(const tyErrorReport& report);
+  const std::vector<ErrorReport>& Reports() const { return mReports; }
+  static std::string LogLine(const ErrorReport& report);
 
 private:
   void Show(const QString& title, const QString& text);
@@ -32,7 +32,7 @@ private:
   LogWriter mLog;
   bool mInteractive;
   bool mShowing = false;
-  std::vector<tyErrorReport> mReports;
+  std::vector<ErrorReport> mReports;
 };
 
 } // namespace ldr::studio

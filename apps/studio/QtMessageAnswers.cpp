@@ -9,21 +9,21 @@ namespace ldr::studio {
 
 namespace {
 
-QMessageBox::StandardButtons ButtonsOf(enMsgButtons buttons) {
+QMessageBox::StandardButtons ButtonsOf(MsgButtons buttons) {
   switch (buttons) {
-  case enMsgButtons::OKCancel:
+  case MsgButtons::OKCancel:
     return QMessageBox::Ok | QMessageBox::Cancel;
-  case enMsgButtons::YesNo:
+  case MsgButtons::YesNo:
     return QMessageBox::Yes | QMessageBox::No;
-  case enMsgButtons::YesNoCancel:
+  case MsgButtons::YesNoCancel:
     return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-  case enMsgButtons::OK:
+  case MsgButtons::OK:
     break;
   }
   return QMessageBox::Ok;
 }
 
-int AnswerOf(int pressed, enMsgButtons buttons) {
+int AnswerOf(int pressed, MsgButtons buttons) {
   switch (pressed) {
   case QMessageBox::Ok:
     return eMA_OK;
@@ -59,22 +59,22 @@ std::string AnswerName(int answer) {
 QtMessageAnswers::QtMessageAnswers(QWidget* parent, LogWriter log, bool interactive)
     : mParent(parent), mLog(std::move(log)), mInteractive(interactive) {}
 
-int QtMessageAnswers::SafeAnswer(enMsgButtons buttons) { return NullMessageService::CautiousAnswer(buttons); }
+int QtMessageAnswers::SafeAnswer(MsgButtons buttons) { return NullMessageService::CautiousAnswer(buttons); }
 
-int QtMessageAnswers::AnswerMessage(const tyHostMessage& message) {
+int QtMessageAnswers::AnswerMessage(const MessageBoxRequest& message) {
   if (mLog) mLog("message " + std::to_string(message.Number) + ": " + message.Text);
   return Ask(QString("hostMessage%1").arg(message.Number), message.Text, message.Buttons);
 }
 
-int QtMessageAnswers::AnswerMessageBox(const std::string& text, enMsgButtons buttons) {
+int QtMessageAnswers::AnswerMessageBox(const std::string& text, MsgButtons buttons) {
   if (mLog) mLog("message: " + text);
   return Ask("hostMessageBox", text, buttons);
 }
 
-int QtMessageAnswers::Ask(const QString& objectName, const std::string& text, enMsgButtons buttons) {
+int QtMessageAnswers::Ask(const QString& objectName, const std::string& text, MsgButtons buttons) {
   int answer = SafeAnswer(buttons);
   if (mInteractive) {
-    const bool question = buttons == enMsgButtons::YesNo || buttons == enMsgButtons::YesNoCancel;
+    const bool question = buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel;
     QMessageBox box(question ? QMessageBox::Question : QMessageBox::Information, kTitle, QString::fromStdString(text),
                     ButtonsOf(buttons), mParent);
     box.setObjectName(objectName);

@@ -17,15 +17,15 @@ class QtMessageAnswers : public MessageAnswerSource {
 public:
   QtMessageAnswers(QWidget* parent, LogWriter log, bool interactive);
 
-  int AnswerMessage(const tyHostMessage& message) override;
-  int AnswerMessageBox(const std::string& text, enMsgButtons buttons) override;
+  int AnswerMessage(const MessageBoxRequest& message) override;
+  int AnswerMessageBox(const std::string& text, MsgButtons buttons) override;
 
   // The answer taken when nobody can be asked.
-  static int SafeAnswer(enMsgButtons buttons);
+  static int SafeAnswer(MsgButtons buttons);
   static constexpr const char* kTitle = "Ladder editor";
 
 private:
-  int Ask(const QString& objectName, const std::string& text, enMsgButtons buttons);
+  int Ask(const QString& objectName, const std::string& text, MsgButtons buttons);
 
   QPointer<QWidget> mParent;
   LogWriter mLog;

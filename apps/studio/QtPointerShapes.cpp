@@ -24,8 +24,7 @@ Qt::CursorShape QtPointerShapes::ShapeFor(int code) {
 QCursor QtPointerShapes::CursorFor(int code, const gdi::Picture& picture) {
   if (code != 99 || picture.IsEmpty()) return QCursor(ShapeFor(code));
   const QPixmap pixmap = QPixmap::fromImage(ToImage(picture.Image()));
-  if (picture.Kind() == gdi::enResourceKind::eRK_Cursor)
-    return QCursor(pixmap, picture.HotSpot().X, picture.HotSpot().Y);
+  if (picture.Kind() == gdi::ResourceKind::eRK_Cursor) return QCursor(pixmap, picture.HotSpot().X, picture.HotSpot().Y);
   return QCursor(pixmap); // an icon points with its centre
 }
 

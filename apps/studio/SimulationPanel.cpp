@@ -124,7 +124,7 @@ void SimulationPanel::ScanOnce() {
 
 void SimulationPanel::OnOperandPressed(long operandType, long address, long elementType) {
   if (!mSimulator || operandType != eOT_I || !IsContact(elementType)) return;
-  mCurrentInput = tyOperandKey{operandType, address, 0};
+  mCurrentInput = OperandKey{operandType, address, 0};
   mSincePress.start();
 }
 
@@ -136,7 +136,7 @@ bool SimulationPanel::OnDoubleClick() {
 
 bool SimulationPanel::FlipCurrentInput() {
   if (!mSimulator || !mCurrentInput) return false;
-  const tyOperandKey key = *mCurrentInput;
+  const OperandKey key = *mCurrentInput;
   mSimulator->Set(key, mSimulator->Value(key) != 0 ? 0 : 1);
   Log("simulation: I" + std::to_string(key.Address) + " = " + std::to_string(mSimulator->Value(key)));
   if (mMain) mMain->AppendTestValue(*mController);

@@ -64,14 +64,14 @@ private:
   std::shared_ptr<VirtualController> mController;
   std::unique_ptr<sim::ScanSimulator> mSimulator;
   clsLdrMain* mMain = nullptr;
-  std::vector<tyOperandKey> mWatches;
+  std::vector<OperandKey> mWatches;
   QTimer* mTimer = nullptr;
   QSpinBox* mScanMs = nullptr;
   QLineEdit* mWatchEdit = nullptr;
   QTableWidget* mTable = nullptr;
   QLabel* mStatus = nullptr;
   bool mRefreshing = false;
-  std::optional<tyOperandKey> mCurrentInput;
+  std::optional<OperandKey> mCurrentInput;
   QElapsedTimer mSincePress;
   std::function<void(const std::string&)> mLog;
   std::function<void()> mOnStopped;

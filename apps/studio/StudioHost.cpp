@@ -14,11 +14,11 @@
 
 namespace ldr::studio {
 
-tyStudioHost MakeStudioHost(std::shared_ptr<db::Connection> connection, QWidget* window,
-                            std::shared_ptr<QtMainBoard> board, LogWriter log, const tyStudioHostOptions& options) {
+StudioHost MakeStudioHost(std::shared_ptr<db::Connection> connection, QWidget* window,
+                          std::shared_ptr<QtMainBoard> board, LogWriter log, const StudioHostOptions& options) {
   if (!connection) throw std::invalid_argument("studio host: no project connection");
   if (!board) throw std::invalid_argument("studio host: no main board");
-  tyStudioHost host;
+  StudioHost host;
   auto services = std::make_shared<HostServices>();
   host.Settings = std::make_shared<FileSettingsStore>(connection, options.HostSettingsPath);
   auto downloadUnits = std::make_shared<ProjectDownloadUnitSwitch>(host.Settings);

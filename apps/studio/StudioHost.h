@@ -17,21 +17,21 @@ class QWidget;
 
 namespace ldr::studio {
 
-struct tyStudioHostOptions {
+struct StudioHostOptions {
   std::string HostSettingsPath = FileSettingsStore::DefaultHostSettingsPath();
   // False: nobody is there to answer; messages take their safe answer,
   // dialogs and menus are cancelled, errors only go to the log.
   bool Interactive = true;
 };
 
-struct tyStudioHost {
+struct StudioHost {
   std::shared_ptr<HostServices> Services;
   std::shared_ptr<QtGuiService> Gui;
   std::shared_ptr<QtErrorReporter> Errors;
   std::shared_ptr<FileSettingsStore> Settings;
 };
 
-tyStudioHost MakeStudioHost(std::shared_ptr<db::Connection> connection, QWidget* window,
-                            std::shared_ptr<QtMainBoard> board, LogWriter log, const tyStudioHostOptions& options);
+StudioHost MakeStudioHost(std::shared_ptr<db::Connection> connection, QWidget* window,
+                          std::shared_ptr<QtMainBoard> board, LogWriter log, const StudioHostOptions& options);
 
 } // namespace ldr::studio

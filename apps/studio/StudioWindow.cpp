@@ -67,7 +67,7 @@ QString FunctionKeyOf(const std::string& toolID) {
 struct StudioWindow::Session {
   QString Path;
   std::shared_ptr<db::Connection> Connection;
-  tyStudioHost Host;
+  StudioHost Host;
   std::unique_ptr<clsLdrMain> Main;
   std::unique_ptr<ScrollForwarder> Scrolls;
 };
@@ -103,7 +103,7 @@ private:
 
 // --- construction -----------------------------------------------------------------------
 
-StudioWindow::StudioWindow(tyStudioOptions options, QWidget* parent)
+StudioWindow::StudioWindow(StudioOptions options, QWidget* parent)
     : QMainWindow(parent), mOptions(std::move(options)), mBoundary(std::make_shared<EventBoundary>()) {
   setObjectName("studioWindow");
   mErrors = std::make_shared<QtErrorReporter>(
@@ -446,10 +446,10 @@ bool StudioWindow::OpenProject(const QString& path) {
     session->Connection = std::move(connection);
     session->Host = MakeStudioHost(
         session->Connection, this, board, [this](const std::string& line) { Log(line); },
-        tyStudioHostOptions{mOptions.HostSettingsPath, mOptions.Interactive});
-    const tyLdrMainParts parts = mOptions.MakeParts
-                                     ? mOptions.MakeParts()
-                                     : MakeStandardParts(clsClipboard::BufferFileBeside(mOptions.HostSettingsPath));
+        StudioHostOptions{mOptions.HostSettingsPath, mOptions.Interactive});
+    const LdrMainParts parts = mOptions.MakeParts
+                                   ? mOptions.MakeParts()
+                                   : MakeStandardParts(clsClipboard::BufferFileBeside(mOptions.HostSettingsPath));
     session->Main = std::make_unique<clsLdrMain>(session->Host.Services, parts);
     session->Main->Init(board, mEditor->LeftBoard(), mEditor->RightBoard());
     session->Scrolls = std::make_unique<ScrollForwarder>(*session->Main, *board);
@@ -460,10 +460,10 @@ bool StudioWindow::OpenProject(const QString& path) {
   RefreshActionsEnabled();
   board->SetCustomPointerSource([this]() -> gdi::Picture {
     if (!Main() || !Main()->Context().State) return {};
-    const tyPointerChoice choice = Main()->Context().State->ChoosePointer();
+    const PointerChoice choice = Main()->Context().State->ChoosePointer();
     if (choice.Picture.empty()) return {};
-    return gdi::ResourceLibrary::Load(choice.Picture, choice.IsCursor ? gdi::enResourceKind::eRK_Cursor
-                                                                      : gdi::enResourceKind::eRK_Icon);
+    return gdi::ResourceLibrary::Load(choice.Picture,
+                                      choice.IsCursor ? gdi::ResourceKind::eRK_Cursor : gdi::ResourceKind::eRK_Icon);
   });
   Guard("Open project", [&] {
     const QSize size = mEditor->BoardsSize();
@@ -644,7 +644,7 @@ void StudioWindow::RefreshProjectTree() {
 
 // The tree's context menu; it lives as long as the tree.
 void StudioWindow::InstallProjectTreeMenu() {
-  tyProjectTreeHooks hooks;
+  ProjectTreeHooks hooks;
   hooks.Main = [this]() -> itfLdrMain* { return Main(); };
   hooks.Guard = [this](const std::string& action, const std::function<void()>& call) { return Guard(action, call); };
   hooks.Changed = [this] {

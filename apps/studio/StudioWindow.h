@@ -32,18 +32,18 @@ namespace ldr::studio {
 
 class SimulationPanel;
 
-struct tyStudioOptions {
+struct StudioOptions {
   std::string HostSettingsPath = FileSettingsStore::DefaultHostSettingsPath();
   // False: run without asking anybody (a script taking a screenshot).
   bool Interactive = true;
   // The parts the editor is made with; empty: the standard parts of this
   // build.
-  std::function<tyLdrMainParts()> MakeParts;
+  std::function<LdrMainParts()> MakeParts;
 };
 
 class StudioWindow : public QMainWindow {
 public:
-  explicit StudioWindow(tyStudioOptions options, QWidget* parent = nullptr);
+  explicit StudioWindow(StudioOptions options, QWidget* parent = nullptr);
   ~StudioWindow() override;
 
   // Opens a project file (closing the open one); false when it failed, the
@@ -123,7 +123,7 @@ private:
   void AskNewProject();
   void AskOpenProject();
 
-  tyStudioOptions mOptions;
+  StudioOptions mOptions;
   std::shared_ptr<EventBoundary> mBoundary;
   std::shared_ptr<QtErrorReporter> mErrors;
   EditorArea* mEditor = nullptr;

@@ -16,26 +16,26 @@ namespace {
 
 constexpr const char* kOtherGroup = "Other";
 
-const std::vector<tyCommandEntry> kStripTools = {
+const std::vector<CommandEntry> kStripTools = {
     {"ID_NewNet", "New Net"},
     {"ID_InsertComment", "Insert Comment"},
     {"ID_LSetLabel", "Set Label"},
     {"ID_AppendLdrNet", "Append Nets"},
 };
 
-const std::vector<tyCommandEntry> kStripCommands = {
+const std::vector<CommandEntry> kStripCommands = {
     {"ID_SelectAll", "Select All"},     {"ID_CollapseNets", "Collapse Nets"}, {"ID_ExpandNets", "Expand Nets"},
     {"ID_ExpandAllNets", "Expand All"}, {"ID_DisableNets", "Disable Nets"},   {"ID_EnableNets", "Enable Nets"},
 };
 
-const std::vector<tyCommandEntry> kEditCommands = {
+const std::vector<CommandEntry> kEditCommands = {
     {"ID_Cut", "Cut"},
     {"ID_Copy", "Copy"},
     {"ID_Paste", "Paste"},
     {"ID_Delete", "Delete"},
 };
 
-const std::vector<tyCommandEntry> kOtherCommands = {
+const std::vector<CommandEntry> kOtherCommands = {
     {"ID_LDrawLine", "Draw Lines"},
     {"ID_LPowerFlow", "Power Flow"},
     {"ID_SelectAllInNet", "Select All in Net"},
@@ -43,12 +43,12 @@ const std::vector<tyCommandEntry> kOtherCommands = {
 
 // The element menu's conversions: the coil that was clicked becomes another
 // coil (a special tool request to that element, not a new element).
-const std::vector<tyCommandEntry> kConversions = {
+const std::vector<CommandEntry> kConversions = {
     {"ID_DirectCoil", "Make Direct Coil"}, {"ID_InvertedCoil", "Make Inverted Coil"}, {"ID_SETCoil", "Make SET Coil"},
     {"ID_RESETCoil", "Make RESET Coil"},   {"ID_ToggleCoil", "Make Toggle Coil"},
 };
 
-const tyCommandEntry kSeparator{};
+const CommandEntry kSeparator{};
 
 // The first type row that a switch tool selects (its text names that type).
 const ElementTypeRow* SwitchToolRow(const std::string& id) {
@@ -90,8 +90,8 @@ std::string ToolCatalogue::ToolText(const std::string& toolID, long elementType)
   return toolID.rfind("ID_", 0) == 0 ? toolID.substr(3) : toolID;
 }
 
-std::vector<tyToolGroup> ToolCatalogue::ElementGroups() {
-  std::vector<tyToolGroup> groups;
+std::vector<ToolGroup> ToolCatalogue::ElementGroups() {
+  std::vector<ToolGroup> groups;
   for (const auto& family : ElementFamilies()) {
     const bool known =
         std::any_of(groups.begin(), groups.end(), [&](const auto& g) { return g.Title == family.PaletteGroup; });
@@ -109,9 +109,9 @@ std::vector<tyToolGroup> ToolCatalogue::ElementGroups() {
   return groups;
 }
 
-const std::vector<tyCommandEntry>& ToolCatalogue::StripTools() { return kStripTools; }
-const std::vector<tyCommandEntry>& ToolCatalogue::StripCommands() { return kStripCommands; }
-const std::vector<tyCommandEntry>& ToolCatalogue::EditCommands() { return kEditCommands; }
+const std::vector<CommandEntry>& ToolCatalogue::StripTools() { return kStripTools; }
+const std::vector<CommandEntry>& ToolCatalogue::StripCommands() { return kStripCommands; }
+const std::vector<CommandEntry>& ToolCatalogue::EditCommands() { return kEditCommands; }
 
 long ToolCatalogue::EditCommandOf(const std::string& id) {
   if (id == "ID_Cut") return eEC_Cut;
@@ -150,10 +150,10 @@ std::string ToolCatalogue::TextOf(const std::string& id) {
   return id;
 }
 
-std::vector<tyCommandEntry> ToolCatalogue::ContextMenu(int menuID) {
+std::vector<CommandEntry> ToolCatalogue::ContextMenu(int menuID) {
   auto entries = [](std::initializer_list<const char*> ids) {
-    std::vector<tyCommandEntry> list;
-    for (const char* id : ids) list.push_back(*id ? tyCommandEntry{id, TextOf(id)} : kSeparator);
+    std::vector<CommandEntry> list;
+    for (const char* id : ids) list.push_back(*id ? CommandEntry{id, TextOf(id)} : kSeparator);
     return list;
   };
   switch (menuID) {

@@ -10,21 +10,21 @@
 
 namespace ldr::studio {
 
-struct tyToolEntry {
+struct ToolEntry {
   std::string ToolID;
   long ElementType = 0;
   std::string Text;
   bool Available = true;
 };
 
-struct tyToolGroup {
+struct ToolGroup {
   std::string Title;
-  std::vector<tyToolEntry> Tools;
+  std::vector<ToolEntry> Tools;
 };
 
 // An entry of a menu: a tool or command ID and its text. An empty ID is a
 // separator.
-struct tyCommandEntry {
+struct CommandEntry {
   std::string ID;
   std::string Text;
 };
@@ -33,7 +33,7 @@ class ToolCatalogue {
 public:
   // Every element tool, in the tool table's order within each group; the
   // groups in the order of their first family.
-  static std::vector<tyToolGroup> ElementGroups();
+  static std::vector<ToolGroup> ElementGroups();
   static std::string GroupTitleOf(long elementType);
   // Whether the element family of the type has a class in this build.
   static bool IsAvailable(long elementType);
@@ -42,11 +42,11 @@ public:
   static std::string ButtonText(long elementType);
 
   // "ID_NewNet", "ID_InsertComment", "ID_LSetLabel", "ID_AppendLdrNet".
-  static const std::vector<tyCommandEntry>& StripTools();
+  static const std::vector<CommandEntry>& StripTools();
   // Select all, collapse, expand, expand all, disable, enable.
-  static const std::vector<tyCommandEntry>& StripCommands();
+  static const std::vector<CommandEntry>& StripCommands();
   // Cut, copy, paste and delete as command IDs ("ID_Cut" …).
-  static const std::vector<tyCommandEntry>& EditCommands();
+  static const std::vector<CommandEntry>& EditCommands();
   // The edit command (enEditCommand) of an edit command ID; 0 for any other ID.
   static long EditCommandOf(const std::string& id);
   static std::string TextOf(const std::string& id);
@@ -61,9 +61,9 @@ public:
   // element gets no switch tools. `disabled`: the tools the element refuses.
   static bool ShowsEntry(const std::string& id, const std::vector<std::string>& disabled);
 
-  // The entries of the context menu `menuID` (enGuiMenu); empty for an
+  // The entries of the context menu `menuID` (GuiMenu); empty for an
   // unknown menu.
-  static std::vector<tyCommandEntry> ContextMenu(int menuID);
+  static std::vector<CommandEntry> ContextMenu(int menuID);
 
   static constexpr const char* kLineTool = "ID_LDrawLine";
   static constexpr const char* kPowerFlowTool = "ID_LPowerFlow";

@@ -50,7 +50,7 @@ const char* Access(const tyLadderCrossRef& place) {
 
 } // namespace
 
-ToolsMenus::ToolsMenus(QMainWindow* window, tyToolsHooks hooks)
+ToolsMenus::ToolsMenus(QMainWindow* window, ToolsHooks hooks)
     : QObject(window), mWindow(window), mHooks(std::move(hooks)) {
   BuildDock();
 }
@@ -212,7 +212,7 @@ void ToolsMenus::ShowPrintPreview() {
   layout->addWidget(buttons);
   std::shared_ptr<PrintPreview> preview;
   auto render = [&] {
-    preview = std::make_shared<PrintPreview>(paper->currentIndex() == 0 ? enPaper::A4 : enPaper::Letter);
+    preview = std::make_shared<PrintPreview>(paper->currentIndex() == 0 ? PaperSize::A4 : PaperSize::Letter);
     srvPrint printer(*mHooks.Services());
     printer.SetVSprinter(preview);
     printer.PrintSubroutines({mHooks.Main()->FunctionID()});

@@ -23,7 +23,7 @@ class QTreeWidget;
 
 namespace ldr::studio {
 
-struct tyToolsHooks {
+struct ToolsHooks {
   std::function<clsLdrMain*()> Main;
   std::function<std::shared_ptr<HostServices>()> Services;
   // Runs a call, shows and logs its failure; false when it failed.
@@ -34,7 +34,7 @@ struct tyToolsHooks {
 
 class ToolsMenus : public QObject {
 public:
-  ToolsMenus(QMainWindow* window, tyToolsHooks hooks);
+  ToolsMenus(QMainWindow* window, ToolsHooks hooks);
 
   void AddFileItems(QMenu* file);
   void AddViewItems(QMenu* view);
@@ -55,7 +55,7 @@ private:
   void ReloadView();
 
   QMainWindow* mWindow;
-  tyToolsHooks mHooks;
+  ToolsHooks mHooks;
   QDockWidget* mDock = nullptr;
   QLineEdit* mSearch = nullptr;
   QTreeWidget* mResults = nullptr;

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   parser.addOptions({screenshot, quitAfterLoad, subroutine, settings});
   parser.process(app);
 
-  ldr::studio::tyStudioOptions options;
+  ldr::studio::StudioOptions options;
   options.Interactive = !parser.isSet(quitAfterLoad);
   if (parser.isSet(settings)) options.HostSettingsPath = parser.value(settings).toStdString();
   ldr::studio::StudioWindow window(options);

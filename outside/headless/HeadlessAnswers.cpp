@@ -61,7 +61,7 @@ void HeadlessAnswers::QueueOperandWords(const std::vector<std::string>& words, c
   if (words.size() < 2 || words.size() > 3) throw std::invalid_argument("operand needs TYPE ADDR [NET] or cancel");
   const auto type = types.ParseType(words[0]);
   if (!type) throw std::invalid_argument("unknown operand type \"" + words[0] + "\"");
-  tyOperandEntry entry;
+  OperandEntry entry;
   entry.Type = *type;
   if (OperandTypeCatalogue::IsConstant(*type)) {
     if (!ParseNumber(words[1], entry.Value))
@@ -93,7 +93,7 @@ int HeadlessAnswers::TakeAnswer(const std::string& question) {
   return answer;
 }
 
-std::optional<tyOperandEntry> HeadlessAnswers::TakeOperand(const std::string& question) {
+std::optional<OperandEntry> HeadlessAnswers::TakeOperand(const std::string& question) {
   if (mOperands.empty())
     throw HeadlessAnswerMissing("no operand queued for " + question +
                                 " (use operand TYPE ADDR [NET] or operand cancel)");

@@ -21,7 +21,7 @@ class OperandTypeCatalogue;
 class HeadlessAnswers {
 public:
   void QueueAnswer(int answer);
-  void QueueOperand(const tyOperandEntry& entry) { mOperands.push_back(entry); }
+  void QueueOperand(const OperandEntry& entry) { mOperands.push_back(entry); }
   void QueueOperandCancel() { mOperands.push_back(std::nullopt); }
   void QueueDialog(const std::string& value) { mDialogs.push_back(value); }
   void QueueDialogCancel() { mDialogs.push_back(std::nullopt); }
@@ -37,7 +37,7 @@ public:
 
   // `question` names what is asked, for the failure text.
   int TakeAnswer(const std::string& question);
-  std::optional<tyOperandEntry> TakeOperand(const std::string& question);
+  std::optional<OperandEntry> TakeOperand(const std::string& question);
   std::optional<std::string> TakeDialog(const std::string& question);
   // Empty when no choice is queued (the menu is dismissed).
   std::string TakeMenu();
@@ -52,7 +52,7 @@ public:
 
 private:
   std::deque<int> mAnswers;
-  std::deque<std::optional<tyOperandEntry>> mOperands;
+  std::deque<std::optional<OperandEntry>> mOperands;
   std::deque<std::optional<std::string>> mDialogs;
   std::deque<std::string> mMenus;
 };

@@ -15,15 +15,15 @@ std::optional<std::string> HeadlessDialogs::TakeAndLog(const std::string& questi
   return answer;
 }
 
-std::optional<tyOperandEntry> HeadlessDialogs::AskOperand(const tyOperandRequest& request) {
+std::optional<OperandEntry> HeadlessDialogs::AskOperand(const OperandRequest& request) {
   std::string question = "the operand dialog " + LogFormat::Quote(request.Prompt);
   if (!request.Problem.empty()) question += " after " + LogFormat::Quote(request.Problem);
   return mAnswers->TakeOperand(question);
 }
 
-std::optional<std::string> HeadlessDialogs::AskFileName(enFileDialog kind, const std::string& extension,
+std::optional<std::string> HeadlessDialogs::AskFileName(FileDialog kind, const std::string& extension,
                                                         const std::string& proposed) {
-  const std::string name = kind == enFileDialog::Save ? "save" : "open";
+  const std::string name = kind == FileDialog::Save ? "save" : "open";
   return TakeAndLog("the " + name + " dialog for *." + extension, name, proposed);
 }
 

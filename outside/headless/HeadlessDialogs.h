@@ -16,8 +16,8 @@ class HeadlessDialogs : public DialogService {
 public:
   HeadlessDialogs(std::shared_ptr<HeadlessAnswers> answers, std::shared_ptr<LogSink> log);
 
-  std::optional<tyOperandEntry> AskOperand(const tyOperandRequest& request) override;
-  std::optional<std::string> AskFileName(enFileDialog kind, const std::string& extension,
+  std::optional<OperandEntry> AskOperand(const OperandRequest& request) override;
+  std::optional<std::string> AskFileName(FileDialog kind, const std::string& extension,
                                          const std::string& proposed) override;
   std::optional<std::string> AskPassword(const std::string& prompt) override;
   std::optional<std::string> AskLabelName(const std::string& current) override;

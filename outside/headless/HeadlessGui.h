@@ -18,7 +18,7 @@
 
 namespace ldr {
 
-struct tyOnlineOperandRequest {
+struct OnlineOperandRequest {
   long NetworkID = 0;
   long OperandType = 0;
   long Address = 0;
@@ -66,7 +66,7 @@ public:
   int PointerRefreshes() const { return mPointerRefreshes; }
   int MainWindowRefreshes() const { return mMainWindowRefreshes; }
   int BlockLibraryRefreshes() const { return mBlockLibraryRefreshes; }
-  const std::vector<tyOnlineOperandRequest>& OnlineRequests() const { return mOnlineRequests; }
+  const std::vector<OnlineOperandRequest>& OnlineRequests() const { return mOnlineRequests; }
   const std::vector<int>& MenusShown() const { return mMenusShown; }
   const std::vector<std::string>& LastDisabledTools() const { return mLastDisabledTools; }
 
@@ -87,7 +87,7 @@ private:
   std::map<std::string, bool> mCommands;
   int mMainWindowRefreshes = 0;
   int mBlockLibraryRefreshes = 0;
-  std::vector<tyOnlineOperandRequest> mOnlineRequests;
+  std::vector<OnlineOperandRequest> mOnlineRequests;
   std::vector<int> mMenusShown;
   std::vector<std::string> mLastDisabledTools;
 };

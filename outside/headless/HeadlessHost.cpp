@@ -14,10 +14,10 @@
 
 namespace ldr {
 
-tyHeadlessHost MakeHeadlessHost(std::shared_ptr<db::Connection> connection, std::shared_ptr<LogSink> log,
-                                const std::string& hostSettingsPath) {
+HeadlessHost MakeHeadlessHost(std::shared_ptr<db::Connection> connection, std::shared_ptr<LogSink> log,
+                              const std::string& hostSettingsPath) {
   if (!log) throw std::invalid_argument("headless host: no log sink");
-  tyHeadlessHost host;
+  HeadlessHost host;
   auto services = std::make_shared<HostServices>();
   host.Answers = std::make_shared<HeadlessAnswers>();
   host.Gui = std::make_shared<HeadlessGui>(host.Answers, log);

@@ -15,7 +15,7 @@
 
 namespace ldr {
 
-struct tyHeadlessHost {
+struct HeadlessHost {
   std::shared_ptr<HostServices> Services;
   // The concrete services a script runner or a test also drives.
   std::shared_ptr<HeadlessAnswers> Answers;
@@ -25,7 +25,7 @@ struct tyHeadlessHost {
   std::shared_ptr<ProjectGlobalValues> Globals;
 };
 
-tyHeadlessHost MakeHeadlessHost(std::shared_ptr<db::Connection> connection, std::shared_ptr<LogSink> log,
-                                const std::string& hostSettingsPath = FileSettingsStore::DefaultHostSettingsPath());
+HeadlessHost MakeHeadlessHost(std::shared_ptr<db::Connection> connection, std::shared_ptr<LogSink> log,
+                              const std::string& hostSettingsPath = FileSettingsStore::DefaultHostSettingsPath());
 
 } // namespace ldr

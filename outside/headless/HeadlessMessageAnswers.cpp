@@ -11,8 +11,8 @@ namespace ldr {
 HeadlessMessageAnswers::HeadlessMessageAnswers(std::shared_ptr<HeadlessAnswers> answers, std::shared_ptr<LogSink> log)
     : mAnswers(std::move(answers)), mLog(std::move(log)) {}
 
-int HeadlessMessageAnswers::Answer(enMsgButtons buttons, const std::string& question) {
-  if (buttons == enMsgButtons::OK) return eMA_OK;
+int HeadlessMessageAnswers::Answer(MsgButtons buttons, const std::string& question) {
+  if (buttons == MsgButtons::OK) return eMA_OK;
   const std::string described = question + " (" + MessageTable::ButtonsName(buttons) + ")";
   const int answer = mAnswers->TakeAnswer(described);
   const auto allowed = MessageTable::Answers(buttons);
@@ -21,7 +21,7 @@ int HeadlessMessageAnswers::Answer(enMsgButtons buttons, const std::string& ques
   return answer;
 }
 
-int HeadlessMessageAnswers::AnswerMessage(const tyHostMessage& message) {
+int HeadlessMessageAnswers::AnswerMessage(const MessageBoxRequest& message) {
   const int answer =
       Answer(message.Buttons, "message " + std::to_string(message.Number) + " " + LogFormat::Quote(message.Text));
   std::string line = "message " + std::to_string(message.Number);
@@ -30,10 +30,10 @@ int HeadlessMessageAnswers::AnswerMessage(const tyHostMessage& message) {
   return answer;
 }
 
-int HeadlessMessageAnswers::AnswerMessageBox(const std::string& text, enMsgButtons buttons) {
+int HeadlessMessageAnswers::AnswerMessageBox(const std::string& text, MsgButtons buttons) {
   const int answer = Answer(buttons, "message box " + LogFormat::Quote(text));
   std::string line = "msgbox " + LogFormat::Quote(text);
-  if (buttons != enMsgButtons::OK) line += " -> " + std::to_string(answer);
+  if (buttons != MsgButtons::OK) line += " -> " + std::to_string(answer);
   mLog->WriteLine(line);
   return answer;
 }

@@ -19,11 +19,11 @@ class HeadlessMessageAnswers : public MessageAnswerSource {
 public:
   HeadlessMessageAnswers(std::shared_ptr<HeadlessAnswers> answers, std::shared_ptr<LogSink> log);
 
-  int AnswerMessage(const tyHostMessage& message) override;
-  int AnswerMessageBox(const std::string& text, enMsgButtons buttons) override;
+  int AnswerMessage(const MessageBoxRequest& message) override;
+  int AnswerMessageBox(const std::string& text, MsgButtons buttons) override;
 
 private:
-  int Answer(enMsgButtons buttons, const std::string& question);
+  int Answer(MsgButtons buttons, const std::string& question);
 
   std::shared_ptr<HeadlessAnswers> mAnswers;
   std::shared_ptr<LogSink> mLog;

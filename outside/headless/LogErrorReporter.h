@@ -15,14 +15,14 @@ class LogErrorReporter : public ErrorReporter {
 public:
   explicit LogErrorReporter(std::shared_ptr<LogSink> log);
 
-  void Report(const tyErrorReport& report) override;
-  const std::vector<tyErrorReport>& Reports() const { return mReports; }
+  void Report(const ErrorReport& report) override;
+  const std::vector<ErrorReport>& Reports() const { return mReports; }
 
-  static std::string LogLine(const tyErrorReport& report);
+  static std::string LogLine(const ErrorReport& report);
 
 private:
   std::shared_ptr<LogSink> mLog;
-  std::vector<tyErrorReport> mReports;
+  std::vector<ErrorReport> mReports;
 };
 
 } // namespace ldr

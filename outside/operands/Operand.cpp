@@ -68,18 +68,18 @@ bool Operand::IsMatch(long type, long address, long networkID) const {
   return mKey.Type == type && mKey.Address == address && mKey.NetworkID == networkID;
 }
 
-tyOperandEntry Operand::Entry() const {
-  tyOperandEntry entry{mKey.Type, mKey.Address, mKey.NetworkID, 0.0};
+OperandEntry Operand::Entry() const {
+  OperandEntry entry{mKey.Type, mKey.Address, mKey.NetworkID, 0.0};
   if (OperandTypeCatalogue::IsConstant(mKey.Type)) entry.Value = mPowerUp;
   return entry;
 }
 
 void Operand::AddAcceptedType(long group, long type) {
-  const tyAcceptedType pair{group, type};
+  const AcceptedType pair{group, type};
   if (std::find(mAccepted.begin(), mAccepted.end(), pair) == mAccepted.end()) mAccepted.push_back(pair);
 }
 
-void Operand::SetAcceptedTypes(const std::vector<tyAcceptedType>& types) {
+void Operand::SetAcceptedTypes(const std::vector<AcceptedType>& types) {
   mAccepted.clear();
   for (const auto& pair : types) AddAcceptedType(pair.Group, pair.Type);
 }
@@ -162,7 +162,7 @@ std::string Operand::AcceptedNames() const {
   return names;
 }
 
-std::string Operand::CheckConstant(const tyOperandEntry& entry) const {
+std::string Operand::CheckConstant(const OperandEntry& entry) const {
   const auto* info = mTypes->Find(entry.Type);
   const bool whole = entry.Type != eOT_ConstFloat;
   if (!std::isfinite(entry.Value)) return "A constant needs a finite number.";
@@ -174,7 +174,7 @@ std::string Operand::CheckConstant(const tyOperandEntry& entry) const {
   return {};
 }
 
-std::string Operand::CheckAddress(const tyOperandEntry& entry) const {
+std::string Operand::CheckAddress(const OperandEntry& entry) const {
   const auto* info = mTypes->Find(entry.Type);
   if (OperandTypeCatalogue::IsNamedConstant(entry.Type)) {
     if (mProject && OperandList(mProject).Exists({entry.Type, entry.Address, 0})) return {};
@@ -193,7 +193,7 @@ std::string Operand::CheckAddress(const tyOperandEntry& entry) const {
   return {};
 }
 
-std::string Operand::CheckEntry(const tyOperandEntry& entry) const {
+std::string Operand::CheckEntry(const OperandEntry& entry) const {
   const auto* info = mTypes->Find(entry.Type);
   if (!info) return "There is no operand type " + std::to_string(entry.Type) + ".";
   if (!Accepts(entry.Type))
@@ -208,7 +208,7 @@ std::string Operand::CheckEntry(const tyOperandEntry& entry) const {
   return CheckAddress(entry);
 }
 
-void Operand::ApplyEntry(const tyOperandEntry& entry) {
+void Operand::ApplyEntry(const OperandEntry& entry) {
   if (!OperandTypeCatalogue::IsConstant(entry.Type)) {
     mKey = {entry.Type, entry.Address, entry.NetworkID};
     ReloadFromOperandList();
@@ -227,7 +227,7 @@ void Operand::ApplyEntry(const tyOperandEntry& entry) {
 
 bool Operand::OpenForUser(DialogService& dialogs, MessageService& messages) {
   if (mFixed) return true;
-  tyOperandRequest request;
+  OperandRequest request;
   request.Prompt = mDefaultText.empty() ? OperandSlotRules::kFallbackText : mDefaultText;
   request.Accepted = mAccepted;
   request.Current = Entry();

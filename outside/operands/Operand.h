@@ -29,7 +29,7 @@ class DialogService;
 class MessageService;
 
 // Where an operand is drawn relative to its element's inlet.
-enum enOperandAnchor : int {
+enum OperandAnchor : int {
   eOA_LeftOfPin = 1,  // right-aligned, ending left of an input pin
   eOA_AboveRung = 2,  // centred over the element's cell, in the rows above the rung
   eOA_RightOfPin = 3, // left-aligned, right of an output pin
@@ -38,12 +38,12 @@ enum enOperandAnchor : int {
 // The display values an element gives its operands: anchor, the longest text
 // shown (longer texts are cut), and the grid offset of the operand's first
 // row from the element's inlet. Contacts and coils use (2, 50, 0, -3).
-struct tyOperandDisplay {
+struct OperandDisplay {
   int Anchor = eOA_AboveRung;
   int MaxChars = 50;
   int OffsetX = 0;
   int OffsetY = -3;
-  bool operator==(const tyOperandDisplay&) const = default;
+  bool operator==(const OperandDisplay&) const = default;
 };
 
 class Operand {
@@ -54,14 +54,14 @@ public:
   long OprndType() const { return mKey.Type; }
   long Address() const { return mKey.Address; }
   long NetworkID() const { return mKey.NetworkID; }
-  const tyOperandKey& Key() const { return mKey; }
+  const OperandKey& Key() const { return mKey; }
   void SetOprndType(long type) { mKey.Type = type; }
   void SetAddress(long address) { mKey.Address = address; }
   void SetNetworkID(long networkID) { mKey.NetworkID = networkID; }
-  void SetKey(const tyOperandKey& key) { mKey = key; }
+  void SetKey(const OperandKey& key) { mKey = key; }
   bool IsMatch(long type, long address, long networkID) const;
   // What a user would enter for the slot now (constants: their value).
-  tyOperandEntry Entry() const;
+  OperandEntry Entry() const;
 
   // --- operand-list data ------------------------------------------------------
   const std::string& Description() const { return mDescription; }
@@ -74,15 +74,15 @@ public:
   // --- accepted types ---------------------------------------------------------
   void ClearAcceptedTypes() { mAccepted.clear(); }
   void AddAcceptedType(long group, long type);
-  void SetAcceptedTypes(const std::vector<tyAcceptedType>& types);
-  const std::vector<tyAcceptedType>& AcceptedTypes() const { return mAccepted; }
+  void SetAcceptedTypes(const std::vector<AcceptedType>& types);
+  const std::vector<AcceptedType>& AcceptedTypes() const { return mAccepted; }
   // A slot without a list accepts every type.
   bool Accepts(long type) const;
 
   // --- display ----------------------------------------------------------------
   // `newSlot`: the operand belongs to an element being placed.
   void ConfigureDisplay(int anchor, int maxChars, int offsetX, int offsetY, bool newSlot = false);
-  const tyOperandDisplay& Display() const { return mDisplay; }
+  const OperandDisplay& Display() const { return mDisplay; }
   bool IsNewSlot() const { return mNewSlot; }
   // The width of the operand's area in grid columns (6, a contact's cell,
   // unless the element says otherwise).
@@ -131,10 +131,10 @@ public:
   // it never reaches the operand. True when the user confirmed.
   bool OpenForUser(DialogService& dialogs, MessageService& messages);
   // Why `entry` cannot be this slot's operand; empty when it can.
-  std::string CheckEntry(const tyOperandEntry& entry) const;
+  std::string CheckEntry(const OperandEntry& entry) const;
   // Takes a valid entry: identity, description and value. A constant gets
   // its operand-list row (its value lives there).
-  void ApplyEntry(const tyOperandEntry& entry);
+  void ApplyEntry(const OperandEntry& entry);
 
   // --- texts --------------------------------------------------------------------
   // "MB 5", "N2.MB 5", "MIB 3.15", "#100", a reference's target name.
@@ -165,20 +165,20 @@ public:
   const OperandTypeCatalogue& Types() const { return *mTypes; }
 
 private:
-  std::string CheckConstant(const tyOperandEntry& entry) const;
-  std::string CheckAddress(const tyOperandEntry& entry) const;
+  std::string CheckConstant(const OperandEntry& entry) const;
+  std::string CheckAddress(const OperandEntry& entry) const;
   std::string AcceptedNames() const;
   void TakeReferenceTargetName(OperandList& list);
 
   std::shared_ptr<db::Connection> mProject;
   std::shared_ptr<const OperandTypeCatalogue> mTypes;
 
-  tyOperandKey mKey;
+  OperandKey mKey;
   std::string mDescription;
   double mPowerUp = 0.0;
   bool mEnablePowerUp = false;
-  std::vector<tyAcceptedType> mAccepted;
-  tyOperandDisplay mDisplay;
+  std::vector<AcceptedType> mAccepted;
+  OperandDisplay mDisplay;
   int mAreaWidth = 6;
   bool mNewSlot = false;
   long mElementType = 0;

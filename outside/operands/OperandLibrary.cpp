@@ -31,7 +31,7 @@ std::shared_ptr<Operand> OperandLibrary::NewSlotOperand(long elementType, bool i
   return operand;
 }
 
-std::shared_ptr<ShapedParamsObject> OperandLibrary::NewParamsObject(const tyParamsShape& shape) const {
+std::shared_ptr<ShapedParamsObject> OperandLibrary::NewParamsObject(const ParamsShape& shape) const {
   return std::make_shared<ShapedParamsObject>(shared_from_this(), shape);
 }
 

@@ -36,7 +36,7 @@ public:
   bool ExtendedOperands() const { return mGlobals && mGlobals->ExtendedOperandsEnabled(); }
   const std::shared_ptr<db::Connection>& Connection() const { return mProject; }
 
-  std::shared_ptr<ShapedParamsObject> NewParamsObject(const tyParamsShape& shape) const;
+  std::shared_ptr<ShapedParamsObject> NewParamsObject(const ParamsShape& shape) const;
 
 private:
   std::shared_ptr<db::Connection> mProject;

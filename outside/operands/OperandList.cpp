@@ -10,27 +10,26 @@ namespace {
 
 const char* const kKeyCondition = "OprndType=? AND OprndAddress=? AND NetworkID=?";
 
-db::Params KeyParams(const tyOperandKey& key) { return {key.Type, key.Address, key.NetworkID}; }
+db::Params KeyParams(const OperandKey& key) { return {key.Type, key.Address, key.NetworkID}; }
 
 } // namespace
 
 OperandList::OperandList(std::shared_ptr<db::Connection> project) : mProject(std::move(project)) {}
 
-bool OperandList::Exists(const tyOperandKey& key) {
+bool OperandList::Exists(const OperandKey& key) {
   return mProject->QueryValue(std::string("SELECT COUNT(*) FROM LdrOperands WHERE ") + kKeyCondition, KeyParams(key))
              .AsLong() > 0;
 }
 
-std::optional<tyOperandListRow> OperandList::Read(const tyOperandKey& key) {
+std::optional<OperandListRow> OperandList::Read(const OperandKey& key) {
   auto rs = mProject->Query(
       std::string("SELECT OprndDescription, OprndPowerUp, OprndEnablePowerUp FROM LdrOperands WHERE ") + kKeyCondition,
       KeyParams(key));
   if (rs.IsEOF()) return std::nullopt;
-  return tyOperandListRow{key, rs.Field(0).AsText(), rs.Field(1).AsDouble(), rs.Field(2).AsBool()};
+  return OperandListRow{key, rs.Field(0).AsText(), rs.Field(1).AsDouble(), rs.Field(2).AsBool()};
 }
 
-bool OperandList::Register(const tyOperandKey& key, const std::string& description, double powerUp,
-                           bool enablePowerUp) {
+bool OperandList::Register(const OperandKey& key, const std::string& description, double powerUp, bool enablePowerUp) {
   return mProject->Execute("INSERT INTO LdrOperands (OprndType, OprndAddress, NetworkID, OprndDescription, "
                            "OprndPowerUp, OprndEnablePowerUp) SELECT ?, ?, ?, ?, ?, ? WHERE NOT EXISTS "
                            "(SELECT 1 FROM LdrOperands WHERE " +
@@ -49,19 +48,19 @@ bool OperandList::Register(const Operand& operand) {
   return Register(operand.Key(), description, operand.PowerUp(), operand.EnablePowerUp());
 }
 
-bool OperandList::SetDescription(const tyOperandKey& key, const std::string& description) {
+bool OperandList::SetDescription(const OperandKey& key, const std::string& description) {
   db::Params params = {description};
   for (auto& value : KeyParams(key)) params.push_back(value);
   return mProject->Execute(std::string("UPDATE LdrOperands SET OprndDescription=? WHERE ") + kKeyCondition, params) > 0;
 }
 
-bool OperandList::SetPowerUp(const tyOperandKey& key, double value) {
+bool OperandList::SetPowerUp(const OperandKey& key, double value) {
   db::Params params = {value};
   for (auto& v : KeyParams(key)) params.push_back(v);
   return mProject->Execute(std::string("UPDATE LdrOperands SET OprndPowerUp=? WHERE ") + kKeyCondition, params) > 0;
 }
 
-bool OperandList::HasReference(const tyOperandKey& key) {
+bool OperandList::HasReference(const OperandKey& key) {
   return mProject
              ->QueryValue("SELECT COUNT(*) FROM LdrElmsOprs WHERE Elmnt_Oprnd_Type=? AND Elmnt_Oprnd_Adrs=? "
                           "AND Elmnt_Oprnd_NetworkID=?",

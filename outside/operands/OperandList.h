@@ -14,8 +14,8 @@ namespace ldr {
 
 class Operand;
 
-struct tyOperandListRow {
-  tyOperandKey Key;
+struct OperandListRow {
+  OperandKey Key;
   std::string Description;
   double PowerUp = 0.0;
   bool EnablePowerUp = false;
@@ -25,21 +25,21 @@ class OperandList {
 public:
   explicit OperandList(std::shared_ptr<db::Connection> project);
 
-  bool Exists(const tyOperandKey& key);
-  std::optional<tyOperandListRow> Read(const tyOperandKey& key);
+  bool Exists(const OperandKey& key);
+  std::optional<OperandListRow> Read(const OperandKey& key);
   // Adds the row when the operand has none; true when a row was added. An
   // existing row keeps its description and values.
-  bool Register(const tyOperandKey& key, const std::string& description, double powerUp = 0.0,
+  bool Register(const OperandKey& key, const std::string& description, double powerUp = 0.0,
                 bool enablePowerUp = false);
   // Registers the operand a slot holds: references are described by their
   // target's current name. Slots without an operand (type 0) and fixed slots
   // are not registered.
   bool Register(const Operand& operand);
   // Sets the description of an existing row; false when there is no row.
-  bool SetDescription(const tyOperandKey& key, const std::string& description);
-  bool SetPowerUp(const tyOperandKey& key, double value);
+  bool SetDescription(const OperandKey& key, const std::string& description);
+  bool SetPowerUp(const OperandKey& key, double value);
   // Whether any element slot uses the operand.
-  bool HasReference(const tyOperandKey& key);
+  bool HasReference(const OperandKey& key);
 
   // The name of a reference's target (label name, display description,
   // subroutine name); empty when the target does not exist.

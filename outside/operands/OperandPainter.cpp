@@ -41,10 +41,10 @@ gdi::Font OperandPainter::LadderFont() {
 
 void OperandPainter::FillOperandResources(GdiResources& resources) { resources.AuxFont = DescriptionFont(); }
 
-tyOperandLayout OperandPainter::Layout(int nameHeight) const {
+OperandLayout OperandPainter::Layout(int nameHeight) const {
   const auto& display = mOperand.Display();
   const int width = Px(std::max(1, mOperand.AreaWidth()));
-  tyOperandLayout layout;
+  OperandLayout layout;
   switch (display.Anchor) {
   case eOA_LeftOfPin: {
     const int bottom = Px(display.OffsetY) - 1;
@@ -118,7 +118,7 @@ std::string OperandPainter::FitName(gdi::DeviceContext& hdc, const std::string& 
   return FitText(hdc, name, width - hdc.GetTextExtent(kCutMark).Width, static_cast<int>(name.size())) + kCutMark;
 }
 
-void OperandPainter::DrawName(gdi::DeviceContext& hdc, const tyOperandLayout& layout, bool online) const {
+void OperandPainter::DrawName(gdi::DeviceContext& hdc, const OperandLayout& layout, bool online) const {
   const bool missing =
       OperandTypeCatalogue::IsReference(mOperand.OprndType()) && mOperand.Address() == kMissingReferenceAddress;
   hdc.SetTextColor(missing ? kMissingColor : kTextColor);
@@ -131,7 +131,7 @@ void OperandPainter::DrawName(gdi::DeviceContext& hdc, const tyOperandLayout& la
   hdc.TextOut(x, layout.Name.Bottom - hdc.GetTextMetrics().Height, name);
 }
 
-void OperandPainter::DrawDescription(gdi::DeviceContext& hdc, const tyOperandLayout& layout,
+void OperandPainter::DrawDescription(gdi::DeviceContext& hdc, const OperandLayout& layout,
                                      const gdi::Font& font) const {
   if (!ShowsDescription()) return;
   hdc.SelectObject(font);
@@ -161,7 +161,7 @@ void OperandPainter::Draw(gdi::DeviceContext& hdc, const GdiResources* resources
   const int saved = hdc.SaveDC();
   const bool onScreen = resources != nullptr;
   hdc.SelectObject(onScreen && !resources->LadderFont.IsEmpty() ? resources->LadderFont : LadderFont());
-  const tyOperandLayout layout = Layout(hdc.GetTextMetrics().Height);
+  const OperandLayout layout = Layout(hdc.GetTextMetrics().Height);
   hdc.IntersectClipRect(layout.Box.Left, layout.Box.Top, layout.Box.Right, layout.Box.Bottom);
   if (onScreen && (mOperand.IsSelected() || mOperand.IsHighlighted()) && !resources->LightYellowBrush.PaintsNothing())
     hdc.FillRect(layout.Box, resources->LightYellowBrush);

@@ -32,7 +32,7 @@ namespace ldr {
 struct GdiResources;
 struct HitRecord;
 
-struct tyOperandLayout {
+struct OperandLayout {
   gdi::Rect Box;         // everything the operand draws lies inside
   gdi::Rect Name;        // the name and address line
   gdi::Rect Description; // the room left for the description
@@ -58,7 +58,7 @@ public:
   bool HitTest(HitRecord& hit) const;
 
   // The boxes of the operand for a name line `nameHeight` pixels high.
-  tyOperandLayout Layout(int nameHeight) const;
+  OperandLayout Layout(int nameHeight) const;
   // The name as drawn: "???" for an empty slot, the value appended on line.
   std::string NameText(bool withTestValue) const;
 
@@ -78,8 +78,8 @@ public:
   static std::string FitText(const gdi::DeviceContext& hdc, const std::string& text, int width, int maxChars);
 
 private:
-  void DrawName(gdi::DeviceContext& hdc, const tyOperandLayout& layout, bool online) const;
-  void DrawDescription(gdi::DeviceContext& hdc, const tyOperandLayout& layout, const gdi::Font& font) const;
+  void DrawName(gdi::DeviceContext& hdc, const OperandLayout& layout, bool online) const;
+  void DrawDescription(gdi::DeviceContext& hdc, const OperandLayout& layout, const gdi::Font& font) const;
   bool ShowsDescription() const;
 
   const Operand& mOperand;

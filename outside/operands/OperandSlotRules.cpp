@@ -6,9 +6,9 @@ namespace ldr {
 
 namespace {
 
-using Types = std::vector<tyAcceptedType>;
+using Types = std::vector<AcceptedType>;
 
-constexpr tyAcceptedType D(long type) { return {eOG_Data, type}; }
+constexpr AcceptedType D(long type) { return {eOG_Data, type}; }
 
 void Append(Types& to, const Types& more) { to.insert(to.end(), more.begin(), more.end()); }
 

@@ -19,15 +19,15 @@ public:
   static std::string DefaultText(long elementType, bool isInput, long slot);
   // The accepted (group, type) pairs, in the order an element adds them.
   // `extended`: the project allows the extended operand types.
-  static std::vector<tyAcceptedType> AcceptedTypes(long elementType, bool isInput, long slot, bool extended);
+  static std::vector<AcceptedType> AcceptedTypes(long elementType, bool isInput, long slot, bool extended);
 
   // The coil tools that a coil's operand type does not allow.
   static std::vector<std::string> DisallowedCoilTools(long operandType);
 
   // Sets of (group, type) pairs shared by several families.
-  static std::vector<tyAcceptedType> NumericTypes(bool extended);
-  static std::vector<tyAcceptedType> ConstantTypes();
-  static std::vector<tyAcceptedType> BitTypes(bool extended);
+  static std::vector<AcceptedType> NumericTypes(bool extended);
+  static std::vector<AcceptedType> ConstantTypes();
+  static std::vector<AcceptedType> BitTypes(bool extended);
 };
 
 } // namespace ldr

@@ -44,7 +44,7 @@ enum OperandType : long {
   eOT_NamedConstLong = 35,
 };
 
-enum enOperandGroup : long {
+enum OperandGroup : long {
   eOG_Data = 1,
   eOG_Constant = 2,
   eOG_BitOfWord = 3,

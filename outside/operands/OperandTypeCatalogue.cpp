@@ -16,9 +16,9 @@ std::string Upper(std::string text) {
   return text;
 }
 
-tyOperandTypeInfo Data(long type, const char* name, const char* title, enOperandKind kind, long highest,
-                       bool writable = true, bool extended = false) {
-  tyOperandTypeInfo info;
+OperandTypeInfo Data(long type, const char* name, const char* title, OperandKind kind, long highest,
+                     bool writable = true, bool extended = false) {
+  OperandTypeInfo info;
   info.Type = type;
   info.Group = eOG_Data;
   info.ShortName = name;
@@ -31,9 +31,9 @@ tyOperandTypeInfo Data(long type, const char* name, const char* title, enOperand
   return info;
 }
 
-tyOperandTypeInfo Other(long type, long group, const char* name, const char* title, enOperandKind kind,
-                        double minValue = 0.0, double maxValue = 0.0) {
-  tyOperandTypeInfo info;
+OperandTypeInfo Other(long type, long group, const char* name, const char* title, OperandKind kind,
+                      double minValue = 0.0, double maxValue = 0.0) {
+  OperandTypeInfo info;
   info.Type = type;
   info.Group = group;
   info.ShortName = name;
@@ -49,7 +49,7 @@ tyOperandTypeInfo Other(long type, long group, const char* name, const char* tit
 } // namespace
 
 OperandTypeCatalogue::OperandTypeCatalogue() {
-  using K = enOperandKind;
+  using K = OperandKind;
   constexpr double kInt32Min = std::numeric_limits<std::int32_t>::min();
   constexpr double kInt32Max = std::numeric_limits<std::int32_t>::max();
   constexpr double kFloatMax = std::numeric_limits<float>::max();
@@ -88,16 +88,16 @@ OperandTypeCatalogue::OperandTypeCatalogue() {
   FindMutable(eOT_SIB)->Group = eOG_BitOfWord;
 }
 
-const tyOperandTypeInfo* OperandTypeCatalogue::Find(long type) const {
+const OperandTypeInfo* OperandTypeCatalogue::Find(long type) const {
   const auto found = std::find_if(mTypes.begin(), mTypes.end(), [type](const auto& t) { return t.Type == type; });
   return found == mTypes.end() ? nullptr : &*found;
 }
 
-tyOperandTypeInfo* OperandTypeCatalogue::FindMutable(long type) {
-  return const_cast<tyOperandTypeInfo*>(static_cast<const OperandTypeCatalogue*>(this)->Find(type));
+OperandTypeInfo* OperandTypeCatalogue::FindMutable(long type) {
+  return const_cast<OperandTypeInfo*>(static_cast<const OperandTypeCatalogue*>(this)->Find(type));
 }
 
-const tyOperandTypeInfo* OperandTypeCatalogue::FindByShortName(const std::string& shortName) const {
+const OperandTypeInfo* OperandTypeCatalogue::FindByShortName(const std::string& shortName) const {
   const std::string wanted = Upper(shortName);
   const auto found =
       std::find_if(mTypes.begin(), mTypes.end(), [&wanted](const auto& t) { return t.ShortName == wanted; });

@@ -12,14 +12,14 @@
 
 namespace ldr {
 
-enum class enOperandKind { Bit, Numeric, Float, Timer, Counter, Reference, Constant, NamedConstant };
+enum class OperandKind { Bit, Numeric, Float, Timer, Counter, Reference, Constant, NamedConstant };
 
-struct tyOperandTypeInfo {
+struct OperandTypeInfo {
   long Type = 0;
   long Group = 0;
   std::string ShortName;
   std::string Title;
-  enOperandKind Kind = enOperandKind::Numeric;
+  OperandKind Kind = OperandKind::Numeric;
   long HighestAddress = 0; // addresses run 0 … HighestAddress (references and constants: any key ≥ 1)
   bool Writable = true;    // a coil or a box output may write it
   bool Extended = false;   // needs the extended-operands option
@@ -34,10 +34,10 @@ public:
 
   OperandTypeCatalogue();
 
-  const std::vector<tyOperandTypeInfo>& Types() const { return mTypes; }
-  const tyOperandTypeInfo* Find(long type) const;
+  const std::vector<OperandTypeInfo>& Types() const { return mTypes; }
+  const OperandTypeInfo* Find(long type) const;
   // Case-insensitive.
-  const tyOperandTypeInfo* FindByShortName(const std::string& shortName) const;
+  const OperandTypeInfo* FindByShortName(const std::string& shortName) const;
   // A type written as its number or its short name.
   std::optional<long> ParseType(const std::string& text) const;
   std::string ShortName(long type) const;
@@ -60,9 +60,9 @@ public:
   std::string OutOfRangeCondition(const std::string& typeColumn, const std::string& addressColumn) const;
 
 private:
-  tyOperandTypeInfo* FindMutable(long type);
+  OperandTypeInfo* FindMutable(long type);
 
-  std::vector<tyOperandTypeInfo> mTypes;
+  std::vector<OperandTypeInfo> mTypes;
 };
 
 } // namespace ldr

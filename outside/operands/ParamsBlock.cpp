@@ -26,7 +26,7 @@ ParamsBlock ParamsBlock::Parse(const db::Blob& bytes) {
   const std::uint32_t operandCount = in.U32();
   in.NeedItems(operandCount, 16);
   for (std::uint32_t i = 0; i < operandCount; ++i) {
-    tyParamsOperand operand;
+    ParamsOperand operand;
     operand.Key = {in.I32(), in.I32(), in.I32()};
     operand.Slot = in.I32();
     block.InnerOperands.push_back(operand);
@@ -67,7 +67,7 @@ long ParamsBlock::AddOffsetToAllConstsOperands(long offset) {
   return changed;
 }
 
-long ParamsBlock::ReplaceFindOnlyOperand(const tyOperandKey& from, const tyOperandKey& to) {
+long ParamsBlock::ReplaceFindOnlyOperand(const OperandKey& from, const OperandKey& to) {
   long changed = 0;
   for (auto& operand : InnerOperands) {
     if (operand.Key != from) continue;

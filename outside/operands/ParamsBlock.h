@@ -31,10 +31,10 @@
 
 namespace ldr {
 
-struct tyParamsOperand {
-  tyOperandKey Key;
+struct ParamsOperand {
+  OperandKey Key;
   long Slot = 0;
-  bool operator==(const tyParamsOperand&) const = default;
+  bool operator==(const ParamsOperand&) const = default;
 };
 
 class ParamsBlock {
@@ -48,7 +48,7 @@ public:
   long ElementType = 0;
   long InstanceNumber = 0;
   std::vector<std::int32_t> Values;
-  std::vector<tyParamsOperand> InnerOperands;
+  std::vector<ParamsOperand> InnerOperands;
   db::Blob Extra;
 
   static ParamsBlock Parse(const db::Blob& bytes);
@@ -58,7 +58,7 @@ public:
   // 34, 35, 37, 38); returns how many changed.
   long AddOffsetToAllConstsOperands(long offset);
   // Replaces every inner operand equal to `from` by `to`; returns how many.
-  long ReplaceFindOnlyOperand(const tyOperandKey& from, const tyOperandKey& to);
+  long ReplaceFindOnlyOperand(const OperandKey& from, const OperandKey& to);
 
   // The operations by their names, on a stored block. `args`:
   //   "AddOffsetToAllConstsOperands": {offset}

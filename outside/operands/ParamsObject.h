@@ -20,10 +20,10 @@ class MessageService;
 using OperandCollection = std::vector<std::shared_ptr<Operand>>;
 
 // Box size in grid units.
-struct tyBoxSize {
+struct BoxExtent {
   long Width = 0;
   long Height = 0;
-  bool operator==(const tyBoxSize&) const = default;
+  bool operator==(const BoxExtent&) const = default;
 };
 
 class ParamsObject {
@@ -43,7 +43,7 @@ public:
   virtual std::vector<std::string> Texts() const = 0;
   virtual long InstanceNumber() const = 0;
   virtual void SetInstanceNumber(long instance) = 0;
-  virtual tyBoxSize BoxSize() const = 0;
+  virtual BoxExtent BoxSize() const = 0;
   virtual bool IsEnableInEnableOut() const = 0;
   virtual const std::vector<std::int32_t>& Values() const = 0;
 

@@ -12,7 +12,7 @@
 
 namespace ldr {
 
-ShapedParamsObject::ShapedParamsObject(std::shared_ptr<const OperandLibrary> library, tyParamsShape shape)
+ShapedParamsObject::ShapedParamsObject(std::shared_ptr<const OperandLibrary> library, ParamsShape shape)
     : mLibrary(std::move(library)), mShape(std::move(shape)),
       mValues(static_cast<std::size_t>(std::max(0L, mShape.ValueCount)), 0) {
   if (!mLibrary) throw std::invalid_argument("parameter object: no operand library");
@@ -39,7 +39,7 @@ void ShapedParamsObject::SetValues(std::vector<std::int32_t> values) {
   mValues = std::move(values);
 }
 
-std::shared_ptr<Operand> ShapedParamsObject::AddFindOnlyOperand(const tyOperandKey& key) {
+std::shared_ptr<Operand> ShapedParamsObject::AddFindOnlyOperand(const OperandKey& key) {
   auto operand = mLibrary->NewOperand();
   operand->SetKey(key);
   operand->SetElementContext(mShape.ElementType, true,

@@ -13,12 +13,12 @@ namespace ldr {
 
 class OperandLibrary;
 
-struct tyParamsShape {
+struct ParamsShape {
   long ElementType = 0;
   long Inputs = 0;
   long Outputs = 0;
   long ValueCount = 0;
-  tyBoxSize Box{13, 6};
+  BoxExtent Box{13, 6};
   std::vector<std::string> Texts;
   bool EnableInEnableOut = false;
   bool AllowedOnBusBar = true;
@@ -26,7 +26,7 @@ struct tyParamsShape {
 
 class ShapedParamsObject : public ParamsObject {
 public:
-  ShapedParamsObject(std::shared_ptr<const OperandLibrary> library, tyParamsShape shape);
+  ShapedParamsObject(std::shared_ptr<const OperandLibrary> library, ParamsShape shape);
 
   long ElementType() const override { return mShape.ElementType; }
   void CreateOperands() override;
@@ -36,7 +36,7 @@ public:
   std::vector<std::string> Texts() const override;
   long InstanceNumber() const override { return mInstance; }
   void SetInstanceNumber(long instance) override { mInstance = instance; }
-  tyBoxSize BoxSize() const override { return mShape.Box; }
+  BoxExtent BoxSize() const override { return mShape.Box; }
   bool IsEnableInEnableOut() const override { return mShape.EnableInEnableOut; }
   const std::vector<std::int32_t>& Values() const override { return mValues; }
   void SetValues(std::vector<std::int32_t> values);
@@ -48,7 +48,7 @@ public:
   bool CheckPlacement(long column, const std::string& refusalText, MessageService& messages) override;
 
   // Adds an operand held inside the block, at the next slot from 230.
-  std::shared_ptr<Operand> AddFindOnlyOperand(const tyOperandKey& key);
+  std::shared_ptr<Operand> AddFindOnlyOperand(const OperandKey& key);
 
   // "1,2,3" for the values; parsing refuses anything but exactly
   // ValueCount whole numbers.
@@ -59,7 +59,7 @@ private:
   bool AskValues(DialogService& dialogs, MessageService& messages);
 
   std::shared_ptr<const OperandLibrary> mLibrary;
-  tyParamsShape mShape;
+  ParamsShape mShape;
   long mInstance = 0;
   std::vector<std::int32_t> mValues;
   OperandCollection mInputs;

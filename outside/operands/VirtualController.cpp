@@ -4,15 +4,15 @@
 
 namespace ldr {
 
-void VirtualController::Append(const tyOperandKey& operand) {
+void VirtualController::Append(const OperandKey& operand) {
   if (!IsMonitored(operand)) mMonitored.push_back(operand);
 }
 
-bool VirtualController::IsMonitored(const tyOperandKey& operand) const {
+bool VirtualController::IsMonitored(const OperandKey& operand) const {
   return std::find(mMonitored.begin(), mMonitored.end(), operand) != mMonitored.end();
 }
 
-std::int64_t VirtualController::Value(const tyOperandKey& operand) const {
+std::int64_t VirtualController::Value(const OperandKey& operand) const {
   const auto found = mValues.find(operand);
   return found == mValues.end() ? 0 : found->second;
 }

@@ -13,19 +13,19 @@ namespace ldr {
 class VirtualController {
 public:
   // Adds the operand to the monitored list (once).
-  void Append(const tyOperandKey& operand);
-  const std::vector<tyOperandKey>& Monitored() const { return mMonitored; }
-  bool IsMonitored(const tyOperandKey& operand) const;
+  void Append(const OperandKey& operand);
+  const std::vector<OperandKey>& Monitored() const { return mMonitored; }
+  bool IsMonitored(const OperandKey& operand) const;
   void ClearMonitored() { mMonitored.clear(); }
 
   // Set by the host from the controller.
-  void SetValue(const tyOperandKey& operand, std::int64_t value) {
+  void SetValue(const OperandKey& operand, std::int64_t value) {
     mValues[operand] = value;
     ++mRevision;
   }
-  bool HasValue(const tyOperandKey& operand) const { return mValues.count(operand) > 0; }
+  bool HasValue(const OperandKey& operand) const { return mValues.count(operand) > 0; }
   // 0 when the host has given no value.
-  std::int64_t Value(const tyOperandKey& operand) const;
+  std::int64_t Value(const OperandKey& operand) const;
   void ClearValues() {
     mValues.clear();
     ++mRevision;
@@ -35,8 +35,8 @@ public:
   std::uint64_t Revision() const { return mRevision; }
 
 private:
-  std::vector<tyOperandKey> mMonitored;
-  std::map<tyOperandKey, std::int64_t> mValues;
+  std::vector<OperandKey> mMonitored;
+  std::map<OperandKey, std::int64_t> mValues;
   std::uint64_t mRevision = 0;
 };
 

@@ -11,24 +11,24 @@
 
 namespace ldr {
 
-struct tyOperandRequest {
-  std::string Prompt;                   // the default text of the slot
-  std::vector<tyAcceptedType> Accepted; // empty: any type
-  tyOperandEntry Current;               // what the slot holds now
+struct OperandRequest {
+  std::string Prompt;                 // the default text of the slot
+  std::vector<AcceptedType> Accepted; // empty: any type
+  OperandEntry Current;               // what the slot holds now
   long ElementType = 0;
   bool IsInput = true;
   long Slot = 0;
   std::string Problem; // why the previous entry was refused, else empty
 };
 
-enum class enFileDialog { Open, Save };
+enum class FileDialog { Open, Save };
 
 class DialogService {
 public:
   virtual ~DialogService() = default;
-  virtual std::optional<tyOperandEntry> AskOperand(const tyOperandRequest& request) = 0;
+  virtual std::optional<OperandEntry> AskOperand(const OperandRequest& request) = 0;
   // `extension` without the dot ("dnq"); `proposed` is the name offered.
-  virtual std::optional<std::string> AskFileName(enFileDialog kind, const std::string& extension,
+  virtual std::optional<std::string> AskFileName(FileDialog kind, const std::string& extension,
                                                  const std::string& proposed) = 0;
   virtual std::optional<std::string> AskPassword(const std::string& prompt) = 0;
   virtual std::optional<std::string> AskLabelName(const std::string& current) = 0;

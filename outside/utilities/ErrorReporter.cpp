@@ -2,7 +2,7 @@
 
 namespace ldr {
 
-std::int64_t tyErrorReport::Code() const {
+std::int64_t ErrorReport::Code() const {
   return static_cast<std::int64_t>(Number) - static_cast<std::int64_t>(ErrorReporter::kErrorBase);
 }
 

@@ -8,7 +8,7 @@
 
 namespace ldr {
 
-struct tyErrorReport {
+struct ErrorReport {
   std::uint32_t Number = 0;
   std::string Title;
   std::string Description;
@@ -29,7 +29,7 @@ public:
   static constexpr const char* kComponentSource = "CvLdLdr1";
 
   virtual ~ErrorReporter() = default;
-  virtual void Report(const tyErrorReport& report) = 0;
+  virtual void Report(const ErrorReport& report) = 0;
   // False when reports reach nobody: a fault that must not pass unnoticed is
   // then thrown instead.
   virtual bool ShowsErrors() const { return true; }

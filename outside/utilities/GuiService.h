@@ -11,7 +11,7 @@ namespace ldr {
 
 // Context menus by identifier. The host fills them; a chosen entry comes
 // back as its tool identifier.
-enum enGuiMenu : int {
+enum GuiMenu : int {
   eGM_Line = 100,
   eGM_Element = 101,
   eGM_SelectedElements = 102,
@@ -23,7 +23,7 @@ enum enGuiMenu : int {
 };
 
 // Mouse pointer codes of the host window.
-enum enMousePointer : int {
+enum MousePointer : int {
   eMPtr_Default = 0,
   eMPtr_Arrow = 1,
   eMPtr_Cross = 2,
@@ -34,7 +34,7 @@ enum enMousePointer : int {
 };
 
 // Modified-notification codes.
-enum enModifiedCode : int { eMC_Changed = 0, eMC_Deleted = 5, eMC_Reloaded = 10 };
+enum ModifiedCode : int { eMC_Changed = 0, eMC_Deleted = 5, eMC_Reloaded = 10 };
 
 class GuiService {
 public:

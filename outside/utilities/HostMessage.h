@@ -43,8 +43,8 @@ enum HostMessage : int {
 };
 
 // The answers of a message: the button the user pressed.
-enum enMsgAnswer : int { eMA_OK = 1, eMA_Cancel = 2, eMA_Yes = 6, eMA_No = 7 };
+enum MsgAnswer : int { eMA_OK = 1, eMA_Cancel = 2, eMA_Yes = 6, eMA_No = 7 };
 
-enum class enMsgButtons { OK, OKCancel, YesNo, YesNoCancel };
+enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
 
 } // namespace ldr

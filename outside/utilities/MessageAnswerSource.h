@@ -10,18 +10,18 @@
 
 namespace ldr {
 
-struct tyHostMessage {
+struct MessageBoxRequest {
   int Number = 0;
   std::vector<std::string> Args;
   std::string Text; // with the arguments in place
-  enMsgButtons Buttons = enMsgButtons::OK;
+  MsgButtons Buttons = MsgButtons::OK;
 };
 
 class MessageAnswerSource {
 public:
   virtual ~MessageAnswerSource() = default;
-  virtual int AnswerMessage(const tyHostMessage& message) = 0;
-  virtual int AnswerMessageBox(const std::string& text, enMsgButtons buttons) = 0;
+  virtual int AnswerMessage(const MessageBoxRequest& message) = 0;
+  virtual int AnswerMessageBox(const std::string& text, MsgButtons buttons) = 0;
 };
 
 } // namespace ldr

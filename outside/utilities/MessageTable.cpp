@@ -7,10 +7,10 @@ namespace ldr {
 
 namespace {
 
-const std::map<int, tyMessageEntry>& Table() {
-  using B = enMsgButtons;
-  static const std::map<int, tyMessageEntry> table = [] {
-    const std::vector<tyMessageEntry> entries = {
+const std::map<int, MessageEntry>& Table() {
+  using B = MsgButtons;
+  static const std::map<int, MessageEntry> table = [] {
+    const std::vector<MessageEntry> entries = {
         {eHM_ModuleNameUsed, "The module \"%1\" cannot take this name: another module already has it.", B::OK},
         {eHM_ClearSubroutine, "Clear the subroutine \"%1\"? Every net, comment and label in it will be deleted.",
          B::YesNo},
@@ -63,7 +63,7 @@ const std::map<int, tyMessageEntry>& Table() {
         {eHM_ExportLeftOut, "These subroutines use the function library and were left out of the export:\n%1", B::OK},
         {eHM_StripNotCopyable, "The selection holds a strip that cannot be copied or deleted.", B::OK},
     };
-    std::map<int, tyMessageEntry> byNumber;
+    std::map<int, MessageEntry> byNumber;
     for (const auto& entry : entries) byNumber[entry.Number] = entry;
     return byNumber;
   }();
@@ -113,10 +113,10 @@ const std::vector<int>& MessageTable::Numbers() {
 
 bool MessageTable::Has(int number) { return Table().count(number) > 0; }
 
-tyMessageEntry MessageTable::Entry(int number) {
+MessageEntry MessageTable::Entry(int number) {
   const auto found = Table().find(number);
   if (found != Table().end()) return found->second;
-  return {number, "Host message " + std::to_string(number) + ".", enMsgButtons::OK};
+  return {number, "Host message " + std::to_string(number) + ".", MsgButtons::OK};
 }
 
 std::string MessageTable::Format(const std::string& text, const std::vector<std::string>& args) {
@@ -134,29 +134,29 @@ std::string MessageTable::Format(const std::string& text, const std::vector<std:
   return out;
 }
 
-std::vector<int> MessageTable::Answers(enMsgButtons buttons) {
+std::vector<int> MessageTable::Answers(MsgButtons buttons) {
   switch (buttons) {
-  case enMsgButtons::OK:
+  case MsgButtons::OK:
     return {eMA_OK};
-  case enMsgButtons::OKCancel:
+  case MsgButtons::OKCancel:
     return {eMA_OK, eMA_Cancel};
-  case enMsgButtons::YesNo:
+  case MsgButtons::YesNo:
     return {eMA_Yes, eMA_No};
-  case enMsgButtons::YesNoCancel:
+  case MsgButtons::YesNoCancel:
     return {eMA_Yes, eMA_No, eMA_Cancel};
   }
   return {eMA_OK};
 }
 
-std::string MessageTable::ButtonsName(enMsgButtons buttons) {
+std::string MessageTable::ButtonsName(MsgButtons buttons) {
   switch (buttons) {
-  case enMsgButtons::OK:
+  case MsgButtons::OK:
     return "OK";
-  case enMsgButtons::OKCancel:
+  case MsgButtons::OKCancel:
     return "OK, Cancel";
-  case enMsgButtons::YesNo:
+  case MsgButtons::YesNo:
     return "Yes, No";
-  case enMsgButtons::YesNoCancel:
+  case MsgButtons::YesNoCancel:
     return "Yes, No, Cancel";
   }
   return "OK";

@@ -9,10 +9,10 @@
 
 namespace ldr {
 
-struct tyMessageEntry {
+struct MessageEntry {
   int Number = 0;
   std::string Text;
-  enMsgButtons Buttons = enMsgButtons::OK;
+  MsgButtons Buttons = MsgButtons::OK;
 };
 
 class MessageTable {
@@ -21,15 +21,15 @@ public:
   static const std::vector<int>& Numbers();
   // The entry of a number; an unknown number gets a plain text with OK so
   // that the caller still gets an answer.
-  static tyMessageEntry Entry(int number);
+  static MessageEntry Entry(int number);
   static bool Has(int number);
   // The text with %1 … %9 replaced by the arguments (missing ones by nothing),
   // in one pass: an argument is never scanned again, so a percent sign in it
   // stays as it is.
   static std::string Format(const std::string& text, const std::vector<std::string>& args);
   // The answers a user can give to messages with these buttons.
-  static std::vector<int> Answers(enMsgButtons buttons);
-  static std::string ButtonsName(enMsgButtons buttons);
+  static std::vector<int> Answers(MsgButtons buttons);
+  static std::string ButtonsName(MsgButtons buttons);
 };
 
 } // namespace ldr

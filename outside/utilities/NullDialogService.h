@@ -7,8 +7,8 @@ namespace ldr {
 
 class NullDialogService : public DialogService {
 public:
-  std::optional<tyOperandEntry> AskOperand(const tyOperandRequest&) override { return std::nullopt; }
-  std::optional<std::string> AskFileName(enFileDialog, const std::string&, const std::string&) override {
+  std::optional<OperandEntry> AskOperand(const OperandRequest&) override { return std::nullopt; }
+  std::optional<std::string> AskFileName(FileDialog, const std::string&, const std::string&) override {
     return std::nullopt;
   }
   std::optional<std::string> AskPassword(const std::string&) override { return std::nullopt; }

@@ -8,7 +8,7 @@ namespace ldr {
 
 class NullErrorReporter : public ErrorReporter {
 public:
-  void Report(const tyErrorReport&) override {}
+  void Report(const ErrorReport&) override {}
   bool ShowsErrors() const override { return false; }
 };
 

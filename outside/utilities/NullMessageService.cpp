@@ -5,19 +5,19 @@
 namespace ldr {
 
 int NullMessageService::ShowMessage(int number, const std::vector<std::string>&) {
-  return CautiousAnswer(MessageTable::Has(number) ? MessageTable::Entry(number).Buttons : enMsgButtons::OK);
+  return CautiousAnswer(MessageTable::Has(number) ? MessageTable::Entry(number).Buttons : MsgButtons::OK);
 }
 
-int NullMessageService::ShowMessageBox(const std::string&, enMsgButtons buttons) { return CautiousAnswer(buttons); }
+int NullMessageService::ShowMessageBox(const std::string&, MsgButtons buttons) { return CautiousAnswer(buttons); }
 
-int NullMessageService::CautiousAnswer(enMsgButtons buttons) {
+int NullMessageService::CautiousAnswer(MsgButtons buttons) {
   switch (buttons) {
-  case enMsgButtons::OK:
+  case MsgButtons::OK:
     return eMA_OK;
-  case enMsgButtons::YesNo:
+  case MsgButtons::YesNo:
     return eMA_No;
-  case enMsgButtons::OKCancel:
-  case enMsgButtons::YesNoCancel:
+  case MsgButtons::OKCancel:
+  case MsgButtons::YesNoCancel:
     break;
   }
   return eMA_Cancel;

@@ -9,10 +9,10 @@ namespace ldr {
 class NullMessageService : public MessageService {
 public:
   int ShowMessage(int number, const std::vector<std::string>& args = {}) override;
-  int ShowMessageBox(const std::string& text, enMsgButtons buttons = enMsgButtons::OK) override;
+  int ShowMessageBox(const std::string& text, MsgButtons buttons = MsgButtons::OK) override;
 
   // The answer that goes no further; every host that cannot ask takes it.
-  static int CautiousAnswer(enMsgButtons buttons);
+  static int CautiousAnswer(MsgButtons buttons);
 };
 
 } // namespace ldr

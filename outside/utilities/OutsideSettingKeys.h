@@ -4,7 +4,7 @@
 
 namespace ldr {
 
-enum enOutsideSettingKey : long {
+enum OutsideSettingKey : long {
   // Non-zero: the project works with download units (block identities).
   eOSK_DownloadUnits = 200,
   // Non-zero: the extended operand types 64 to 67 may be used.
@@ -14,6 +14,6 @@ enum enOutsideSettingKey : long {
 };
 
 // Host setting sections and keys the component reads.
-enum enHostSettingSection : long { eHSS_Editor = 6000, eHSS_FunctionKeys = 7000 };
+enum HostSettingSection : long { eHSS_Editor = 6000, eHSS_FunctionKeys = 7000 };
 
 } // namespace ldr

@@ -10,8 +10,8 @@ TableMessageService::TableMessageService(std::shared_ptr<MessageAnswerSource> an
   if (!mAnswers) throw std::invalid_argument("message service: no answer source");
 }
 
-tyHostMessage TableMessageService::Compose(int number, const std::vector<std::string>& args) {
-  const tyMessageEntry entry = MessageTable::Entry(number);
+MessageBoxRequest TableMessageService::Compose(int number, const std::vector<std::string>& args) {
+  const MessageEntry entry = MessageTable::Entry(number);
   return {number, args, MessageTable::Format(entry.Text, args), entry.Buttons};
 }
 
@@ -19,7 +19,7 @@ int TableMessageService::ShowMessage(int number, const std::vector<std::string>&
   return mAnswers->AnswerMessage(Compose(number, args));
 }
 
-int TableMessageService::ShowMessageBox(const std::string& text, enMsgButtons buttons) {
+int TableMessageService::ShowMessageBox(const std::string& text, MsgButtons buttons) {
   return mAnswers->AnswerMessageBox(text, buttons);
 }
 

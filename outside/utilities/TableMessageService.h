@@ -14,10 +14,10 @@ public:
   explicit TableMessageService(std::shared_ptr<MessageAnswerSource> answers);
 
   int ShowMessage(int number, const std::vector<std::string>& args = {}) override;
-  int ShowMessageBox(const std::string& text, enMsgButtons buttons = enMsgButtons::OK) override;
+  int ShowMessageBox(const std::string& text, MsgButtons buttons = MsgButtons::OK) override;
 
   // The message as it would be shown, without asking anybody.
-  static tyHostMessage Compose(int number, const std::vector<std::string>& args);
+  static MessageBoxRequest Compose(int number, const std::vector<std::string>& args);
 
 private:
   std::shared_ptr<MessageAnswerSource> mAnswers;

@@ -14,14 +14,14 @@ inline constexpr UBool ToUBool(bool value) { return value ? kUTrue : kUFalse; }
 inline constexpr bool FromUBool(UBool value) { return value != 0; }
 
 // A rectangle in grid units.
-struct tyRect {
+struct Rect {
   std::int32_t Left = 0;
   std::int32_t Top = 0;
   std::int32_t Right = 0;
   std::int32_t Bottom = 0;
-  bool operator==(const tyRect&) const = default;
+  bool operator==(const Rect&) const = default;
 };
 
-enum enWorkMode : std::int32_t { eWM_Select = 0, eWM_LineDrawing = 1 };
+enum WorkMode : std::int32_t { eWM_Select = 0, eWM_LineDrawing = 1 };
 
 } // namespace ldr

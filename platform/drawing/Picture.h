@@ -11,17 +11,17 @@
 namespace ldr::gdi {
 
 // The resource kinds, numbered as the host's resource loader numbers them.
-enum class enResourceKind : int { eRK_Bitmap = 0, eRK_Icon = 1, eRK_Cursor = 2 };
+enum class ResourceKind : int { eRK_Bitmap = 0, eRK_Icon = 1, eRK_Cursor = 2 };
 
 class Picture {
 public:
   Picture() = default;
-  Picture(std::string name, enResourceKind kind, Bitmap image, Point hotSpot = {})
+  Picture(std::string name, ResourceKind kind, Bitmap image, Point hotSpot = {})
       : mName(std::move(name)), mKind(kind), mImage(std::move(image)), mHotSpot(hotSpot) {}
 
   bool IsEmpty() const { return mImage.IsEmpty(); }
   const std::string& Name() const { return mName; }
-  enResourceKind Kind() const { return mKind; }
+  ResourceKind Kind() const { return mKind; }
   const Bitmap& Image() const { return mImage; }
   Point HotSpot() const { return mHotSpot; }
   int Width() const { return mImage.Width(); }
@@ -29,7 +29,7 @@ public:
 
 private:
   std::string mName;
-  enResourceKind mKind = enResourceKind::eRK_Bitmap;
+  ResourceKind mKind = ResourceKind::eRK_Bitmap;
   Bitmap mImage;
   Point mHotSpot;
 };

@@ -14,18 +14,18 @@ constexpr COLORREF kRed = Sketch::kRed;
 constexpr COLORREF kGreen = Sketch::kGreen;
 
 void AddPair(std::vector<ArtworkEntry>& out, const std::string& name, int w, int h, Painter paint) {
-  out.push_back({name, enResourceKind::eRK_Bitmap, w, h, {}, paint, false});
-  out.push_back({name + "_SELECTED", enResourceKind::eRK_Bitmap, w, h, {}, paint, true});
+  out.push_back({name, ResourceKind::eRK_Bitmap, w, h, {}, paint, false});
+  out.push_back({name + "_SELECTED", ResourceKind::eRK_Bitmap, w, h, {}, paint, true});
 }
 
 // "<base>_NORMAL" on white and "<base>_SELECTED" on grey.
 void AddNormalSelected(std::vector<ArtworkEntry>& out, const std::string& base, int w, int h, Painter paint) {
-  out.push_back({base + "_NORMAL", enResourceKind::eRK_Bitmap, w, h, {}, paint, false});
-  out.push_back({base + "_SELECTED", enResourceKind::eRK_Bitmap, w, h, {}, paint, true});
+  out.push_back({base + "_NORMAL", ResourceKind::eRK_Bitmap, w, h, {}, paint, false});
+  out.push_back({base + "_SELECTED", ResourceKind::eRK_Bitmap, w, h, {}, paint, true});
 }
 
 void AddOne(std::vector<ArtworkEntry>& out, const std::string& name, int w, int h, Painter paint) {
-  out.push_back({name, enResourceKind::eRK_Bitmap, w, h, {}, std::move(paint), false});
+  out.push_back({name, ResourceKind::eRK_Bitmap, w, h, {}, std::move(paint), false});
 }
 
 // ---- strip header pictures ----
@@ -532,11 +532,11 @@ void BigArrow(S& s, bool up) {
 }
 
 void AddPointers(std::vector<ArtworkEntry>& out) {
-  out.push_back({"ELMNT_CREATE", enResourceKind::eRK_Cursor, 32, 32, {0, 0}, ElementCreate, false});
-  out.push_back({"ELMNT_MOVE", enResourceKind::eRK_Icon, 32, 32, {0, 0}, ElementMove, false});
-  out.push_back({"ELMNT_COPY", enResourceKind::eRK_Icon, 32, 32, {0, 0}, ElementCopy, false});
-  out.push_back({"UP_ARROW", enResourceKind::eRK_Icon, 32, 32, {16, 2}, [](S& s) { BigArrow(s, true); }, false});
-  out.push_back({"DOWN_ARROW", enResourceKind::eRK_Icon, 32, 32, {16, 29}, [](S& s) { BigArrow(s, false); }, false});
+  out.push_back({"ELMNT_CREATE", ResourceKind::eRK_Cursor, 32, 32, {0, 0}, ElementCreate, false});
+  out.push_back({"ELMNT_MOVE", ResourceKind::eRK_Icon, 32, 32, {0, 0}, ElementMove, false});
+  out.push_back({"ELMNT_COPY", ResourceKind::eRK_Icon, 32, 32, {0, 0}, ElementCopy, false});
+  out.push_back({"UP_ARROW", ResourceKind::eRK_Icon, 32, 32, {16, 2}, [](S& s) { BigArrow(s, true); }, false});
+  out.push_back({"DOWN_ARROW", ResourceKind::eRK_Icon, 32, 32, {16, 29}, [](S& s) { BigArrow(s, false); }, false});
 }
 
 } // namespace
@@ -552,9 +552,9 @@ std::vector<ArtworkEntry> ResourceArtwork::Entries() {
   AddOne(out, "JUMP_TO_SUB", 16, 16, JumpToSub);
   AddOne(out, "RETURN_FROM_JUMP", 16, 16, ReturnFromJump);
   AddOne(out, "JUMP_TO_PAGE", 16, 14, JumpToPage);
-  out.push_back({"INDIRECT_STORE", enResourceKind::eRK_Bitmap, 81, 87, {}, [](S& s) { IndirectBox(s, 2); }, false});
+  out.push_back({"INDIRECT_STORE", ResourceKind::eRK_Bitmap, 81, 87, {}, [](S& s) { IndirectBox(s, 2); }, false});
   out.push_back(
-      {"INDIRECT_STORE_SELECTED", enResourceKind::eRK_Bitmap, 79, 87, {}, [](S& s) { IndirectBox(s, 2); }, true});
+      {"INDIRECT_STORE_SELECTED", ResourceKind::eRK_Bitmap, 79, 87, {}, [](S& s) { IndirectBox(s, 2); }, true});
   AddPair(out, "INDIRECT_LOAD", 83, 36, [](S& s) { IndirectBox(s, 1); });
   AddUtilityPictures(out);
   AddPointers(out);
@@ -562,7 +562,7 @@ std::vector<ArtworkEntry> ResourceArtwork::Entries() {
 }
 
 Picture ResourceArtwork::Draw(const ArtworkEntry& entry) {
-  bool pointer = entry.Kind != enResourceKind::eRK_Bitmap;
+  bool pointer = entry.Kind != ResourceKind::eRK_Bitmap;
   COLORREF background = entry.Selected ? Sketch::kGrey : Sketch::kWhite;
   Sketch sketch(entry.Width, entry.Height, pointer ? Bitmap::Format::Argb : Bitmap::Format::Rgb, background, pointer);
   entry.Paint(sketch);

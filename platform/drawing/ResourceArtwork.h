@@ -15,7 +15,7 @@ namespace ldr::gdi {
 
 struct ArtworkEntry {
   std::string Name;
-  enResourceKind Kind;
+  ResourceKind Kind;
   int Width;
   int Height;
   Point HotSpot;

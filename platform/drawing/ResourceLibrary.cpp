@@ -9,15 +9,15 @@
 namespace ldr::gdi {
 namespace {
 
-using Key = std::pair<std::string, enResourceKind>;
+using Key = std::pair<std::string, ResourceKind>;
 
-const char* KindName(enResourceKind kind) {
+const char* KindName(ResourceKind kind) {
   switch (kind) {
-  case enResourceKind::eRK_Bitmap:
+  case ResourceKind::eRK_Bitmap:
     return "bitmap";
-  case enResourceKind::eRK_Icon:
+  case ResourceKind::eRK_Icon:
     return "icon";
-  case enResourceKind::eRK_Cursor:
+  case ResourceKind::eRK_Cursor:
     return "cursor";
   }
   return "resource";
@@ -34,7 +34,7 @@ const std::map<Key, Picture>& Pictures() {
   return pictures;
 }
 
-const Picture& Find(const std::string& name, enResourceKind kind) {
+const Picture& Find(const std::string& name, ResourceKind kind) {
   auto found = Pictures().find(Key{name, kind});
   if (found == Pictures().end())
     throw std::out_of_range(std::string("No ") + KindName(kind) + " resource named \"" + name + "\"");
@@ -43,22 +43,22 @@ const Picture& Find(const std::string& name, enResourceKind kind) {
 
 } // namespace
 
-Picture ResourceLibrary::Load(const std::string& name, enResourceKind kind) {
+Picture ResourceLibrary::Load(const std::string& name, ResourceKind kind) {
   const Picture& picture = Find(name, kind);
   return Picture(picture.Name(), picture.Kind(), picture.Image().Clone(), picture.HotSpot());
 }
 
 const Bitmap& ResourceLibrary::SharedBitmap(const std::string& name) {
-  return Find(name, enResourceKind::eRK_Bitmap).Image();
+  return Find(name, ResourceKind::eRK_Bitmap).Image();
 }
 
-Bitmap ResourceLibrary::LoadBitmap(const std::string& name) { return Load(name, enResourceKind::eRK_Bitmap).Image(); }
+Bitmap ResourceLibrary::LoadBitmap(const std::string& name) { return Load(name, ResourceKind::eRK_Bitmap).Image(); }
 
-Picture ResourceLibrary::LoadCursor(const std::string& name) { return Load(name, enResourceKind::eRK_Cursor); }
+Picture ResourceLibrary::LoadCursor(const std::string& name) { return Load(name, ResourceKind::eRK_Cursor); }
 
-Picture ResourceLibrary::LoadIcon(const std::string& name) { return Load(name, enResourceKind::eRK_Icon); }
+Picture ResourceLibrary::LoadIcon(const std::string& name) { return Load(name, ResourceKind::eRK_Icon); }
 
-bool ResourceLibrary::Contains(const std::string& name, enResourceKind kind) {
+bool ResourceLibrary::Contains(const std::string& name, ResourceKind kind) {
   return Pictures().count(Key{name, kind}) != 0;
 }
 

@@ -15,21 +15,21 @@ namespace ldr::gdi {
 
 struct ResourceInfo {
   std::string Name;
-  enResourceKind Kind;
+  ResourceKind Kind;
   int Width;
   int Height;
 };
 
 class ResourceLibrary {
 public:
-  static Picture Load(const std::string& name, enResourceKind kind);
+  static Picture Load(const std::string& name, ResourceKind kind);
   static Bitmap LoadBitmap(const std::string& name);
   // The library's own bitmap, not a copy: to draw from (a BitBlt source),
   // never to draw on. Saves the copy where a picture is only shown.
   static const Bitmap& SharedBitmap(const std::string& name);
   static Picture LoadCursor(const std::string& name);
   static Picture LoadIcon(const std::string& name);
-  static bool Contains(const std::string& name, enResourceKind kind);
+  static bool Contains(const std::string& name, ResourceKind kind);
   // Every picture the library holds.
   static std::vector<ResourceInfo> Catalogue();
 };

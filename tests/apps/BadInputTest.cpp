@@ -20,7 +20,7 @@ using ldr::test::ReadFileBytes;
 using ldr::test::RunLdr;
 using ldr::test::RunScript;
 
-struct tyBadData {
+struct BadDataCase {
   const char* Name;
   const char* Sql; // run on a new project with a contact and a line in net 1
 };
@@ -29,7 +29,7 @@ struct tyBadData {
 #define NET1 "(SELECT StripID FROM LdrStrips WHERE FuncID=2 ORDER BY SeqNum LIMIT 1)"
 #define CONTACT "(SELECT ElmntID FROM LdrElements WHERE ElmntType=200)"
 
-const tyBadData kCorpus[] = {
+const BadDataCase kCorpus[] = {
     {"element type 0", "UPDATE LdrElements SET ElmntType=0 WHERE ElmntID=" CONTACT},
     {"unknown element type", "UPDATE LdrElements SET ElmntType=98765 WHERE ElmntID=" CONTACT},
     {"element far outside", "UPDATE LdrElements SET Xs=1000000000, Ys=-1000000000 WHERE ElmntID=" CONTACT},
@@ -70,7 +70,7 @@ const tyBadData kCorpus[] = {
 
 // A new project with a contact and a line in net 1, made once and copied
 // for each case.
-class BadData : public ::testing::TestWithParam<tyBadData> {
+class BadData : public ::testing::TestWithParam<BadDataCase> {
 protected:
   static void SetUpTestSuite() {
     sDir = new ldr::test::TempDir();

@@ -10,13 +10,13 @@
 
 namespace ldr::test {
 
-struct tyInvariant {
+struct Invariant {
   const char* Name;
   const char* Query; // rows that break the invariant, one text each
 };
 
-inline const std::vector<tyInvariant>& ProjectInvariants() {
-  static const std::vector<tyInvariant> checks = {
+inline const std::vector<Invariant>& ProjectInvariants() {
+  static const std::vector<Invariant> checks = {
       {"foreign keys", "SELECT \"table\" || ' row ' || rowid || ' -> ' || parent FROM pragma_foreign_key_check"},
       {"SeqNum distinct and dense",
        "SELECT 'subroutine ' || FuncID FROM LdrStrips GROUP BY FuncID HAVING COUNT(SeqNum) <> COUNT(*) OR "

@@ -191,7 +191,7 @@ TEST(MainBoard, PointerFocusAndVisibility) {
   MemoryMainBoard board;
   board.SetMousePointer(99);
   EXPECT_EQ(board.MousePointer(), 99);
-  board.SetMouseIcon(gdi::Picture("ELMNT_MOVE", gdi::enResourceKind::eRK_Icon, gdi::Bitmap(32, 32)));
+  board.SetMouseIcon(gdi::Picture("ELMNT_MOVE", gdi::ResourceKind::eRK_Icon, gdi::Bitmap(32, 32)));
   EXPECT_EQ(board.MouseIcon().Name(), "ELMNT_MOVE");
   board.SetEnabled(false);
   EXPECT_FALSE(board.ScrollBar("hscrl").SetFocus());

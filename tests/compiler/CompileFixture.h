@@ -71,7 +71,7 @@ protected:
   }
 
   std::shared_ptr<MemoryLog> mLog;
-  tyHeadlessHost mHost;
+  HeadlessHost mHost;
   std::unique_ptr<clsLdrCompile> mCompile;
 };
 

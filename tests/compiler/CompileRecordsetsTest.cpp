@@ -38,7 +38,7 @@ protected:
 
 TEST_F(CompileRecordsetsTest, JumpDestinationsAreCompiledStripsAndLabelsBySubroutineAndPosition) {
   auto rs = mCompile->GetRecordsetForBuildingJumpDest();
-  EXPECT_EQ(rs->CursorKind(), enCursorKind::Static);
+  EXPECT_EQ(rs->CursorKind(), RecordsetCursor::Static);
   EXPECT_EQ(rs->Columns(), StripColumns());
   EXPECT_EQ(rs->RecordCount(), 7);
   EXPECT_EQ(Column(*rs, "StripID"), (std::vector<long>{s7, s1, s3, s5, s6, s9, s10}));
@@ -46,7 +46,7 @@ TEST_F(CompileRecordsetsTest, JumpDestinationsAreCompiledStripsAndLabelsBySubrou
 
 TEST_F(CompileRecordsetsTest, NetsForCompileAreDirtyOrTroubledGroupedByModuleFirst) {
   auto rs = mCompile->GetRecordsetForCompile();
-  EXPECT_EQ(rs->CursorKind(), enCursorKind::Static);
+  EXPECT_EQ(rs->CursorKind(), RecordsetCursor::Static);
   auto columns = StripColumns();
   columns.insert(columns.begin(), "MdlID");
   EXPECT_EQ(rs->Columns(), columns);
@@ -64,7 +64,7 @@ TEST_F(CompileRecordsetsTest, NetsForCompileOnACleanProjectIsOpenAndEmpty) {
 
 TEST_F(CompileRecordsetsTest, SelectedNetsLeaveSwitchedOffNetsOutAndEndWithTheModule) {
   auto rs = mCompile->GetRecordsetOfSelectedNetsForCompile();
-  EXPECT_EQ(rs->CursorKind(), enCursorKind::ForwardOnly);
+  EXPECT_EQ(rs->CursorKind(), RecordsetCursor::ForwardOnly);
   EXPECT_EQ(rs->RecordCount(), -1);
   EXPECT_EQ(rs->Columns().back(), "MdlID");
   EXPECT_EQ(rs->Field("MdlID").AsLong(), 1);
@@ -75,14 +75,14 @@ TEST_F(CompileRecordsetsTest, NetsHeadsAreTheFirstCompiledStripOfEachSubroutine)
   // A switched-off net in front does not become the head.
   Db().Execute("UPDATE LdrStrips SET IsCompilable=2 WHERE StripID=" + std::to_string(s1));
   auto rs = mCompile->GetNetsHeadsRecordsetForCall();
-  EXPECT_EQ(rs->CursorKind(), enCursorKind::Static);
+  EXPECT_EQ(rs->CursorKind(), RecordsetCursor::Static);
   EXPECT_EQ(rs->Columns(), StripColumns());
   EXPECT_EQ(Column(*rs, "StripID"), (std::vector<long>{s7, s5, s9, s10}));
 }
 
 TEST_F(CompileRecordsetsTest, FullDownloadTakesNetsWithCodeAndEveryLabel) {
   auto rs = mCompile->GetRecordsetForDownload(false);
-  EXPECT_EQ(rs->CursorKind(), enCursorKind::Static);
+  EXPECT_EQ(rs->CursorKind(), RecordsetCursor::Static);
   EXPECT_EQ(Column(*rs, "StripID"), (std::vector<long>{s3, s5, s6, s9}));
 }
 
@@ -102,7 +102,7 @@ TEST_F(CompileRecordsetsTest, ConfigBlocksGiveOneRowPerConfigurationMethod) {
   Element(s1, 160102); // not a configuration method
   Element(s9, 160101);
   auto rs = mCompile->GetRecordsetOfNetsWithConfigFBs();
-  EXPECT_EQ(rs->CursorKind(), enCursorKind::ForwardOnly);
+  EXPECT_EQ(rs->CursorKind(), RecordsetCursor::ForwardOnly);
   EXPECT_EQ(rs->Columns(), StripColumns());
   EXPECT_EQ(Column(*rs, "StripID"), (std::vector<long>{s6, s6, s9}));
 }
@@ -114,7 +114,7 @@ TEST_F(CompileRecordsetsTest, NetsWithJumpsAndTheStartSubroutinesStatementLists)
   Element(s9, 603);
   Element(s5, 200);
   auto rs = mCompile->GetRecordsetOfAllNetsWithJumps();
-  EXPECT_EQ(rs->CursorKind(), enCursorKind::ForwardOnly);
+  EXPECT_EQ(rs->CursorKind(), RecordsetCursor::ForwardOnly);
   auto ids = Column(*rs, "StripID");
   std::multiset<long> found(ids.begin(), ids.end());
   EXPECT_EQ(found, (std::multiset<long>{s1, s1, s9, s7}));
@@ -127,7 +127,7 @@ TEST_F(CompileRecordsetsTest, RiseFallNetsAreAKeysetThatReadsRowsAfresh) {
   Element(s1, 202); // no tokens
   Element(s4, 202); // switched off
   auto rs = mCompile->GetRecordsetOfAllNetsWithRiseFallElements();
-  EXPECT_EQ(rs->CursorKind(), enCursorKind::Keyset);
+  EXPECT_EQ(rs->CursorKind(), RecordsetCursor::Keyset);
   EXPECT_EQ(rs->Columns(), StripColumns());
   EXPECT_EQ(rs->RecordCount(), 2);
   Db().Execute("UPDATE LdrStrips SET TokensAmount=77 WHERE StripID=" + std::to_string(s5));
@@ -143,20 +143,20 @@ TEST_F(CompileRecordsetsTest, RiseFallNetsAreAKeysetThatReadsRowsAfresh) {
 TEST_F(CompileRecordsetsTest, SmallerListsKeepTheirColumnsAndOrder) {
   Db().Execute("INSERT INTO Pages (Id) VALUES (7), (3)");
   auto pages = mCompile->GetRecordsetForBuildingJumpToPageDest();
-  EXPECT_EQ(pages->CursorKind(), enCursorKind::Static);
+  EXPECT_EQ(pages->CursorKind(), RecordsetCursor::Static);
   EXPECT_EQ(pages->Columns(), (std::vector<std::string>{"Id"}));
   EXPECT_EQ(Column(*pages, "Id"), (std::vector<long>{3, 7}));
 
   Db().Execute("INSERT INTO LdrOperands (OprndType, OprndAddress, NetworkID, OprndPowerUp, OprndEnablePowerUp) "
                "VALUES (2, 5, 0, 1.5, -1), (1, 9, 3, 2, -1), (1, 9, 0, 4, -1), (1, 1, 0, 8, 0)");
   auto powerup = mCompile->GetRecordsetOfPowerupOperands();
-  EXPECT_EQ(powerup->CursorKind(), enCursorKind::ForwardOnly);
+  EXPECT_EQ(powerup->CursorKind(), RecordsetCursor::ForwardOnly);
   EXPECT_EQ(powerup->Columns(), (std::vector<std::string>{"OprndType", "OprndAddress", "NetworkID", "OprndPowerUp"}));
   EXPECT_EQ(powerup->Field("OprndPowerup").AsDouble(), 4.0);
   EXPECT_EQ(Column(*powerup, "NetworkID"), (std::vector<long>{0, 3, 0}));
 
   auto functions = mCompile->GetFunctionsRecordsetForCheckingConflicts();
-  EXPECT_EQ(functions->CursorKind(), enCursorKind::ForwardOnly);
+  EXPECT_EQ(functions->CursorKind(), RecordsetCursor::ForwardOnly);
   EXPECT_EQ(functions->Columns(), (std::vector<std::string>{"MdlID", "FuncID"}));
   EXPECT_EQ(Column(*functions, "FuncID"), (std::vector<long>{2, mF4, mF3}));
 }

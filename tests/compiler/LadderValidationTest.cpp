@@ -146,7 +146,7 @@ TEST_F(LadderValidationTest, CommunicationInitialisationAnywhereAndTheBlocksThat
   Element(off, 170102);
   Element(Net(2, 5), 160301);
   auto rs = mCompile->GetMissingComInitFBsRecordSet();
-  EXPECT_EQ(rs->CursorKind(), enCursorKind::ForwardOnly);
+  EXPECT_EQ(rs->CursorKind(), RecordsetCursor::ForwardOnly);
   EXPECT_EQ(rs->Columns(), (std::vector<std::string>{"FuncID", "ShowNum"}));
   EXPECT_EQ(Column(*rs, "ShowNum"), (std::vector<long>{3, 3}));
   auto eth = mCompile->GetMissingETHComInitFBsRecordSet();

@@ -42,7 +42,7 @@ protected:
   std::string Name() { return Db().QueryValue("SELECT FuncName FROM LdrFunctions WHERE FuncID=2").AsText(); }
 
   std::shared_ptr<MemoryLog> mLog;
-  tyHeadlessHost mHost;
+  HeadlessHost mHost;
   LdrContext mContext;
   CountingView mView;
 };

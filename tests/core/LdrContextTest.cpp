@@ -23,7 +23,7 @@ protected:
     ProjectFixture::SetUp();
     mHost = MakeHeadlessHost(mDb, std::make_shared<MemoryLog>(), mDir.File("settings.ini"));
   }
-  tyHeadlessHost mHost;
+  HeadlessHost mHost;
 };
 
 TEST_F(Context, TheHostsServicesAreKeptAndOnlyTheGapsFilled) {
@@ -48,8 +48,8 @@ TEST_F(Context, WithoutAHostEveryQuestionIsAnsweredWithoutGoingFurther) {
   ctx.SetHost(nullptr);
   HostServices& host = *ctx.Host;
   EXPECT_EQ(host.Messages->ShowMessage(eHM_DeleteSubroutine, {"Main"}), eMA_No);
-  EXPECT_EQ(host.Messages->ShowMessageBox("go on?", enMsgButtons::YesNoCancel), eMA_Cancel);
-  EXPECT_EQ(host.Messages->ShowMessageBox("go on?", enMsgButtons::OKCancel), eMA_Cancel);
+  EXPECT_EQ(host.Messages->ShowMessageBox("go on?", MsgButtons::YesNoCancel), eMA_Cancel);
+  EXPECT_EQ(host.Messages->ShowMessageBox("go on?", MsgButtons::OKCancel), eMA_Cancel);
   EXPECT_EQ(host.Messages->ShowMessageBox("done"), eMA_OK);
   EXPECT_FALSE(host.Dialogs->AskOperand({}).has_value());
   EXPECT_FALSE(host.LabelNames->EditLabelName(1));

@@ -38,7 +38,7 @@ protected:
   }
 
   LdrContext mContext;
-  tyHeadlessHost mHost;
+  HeadlessHost mHost;
   long mElement = 0;
   KeyedCollection<Operand> mInputs, mOutputs;
 };

@@ -30,14 +30,14 @@ protected:
     mState = std::make_unique<clsLdrState>(mContext);
     mState->Init(mBoard);
   }
-  tyPointerChoice Choice(long process, bool noDrop) {
+  PointerChoice Choice(long process, bool noDrop) {
     mState->SetMouseProcess(process);
     mState->SetNoDrop(noDrop);
     return mState->ChoosePointer();
   }
 
   LdrContext mContext;
-  tyHeadlessHost mHost;
+  HeadlessHost mHost;
   std::shared_ptr<MemoryMainBoard> mBoard;
   std::unique_ptr<clsLdrState> mState;
 };
@@ -48,7 +48,7 @@ TEST_F(EditorState, PointerFollowsProcessAndDrop) {
   EXPECT_EQ(Choice(eMP_QueryForProcess, false).Code, 0);
   mState->SetWorkMode(1);
   EXPECT_EQ(Choice(eMP_QueryForProcess, false).Code, 2);
-  EXPECT_EQ(Choice(eMP_ElmntCreateProc, false), (tyPointerChoice{99, "ELMNT_CREATE", true, true}));
+  EXPECT_EQ(Choice(eMP_ElmntCreateProc, false), (PointerChoice{99, "ELMNT_CREATE", true, true}));
   EXPECT_EQ(Choice(eMP_ElmntCreateProc, true).Code, 12);
   EXPECT_EQ(Choice(eMP_StripCreateProc, false).Code, 2);
   EXPECT_EQ(Choice(eMP_LineCreateProc, false).Picture, "ELMNT_CREATE");

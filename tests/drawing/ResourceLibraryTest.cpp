@@ -12,8 +12,8 @@ namespace {
 
 using namespace ldr::gdi;
 
-constexpr auto kBitmap = enResourceKind::eRK_Bitmap;
-constexpr auto kCursor = enResourceKind::eRK_Cursor;
+constexpr auto kBitmap = ResourceKind::eRK_Bitmap;
+constexpr auto kCursor = ResourceKind::eRK_Cursor;
 
 // Not blank: a bitmap has more than its background colour; a cursor or
 // icon has opaque pixels and transparent ones.

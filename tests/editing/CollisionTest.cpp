@@ -16,17 +16,17 @@ protected:
                const std::vector<std::shared_ptr<itfLdrElement>>& moving) {
     return mCollision.DoesElementsOverlap(Collect(fixed), Collect(moving));
   }
-  bool Inside(const std::vector<std::shared_ptr<itfLdrElement>>& elements, const tyRect& rect) {
+  bool Inside(const std::vector<std::shared_ptr<itfLdrElement>>& elements, const Rect& rect) {
     return mCollision.AreElementsWhollyInRect(Collect(elements), rect);
   }
 
   srvCollision mCollision;
-  const tyRect mNet{0, 0, 52, 14};
+  const Rect mNet{0, 0, 52, 14};
 };
 
 TEST_F(CollisionTest, ContactsOverlapOnlyWhenTheirAreasShareCells) {
   auto contact = Make(eET_DirectContact, 10, 5);
-  EXPECT_EQ(contact->GetBoundingRect(), (tyRect{10, 2, 16, 6}));
+  EXPECT_EQ(contact->GetBoundingRect(), (Rect{10, 2, 16, 6}));
   EXPECT_TRUE(Overlap({contact}, {Make(eET_DirectCoil, 15, 5)}));
   EXPECT_TRUE(Overlap({contact}, {Make(eET_DirectContact, 12, 8)}));  // operand rows reach into the rung row
   EXPECT_FALSE(Overlap({contact}, {Make(eET_DirectContact, 16, 5)})); // shares the right edge only
@@ -66,7 +66,7 @@ TEST_F(CollisionTest, LinesNeverCollideWithLines) {
 }
 
 TEST_F(CollisionTest, RectangleIntersectionAndSegments) {
-  const tyRect band{10, 2, 16, 6};
+  const Rect band{10, 2, 16, 6};
   EXPECT_TRUE(mCollision.DoesRectanglesIntersect(band, {15, 5, 20, 9}));
   EXPECT_FALSE(mCollision.DoesRectanglesIntersect(band, {16, 2, 20, 6})); // shares an edge
   EXPECT_FALSE(mCollision.DoesRectanglesIntersect(band, {10, 6, 16, 9}));

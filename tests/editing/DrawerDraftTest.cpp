@@ -15,14 +15,14 @@ using DrawerDraft = DrawerTestFixture;
 class MarkingProcess : public itfProcess {
 public:
   void Init(itfProcessControl&, itfDrawer&) override {}
-  tyProcessOutcome CreateNewElement(std::int32_t) override { return {}; }
+  ProcessOutcome CreateNewElement(std::int32_t) override { return {}; }
   void SetFunctionID(std::int32_t) override {}
   void SetStripType(enStripType) override {}
   void SetCreationStyle(std::int32_t) override {}
   void SetCreationAmount(std::int32_t) override {}
-  tyProcessOutcome MouseDown(const std::shared_ptr<itfStrip>&) override { return {}; }
-  tyProcessOutcome MouseMove(const std::shared_ptr<itfStrip>&) override { return {}; }
-  tyProcessOutcome MouseUp(const std::shared_ptr<itfStrip>&) override { return {}; }
+  ProcessOutcome MouseDown(const std::shared_ptr<itfStrip>&) override { return {}; }
+  ProcessOutcome MouseMove(const std::shared_ptr<itfStrip>&) override { return {}; }
+  ProcessOutcome MouseUp(const std::shared_ptr<itfStrip>&) override { return {}; }
   void Draw(gdi::DeviceContext& left, gdi::DeviceContext& right) override {
     left.SetPixel(5, 5, kRed);
     right.SetPixel(300, 50, kRed);

@@ -88,8 +88,8 @@ public:
   void ClearHitTestResults() override {}
   void HitTestByPoint(HitRecord&) override {}
   HitRecord GetHitParameters() override { return {}; }
-  tyRect GetBoundingRect() override { return {mLeft, mTop, mLeft + 54, mTop + mHeight}; }
-  tyRect GetEditBoundingRect() override { return {mLeft + 2, mTop, mLeft + 54, mTop + mHeight}; }
+  Rect GetBoundingRect() override { return {mLeft, mTop, mLeft + 54, mTop + mHeight}; }
+  Rect GetEditBoundingRect() override { return {mLeft + 2, mTop, mLeft + 54, mTop + mHeight}; }
   std::shared_ptr<itfStrip> GetReplica() override { return nullptr; }
   void AddToDB(std::int32_t) override {}
   void DeleteFromDB() override {}

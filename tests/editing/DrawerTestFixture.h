@@ -69,7 +69,7 @@ protected:
   }
 
   std::shared_ptr<MemoryLog> mLog;
-  tyHeadlessHost mHost;
+  HeadlessHost mHost;
   LdrContext mCtx;
   std::shared_ptr<MemoryPictureBoard> mLeft;
   std::shared_ptr<MemoryPictureBoard> mRight;

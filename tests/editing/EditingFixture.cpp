@@ -93,7 +93,7 @@ ElementCollection EditingFixture::Collect(const std::vector<std::shared_ptr<itfL
   return collection;
 }
 
-const std::vector<tyErrorReport>& EditingFixture::Errors() const {
+const std::vector<ErrorReport>& EditingFixture::Errors() const {
   return static_cast<LogErrorReporter&>(*mHost.Services->Errors).Reports();
 }
 

@@ -23,7 +23,7 @@
 #include <vector>
 
 namespace ldr {
-inline void PrintTo(const tyRect& r, std::ostream* os) {
+inline void PrintTo(const Rect& r, std::ostream* os) {
   *os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
 }
 } // namespace ldr
@@ -41,7 +41,7 @@ protected:
   // A collection of the elements under the keys "1", "2", ...
   static ElementCollection Collect(const std::vector<std::shared_ptr<itfLdrElement>>& elements);
 
-  const std::vector<tyErrorReport>& Errors() const;
+  const std::vector<ErrorReport>& Errors() const;
 
   // The n-th net (1-based, by SeqNum) of subroutine 2 of the new project.
   long NetID(int n = 1);
@@ -67,7 +67,7 @@ protected:
   std::unique_ptr<DrawerView> mView;
 
   std::shared_ptr<MemoryLog> mLog;
-  tyHeadlessHost mHost;
+  HeadlessHost mHost;
   LdrContext mCtx;
 };
 

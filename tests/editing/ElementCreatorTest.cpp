@@ -41,7 +41,7 @@ TEST_F(ElementCreatorTest, TheNewElementFollowsThePointerLegalOrNot) {
   ASSERT_TRUE(mCreator.Element());
   EXPECT_CALL(*mDrawer, DraftElement(_, _)).Times(2);
   MoveTo(mNet, 10, 5);
-  EXPECT_EQ(mCreator.Element()->GetBoundingRect(), (tyRect{10, 2, 16, 6}));
+  EXPECT_EQ(mCreator.Element()->GetBoundingRect(), (Rect{10, 2, 16, 6}));
   EXPECT_FALSE(mCtx.State->NoDrop());
   MoveTo(mNet, 10, 45); // beyond the largest height a net may have
   EXPECT_TRUE(mCtx.State->NoDrop());

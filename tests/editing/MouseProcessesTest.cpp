@@ -19,18 +19,18 @@ class RecordingProcess : public ProcessBase {
 public:
   RecordingProcess(LdrContext& ctx, enMouseProcess kind) : ProcessBase(ctx, "srvRecordingProcess", kind) {}
   void SetFunctionID(std::int32_t value) override { FunctionID = value; }
-  tyProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>&) override {
+  ProcessOutcome OnMouseDown(const std::shared_ptr<itfStrip>&) override {
     ++Downs;
     PasteFlagSeen = mCtx.PasteInProgress;
-    return tyProcessOutcome::Continue();
+    return ProcessOutcome::Continue();
   }
-  tyProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>&) override {
+  ProcessOutcome OnMouseMove(const std::shared_ptr<itfStrip>&) override {
     ++Moves;
-    return tyProcessOutcome::Continue();
+    return ProcessOutcome::Continue();
   }
-  tyProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>&) override {
+  ProcessOutcome OnMouseUp(const std::shared_ptr<itfStrip>&) override {
     ++Ups;
-    return tyProcessOutcome::Continue();
+    return ProcessOutcome::Continue();
   }
   int Downs = 0, Moves = 0, Ups = 0;
   std::int32_t FunctionID = 0;
@@ -55,7 +55,7 @@ protected:
   }
 
   // The element a mouse-down placed, -1 when it placed none.
-  static std::int32_t Placed(const tyProcessOutcome& outcome) { return outcome.PlacedElementID; }
+  static std::int32_t Placed(const ProcessOutcome& outcome) { return outcome.PlacedElementID; }
 
   std::shared_ptr<itfStrip> mNet;
   std::shared_ptr<RecordingProcess> mRecorder;

@@ -73,8 +73,8 @@ public:
   void ClearHitTestResults() override { mHit.HitKind = 0; }
   void HitTestByPoint(HitRecord& hitData) override { mHit = hitData; }
   HitRecord GetHitParameters() override { return mHit; }
-  tyRect GetBoundingRect() override { return {0, mTop, 54, mTop + mHeight}; }
-  tyRect GetEditBoundingRect() override { return {2, mTop, 54, mTop + mHeight}; }
+  Rect GetBoundingRect() override { return {0, mTop, 54, mTop + mHeight}; }
+  Rect GetEditBoundingRect() override { return {2, mTop, 54, mTop + mHeight}; }
   std::shared_ptr<itfStrip> GetReplica() override { return nullptr; }
   void AddToDB(std::int32_t) override {}
   void DeleteFromDB() override {}

@@ -119,8 +119,8 @@ TEST_F(StripResizerExTest, NetsThatAreNotFittedStayAsTheyAre) {
 TEST_F(StripResizerExTest, AKnownBlockCountsItsLargerSide) {
   const long net = Net(0);
   Put(net, 100201, 2, 1);
-  srvStripResizerEx resizer(mDb, [](std::int32_t type) -> std::optional<tyBlockOperandCounts> {
-    if (type == 100201) return tyBlockOperandCounts{3, 1};
+  srvStripResizerEx resizer(mDb, [](std::int32_t type) -> std::optional<BlockOperandCounts> {
+    if (type == 100201) return BlockOperandCounts{3, 1};
     return std::nullopt;
   });
   resizer.SetNetID(static_cast<std::int32_t>(net));

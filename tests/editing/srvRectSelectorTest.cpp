@@ -1,8 +1,8 @@
 // Rectangle selection on a loaded net: touching is enough, sharing an edge
 // is not, and a band started outside a net selects nothing.
 
-#include "EditingFixture.h"
 #include "editing/srvRectSelector.h"
+#include "EditingFixture.h"
 #include "interfaces/itfLdrElement.h"
 #include "interfaces/itfLdrNet.h"
 
@@ -34,7 +34,7 @@ TEST_F(RectSelector, ABandSelectsWhatItCrossesButNotWhatOnlySharesAnEdge) {
   auto contact = Store(mNet, 200, 10, 5);
   auto line = StoreLine(mNet, 30, 8, 6, 0);
   Net(mNet).ReloadAllElements();
-  const tyRect box = contact->GetBoundingRect();
+  const Rect box = contact->GetBoundingRect();
   auto selected = [&] { return Net(mNet).GetSelectedElements()->Count(); };
 
   Band(box.Left - 3, box.Top - 1, box.Left, box.Bottom); // up to the left edge only

@@ -56,7 +56,7 @@ protected:
   std::vector<long> StripIDs() { return Longs("SELECT StripID FROM LdrStrips WHERE FuncID=2 ORDER BY SeqNum"); }
   gdi::COLORREF RightPixel(int x, int y) { return mRight->VisibleImage().GetPixel(x, y); }
 
-  tyHeadlessHost mHost;
+  HeadlessHost mHost;
   std::shared_ptr<MemoryMainBoard> mMainBoard;
   std::shared_ptr<MemoryPictureBoard> mRight;
   std::unique_ptr<clsLdrMain> mMain;

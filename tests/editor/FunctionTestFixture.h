@@ -57,8 +57,8 @@ public:
   MOCK_METHOD(void, ClearHitTestResults, (), (override));
   MOCK_METHOD(void, HitTestByPoint, (HitRecord&), (override));
   MOCK_METHOD(HitRecord, GetHitParameters, (), (override));
-  MOCK_METHOD(tyRect, GetBoundingRect, (), (override));
-  MOCK_METHOD(tyRect, GetEditBoundingRect, (), (override));
+  MOCK_METHOD(Rect, GetBoundingRect, (), (override));
+  MOCK_METHOD(Rect, GetEditBoundingRect, (), (override));
   MOCK_METHOD(std::shared_ptr<itfStrip>, GetReplica, (), (override));
   MOCK_METHOD(void, AddToDB, (std::int32_t), (override));
   MOCK_METHOD(void, DeleteFromDB, (), (override));
@@ -127,8 +127,8 @@ protected:
     mCtx.Drawer = mDrawer.get();
   }
 
-  tyLdrFunctionParts Parts() {
-    tyLdrFunctionParts parts;
+  LdrFunctionParts Parts() {
+    LdrFunctionParts parts;
     parts.CreateStrip = [this](LdrContext& ctx, long type) -> std::shared_ptr<itfStrip> {
       ++mMade;
       if (type == 1 && mRealNets) return std::make_shared<clsLdrNet>(ctx);
@@ -183,7 +183,7 @@ protected:
   void SetHeight(long stripID, long height) {
     Db().Execute("UPDATE LdrStrips SET Height=" + std::to_string(height) + " WHERE StripID=" + std::to_string(stripID));
   }
-  const std::vector<tyErrorReport>& Errors() const {
+  const std::vector<ErrorReport>& Errors() const {
     return static_cast<LogErrorReporter&>(*mHost.Services->Errors).Reports();
   }
   BoardScrollBar& Bar() { return mHost.Gui->VerticalScrollBar(); }
@@ -195,7 +195,7 @@ protected:
   }
 
   std::shared_ptr<MemoryLog> mLog;
-  tyHeadlessHost mHost;
+  HeadlessHost mHost;
   LdrContext mCtx;
   std::shared_ptr<::testing::NiceMock<MockDrawer>> mDrawer;
   long mViewHeight = 30;

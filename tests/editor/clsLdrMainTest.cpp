@@ -32,7 +32,7 @@ protected:
     mView = std::make_shared<NiceMock<test::MockFunction>>();
     mPendingDrawer = std::make_unique<NiceMock<test::MockDrawer>>();
     mDrawer = mPendingDrawer.get();
-    tyLdrMainParts parts;
+    LdrMainParts parts;
     parts.CreateView = [this](LdrContext&) -> std::unique_ptr<itfFunction> {
       if (mNextView) return std::make_unique<test::ForwardingFunction>(mNextView);
       return std::make_unique<test::ForwardingFunction>(mView);
@@ -48,7 +48,7 @@ protected:
   clsLdrState& State() { return *mMain->Context().State; }
 
   std::shared_ptr<MemoryLog> mLog;
-  tyHeadlessHost mHost;
+  HeadlessHost mHost;
   std::shared_ptr<NiceMock<test::MockFunction>> mView;
   std::unique_ptr<NiceMock<test::MockDrawer>> mPendingDrawer;
   NiceMock<test::MockDrawer>* mDrawer = nullptr; // the main object's
@@ -369,7 +369,7 @@ TEST_F(MainObject, AutomaticScrollingWhileMoving) {
 TEST_F(MainObject, InitAndTerminateHandTheBoardsToTheDrawer) {
   auto owned = std::make_unique<StrictMock<test::MockDrawer>>();
   auto* drawer = owned.get();
-  tyLdrMainParts parts;
+  LdrMainParts parts;
   parts.CreateDrawer = [&](LdrContext&) -> std::unique_ptr<itfDrawer> { return std::move(owned); };
   clsLdrMain main(mHost.Services, parts);
   EXPECT_CALL(*drawer, Init(std::shared_ptr<PictureBoard>(mLeft), std::shared_ptr<PictureBoard>(mRight)));
@@ -384,7 +384,7 @@ TEST_F(MainObject, InitAndTerminateHandTheBoardsToTheDrawer) {
 }
 
 TEST_F(MainObject, WithoutAViewFactoryLoadingFailsClearly) {
-  clsLdrMain main(mHost.Services, tyLdrMainParts{});
+  clsLdrMain main(mHost.Services, LdrMainParts{});
   main.Init(mMainBoard, mLeft, mRight);
   try {
     main.LoadFunction(2);

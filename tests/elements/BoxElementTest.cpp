@@ -40,7 +40,7 @@ TEST_F(BoxElement, SizesPerClass) {
     EXPECT_EQ(box->Height(), c.Height) << c.Type;
     EXPECT_EQ(box->Outlet(), (tyLdrPoint{10 + c.Width, 4})) << c.Type;
     box->Move(2, 1);
-    EXPECT_EQ(box->GetBoundingRect(), (tyRect{12, 4, 12 + c.Width, 4 + c.Height})) << c.Type;
+    EXPECT_EQ(box->GetBoundingRect(), (Rect{12, 4, 12 + c.Width, 4 + c.Height})) << c.Type;
   }
 }
 

@@ -64,7 +64,7 @@ TEST_F(ElementContract, MoveIsAlwaysTheWholeOffsetFromTheStoredPosition) {
   contact->Move(3, 0);
   EXPECT_EQ(contact->PositionDescriptor(3), (tyLdrPoint{13, 4}));
   EXPECT_EQ(contact->PositionDescriptor(1), (tyLdrPoint{10, 4}));
-  EXPECT_EQ(contact->GetBoundingRect(), (tyRect{13, 1, 19, 5}));
+  EXPECT_EQ(contact->GetBoundingRect(), (Rect{13, 1, 19, 5}));
   contact->Move(-2, 5);
   EXPECT_EQ(contact->PositionDescriptor(3), (tyLdrPoint{8, 9}));
 }
@@ -175,8 +175,8 @@ TEST_F(ElementContract, StoreAndLoadRoundTrip) {
   EXPECT_EQ(loaded->OutputOperands()->Count(), 0u);
   const auto operand = loaded->InputOperands()->Find(1L);
   ASSERT_NE(operand, nullptr);
-  EXPECT_EQ(operand->Key(), (tyOperandKey{eOT_MB, 5, 0}));
-  EXPECT_EQ(operand->Display(), (tyOperandDisplay{2, 50, 0, -3}));
+  EXPECT_EQ(operand->Key(), (OperandKey{eOT_MB, 5, 0}));
+  EXPECT_EQ(operand->Display(), (OperandDisplay{2, 50, 0, -3}));
   EXPECT_EQ(operand->AcceptedTypes(), clsSimpleElement::ContactInputTypes(false));
   EXPECT_FALSE(loaded->CompileDirtyBit());
   EXPECT_TRUE(Errors().empty());
@@ -207,7 +207,7 @@ TEST_F(ElementContract, OperandRowsAreFoundWhereverTheyAre) {
   ASSERT_EQ(coil->OutputOperands()->Count(), 2u);
   EXPECT_EQ(coil->OutputOperands()->KeyAt(0), "2"); // in row order
   EXPECT_EQ(coil->OutputOperands()->Find(2L)->Address(), 7);
-  EXPECT_EQ(coil->OutputOperands()->Find(1L)->Key(), (tyOperandKey{eOT_MB, 3, 0}));
+  EXPECT_EQ(coil->OutputOperands()->Find(1L)->Key(), (OperandKey{eOT_MB, 3, 0}));
   EXPECT_EQ(coil->InputOperands()->Count(), 0u);
 }
 
@@ -358,7 +358,7 @@ TEST_F(ElementContract, HighlightAndReplaceBySlot) {
   EXPECT_EQ(contact->HighLightOperand(230, 0), nullptr);
   EXPECT_FALSE(contact->ReplaceOperand(2, 0, eOT_I, 4, 0));
   EXPECT_TRUE(contact->ReplaceOperand(1, 0, eOT_I, 4, 0));
-  EXPECT_EQ(operand->Key(), (tyOperandKey{eOT_I, 4, 0}));
+  EXPECT_EQ(operand->Key(), (OperandKey{eOT_I, 4, 0}));
 }
 
 // --- hit test and process -------------------------------------------------------------

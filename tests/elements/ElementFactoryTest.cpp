@@ -42,7 +42,7 @@ TEST_F(ElementFactory, BuiltFamiliesGiveTheirClassEmpty) {
 TEST_F(ElementFactory, TypeWithoutClassIsReportedAndGivesNothing) {
   EXPECT_EQ(CreateNewElement(mCtx, 2000), nullptr);
   ASSERT_EQ(Errors().size(), 1u);
-  const tyErrorReport& report = Errors().front();
+  const ErrorReport& report = Errors().front();
   EXPECT_EQ(report.Code(), 0);
   EXPECT_EQ(report.Number, 0x80040000u);
   EXPECT_EQ(report.Title, "UnhandledElement");

@@ -89,7 +89,7 @@ TYPED_TEST_SUITE(ElementNotSupported, BuiltFamilies);
 
 TYPED_TEST(ElementNotSupported, RaisesError217NamingClassAndMemberAndChangesNothing) {
   auto element = this->Sample();
-  const tyRect box = element->GetBoundingRect();
+  const Rect box = element->GetBoundingRect();
   const tyLdrPoint inlet = element->Inlet();
   const enElementType type = element->ClassType();
   for (const auto& call : TypeParam::Calls()) {

@@ -15,7 +15,7 @@ long ElementTestFixture::NetID() {
   return Scalar("SELECT StripID FROM LdrStrips WHERE FuncID=2 AND StrpType=1 ORDER BY SeqNum LIMIT 1");
 }
 
-const std::vector<tyErrorReport>& ElementTestFixture::Errors() const {
+const std::vector<ErrorReport>& ElementTestFixture::Errors() const {
   return static_cast<LogErrorReporter&>(*mHost.Services->Errors).Reports();
 }
 

@@ -18,7 +18,7 @@
 
 namespace ldr {
 inline void PrintTo(const tyLdrPoint& p, std::ostream* os) { *os << "(" << p.X << ", " << p.Y << ")"; }
-inline void PrintTo(const tyRect& r, std::ostream* os) {
+inline void PrintTo(const Rect& r, std::ostream* os) {
   *os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
 }
 } // namespace ldr
@@ -41,13 +41,13 @@ protected:
   // The first net of subroutine 2 of the new project.
   long NetID();
   // Reports of the error reporter so far.
-  const std::vector<tyErrorReport>& Errors() const;
+  const std::vector<ErrorReport>& Errors() const;
   // Counts the updates of LdrElements rows from now on.
   void CountElementUpdates();
   long ElementUpdates();
 
   std::shared_ptr<MemoryLog> mLog;
-  tyHeadlessHost mHost;
+  HeadlessHost mHost;
   LdrContext mCtx;
 };
 

@@ -16,7 +16,7 @@ using JumpElement = ElementTestFixture;
 TEST_F(JumpElement, TargetOperandPerType) {
   struct Case {
     std::int32_t Type;
-    tyAcceptedType Accepted;
+    AcceptedType Accepted;
     long OperandType;
     const char* Prompt;
   };
@@ -31,7 +31,7 @@ TEST_F(JumpElement, TargetOperandPerType) {
     ASSERT_EQ(jump->OutputOperands()->Count(), 1u);
     const auto operand = jump->OutputOperands()->Find(1L);
     ASSERT_NE(operand, nullptr);
-    EXPECT_EQ(operand->AcceptedTypes(), std::vector<tyAcceptedType>{c.Accepted}) << c.Type;
+    EXPECT_EQ(operand->AcceptedTypes(), std::vector<AcceptedType>{c.Accepted}) << c.Type;
     EXPECT_EQ(operand->OprndType(), c.OperandType) << c.Type;
     EXPECT_EQ(operand->IsFixed(), c.Type == 602) << c.Type;
     if (c.Prompt) {

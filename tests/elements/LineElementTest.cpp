@@ -76,7 +76,7 @@ TEST_F(LineElement, OutletIsStartPlusExtent) {
 TEST_F(LineElement, CommittedBackwardsLineIsStoredRunningRight) {
   auto line = Line({10, 2}, {10, 2});
   line->Stretch(-5, 0);
-  EXPECT_EQ(line->GetBoundingRect(), (tyRect{5, 2, 10, 2}));
+  EXPECT_EQ(line->GetBoundingRect(), (Rect{5, 2, 10, 2}));
   Commit(*line);
   line->AddToDB(NetID());
   auto row = Row(line->ObjectID());
@@ -92,7 +92,7 @@ TEST_F(LineElement, CommittedBackwardsLineIsStoredRunningRight) {
 TEST_F(LineElement, MovingKeepsTheExtent) {
   auto line = Line({3, 1}, {3, 5});
   line->Move(2, 2);
-  EXPECT_EQ(line->GetBoundingRect(), (tyRect{5, 3, 5, 7}));
+  EXPECT_EQ(line->GetBoundingRect(), (Rect{5, 3, 5, 7}));
   line->SaveLastLegalPosition();
   line->UpdateInitialDescriptor();
   EXPECT_EQ(line->Inlet(), (tyLdrPoint{5, 3}));

@@ -15,7 +15,7 @@ namespace {
 
 class SimpleElement : public ElementTestFixture {
 protected:
-  std::shared_ptr<clsSimpleElement> Placed(std::int32_t type, tyOperandEntry operand) {
+  std::shared_ptr<clsSimpleElement> Placed(std::int32_t type, OperandEntry operand) {
     auto element = Make<clsSimpleElement>(type, 4, 3);
     element->AddToDB(NetID());
     mHost.Answers->QueueOperand(operand);
@@ -30,8 +30,8 @@ protected:
     element.AppendTestValue(controller);
     EXPECT_TRUE(controller->IsMonitored(slots->At(0)->Key()));
   }
-  static std::vector<tyAcceptedType> Pairs(std::initializer_list<std::pair<long, long>> pairs) {
-    std::vector<tyAcceptedType> types;
+  static std::vector<AcceptedType> Pairs(std::initializer_list<std::pair<long, long>> pairs) {
+    std::vector<AcceptedType> types;
     for (auto [group, type] : pairs) types.push_back({group, type});
     return types;
   }
@@ -47,7 +47,7 @@ TEST_F(SimpleElement, KindsSymbolsAndSlots) {
     const auto slots = contact ? element->InputOperands() : element->OutputOperands();
     EXPECT_EQ(slots->KeyAt(0), "1");
     EXPECT_TRUE(slots->At(0)->IsNewSlot());
-    EXPECT_EQ(slots->At(0)->Display(), (tyOperandDisplay{2, 50, 0, -3}));
+    EXPECT_EQ(slots->At(0)->Display(), (OperandDisplay{2, 50, 0, -3}));
     EXPECT_EQ(clsSimpleElement::Symbol(type).size(), 3u);
     EXPECT_EQ(element->Height(), 1);
     EXPECT_EQ(element->Outlet(), (tyLdrPoint{6, 3}));
@@ -63,7 +63,7 @@ TEST_F(SimpleElement, KindsSymbolsAndSlots) {
 TEST_F(SimpleElement, AcceptedOperandTypes) {
   EXPECT_EQ(clsSimpleElement::ContactInputTypes(false),
             Pairs({{1, 9}, {1, 10}, {1, 11}, {1, 1}, {1, 2}, {3, 27}, {3, 26}, {1, 12}}));
-  EXPECT_EQ(clsSimpleElement::ContactInputTypes(true).back(), (tyAcceptedType{1, 64}));
+  EXPECT_EQ(clsSimpleElement::ContactInputTypes(true).back(), (AcceptedType{1, 64}));
   EXPECT_EQ(clsSimpleElement::OutputTypes(204, false), Pairs({{1, 10}, {1, 1}, {1, 2}, {1, 11}}));
   EXPECT_EQ(clsSimpleElement::OutputTypes(205, false), Pairs({{1, 10}, {1, 1}, {1, 2}}));
   EXPECT_EQ(clsSimpleElement::OutputTypes(207, true), Pairs({{1, 10}, {1, 1}, {1, 64}, {1, 2}, {1, 11}, {1, 12}}));
@@ -139,8 +139,8 @@ TEST_F(SimpleElement, ResetCoilToolWidensTheOutputTypesAndStoresTheType) {
   EXPECT_TRUE(coil->CompileDirtyBit());
   EXPECT_EQ(Scalar("SELECT ElmntType FROM LdrElements WHERE ElmntID=" + std::to_string(coil->ObjectID())), 207);
   const auto& types = coil->OutputOperands()->At(0)->AcceptedTypes();
-  EXPECT_NE(std::find(types.begin(), types.end(), tyAcceptedType{1, 11}), types.end());
-  EXPECT_NE(std::find(types.begin(), types.end(), tyAcceptedType{1, 12}), types.end());
+  EXPECT_NE(std::find(types.begin(), types.end(), AcceptedType{1, 11}), types.end());
+  EXPECT_NE(std::find(types.begin(), types.end(), AcceptedType{1, 12}), types.end());
   coil->SpecialToolRequest("ID_ToggleCoil");
   EXPECT_EQ(coil->OutputOperands()->At(0)->AcceptedTypes(), clsSimpleElement::OutputTypes(212, false));
 }

@@ -8,9 +8,9 @@
 using namespace ldr;
 using ldr::test::OutsideFixture;
 
-using HeadlessHost = OutsideFixture;
+using HeadlessHostTest = OutsideFixture;
 
-TEST_F(HeadlessHost, TheFactoryFillsEveryService) {
+TEST_F(HeadlessHostTest, TheFactoryFillsEveryService) {
   auto& host = Host();
   EXPECT_TRUE(host.Connections && host.Commands && host.DownloadUnits && host.Identifiers && host.Settings &&
               host.Messages && host.Errors && host.Gui && host.Actions && host.LabelNames && host.Globals &&
@@ -22,7 +22,7 @@ TEST_F(HeadlessHost, TheFactoryFillsEveryService) {
   EXPECT_THROW(MakeHeadlessHost(nullptr, mLog, mDir.File("x.ini")), std::invalid_argument);
 }
 
-TEST_F(HeadlessHost, ErrorsAreLoggedWithTheCodeAndQuotedTexts) {
+TEST_F(HeadlessHostTest, ErrorsAreLoggedWithTheCodeAndQuotedTexts) {
   Host().Errors->ReportError(217, "Not supported", "Object doesn't support this property or method", "clsSimpleElement",
                              "itfLdrElement_Stretch");
   Host().Errors->ReportError(0, "Ilogical Error", "say \"no\"\\", "clsLaddermain", "prvDeleteFunction");
@@ -47,17 +47,17 @@ TEST(LogErrorReporter, ReportsCarryTheNumberSourceAndStyle) {
   EXPECT_EQ(report.Source, "CvLdLdr1");
   EXPECT_EQ(report.Style, 48);
   EXPECT_EQ(report.Code(), 274);
-  tyErrorReport odd{7, "t", "m", "s", "my class", "", 48};
+  ErrorReport odd{7, "t", "m", "s", "my class", "", 48};
   EXPECT_EQ(LogErrorReporter::LogLine(odd),
             "error " + std::to_string(7 - 0x80040000LL) + " \"t\" \"m\" \"my class\" \"\"");
 }
 
-TEST_F(HeadlessHost, ActionsAreLogged) {
+TEST_F(HeadlessHostTest, ActionsAreLogged) {
   Host().Actions->ReportAction("Clear Subroutine - Module 1.Main");
   EXPECT_EQ(Lines().back(), "action \"Clear Subroutine - Module 1.Main\"");
 }
 
-TEST_F(HeadlessHost, ContextMenusTakeAQueuedChoiceOrAreDismissed) {
+TEST_F(HeadlessHostTest, ContextMenusTakeAQueuedChoiceOrAreDismissed) {
   EXPECT_EQ(Host().Gui->ShowContextMenu(eGM_Line), "");
   mHost.Answers->QueueMenuWords({"ID_SelectAllInNet"});
   mHost.Answers->QueueMenuWords({"ID_SETCoil"});
@@ -69,13 +69,13 @@ TEST_F(HeadlessHost, ContextMenusTakeAQueuedChoiceOrAreDismissed) {
   EXPECT_EQ(mHost.Gui->MenusShown(), (std::vector<int>{100, 103, 101}));
 }
 
-TEST_F(HeadlessHost, TextsForTheUserAreMessageBoxes) {
+TEST_F(HeadlessHostTest, TextsForTheUserAreMessageBoxes) {
   Host().Gui->ShowText(8, "Paste operation: Subroutine 'A' is missing. Replaced by a call to 'MISSING (A)'");
   EXPECT_EQ(Lines().back(),
             "msgbox \"Paste operation: Subroutine 'A' is missing. Replaced by a call to 'MISSING (A)'\"");
 }
 
-TEST_F(HeadlessHost, MainWindowNotificationsAreKept) {
+TEST_F(HeadlessHostTest, MainWindowNotificationsAreKept) {
   auto& gui = *Host().Gui;
   gui.SetTitle("Module 1.Main");
   gui.NotifyModified(true, eMC_Deleted);
@@ -94,7 +94,7 @@ TEST_F(HeadlessHost, MainWindowNotificationsAreKept) {
   EXPECT_EQ(mHost.Gui->OnlineRequests()[0].ElementType, 200);
 }
 
-TEST_F(HeadlessHost, ScrollBarsClampAndRaiseChangeOnlyWhenTheValueMoves) {
+TEST_F(HeadlessHostTest, ScrollBarsClampAndRaiseChangeOnlyWhenTheValueMoves) {
   struct Recorder : ScrollBarEvents {
     std::vector<int> changes;
     void OnChange(BoardScrollBar&, int value) override { changes.push_back(value); }
@@ -112,16 +112,16 @@ TEST_F(HeadlessHost, ScrollBarsClampAndRaiseChangeOnlyWhenTheValueMoves) {
   bar.RemoveListener(&recorder);
 }
 
-TEST_F(HeadlessHost, DialogsTakeTheirOwnQueues) {
+TEST_F(HeadlessHostTest, DialogsTakeTheirOwnQueues) {
   mHost.Answers->QueueDialogWords({"export one.dnq"});
   mHost.Answers->QueueDialogWords({"cancel"});
   mHost.Answers->QueueOperandWords({"MB", "5"}, Host().Operands->Types());
   auto& dialogs = *Host().Dialogs;
-  EXPECT_EQ(dialogs.AskFileName(enFileDialog::Save, "dnq", "Main"), "export one.dnq");
+  EXPECT_EQ(dialogs.AskFileName(FileDialog::Save, "dnq", "Main"), "export one.dnq");
   EXPECT_EQ(dialogs.AskPassword("Password"), std::nullopt);
   const auto operand = dialogs.AskOperand({});
   ASSERT_TRUE(operand);
-  EXPECT_EQ(*operand, (tyOperandEntry{1, 5, 0, 0.0}));
+  EXPECT_EQ(*operand, (OperandEntry{1, 5, 0, 0.0}));
   try {
     dialogs.AskLabelName("Label 1");
     FAIL() << "no exception";
@@ -134,16 +134,16 @@ TEST_F(HeadlessHost, DialogsTakeTheirOwnQueues) {
             (std::vector<std::string>{R"(dialog save "Main" -> "export one.dnq")", R"(dialog password "" -> cancel)"}));
 }
 
-TEST_F(HeadlessHost, OperandWordsTakeNumbersOrShortNames) {
+TEST_F(HeadlessHostTest, OperandWordsTakeNumbersOrShortNames) {
   const auto& types = Host().Operands->Types();
   auto& answers = *mHost.Answers;
   answers.QueueOperandWords({"3", "17", "2"}, types);
   answers.QueueOperandWords({"mi", "17"}, types);
   answers.QueueOperandWords({"CF", "-1.5"}, types);
   answers.QueueOperandWords({"cancel"}, types);
-  EXPECT_EQ(answers.TakeOperand("x"), (tyOperandEntry{3, 17, 2, 0.0}));
-  EXPECT_EQ(answers.TakeOperand("x"), (tyOperandEntry{3, 17, 0, 0.0}));
-  EXPECT_EQ(answers.TakeOperand("x"), (tyOperandEntry{38, 0, 0, -1.5}));
+  EXPECT_EQ(answers.TakeOperand("x"), (OperandEntry{3, 17, 2, 0.0}));
+  EXPECT_EQ(answers.TakeOperand("x"), (OperandEntry{3, 17, 0, 0.0}));
+  EXPECT_EQ(answers.TakeOperand("x"), (OperandEntry{38, 0, 0, -1.5}));
   EXPECT_EQ(answers.TakeOperand("x"), std::nullopt);
 
   for (const auto& words : std::vector<std::vector<std::string>>{
@@ -152,7 +152,7 @@ TEST_F(HeadlessHost, OperandWordsTakeNumbersOrShortNames) {
   EXPECT_EQ(answers.PendingOperands(), 0u);
 }
 
-TEST_F(HeadlessHost, AnswerWordsAreCheckedBeforeAnyIsQueued) {
+TEST_F(HeadlessHostTest, AnswerWordsAreCheckedBeforeAnyIsQueued) {
   auto& answers = *mHost.Answers;
   EXPECT_THROW(answers.QueueAnswerWords({"6", "3"}), std::invalid_argument);
   EXPECT_THROW(answers.QueueAnswerWords({"yes"}), std::invalid_argument);

@@ -21,9 +21,9 @@ TEST(MessageTable, EveryListedMessageHasATextOfItsOwn) {
 }
 
 TEST(MessageTable, QuestionsHaveTheButtonsTheirCallersTest) {
-  for (int yesNo : {78, 79, 92, 93}) EXPECT_EQ(MessageTable::Entry(yesNo).Buttons, enMsgButtons::YesNo) << yesNo;
-  EXPECT_EQ(MessageTable::Entry(293).Buttons, enMsgButtons::OKCancel);
-  EXPECT_EQ(MessageTable::Entry(83).Buttons, enMsgButtons::OK);
+  for (int yesNo : {78, 79, 92, 93}) EXPECT_EQ(MessageTable::Entry(yesNo).Buttons, MsgButtons::YesNo) << yesNo;
+  EXPECT_EQ(MessageTable::Entry(293).Buttons, MsgButtons::OKCancel);
+  EXPECT_EQ(MessageTable::Entry(83).Buttons, MsgButtons::OK);
   for (int named : {18, 78, 79, 80, 81, 83, 452})
     EXPECT_NE(MessageTable::Entry(named).Text.find("%1"), std::string::npos) << named << " shows its argument";
 }
@@ -31,7 +31,7 @@ TEST(MessageTable, QuestionsHaveTheButtonsTheirCallersTest) {
 TEST(MessageTable, UnknownNumbersStillGetAnAnswerableMessage) {
   EXPECT_FALSE(MessageTable::Has(12345));
   const auto entry = MessageTable::Entry(12345);
-  EXPECT_EQ(entry.Buttons, enMsgButtons::OK);
+  EXPECT_EQ(entry.Buttons, MsgButtons::OK);
   EXPECT_NE(entry.Text.find("12345"), std::string::npos);
 }
 
@@ -83,7 +83,7 @@ TEST_F(MessageServiceTest, AnAnswerThatIsNotAButtonOfTheMessageFails) {
 TEST_F(MessageServiceTest, PlainMessageBoxesAreLoggedWithTheirText) {
   EXPECT_EQ(Host().Messages->ShowMessageBox("read only"), 1);
   mHost.Answers->QueueAnswer(2);
-  EXPECT_EQ(Host().Messages->ShowMessageBox("Go on?", enMsgButtons::OKCancel), 2);
+  EXPECT_EQ(Host().Messages->ShowMessageBox("Go on?", MsgButtons::OKCancel), 2);
   EXPECT_EQ(Lines(), (std::vector<std::string>{"msgbox \"read only\"", "msgbox \"Go on?\" -> 2"}));
 }
 

@@ -76,10 +76,10 @@ TEST_F(OperandRangeCheck, TheOutOfRangeConditionFindsExactlyTheRowsBeyondTheLimi
 }
 
 TEST(OperandSlotRules, ContactsAndCoilsTakeTheirFixedLists) {
-  using V = std::vector<tyAcceptedType>;
+  using V = std::vector<AcceptedType>;
   EXPECT_EQ(OperandSlotRules::AcceptedTypes(200, true, 1, false),
             (V{{1, 9}, {1, 10}, {1, 11}, {1, 1}, {1, 2}, {3, 27}, {3, 26}, {1, 12}}));
-  EXPECT_EQ(OperandSlotRules::AcceptedTypes(209, true, 1, true).back(), (tyAcceptedType{1, 64}));
+  EXPECT_EQ(OperandSlotRules::AcceptedTypes(209, true, 1, true).back(), (AcceptedType{1, 64}));
   EXPECT_EQ(OperandSlotRules::AcceptedTypes(212, false, 1, false), (V{{1, 10}, {1, 1}}));
   EXPECT_EQ(OperandSlotRules::AcceptedTypes(204, false, 1, true), (V{{1, 10}, {1, 1}, {1, 64}, {1, 2}, {1, 11}}));
   EXPECT_EQ(OperandSlotRules::AcceptedTypes(206, false, 1, false), (V{{1, 10}, {1, 1}, {1, 2}}));

@@ -39,7 +39,7 @@ protected:
     OperandPainter::FillOperandResources(mResources);
   }
 
-  std::shared_ptr<Operand> Contact(tyOperandKey key, const std::string& description = {}) {
+  std::shared_ptr<Operand> Contact(OperandKey key, const std::string& description = {}) {
     auto operand = Host().Operands->NewSlotOperand(200, true, 1, false);
     operand->SetKey(key);
     operand->SetDescription(description);

@@ -94,7 +94,7 @@ TEST_F(OperandListTest, ACopiedConstantGetsItsOwnAddressWithTheSameValue) {
   auto copy = Host().Operands->NewOperand();
   copy->SetKey({34, named, 0});
   list.ReRegisterConstant(copy.operator*());
-  EXPECT_EQ(copy->Key(), (tyOperandKey{34, named + 1, 0}));
+  EXPECT_EQ(copy->Key(), (OperandKey{34, named + 1, 0}));
   const auto row = list.Read(copy->Key());
   ASSERT_TRUE(row);
   EXPECT_DOUBLE_EQ(row->PowerUp, 42);
@@ -104,7 +104,7 @@ TEST_F(OperandListTest, ACopiedConstantGetsItsOwnAddressWithTheSameValue) {
   auto plain = Host().Operands->NewOperand();
   plain->SetKey({1, 3, 0});
   list.ReRegisterConstant(*plain);
-  EXPECT_EQ(plain->Key(), (tyOperandKey{1, 3, 0})) << "only constants are re-registered";
+  EXPECT_EQ(plain->Key(), (OperandKey{1, 3, 0})) << "only constants are re-registered";
 }
 
 class LabelNames : public OutsideFixture {

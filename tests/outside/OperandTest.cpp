@@ -21,7 +21,7 @@ TEST_F(OperandTest, ANewContactSlotIsEmptyAndConfigured) {
   auto operand = Contact();
   EXPECT_EQ(operand->OprndType(), 0);
   EXPECT_TRUE(operand->IsNewSlot());
-  EXPECT_EQ(operand->Display(), (tyOperandDisplay{2, 50, 0, -3}));
+  EXPECT_EQ(operand->Display(), (OperandDisplay{2, 50, 0, -3}));
   EXPECT_EQ(operand->DefaultText(), "Select Contact Operand");
   EXPECT_EQ(operand->AcceptedTypes().size(), 8u);
   EXPECT_EQ(operand->DisplayName(), "");
@@ -33,7 +33,7 @@ TEST_F(OperandTest, ConfirmedEntryIsTakenWithItsOperandListData) {
   auto operand = Contact();
   Queue({"MB", "5"});
   EXPECT_TRUE(Open(*operand));
-  EXPECT_EQ(operand->Key(), (tyOperandKey{1, 5, 0}));
+  EXPECT_EQ(operand->Key(), (OperandKey{1, 5, 0}));
   EXPECT_EQ(operand->Description(), "Motor on");
   EXPECT_FALSE(operand->IsNewSlot());
   EXPECT_EQ(operand->DisplayName(), "MB 5");
@@ -44,15 +44,15 @@ TEST_F(OperandTest, ConfirmedEntryIsTakenWithItsOperandListData) {
 // A dialog whose user types the operand and a description of it.
 class DescribingDialogs : public DialogService {
 public:
-  explicit DescribingDialogs(tyOperandEntry entry) : mEntry(std::move(entry)) {}
-  std::optional<tyOperandEntry> AskOperand(const tyOperandRequest&) override { return mEntry; }
-  std::optional<std::string> AskFileName(enFileDialog, const std::string&, const std::string&) override { return {}; }
+  explicit DescribingDialogs(OperandEntry entry) : mEntry(std::move(entry)) {}
+  std::optional<OperandEntry> AskOperand(const OperandRequest&) override { return mEntry; }
+  std::optional<std::string> AskFileName(FileDialog, const std::string&, const std::string&) override { return {}; }
   std::optional<std::string> AskPassword(const std::string&) override { return {}; }
   std::optional<std::string> AskLabelName(const std::string&) override { return {}; }
   std::optional<std::string> AskConfiguration(long, const std::string&) override { return {}; }
 
 private:
-  tyOperandEntry mEntry;
+  OperandEntry mEntry;
 };
 
 // Whatever host asks the user, the confirmed operand has its list row; an
@@ -78,7 +78,7 @@ TEST_F(OperandTest, CancelLeavesTheSlotAsItWas) {
   operand->SetKey({9, 3, 0});
   Queue({"cancel"});
   EXPECT_FALSE(Open(*operand));
-  EXPECT_EQ(operand->Key(), (tyOperandKey{9, 3, 0}));
+  EXPECT_EQ(operand->Key(), (OperandKey{9, 3, 0}));
 }
 
 TEST_F(OperandTest, AnOutOfRangeAddressIsRefusedClearlyAndAskedAgain) {
@@ -173,15 +173,15 @@ TEST_F(OperandTest, AConstantGetsItsOwnRowHoldingTheValue) {
   Queue({"CI", "100"});
   EXPECT_TRUE(Open(*a));
   EXPECT_TRUE(Open(*b));
-  EXPECT_EQ(a->Key(), (tyOperandKey{15, 8, 0})) << "above every constant address, named ones included";
-  EXPECT_EQ(b->Key(), (tyOperandKey{15, 9, 0}));
+  EXPECT_EQ(a->Key(), (OperandKey{15, 8, 0})) << "above every constant address, named ones included";
+  EXPECT_EQ(b->Key(), (OperandKey{15, 9, 0}));
   EXPECT_EQ(a->DisplayName(), "#100");
   EXPECT_DOUBLE_EQ(
       mDb->QueryValue("SELECT OprndPowerUp FROM LdrOperands WHERE OprndType=15 AND OprndAddress=8").AsDouble(), 100.0);
 
   Queue({"CI", "-7"});
   EXPECT_TRUE(Open(*a));
-  EXPECT_EQ(a->Key(), (tyOperandKey{15, 8, 0})) << "editing a constant keeps its row";
+  EXPECT_EQ(a->Key(), (OperandKey{15, 8, 0})) << "editing a constant keeps its row";
   EXPECT_EQ(a->DisplayName(), "#-7");
   EXPECT_EQ(Count("SELECT COUNT(*) FROM LdrOperands WHERE OprndType=15"), 2);
 
@@ -204,7 +204,7 @@ TEST_F(OperandTest, ItReadsItselfFromTheNetsOperandRows) {
   ASSERT_EQ(rs.RecordCount(), 1);
   auto operand = Host().Operands->NewOperand();
   operand->ReadFromRow(rs);
-  EXPECT_EQ(operand->Key(), (tyOperandKey{9, 12, 3}));
+  EXPECT_EQ(operand->Key(), (OperandKey{9, 12, 3}));
   EXPECT_EQ(operand->Description(), "Door closed");
   EXPECT_DOUBLE_EQ(operand->PowerUp(), 1.5);
   EXPECT_TRUE(operand->EnablePowerUp());

@@ -42,7 +42,7 @@ protected:
   TempDir mDir;
   std::shared_ptr<db::Connection> mDb;
   std::shared_ptr<MemoryLog> mLog;
-  tyHeadlessHost mHost;
+  HeadlessHost mHost;
 };
 
 } // namespace ldr::test

@@ -68,9 +68,9 @@ TEST(ParamsBlock, ConstantOffsetTouchesOnlyConstants) {
   db::Blob bytes = SampleBlock().Serialize();
   EXPECT_TRUE(ParamsBlock::RunOperation("AddOffsetToAllConstsOperands", bytes, {100}));
   const auto block = ParamsBlock::Parse(bytes);
-  EXPECT_EQ(block.InnerOperands[0].Key, (tyOperandKey{15, 107, 0}));
-  EXPECT_EQ(block.InnerOperands[1].Key, (tyOperandKey{3, 40, 0}));
-  EXPECT_EQ(block.InnerOperands[2].Key, (tyOperandKey{34, 102, 0}));
+  EXPECT_EQ(block.InnerOperands[0].Key, (OperandKey{15, 107, 0}));
+  EXPECT_EQ(block.InnerOperands[1].Key, (OperandKey{3, 40, 0}));
+  EXPECT_EQ(block.InnerOperands[2].Key, (OperandKey{34, 102, 0}));
   EXPECT_EQ(block.Values, (std::vector<std::int32_t>{1, -2}));
   EXPECT_EQ(block.Extra, SampleBlock().Extra);
 }
@@ -79,9 +79,9 @@ TEST(ParamsBlock, ReplacingAFindOnlyOperandReplacesEveryUseAndNothingElse) {
   db::Blob bytes = SampleBlock().Serialize();
   EXPECT_TRUE(ParamsBlock::RunOperation("ReplaceFindOnlyOperand", bytes, {3, 40, 0, 5, 9, 1}));
   const auto block = ParamsBlock::Parse(bytes);
-  EXPECT_EQ(block.InnerOperands[1], (tyParamsOperand{{5, 9, 1}, 231}));
-  EXPECT_EQ(block.InnerOperands[3], (tyParamsOperand{{5, 9, 1}, 233}));
-  EXPECT_EQ(block.InnerOperands[0].Key, (tyOperandKey{15, 7, 0}));
+  EXPECT_EQ(block.InnerOperands[1], (ParamsOperand{{5, 9, 1}, 231}));
+  EXPECT_EQ(block.InnerOperands[3], (ParamsOperand{{5, 9, 1}, 233}));
+  EXPECT_EQ(block.InnerOperands[0].Key, (OperandKey{15, 7, 0}));
 
   const db::Blob before = bytes;
   EXPECT_FALSE(ParamsBlock::RunOperation("ReplaceFindOnlyOperand", bytes, {3, 40, 1, 5, 9, 1}));
@@ -102,7 +102,7 @@ TEST(ParamsBlock, OperationsLeaveForeignBlocksAloneAndRefuseUnknownNames) {
 class ParamsObjectTest : public OutsideFixture {
 protected:
   std::shared_ptr<ShapedParamsObject> ComInit() {
-    tyParamsShape shape;
+    ParamsShape shape;
     shape.ElementType = 1400;
     shape.Inputs = 1;
     shape.Outputs = 1;
@@ -124,7 +124,7 @@ TEST_F(ParamsObjectTest, ItMakesTheOperandsAndTextsOfItsShape) {
   EXPECT_TRUE(object->InputOperands()[0]->IsNewSlot());
   EXPECT_EQ(object->InputOperands()[0]->DefaultText(), "Select Operand And Address");
   EXPECT_EQ(object->Texts(), (std::vector<std::string>{"COM Init", "COM INIT", ""}));
-  EXPECT_EQ(object->BoxSize(), (tyBoxSize{19, 9}));
+  EXPECT_EQ(object->BoxSize(), (BoxExtent{19, 9}));
   EXPECT_EQ(object->Values(), (std::vector<std::int32_t>{0, 0}));
 }
 
@@ -136,8 +136,8 @@ TEST_F(ParamsObjectTest, ConfigurationAsksTheValuesThenEachOperand) {
   mHost.Answers->QueueOperandWords({"MB", "4"}, Host().Operands->Types());
   EXPECT_TRUE(Configure(*object));
   EXPECT_EQ(object->Values(), (std::vector<std::int32_t>{1, 9600}));
-  EXPECT_EQ(object->InputOperands()[0]->Key(), (tyOperandKey{3, 3, 0}));
-  EXPECT_EQ(object->OutputOperands()[0]->Key(), (tyOperandKey{1, 4, 0}));
+  EXPECT_EQ(object->InputOperands()[0]->Key(), (OperandKey{3, 3, 0}));
+  EXPECT_EQ(object->OutputOperands()[0]->Key(), (OperandKey{1, 4, 0}));
   EXPECT_EQ(Lines(),
             (std::vector<std::string>{"dialog config \"0,0\" -> 1,9600,7",
                                       "msgbox \"The settings of this box are 2 whole numbers separated by commas.\"",
@@ -168,7 +168,7 @@ TEST_F(ParamsObjectTest, ItsBlockRoundTripsWithInnerOperands) {
   EXPECT_EQ(loaded->Values(), (std::vector<std::int32_t>{3, 115200}));
   EXPECT_EQ(loaded->InstanceNumber(), 4);
   ASSERT_EQ(loaded->FindOnlyOperands().size(), 1u);
-  EXPECT_EQ(loaded->FindOnlyOperands()[0]->Key(), (tyOperandKey{3, 50, 0}));
+  EXPECT_EQ(loaded->FindOnlyOperands()[0]->Key(), (OperandKey{3, 50, 0}));
   EXPECT_EQ(loaded->FindOnlyOperands()[0]->Slot(), 230);
   EXPECT_EQ(loaded->FindOnlyOperands()[0]->Description(), "Buffer");
   EXPECT_EQ(loaded->MoreParamsBin(), bytes);

@@ -50,7 +50,7 @@ TEST_F(LabelStrip, AlwaysOneRowHigh) {
   EXPECT_EQ(label->MaxHeight(), 1);
   label->SetHeight(5);
   EXPECT_EQ(label->Height(), 1);
-  EXPECT_EQ(label->GetBoundingRect(), (tyRect{0, 0, 54, 1}));
+  EXPECT_EQ(label->GetBoundingRect(), (Rect{0, 0, 54, 1}));
 }
 
 TEST_F(LabelStrip, NameAndCommentWritesAreStoredAsTheyAre) {

@@ -27,8 +27,8 @@ TEST_F(NetLoad, DefaultNetTakesItsRowAndGeometry) {
   EXPECT_EQ(net->MaxHeight(), 40);
   net->SetLeft(1);
   EXPECT_EQ(net->EditZoneLeft(), 3);
-  EXPECT_EQ(net->GetBoundingRect(), (tyRect{1, 7, 55, 21}));
-  EXPECT_EQ(net->GetEditBoundingRect(), (tyRect{3, 7, 55, 21}));
+  EXPECT_EQ(net->GetBoundingRect(), (Rect{1, 7, 55, 21}));
+  EXPECT_EQ(net->GetEditBoundingRect(), (Rect{3, 7, 55, 21}));
   EXPECT_TRUE(Errors().empty());
 }
 
@@ -145,7 +145,7 @@ TEST_F(NetLoad, ReturnStripWithoutElementsGetsItsReturnElementOnce) {
 
   auto net = LoadNet(strip);
   ASSERT_EQ(Errors().size(), 1u);
-  const tyErrorReport& report = Errors()[0];
+  const ErrorReport& report = Errors()[0];
   EXPECT_EQ(report.Code(), 274);
   EXPECT_EQ(report.Title, "ReturnElementNotExist");
   EXPECT_EQ(report.Description, "Return element not exits in the return net");

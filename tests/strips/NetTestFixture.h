@@ -101,7 +101,7 @@ protected:
     return id;
   }
 
-  const std::vector<tyErrorReport>& Errors() const {
+  const std::vector<ErrorReport>& Errors() const {
     return static_cast<LogErrorReporter&>(*mHost.Services->Errors).Reports();
   }
 
@@ -140,7 +140,7 @@ protected:
   }
 
   std::shared_ptr<MemoryLog> mLog;
-  tyHeadlessHost mHost;
+  HeadlessHost mHost;
   LdrContext mCtx;
 };
 

@@ -67,7 +67,7 @@ TEST_F(CommentsAndLabelsTest, NextAndPreviousWalkEveryLabelAndWrapRound) {
   EXPECT_EQ(Next(mStripsB[1], srvGotoLabels::kPrevious), labelB);
   const auto place = srvGotoLabels(Host()).PlaceOfLabel(labelB);
   ASSERT_TRUE(place);
-  EXPECT_EQ(*place, (tyLabelPlace{1, mB, labelB}));
+  EXPECT_EQ(*place, (LabelPlace{1, mB, labelB}));
   EXPECT_EQ(srvGotoLabels(Host()).Labels().size(), 2u) << "a label of no height is not listed";
 }
 

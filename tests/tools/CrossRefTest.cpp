@@ -158,9 +158,9 @@ TEST_F(CrossRefTest, ReplacementRewritesTheParameterBlocksOfBlobHoldingTypesOnly
 
 TEST(OperandText, ShortNamesNumbersAndNetworks) {
   const OperandTypeCatalogue types;
-  EXPECT_EQ(ParseOperandText("MB12", types), (tyOperandKey{kMB, 12, 0}));
-  EXPECT_EQ(ParseOperandText("mi:7", types), (tyOperandKey{kMI, 7, 0}));
-  EXPECT_EQ(ParseOperandText("3 7@2", types), (tyOperandKey{kMI, 7, 2}));
+  EXPECT_EQ(ParseOperandText("MB12", types), (OperandKey{kMB, 12, 0}));
+  EXPECT_EQ(ParseOperandText("mi:7", types), (OperandKey{kMI, 7, 0}));
+  EXPECT_EQ(ParseOperandText("3 7@2", types), (OperandKey{kMI, 7, 2}));
   for (const char* bad : {"", "MB", "12", "QQ5", "MB-1", "MB1@", "MB99999999999"})
     EXPECT_FALSE(ParseOperandText(bad, types)) << bad;
 }

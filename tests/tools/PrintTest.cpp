@@ -19,7 +19,7 @@ protected:
     AddStrip(mLong, ++seq, 1, 10, 41);
     AddStrip(mLong, ++seq, 2, 3);
   }
-  long Pages(enPaper paper, const std::vector<long>& functions) {
+  long Pages(PaperSize paper, const std::vector<long>& functions) {
     auto preview = std::make_shared<PrintPreview>(paper);
     srvPrint printer(Host());
     printer.SetVSprinter(preview);
@@ -31,11 +31,11 @@ protected:
 
 TEST_F(PrintTest, PagesBreakBetweenStripsByPaperAndEachSubroutineStartsAPage) {
   // A4 holds 84 rows, Letter 76; less the 3 header rows: 8 nets or 7.
-  EXPECT_EQ(PrintPreview(enPaper::A4).PageHeight() / 14, 84);
-  EXPECT_EQ(PrintPreview(enPaper::Letter).PageHeight() / 14, 76);
-  EXPECT_EQ(Pages(enPaper::A4, {mLong}), 5 + 1) << "40 nets, then the comment alone";
-  EXPECT_EQ(Pages(enPaper::Letter, {mLong}), 6);
-  EXPECT_EQ(Pages(enPaper::A4, {mLong, 2}), 6 + 1);
+  EXPECT_EQ(PrintPreview(PaperSize::A4).PageHeight() / 14, 84);
+  EXPECT_EQ(PrintPreview(PaperSize::Letter).PageHeight() / 14, 76);
+  EXPECT_EQ(Pages(PaperSize::A4, {mLong}), 5 + 1) << "40 nets, then the comment alone";
+  EXPECT_EQ(Pages(PaperSize::Letter, {mLong}), 6);
+  EXPECT_EQ(Pages(PaperSize::A4, {mLong, 2}), 6 + 1);
 }
 
 TEST_F(PrintTest, ModulesLeaveOutTheStartSubroutineAndProtectedOnesNeedThePassword) {
@@ -52,13 +52,13 @@ TEST_F(PrintTest, ModulesLeaveOutTheStartSubroutineAndProtectedOnesNeedThePasswo
   password.ToggleFunctionProtected(mLong);
   Host().Globals->SetAuthorizedLadderKey("");
   Answers().QueueDialogCancel();
-  EXPECT_EQ(Pages(enPaper::A4, {mLong}), 0);
+  EXPECT_EQ(Pages(PaperSize::A4, {mLong}), 0);
   Answers().QueueDialog("secret77");
-  EXPECT_EQ(Pages(enPaper::A4, {mLong}), 6);
+  EXPECT_EQ(Pages(PaperSize::A4, {mLong}), 6);
 }
 
 TEST_F(PrintTest, PdfHasOnePagePerPreviewPageAndABadPathFailsClearly) {
-  auto preview = std::make_shared<PrintPreview>(enPaper::Letter);
+  auto preview = std::make_shared<PrintPreview>(PaperSize::Letter);
   srvPrint printer(Host());
   printer.SetVSprinter(preview);
   printer.PrintSubroutines({mLong});

@@ -30,11 +30,11 @@ protected:
   void Scans(int count) {
     for (int i = 0; i < count; ++i) Sim().Scan();
   }
-  tyOperandKey Key(const std::string& name) {
+  OperandKey Key(const std::string& name) {
     std::string error;
     const auto key = sim::OperandName::Parse(name, mTypes, error);
     EXPECT_TRUE(key) << error;
-    return key.value_or(tyOperandKey{});
+    return key.value_or(OperandKey{});
   }
   std::int64_t Value(const std::string& name) { return Sim().Value(Key(name)); }
   void Set(const std::string& name, std::int64_t value) { Sim().Set(Key(name), value); }

@@ -43,7 +43,7 @@ protected:
   }
 
   std::shared_ptr<MemoryLog> mLog = std::make_shared<MemoryLog>();
-  tyHeadlessHost mHost;
+  HeadlessHost mHost;
 };
 
 } // namespace ldr::test

@@ -44,8 +44,8 @@ int RepeatedOperation(long type) {
 NetEvaluator::NetEvaluator(SimMemory& memory, TimerBank& timers, const SimClock& clock, UnknownElementSink unknown)
     : mMemory(memory), mTimers(timers), mClock(clock), mUnknown(std::move(unknown)) {}
 
-tyNetOutcome NetEvaluator::Run(tySimNet& net) {
-  tyNetOutcome outcome;
+NetOutcome NetEvaluator::Run(SimNet& net) {
+  NetOutcome outcome;
   mPowered.assign(net.WireCount, 0);
   mPowered[0] = 1;
   mDone.assign(net.Elements.size(), 0);
@@ -67,7 +67,7 @@ tyNetOutcome NetEvaluator::Run(tySimNet& net) {
   return outcome;
 }
 
-bool NetEvaluator::RunElement(tySimElement& element, bool power, tyNetOutcome& outcome) {
+bool NetEvaluator::RunElement(SimElement& element, bool power, NetOutcome& outcome) {
   switch (element.Kind) {
   case SimKind::Contact:
   case SimKind::InvertedContact:
@@ -115,7 +115,7 @@ bool NetEvaluator::RunElement(tySimElement& element, bool power, tyNetOutcome& o
   return false;
 }
 
-bool NetEvaluator::RunContact(tySimElement& element, bool power) {
+bool NetEvaluator::RunContact(SimElement& element, bool power) {
   const bool bit = In(element, 0) != 0;
   const bool last = element.LastBit;
   element.LastBit = bit;
@@ -131,7 +131,7 @@ bool NetEvaluator::RunContact(tySimElement& element, bool power) {
   }
 }
 
-bool NetEvaluator::RunCoil(tySimElement& element, bool power) {
+bool NetEvaluator::RunCoil(SimElement& element, bool power) {
   const auto out = OutRef(element, 0);
   const auto width = WidthOf(out);
   const bool risingPower = power && !element.LastPower;
@@ -168,7 +168,7 @@ bool NetEvaluator::RunCoil(tySimElement& element, bool power) {
   return power;
 }
 
-bool NetEvaluator::RunCompare(const tySimElement& element, bool power) const {
+bool NetEvaluator::RunCompare(const SimElement& element, bool power) const {
   if (!power) return false;
   const std::int64_t a = In(element, 0), b = In(element, 1);
   switch (element.Type) {
@@ -189,7 +189,7 @@ bool NetEvaluator::RunCompare(const tySimElement& element, bool power) const {
   }
 }
 
-bool NetEvaluator::RunMath(tySimElement& element, bool power) {
+bool NetEvaluator::RunMath(SimElement& element, bool power) {
   if (!power) return false;
   const auto out = OutRef(element, 0);
   std::optional<std::int64_t> result;
@@ -208,9 +208,9 @@ bool NetEvaluator::RunMath(tySimElement& element, bool power) {
   return true;
 }
 
-bool NetEvaluator::RunMove(tySimElement& element, bool power) {
+bool NetEvaluator::RunMove(SimElement& element, bool power) {
   if (!power) return false;
-  tyOperandRef target;
+  OperandRef target;
   std::int64_t value = 0;
   const long type = element.Type;
   switch (element.Kind) {
@@ -238,7 +238,7 @@ bool NetEvaluator::RunMove(tySimElement& element, bool power) {
   return true;
 }
 
-bool NetEvaluator::RunTimerBox(tySimElement& element, bool power) {
+bool NetEvaluator::RunTimerBox(SimElement& element, bool power) {
   if (!power) return false;
   switch (element.Kind) {
   case SimKind::StoreTimerPreset:
@@ -257,7 +257,7 @@ bool NetEvaluator::RunTimerBox(tySimElement& element, bool power) {
   return true;
 }
 
-bool NetEvaluator::RunFlow(tySimElement& element, bool power, tyNetOutcome& outcome) {
+bool NetEvaluator::RunFlow(SimElement& element, bool power, NetOutcome& outcome) {
   if (!power) return false;
   if (element.Kind == SimKind::JumpToLabel && !outcome.Jump) outcome.Jump = element.Target;
   if (element.Kind == SimKind::Call) outcome.Calls.push_back(element.Target);
@@ -265,24 +265,24 @@ bool NetEvaluator::RunFlow(tySimElement& element, bool power, tyNetOutcome& outc
   return true;
 }
 
-tyOperandRef NetEvaluator::InRef(const tySimElement& element, size_t slot) const {
-  return slot < element.Inputs.size() ? element.Inputs[slot] : tyOperandRef{};
+OperandRef NetEvaluator::InRef(const SimElement& element, size_t slot) const {
+  return slot < element.Inputs.size() ? element.Inputs[slot] : OperandRef{};
 }
 
-tyOperandRef NetEvaluator::OutRef(const tySimElement& element, size_t slot) const {
-  return slot < element.Outputs.size() ? element.Outputs[slot] : tyOperandRef{};
+OperandRef NetEvaluator::OutRef(const SimElement& element, size_t slot) const {
+  return slot < element.Outputs.size() ? element.Outputs[slot] : OperandRef{};
 }
 
-std::int64_t NetEvaluator::In(const tySimElement& element, size_t slot) const {
+std::int64_t NetEvaluator::In(const SimElement& element, size_t slot) const {
   return mMemory.Read(InRef(element, slot));
 }
 
-SlotWidth NetEvaluator::WidthOf(const tyOperandRef& ref) const {
+SlotWidth NetEvaluator::WidthOf(const OperandRef& ref) const {
   if (!ref.Valid() || ref.Bit >= 0) return SlotWidth::Bit;
   return mMemory.Table().Slots()[ref.Slot].Width;
 }
 
-tyOperandRef NetEvaluator::Indirect(long operandType, std::int64_t address) {
+OperandRef NetEvaluator::Indirect(long operandType, std::int64_t address) {
   if (address < 0 || address > mTypes.HighestAddress(operandType)) return {};
   return mMemory.Resolve({operandType, static_cast<long>(address), 0});
 }

@@ -18,7 +18,7 @@
 
 namespace ldr::sim {
 
-struct tyNetOutcome {
+struct NetOutcome {
   std::vector<long> Calls;  // subroutine FuncIDs, in the order their elements ran
   std::optional<long> Jump; // label StripID
   bool Return = false;
@@ -27,29 +27,29 @@ struct tyNetOutcome {
 class NetEvaluator {
 public:
   // Called with an element the simulator does not know; the net keeps it open.
-  using UnknownElementSink = std::function<void(const tySimElement&)>;
+  using UnknownElementSink = std::function<void(const SimElement&)>;
 
   NetEvaluator(SimMemory& memory, TimerBank& timers, const SimClock& clock, UnknownElementSink unknown);
 
-  tyNetOutcome Run(tySimNet& net);
+  NetOutcome Run(SimNet& net);
 
 private:
-  bool RunElement(tySimElement& element, bool power, tyNetOutcome& outcome);
-  bool RunContact(tySimElement& element, bool power);
-  bool RunCoil(tySimElement& element, bool power);
-  bool RunCompare(const tySimElement& element, bool power) const;
-  bool RunMath(tySimElement& element, bool power);
-  bool RunMove(tySimElement& element, bool power);
-  bool RunTimerBox(tySimElement& element, bool power);
-  bool RunFlow(tySimElement& element, bool power, tyNetOutcome& outcome);
+  bool RunElement(SimElement& element, bool power, NetOutcome& outcome);
+  bool RunContact(SimElement& element, bool power);
+  bool RunCoil(SimElement& element, bool power);
+  bool RunCompare(const SimElement& element, bool power) const;
+  bool RunMath(SimElement& element, bool power);
+  bool RunMove(SimElement& element, bool power);
+  bool RunTimerBox(SimElement& element, bool power);
+  bool RunFlow(SimElement& element, bool power, NetOutcome& outcome);
 
-  std::int64_t In(const tySimElement& element, size_t slot) const;
-  tyOperandRef InRef(const tySimElement& element, size_t slot) const;
-  tyOperandRef OutRef(const tySimElement& element, size_t slot) const;
-  SlotWidth WidthOf(const tyOperandRef& ref) const;
+  std::int64_t In(const SimElement& element, size_t slot) const;
+  OperandRef InRef(const SimElement& element, size_t slot) const;
+  OperandRef OutRef(const SimElement& element, size_t slot) const;
+  SlotWidth WidthOf(const OperandRef& ref) const;
   // The operand of the type at an address computed at run time; invalid when
   // the address is out of range.
-  tyOperandRef Indirect(long operandType, std::int64_t address);
+  OperandRef Indirect(long operandType, std::int64_t address);
 
   SimMemory& mMemory;
   TimerBank& mTimers;

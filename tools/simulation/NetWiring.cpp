@@ -9,7 +9,7 @@ namespace {
 
 class PointUnion {
 public:
-  int NodeOf(const tySimPoint& point) {
+  int NodeOf(const SimPoint& point) {
     if (point.X == 0) return 0;
     const auto found = mNodes.find({point.X, point.Y});
     if (found != mNodes.end()) return found->second;
@@ -39,12 +39,12 @@ private:
 
 } // namespace
 
-void NetWiring::Wire(tySimNet& net) {
+void NetWiring::Wire(SimNet& net) {
   PointUnion points;
   for (const auto& element : net.Elements)
     if (element.Kind == SimKind::Line && !(element.Inlet == element.Outlet))
       points.Join(points.NodeOf(element.Inlet), points.NodeOf(element.Outlet));
-  std::erase_if(net.Elements, [](const tySimElement& e) { return e.Kind == SimKind::Line; });
+  std::erase_if(net.Elements, [](const SimElement& e) { return e.Kind == SimKind::Line; });
   for (auto& element : net.Elements) {
     element.InletWire = points.NodeOf(element.Inlet);
     element.OutletWire = points.NodeOf(element.Outlet);
@@ -63,7 +63,7 @@ void NetWiring::Wire(tySimNet& net) {
     element.OutletWire = wireOf(element.OutletWire);
   }
   net.WireCount = next;
-  std::stable_sort(net.Elements.begin(), net.Elements.end(), [](const tySimElement& a, const tySimElement& b) {
+  std::stable_sort(net.Elements.begin(), net.Elements.end(), [](const SimElement& a, const SimElement& b) {
     return a.Inlet.X != b.Inlet.X ? a.Inlet.X < b.Inlet.X : a.Inlet.Y < b.Inlet.Y;
   });
 }

@@ -11,7 +11,7 @@ namespace ldr::sim {
 
 class NetWiring {
 public:
-  static void Wire(tySimNet& net);
+  static void Wire(SimNet& net);
 };
 
 } // namespace ldr::sim

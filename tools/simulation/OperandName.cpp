@@ -6,8 +6,8 @@
 
 namespace ldr::sim {
 
-std::optional<tyOperandKey> OperandName::Parse(const std::string& text, const OperandTypeCatalogue& types,
-                                               std::string& error) {
+std::optional<OperandKey> OperandName::Parse(const std::string& text, const OperandTypeCatalogue& types,
+                                             std::string& error) {
   size_t split = 0;
   while (split < text.size() && std::isalpha(static_cast<unsigned char>(text[split]))) ++split;
   const std::string name = text.substr(0, split), digits = text.substr(split);
@@ -26,10 +26,10 @@ std::optional<tyOperandKey> OperandName::Parse(const std::string& text, const Op
             std::to_string(types.HighestAddress(info->Type));
     return std::nullopt;
   }
-  return tyOperandKey{info->Type, address, 0};
+  return OperandKey{info->Type, address, 0};
 }
 
-std::string OperandName::Format(const tyOperandKey& key, const OperandTypeCatalogue& types) {
+std::string OperandName::Format(const OperandKey& key, const OperandTypeCatalogue& types) {
   return types.ShortName(key.Type) + std::to_string(key.Address);
 }
 

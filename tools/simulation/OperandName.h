@@ -13,9 +13,9 @@ class OperandName {
 public:
   // The operand, when the text names a data operand (not a reference or a
   // constant) whose address is in range; otherwise a reason in `error`.
-  static std::optional<tyOperandKey> Parse(const std::string& text, const OperandTypeCatalogue& types,
-                                           std::string& error);
-  static std::string Format(const tyOperandKey& key, const OperandTypeCatalogue& types);
+  static std::optional<OperandKey> Parse(const std::string& text, const OperandTypeCatalogue& types,
+                                         std::string& error);
+  static std::string Format(const OperandKey& key, const OperandTypeCatalogue& types);
 };
 
 } // namespace ldr::sim

@@ -59,7 +59,7 @@ std::int64_t OperandTable::Fit(SlotWidth width, std::int64_t value) {
   return value;
 }
 
-int OperandTable::SlotOf(const tyOperandKey& key, SlotWidth width) {
+int OperandTable::SlotOf(const OperandKey& key, SlotWidth width) {
   const auto found = mIndex.find(key);
   if (found != mIndex.end()) return found->second;
   mSlots.push_back({key, width, 0});
@@ -68,11 +68,11 @@ int OperandTable::SlotOf(const tyOperandKey& key, SlotWidth width) {
   return slot;
 }
 
-tyOperandRef OperandTable::Add(const tyOperandKey& key) {
+OperandRef OperandTable::Add(const OperandKey& key) {
   if (key.Type == eOT_MIB || key.Type == eOT_SIB) {
     const long wordType = key.Type == eOT_MIB ? eOT_MI : eOT_SI;
-    const tyOperandRef ref{SlotOf({wordType, key.Address / 16, key.NetworkID}, SlotWidth::Int16),
-                           static_cast<int>(key.Address % 16)};
+    const OperandRef ref{SlotOf({wordType, key.Address / 16, key.NetworkID}, SlotWidth::Int16),
+                         static_cast<int>(key.Address % 16)};
     bool known = false;
     for (const auto& [bitKey, bitRef] : mBitKeys) known = known || bitKey == key;
     if (!known) mBitKeys.emplace_back(key, ref);
@@ -83,7 +83,7 @@ tyOperandRef OperandTable::Add(const tyOperandKey& key) {
   return {SlotOf(key, *width), -1};
 }
 
-std::optional<tyOperandRef> OperandTable::Find(const tyOperandKey& key) const {
+std::optional<OperandRef> OperandTable::Find(const OperandKey& key) const {
   if (key.Type == eOT_MIB || key.Type == eOT_SIB) {
     for (const auto& [bitKey, ref] : mBitKeys)
       if (bitKey == key) return ref;
@@ -91,10 +91,10 @@ std::optional<tyOperandRef> OperandTable::Find(const tyOperandKey& key) const {
   }
   const auto found = mIndex.find(key);
   if (found == mIndex.end()) return std::nullopt;
-  return tyOperandRef{found->second, -1};
+  return OperandRef{found->second, -1};
 }
 
-void OperandTable::SetInitial(const tyOperandKey& key, std::int64_t value) {
+void OperandTable::SetInitial(const OperandKey& key, std::int64_t value) {
   const auto found = mIndex.find(key);
   if (found == mIndex.end()) return;
   auto& slot = mSlots[found->second];

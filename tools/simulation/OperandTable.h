@@ -13,7 +13,7 @@
 
 namespace ldr::sim {
 
-struct tyOperandRef {
+struct OperandRef {
   int Slot = -1;
   int Bit = -1; // 0 … 15: one bit of the slot's integer
   bool Valid() const { return Slot >= 0; }
@@ -23,7 +23,7 @@ struct tyOperandRef {
 enum class SlotWidth { Bit, Int16, Int32, UInt32, Timer, Counter, Constant };
 
 struct tyOperandSlot {
-  tyOperandKey Key;
+  OperandKey Key;
   SlotWidth Width = SlotWidth::Int32;
   std::int64_t Initial = 0; // power-up value; constants: their value; timers and counters: the preset
 };
@@ -32,24 +32,24 @@ class OperandTable {
 public:
   // The slot of the operand, added on first use. References (labels,
   // subroutines, pages) and unknown types give an invalid reference.
-  tyOperandRef Add(const tyOperandKey& key);
-  std::optional<tyOperandRef> Find(const tyOperandKey& key) const;
-  void SetInitial(const tyOperandKey& key, std::int64_t value);
+  OperandRef Add(const OperandKey& key);
+  std::optional<OperandRef> Find(const OperandKey& key) const;
+  void SetInitial(const OperandKey& key, std::int64_t value);
 
   const std::vector<tyOperandSlot>& Slots() const { return mSlots; }
   // The bit-of-integer operands in use, with the bit they stand for.
-  const std::vector<std::pair<tyOperandKey, tyOperandRef>>& BitKeys() const { return mBitKeys; }
+  const std::vector<std::pair<OperandKey, OperandRef>>& BitKeys() const { return mBitKeys; }
 
   static std::optional<SlotWidth> WidthOf(long type);
   // The value as a slot of that width holds it (wrapped to its bits).
   static std::int64_t Fit(SlotWidth width, std::int64_t value);
 
 private:
-  int SlotOf(const tyOperandKey& key, SlotWidth width);
+  int SlotOf(const OperandKey& key, SlotWidth width);
 
   std::vector<tyOperandSlot> mSlots;
-  std::map<tyOperandKey, int> mIndex;
-  std::vector<std::pair<tyOperandKey, tyOperandRef>> mBitKeys;
+  std::map<OperandKey, int> mIndex;
+  std::vector<std::pair<OperandKey, OperandRef>> mBitKeys;
 };
 
 } // namespace ldr::sim

@@ -14,13 +14,13 @@ constexpr long kNetStrip = 1;
 constexpr long kLabelStrip = 3;
 constexpr long kDisabledNet = 2;
 
-struct tyOperandRow {
+struct OperandRow {
   long InIdx = 0;
   long OutIdx = 0;
-  tyOperandKey Key;
+  OperandKey Key;
 };
 
-using OperandRows = std::unordered_map<long, std::vector<tyOperandRow>>;
+using OperandRows = std::unordered_map<long, std::vector<OperandRow>>;
 
 OperandRows ReadOperandRows(db::Connection& connection) {
   OperandRows rows;
@@ -34,13 +34,13 @@ OperandRows ReadOperandRows(db::Connection& connection) {
   return rows;
 }
 
-void PlaceOperand(std::vector<tyOperandRef>& slots, long index, tyOperandRef ref) {
+void PlaceOperand(std::vector<OperandRef>& slots, long index, OperandRef ref) {
   if (index < 1 || index > 64) return;
   if (static_cast<long>(slots.size()) < index) slots.resize(index);
   slots[index - 1] = ref;
 }
 
-void AttachOperands(tySimElement& element, const std::vector<tyOperandRow>& rows, OperandTable& operands) {
+void AttachOperands(SimElement& element, const std::vector<OperandRow>& rows, OperandTable& operands) {
   for (const auto& row : rows) {
     const auto ref = operands.Add(row.Key);
     if (row.InIdx > 0) {
@@ -56,7 +56,7 @@ void AttachOperands(tySimElement& element, const std::vector<tyOperandRow>& rows
 
 SimProgram ProgramLoader::Load(db::Connection& connection) {
   SimProgram program;
-  std::map<long, tySimNet*> nets;
+  std::map<long, SimNet*> nets;
   LoadSubroutines(connection, program);
   LoadStrips(connection, program, nets);
   LoadElements(connection, program, nets);
@@ -68,7 +68,7 @@ SimProgram ProgramLoader::Load(db::Connection& connection) {
 void ProgramLoader::LoadSubroutines(db::Connection& connection, SimProgram& program) {
   auto rs = connection.QueryForward("SELECT FuncID, FuncName, FunctionType FROM LdrFunctions ORDER BY FuncID");
   for (; !rs.IsEOF(); rs.MoveNext()) {
-    tySimSubroutine subroutine;
+    SimSubroutine subroutine;
     subroutine.FuncID = rs.Field(0).AsLong();
     subroutine.Name = rs.Field(1).AsText();
     subroutine.FunctionType = rs.Field(2).AsLong(3);
@@ -76,13 +76,13 @@ void ProgramLoader::LoadSubroutines(db::Connection& connection, SimProgram& prog
   }
 }
 
-void ProgramLoader::LoadStrips(db::Connection& connection, SimProgram& program, std::map<long, tySimNet*>& nets) {
+void ProgramLoader::LoadStrips(db::Connection& connection, SimProgram& program, std::map<long, SimNet*>& nets) {
   auto rs = connection.QueryForward(
       "SELECT StripID, FuncID, StrpType, ShowNum, IsCompilable FROM LdrStrips ORDER BY FuncID, SeqNum");
   for (; !rs.IsEOF(); rs.MoveNext()) {
     auto* subroutine = program.Find(rs.Field(1).AsLong());
     if (!subroutine) continue;
-    tySimStrip strip;
+    SimStrip strip;
     strip.StripID = rs.Field(0).AsLong();
     const long type = rs.Field(2).AsLong();
     if (type == kNetStrip && rs.Field(4).AsLong(-1) != kDisabledNet) {
@@ -100,7 +100,7 @@ void ProgramLoader::LoadStrips(db::Connection& connection, SimProgram& program, 
     for (auto& net : subroutine.Nets) nets[net.StripID] = &net;
 }
 
-void ProgramLoader::LoadElements(db::Connection& connection, SimProgram& program, std::map<long, tySimNet*>& nets) {
+void ProgramLoader::LoadElements(db::Connection& connection, SimProgram& program, std::map<long, SimNet*>& nets) {
   const auto operandRows = ReadOperandRows(connection);
   ElementGeometry geometry;
   auto rs = connection.QueryForward(
@@ -108,7 +108,7 @@ void ProgramLoader::LoadElements(db::Connection& connection, SimProgram& program
   for (; !rs.IsEOF(); rs.MoveNext()) {
     const auto net = nets.find(rs.Field(1).AsLong());
     if (net == nets.end()) continue;
-    tySimElement element;
+    SimElement element;
     element.ID = rs.Field(0).AsLong();
     element.Type = rs.Field(2).AsLong();
     element.Kind = ElementSemantics::KindOf(element.Type);
@@ -131,7 +131,7 @@ void ProgramLoader::LoadOperandValues(db::Connection& connection, SimProgram& pr
   auto rs = connection.QueryForward(
       "SELECT OprndType, OprndAddress, NetworkID, OprndPowerUp, OprndEnablePowerUp FROM LdrOperands");
   for (; !rs.IsEOF(); rs.MoveNext()) {
-    const tyOperandKey key{rs.Field(0).AsLong(), rs.Field(1).AsLong(), rs.Field(2).AsLong()};
+    const OperandKey key{rs.Field(0).AsLong(), rs.Field(1).AsLong(), rs.Field(2).AsLong()};
     const auto width = OperandTable::WidthOf(key.Type);
     const bool constant = width && *width == SlotWidth::Constant;
     if (constant || rs.Field(4).AsBool()) program.Operands().SetInitial(key, rs.Field(3).AsInt64());

@@ -18,8 +18,8 @@ public:
 
 private:
   static void LoadSubroutines(db::Connection& connection, SimProgram& program);
-  static void LoadStrips(db::Connection& connection, SimProgram& program, std::map<long, tySimNet*>& nets);
-  static void LoadElements(db::Connection& connection, SimProgram& program, std::map<long, tySimNet*>& nets);
+  static void LoadStrips(db::Connection& connection, SimProgram& program, std::map<long, SimNet*>& nets);
+  static void LoadElements(db::Connection& connection, SimProgram& program, std::map<long, SimNet*>& nets);
   static void LoadOperandValues(db::Connection& connection, SimProgram& program);
 };
 

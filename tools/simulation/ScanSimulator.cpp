@@ -16,7 +16,7 @@ constexpr long kMainSubroutine = 2;
 
 ScanSimulator::ScanSimulator(SimProgram program, std::shared_ptr<VirtualController> controller)
     : mProgram(std::move(program)), mController(std::move(controller)), mMemory(mProgram.Operands()), mTimers(mMemory),
-      mEvaluator(mMemory, mTimers, mClock, [this](const tySimElement& e) { ReportUnknown(e); }) {
+      mEvaluator(mMemory, mTimers, mClock, [this](const SimElement& e) { ReportUnknown(e); }) {
   if (!mController) mController = std::make_shared<VirtualController>();
   mNetRunLimit = NetRunLimit(mProgram);
   mMemory.PushTo(*mController);
@@ -61,9 +61,9 @@ void ScanSimulator::Scan() {
   mMemory.PushTo(*mController);
 }
 
-void ScanSimulator::RunSubroutine(tySimSubroutine& subroutine) {
+void ScanSimulator::RunSubroutine(SimSubroutine& subroutine) {
   mCallStack.push_back(subroutine.FuncID);
-  const tySimNet* lastNet = nullptr;
+  const SimNet* lastNet = nullptr;
   size_t index = 0;
   while (index < subroutine.Strips.size()) {
     const auto& strip = subroutine.Strips[index];
@@ -98,7 +98,7 @@ void ScanSimulator::RunSubroutine(tySimSubroutine& subroutine) {
   throw SimulationError(message);
 }
 
-void ScanSimulator::RunCalls(const tyNetOutcome& outcome) {
+void ScanSimulator::RunCalls(const NetOutcome& outcome) {
   for (const long funcID : outcome.Calls) {
     auto* target = mProgram.Find(funcID);
     if (!target) throw SimulationError(Where() + ": call to a missing subroutine");
@@ -110,7 +110,7 @@ void ScanSimulator::RunCalls(const tyNetOutcome& outcome) {
   }
 }
 
-void ScanSimulator::ReportUnknown(const tySimElement& element) {
+void ScanSimulator::ReportUnknown(const SimElement& element) {
   if (!mReportedTypes.insert(element.Type).second) return;
   const std::string note =
       "element type " + std::to_string(element.Type) + " (first in " + Where() + ") is not simulated; it stays open";
@@ -129,28 +129,28 @@ long ScanSimulator::NetRunLimit(const SimProgram& program) {
   return std::max(100000L, 100 * nets);
 }
 
-std::int64_t ScanSimulator::Value(const tyOperandKey& key) {
+std::int64_t ScanSimulator::Value(const OperandKey& key) {
   mMemory.PullFrom(*mController);
   return mMemory.Read(mMemory.Resolve(key));
 }
 
-void ScanSimulator::Set(const tyOperandKey& key, std::int64_t value) {
+void ScanSimulator::Set(const OperandKey& key, std::int64_t value) {
   mMemory.PullFrom(*mController);
   mMemory.Write(mMemory.Resolve(key), value);
   mMemory.PushTo(*mController);
 }
 
-void ScanSimulator::Force(const tyOperandKey& key, std::int64_t value) {
+void ScanSimulator::Force(const OperandKey& key, std::int64_t value) {
   mMemory.Force(mMemory.Resolve(key), value);
   mMemory.PushTo(*mController);
 }
 
-void ScanSimulator::Unforce(const tyOperandKey& key) { mMemory.Unforce(mMemory.Resolve(key)); }
+void ScanSimulator::Unforce(const OperandKey& key) { mMemory.Unforce(mMemory.Resolve(key)); }
 
-bool ScanSimulator::IsForced(const tyOperandKey& key) { return mMemory.IsForced(mMemory.Resolve(key)); }
+bool ScanSimulator::IsForced(const OperandKey& key) { return mMemory.IsForced(mMemory.Resolve(key)); }
 
-std::int64_t ScanSimulator::TimerPreset(const tyOperandKey& key) { return mTimers.Preset(mMemory.Resolve(key)); }
+std::int64_t ScanSimulator::TimerPreset(const OperandKey& key) { return mTimers.Preset(mMemory.Resolve(key)); }
 
-std::int64_t ScanSimulator::TimerCurrent(const tyOperandKey& key) { return mTimers.Current(mMemory.Resolve(key)); }
+std::int64_t ScanSimulator::TimerCurrent(const OperandKey& key) { return mTimers.Current(mMemory.Resolve(key)); }
 
 } // namespace ldr::sim

@@ -48,13 +48,13 @@ public:
 
   // Operand values by key (timers and counters: their bit); operands the
   // program does not use may be set and read too.
-  std::int64_t Value(const tyOperandKey& key);
-  void Set(const tyOperandKey& key, std::int64_t value);
-  void Force(const tyOperandKey& key, std::int64_t value);
-  void Unforce(const tyOperandKey& key);
-  bool IsForced(const tyOperandKey& key);
-  std::int64_t TimerPreset(const tyOperandKey& key);
-  std::int64_t TimerCurrent(const tyOperandKey& key);
+  std::int64_t Value(const OperandKey& key);
+  void Set(const OperandKey& key, std::int64_t value);
+  void Force(const OperandKey& key, std::int64_t value);
+  void Unforce(const OperandKey& key);
+  bool IsForced(const OperandKey& key);
+  std::int64_t TimerPreset(const OperandKey& key);
+  std::int64_t TimerCurrent(const OperandKey& key);
 
   // Notes for the user (an element type that is not simulated, once per type).
   void SetReportSink(std::function<void(const std::string&)> sink) { mReport = std::move(sink); }
@@ -63,9 +63,9 @@ public:
   VirtualController& Controller() { return *mController; }
 
 private:
-  void RunSubroutine(tySimSubroutine& subroutine);
-  void RunCalls(const tyNetOutcome& outcome);
-  void ReportUnknown(const tySimElement& element);
+  void RunSubroutine(SimSubroutine& subroutine);
+  void RunCalls(const NetOutcome& outcome);
+  void ReportUnknown(const SimElement& element);
   std::string Where() const;
   static long NetRunLimit(const SimProgram& program);
 
@@ -81,8 +81,8 @@ private:
   long mNetRunLimit = 0;
   std::string mFault;
   std::vector<long> mCallStack;
-  const tySimSubroutine* mSubroutine = nullptr;
-  const tySimNet* mNet = nullptr;
+  const SimSubroutine* mSubroutine = nullptr;
+  const SimNet* mNet = nullptr;
   std::set<long> mReportedTypes;
   std::vector<std::string> mReports;
   std::function<void(const std::string&)> mReport;

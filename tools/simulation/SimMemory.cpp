@@ -22,13 +22,13 @@ void SimMemory::Reset() {
   for (const auto& [at, value] : mForces) Store({at.first, at.second}, value);
 }
 
-std::int64_t SimMemory::Read(const tyOperandRef& ref) const {
+std::int64_t SimMemory::Read(const OperandRef& ref) const {
   if (!ref.Valid() || ref.Slot >= static_cast<int>(mValues.size())) return 0;
   const std::int64_t value = mValues[ref.Slot];
   return ref.Bit >= 0 ? (value >> ref.Bit) & 1 : value;
 }
 
-void SimMemory::Store(const tyOperandRef& ref, std::int64_t value) {
+void SimMemory::Store(const OperandRef& ref, std::int64_t value) {
   if (!ref.Valid() || ref.Slot >= static_cast<int>(mValues.size())) return;
   const auto width = mTable.Slots()[ref.Slot].Width;
   auto& stored = mValues[ref.Slot];
@@ -39,25 +39,25 @@ void SimMemory::Store(const tyOperandRef& ref, std::int64_t value) {
   stored = OperandTable::Fit(width, value);
 }
 
-void SimMemory::Write(const tyOperandRef& ref, std::int64_t value) {
+void SimMemory::Write(const OperandRef& ref, std::int64_t value) {
   if (!ref.Valid() || IsForced(ref)) return;
   if (mTable.Slots()[ref.Slot].Width == SlotWidth::Constant) return;
   Store(ref, value);
 }
 
-void SimMemory::Force(const tyOperandRef& ref, std::int64_t value) {
+void SimMemory::Force(const OperandRef& ref, std::int64_t value) {
   if (!ref.Valid()) return;
   mForces[{ref.Slot, ref.Bit}] = value;
   Store(ref, value);
 }
 
-void SimMemory::Unforce(const tyOperandRef& ref) { mForces.erase({ref.Slot, ref.Bit}); }
+void SimMemory::Unforce(const OperandRef& ref) { mForces.erase({ref.Slot, ref.Bit}); }
 
-bool SimMemory::IsForced(const tyOperandRef& ref) const {
+bool SimMemory::IsForced(const OperandRef& ref) const {
   return mForces.count({ref.Slot, ref.Bit}) > 0 || (ref.Bit >= 0 && mForces.count({ref.Slot, -1}) > 0);
 }
 
-tyOperandRef SimMemory::Resolve(const tyOperandKey& key) {
+OperandRef SimMemory::Resolve(const OperandKey& key) {
   const auto ref = mTable.Add(key);
   Grow();
   return ref;
@@ -68,7 +68,7 @@ void SimMemory::PullFrom(const VirtualController& controller) {
   const auto& slots = mTable.Slots();
   for (size_t i = 0; i < slots.size(); ++i) {
     if (slots[i].Width == SlotWidth::Constant || !controller.HasValue(slots[i].Key)) continue;
-    const tyOperandRef ref{static_cast<int>(i), -1};
+    const OperandRef ref{static_cast<int>(i), -1};
     if (!IsForced(ref)) Store(ref, controller.Value(slots[i].Key));
   }
 }

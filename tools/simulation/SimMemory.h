@@ -22,17 +22,17 @@ public:
 
   // Power-up values; forces stay. The next push writes every value.
   void Reset();
-  std::int64_t Read(const tyOperandRef& ref) const;
-  bool ReadBit(const tyOperandRef& ref) const { return Read(ref) != 0; }
+  std::int64_t Read(const OperandRef& ref) const;
+  bool ReadBit(const OperandRef& ref) const { return Read(ref) != 0; }
   // The program's writes: constants and forced operands keep their value.
-  void Write(const tyOperandRef& ref, std::int64_t value);
+  void Write(const OperandRef& ref, std::int64_t value);
 
-  void Force(const tyOperandRef& ref, std::int64_t value);
-  void Unforce(const tyOperandRef& ref);
-  bool IsForced(const tyOperandRef& ref) const;
+  void Force(const OperandRef& ref, std::int64_t value);
+  void Unforce(const OperandRef& ref);
+  bool IsForced(const OperandRef& ref) const;
 
   // The slot of an operand met only at run time (indirect access).
-  tyOperandRef Resolve(const tyOperandKey& key);
+  OperandRef Resolve(const OperandKey& key);
   const OperandTable& Table() const { return mTable; }
 
   void PullFrom(const VirtualController& controller);
@@ -40,7 +40,7 @@ public:
 
 private:
   void Grow();
-  void Store(const tyOperandRef& ref, std::int64_t value);
+  void Store(const OperandRef& ref, std::int64_t value);
 
   OperandTable& mTable;
   std::vector<std::int64_t> mValues;

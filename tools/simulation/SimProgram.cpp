@@ -2,12 +2,12 @@
 
 namespace ldr::sim {
 
-tySimSubroutine* SimProgram::Find(long funcID) {
+SimSubroutine* SimProgram::Find(long funcID) {
   const auto found = mSubroutines.find(funcID);
   return found == mSubroutines.end() ? nullptr : &found->second;
 }
 
-tySimSubroutine* SimProgram::FindByType(long functionType) {
+SimSubroutine* SimProgram::FindByType(long functionType) {
   for (auto& [id, subroutine] : mSubroutines)
     if (subroutine.FunctionType == functionType) return &subroutine;
   return nullptr;

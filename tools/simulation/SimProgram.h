@@ -14,22 +14,22 @@
 
 namespace ldr::sim {
 
-struct tySimPoint {
+struct SimPoint {
   long X = 0;
   long Y = 0;
-  bool operator==(const tySimPoint&) const = default;
+  bool operator==(const SimPoint&) const = default;
 };
 
-struct tySimElement {
+struct SimElement {
   long ID = 0;
   long Type = 0;
   SimKind Kind = SimKind::Unknown;
-  tySimPoint Inlet;
-  tySimPoint Outlet;
-  long Param = 0;                    // MoreParamsLng (the setting of a direct clock)
-  std::vector<tyOperandRef> Inputs;  // slot n at index n - 1
-  std::vector<tyOperandRef> Outputs; // slot n at index n - 1
-  long Target = 0;                   // jumps and calls: the address of output 1
+  SimPoint Inlet;
+  SimPoint Outlet;
+  long Param = 0;                  // MoreParamsLng (the setting of a direct clock)
+  std::vector<OperandRef> Inputs;  // slot n at index n - 1
+  std::vector<OperandRef> Outputs; // slot n at index n - 1
+  long Target = 0;                 // jumps and calls: the address of output 1
   int InletWire = 0;
   int OutletWire = 0;
   // What the element saw in its last evaluation (transitions, counters).
@@ -37,37 +37,37 @@ struct tySimElement {
   bool LastPower = false;
 };
 
-struct tySimNet {
+struct SimNet {
   long StripID = 0;
   long ShowNum = 0;
   int WireCount = 1; // wire 0 is the left power rail
-  std::vector<tySimElement> Elements;
+  std::vector<SimElement> Elements;
 };
 
 enum class StripKind { Net, Label, Skipped };
 
-struct tySimStrip {
+struct SimStrip {
   StripKind Kind = StripKind::Skipped;
   long StripID = 0;
   int NetIndex = -1;
 };
 
-struct tySimSubroutine {
+struct SimSubroutine {
   long FuncID = 0;
   long FunctionType = 3;
   std::string Name;
-  std::vector<tySimStrip> Strips;
-  std::vector<tySimNet> Nets;
+  std::vector<SimStrip> Strips;
+  std::vector<SimNet> Nets;
   std::map<long, int> LabelStrips; // label StripID -> index in Strips
 };
 
 class SimProgram {
 public:
-  std::map<long, tySimSubroutine>& Subroutines() { return mSubroutines; }
-  const std::map<long, tySimSubroutine>& Subroutines() const { return mSubroutines; }
-  tySimSubroutine* Find(long funcID);
+  std::map<long, SimSubroutine>& Subroutines() { return mSubroutines; }
+  const std::map<long, SimSubroutine>& Subroutines() const { return mSubroutines; }
+  SimSubroutine* Find(long funcID);
   // The first subroutine of the function type (1 start, 2 main).
-  tySimSubroutine* FindByType(long functionType);
+  SimSubroutine* FindByType(long functionType);
   OperandTable& Operands() { return mOperands; }
   const OperandTable& Operands() const { return mOperands; }
   // The element rows read, line pieces included.
@@ -75,7 +75,7 @@ public:
   void CountElementRow() { ++mElementRows; }
 
 private:
-  std::map<long, tySimSubroutine> mSubroutines;
+  std::map<long, SimSubroutine> mSubroutines;
   OperandTable mOperands;
   long mElementRows = 0;
 };

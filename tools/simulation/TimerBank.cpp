@@ -25,24 +25,24 @@ void TimerBank::Reset() {
     if (slots[i].Width == SlotWidth::Counter) UpdateBit({static_cast<int>(i), -1});
 }
 
-TimerBank::tyState* TimerBank::StateOf(const tyOperandRef& ref) {
+TimerBank::tyState* TimerBank::StateOf(const OperandRef& ref) {
   if (!ref.Valid() || ref.Bit >= 0) return nullptr;
   Grow();
   if (!HoldsTime(mMemory.Table().Slots()[ref.Slot].Width)) return nullptr;
   return &mStates[ref.Slot];
 }
 
-const TimerBank::tyState* TimerBank::StateOf(const tyOperandRef& ref) const {
+const TimerBank::tyState* TimerBank::StateOf(const OperandRef& ref) const {
   if (!ref.Valid() || ref.Bit >= 0 || ref.Slot >= static_cast<int>(mStates.size())) return nullptr;
   return HoldsTime(mMemory.Table().Slots()[ref.Slot].Width) ? &mStates[ref.Slot] : nullptr;
 }
 
-void TimerBank::UpdateBit(const tyOperandRef& ref) {
+void TimerBank::UpdateBit(const OperandRef& ref) {
   const auto* state = StateOf(ref);
   if (state) mMemory.Write(ref, state->Current >= state->Preset ? 1 : 0);
 }
 
-void TimerBank::DriveTimer(const tyOperandRef& timer, bool power) {
+void TimerBank::DriveTimer(const OperandRef& timer, bool power) {
   auto* state = StateOf(timer);
   if (!state) return;
   if (power) {
@@ -55,14 +55,14 @@ void TimerBank::DriveTimer(const tyOperandRef& timer, bool power) {
   }
 }
 
-void TimerBank::CountUp(const tyOperandRef& counter) {
+void TimerBank::CountUp(const OperandRef& counter) {
   auto* state = StateOf(counter);
   if (!state) return;
   ++state->Current;
   UpdateBit(counter);
 }
 
-void TimerBank::Clear(const tyOperandRef& ref) {
+void TimerBank::Clear(const OperandRef& ref) {
   auto* state = StateOf(ref);
   if (!state) return;
   state->Current = 0;
@@ -73,24 +73,24 @@ void TimerBank::Clear(const tyOperandRef& ref) {
     mMemory.Write(ref, 0);
 }
 
-std::int64_t TimerBank::Preset(const tyOperandRef& ref) const {
+std::int64_t TimerBank::Preset(const OperandRef& ref) const {
   const auto* state = StateOf(ref);
   return state ? state->Preset : 0;
 }
 
-std::int64_t TimerBank::Current(const tyOperandRef& ref) const {
+std::int64_t TimerBank::Current(const OperandRef& ref) const {
   const auto* state = StateOf(ref);
   return state ? state->Current : 0;
 }
 
-void TimerBank::SetPreset(const tyOperandRef& ref, std::int64_t value) {
+void TimerBank::SetPreset(const OperandRef& ref, std::int64_t value) {
   auto* state = StateOf(ref);
   if (!state) return;
   state->Preset = std::max<std::int64_t>(0, value);
   if (state->Running || mMemory.Table().Slots()[ref.Slot].Width == SlotWidth::Counter) UpdateBit(ref);
 }
 
-void TimerBank::SetCurrent(const tyOperandRef& ref, std::int64_t value) {
+void TimerBank::SetCurrent(const OperandRef& ref, std::int64_t value) {
   auto* state = StateOf(ref);
   if (!state) return;
   state->Current = std::max<std::int64_t>(0, value);

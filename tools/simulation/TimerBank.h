@@ -20,14 +20,14 @@ public:
   explicit TimerBank(SimMemory& memory);
 
   void Reset();
-  void DriveTimer(const tyOperandRef& timer, bool power);
-  void CountUp(const tyOperandRef& counter);
-  void Clear(const tyOperandRef& timerOrCounter);
+  void DriveTimer(const OperandRef& timer, bool power);
+  void CountUp(const OperandRef& counter);
+  void Clear(const OperandRef& timerOrCounter);
 
-  std::int64_t Preset(const tyOperandRef& ref) const;
-  std::int64_t Current(const tyOperandRef& ref) const;
-  void SetPreset(const tyOperandRef& ref, std::int64_t value);
-  void SetCurrent(const tyOperandRef& ref, std::int64_t value);
+  std::int64_t Preset(const OperandRef& ref) const;
+  std::int64_t Current(const OperandRef& ref) const;
+  void SetPreset(const OperandRef& ref, std::int64_t value);
+  void SetCurrent(const OperandRef& ref, std::int64_t value);
 
   // Adds the scan time to every timer whose coil had power in this scan.
   void EndOfScan(std::int64_t elapsedMs);
@@ -38,9 +38,9 @@ private:
     std::int64_t Current = 0;
     bool Running = false;
   };
-  tyState* StateOf(const tyOperandRef& ref);
-  const tyState* StateOf(const tyOperandRef& ref) const;
-  void UpdateBit(const tyOperandRef& ref);
+  tyState* StateOf(const OperandRef& ref);
+  const tyState* StateOf(const OperandRef& ref) const;
+  void UpdateBit(const OperandRef& ref);
   void Grow();
 
   SimMemory& mMemory;

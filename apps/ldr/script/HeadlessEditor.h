@@ -29,7 +29,7 @@ public:
   bool Initialized() const { return mMain != nullptr; }
 
   db::Connection& Db() { return *mConnection; }
-  tyHeadlessHost& Host() { return mHost; }
+  HeadlessHost& Host() { return mHost; }
   clsLdrMain& Main();
   MemoryMainBoard& MainBoard() { return *mMainBoard; }
   MemoryPictureBoard& LeftBoard() { return *mLeftBoard; }
@@ -40,7 +40,7 @@ private:
   void OnScroll(BoardScrollBar& bar, int value) override;
 
   std::shared_ptr<db::Connection> mConnection;
-  tyHeadlessHost mHost;
+  HeadlessHost mHost;
   std::shared_ptr<MemoryMainBoard> mMainBoard;
   std::shared_ptr<MemoryPictureBoard> mLeftBoard;
   std::shared_ptr<MemoryPictureBoard> mRightBoard;

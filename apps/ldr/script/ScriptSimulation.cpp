@@ -78,7 +78,7 @@ sim::ScanSimulator& ScriptSimulation::Simulator() {
   return *mSimulator;
 }
 
-tyOperandKey ScriptSimulation::Operand(const std::string& text) const {
+OperandKey ScriptSimulation::Operand(const std::string& text) const {
   std::string error;
   const auto key = sim::OperandName::Parse(text, mTypes, error);
   if (!key) throw std::invalid_argument(error);

@@ -33,7 +33,7 @@ private:
   void Scan(long count, HeadlessEditor& editor);
   void PrintValues(const Words& words);
   sim::ScanSimulator& Simulator();
-  tyOperandKey Operand(const std::string& text) const;
+  OperandKey Operand(const std::string& text) const;
 
   Printer mPrint;
   OperandTypeCatalogue mTypes;

@@ -184,7 +184,7 @@ void ToolServiceCalls::CallPrint(const std::string& method, const Words& args) {
   if (method == "VSprinter") {
     Need(method, args, 1);
     if (args[0] != "A4" && args[0] != "Letter") throw std::invalid_argument("VSprinter takes A4 or Letter");
-    printer.SetVSprinter(std::make_shared<PrintPreview>(args[0] == "A4" ? enPaper::A4 : enPaper::Letter));
+    printer.SetVSprinter(std::make_shared<PrintPreview>(args[0] == "A4" ? PaperSize::A4 : PaperSize::Letter));
   } else if (method == "PrintModule") {
     Need(method, args, 1);
     printer.PrintModule(ToLong(args[0]));

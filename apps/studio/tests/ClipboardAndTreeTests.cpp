@@ -25,7 +25,7 @@ private:
   // A window on a new project; `settings` names the user's settings file.
   static std::unique_ptr<Studio> Open(const std::string& settings = {}) {
     auto studio = std::make_unique<Studio>();
-    tyStudioOptions options;
+    StudioOptions options;
     options.HostSettingsPath = settings.empty() ? studio->Project->SettingsPath() : settings;
     studio->Window = std::make_unique<StudioWindow>(options);
     studio->Window->show();

@@ -22,7 +22,7 @@ private:
 
   void OpenStudio() {
     mProject = std::make_unique<TempProject>();
-    tyStudioOptions options;
+    StudioOptions options;
     options.HostSettingsPath = mProject->SettingsPath();
     mWindow = std::make_unique<StudioWindow>(options);
     mWindow->show();

@@ -68,7 +68,7 @@ private slots:
     TempProject project;
     auto connection = OpenProject(project);
     auto operands = std::make_shared<OperandLibrary>(connection, nullptr);
-    tyOperandRequest request;
+    OperandRequest request;
     request.Prompt = "Contact operand";
     request.Accepted = {{eOG_Data, eOT_MB}, {eOG_Data, eOT_I}, {eOG_Data, eOT_XB}};
     OperandDialog dialog(request, operands);
@@ -80,7 +80,7 @@ private slots:
     QCOMPARE(dialog.Entry().Address, operands->Types().HighestAddress(eOT_I));
     dialog.SelectType(eOT_MB);
     dialog.SetAddress(17);
-    QCOMPARE(dialog.Entry(), (tyOperandEntry{eOT_MB, 17, 0, 0.0}));
+    QCOMPARE(dialog.Entry(), (OperandEntry{eOT_MB, 17, 0, 0.0}));
   }
 
   void operandDialogStartsFromTheSlotAndShowsTheDescription() {
@@ -88,7 +88,7 @@ private slots:
     auto connection = OpenProject(project);
     auto operands = std::make_shared<OperandLibrary>(connection, nullptr);
     operands->List().Register({eOT_MI, 12, 0}, "Tank level");
-    tyOperandRequest request;
+    OperandRequest request;
     request.Accepted = {{eOG_Data, eOT_MI}, {eOG_Constant, eOT_ConstInt}};
     request.Current = {eOT_MI, 12, 0, 0.0};
     request.Problem = "Address 9999 is out of range";
@@ -116,7 +116,7 @@ private slots:
     connection->Execute("INSERT INTO LdrStrips (FuncID, SeqNum, StrpType, LblName) VALUES (2, 91, 3, 'ALARM')");
     const long alarm = connection->QueryValue("SELECT StripID FROM LdrStrips WHERE LblName='ALARM'").AsLong();
     auto operands = std::make_shared<OperandLibrary>(connection, nullptr);
-    tyOperandRequest request;
+    OperandRequest request;
     request.Accepted = {{eOG_Label, eOT_Label}};
     request.Current = {eOT_Label, 0, 0, 0.0};
     OperandDialog dialog(request, operands);
@@ -135,7 +135,7 @@ private slots:
   void operandDialogRefusesATypedAddressBeyondTheType() {
     TempProject project;
     auto operands = std::make_shared<OperandLibrary>(OpenProject(project), nullptr);
-    tyOperandRequest request;
+    OperandRequest request;
     request.Accepted = {{eOG_Data, eOT_MB}};
     OperandDialog dialog(request, operands);
     const long highest = operands->Types().HighestAddress(eOT_MB);
@@ -160,7 +160,7 @@ private slots:
     auto connection = OpenProject(project);
     auto operands = std::make_shared<OperandLibrary>(connection, nullptr);
     QtDialogService dialogs(nullptr, operands, {}, true);
-    tyOperandRequest request;
+    OperandRequest request;
     request.Accepted = {{eOG_Data, eOT_O}};
     AnswerNextDialog("operandDialog", [](QDialog& dialog) {
       dialog.findChild<QSpinBox*>("operandAddress")->setValue(5);
@@ -171,7 +171,7 @@ private slots:
     QVERIFY(entry.has_value());
     // The description the user typed travels with the entry; the operand
     // library, not the host, writes the operand list on confirmation.
-    QCOMPARE(*entry, (tyOperandEntry{eOT_O, 5, 0, 0.0, std::string("Pump on")}));
+    QCOMPARE(*entry, (OperandEntry{eOT_O, 5, 0, 0.0, std::string("Pump on")}));
     QVERIFY(!operands->List().Exists({eOT_O, 5, 0}));
 
     AnswerNextDialog("operandDialog", [](QDialog& dialog) { dialog.reject(); });

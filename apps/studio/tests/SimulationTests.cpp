@@ -44,7 +44,7 @@ private slots:
   void init() {
     mProject = std::make_unique<TempProject>();
     WriteProgram();
-    tyStudioOptions options;
+    StudioOptions options;
     options.HostSettingsPath = mProject->SettingsPath();
     options.Interactive = false;
     mWindow = std::make_unique<StudioWindow>(options);

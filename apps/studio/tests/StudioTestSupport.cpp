@@ -40,8 +40,8 @@ void PollUntil(std::function<bool()> act) {
 
 } // namespace
 
-std::shared_ptr<tyModalSeen> AnswerNextMessageBox(QMessageBox::StandardButton button) {
-  auto seen = std::make_shared<tyModalSeen>();
+std::shared_ptr<ModalSeen> AnswerNextMessageBox(QMessageBox::StandardButton button) {
+  auto seen = std::make_shared<ModalSeen>();
   PollUntil([seen, button] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box) return false;
@@ -57,8 +57,8 @@ std::shared_ptr<tyModalSeen> AnswerNextMessageBox(QMessageBox::StandardButton bu
   return seen;
 }
 
-std::shared_ptr<tyModalSeen> AnswerNextDialog(const QString& objectName, std::function<void(QDialog&)> answer) {
-  auto seen = std::make_shared<tyModalSeen>();
+std::shared_ptr<ModalSeen> AnswerNextDialog(const QString& objectName, std::function<void(QDialog&)> answer) {
+  auto seen = std::make_shared<ModalSeen>();
   PollUntil([seen, objectName, answer] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (!dialog || dialog->objectName() != objectName) return false;
@@ -70,8 +70,8 @@ std::shared_ptr<tyModalSeen> AnswerNextDialog(const QString& objectName, std::fu
   return seen;
 }
 
-std::shared_ptr<tyModalSeen> ChooseInNextMenu(const QString& actionName) {
-  auto seen = std::make_shared<tyModalSeen>();
+std::shared_ptr<ModalSeen> ChooseInNextMenu(const QString& actionName) {
+  auto seen = std::make_shared<ModalSeen>();
   PollUntil([seen, actionName] {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (!menu) return false;

@@ -15,20 +15,20 @@ class QDialog;
 namespace ldr::studio::test {
 
 // What a modal box or menu showed when it was answered.
-struct tyModalSeen {
+struct ModalSeen {
   bool Seen = false;
   QString ObjectName;
   QString Text;
 };
 
 // Answers the next message box by pressing `button`.
-std::shared_ptr<tyModalSeen> AnswerNextMessageBox(QMessageBox::StandardButton button);
+std::shared_ptr<ModalSeen> AnswerNextMessageBox(QMessageBox::StandardButton button);
 // Runs `answer` on the next modal dialog named `objectName` (it must close
 // the dialog). Other modal windows are left alone (and closed when nothing
 // came for a long time).
-std::shared_ptr<tyModalSeen> AnswerNextDialog(const QString& objectName, std::function<void(QDialog&)> answer);
+std::shared_ptr<ModalSeen> AnswerNextDialog(const QString& objectName, std::function<void(QDialog&)> answer);
 // Chooses the entry `actionName` (the tool ID) of the next popup menu.
-std::shared_ptr<tyModalSeen> ChooseInNextMenu(const QString& actionName);
+std::shared_ptr<ModalSeen> ChooseInNextMenu(const QString& actionName);
 
 // A fresh project file (module 1, subroutines 1 and 2) and a settings file
 // in a temporary directory.

@@ -21,7 +21,7 @@ private:
 
   void OpenStudio() {
     mProject = std::make_unique<TempProject>();
-    tyStudioOptions options;
+    StudioOptions options;
     options.HostSettingsPath = mProject->SettingsPath();
     options.Interactive = false;
     mWindow = std::make_unique<StudioWindow>(options);

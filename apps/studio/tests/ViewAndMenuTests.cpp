@@ -29,7 +29,7 @@ private:
 
   void OpenStudio() {
     mProject = std::make_unique<TempProject>();
-    tyStudioOptions options;
+    StudioOptions options;
     options.HostSettingsPath = mProject->SettingsPath();
     mWindow = std::make_unique<StudioWindow>(options);
     mWindow->show();
@@ -147,7 +147,7 @@ private slots:
         operand.accept();
       };
     };
-    std::shared_ptr<tyModalSeen> second;
+    std::shared_ptr<ModalSeen> second;
     AnswerNextDialog("operandDialog", [&](QDialog& dialog) {
       operandAnswer(4)(dialog);
       second = AnswerNextDialog("operandDialog", operandAnswer(5));
@@ -237,7 +237,7 @@ private slots:
 
   void toolsWaitForAProjectAndMenusNameTheirKeys() {
     mProject = std::make_unique<TempProject>();
-    tyStudioOptions options;
+    StudioOptions options;
     options.HostSettingsPath = mProject->SettingsPath();
     mWindow = std::make_unique<StudioWindow>(options);
     for (const char* id : {"ID_LDirectContact", "ID_NewNet", "ID_LDrawLine", "ID_SelectAll"})

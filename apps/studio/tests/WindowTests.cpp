@@ -47,10 +47,10 @@ private:
   // A window with the project open, its editor made with a recording view.
   void OpenWithRecordingView() {
     mProject = std::make_unique<TempProject>();
-    tyStudioOptions options;
+    StudioOptions options;
     options.HostSettingsPath = mProject->SettingsPath();
     options.MakeParts = [this] {
-      tyLdrMainParts parts;
+      LdrMainParts parts;
       parts.CreateView = [this](LdrContext& context) {
         auto view = std::make_unique<RecordingView>(context);
         mView = view.get();
@@ -72,7 +72,7 @@ private:
   // A window with the project open in the editor of this build.
   void OpenWithStandardEditor() {
     mProject = std::make_unique<TempProject>();
-    tyStudioOptions options;
+    StudioOptions options;
     options.HostSettingsPath = mProject->SettingsPath();
     mWindow = std::make_unique<StudioWindow>(options);
     mWindow->show();
@@ -408,7 +408,7 @@ private slots:
     // mode by a press, a drag and a release.
     auto probe = ldr::CreateNewElement(mWindow->Main()->Context(), 200);
     probe->SetClassType(static_cast<enElementType>(200));
-    const tyRect contact = probe->GetBoundingRect();
+    const Rect contact = probe->GetBoundingRect();
     const int outlet = 4 + (contact.Right - contact.Left);
     mWindow->ActionFor("ID_LDrawLine")->trigger();
     QVERIFY(mWindow->ActionFor("ID_LDrawLine")->isChecked());
@@ -515,7 +515,7 @@ private slots:
   // The real editor of this build on a new project.
   void standardEditorOpensANewProject() {
     mProject = std::make_unique<TempProject>();
-    tyStudioOptions options;
+    StudioOptions options;
     options.HostSettingsPath = mProject->SettingsPath();
     mWindow = std::make_unique<StudioWindow>(options);
     mWindow->show();
@@ -524,7 +524,7 @@ private slots:
     QVERIFY(mWindow->NewProject(path));
     QCOMPARE(mWindow->ProjectPath(), path);
     const bool viewBuilt = static_cast<bool>(MakeStandardParts().CreateView);
-    std::shared_ptr<tyModalSeen> seen;
+    std::shared_ptr<ModalSeen> seen;
     if (!viewBuilt) seen = AnswerNextMessageBox(QMessageBox::Ok);
     const bool loaded = mWindow->LoadSubroutine(StudioWindow::kStartSubroutine);
     QCOMPARE(loaded, viewBuilt);

@@ -11,7 +11,7 @@
 
 namespace ldr {
 
-enum class enProcessStep {
+enum class ProcessStep {
   Continue, // the gesture goes on
   End,      // the gesture is over; whatever it wrote lands as it is
   Commit,   // the gesture is over and its writes are one edit
@@ -19,9 +19,9 @@ enum class enProcessStep {
   Start     // the process claims (or hands over to) the kind in Next
 };
 
-struct tyProcessOutcome {
+struct ProcessOutcome {
 public:
-  enProcessStep Step = enProcessStep::Continue;
+  ProcessStep Step = ProcessStep::Continue;
   // Commit: the edit's name for the host (empty: none is reported), and
   // whether it changes compiled code (otherwise only the project is dirty).
   std::string ActionName;
@@ -31,28 +31,26 @@ public:
   // Commit of a drop: the new element, for the view's placement steps.
   std::int32_t PlacedElementID = -1;
 
-  bool Ends() const {
-    return Step == enProcessStep::End || Step == enProcessStep::Commit || Step == enProcessStep::Revert;
-  }
+  bool Ends() const { return Step == ProcessStep::End || Step == ProcessStep::Commit || Step == ProcessStep::Revert; }
 
-  static tyProcessOutcome Continue() { return {}; }
-  static tyProcessOutcome End() { return Of(enProcessStep::End); }
-  static tyProcessOutcome Revert() { return Of(enProcessStep::Revert); }
-  static tyProcessOutcome Commit(std::string actionName, bool needToCompile) {
-    auto outcome = Of(enProcessStep::Commit);
+  static ProcessOutcome Continue() { return {}; }
+  static ProcessOutcome End() { return Of(ProcessStep::End); }
+  static ProcessOutcome Revert() { return Of(ProcessStep::Revert); }
+  static ProcessOutcome Commit(std::string actionName, bool needToCompile) {
+    auto outcome = Of(ProcessStep::Commit);
     outcome.ActionName = std::move(actionName);
     outcome.NeedToCompile = needToCompile;
     return outcome;
   }
-  static tyProcessOutcome Start(enMouseProcess next) {
-    auto outcome = Of(enProcessStep::Start);
+  static ProcessOutcome Start(enMouseProcess next) {
+    auto outcome = Of(ProcessStep::Start);
     outcome.Next = next;
     return outcome;
   }
 
 private:
-  static tyProcessOutcome Of(enProcessStep step) {
-    tyProcessOutcome outcome;
+  static ProcessOutcome Of(ProcessStep step) {
+    ProcessOutcome outcome;
     outcome.Step = step;
     return outcome;
   }

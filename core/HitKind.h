@@ -7,7 +7,7 @@
 
 namespace ldr {
 
-enum enHitKind : std::int32_t {
+enum HitKind : std::int32_t {
   eHK_Nothing = 0,
 
   // --- strips ---
