@@ -5,6 +5,8 @@
 #include "interfaces/itfLdrElement.h"
 #include "outside/HostServices.h"
 
+#include "apps/ldr/script/ScriptLine.h"
+
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -14,18 +16,6 @@ namespace ldr::script {
 namespace {
 
 using Words = CompileCaller::Words;
-
-long ToLong(const std::string& word) {
-  size_t used = 0;
-  long value = 0;
-  try {
-    value = std::stol(word, &used);
-  } catch (...) {
-    used = 0;
-  }
-  if (word.empty() || used != word.size()) throw std::invalid_argument("not a number: " + word);
-  return value;
-}
 
 // x'0A0B' (x'' empty).
 ByteArray ToBytes(const std::string& word) {

@@ -50,4 +50,16 @@ std::vector<std::string> ScriptLine::Split(const std::string& text) {
   return words;
 }
 
+long ToLong(const std::string& word) {
+  size_t used = 0;
+  long value = 0;
+  try {
+    value = std::stol(word, &used);
+  } catch (...) {
+    used = 0;
+  }
+  if (word.empty() || used != word.size()) throw std::invalid_argument("not a number: " + word);
+  return value;
+}
+
 } // namespace ldr::script

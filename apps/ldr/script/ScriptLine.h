@@ -20,4 +20,8 @@ public:
   static std::vector<std::string> Split(const std::string& text);
 };
 
+// A whole word as a decimal number; std::invalid_argument "not a number: WORD"
+// for anything else.
+long ToLong(const std::string& word);
+
 } // namespace ldr::script

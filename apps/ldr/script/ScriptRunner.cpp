@@ -40,18 +40,6 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-long ToLong(const std::string& word) {
-  size_t used = 0;
-  long value = 0;
-  try {
-    value = std::stol(word, &used);
-  } catch (...) {
-    used = 0;
-  }
-  if (used != word.size() || word.empty()) throw std::invalid_argument("not a number: " + word);
-  return value;
-}
-
 int ToInt(const std::string& word) { return static_cast<int>(ToLong(word)); }
 
 void ExpectCount(const Words& words, size_t min, size_t max, const char* usage) {

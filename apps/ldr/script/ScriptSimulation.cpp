@@ -3,23 +3,13 @@
 #include "outside/operands/VirtualController.h"
 #include "tools/simulation/OperandName.h"
 
+#include "apps/ldr/script/ScriptLine.h"
+
 #include <stdexcept>
 
 namespace ldr::script {
 
 namespace {
-
-long Number(const std::string& word) {
-  size_t used = 0;
-  long value = 0;
-  try {
-    value = std::stol(word, &used);
-  } catch (...) {
-    used = 0;
-  }
-  if (word.empty() || used != word.size()) throw std::invalid_argument("not a number: " + word);
-  return value;
-}
 
 // In double quotes, with \" and \\ escaped as script lines read them.
 std::string Quoted(const std::string& text) {
@@ -36,11 +26,11 @@ std::string Quoted(const std::string& text) {
 void ScriptSimulation::Run(const Words& w, HeadlessEditor& editor) {
   const std::string verb = w.size() > 1 ? w[1] : "";
   if (verb == "start" && w.size() <= 3) return Start(w, editor);
-  if (verb == "scan" && w.size() <= 3) return Scan(w.size() == 3 ? Number(w[2]) : 1, editor);
-  if (verb == "set" && w.size() == 4) return Simulator().Set(Operand(w[2]), Number(w[3]));
+  if (verb == "scan" && w.size() <= 3) return Scan(w.size() == 3 ? ToLong(w[2]) : 1, editor);
+  if (verb == "set" && w.size() == 4) return Simulator().Set(Operand(w[2]), ToLong(w[3]));
   if (verb == "force" && w.size() == 4) {
     if (w[3] == "off") return Simulator().Unforce(Operand(w[2]));
-    return Simulator().Force(Operand(w[2]), Number(w[3]));
+    return Simulator().Force(Operand(w[2]), ToLong(w[3]));
   }
   if (verb == "value" && w.size() >= 3) return PrintValues(w);
   throw std::invalid_argument("usage: simulate start [MS] | scan [N] | set OPERAND VALUE | "
@@ -50,7 +40,7 @@ void ScriptSimulation::Run(const Words& w, HeadlessEditor& editor) {
 void ScriptSimulation::Start(const Words& w, HeadlessEditor& editor) {
   mController = std::make_shared<VirtualController>();
   mSimulator = sim::ScanSimulator::ForProject(editor.Db(), mController);
-  if (w.size() == 3) mSimulator->SetScanMs(Number(w[2]));
+  if (w.size() == 3) mSimulator->SetScanMs(ToLong(w[2]));
   mSimulator->SetReportSink([this](const std::string& note) { mPrint("simulate note " + Quoted(note)); });
 }
 

@@ -6,24 +6,14 @@
 #include "tools/srvLdrCrossRef.h"
 #include "tools/srvPrint.h"
 
+#include "apps/ldr/script/ScriptLine.h"
+
 #include <sstream>
 #include <stdexcept>
 
 namespace ldr::script {
 
 namespace {
-
-long ToLong(const std::string& word) {
-  size_t used = 0;
-  long value = 0;
-  try {
-    value = std::stol(word, &used);
-  } catch (...) {
-    used = 0;
-  }
-  if (word.empty() || used != word.size()) throw std::invalid_argument("not a number: " + word);
-  return value;
-}
 
 double ToDouble(const std::string& word) {
   size_t used = 0;
@@ -175,7 +165,7 @@ void ToolServiceCalls::CallPassword(const std::string& method, const Words& args
   }
 }
 
-// The spec's members, and the print-preview control's own operations a host
+// The printing service's members, and the print-preview control's own operations a host
 // uses: a new control of a paper size, the page count, the PDF and page
 // images.
 void ToolServiceCalls::CallPrint(const std::string& method, const Words& args) {
