@@ -15,6 +15,8 @@
 #include "elements/clsStoreElement.h"
 #include "elements/clsStoreElementEx.h"
 #include "elements/clsStoreLoadTimerElement.h"
+#include "elements/clsUtilElement.h"
+#include "elements/clsUtilElementEx.h"
 #include "outside/HostServices.h"
 
 #include <algorithm>
@@ -41,6 +43,8 @@ constexpr FamilyMaker kMakers[] = {
     {eEFT_DirectClocks, &Make<clsDirectClock>},       {eEFT_InDirectClocks, &Make<clsIndirectClock>},
     {eEFT_StoreElements, &Make<clsStoreElement>},     {eEFT_StoreElementsEx, &Make<clsStoreElementEx>},
     {eEFT_LoadElements, &Make<clsLoadElement>},       {eEFT_StoreLoadTimerElements, &Make<clsStoreLoadTimerElement>},
+    {eEFT_UtilElements, &Make<clsUtilElement>},
+    {eEFT_UtilExElements, &Make<clsUtilElementEx>},
 };
 
 ElementMaker MakerOf(enElementFamilyType family) {

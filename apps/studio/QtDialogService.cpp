@@ -1,6 +1,7 @@
 #include "apps/studio/QtDialogService.h"
 
 #include "apps/studio/OperandDialog.h"
+#include "elements/clsUtilElementEx.h"
 #include "interfaces/enElementType.h"
 
 #include <QFileDialog>
@@ -81,6 +82,11 @@ std::optional<std::string> QtDialogService::AskLabelName(const std::string& curr
 std::optional<std::string> QtDialogService::AskConfiguration(long elementType, const std::string& current) {
   if (const QString prompt = ClockPrompt(elementType); !prompt.isEmpty())
     return AskText("clockDialog", "Clock", prompt, current, false);
+  // The linearisation and PID boxes take all their operands at once.
+  if (const std::string names = clsUtilElementEx::OperandNames(elementType); !names.empty())
+    return AskText("controlBoxDialog", "Box operands",
+                   QString("Operands %1 (TYPE ADDRESS each, separated by commas):").arg(QString::fromStdString(names)),
+                   current, false);
   return AskText("configurationDialog", "Element settings",
                  QString("Settings of element type %1 (whole numbers, separated by commas):").arg(elementType), current,
                  false);

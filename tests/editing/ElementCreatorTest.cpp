@@ -144,7 +144,7 @@ TEST_F(ElementCreatorTest, CancellingTheOperandDialogRemovesTheDroppedElementOnl
 
 TEST_F(ElementCreatorTest, ATypeWithoutAClassStartsNoProcess) {
   EXPECT_CALL(mControl, SetNewProcess(_)).Times(0);
-  mCreator.CreateNewElement(1200);
+  mCreator.CreateNewElement(2000);
   EXPECT_FALSE(mCreator.Element());
   ASSERT_FALSE(Errors().empty());
   EXPECT_EQ(Errors().back().Title, "UnhandledElement");

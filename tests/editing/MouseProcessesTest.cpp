@@ -141,7 +141,7 @@ TEST_F(MouseProcessesTest, AWithdrawnDropIsNoPlacement) {
 
 TEST_F(MouseProcessesTest, ATypeWithoutAClassStartsNoCreator) {
   MouseProcesses processes(mCtx, mControl);
-  EXPECT_FALSE(processes.StartElementCreator(1300, mNet));
+  EXPECT_FALSE(processes.StartElementCreator(2000, mNet));
   EXPECT_FALSE(processes.Exists(eMP_ElmntCreateProc));
 }
 

@@ -12,6 +12,7 @@
 #include "apps/studio/SettingsDialog.h"
 #include "core/LdrError.h"
 #include "core/ProjectDatabase.h"
+#include "interfaces/enElementType.h"
 #include "outside/utilities/FileSettingsStore.h"
 #include "outside/utilities/ProjectGlobalValues.h"
 #include "outside/utilities/TableMessageService.h"
@@ -193,6 +194,20 @@ private slots:
     });
     QCOMPARE(dialogs.AskLabelName("LOOP"), std::optional<std::string>("LOOP_2"));
     QCOMPARE(seen->ObjectName, QString("labelNameDialog"));
+  }
+
+  void controlBoxDialogTakesEveryOperandAtOnce() {
+    TempProject project;
+    QtDialogService dialogs(nullptr, std::make_shared<OperandLibrary>(OpenProject(project), nullptr), {}, true);
+    auto seen = AnswerNextDialog("controlBoxDialog", [](QDialog& dialog) {
+      auto& input = static_cast<QInputDialog&>(dialog);
+      QVERIFY(input.labelText().contains("X, X1, X2, Y1, Y2 -> Y"));
+      input.setTextValue("MI 1, MI 2, MI 3, MI 4, MI 5, MI 6");
+      input.accept();
+    });
+    QCOMPARE(dialogs.AskConfiguration(eET_UtExLinear, ""),
+             std::optional<std::string>("MI 1, MI 2, MI 3, MI 4, MI 5, MI 6"));
+    QVERIFY(seen->Seen);
   }
 
   void settingsDialogStoresTheHostSettings() {

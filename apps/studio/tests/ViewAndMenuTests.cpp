@@ -134,6 +134,12 @@ private slots:
     QCOMPARE(mWindow->Main()->Context().State->MouseProcess(), static_cast<long>(eMP_QueryForProcess));
   }
 
+  void utilityPalettesAreEnabled() {
+    OpenStudio();
+    for (const char* id : {"ID_StepInRange", "ID_FlipFlopRS", "ID_StrReplace", "ID_Linear", "ID_PID", "ID_VectLinear"})
+      QVERIFY2(mWindow->ActionFor(id) && mWindow->ActionFor(id)->isEnabled(), id);
+  }
+
   void boxMenuSwitchesTheClickedCompareBox() {
     OpenStudio();
     QWidget* board = mWindow->Editor()->RightWidget();
