@@ -43,8 +43,7 @@ constexpr FamilyMaker kMakers[] = {
     {eEFT_DirectClocks, &Make<clsDirectClock>},       {eEFT_InDirectClocks, &Make<clsIndirectClock>},
     {eEFT_StoreElements, &Make<clsStoreElement>},     {eEFT_StoreElementsEx, &Make<clsStoreElementEx>},
     {eEFT_LoadElements, &Make<clsLoadElement>},       {eEFT_StoreLoadTimerElements, &Make<clsStoreLoadTimerElement>},
-    {eEFT_UtilElements, &Make<clsUtilElement>},
-    {eEFT_UtilExElements, &Make<clsUtilElementEx>},
+    {eEFT_UtilElements, &Make<clsUtilElement>},       {eEFT_UtilExElements, &Make<clsUtilElementEx>},
 };
 
 ElementMaker MakerOf(enElementFamilyType family) {

@@ -15,7 +15,6 @@ public:
   using BoxElement::BoxElement;
 
   std::int32_t Height() override;
-  tyLdrPoint Delta() override { return {0, 0}; }
   enFLOW_DIRECTION FlowDirection() override { NotSupported("FlowDirection"); }
   void SetFlowDirection(enFLOW_DIRECTION) override { NotSupported("FlowDirection"); }
   void SetInletRLOValue(enRloValue) override { NotSupported("InletRLOValue"); }

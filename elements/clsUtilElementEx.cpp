@@ -41,10 +41,10 @@ const SlotNames* NamesOf(std::int32_t elementType) {
 }
 
 std::string_view SlotName(const SlotNames& names, bool isInput, long slot) {
-  const std::span<const std::string_view> list = isInput ? std::span<const std::string_view>(names.Inputs)
-                                                         : std::span<const std::string_view>(names.Outputs);
+  const std::span<const std::string_view> list =
+      isInput ? std::span<const std::string_view>(names.Inputs) : std::span<const std::string_view>(names.Outputs);
   return slot >= 1 && static_cast<std::size_t>(slot) <= list.size() ? list[static_cast<std::size_t>(slot - 1)]
-                                                                     : std::string_view{};
+                                                                    : std::string_view{};
 }
 
 std::string JoinNames(std::span<const std::string_view> names) {

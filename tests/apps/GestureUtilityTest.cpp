@@ -46,9 +46,9 @@ protected:
 };
 
 TEST_F(GestureUtility, PlacedMovedCopiedAndStored) {
-  const auto result = Run("tool ID_Factor\nclick " + At(1, 2, 5) + "\n" + Rows("1204") + Drag(11, 14, 7, 0) +
-                          Rows("1204") + "click " + At(1, 14, 7) + "\n" + Drag(14, 36, 7, 2) + Rows("1204") +
-                          "state\n");
+  const auto result =
+      Run("tool ID_Factor\nclick " + At(1, 2, 5) + "\n" + Rows("1204") + Drag(11, 14, 7, 0) + Rows("1204") + "click " +
+          At(1, 14, 7) + "\n" + Drag(14, 36, 7, 2) + Rows("1204") + "state\n");
   ASSERT_EQ(result.Status, 0) << result.Err;
   // Three inputs and one output, each an empty slot; the move keeps the
   // rows; the copied box keeps its key and goes, the replica stays with

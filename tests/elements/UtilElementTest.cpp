@@ -70,8 +70,7 @@ TEST_F(UtilElement, EndPointIsReadOnlyAndFlowIsRefused) {
     EXPECT_EQ(box->GetBoundingRect().Left, 10) << type;
     const std::string module = box->ClassName();
     const std::function<void()> refused[] = {[&] { box->EnableFlow(); }, [&] { box->SetEnableFlow(true); },
-                                             [&] { box->FlowDirection(); },
-                                             [&] { box->SetFlowDirection(eFD_Right); },
+                                             [&] { box->FlowDirection(); }, [&] { box->SetFlowDirection(eFD_Right); },
                                              [&] { box->SetInletRLOValue(eRV_High); }};
     for (const auto& call : refused) {
       try {
@@ -174,7 +173,7 @@ TEST_F(UtilElement, UnknownTypesAndDamagedRowsLoadAndDraw) {
 TEST_F(UtilElement, ConfigurationFillsEveryOperandAtOnce) {
   auto linear = Make(eET_UtExLinear, 10, 4);
   linear->AddToDB(NetID());
-  mHost.Answers->QueueDialog("MI 1, MI 2, MI 3");               // too few
+  mHost.Answers->QueueDialog("MI 1, MI 2, MI 3");                         // too few
   mHost.Answers->QueueDialog("MI 1, MI 2, MI 3, MI 4, MI 5, MI 6, MI 7"); // too many
   mHost.Answers->QueueDialog("MI 1, MI 2, XX 3, MI 4, MI 5, MI 6");
   mHost.Answers->QueueDialog("MI 1, ML 2, MI 3, MI 4, MI 5, MI 6");
