@@ -59,6 +59,14 @@ TEST_F(GestureUtility, PlacedMovedCopiedAndStored) {
                         "state MouseProcess=1 NoDrop=0 WorkMode=0 NeedToSave=1 NeedToCompile=1 ReloadRequest=0\n");
 }
 
+TEST_F(GestureUtility, AnEmptySlotIsFilledLikeAnyOperand) {
+  // The first input's name stands left of its pin, three rows below the rung.
+  const auto result = Run("tool ID_Factor\nclick " + At(1, 2, 5) + "\nclick " + At(1, 5, 8) +
+                          "\noperand MI 9\nkey 13\n" + Rows("1204"));
+  ASSERT_EQ(result.Status, 0) << result.Err;
+  EXPECT_EQ(result.Out, "1204|2|5|4|6|1|9\n");
+}
+
 TEST_F(GestureUtility, LinearisationConfiguredOrCancelledAtTheDrop) {
   const auto result = Run("tool ID_Linear\ndialog \"MI 1, MI 2, MI 3, MI 4, MI 5, MI 6\"\nclick " + At(1, 2, 5) +
                           "\ntool ID_PID\ndialog cancel\nclick " + At(1, 27, 5) + "\n" + Rows("1300,1301"));
