@@ -36,6 +36,12 @@ std::vector<std::string> Split(const std::string& text, char separator) {
   return parts;
 }
 
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 std::vector<std::string> Words(const std::string& text) {
   std::vector<std::string> words;
   std::istringstream in(text);
@@ -106,7 +112,7 @@ std::optional<std::vector<OperandEntry>> OperandEntryText::ParseList(const std::
   std::vector<OperandEntry> entries;
   for (std::size_t i = 0; i < parts.size(); ++i) {
     std::string why;
-    const auto entry = ParseEntry(parts[i], types, why);
+    const auto entry = ParseEntry(Trimmed(parts[i]), types, why);
     if (!entry) {
       problem = "Operand " + std::to_string(i + 1) + ": " + why;
       return std::nullopt;
