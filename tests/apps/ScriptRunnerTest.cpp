@@ -88,6 +88,16 @@ TEST_F(Script, StateAndRowsArePrintedAsTheContractSays) {
                         "1|NULL\n1|NULL\n0\n");
 }
 
+// A tool tip is printed when the component hands the host a new one, so
+// resting over the same operand twice or crossing empty ladder says nothing.
+TEST_F(Script, ToolTipsArePrintedWhenTheyChange) {
+  auto result = Run("new " + NewProject() +
+                    "\ninit\nload 2\nclick 84 70\ntool ID_LDirectContact\noperand MB 5\nclick 84 70\nkey 27\n"
+                    "move 0 0 70 56\nmove 0 0 84 56\nmove 0 0 300 300\nmove 0 0 400 300\n");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "tooltip \"MB 5\"\ntooltip \"\"\n");
+}
+
 TEST_F(Script, ExpectSearchesTheLogSoFar) {
   auto result = Run("new " + NewProject() +
                     "\ninit\n# a comment line\n\ncall OnFBFatherDeleted 7\nexpect \"Orphand\"\n"

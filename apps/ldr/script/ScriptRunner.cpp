@@ -192,7 +192,10 @@ void ScriptRunner::Register() {
       ExpectCount(w, 4, 4, "BUTTON SHIFT X Y");
       Main(); // the boards exist once the editor is initialised
       auto& board = right ? Editor().RightBoard() : Editor().LeftBoard();
+      const std::string toolTipBefore = board.ToolTipText();
       (board.*event)(ToInt(w[1]), ToInt(w[2]), ToInt(w[3]), ToInt(w[4]));
+      // The host shows a tool tip only when the component hands it a new one.
+      if (board.ToolTipText() != toolTipBefore) Print("tooltip " + LogFormat::Quote(board.ToolTipText()));
     };
   };
   mCommands["down"] = mouse(true, &MemoryPictureBoard::MouseDown);
