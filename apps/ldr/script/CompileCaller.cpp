@@ -6,6 +6,7 @@
 #include "outside/HostServices.h"
 
 #include "apps/ldr/script/ScriptLine.h"
+#include "outside/headless/LogFormat.h"
 
 #include <map>
 #include <sstream>
@@ -39,10 +40,6 @@ ByteArray ToBytes(const std::string& word) {
 }
 
 std::string FromBytes(const ByteArray& bytes) { return db::DbValue(db::Blob(bytes)).ToDisplay(); }
-
-std::string Quoted(const std::string& text) {
-  return text.find(' ') == std::string::npos && !text.empty() ? text : "\"" + text + "\"";
-}
 
 enDB_Blocks ToBlockKey(const std::string& word) {
   const long key = ToLong(word);
@@ -108,7 +105,7 @@ void CompileCaller::Compile(const Words& w) {
   auto bytes = [&](size_t i) { return ToBytes(args.at(i)); };
   auto vb = [&](long v) { mPrint(std::to_string(v)); };
   auto boolean = [&](bool v) { mPrint(v ? "-1" : "0"); };
-  auto text = [&](const std::string& v) { mPrint(Quoted(v)); };
+  auto text = [&](const std::string& v) { mPrint(LogFormat::Word(v)); };
   auto rows = [&](RecordsetPtr rs) { PrintRecordset(rs.get()); };
   clsLdrCompile& c = *mCompile;
 
@@ -180,7 +177,7 @@ void CompileCaller::Compile(const Words& w) {
           long seqNum = n(1);
           std::string name = args.at(2);
           c.GetFirstDuplicateLabelInSubroutine(n(0), seqNum, name);
-          mPrint(std::to_string(seqNum) + "|" + Quoted(name));
+          mPrint(std::to_string(seqNum) + "|" + LogFormat::Word(name));
         }}},
       {"GetFirstNetAfterStrip",
        {4,

@@ -4,24 +4,11 @@
 #include "tools/simulation/OperandName.h"
 
 #include "apps/ldr/script/ScriptLine.h"
+#include "outside/headless/LogFormat.h"
 
 #include <stdexcept>
 
 namespace ldr::script {
-
-namespace {
-
-// In double quotes, with \" and \\ escaped as script lines read them.
-std::string Quoted(const std::string& text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') quoted += '\\';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
-} // namespace
 
 void ScriptSimulation::Run(const Words& w, HeadlessEditor& editor) {
   const std::string verb = w.size() > 1 ? w[1] : "";
@@ -41,7 +28,7 @@ void ScriptSimulation::Start(const Words& w, HeadlessEditor& editor) {
   mController = std::make_shared<VirtualController>();
   mSimulator = sim::ScanSimulator::ForProject(editor.Db(), mController);
   if (w.size() == 3) mSimulator->SetScanMs(ToLong(w[2]));
-  mSimulator->SetReportSink([this](const std::string& note) { mPrint("simulate note " + Quoted(note)); });
+  mSimulator->SetReportSink([this](const std::string& note) { mPrint("simulate note " + LogFormat::Quote(note)); });
 }
 
 void ScriptSimulation::Scan(long count, HeadlessEditor& editor) {
@@ -50,7 +37,7 @@ void ScriptSimulation::Scan(long count, HeadlessEditor& editor) {
     try {
       simulator.Scan();
     } catch (const sim::SimulationError& error) {
-      mPrint("simulate stopped " + Quoted(error.what()));
+      mPrint("simulate stopped " + LogFormat::Quote(error.what()));
       break;
     }
   }
