@@ -17,6 +17,8 @@
 #include "elements/clsStoreLoadTimerElement.h"
 #include "elements/clsUtilElement.h"
 #include "elements/clsUtilElementEx.h"
+#include "elements/clsUtilElementEx1.h"
+#include "elements/clsUtilElementEx2.h"
 #include "outside/HostServices.h"
 
 #include <algorithm>
@@ -44,6 +46,7 @@ constexpr FamilyMaker kMakers[] = {
     {eEFT_StoreElements, &Make<clsStoreElement>},     {eEFT_StoreElementsEx, &Make<clsStoreElementEx>},
     {eEFT_LoadElements, &Make<clsLoadElement>},       {eEFT_StoreLoadTimerElements, &Make<clsStoreLoadTimerElement>},
     {eEFT_UtilElements, &Make<clsUtilElement>},       {eEFT_UtilExElements, &Make<clsUtilElementEx>},
+    {eEFT_UtilEx1Elements, &Make<clsUtilElementEx1>}, {eEFT_UtilEx2Elements, &Make<clsUtilElementEx2>},
 };
 
 ElementMaker MakerOf(enElementFamilyType family) {

@@ -1,5 +1,7 @@
 #include "exchange/clsBufferServices.h"
 
+#include "elements/ElementParamsBlocks.h"
+
 #include "outside/utilities/GuiService.h"
 #include "platform/database/DbError.h"
 #include "platform/database/Transaction.h"
@@ -277,6 +279,19 @@ long clsBufferServices::HandleConstOperandsInBufferTables(const std::string& pre
   mDb.Execute("UPDATE " + T(prefix, "LdrElmsOprs") + " SET Elmnt_Oprnd_Adrs=Elmnt_Oprnd_Adrs+" + Num(offset) +
               " WHERE Elmnt_Oprnd_Type IN " + kConstTypes);
   return offset;
+}
+
+void clsBufferServices::UpdateConstsAddressesInBinaryParams(long offset, long firstID, long lastID) {
+  if (offset == 0) return;
+  auto rows = mDb.Query("SELECT ElmntID, ElmntType, MoreParamsBin FROM LdrElements WHERE ElmntID BETWEEN ? AND ?",
+                        {firstID, lastID});
+  for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext()) {
+    const auto type = static_cast<std::int32_t>(rows.Field(1).AsLong());
+    if (!ElementParamsBlocks::KeepsConstantsInBlock(type) || !rows.Field(2).IsBlob()) continue;
+    db::Blob block = rows.Field(2).AsBlob();
+    if (!ElementParamsBlocks::AddOffsetToConstants(type, block, offset)) continue;
+    mDb.Execute("UPDATE LdrElements SET MoreParamsBin=? WHERE ElmntID=?", {db::DbValue(std::move(block)), rows.Field(0)});
+  }
 }
 
 void clsBufferServices::HandleOrphandCallsInBuffer(long callType, const std::string& prefix) {

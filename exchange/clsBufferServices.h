@@ -96,6 +96,9 @@ public:
   // Moves the buffer's constants above the project's; answers the offset
   // added (`offset` when nothing moved).
   long HandleConstOperandsInBufferTables(const std::string& prefix, long offset);
+  // Adds `offset` to the constant addresses kept inside the parameter blocks
+  // of the live elements firstID..lastID (the ones just appended).
+  void UpdateConstsAddressesInBinaryParams(long offset, long firstID, long lastID);
   // Every reference of `callType` becomes the one missing reference.
   void HandleOrphandCallsInBuffer(long callType, const std::string& prefix);
   // Jumps to labels whose strip is not in prefix+LdrStrips become missing

@@ -495,7 +495,8 @@ void clsClipboard::AppendBufferRows(long& firstElement, long& lastElement) {
   firstElement = mBuffers.GetMaxIDFromTable("LdrElements", "ElmntID") + 1;
   mBuffers.AppendBufferTable("LdrElements", "LdrElmsOprs", "ElmntID", kClip);
   lastElement = mBuffers.GetMaxIDFromTable("LdrElements", "ElmntID");
-  mBuffers.HandleConstOperandsInBufferTables(kClip, 0);
+  const long offset = mBuffers.HandleConstOperandsInBufferTables(kClip, 0);
+  mBuffers.UpdateConstsAddressesInBinaryParams(offset, firstElement, lastElement);
   mBuffers.AppendLdrOperandsBufferTable(kClip);
   mBuffers.AppendElementsOperandsBufferTable(kClip);
 }
