@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kBoxLeft = 98;
 constexpr int kTitleMargin = 4;
-constexpr long kDefaultWidth = 19;
+constexpr long kDefaultWidth = 25;
 constexpr std::int32_t kDefaultHeight = 9;
 
 std::string LetterOf(std::int32_t index) { return std::string(1, static_cast<char>('A' + index - 1)); }

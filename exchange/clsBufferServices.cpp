@@ -290,7 +290,8 @@ void clsBufferServices::UpdateConstsAddressesInBinaryParams(long offset, long fi
     if (!ElementParamsBlocks::KeepsConstantsInBlock(type) || !rows.Field(2).IsBlob()) continue;
     db::Blob block = rows.Field(2).AsBlob();
     if (!ElementParamsBlocks::AddOffsetToConstants(type, block, offset)) continue;
-    mDb.Execute("UPDATE LdrElements SET MoreParamsBin=? WHERE ElmntID=?", {db::DbValue(std::move(block)), rows.Field(0)});
+    mDb.Execute("UPDATE LdrElements SET MoreParamsBin=? WHERE ElmntID=?",
+                {db::DbValue(std::move(block)), rows.Field(0)});
   }
 }
 

@@ -141,7 +141,8 @@ void KindParamsObject::SetDefaults() {
 void KindParamsObject::CreateOperands() {
   mInputs.clear();
   mOutputs.clear();
-  for (long slot = 1; slot <= mKind->Inputs; ++slot) mInputs.push_back(mLibrary->NewSlotOperand(mType, true, slot, true));
+  for (long slot = 1; slot <= mKind->Inputs; ++slot)
+    mInputs.push_back(mLibrary->NewSlotOperand(mType, true, slot, true));
   for (long slot = 1; slot <= mKind->Outputs; ++slot)
     mOutputs.push_back(mLibrary->NewSlotOperand(mType, false, slot, true));
 }
@@ -159,7 +160,8 @@ std::vector<std::string> KindParamsObject::Texts() const {
     std::string value;
     if (ParamsKinds::IsValueField(field)) value = std::to_string(mValues[static_cast<std::size_t>(ValueIndex(i))]);
     if (field.Kind == ParamsFieldKind::Text) value = mTexts[static_cast<std::size_t>(TextIndex(i))];
-    if (field.Kind == ParamsFieldKind::Operand) value = mFindOnly[static_cast<std::size_t>(OperandIndex(i))]->DisplayName();
+    if (field.Kind == ParamsFieldKind::Operand)
+      value = mFindOnly[static_cast<std::size_t>(OperandIndex(i))]->DisplayName();
     settings += (settings.empty() ? "" : ", ") + std::string(field.Label) + " " + value;
   }
   if (!settings.empty()) tip += " (" + settings + ")";
@@ -236,8 +238,7 @@ bool KindParamsObject::ReadBlock(const db::Blob& bytes) {
   } catch (const std::invalid_argument&) {
     return false;
   }
-  if (valueAt != block.Values.size() || operandAt != block.InnerOperands.size() || texts.Remaining() != 0)
-    return false;
+  if (valueAt != block.Values.size() || operandAt != block.InnerOperands.size() || texts.Remaining() != 0) return false;
   mValues = std::move(values);
   mTexts = std::move(readTexts);
   return true;

@@ -7,6 +7,9 @@ namespace {
 
 using K = ParamsFieldKind;
 
+// Wide enough for most catalogue titles in the box.
+constexpr long kBoxColumns = 25;
+
 // --- fields, shared by several kinds -------------------------------------------------------
 
 constexpr ParamsField kNone[] = {{"", K::Number, ""}};
@@ -128,43 +131,43 @@ constexpr std::span<const ParamsField> None() { return std::span<const ParamsFie
 // The first row that names a type is its kind: the catch-all rows of each set
 // come last.
 constexpr ParamsKind kKinds[] = {
-    {"SerialPort", kComInit, 0, 0, kSerialPort, 2, 19, "serial port set-up"},
-    {"TableRow", kTableRowTypes, 0, 0, kTableRow, 1, 19, "data table row"},
-    {"TableColumn", kTableColumnTypes, 0, 0, kTableColumn, 1, 19, "data table column"},
-    {"TableClear", kTableClear, 0, 0, kTable, 1, 19, "data table"},
-    {"EthernetCard", kEthernetCardTypes, 0, 0, kEthernetCard, 1, 19, "network card"},
-    {"SocketInit", kSocketInitTypes, 0, 0, kSocketInit, 1, 19, "socket set-up"},
-    {"TcpConnect", kTcpConnectTypes, 0, 0, kTcpConnect, 1, 19, "connection"},
-    {"TcpClose", kTcpCloseTypes, 0, 0, kSocket, 1, 19, "socket"},
-    {"Dial", kDialTypes, 0, 0, kDial, 1, 19, "modem dial"},
-    {"HangUp", kHangUpTypes, 0, 0, kPort, 1, 19, "modem"},
-    {"Leds", kLedsTypes, 0, 0, kLeds, 1, 19, "LED states"},
-    {"PlcName", kPlcNameTypes, 0, 0, kPlcName, 1, 19, "PLC name"},
-    {"Interval", kIntervalTypes, 0, 0, kInterval, 1, 19, "interval"},
-    {"SdPassword", kSdPasswordTypes, 0, 0, kSdPassword, 1, 19, "SD card password"},
-    {"Communication", kCommunication, 0, 0, None(), 1, 19, ""},
+    {"SerialPort", kComInit, 0, 0, kSerialPort, 2, kBoxColumns, "serial port set-up"},
+    {"TableRow", kTableRowTypes, 0, 0, kTableRow, 1, kBoxColumns, "data table row"},
+    {"TableColumn", kTableColumnTypes, 0, 0, kTableColumn, 1, kBoxColumns, "data table column"},
+    {"TableClear", kTableClear, 0, 0, kTable, 1, kBoxColumns, "data table"},
+    {"EthernetCard", kEthernetCardTypes, 0, 0, kEthernetCard, 1, kBoxColumns, "network card"},
+    {"SocketInit", kSocketInitTypes, 0, 0, kSocketInit, 1, kBoxColumns, "socket set-up"},
+    {"TcpConnect", kTcpConnectTypes, 0, 0, kTcpConnect, 1, kBoxColumns, "connection"},
+    {"TcpClose", kTcpCloseTypes, 0, 0, kSocket, 1, kBoxColumns, "socket"},
+    {"Dial", kDialTypes, 0, 0, kDial, 1, kBoxColumns, "modem dial"},
+    {"HangUp", kHangUpTypes, 0, 0, kPort, 1, kBoxColumns, "modem"},
+    {"Leds", kLedsTypes, 0, 0, kLeds, 1, kBoxColumns, "LED states"},
+    {"PlcName", kPlcNameTypes, 0, 0, kPlcName, 1, kBoxColumns, "PLC name"},
+    {"Interval", kIntervalTypes, 0, 0, kInterval, 1, kBoxColumns, "interval"},
+    {"SdPassword", kSdPasswordTypes, 0, 0, kSdPassword, 1, kBoxColumns, "SD card password"},
+    {"Communication", kCommunication, 0, 0, None(), 1, kBoxColumns, ""},
 
-    {"FloatFunction", kFloatFunction, 1, 1, None(), 1, 19, "B = f(A)"},
-    {"FloatArithmetic", kFloatArithmetic, 2, 1, None(), 1, 19, "C = A op B"},
-    {"FloatCompare", kFloatCompare, 2, 0, None(), 1, 19, "A ? B"},
-    {"FloatStore", kFloatStore, 1, 1, None(), 1, 19, "B = A"},
-    {"Transpose", kTranspose, 2, 1, kCount, 1, 19, "vector"},
-    {"FloatInRange", kFloatInRange, 3, 0, None(), 1, 19, "B <= A <= C"},
-    {"IntervalEnd", kIntervalEnd, 0, 1, None(), 1, 19, "interval"},
-    {"Formula", kFormulaTypes, 2, 1, kFormula, 1, 19, "formula"},
-    {"TableQuery", kTableQuery, 2, 1, kTable, 1, 19, "data table"},
-    {"TableFile", kTableFileTypes, 1, 1, kTableFile, 1, 19, "data table file"},
-    {"CanBus", kCanBusTypes, 2, 1, kCanBus, 1, 19, "CAN message"},
-    {"CanOpen", kCanOpenTypes, 2, 1, kCanOpen, 1, 19, "CANopen node"},
-    {"RawSocket", kRawSocket, 2, 1, kSocket, 1, 19, "socket"},
-    {"J1939", kJ1939, 2, 1, kPgn, 1, 19, "J1939"},
-    {"SdFile", kSdFile, 1, 1, kFile, 1, 19, "SD file"},
-    {"Email", kEmailTypes, 1, 1, kEmail, 1, 19, "e-mail"},
-    {"Delay", kDelayTypes, 1, 0, kDelay, 1, 19, "delay"},
-    {"Counter", kCounterTypes, 1, 1, kCounter, 1, 19, "counter"},
-    {"PulseTrain", kPulseTrain, 2, 1, kChannel, 1, 19, "pulse train"},
-    {"Trend", kTrendTypes, 1, 0, kTrend, 1, 19, "trend"},
-    {"SecondSet", kSecondSet, 1, 1, None(), 1, 19, ""},
+    {"FloatFunction", kFloatFunction, 1, 1, None(), 1, kBoxColumns, "B = f(A)"},
+    {"FloatArithmetic", kFloatArithmetic, 2, 1, None(), 1, kBoxColumns, "C = A op B"},
+    {"FloatCompare", kFloatCompare, 2, 0, None(), 1, kBoxColumns, "A ? B"},
+    {"FloatStore", kFloatStore, 1, 1, None(), 1, kBoxColumns, "B = A"},
+    {"Transpose", kTranspose, 2, 1, kCount, 1, kBoxColumns, "vector"},
+    {"FloatInRange", kFloatInRange, 3, 0, None(), 1, kBoxColumns, "B <= A <= C"},
+    {"IntervalEnd", kIntervalEnd, 0, 1, None(), 1, kBoxColumns, "interval"},
+    {"Formula", kFormulaTypes, 2, 1, kFormula, 1, kBoxColumns, "formula"},
+    {"TableQuery", kTableQuery, 2, 1, kTable, 1, kBoxColumns, "data table"},
+    {"TableFile", kTableFileTypes, 1, 1, kTableFile, 1, kBoxColumns, "data table file"},
+    {"CanBus", kCanBusTypes, 2, 1, kCanBus, 1, kBoxColumns, "CAN message"},
+    {"CanOpen", kCanOpenTypes, 2, 1, kCanOpen, 1, kBoxColumns, "CANopen node"},
+    {"RawSocket", kRawSocket, 2, 1, kSocket, 1, kBoxColumns, "socket"},
+    {"J1939", kJ1939, 2, 1, kPgn, 1, kBoxColumns, "J1939"},
+    {"SdFile", kSdFile, 1, 1, kFile, 1, kBoxColumns, "SD file"},
+    {"Email", kEmailTypes, 1, 1, kEmail, 1, kBoxColumns, "e-mail"},
+    {"Delay", kDelayTypes, 1, 0, kDelay, 1, kBoxColumns, "delay"},
+    {"Counter", kCounterTypes, 1, 1, kCounter, 1, kBoxColumns, "counter"},
+    {"PulseTrain", kPulseTrain, 2, 1, kChannel, 1, kBoxColumns, "pulse train"},
+    {"Trend", kTrendTypes, 1, 0, kTrend, 1, kBoxColumns, "trend"},
+    {"SecondSet", kSecondSet, 1, 1, None(), 1, kBoxColumns, ""},
 };
 
 } // namespace

@@ -48,9 +48,9 @@ TEST_F(UtilParamsElement, TheFamiliesPickTheClassAndTheKindGivesThePins) {
     bool SecondSet;
     std::size_t Inputs, Outputs;
   };
-  for (const Case& c : {Case{1400, false, 0, 0}, Case{1425, false, 0, 0}, Case{1601, true, 1, 1},
-                        Case{1613, true, 2, 1}, Case{1623, true, 2, 0}, Case{1632, true, 3, 0},
-                        Case{1268, true, 1, 0}, Case{1830, true, 2, 1}}) {
+  for (const Case& c :
+       {Case{1400, false, 0, 0}, Case{1425, false, 0, 0}, Case{1601, true, 1, 1}, Case{1613, true, 2, 1},
+        Case{1623, true, 2, 0}, Case{1632, true, 3, 0}, Case{1268, true, 1, 0}, Case{1830, true, 2, 1}}) {
     auto element = CreateNewElement(mCtx, c.Type);
     ASSERT_NE(element, nullptr) << c.Type;
     EXPECT_EQ(dynamic_cast<clsUtilElementEx2*>(element.get()) != nullptr, c.SecondSet) << c.Type;
@@ -156,15 +156,15 @@ protected:
 };
 
 TEST_F(UtilParamsPixels, TheOnLinePointBoxDrawsItsPictureAndTheSelectedOne) {
-  // Box from x 98 to 168, y -7 to 105; the 32-pixel picture centred below the divider.
+  // Box from x 98 to 252, y -7 to 105; the 32-pixel picture centred below the divider.
   for (bool selected : {false, true}) {
     const gdi::Bitmap canvas = Drawn(eET_UtEx1ForceOnline, selected);
     const gdi::Bitmap& picture =
         gdi::ResourceLibrary::SharedBitmap(selected ? "ONLINE_POINT_SELECTED" : "ONLINE_POINT");
     for (auto [px, py] : {std::pair{16, 16}, std::pair{1, 1}, std::pair{16, 7}})
-      EXPECT_EQ(At(canvas, 117 + px, 47 + py), picture.GetPixel(px, py)) << selected << " " << px << "," << py;
+      EXPECT_EQ(At(canvas, 159 + px, 47 + py), picture.GetPixel(px, py)) << selected << " " << px << "," << py;
     EXPECT_EQ(At(canvas, 98, 60), kBlack);
-    EXPECT_EQ(At(canvas, 167, 60), kBlack);
+    EXPECT_EQ(At(canvas, 251, 60), kBlack);
     EXPECT_EQ(At(canvas, 100, 104), kBlack);
     EXPECT_EQ(At(canvas, 95, 42), kBack) << "no pins";
   }
@@ -173,12 +173,13 @@ TEST_F(UtilParamsPixels, TheOnLinePointBoxDrawsItsPictureAndTheSelectedOne) {
 
 TEST_F(UtilParamsPixels, ASecondSetBoxDrawsItsPins) {
   const gdi::Bitmap canvas = Drawn(eET_UtEx2_AddF, false);
-  EXPECT_EQ(At(canvas, 94, 42), kBlack); // input A
-  EXPECT_EQ(At(canvas, 94, 91), kBlack); // input B
-  EXPECT_EQ(At(canvas, 171, 42), kBlack); // output C
-  EXPECT_EQ(At(canvas, 171, 91), kBack);
+  EXPECT_EQ(At(canvas, 94, 42), kBlack);  // input A
+  EXPECT_EQ(At(canvas, 94, 91), kBlack);  // input B
+  EXPECT_EQ(At(canvas, 255, 42), kBlack); // output C
+  EXPECT_EQ(At(canvas, 255, 91), kBack);
   EXPECT_EQ(At(canvas, 3, 0), kBlack);   // rung
-  EXPECT_EQ(At(canvas, 264, 0), kBlack); // to the outlet
+  EXPECT_EQ(At(canvas, 348, 0), kBlack); // to the outlet
+  EXPECT_EQ(At(canvas, 353, 0), kBack);
 }
 
 } // namespace

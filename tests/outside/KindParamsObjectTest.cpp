@@ -126,8 +126,7 @@ TEST_F(KindParams, TheOperationsByNameWorkOnEveryKindThatHoldsOperands) {
     EXPECT_EQ(ParamsBlock::RunOperation("AddOffsetToAllConstsOperands", bytes, {100}), !before.empty()) << kind.Name;
     if (before.empty()) continue;
     ++holders;
-    EXPECT_TRUE(ParamsBlock::RunOperation("ReplaceFindOnlyOperand", bytes,
-                                          {15, before[0].Address + 100, 0, 3, 44, 0}));
+    EXPECT_TRUE(ParamsBlock::RunOperation("ReplaceFindOnlyOperand", bytes, {15, before[0].Address + 100, 0, 3, 44, 0}));
     auto moved = Make(kind.Types.front().First);
     moved->SetMoreParamsBin(bytes);
     const auto after = InnerKeys(*moved);
@@ -158,7 +157,8 @@ TEST_F(KindParams, ConfigureAsksTheSettingsThenTheBlockOperandsThenThePinsAndACa
   ASSERT_EQ(object->OutputOperands().size(), 1u);
   mHost.Answers->QueueDialog("table=300");
   mHost.Answers->QueueDialog("table=12");
-  for (const char* address : {"1", "2", "3"}) mHost.Answers->QueueOperandWords({"MI", address}, Host().Operands->Types());
+  for (const char* address : {"1", "2", "3"})
+    mHost.Answers->QueueOperandWords({"MI", address}, Host().Operands->Types());
   EXPECT_TRUE(object->Configure(*Host().Dialogs, *Host().Messages));
   EXPECT_EQ(object->Number("table"), 12);
   EXPECT_EQ(object->OutputOperands()[0]->Key(), (OperandKey{3, 3, 0}));
