@@ -31,6 +31,8 @@ void ParamsBoxElement::SetClassType(enElementType value) {
 
 KindParamsObject* ParamsBoxElement::EnsureParams() {
   if (mParams && mParams->ElementType() == mClassType) return mParams.get();
+  // A context without an operand library (a bare one) makes boxes without settings.
+  if (!mCtx.Host || !mCtx.Host->Operands) return nullptr;
   mParams = MakeKindParamsObject(mCtx.Host->Operands, mClassType, FullTitle());
   mShownTitle = FullTitle();
   return mParams.get();

@@ -1,7 +1,6 @@
 #include "exchange/clsBufferServices.h"
 
 #include "elements/ElementParamsBlocks.h"
-
 #include "outside/utilities/GuiService.h"
 #include "platform/database/DbError.h"
 #include "platform/database/Transaction.h"

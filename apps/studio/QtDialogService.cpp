@@ -1,6 +1,8 @@
 #include "apps/studio/QtDialogService.h"
 
 #include "apps/studio/OperandDialog.h"
+#include "apps/studio/ParamsKindDialog.h"
+#include "elements/ElementTitles.h"
 #include "elements/clsUtilElementEx.h"
 #include "interfaces/enElementType.h"
 
@@ -53,6 +55,16 @@ std::optional<std::string> QtDialogService::AskText(const QString& objectName, c
   return dialog.textValue().toStdString();
 }
 
+std::optional<std::string> QtDialogService::AskKindSettings(long elementType, const std::string& current) {
+  if (!mInteractive) return std::nullopt;
+  KindParamsObject object(mOperands, elementType, GetElementTitle(nullptr, static_cast<std::int32_t>(elementType)));
+  std::string problem;
+  object.ApplyConfigurationText(current, problem);
+  ParamsKindDialog dialog(object, mParent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.ConfigurationText();
+}
+
 QString QtDialogService::ClockPrompt(long elementType) {
   // The direct clocks keep their range in the element.
   switch (elementType) {
@@ -87,6 +99,7 @@ std::optional<std::string> QtDialogService::AskConfiguration(long elementType, c
     return AskText("controlBoxDialog", "Box operands",
                    QString("Operands %1 (TYPE ADDRESS each, separated by commas):").arg(QString::fromStdString(names)),
                    current, false);
+  if (mOperands && ParamsKinds::Find(elementType)) return AskKindSettings(elementType, current);
   return AskText("configurationDialog", "Element settings",
                  QString("Settings of element type %1 (whole numbers, separated by commas):").arg(elementType), current,
                  false);

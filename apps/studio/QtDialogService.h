@@ -34,6 +34,8 @@ public:
 private:
   std::optional<std::string> AskText(const QString& objectName, const QString& title, const QString& label,
                                      const std::string& current, bool secret);
+  // The settings of a communication or second-set utility box (ParamsKindDialog).
+  std::optional<std::string> AskKindSettings(long elementType, const std::string& current);
 
   QPointer<QWidget> mParent;
   std::shared_ptr<OperandLibrary> mOperands;

@@ -263,6 +263,10 @@ std::string KindParamsObject::ConfigurationText() const {
   return text;
 }
 
+std::string KindParamsObject::ConfigurationPair(std::string_view name, const std::string& value) {
+  return std::string(name) + "=" + Escaped(value);
+}
+
 bool KindParamsObject::ApplyConfigurationText(const std::string& text, std::string& problem) {
   auto values = mValues;
   auto texts = mTexts;

@@ -59,6 +59,8 @@ public:
   bool CheckPlacement(long, const std::string&, MessageService&) override { return true; }
 
   std::string ConfigurationText() const;
+  // One "name=value" pair of a configuration text, the value escaped.
+  static std::string ConfigurationPair(std::string_view name, const std::string& value);
   // Applies a configuration answer; false (nothing changed, `problem` says
   // why) when a name is unknown or a value is out of range.
   bool ApplyConfigurationText(const std::string& text, std::string& problem);

@@ -5,6 +5,7 @@
 // the constants of the operand list. Net n's element point (x, y) lies at
 // board pixel (14 (x + 2), 14 (14 (n - 1) + y)).
 
+#include "apps/ldr/ElementSample.h"
 #include "apps/ldr/script/ScriptRunner.h"
 #include "outside/operands/ParamsBlock.h"
 #include "platform/database/Connection.h"
@@ -81,6 +82,16 @@ TEST_F(GestureUtilBox, APastedRowBoxMovesTheConstantsItsBlockHolds) {
   }
   EXPECT_EQ(Block(ids[1]).InnerOperands[0].Key.Address, Block(ids[0]).InnerOperands[0].Key.Address + 1)
       << "the pasted constant lands above the project's";
+}
+
+TEST(UtilBoxSample, RenderElementDrawsEveryBoxOfTheTwoSetsInItsCell) {
+  for (std::int32_t type : {1400, 1425, 1601, 1632, 1699, 1801, 1830, 1268}) {
+    const gdi::Bitmap picture = ElementSample::Render(type);
+    // The plain look's right box edge (x 98 + 154 from the inlet at column 1)
+    // halfway down the box, inside its own cell.
+    ASSERT_GE(picture.Width() / 2, 14 * (1 + 25)) << type;
+    EXPECT_EQ(picture.GetPixel(14 + 251, 14 * 5 + 60), gdi::RGB(0, 0, 0)) << type;
+  }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "StudioTestSupport.h"
 
 #include "apps/studio/OperandDialog.h"
+#include "apps/studio/ParamsKindDialog.h"
 #include "apps/studio/QtDialogService.h"
 #include "apps/studio/QtErrorReporter.h"
 #include "apps/studio/QtMessageAnswers.h"
@@ -276,6 +277,29 @@ private slots:
     QCOMPARE(recent.List().size(), size_t(RecentProjects::kMaxEntries - 1));
     recent.Add("/bad\nname"); // a line break cannot go into the file
     QCOMPARE(recent.List().size(), size_t(RecentProjects::kMaxEntries - 1));
+  }
+
+  void kindDialogEditsTheSettingsOfAUtilityBox() {
+    TempProject project;
+    QtDialogService dialogs(nullptr, std::make_shared<OperandLibrary>(OpenProject(project), nullptr), {}, true);
+    AnswerNextDialog("paramsDialog", [](QDialog& dialog) {
+      auto& kind = static_cast<ParamsKindDialog&>(dialog);
+      auto* port = qobject_cast<QSpinBox*>(kind.FieldEditor("port"));
+      QVERIFY(port);
+      QCOMPARE(port->value(), 2);
+      QCOMPARE(port->maximum(), 4);
+      qobject_cast<QSpinBox*>(kind.FieldEditor("baud"))->setValue(19200);
+      dialog.accept();
+    });
+    QCOMPARE(dialogs.AskConfiguration(1400, "port=2"),
+             std::optional<std::string>("port=2;baud=19200;dataBits=8;parity=0;stopBits=1"));
+    AnswerNextDialog("paramsDialog", [](QDialog& dialog) {
+      qobject_cast<QLineEdit*>(static_cast<ParamsKindDialog&>(dialog).FieldEditor("phone"))->setText("0;1");
+      dialog.accept();
+    });
+    QCOMPARE(dialogs.AskConfiguration(1409, ""), std::optional<std::string>("port=0;phone=0\\;1"));
+    AnswerNextDialog("paramsDialog", [](QDialog& dialog) { dialog.reject(); });
+    QVERIFY(!dialogs.AskConfiguration(1613, "").has_value());
   }
 };
 
