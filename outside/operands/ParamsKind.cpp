@@ -12,8 +12,6 @@ constexpr long kBoxColumns = 25;
 
 // --- fields, shared by several kinds -------------------------------------------------------
 
-constexpr ParamsField kNone[] = {{"", K::Number, ""}};
-
 // Layout 2 of the serial port added the character framing; a layout-1 block
 // reads back with 8 data bits, no parity and one stop bit.
 constexpr ParamsField kSerialPort[] = {
@@ -55,7 +53,6 @@ constexpr ParamsField kDial[] = {
     {"phone", K::Text, "phone number"},
 };
 constexpr ParamsField kPort[] = {{"port", K::Port, "COM port", 0, 0, 4}};
-constexpr ParamsField kLeds[] = {{"leds", K::Operand, "Operand receiving the LED states"}};
 constexpr ParamsField kPlcName[] = {{"name", K::Operand, "First operand of the PLC name"}};
 constexpr ParamsField kSdPassword[] = {{"password", K::Operand, "First operand of the password"}};
 constexpr ParamsField kInterval[] = {{"interval", K::Number, "interval number", 1, 1, 16}};
@@ -96,7 +93,6 @@ constexpr TypeRange kTcpConnectTypes[] = {{1407, 1407}, {1426, 1426}};
 constexpr TypeRange kTcpCloseTypes[] = {{1408, 1408}, {1427, 1427}};
 constexpr TypeRange kDialTypes[] = {{1409, 1409}};
 constexpr TypeRange kHangUpTypes[] = {{1410, 1410}};
-constexpr TypeRange kLedsTypes[] = {{1411, 1411}};
 constexpr TypeRange kPlcNameTypes[] = {{1417, 1417}};
 constexpr TypeRange kIntervalTypes[] = {{1418, 1418}};
 constexpr TypeRange kSdPasswordTypes[] = {{1422, 1422}};
@@ -126,10 +122,9 @@ constexpr TypeRange kPulseTrain[] = {{1819, 1825}, {1828, 1828}, {1830, 1830}};
 constexpr TypeRange kTrendTypes[] = {{1268, 1268}};
 constexpr TypeRange kSecondSet[] = {{1601, 1699}, {1801, 1830}};
 
-constexpr std::span<const ParamsField> None() { return std::span<const ParamsField>(kNone, 0); }
-
 // The first row that names a type is its kind: the catch-all rows of each set
-// come last.
+// come last. Only the types whose operand replacement rewrites the block
+// (1400, 1402, 1403, 1409, 1417, 1419, 1420, 1422) may hold operands in it.
 constexpr ParamsKind kKinds[] = {
     {"SerialPort", kComInit, 0, 0, kSerialPort, 2, kBoxColumns, "serial port set-up"},
     {"TableRow", kTableRowTypes, 0, 0, kTableRow, 1, kBoxColumns, "data table row"},
@@ -141,19 +136,18 @@ constexpr ParamsKind kKinds[] = {
     {"TcpClose", kTcpCloseTypes, 0, 0, kSocket, 1, kBoxColumns, "socket"},
     {"Dial", kDialTypes, 0, 0, kDial, 1, kBoxColumns, "modem dial"},
     {"HangUp", kHangUpTypes, 0, 0, kPort, 1, kBoxColumns, "modem"},
-    {"Leds", kLedsTypes, 0, 0, kLeds, 1, kBoxColumns, "LED states"},
     {"PlcName", kPlcNameTypes, 0, 0, kPlcName, 1, kBoxColumns, "PLC name"},
     {"Interval", kIntervalTypes, 0, 0, kInterval, 1, kBoxColumns, "interval"},
     {"SdPassword", kSdPasswordTypes, 0, 0, kSdPassword, 1, kBoxColumns, "SD card password"},
-    {"Communication", kCommunication, 0, 0, None(), 1, kBoxColumns, ""},
+    {"Communication", kCommunication, 0, 0, {}, 1, kBoxColumns, ""},
 
-    {"FloatFunction", kFloatFunction, 1, 1, None(), 1, kBoxColumns, "B = f(A)"},
-    {"FloatArithmetic", kFloatArithmetic, 2, 1, None(), 1, kBoxColumns, "C = A op B"},
-    {"FloatCompare", kFloatCompare, 2, 0, None(), 1, kBoxColumns, "A ? B"},
-    {"FloatStore", kFloatStore, 1, 1, None(), 1, kBoxColumns, "B = A"},
+    {"FloatFunction", kFloatFunction, 1, 1, {}, 1, kBoxColumns, "B = f(A)"},
+    {"FloatArithmetic", kFloatArithmetic, 2, 1, {}, 1, kBoxColumns, "C = A op B"},
+    {"FloatCompare", kFloatCompare, 2, 0, {}, 1, kBoxColumns, "A ? B"},
+    {"FloatStore", kFloatStore, 1, 1, {}, 1, kBoxColumns, "B = A"},
     {"Transpose", kTranspose, 2, 1, kCount, 1, kBoxColumns, "vector"},
-    {"FloatInRange", kFloatInRange, 3, 0, None(), 1, kBoxColumns, "B <= A <= C"},
-    {"IntervalEnd", kIntervalEnd, 0, 1, None(), 1, kBoxColumns, "interval"},
+    {"FloatInRange", kFloatInRange, 3, 0, {}, 1, kBoxColumns, "B <= A <= C"},
+    {"IntervalEnd", kIntervalEnd, 0, 1, {}, 1, kBoxColumns, "interval"},
     {"Formula", kFormulaTypes, 2, 1, kFormula, 1, kBoxColumns, "formula"},
     {"TableQuery", kTableQuery, 2, 1, kTable, 1, kBoxColumns, "data table"},
     {"TableFile", kTableFileTypes, 1, 1, kTableFile, 1, kBoxColumns, "data table file"},
@@ -167,7 +161,7 @@ constexpr ParamsKind kKinds[] = {
     {"Counter", kCounterTypes, 1, 1, kCounter, 1, kBoxColumns, "counter"},
     {"PulseTrain", kPulseTrain, 2, 1, kChannel, 1, kBoxColumns, "pulse train"},
     {"Trend", kTrendTypes, 1, 0, kTrend, 1, kBoxColumns, "trend"},
-    {"SecondSet", kSecondSet, 1, 1, None(), 1, kBoxColumns, ""},
+    {"SecondSet", kSecondSet, 1, 1, {}, 1, kBoxColumns, ""},
 };
 
 } // namespace

@@ -28,8 +28,6 @@
 // ("AddOffsetToAllConstsOperands", "ReplaceFindOnlyOperand") work on all of
 // them without knowing the kind.
 
-#include "outside/operands/ParamsObject.h"
-
 #include <cstdint>
 #include <span>
 #include <string_view>
