@@ -141,15 +141,21 @@ void KindParamsObject::SetDefaults() {
 void KindParamsObject::CreateOperands() {
   mInputs.clear();
   mOutputs.clear();
-  for (long slot = 1; slot <= mKind->Inputs; ++slot)
-    mInputs.push_back(mLibrary->NewSlotOperand(mType, true, slot, true));
-  for (long slot = 1; slot <= mKind->Outputs; ++slot)
-    mOutputs.push_back(mLibrary->NewSlotOperand(mType, false, slot, true));
+  for (auto* operands : {&mInputs, &mOutputs}) {
+    const bool isInput = operands == &mInputs;
+    for (long slot = 1; slot <= (isInput ? mKind->Inputs : mKind->Outputs); ++slot) {
+      operands->push_back(mLibrary->NewSlotOperand(mType, isInput, slot, true));
+      operands->back()->SetDefaultText(ParamsKinds::PinPrompt(*mKind, isInput, slot));
+    }
+  }
 }
 
 void KindParamsObject::AdoptOperands(OperandCollection inputs, OperandCollection outputs) {
   mInputs = std::move(inputs);
   mOutputs = std::move(outputs);
+  for (auto* operands : {&mInputs, &mOutputs})
+    for (const auto& operand : *operands)
+      operand->SetDefaultText(ParamsKinds::PinPrompt(*mKind, operands == &mInputs, operand->Slot()));
 }
 
 std::vector<std::string> KindParamsObject::Texts() const {

@@ -81,6 +81,16 @@ constexpr ParamsField kTrend[] = {
     {"period", K::Number, "period (s)", 1, 1, 3600},
 };
 
+// --- pin names, inputs first ---------------------------------------------------------------
+
+constexpr std::string_view kFloatFunctionPins[] = {"Argument", "Result"};
+constexpr std::string_view kFloatStorePins[] = {"Source", "Target"};
+constexpr std::string_view kInRangePins[] = {"Value", "Low Limit", "High Limit"};
+constexpr std::string_view kTransposePins[] = {"Source Vector", "Target Vector", "Status"};
+constexpr std::string_view kTableQueryPins[] = {"Row", "Column Or Vector", "Status"};
+constexpr std::string_view kStatusPins[] = {"Start", "Status"};
+constexpr std::string_view kTrendPins[] = {"Start"};
+
 // --- types -------------------------------------------------------------------------------
 
 constexpr TypeRange kComInit[] = {{1400, 1400}};
@@ -141,26 +151,26 @@ constexpr ParamsKind kKinds[] = {
     {"SdPassword", kSdPasswordTypes, 0, 0, kSdPassword, 1, kBoxColumns, "SD card password"},
     {"Communication", kCommunication, 0, 0, {}, 1, kBoxColumns, ""},
 
-    {"FloatFunction", kFloatFunction, 1, 1, {}, 1, kBoxColumns, "B = f(A)"},
+    {"FloatFunction", kFloatFunction, 1, 1, {}, 1, kBoxColumns, "B = f(A)", kFloatFunctionPins},
     {"FloatArithmetic", kFloatArithmetic, 2, 1, {}, 1, kBoxColumns, "C = A op B"},
     {"FloatCompare", kFloatCompare, 2, 0, {}, 1, kBoxColumns, "A ? B"},
-    {"FloatStore", kFloatStore, 1, 1, {}, 1, kBoxColumns, "B = A"},
-    {"Transpose", kTranspose, 2, 1, kCount, 1, kBoxColumns, "vector"},
-    {"FloatInRange", kFloatInRange, 3, 0, {}, 1, kBoxColumns, "B <= A <= C"},
+    {"FloatStore", kFloatStore, 1, 1, {}, 1, kBoxColumns, "B = A", kFloatStorePins},
+    {"Transpose", kTranspose, 2, 1, kCount, 1, kBoxColumns, "vector", kTransposePins},
+    {"FloatInRange", kFloatInRange, 3, 0, {}, 1, kBoxColumns, "B <= A <= C", kInRangePins},
     {"IntervalEnd", kIntervalEnd, 0, 1, {}, 1, kBoxColumns, "interval"},
     {"Formula", kFormulaTypes, 2, 1, kFormula, 1, kBoxColumns, "formula"},
-    {"TableQuery", kTableQuery, 2, 1, kTable, 1, kBoxColumns, "data table"},
-    {"TableFile", kTableFileTypes, 1, 1, kTableFile, 1, kBoxColumns, "data table file"},
+    {"TableQuery", kTableQuery, 2, 1, kTable, 1, kBoxColumns, "data table", kTableQueryPins},
+    {"TableFile", kTableFileTypes, 1, 1, kTableFile, 1, kBoxColumns, "data table file", kStatusPins},
     {"CanBus", kCanBusTypes, 2, 1, kCanBus, 1, kBoxColumns, "CAN message"},
     {"CanOpen", kCanOpenTypes, 2, 1, kCanOpen, 1, kBoxColumns, "CANopen node"},
     {"RawSocket", kRawSocket, 2, 1, kSocket, 1, kBoxColumns, "socket"},
     {"J1939", kJ1939, 2, 1, kPgn, 1, kBoxColumns, "J1939"},
-    {"SdFile", kSdFile, 1, 1, kFile, 1, kBoxColumns, "SD file"},
+    {"SdFile", kSdFile, 1, 1, kFile, 1, kBoxColumns, "SD file", kStatusPins},
     {"Email", kEmailTypes, 1, 1, kEmail, 1, kBoxColumns, "e-mail"},
     {"Delay", kDelayTypes, 1, 0, kDelay, 1, kBoxColumns, "delay"},
     {"Counter", kCounterTypes, 1, 1, kCounter, 1, kBoxColumns, "counter"},
     {"PulseTrain", kPulseTrain, 2, 1, kChannel, 1, kBoxColumns, "pulse train"},
-    {"Trend", kTrendTypes, 1, 0, kTrend, 1, kBoxColumns, "trend"},
+    {"Trend", kTrendTypes, 1, 0, kTrend, 1, kBoxColumns, "trend", kTrendPins},
     {"SecondSet", kSecondSet, 1, 1, {}, 1, kBoxColumns, ""},
 };
 
@@ -171,6 +181,14 @@ std::span<const ParamsKind> ParamsKinds::All() { return kKinds; }
 bool ParamsKinds::Contains(const ParamsKind& kind, long elementType) {
   return std::any_of(kind.Types.begin(), kind.Types.end(),
                      [&](const TypeRange& range) { return elementType >= range.First && elementType <= range.Last; });
+}
+
+std::string ParamsKinds::PinPrompt(const ParamsKind& kind, bool isInput, long slot) {
+  const long index = (isInput ? 0 : kind.Inputs) + slot - 1;
+  if (index >= 0 && index < static_cast<long>(kind.PinNames.size()))
+    return "Select " + std::string(kind.PinNames[static_cast<std::size_t>(index)]) + " Operand";
+  if (!isInput) return "Select Result Operand";
+  return "Select Operand " + std::string(1, static_cast<char>('A' + slot - 1));
 }
 
 const ParamsKind* ParamsKinds::Find(long elementType) {

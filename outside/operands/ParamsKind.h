@@ -30,6 +30,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace ldr {
@@ -61,6 +62,10 @@ struct ParamsKind {
   std::uint8_t Version; // the layout version written
   long BoxWidth;        // grid columns
   std::string_view Description;
+  // What the pins take, inputs first ("Angle"); the operand dialog asks
+  // "Select <name> Operand". Without names: "Select Operand A", ... and
+  // "Select Result Operand".
+  std::span<const std::string_view> PinNames = {};
 };
 
 class ParamsKinds {
@@ -71,6 +76,8 @@ public:
   // The kind of a type of the two sets; nothing for any other type.
   static const ParamsKind* Find(long elementType);
   static bool Contains(const ParamsKind& kind, long elementType);
+  // The operand prompt of pin `slot` (1, 2, ...) of a kind.
+  static std::string PinPrompt(const ParamsKind& kind, bool isInput, long slot);
   static bool IsValueField(const ParamsField& field) {
     return field.Kind == ParamsFieldKind::Number || field.Kind == ParamsFieldKind::Port;
   }

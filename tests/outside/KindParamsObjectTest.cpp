@@ -155,6 +155,12 @@ TEST_F(KindParams, ConfigureAsksTheSettingsThenTheBlockOperandsThenThePinsAndACa
   object->CreateOperands();
   ASSERT_EQ(object->InputOperands().size(), 2u);
   ASSERT_EQ(object->OutputOperands().size(), 1u);
+  EXPECT_EQ(object->InputOperands()[1]->DefaultText(), "Select Column Or Vector Operand");
+  EXPECT_EQ(object->OutputOperands()[0]->DefaultText(), "Select Status Operand");
+  auto sum = Make(1613);
+  sum->CreateOperands();
+  EXPECT_EQ(sum->InputOperands()[1]->DefaultText(), "Select Operand B");
+  EXPECT_EQ(sum->OutputOperands()[0]->DefaultText(), "Select Result Operand");
   mHost.Answers->QueueDialog("table=300");
   mHost.Answers->QueueDialog("table=12");
   for (const char* address : {"1", "2", "3"})
