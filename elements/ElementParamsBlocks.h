@@ -12,7 +12,8 @@ namespace ldr {
 
 class ElementParamsBlocks {
 public:
-  // The data-table row boxes (1402, 1403) and the function blocks.
+  // The function blocks and the utility boxes whose kind holds operands in
+  // the block (the data-table row boxes 1402 and 1403 among them).
   static bool KeepsConstantsInBlock(std::int32_t elementType);
   // Adds `offset` to every constant address inside the block of an element
   // of `elementType`; false (and `bytes` untouched) when nothing changed, the

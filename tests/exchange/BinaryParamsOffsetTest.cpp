@@ -39,13 +39,16 @@ TEST_F(BinaryParamsOffset, OnlyTheAppendedHoldersMoveTheirConstants) {
   const long readRow = AddElement(1402, Holding(1402, 4));
   const long writeRow = AddElement(1403, Holding(1403, 5));
   const long readColumn = AddElement(1419, Holding(1419, 6));
+  const long clear = AddElement(1413, Holding(1413, 6));
   const db::Blob foreign = {'n', 'o', 't', ' ', 'o', 'u', 'r', 's'};
   const long damaged = AddElement(1403, foreign);
   clsBufferServices(Db()).UpdateConstsAddressesInBinaryParams(10, readRow, damaged);
   EXPECT_EQ(Addresses(before), (std::vector<long>{4, 4}));
   EXPECT_EQ(Addresses(readRow), (std::vector<long>{14, 4})) << "the constant moves, the memory operand stays";
   EXPECT_EQ(Addresses(writeRow), (std::vector<long>{15, 5}));
-  EXPECT_EQ(Addresses(readColumn), (std::vector<long>{6, 6}));
+  // The column box's operand row moves too: its block must follow it.
+  EXPECT_EQ(Addresses(readColumn), (std::vector<long>{16, 6}));
+  EXPECT_EQ(Addresses(clear), (std::vector<long>{6, 6})) << "a table clear box holds no operands";
   EXPECT_EQ(Db().QueryValue("SELECT MoreParamsBin FROM LdrElements WHERE ElmntID=?", {damaged}).AsBlob(), foreign);
 }
 
