@@ -140,6 +140,13 @@ private slots:
       QVERIFY2(mWindow->ActionFor(id) && mWindow->ActionFor(id)->isEnabled(), id);
   }
 
+  void communicationAndSecondSetPalettesAreEnabled() {
+    OpenStudio();
+    for (const char* id :
+         {"ID_ComInit", "ID_DB_Read_Line", "ID_RefreshHMI", "ID_AddF", "ID_CANopenMiniConfig", "ID_StartTrendToSD"})
+      QVERIFY2(mWindow->ActionFor(id) && mWindow->ActionFor(id)->isEnabled(), id);
+  }
+
   void boxMenuSwitchesTheClickedCompareBox() {
     OpenStudio();
     QWidget* board = mWindow->Editor()->RightWidget();
