@@ -3,6 +3,7 @@
 #include "elements/ElementTitles.h"
 #include "outside/HostServices.h"
 #include "outside/operands/KindParamsObject.h"
+#include "outside/operands/Operand.h"
 #include "outside/operands/OperandLibrary.h"
 #include "platform/database/Transaction.h"
 #include "platform/drawing/DeviceContext.h"
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int kBoxLeft = 98;
 constexpr int kTitleMargin = 4;
+constexpr int kSettingsMargin = 4;
 constexpr long kDefaultWidth = 25;
 constexpr std::int32_t kDefaultHeight = 9;
 
@@ -208,6 +210,22 @@ void ParamsBoxElement::DrawFigure(gdi::DeviceContext& hdc, const GdiResources* r
   if (mShownTitle != FullTitle() && mShownTitle.size() > 2)
     mShownTitle = mShownTitle.substr(0, mShownTitle.size() - 2) + "..";
   BoxElement::DrawFigure(hdc, resources);
+}
+
+void ParamsBoxElement::DrawSettings(gdi::DeviceContext& hdc, int left) {
+  const BoxFrame frame = Frame();
+  auto params = Params();
+  if (!params) return;
+  // As far from the right edge as from the left one.
+  const int room = frame.Right + frame.Left - 2 * left - 2 * kSettingsMargin;
+  int y = kDividerY + kSettingsMargin;
+  for (std::string line : params->SettingLines()) {
+    const gdi::Size size = hdc.GetTextExtent(line);
+    if (y + size.Height > frame.Bottom - kSettingsMargin) break;
+    while (line.size() > 1 && hdc.GetTextExtent(line).Width > room) line.pop_back();
+    hdc.TextOut(left + kSettingsMargin, y, line);
+    y += size.Height;
+  }
 }
 
 } // namespace ldr

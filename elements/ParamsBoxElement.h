@@ -65,6 +65,9 @@ protected:
   void TakePinOperands();
   // The element's slots become the parameter object's pin operands.
   void HandPinOperands();
+  // The settings of the block, one line each from `left` below the divider,
+  // as many lines as the box holds.
+  void DrawSettings(gdi::DeviceContext& hdc, int left);
 
 private:
   void DropFindOnlySlots();

@@ -43,8 +43,11 @@ void clsUtilElementEx1::PointOutMissingPort() {
 
 void clsUtilElementEx1::DrawInside(gdi::DeviceContext& hdc, const GdiResources* resources) {
   const std::string picture = PictureOf(mClassType);
-  if (picture.empty()) return;
   const BoxFrame frame = Frame();
+  if (picture.empty()) {
+    DrawSettings(hdc, frame.Left);
+    return;
+  }
   const int size = gdi::ResourceArtwork::kUtilitySize;
   const bool selected = resources && mIsSelected;
   DrawPicture(hdc, picture + (selected ? "_SELECTED" : ""), (frame.Left + frame.Right - size) / 2,

@@ -3,6 +3,7 @@
 // TCP/IP set-up, data-table rows and columns, display and on-line services.
 // Everything the box needs lives in its parameter block: it has no pins, and
 // the operands the block holds are stored only so that searches find them.
+// The box shows its picture, or else its settings.
 // A COM INIT box without a port, and a dial or hang-up box in a project
 // without a COM INIT box, are pointed out to the user when configured.
 

@@ -18,6 +18,8 @@ public:
 protected:
   std::shared_ptr<ElementBase> NewEmpty() override { return std::make_shared<clsUtilElementEx2>(mCtx); }
   const char* BlockPropertyName() const override { return "BinaryParams"; }
+  // The settings stand right of the pin letters.
+  void DrawInside(gdi::DeviceContext& hdc, const GdiResources*) override { DrawSettings(hdc, Frame().Left + 14); }
 };
 
 } // namespace ldr

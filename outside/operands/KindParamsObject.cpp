@@ -158,18 +158,26 @@ void KindParamsObject::AdoptOperands(OperandCollection inputs, OperandCollection
       operand->SetDefaultText(ParamsKinds::PinPrompt(*mKind, operands == &mInputs, operand->Slot()));
 }
 
+std::string KindParamsObject::FieldValueText(std::size_t fieldIndex) const {
+  const auto& field = mKind->Fields[fieldIndex];
+  if (ParamsKinds::IsValueField(field))
+    return std::to_string(mValues[static_cast<std::size_t>(ValueIndex(fieldIndex))]);
+  if (field.Kind == ParamsFieldKind::Text) return mTexts[static_cast<std::size_t>(TextIndex(fieldIndex))];
+  return mFindOnly[static_cast<std::size_t>(OperandIndex(fieldIndex))]->DisplayName();
+}
+
+std::vector<std::string> KindParamsObject::SettingLines() const {
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < mKind->Fields.size(); ++i)
+    lines.push_back(std::string(mKind->Fields[i].Name) + " " + FieldValueText(i));
+  return lines;
+}
+
 std::vector<std::string> KindParamsObject::Texts() const {
   std::string tip = mTitle;
   std::string settings;
-  for (std::size_t i = 0; i < mKind->Fields.size(); ++i) {
-    const auto& field = mKind->Fields[i];
-    std::string value;
-    if (ParamsKinds::IsValueField(field)) value = std::to_string(mValues[static_cast<std::size_t>(ValueIndex(i))]);
-    if (field.Kind == ParamsFieldKind::Text) value = mTexts[static_cast<std::size_t>(TextIndex(i))];
-    if (field.Kind == ParamsFieldKind::Operand)
-      value = mFindOnly[static_cast<std::size_t>(OperandIndex(i))]->DisplayName();
-    settings += (settings.empty() ? "" : ", ") + std::string(field.Label) + " " + value;
-  }
+  for (std::size_t i = 0; i < mKind->Fields.size(); ++i)
+    settings += (settings.empty() ? "" : ", ") + std::string(mKind->Fields[i].Label) + " " + FieldValueText(i);
   if (!settings.empty()) tip += " (" + settings + ")";
   return {tip, mTitle, std::string(mKind->Description)};
 }

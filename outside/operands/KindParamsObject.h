@@ -38,6 +38,9 @@ public:
   // [0] the tool tip: the title and the configured fields; [1] the title;
   // [2] what the kind is about.
   std::vector<std::string> Texts() const override;
+  // One "name value" line per field, in table order (what a box without
+  // pins shows inside).
+  std::vector<std::string> SettingLines() const;
   long InstanceNumber() const override { return 0; }
   void SetInstanceNumber(long) override {}
   BoxExtent BoxSize() const override;
@@ -74,6 +77,7 @@ private:
   void SetDefaults();
   bool ReadBlock(const db::Blob& bytes);
   long FieldIndex(std::string_view field) const;
+  std::string FieldValueText(std::size_t fieldIndex) const;
   long ValueIndex(std::size_t fieldIndex) const;
   long TextIndex(std::size_t fieldIndex) const;
   long OperandIndex(std::size_t fieldIndex) const;

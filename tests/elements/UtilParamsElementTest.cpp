@@ -171,6 +171,18 @@ TEST_F(UtilParamsPixels, TheOnLinePointBoxDrawsItsPictureAndTheSelectedOne) {
   EXPECT_NE(At(Drawn(eET_UtEx1ForceOnline, false), 2, -3), At(Drawn(eET_UtEx1ForceOnline, true), 2, -3));
 }
 
+TEST_F(UtilParamsPixels, ABoxWithoutAPictureShowsItsSettings) {
+  const auto inkBelowTheDivider = [&](std::int32_t type) {
+    const gdi::Bitmap canvas = Drawn(type, false);
+    int ink = 0;
+    for (int y = 25; y < 100; ++y)
+      for (int x = 102; x < 248; ++x) ink += At(canvas, x, y) == kBlack;
+    return ink;
+  };
+  EXPECT_GT(inkBelowTheDivider(eET_UtEx1ComInit), 50);
+  EXPECT_EQ(inkBelowTheDivider(eET_UtEx1HideVars), 0) << "a box without settings stays empty";
+}
+
 TEST_F(UtilParamsPixels, ASecondSetBoxDrawsItsPins) {
   const gdi::Bitmap canvas = Drawn(eET_UtEx2_AddF, false);
   EXPECT_EQ(At(canvas, 94, 42), kBlack);  // input A
