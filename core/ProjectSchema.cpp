@@ -111,7 +111,8 @@ CREATE TABLE FB_Fathers (
 CREATE TABLE FB_Methods (
   MethodID       INTEGER PRIMARY KEY,
   MethodTitle    TEXT,
-  HexFileVersion INTEGER DEFAULT 0
+  HexFileVersion INTEGER DEFAULT 0,
+  MethodShape    TEXT
 );
 CREATE TABLE FB_Instance_Details (
   InstanceID          INTEGER DEFAULT -1,

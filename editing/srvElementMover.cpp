@@ -10,6 +10,7 @@
 #include "interfaces/itfProcessControl.h"
 #include "interfaces/itfStrip.h"
 #include "outside/HostServices.h"
+#include "outside/operands/FunctionBlockInstances.h"
 #include "outside/operands/Operand.h"
 #include "outside/operands/OperandType.h"
 
@@ -18,24 +19,10 @@
 namespace ldr {
 namespace {
 
-constexpr std::int32_t kOrphanInstance = 32000;
-
 bool IsConfigurationBlock(std::int32_t type) { return ElementTypeTable::IsFunctionBlock(type) && type % 100 == 1; }
 
 bool IsCopiedConstant(long type) {
   return type == eOT_NamedConstInt || type == eOT_NamedConstLong || type == eOT_ConstLong || type == eOT_ConstFloat;
-}
-
-// The next instance number no element of the block's father uses yet.
-std::int32_t NextFreeInstance(db::Connection& db, std::int32_t type) {
-  const auto father = static_cast<std::int32_t>(FunctionBlockFatherID(type));
-  const std::string inElements = "SELECT MAX(MoreParamsLng) FROM LdrElements WHERE ElmntType BETWEEN " +
-                                 std::to_string(father) + " AND " + std::to_string(father + 99) +
-                                 " AND MoreParamsLng<>" + std::to_string(kOrphanInstance);
-  const std::string inDetails =
-      "SELECT MAX(InstanceNumber) FROM FB_Instance_Details WHERE FatherID=" + std::to_string(father);
-  const auto highest = std::max(db.QueryValue(inElements).AsLong(0), db.QueryValue(inDetails).AsLong(0));
-  return highest + 1;
 }
 
 void ReRegisterConstants(LdrContext& ctx, const std::shared_ptr<OperandSlots>& slots) {
@@ -194,7 +181,7 @@ void srvElementMover::MakeCopies() {
     mCtx.Host->Messages->ShowMessage(kCopyOverlapMessage);
     return;
   }
-  GiveNewBlockInstances();
+  if (!GiveNewBlockInstances()) return;
   itfLdrNet* source = AsNet(mSourceNet);
   for (const auto& [key, replica] : *mReplicas) {
     ReRegisterConstants(mCtx, replica->InputOperands());
@@ -206,12 +193,33 @@ void srvElementMover::MakeCopies() {
   }
 }
 
-void srvElementMover::GiveNewBlockInstances() {
-  for (const auto& element : mSelectedList) {
-    if (!IsConfigurationBlock(element->ClassType())) continue;
-    element->SetMoreParamsLng(NextFreeInstance(mCtx.Db(), element->ClassType()));
+// The moved configuration methods start new instances (a copy of their old
+// instance's row under a fresh number and description); the copies left
+// behind keep the old ones. False, with nothing changed, when the project
+// has no instance ID left for them.
+bool srvElementMover::GiveNewBlockInstances() {
+  FunctionBlockInstances instances(mCtx.Db());
+  std::vector<std::shared_ptr<itfLdrElement>> configurations;
+  for (const auto& element : mSelectedList)
+    if (IsConfigurationBlock(element->ClassType())) configurations.push_back(element);
+  if (configurations.empty()) return true;
+  if (!instances.LowestFreeInstanceID()) {
+    mCtx.Host->Messages->ShowMessageBox("No Free Instance ID");
+    return false;
+  }
+  for (const auto& element : configurations) {
+    const long father = FunctionBlockFatherID(element->ClassType());
+    const auto old = instances.Find(father, element->MoreParamsLng());
+    const long number = instances.NextInstanceNumber(father);
+    const std::string base = old && !old->Description.empty() ? old->Description : "Block" + std::to_string(number);
+    if (!instances.AddInstance(father, number, instances.UniqueDescription(base), element->MoreParamsBytesArray())) {
+      mCtx.Host->Messages->ShowMessageBox("No Free Instance ID");
+      return false;
+    }
+    element->SetMoreParamsLng(static_cast<std::int32_t>(number));
     element->UpdateDB();
   }
+  return true;
 }
 
 void srvElementMover::OnScroll(KeyedCollection<itfStrip>& strips) {

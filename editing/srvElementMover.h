@@ -45,7 +45,7 @@ private:
   void ForEachSelected(void (itfLdrElement::*step)());
   void CommitGroupToLastLegal();
   void MakeCopies();
-  void GiveNewBlockInstances();
+  bool GiveNewBlockInstances();
   std::int32_t GrowTargetNet();
   void ReHome();
   void DraftGroup(itfStrip& strip);

@@ -5,6 +5,7 @@
 #include "elements/cls2x1Element.h"
 #include "elements/clsCompareElement.h"
 #include "elements/clsDirectClock.h"
+#include "elements/clsFBElement.h"
 #include "elements/clsInRangeElement.h"
 #include "elements/clsIndirectClock.h"
 #include "elements/clsJumpElement.h"
@@ -38,15 +39,16 @@ struct FamilyMaker {
 
 // One line per family whose class is built.
 constexpr FamilyMaker kMakers[] = {
-    {eEFT_LineElements, &Make<clsLineElement>},       {eEFT_SimpleElements, &Make<clsSimpleElement>},
-    {eEFT_JumpElements, &Make<clsJumpElement>},       {eEFT_CompareElements, &Make<clsCompareElement>},
-    {eEFT_InRangeElements, &Make<clsInRangeElement>}, {eEFT_2x1Elements, &Make<cls2x1Element>},
-    {eEFT_Nx1Elements, &Make<clsNx1Element>},         {eEFT_0x1Elements, &Make<cls0x1Element>},
-    {eEFT_DirectClocks, &Make<clsDirectClock>},       {eEFT_InDirectClocks, &Make<clsIndirectClock>},
-    {eEFT_StoreElements, &Make<clsStoreElement>},     {eEFT_StoreElementsEx, &Make<clsStoreElementEx>},
-    {eEFT_LoadElements, &Make<clsLoadElement>},       {eEFT_StoreLoadTimerElements, &Make<clsStoreLoadTimerElement>},
-    {eEFT_UtilElements, &Make<clsUtilElement>},       {eEFT_UtilExElements, &Make<clsUtilElementEx>},
-    {eEFT_UtilEx1Elements, &Make<clsUtilElementEx1>}, {eEFT_UtilEx2Elements, &Make<clsUtilElementEx2>},
+    {eEFT_LineElements, &Make<clsLineElement>},        {eEFT_SimpleElements, &Make<clsSimpleElement>},
+    {eEFT_JumpElements, &Make<clsJumpElement>},        {eEFT_CompareElements, &Make<clsCompareElement>},
+    {eEFT_InRangeElements, &Make<clsInRangeElement>},  {eEFT_2x1Elements, &Make<cls2x1Element>},
+    {eEFT_Nx1Elements, &Make<clsNx1Element>},          {eEFT_0x1Elements, &Make<cls0x1Element>},
+    {eEFT_DirectClocks, &Make<clsDirectClock>},        {eEFT_InDirectClocks, &Make<clsIndirectClock>},
+    {eEFT_StoreElements, &Make<clsStoreElement>},      {eEFT_StoreElementsEx, &Make<clsStoreElementEx>},
+    {eEFT_LoadElements, &Make<clsLoadElement>},        {eEFT_StoreLoadTimerElements, &Make<clsStoreLoadTimerElement>},
+    {eEFT_UtilElements, &Make<clsUtilElement>},        {eEFT_UtilExElements, &Make<clsUtilElementEx>},
+    {eEFT_UtilEx1Elements, &Make<clsUtilElementEx1>},  {eEFT_UtilEx2Elements, &Make<clsUtilElementEx2>},
+    {eEFT_FunctionBlockElements, &Make<clsFBElement>},
 };
 
 ElementMaker MakerOf(enElementFamilyType family) {

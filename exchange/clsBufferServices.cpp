@@ -1,6 +1,8 @@
 #include "exchange/clsBufferServices.h"
 
 #include "elements/ElementParamsBlocks.h"
+#include "exchange/BlockInstanceBuffer.h"
+#include "outside/operands/FunctionBlockInstances.h"
 #include "outside/utilities/GuiService.h"
 #include "platform/database/DbError.h"
 #include "platform/database/Transaction.h"
@@ -438,9 +440,28 @@ void clsBufferServices::RemoveFBsHexFileFromBufferTable(const std::string& prefi
 }
 
 long clsBufferServices::GetNewInstanceNumberFromLdrElementsTable(long fatherID) {
-  return mDb.QueryValue("SELECT MAX(MoreParamsLng) FROM LdrElements WHERE (ElmntType/100)*100=" + Num(fatherID))
-             .AsLong(0) +
-         1;
+  return FunctionBlockInstances(mDb).NextInstanceNumber(fatherID);
+}
+
+void clsBufferServices::HandleFBsInstanceDescriptions(const std::string& dstTbl, const std::string&,
+                                                      const std::string& prefix) {
+  BlockInstanceBuffer(mDb).MakeDescriptionsUnique(dstTbl, prefix);
+}
+
+void clsBufferServices::HandleFBsDuplicateConfigInstancesForExternal(const std::string& dstTbl,
+                                                                     const std::string& linkedTbl,
+                                                                     const std::string& prefix, bool downloadUnits) {
+  BlockInstanceBuffer(mDb).RenumberInstances(dstTbl, linkedTbl, prefix, downloadUnits);
+}
+
+bool clsBufferServices::AppendInstancesBufferTables(const std::string& prefix) {
+  return BlockInstanceBuffer(mDb).AppendInstances(prefix);
+}
+
+void clsBufferServices::GiveInstanceIDsToNewlyAddedFB() { BlockInstanceBuffer(mDb).GiveInstanceIDs(); }
+
+void clsBufferServices::HandleFBsOrphandChildsInTargetForExternalPaste(const std::string&, long firstID, long lastID) {
+  BlockInstanceBuffer(mDb).NumberOrphans(firstID, lastID);
 }
 
 // --- questions -----------------------------------------------------------------------------

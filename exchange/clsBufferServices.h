@@ -118,7 +118,25 @@ public:
   void HandleOrphandFBsChildsInBuffer(const std::string& prefix);
   void HandleFathersMissingFromProject(const std::string& prefix);
   void RemoveFBsHexFileFromBufferTable(const std::string& prefix);
+  // The next instance number of the father nothing in the project uses (its
+  // elements, orphans aside, and its instance rows).
   long GetNewInstanceNumberFromLdrElementsTable(long fatherID);
+
+  // --- function-block instances (BlockInstanceBuffer does the work) ------------------
+  // Pasted instance descriptions the project has already become Name(n).
+  void HandleFBsInstanceDescriptions(const std::string& dstTbl, const std::string& linkedTbl,
+                                     const std::string& prefix);
+  // Pasted instances get fresh numbers of their father, their elements
+  // follow; `downloadUnits`: the rows are marked for new instance IDs.
+  void HandleFBsDuplicateConfigInstancesForExternal(const std::string& dstTbl, const std::string& linkedTbl,
+                                                    const std::string& prefix, bool downloadUnits);
+  bool AppendInstancesBufferTables(const std::string& prefix);
+  // Instance rows marked -1 get the lowest free IDs; LdrError "No Free
+  // Instance ID" when all up to 256 are taken.
+  void GiveInstanceIDsToNewlyAddedFB();
+  // Orphaned methods among the pasted elements firstID..lastID get a fresh
+  // instance number of their father.
+  void HandleFBsOrphandChildsInTargetForExternalPaste(const std::string& prefix, long firstID, long lastID);
 
   // --- questions ------------------------------------------------------------------
   bool DoesBufferContainesNamedConsts(const std::string& prefix);

@@ -489,12 +489,19 @@ void clsClipboard::AppendBufferRows(long& firstElement, long& lastElement) {
                                 {"LdrElmsOprs", "Elmnt_Oprnd_Adrs", "Elmnt_Oprnd_Type" + label},
                                 {"LdrOperands", "OprndAddress", "OprndType" + label}});
   }
+  const bool downloadUnits = mCtx.Host->DownloadUnits->IsOn();
+  mBuffers.HandleFBsDuplicateConfigInstancesForExternal("FB_Instance_Details", "LdrElements", kClip, downloadUnits);
+  mBuffers.HandleFBsInstanceDescriptions("FB_Instance_Details", "LdrElements", kClip);
   mBuffers.HandleFathersMissingFromProject(kClip);
   mBuffers.AppendFBsBufferTables("FB_Methods", "MethodID", kClip);
   mBuffers.AppendFBsBufferTables("FB_Fathers", "FatherID", kClip);
+  mBuffers.AppendInstancesBufferTables(kClip);
+  if (downloadUnits) mBuffers.GiveInstanceIDsToNewlyAddedFB();
   firstElement = mBuffers.GetMaxIDFromTable("LdrElements", "ElmntID") + 1;
   mBuffers.AppendBufferTable("LdrElements", "LdrElmsOprs", "ElmntID", kClip);
   lastElement = mBuffers.GetMaxIDFromTable("LdrElements", "ElmntID");
+  if (mCtx.Db().QueryValue("SELECT SrcFuncID FROM clpbrd_GeneralProps").AsLong(0) == -1)
+    mBuffers.HandleFBsOrphandChildsInTargetForExternalPaste(kClip, firstElement, lastElement);
   const long offset = mBuffers.HandleConstOperandsInBufferTables(kClip, 0);
   mBuffers.UpdateConstsAddressesInBinaryParams(offset, firstElement, lastElement);
   mBuffers.AppendLdrOperandsBufferTable(kClip);

@@ -3,6 +3,7 @@
 // operand types of the target controller, the operand list and parameter
 // objects, all on the project connection.
 
+#include "outside/operands/FunctionBlockLibrary.h"
 #include "outside/operands/OperandList.h"
 #include "outside/operands/OperandTypeCatalogue.h"
 #include "outside/operands/ShapedParamsObject.h"
@@ -37,6 +38,8 @@ public:
   const std::shared_ptr<db::Connection>& Connection() const { return mProject; }
 
   std::shared_ptr<ShapedParamsObject> NewParamsObject(const ParamsShape& shape) const;
+  // The function-block service on the project's block library.
+  FunctionBlockLibrary FunctionBlocks() const { return FunctionBlockLibrary(shared_from_this()); }
 
 private:
   std::shared_ptr<db::Connection> mProject;

@@ -55,9 +55,13 @@ public:
   static std::string ValuesText(const std::vector<std::int32_t>& values);
   static bool ParseValues(const std::string& text, std::size_t count, std::vector<std::int32_t>& values);
 
-private:
-  bool AskValues(DialogService& dialogs, MessageService& messages);
+protected:
+  // The first question of the configuration (the setting values); a block
+  // method asks its instance with them.
+  virtual bool AskValues(DialogService& dialogs, MessageService& messages);
+  const ParamsShape& Shape() const { return mShape; }
 
+private:
   std::shared_ptr<const OperandLibrary> mLibrary;
   ParamsShape mShape;
   long mInstance = 0;
