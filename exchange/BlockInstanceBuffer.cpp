@@ -34,10 +34,13 @@ std::vector<std::string> Columns(db::Connection& db, const std::string& table) {
 } // namespace
 
 void BlockInstanceBuffer::AddRowsForUnlistedConfigurations(const std::string& instances, const std::string& elements) {
-  mDb.Execute("INSERT INTO " + instances +
-              " (FatherID, InstanceNumber) SELECT DISTINCT (e.ElmntType/100)*100, e.MoreParamsLng FROM " + elements +
-              " e WHERE e." + kBlockElement + " AND e.ElmntType % 100 = 1 AND e.MoreParamsLng>0 AND e.MoreParamsLng<" +
-              std::to_string(kOrphan) + " AND NOT EXISTS (SELECT 1 FROM " + instances +
+  bool hasIDs = false;
+  for (const auto& column : Columns(mDb, instances)) hasIDs = hasIDs || column == "InstanceID";
+  mDb.Execute("INSERT INTO " + instances + " (FatherID, InstanceNumber" + (hasIDs ? ", InstanceID" : "") +
+              ") SELECT DISTINCT (e.ElmntType/100)*100, e.MoreParamsLng" + (hasIDs ? ", -1" : "") + " FROM " +
+              elements + " e WHERE e." + kBlockElement +
+              " AND e.ElmntType % 100 = 1 AND e.MoreParamsLng>0 AND e.MoreParamsLng<" + std::to_string(kOrphan) +
+              " AND NOT EXISTS (SELECT 1 FROM " + instances +
               " i WHERE i.FatherID=(e.ElmntType/100)*100 AND i.InstanceNumber=e.MoreParamsLng)");
 }
 
