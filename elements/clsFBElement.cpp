@@ -137,7 +137,12 @@ void clsFBElement::ReadFamilyColumns(const FieldReader& field) {
 void clsFBElement::WriteFamilyProperties(PropertyBag& bag) {
   bag.WriteProperty("BinaryParams", MoreParamsBytesArray());
   bag.WriteProperty("FatherInstanceNum", static_cast<long>(mInstance));
-  bag.WriteProperty("FindOnlyCount", static_cast<long>(Block().FindOnlyOperands().size()));
+  const auto& findOnly = Block().FindOnlyOperands();
+  bag.WriteProperty("FindOnlyCount", static_cast<long>(findOnly.size()));
+  std::vector<db::Blob> inner;
+  for (const auto& operand : findOnly) inner.push_back(operand->Serialize());
+  // The block itself (BinaryParams) brings them back.
+  bag.WriteProperty("FindOnlyOprs", PropertyBag::JoinBlobs(inner));
 }
 
 void clsFBElement::ReadFamilyProperties(const PropertyBag& bag) {

@@ -493,8 +493,9 @@ void clsClipboard::AppendBufferRows(long& firstElement, long& lastElement) {
   mBuffers.HandleFBsDuplicateConfigInstancesForExternal("FB_Instance_Details", "LdrElements", kClip, downloadUnits);
   mBuffers.HandleFBsInstanceDescriptions("FB_Instance_Details", "LdrElements", kClip);
   mBuffers.HandleFathersMissingFromProject(kClip);
-  mBuffers.AppendFBsBufferTables("FB_Methods", "MethodID", kClip);
-  mBuffers.AppendFBsBufferTables("FB_Fathers", "FatherID", kClip);
+  const bool newMethods = mBuffers.AppendFBsBufferTables("FB_Methods", "MethodID", kClip);
+  if (mBuffers.AppendFBsBufferTables("FB_Fathers", "FatherID", kClip) || newMethods)
+    mCtx.Host->Gui->RefreshBlockLibrary();
   mBuffers.AppendInstancesBufferTables(kClip);
   if (downloadUnits) mBuffers.GiveInstanceIDsToNewlyAddedFB();
   firstElement = mBuffers.GetMaxIDFromTable("LdrElements", "ElmntID") + 1;

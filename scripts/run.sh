@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh release >/dev/null
 mkdir -p demo
-[ -f demo/demo.ldrp ] || build/apps/ldr/ldr new demo/demo.ldrp
+[ -f demo/demo.ldrp ] || build/apps/ldr/ldr new demo/demo.ldrp --demo-blocks
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build/apps/studio/ldr-studio demo/demo.ldrp
 fi

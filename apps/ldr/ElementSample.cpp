@@ -6,6 +6,7 @@
 #include "interfaces/enElementType.h"
 #include "outside/headless/HeadlessHost.h"
 #include "outside/headless/MemoryLog.h"
+#include "outside/operands/FunctionBlockLibrary.h"
 #include "outside/operands/GdiResources.h"
 #include "outside/operands/OperandPainter.h"
 #include "platform/drawing/DeviceContext.h"
@@ -60,6 +61,9 @@ gdi::Bitmap ElementSample::Render(std::int32_t elementType) {
   // private in-memory one serves.
   auto project = db::Connection::Open("", db::OpenMode::Memory);
   ProjectSchema::Create(*project);
+  // Block methods are drawn from the demo block library (others of the
+  // range as missing blocks).
+  if (FunctionBlockLibrary::IsBlockMethod(elementType)) FunctionBlockLibrary::InstallDemoLibrary(*project);
   LdrContext ctx;
   ctx.Connection = project;
   ctx.SetHost(MakeHeadlessHost(project, std::make_shared<MemoryLog>(), "").Services);

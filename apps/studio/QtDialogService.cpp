@@ -1,5 +1,6 @@
 #include "apps/studio/QtDialogService.h"
 
+#include "apps/studio/BlockDialog.h"
 #include "apps/studio/OperandDialog.h"
 #include "apps/studio/ParamsKindDialog.h"
 #include "elements/ElementTitles.h"
@@ -91,7 +92,17 @@ std::optional<std::string> QtDialogService::AskLabelName(const std::string& curr
   return AskText("labelNameDialog", "Label", "Label name:", current, false);
 }
 
+std::optional<std::string> QtDialogService::AskBlock(long elementType, const std::string& current) {
+  if (!mInteractive || !mOperands) return std::nullopt;
+  const auto info = mOperands->FunctionBlocks().Describe(elementType);
+  FunctionBlockInstances instances(*mOperands->Connection());
+  BlockDialog dialog(info, instances.InstancesOf(info.FatherID), current, mParent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Answer();
+}
+
 std::optional<std::string> QtDialogService::AskConfiguration(long elementType, const std::string& current) {
+  if (FunctionBlockLibrary::IsBlockMethod(elementType)) return AskBlock(elementType, current);
   if (const QString prompt = ClockPrompt(elementType); !prompt.isEmpty())
     return AskText("clockDialog", "Clock", prompt, current, false);
   // The linearisation and PID boxes take all their operands at once.

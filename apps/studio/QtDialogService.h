@@ -32,6 +32,8 @@ public:
   static QString ClockPrompt(long elementType);
 
 private:
+  // A function-block method's configuration (BlockDialog).
+  std::optional<std::string> AskBlock(long elementType, const std::string& current);
   std::optional<std::string> AskText(const QString& objectName, const QString& title, const QString& label,
                                      const std::string& current, bool secret);
   // The settings of a communication or second-set utility box (ParamsKindDialog).

@@ -88,6 +88,7 @@ void QtGuiService::RefreshMainWindow() { emit mainWindowRefreshRequested(); }
 
 void QtGuiService::RefreshBlockLibrary() {
   if (mLog) mLog("the function-block library changed");
+  emit blockLibraryChanged();
 }
 
 void QtGuiService::ShowOperandOnline(long networkID, long operandType, long address, long elementType) {

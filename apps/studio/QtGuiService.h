@@ -57,6 +57,7 @@ signals:
   void workModeChanged(int workMode);
   void commandEnabledChanged(const QString& commandID, bool enabled);
   void mainWindowRefreshRequested();
+  void blockLibraryChanged();
   void actionReported(const QString& name);
   void toolChosen(const QString& toolID);
   // A press on an element's operand while on line.

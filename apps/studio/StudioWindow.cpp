@@ -260,6 +260,10 @@ void StudioWindow::BuildMenus() {
     QMenu* sub = elements->addMenu(QString::fromStdString(group.Title));
     for (const auto& tool : group.Tools) sub->addAction(mActions[tool.ToolID]);
   }
+  mBlocks = std::make_unique<BlockPalette>(this, [this](long method) {
+    if (Main()) Guard("Place function block", [&] { Main()->CreateFunctionBlock(method); });
+  });
+  elements->addMenu(mBlocks->Menu());
 
   QMenu* run = menuBar()->addMenu("&Run");
   mSimulateAction = run->addAction("&Simulate", QKeySequence("Ctrl+F9"), this, [this](bool on) { SetSimulating(on); });
@@ -305,6 +309,12 @@ void StudioWindow::BuildToolBars() {
     button->setMenu(menu);
     families->addWidget(button);
   }
+  auto* blocks = new QToolButton(families);
+  blocks->setText("Function Blocks");
+  blocks->setObjectName("group Function Blocks");
+  blocks->setPopupMode(QToolButton::InstantPopup);
+  blocks->setMenu(mBlocks->Menu());
+  families->addWidget(blocks);
 }
 
 void StudioWindow::BuildDocks() {
@@ -425,10 +435,11 @@ QString StudioWindow::DemoProjectPath() {
   return base + "/ldr/demo.ldrp";
 }
 
-bool StudioWindow::NewProject(const QString& path) {
+bool StudioWindow::NewProject(const QString& path, bool demoBlocks) {
   const bool created = Guard("New project", [&] {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    ProjectDatabase::Create(path.toStdString()); // the connection closes again at once
+    auto project = ProjectDatabase::Create(path.toStdString()); // the connection closes again at once
+    if (demoBlocks) FunctionBlockLibrary::InstallDemoLibrary(*project);
   });
   return created && OpenProject(path);
 }
@@ -458,6 +469,7 @@ bool StudioWindow::OpenProject(const QString& path) {
   if (!opened) return false;
   ConnectHost(*mSession);
   RefreshActionsEnabled();
+  mBlocks->Refresh(mSession->Host.Services->Operands);
   board->SetCustomPointerSource([this]() -> gdi::Picture {
     if (!Main() || !Main()->Context().State) return {};
     const PointerChoice choice = Main()->Context().State->ChoosePointer();
@@ -493,6 +505,9 @@ void StudioWindow::ConnectHost(Session& session) {
   connect(gui, &QtGuiService::commandEnabledChanged, this,
           [this](const QString& id, bool enabled) { OnCommandEnabled(id, enabled); });
   connect(gui, &QtGuiService::mainWindowRefreshRequested, this, [this] { RefreshProjectTree(); });
+  connect(gui, &QtGuiService::blockLibraryChanged, this, [this] {
+    if (mSession) mBlocks->Refresh(mSession->Host.Services->Operands);
+  });
   connect(gui, &QtGuiService::actionReported, this, [this](const QString& name) { mActionLabel->setText(name); });
   // An undo step is stored when the call that reported its name returns.
   connect(
@@ -535,6 +550,7 @@ void StudioWindow::CloseProject() {
   ClearBoards();
   RefreshTitle();
   RefreshActionsEnabled();
+  mBlocks->Clear();
 }
 
 void StudioWindow::RefreshActionsEnabled() {

@@ -7,6 +7,7 @@
 // component runs through the event boundary, so that an error is shown and
 // logged, never fatal.
 
+#include "apps/studio/BlockPalette.h"
 #include "apps/studio/CompilePanel.h"
 #include "apps/studio/EditorArea.h"
 #include "apps/studio/EventBoundary.h"
@@ -50,7 +51,8 @@ public:
   // reason shown and logged.
   bool OpenProject(const QString& path);
   // Creates a project file with the default content and opens it.
-  bool NewProject(const QString& path);
+  // `demoBlocks`: the new project gets the demo function-block library.
+  bool NewProject(const QString& path, bool demoBlocks = false);
   // Validates an edit in progress and closes the project; every commit is
   // in the project file itself afterwards.
   void CloseProject();
@@ -86,6 +88,7 @@ public:
   QAction* ActionFor(const std::string& id) const;
   const EventBoundary& Boundary() const { return *mBoundary; }
   ToolsMenus* Tools() const { return mToolsMenus; }
+  QMenu* FunctionBlockMenu() const { return mBlocks->Menu(); }
   QString StatusText() const;
   void Log(const std::string& line);
 
@@ -140,6 +143,7 @@ private:
   std::unique_ptr<UndoActions> mUndo;
   std::unique_ptr<Session> mSession;
   ToolsMenus* mToolsMenus = nullptr;
+  std::unique_ptr<BlockPalette> mBlocks;
   std::string mSubroutineTitle;
 };
 

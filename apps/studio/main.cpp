@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     opened = window.OpenProject(parser.positionalArguments().front());
   } else {
     const QString demo = ldr::studio::StudioWindow::DemoProjectPath();
-    opened = QFileInfo::exists(demo) ? window.OpenProject(demo) : window.NewProject(demo);
+    opened = QFileInfo::exists(demo) ? window.OpenProject(demo) : window.NewProject(demo, true);
   }
   if (opened) window.LoadSubroutine(parser.value(subroutine).toLong());
 

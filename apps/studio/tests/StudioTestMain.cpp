@@ -11,6 +11,7 @@ int RunSimulationTests(int argc, char** argv);
 int RunToolsMenuTests(int argc, char** argv);
 int RunCompilePanelTests(int argc, char** argv);
 int RunClipboardAndTreeTests(int argc, char** argv);
+int RunBlockTests(int argc, char** argv);
 } // namespace ldr::studio::test
 
 int main(int argc, char** argv) {
@@ -25,5 +26,6 @@ int main(int argc, char** argv) {
   failures += ldr::studio::test::RunToolsMenuTests(argc, argv);
   failures += ldr::studio::test::RunCompilePanelTests(argc, argv);
   failures += ldr::studio::test::RunClipboardAndTreeTests(argc, argv);
+  failures += ldr::studio::test::RunBlockTests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
