@@ -5,7 +5,7 @@
 namespace ldr::studio {
 
 BlockPalette::BlockPalette(QWidget* parent, Place place)
-    : mMenu(new QMenu("Function Blocks", parent)), mPlace(std::move(place)) {
+    : mMenu(new QMenu("Function &Blocks", parent)), mPlace(std::move(place)) {
   mMenu->setObjectName("functionBlocks");
   Clear();
 }

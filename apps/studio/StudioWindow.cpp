@@ -263,7 +263,7 @@ void StudioWindow::BuildMenus() {
   mBlocks = std::make_unique<BlockPalette>(this, [this](long method) {
     if (Main()) Guard("Place function block", [&] { Main()->CreateFunctionBlock(method); });
   });
-  elements->addMenu(mBlocks->Menu());
+  menuBar()->addMenu(mBlocks->Menu());
 
   QMenu* run = menuBar()->addMenu("&Run");
   mSimulateAction = run->addAction("&Simulate", QKeySequence("Ctrl+F9"), this, [this](bool on) { SetSimulating(on); });

@@ -93,6 +93,19 @@ TEST_F(FunctionBlockGesture, AConfigurationMakesAnInstanceAndAMethodWorksOnIt) {
             (std::vector<std::string>{"3:1 3:2 3:3 1:4"}));
 }
 
+TEST_F(FunctionBlockGesture, ACtrlDragCopyOfAConfigurationStartsANewInstance) {
+  BlockEditor ed(mDir.File("p.ldrp"));
+  ed.PlaceConfiguration(1);
+  ed.Do("click " + BlockEditor::At(1, 13, 6));
+  ed.Do("down 1 0 " + BlockEditor::At(1, 13, 6));
+  ed.Do("move 1 2 " + BlockEditor::At(1, 23, 6));
+  ed.Do("move 1 2 " + BlockEditor::At(1, 33, 6));
+  ed.Do("up 1 2 " + BlockEditor::At(1, 33, 6));
+  // The copy left behind keeps instance 1; the moved one starts instance 2.
+  EXPECT_EQ(Blocks(ed), (std::vector<std::string>{"100201 1", "100201 2"}));
+  EXPECT_EQ(Instances(ed), (std::vector<std::string>{"1 Counter1", "2 Counter1(1)"}));
+}
+
 TEST_F(FunctionBlockGesture, PastingANetTwiceGivesEachCopyItsOwnInstance) {
   BlockEditor ed(mDir.File("p.ldrp"));
   ed.PlaceConfiguration(1);

@@ -6,6 +6,7 @@
 #include "apps/studio/QtDialogService.h"
 #include "apps/studio/StudioWindow.h"
 #include "core/ProjectDatabase.h"
+#include "outside/operands/FunctionBlockInstances.h"
 
 #include <QComboBox>
 #include <QLineEdit>
