@@ -3,6 +3,7 @@
 // works on one, and pasted blocks never take an instance the project has.
 // Element point (x, y) of net n lies at board pixel (14 (x + 2), 14 (14 (n - 1) + y)).
 
+#include "apps/ldr/ElementSample.h"
 #include "apps/ldr/script/ScriptLine.h"
 #include "apps/ldr/script/ScriptRunner.h"
 #include "outside/operands/FunctionBlockLibrary.h"
@@ -142,6 +143,17 @@ TEST_F(FunctionBlockGesture, APasteIntoAnotherProjectTakesNoInstanceOfIt) {
   target.Do("click " + BlockEditor::At(4, 30, 5));
   EXPECT_EQ(target.Texts("SELECT MoreParamsLng FROM LdrElements WHERE ElmntType=100202 ORDER BY ElmntID").back(), "4");
   EXPECT_EQ(Instances(target).size(), 3u);
+}
+
+TEST(FunctionBlockSample, RenderElementDrawsTheDemoBlockAndAMissingOne) {
+  const auto block = ElementSample::Render(100202);
+  const auto missing = ElementSample::Render(555502);
+  const int inlet = 14, pinY = 14 * 5 + 42;
+  const auto black = gdi::RGB(0, 0, 0);
+  EXPECT_EQ(block.GetPixel(inlet + 94, pinY), black) << "the input pin";
+  EXPECT_EQ(block.GetPixel(inlet + 172, pinY), black) << "the output pin";
+  EXPECT_NE(missing.GetPixel(inlet + 94, pinY), black) << "a missing block has no pins";
+  EXPECT_EQ(missing.GetPixel(inlet + 98, pinY), black) << "but its frame";
 }
 
 } // namespace

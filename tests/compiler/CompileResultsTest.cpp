@@ -205,7 +205,7 @@ TEST_F(CompileResultsTest, ElementsOfANetAndItsLinesReplaced) {
 TEST_F(CompileResultsTest, ANetWithElementsThatCannotBeBuiltIsAnErrorNotAShortCollection) {
   const long net = NetOf(2, 1);
   Element(net, 200);
-  Element(net, 424242);
+  Element(net, 2000); // no element type: no class makes it
   EXPECT_THROW(mCompile->GetElementsCollection(net), LdrError);
 }
 
