@@ -92,6 +92,9 @@ TEST_F(FunctionBlockGesture, AConfigurationMakesAnInstanceAndAMethodWorksOnIt) {
                      "FROM LdrElmsOprs o JOIN LdrElements e ON e.ElmntID=o.ElmntID WHERE e.ElmntType>=100000 ORDER "
                      "BY e.ElmntID, o.OprndOutIdx, o.OprndInIdx)"),
             (std::vector<std::string>{"3:1 3:2 3:3 1:4"}));
+  ed.Do("key 27");
+  ed.Do("move 0 0 " + BlockEditor::At(1, 13, 6));
+  EXPECT_NE(ed.Log().find("tooltip \"Demo Counter - Configure - Instance 1 (Counter1)\""), std::string::npos);
 }
 
 TEST_F(FunctionBlockGesture, ACtrlDragCopyOfAConfigurationStartsANewInstance) {
