@@ -108,6 +108,10 @@ TEST_F(FunctionBlockGesture, ACtrlDragCopyOfAConfigurationStartsANewInstance) {
   // The copy left behind keeps instance 1; the moved one starts instance 2.
   EXPECT_EQ(Blocks(ed), (std::vector<std::string>{"100201 1", "100201 2"}));
   EXPECT_EQ(Instances(ed), (std::vector<std::string>{"1 Counter1", "2 Counter1(1)"}));
+  // Undo takes the new instance away with the copy.
+  ed.Do("undo");
+  EXPECT_EQ(Instances(ed), (std::vector<std::string>{"1 Counter1"}));
+  EXPECT_EQ(Blocks(ed), (std::vector<std::string>{"100201 1"}));
 }
 
 TEST_F(FunctionBlockGesture, PastingANetTwiceGivesEachCopyItsOwnInstance) {
