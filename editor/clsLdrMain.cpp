@@ -542,14 +542,57 @@ long clsLdrMain::GetLoadedModuleID() {
 
 void clsLdrMain::OnFBFatherDeleted(long) { mContext->Host->Messages->ShowMessageBox("Orphand Subroutine"); }
 
-// --- operations of the modules still to come ------------------------------------------------
+// --- export and import of subroutines ------------------------------------------------------
 
-bool clsLdrMain::ExportMultiSubroutines(std::vector<long>&) { NotBuilt("ExportMultiSubroutines"); }
-VbBool clsLdrMain::Export(long) { NotBuilt("Export"); }
-bool clsLdrMain::ExportMultiSubroutinesEx(std::vector<long>&, const std::string&) {
-  NotBuilt("ExportMultiSubroutinesEx");
+clsExportImport::Outcome clsLdrMain::AsExchange(const std::function<clsExportImport::Outcome(clsExportImport&)>& body) {
+  auto outcome = clsExportImport::Outcome::Nothing;
+  AsOneEdit([&] {
+    clsExportImport exchange(*mContext);
+    exchange.SetProgressObserver(mExchangeProgress);
+    outcome = body(exchange);
+    mLastImportPairs = exchange.ImportPairs();
+    if (outcome == clsExportImport::Outcome::Done && !exchange.ImportPairs().empty())
+      EditsOf(*mContext).Commit(clsExportImport::kImportAction, true);
+  });
+  return outcome;
 }
-VbBool clsLdrMain::Import(long) { NotBuilt("Import"); }
+
+bool clsLdrMain::ExportMultiSubroutines(std::vector<long>& functionIDs) {
+  return clsExportImport(*mContext).ExportMultiSubroutines(functionIDs);
+}
+
+VbBool clsLdrMain::Export(long funcID) {
+  return AsExchange([&](clsExportImport& exchange) {
+           exchange.Export(funcID);
+           return exchange.LastOutcome();
+         }) == clsExportImport::Outcome::Done
+             ? -1
+             : 0;
+}
+
+bool clsLdrMain::ExportMultiSubroutinesEx(std::vector<long>& functionIDs, const std::string& moduleName) {
+  return AsExchange([&](clsExportImport& exchange) {
+           exchange.ExportMultiSubroutinesEx(functionIDs, moduleName);
+           return exchange.LastOutcome();
+         }) == clsExportImport::Outcome::Done;
+}
+
+VbBool clsLdrMain::Import(long moduleID) {
+  return AsExchange([&](clsExportImport& exchange) {
+           exchange.Import(moduleID);
+           return exchange.LastOutcome();
+         }) == clsExportImport::Outcome::Done
+             ? -1
+             : 0;
+}
+
+clsExportImport::Outcome clsLdrMain::ExportToFile(const std::vector<long>& functionIDs, const std::string& path) {
+  return AsExchange([&](clsExportImport& exchange) { return exchange.ExportToFile(functionIDs, path); });
+}
+
+clsExportImport::Outcome clsLdrMain::ImportFromFile(long moduleID, const std::string& path) {
+  return AsExchange([&](clsExportImport& exchange) { return exchange.ImportFromFile(moduleID, path); });
+}
 
 // --- modules and subroutines --------------------------------------------------------------
 

@@ -7,6 +7,7 @@
 #include "core/LdrContext.h"
 #include "core/UndoHistory.h"
 #include "editor/itfLdrMain.h"
+#include "exchange/clsExportImport.h"
 #include "platform/boards/MainBoardEvents.h"
 #include "platform/boards/PictureBoardEvents.h"
 
@@ -104,6 +105,15 @@ public:
   // The names of the steps that can be undone (or redone), the next first.
   std::vector<std::string> UndoNames(bool redo);
 
+  // Export and import with the file given instead of asked (command line);
+  // each is one edit, an import one undo step.
+  clsExportImport::Outcome ExportToFile(const std::vector<long>& functionIDs, const std::string& path);
+  clsExportImport::Outcome ImportFromFile(long moduleID, const std::string& path);
+  // Told the steps of long exports and imports (a host's progress bar).
+  // The subroutines of the last import: key in the file, key here.
+  const std::vector<ImportPairsUDT>& LastImportPairs() const { return mLastImportPairs; }
+  void SetExchangeProgress(clsExportImport::ProgressObserver observer) { mExchangeProgress = std::move(observer); }
+
   // What the host and the tests may look at.
   LdrContext& Context() { return *mContext; }
   itfFunction* View() const { return mView.get(); }
@@ -161,6 +171,8 @@ private:
   // `actionName` (empty: the name the change gave); the view follows it.
   VbBool AsTreeEdit(const std::function<bool(ProjectTree&)>& change, const std::string& actionName);
   void FollowTreeChange();
+  // Runs an export or import as one edit; a finished import is reported.
+  clsExportImport::Outcome AsExchange(const std::function<clsExportImport::Outcome(clsExportImport&)>& body);
 
   // What the main object owns, in the order it is made: the context first,
   // as every other part holds a reference to it, and the view last.
@@ -186,6 +198,8 @@ private:
   bool mKeyNavigationBusy = false;
   bool mSurfaceOperationState = true;
   int mAutoScrollSpeed = 0;
+  clsExportImport::ProgressObserver mExchangeProgress;
+  std::vector<ImportPairsUDT> mLastImportPairs;
 };
 
 } // namespace ldr

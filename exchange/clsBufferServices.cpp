@@ -207,6 +207,19 @@ long clsBufferServices::AppendBufferTable(const std::string& dstTbl, const std::
 
 long clsBufferServices::AppendBufferTable(const std::string& dstTbl, const std::string& pkField,
                                           const std::string& prefix, const std::vector<KeyLink>& links) {
+  return AppendWithKeyMap(dstTbl, pkField, prefix, links, nullptr);
+}
+
+long clsBufferServices::AppendBufferTableEx(const std::string& dstTbl, const std::string& pkField,
+                                            const std::string& prefix, const std::vector<KeyLink>& links,
+                                            std::vector<ImportPairsUDT>& importTypes) {
+  importTypes.clear();
+  return AppendWithKeyMap(dstTbl, pkField, prefix, links, &importTypes);
+}
+
+long clsBufferServices::AppendWithKeyMap(const std::string& dstTbl, const std::string& pkField,
+                                         const std::string& prefix, const std::vector<KeyLink>& links,
+                                         std::vector<ImportPairsUDT>* pairs) {
   const std::string buffer = T(prefix, dstTbl), pk = Ident(pkField);
   const long count = mDb.QueryValue("SELECT COUNT(*) FROM " + buffer).AsLong();
   if (count == 0) return 0;
@@ -225,6 +238,10 @@ long clsBufferServices::AppendBufferTable(const std::string& dstTbl, const std::
     mDb.Execute("UPDATE " + linked + " SET " + column + "=(SELECT NewID FROM temp.LdrKeyMap WHERE OldID=" + linked +
                 "." + column + ") WHERE " + column + " IN (SELECT OldID FROM temp.LdrKeyMap)" +
                 (link.Condition.empty() ? "" : " AND " + link.Condition));
+  }
+  if (pairs) {
+    auto map = mDb.Query("SELECT OldID, NewID FROM temp.LdrKeyMap ORDER BY NewID");
+    for (const auto& row : map.Rows()) pairs->push_back({row[0].AsLong(), row[1].AsLong()});
   }
   mDb.Execute("DROP TABLE temp.LdrKeyMap");
   return count;

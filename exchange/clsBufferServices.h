@@ -22,6 +22,12 @@ namespace ldr {
 
 class GuiService;
 
+// One imported subroutine: its key in the file and the key it got here.
+struct ImportPairsUDT {
+  long OldFuncId = 0;
+  long NewFuncId = 0;
+};
+
 class clsBufferServices {
 public:
   static constexpr const char* kClipboardPrefix = "clpbrd_";
@@ -86,6 +92,10 @@ public:
   // The same, rewriting every link given.
   long AppendBufferTable(const std::string& dstTbl, const std::string& pkField, const std::string& prefix,
                          const std::vector<KeyLink>& links);
+  // The same, answering through `importTypes` one pair (old key, new key)
+  // per row appended, in the rows' order.
+  long AppendBufferTableEx(const std::string& dstTbl, const std::string& pkField, const std::string& prefix,
+                           const std::vector<KeyLink>& links, std::vector<ImportPairsUDT>& importTypes);
   // Operand list rows the project lacks (same type, address and network).
   void AppendLdrOperandsBufferTable(const std::string& prefix);
   void AppendElementsOperandsBufferTable(const std::string& prefix);
@@ -147,6 +157,8 @@ public:
 
 private:
   bool HasRows(const std::string& sql);
+  long AppendWithKeyMap(const std::string& dstTbl, const std::string& pkField, const std::string& prefix,
+                        const std::vector<KeyLink>& links, std::vector<ImportPairsUDT>* pairs);
   bool HandleInvalidCalls(GuiService& gui, long callType, const std::string& targets, const std::string& what,
                           const std::string& replacedBy, const std::string& prefix);
   std::vector<std::string> ColumnsOf(db::Connection& db, const std::string& table);

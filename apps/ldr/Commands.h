@@ -23,5 +23,7 @@ void AddUndoCommand(CLI::App& app);
 void AddToolCommands(CLI::App& app);
 void AddCompileInfoCommand(CLI::App& app);
 void AddTreeCommand(CLI::App& app);
+// export and import of subroutines.
+void AddExchangeCommands(CLI::App& app);
 
 } // namespace ldr::cli

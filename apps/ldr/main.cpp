@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
   ldr::cli::AddToolCommands(app);
   ldr::cli::AddCompileInfoCommand(app);
   ldr::cli::AddTreeCommand(app);
+  ldr::cli::AddExchangeCommands(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

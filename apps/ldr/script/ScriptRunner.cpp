@@ -56,6 +56,18 @@ long EditCommandNumber(const std::string& word) {
 
 std::string Bool01(bool value) { return value ? "1" : "0"; }
 
+// An array argument: one comma-separated word ("3,5,9").
+std::vector<long> LongList(const std::string& word) {
+  std::vector<long> values;
+  std::size_t start = 0;
+  while (start <= word.size()) {
+    const std::size_t comma = std::min(word.find(',', start), word.size());
+    values.push_back(ToLong(word.substr(start, comma - start)));
+    start = comma + 1;
+  }
+  return values;
+}
+
 } // namespace
 
 ScriptRunner::ScriptRunner(std::ostream& out, std::ostream& err)
@@ -393,6 +405,18 @@ void ScriptRunner::CallMainMethod(const Words& w) {
       {"ClearFunction", {1, [&] { printValue(std::to_string(main.ClearFunction(n(0)))); }}},
       {"Export", {1, [&] { printValue(std::to_string(main.Export(n(0)))); }}},
       {"Import", {1, [&] { printValue(std::to_string(main.Import(n(0)))); }}},
+      {"ExportMultiSubroutines",
+       {1,
+        [&] {
+          auto ids = LongList(args[0]);
+          printValue(main.ExportMultiSubroutines(ids) ? "-1" : "0");
+        }}},
+      {"ExportMultiSubroutinesEx",
+       {2,
+        [&] {
+          auto ids = LongList(args[0]);
+          printValue(main.ExportMultiSubroutinesEx(ids, args[1]) ? "-1" : "0");
+        }}},
       {"RenameFunction", {2, [&] { printValue(std::to_string(main.RenameFunction(n(0), args[1]))); }}},
       {"RenameModule", {2, [&] { printValue(std::to_string(main.RenameModule(n(0), args[1]))); }}},
       {"MoveFunctionToModule", {2, [&] { printValue(main.MoveFunctionToModule(n(0), n(1)) ? "-1" : "0"); }}},
