@@ -217,7 +217,7 @@ void ExportFileReader::CheckRows() {
                                                         {Buffer("FB_Instance_Details"), "InstanceNumber"}})
     Refuse("SELECT 1 FROM " + table + " WHERE typeof(" + column + ")<>'integer' OR " + column + kInt32,
            "the column " + table + "." + column + " holds a value that is not a whole number");
-  Refuse("SELECT 1 FROM " + slots + " WHERE Elmnt_Oprnd_Type IN (29,30,31) AND Elmnt_Oprnd_Adrs<=0",
+  Refuse("SELECT 1 FROM " + slots + " WHERE Elmnt_Oprnd_Type IN (29,30,31) AND Elmnt_Oprnd_Adrs<0",
          "a reference in " + slots + " points nowhere");
   const std::string network = Has(FileColumns(mProject, operands), "NetworkID") ? ",NetworkID" : "";
   Refuse("SELECT 1 FROM " + operands + " GROUP BY OprndType,OprndAddress" + network + " HAVING COUNT(*)>1",

@@ -329,10 +329,11 @@ void clsBufferServices::HandleOrphandCallsInBuffer(long callType, const std::str
 bool clsBufferServices::HandleOrphandJumpsInBuffer(const std::string& prefix) {
   const std::string slots = T(prefix, "LdrElmsOprs"), operands = T(prefix, "LdrOperands"),
                     strips = T(prefix, "LdrStrips");
+  // Address 0 is no jump at all (the return element's label slot).
   const std::string foreign = " IN (SELECT Elmnt_Oprnd_Adrs FROM " + slots +
-                              " WHERE Elmnt_Oprnd_Type=" + Num(kLabelOperand) + " AND Elmnt_Oprnd_Adrs<>" +
-                              Num(kMissingAddress) + " AND Elmnt_Oprnd_Adrs NOT IN (SELECT StripID FROM " + strips +
-                              " WHERE StrpType=3))";
+                              " WHERE Elmnt_Oprnd_Type=" + Num(kLabelOperand) +
+                              " AND Elmnt_Oprnd_Adrs>0 AND Elmnt_Oprnd_Adrs<>" + Num(kMissingAddress) +
+                              " AND Elmnt_Oprnd_Adrs NOT IN (SELECT StripID FROM " + strips + " WHERE StrpType=3))";
   if (!HasRows("SELECT 1 FROM " + slots + " WHERE Elmnt_Oprnd_Type=" + Num(kLabelOperand) + " AND Elmnt_Oprnd_Adrs" +
                foreign))
     return false;
