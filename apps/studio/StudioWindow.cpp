@@ -1,5 +1,6 @@
 #include "apps/studio/StudioWindow.h"
 
+#include "apps/studio/ExchangeMenus.h"
 #include "apps/studio/ProjectTreeMenu.h"
 #include "apps/studio/RecentProjects.h"
 #include "apps/studio/SettingsDialog.h"
@@ -236,6 +237,14 @@ void StudioWindow::BuildMenus() {
                mActions[id] = action;
              }});
   mToolsMenus->AddFileItems(file);
+  auto* exchange = new ExchangeMenus(
+      this, {[this] { return Main(); }, [this] { return mSession ? mSession->Host.Services : nullptr; },
+             [this](const std::string& action, const std::function<void()>& call) { return Guard(action, call); },
+             [this](const std::string& id, QAction* action) {
+               action->setProperty("available", true);
+               mActions[id] = action;
+             }});
+  exchange->AddFileItems(file);
   file->addSeparator();
   file->addAction("&Quit", QKeySequence::Quit, this, [this] { close(); })->setObjectName("quit");
 
