@@ -148,9 +148,8 @@ void ExportFileReader::CopyTable(db::Connection& file, const TableSpec& spec) {
   while (read.Step()) {
     insert.Reset();
     for (int i = 0; i < count; ++i) {
-      const db::DbValue value = read.Column(i);
-      CheckSize(value, table);
-      insert.Bind(i + 1, value);
+      if (static_cast<std::size_t>(read.ColumnBytes(i)) > kMaxTextBytes) CheckSize(read.Column(i), table);
+      insert.BindColumnOf(i + 1, read, i);
     }
     insert.Execute();
   }

@@ -160,7 +160,7 @@ void clsBufferServices::CopyTableBetween(db::Connection& from, db::Connection& t
   const int count = read.ColumnCount();
   while (read.Step()) {
     insert.Reset();
-    for (int i = 0; i < count; ++i) insert.Bind(i + 1, read.Column(i));
+    for (int i = 0; i < count; ++i) insert.BindColumnOf(i + 1, read, i);
     insert.Execute();
   }
 }

@@ -68,6 +68,17 @@ Statement& Statement::BindAll(const Params& values) {
   return *this;
 }
 
+Statement& Statement::BindColumnOf(int index, const Statement& source, int column) {
+  Check(sqlite3_bind_value(mStmt, index, sqlite3_column_value(source.mStmt, column)));
+  return *this;
+}
+
+int Statement::ColumnBytes(int index) const {
+  // Asked of a number, SQLite would turn it into text first.
+  const int type = sqlite3_column_type(mStmt, index);
+  return type == SQLITE_TEXT || type == SQLITE_BLOB ? sqlite3_column_bytes(mStmt, index) : 0;
+}
+
 void Statement::ClearBindings() { sqlite3_clear_bindings(mStmt); }
 
 bool Statement::Step() {

@@ -33,6 +33,9 @@ public:
   // Binds every value in order, from position 1.
   Statement& BindAll(const Params& values);
   void ClearBindings();
+  // Binds the value of `column` of the current row of `source` as it is,
+  // without a copy through DbValue (row copies between files).
+  Statement& BindColumnOf(int index, const Statement& source, int column);
 
   // Steps once; true while a row is available.
   bool Step();
@@ -43,6 +46,9 @@ public:
   int ColumnCount() const;
   std::string ColumnName(int index) const;
   DbValue Column(int index) const;
+  // The size in bytes of a text or blob column of the current row (0 for
+  // numbers and NULL).
+  int ColumnBytes(int index) const;
 
   const std::string& Sql() const { return mSql; }
 
