@@ -491,9 +491,10 @@ void clsExportImport::AppendImportedRows() {
   mBuffers.AppendBufferTable("LdrElements", "LdrElmsOprs", "ElmntID", kPrefix);
   const long lastElement = mBuffers.GetMaxIDFromTable("LdrElements", "ElmntID");
   GiveOrphanedMethodsInstances(firstElement, lastElement);
-  mBuffers.HandleConstOperandsInBufferTables(kPrefix, 0);
+  const long offset = mBuffers.HandleConstOperandsInBufferTables(kPrefix, 0);
   mBuffers.AppendLdrOperandsBufferTable(kPrefix);
   mBuffers.AppendElementsOperandsBufferTable(kPrefix);
+  if (offset != 0) mBuffers.UpdateConstsAddressesInBinaryParams(offset, firstElement, lastElement);
   if (!SwitchOn()) db.Execute("DELETE FROM LdrOperands WHERE OprndType BETWEEN 64 AND 67");
   NameCallOperandsAfterSubroutines();
 }
