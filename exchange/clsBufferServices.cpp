@@ -464,6 +464,134 @@ void clsBufferServices::HandleFBsOrphandChildsInTargetForExternalPaste(const std
   BlockInstanceBuffer(mDb).NumberOrphans(firstID, lastID);
 }
 
+// --- references by name ------------------------------------------------------------------
+
+namespace {
+
+constexpr const char* kBlocks = "ElmntType BETWEEN 100000 AND 999999";
+
+std::string BlobTypeList() {
+  std::string list;
+  for (long type : clsBufferServices::BlobReferenceTypes()) list += (list.empty() ? "" : ",") + Num(type);
+  return "(" + list + ")";
+}
+
+} // namespace
+
+const std::vector<long>& clsBufferServices::BlobReferenceTypes() {
+  static const std::vector<long> types{1402, 1403, 1419, 1420, 1413, 1631, 1633, 120201, 1637, 1817, 1638,
+                                       1642, 1643, 1666, 1667, 1805, 1668, 1673, 1679,   1686, 1687, 1804};
+  return types;
+}
+
+// The elements that carry a saved name: those with a call or page operand,
+// the block elements, and (with a hook) the blob-holding ones.
+std::string clsBufferServices::NamedElementCondition(const std::string& elements, const std::string& slots) {
+  std::string condition = "(" + elements + ".ElmntID IN (SELECT ElmntID FROM " + slots +
+                          " WHERE Elmnt_Oprnd_Type IN (30,31)) OR (" + elements + "." + kBlocks + " AND " + elements +
+                          ".ElmntType NOT IN " + BlobTypeList() + ")";
+  if (mBlobReferences.SaveNames) condition += " OR " + elements + ".ElmntType IN " + BlobTypeList();
+  return condition + ")";
+}
+
+void clsBufferServices::SaveCallsNames(const std::string& prefix) {
+  if (prefix.empty()) throw std::invalid_argument("reference names are saved in buffer tables only");
+  const std::string elements = T(prefix, "LdrElements"), slots = T(prefix, "LdrElmsOprs"),
+                    operands = T(prefix, "LdrOperands");
+  // Calls and page loads: the live target's name, else the operand's text.
+  mDb.Execute("UPDATE " + elements + " SET MoreParamsStr=n.Name FROM (SELECT s.ElmntID, MIN(COALESCE(f.FuncName, " +
+              "p.Description, o.OprndDescription, '')) AS Name FROM " + slots +
+              " s LEFT JOIN LdrFunctions f ON s.Elmnt_Oprnd_Type=31 AND f.FuncID=s.Elmnt_Oprnd_Adrs LEFT JOIN Pages p "
+              "ON s.Elmnt_Oprnd_Type=30 AND p.Id=s.Elmnt_Oprnd_Adrs LEFT JOIN " +
+              operands +
+              " o ON o.OprndType=s.Elmnt_Oprnd_Type AND o.OprndAddress=s.Elmnt_Oprnd_Adrs AND "
+              "o.NetworkID=s.Elmnt_Oprnd_NetworkID WHERE s.Elmnt_Oprnd_Type IN (30,31) GROUP BY s.ElmntID) n WHERE " +
+              elements + ".ElmntID=n.ElmntID");
+  // Block elements: the description of their instance.
+  mDb.Execute("UPDATE " + elements +
+              " SET MoreParamsStr=IFNULL((SELECT i.InstanceDescription FROM FB_Instance_Details i WHERE "
+              "i.FatherID=(" +
+              elements + ".ElmntType/100)*100 AND i.InstanceNumber=" + elements + ".MoreParamsLng), '') WHERE " +
+              kBlocks + " AND ElmntType NOT IN " + BlobTypeList());
+  if (!mBlobReferences.SaveNames) return;
+  auto rows =
+      mDb.Query("SELECT ElmntID, ElmntType, MoreParamsBin FROM " + elements + " WHERE ElmntType IN " + BlobTypeList());
+  auto update = mDb.Prepare("UPDATE " + elements + " SET MoreParamsStr=? WHERE ElmntID=?");
+  for (const auto& row : rows.Rows()) {
+    update.Reset();
+    update.BindAll({mBlobReferences.SaveNames(row[1].AsLong(), row[2].AsBlob()), row[0]});
+    update.Execute();
+  }
+}
+
+long clsBufferServices::RestoreCalls(long firstElement, long lastElement) {
+  const std::string range = " BETWEEN " + Num(firstElement) + " AND " + Num(lastElement);
+  long linked = RestoreTargetsByName(kSubroutineOperand, range) + RestoreTargetsByName(kPageOperand, range) +
+                RestoreInstancesByName(range) + RestoreBlobsByName(range);
+  // The names go again, from the appended rows only.
+  mDb.Execute("UPDATE LdrElements SET MoreParamsStr=NULL WHERE ElmntID" + range +
+              " AND MoreParamsStr IS NOT NULL AND " + NamedElementCondition("LdrElements", "LdrElmsOprs"));
+  return linked;
+}
+
+// A call or page load whose target is missing (or gone) is linked to the
+// target of its saved name, when the project has one; one that still has a
+// live target keeps it.
+long clsBufferServices::RestoreTargetsByName(long callType, const std::string& range) {
+  const bool calls = callType == kSubroutineOperand;
+  const std::string targets = calls ? "SELECT FuncID AS ID, FuncName AS Name FROM LdrFunctions"
+                                    : "SELECT Id AS ID, Description AS Name FROM Pages";
+  const std::string type = Num(callType);
+  const long linked =
+      mDb.Execute("UPDATE LdrElmsOprs SET Elmnt_Oprnd_Adrs=n.ID FROM (SELECT e.ElmntID, (SELECT MIN(t.ID) FROM (" +
+                  targets + ") t WHERE t.Name=e.MoreParamsStr) AS ID FROM LdrElements e WHERE e.ElmntID" + range +
+                  " AND e.MoreParamsStr<>'') n WHERE LdrElmsOprs.ElmntID=n.ElmntID AND n.ID IS NOT NULL AND "
+                  "LdrElmsOprs.Elmnt_Oprnd_Type=" +
+                  type + " AND LdrElmsOprs.Elmnt_Oprnd_Adrs NOT IN (SELECT ID FROM (" + targets + "))");
+  if (linked == 0) return 0;
+  // Each target linked has its operand row, named after it.
+  mDb.Execute("INSERT INTO LdrOperands (OprndType, OprndAddress, NetworkID, OprndDescription) SELECT DISTINCT " + type +
+              ", s.Elmnt_Oprnd_Adrs, s.Elmnt_Oprnd_NetworkID, t.Name FROM LdrElmsOprs s JOIN (" + targets +
+              ") t ON t.ID=s.Elmnt_Oprnd_Adrs WHERE s.ElmntID" + range + " AND s.Elmnt_Oprnd_Type=" + type +
+              " AND NOT EXISTS (SELECT 1 FROM LdrOperands o WHERE o.OprndType=" + type +
+              " AND o.OprndAddress=s.Elmnt_Oprnd_Adrs AND o.NetworkID=s.Elmnt_Oprnd_NetworkID)");
+  // A missing reference nothing points at any more goes.
+  mDb.Execute("DELETE FROM LdrOperands WHERE OprndType=" + type + " AND OprndAddress=" + Num(kMissingAddress) +
+              " AND NOT EXISTS (SELECT 1 FROM LdrElmsOprs s WHERE s.Elmnt_Oprnd_Type=" + type +
+              " AND s.Elmnt_Oprnd_Adrs=" + Num(kMissingAddress) +
+              " AND s.Elmnt_Oprnd_NetworkID=LdrOperands.NetworkID)");
+  return linked;
+}
+
+// A block method whose instance the project does not describe (an orphan,
+// or one numbered for a project it came from) joins the instance of its
+// father that has the saved description. Configuration elements make their
+// instance and are never moved.
+long clsBufferServices::RestoreInstancesByName(const std::string& range) {
+  const std::string father = "(LdrElements.ElmntType/100)*100";
+  const std::string byName =
+      "FROM FB_Instance_Details i WHERE i.FatherID=" + father + " AND i.InstanceDescription=LdrElements.MoreParamsStr";
+  return mDb.Execute("UPDATE LdrElements SET MoreParamsLng=(SELECT MIN(i.InstanceNumber) " + byName +
+                     ") WHERE ElmntID" + range + " AND " + kBlocks + " AND ElmntType % 100 <> 1 AND ElmntType NOT IN " +
+                     BlobTypeList() + " AND MoreParamsStr<>'' AND EXISTS (SELECT 1 " + byName +
+                     ") AND NOT EXISTS (SELECT 1 FROM FB_Instance_Details i WHERE i.FatherID=" + father +
+                     " AND i.InstanceNumber=LdrElements.MoreParamsLng)");
+}
+
+long clsBufferServices::RestoreBlobsByName(const std::string& range) {
+  if (!mBlobReferences.Restore) return 0;
+  auto rows = mDb.Query("SELECT ElmntID, ElmntType, MoreParamsBin, MoreParamsStr FROM LdrElements WHERE ElmntID" +
+                        range + " AND ElmntType IN " + BlobTypeList() + " AND MoreParamsStr<>''");
+  long linked = 0;
+  for (const auto& row : rows.Rows()) {
+    db::Blob params = row[2].AsBlob();
+    if (!mBlobReferences.Restore(row[1].AsLong(), params, row[3].AsText(), mDb)) continue;
+    mDb.Execute("UPDATE LdrElements SET MoreParamsBin=? WHERE ElmntID=?", {params, row[0]});
+    ++linked;
+  }
+  return linked;
+}
+
 // --- questions -----------------------------------------------------------------------------
 
 bool clsBufferServices::HasRows(const std::string& sql) { return !mDb.QueryValue(sql + " LIMIT 1").IsNull(); }

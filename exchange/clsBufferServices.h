@@ -15,6 +15,7 @@
 
 #include "platform/database/Connection.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -138,6 +139,32 @@ public:
   // instance number of their father.
   void HandleFBsOrphandChildsInTargetForExternalPaste(const std::string& prefix, long firstID, long lastID);
 
+  // --- references by name -----------------------------------------------------------
+  // A buffer's references survive a transfer by name: SaveCallsNames writes
+  // into MoreParamsStr of the buffer's reference elements the name of their
+  // target (subroutine, display page, block instance); RestoreCalls, after
+  // the append, links the appended references that have no live target to
+  // the target of that name, then clears the names again. Only buffer tables
+  // get names: the live rows of the project are never touched by a save.
+  //
+  // Element types that keep references inside MoreParamsBin; their names are
+  // read and written by the blob hook (when one is set), never by the rules
+  // for calls and block instances.
+  static const std::vector<long>& BlobReferenceTypes();
+  struct BlobReferences {
+    // The names a blob refers to, as one text (empty: none).
+    std::function<std::string(long elementType, const db::Blob& params)> SaveNames;
+    // Rewrites the blob's references from the saved names, looking the
+    // targets up in `db`; answers whether the blob changed.
+    std::function<bool(long elementType, db::Blob& params, const std::string& names, db::Connection& db)> Restore;
+  };
+  void SetBlobReferences(BlobReferences hook) { mBlobReferences = std::move(hook); }
+  // `prefix` must name a buffer (not empty).
+  void SaveCallsNames(const std::string& prefix);
+  // Over the live elements firstElement..lastElement (the ones just
+  // appended). Answers the number of references linked by name.
+  long RestoreCalls(long firstElement, long lastElement);
+
   // --- questions ------------------------------------------------------------------
   bool DoesBufferContainesNamedConsts(const std::string& prefix);
   bool DoesBufferContainesProtectedFunctions(const std::string& prefix);
@@ -152,8 +179,13 @@ private:
   std::vector<std::string> ColumnsOf(db::Connection& db, const std::string& table);
   std::string CommonFields(const std::string& table, const std::string& buffer, const std::string& pkField);
   void CopyTableBetween(db::Connection& from, db::Connection& to, const std::string& table);
+  long RestoreTargetsByName(long callType, const std::string& range);
+  long RestoreInstancesByName(const std::string& range);
+  long RestoreBlobsByName(const std::string& range);
+  std::string NamedElementCondition(const std::string& elements, const std::string& slots);
 
   db::Connection& mDb;
+  BlobReferences mBlobReferences;
 };
 
 } // namespace ldr

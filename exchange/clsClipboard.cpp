@@ -137,6 +137,7 @@ bool clsClipboard::Copy(long funcID) {
   gui.SetMousePointer(kPointerBusy);
   ClearBufferData();
   BuildBuffer(funcID, kind);
+  mBuffers.SaveCallsNames(kClip);
   if (const int refusal = RefusalOfBuffer()) {
     ClearBufferData();
     gui.SetMousePointer(kPointerDefault);
@@ -507,6 +508,9 @@ void clsClipboard::AppendBufferRows(long& firstElement, long& lastElement) {
   mBuffers.UpdateConstsAddressesInBinaryParams(offset, firstElement, lastElement);
   mBuffers.AppendLdrOperandsBufferTable(kClip);
   mBuffers.AppendElementsOperandsBufferTable(kClip);
+  // References without a target here (pasted from another project, or
+  // whose target went) find the target of the same name.
+  mBuffers.RestoreCalls(firstElement, lastElement);
 }
 
 void clsClipboard::RestoreBufferAfterPaste() {

@@ -104,6 +104,14 @@ protected:
     return text;
   }
   bool LogHas(const std::string& text) { return mEd->Log().find(text) != std::string::npos; }
+  // The ladder rows without the undo history's key counter.
+  std::string LadderRows() {
+    std::istringstream all(DumpLadder(mEd->Db()));
+    std::string rows, line;
+    while (std::getline(all, line))
+      if (line.rfind("sqlite_sequence|undo_", 0) != 0) rows += line + "\n";
+    return rows;
+  }
 
   TempDir mDir;
   ScopedConfigHome mConfig{mDir.File("config")};
@@ -295,6 +303,54 @@ TEST_F(ClipboardGesture, AStripCopiedInOneProjectPastesIntoAnother) {
   other.Do("edit paste");
   other.Do("click " + At(1, 10, 3));
   EXPECT_EQ(other.Db().QueryValue("SELECT COUNT(*) FROM LdrElements WHERE ElmntType=200").AsLong(), 2);
+}
+
+TEST_F(ClipboardGesture, CallsPastedIntoAnotherProjectFindTheirSubroutinesByName) {
+  Do("call AddNewFunction 1");
+  Do("call RenameFunction 3 Motor");
+  Do("call AddNewFunction 1");
+  Do("call RenameFunction 4 Valve");
+  Place("ID_CallFunction", "31 3", 1, 6, 5);
+  Place("ID_CallFunction", "31 4", 2, 6, 5);
+  Place("ID_LDirectContact", "MB 1", 1, 0, 5);
+  Place("ID_LDirectContact", "MB 1", 3, 4, 5);
+  Do("sql \"UPDATE LdrElements SET MoreParamsStr='kept' WHERE ElmntType=200\"");
+  SelectNets(1, 2);
+  const std::string source = LadderRows();
+  Do("edit copy");
+  EXPECT_EQ(LadderRows(), source); // the copy writes names into its buffer only
+
+  Editor other(mDir.File("other.ldrp"), true);
+  other.Do("call AddNewFunction 1");
+  other.Do("call RenameFunction 3 Pump");
+  other.Do("call AddNewFunction 1");
+  other.Do("call RenameFunction 4 motor");
+  other.Do("sql \"UPDATE LdrElements SET MoreParamsStr='mine'\"");
+  other.Do("edit paste");
+  other.Do("click " + At(1, 10, 3));
+  auto calls = [&](const std::string& where) {
+    return other.Db()
+        .QueryValue("SELECT GROUP_CONCAT(Elmnt_Oprnd_Adrs) FROM LdrElmsOprs WHERE Elmnt_Oprnd_Type=31" + where)
+        .AsText();
+  };
+  // Motor is subroutine 4 here (names match without regard to case); Valve
+  // is not here, so its call stays the missing reference.
+  EXPECT_EQ(calls(" ORDER BY Elmnt_Oprnd_Adrs"), "4,32000");
+  EXPECT_EQ(
+      other.Db().QueryValue("SELECT OprndDescription FROM LdrOperands WHERE OprndType=31 AND OprndAddress=4").AsText(),
+      "motor");
+  EXPECT_EQ(
+      other.Db().QueryValue("SELECT COUNT(*) FROM LdrElements WHERE ElmntType=601 AND MoreParamsStr IS NULL").AsLong(),
+      2);
+  EXPECT_EQ(other.Db().QueryValue("SELECT COUNT(*) FROM LdrElements WHERE MoreParamsStr='mine'").AsLong(),
+            other.Db().QueryValue("SELECT COUNT(*) FROM LdrElements WHERE ElmntType=602").AsLong());
+  EXPECT_EQ(other.Db().QueryValue("SELECT COUNT(*) FROM LdrElements WHERE MoreParamsStr='kept'").AsLong(), 1);
+  // Pasted in its own project the calls keep their targets.
+  PasteAt(3, 10, 3);
+  EXPECT_EQ(Longs("SELECT Elmnt_Oprnd_Adrs FROM LdrElmsOprs WHERE Elmnt_Oprnd_Type=31 ORDER BY 1"),
+            (std::vector<long>{3, 3, 4, 4}));
+  EXPECT_EQ(Scalar("SELECT COUNT(*) FROM LdrElements WHERE MoreParamsStr='kept'"), 3);
+  EXPECT_EQ(Scalar("SELECT COUNT(*) FROM LdrElements WHERE ElmntType=601 AND MoreParamsStr IS NOT NULL"), 0);
 }
 
 TEST_F(ClipboardGesture, ARubberBandSelectsTheElementsItTouchesForDelete) {
