@@ -10,6 +10,8 @@
 #include "interfaces/itfLdrNet.h"
 #include "interfaces/itfStrip.h"
 #include "outside/HostServices.h"
+#include "outside/utilities/GlobalValues.h"
+#include "outside/utilities/SettingsStore.h"
 #include "outside/utilities/TextLimits.h"
 #include "platform/database/DbError.h"
 #include "platform/database/Transaction.h"
@@ -32,6 +34,7 @@ constexpr int kPointerBusy = 11, kPointerDefault = 0;
 constexpr long kCopyStampKey = 210; // project setting: the stamp of the clipboard held
 constexpr const char* kOriginTable = "LdrBufferOrigin";
 constexpr int kGuiNotice = 8;
+constexpr long kLadderPasswordKey = 64; // project setting: the ladder password's salted hash
 
 std::string Num(long long value) { return std::to_string(value); }
 
@@ -337,6 +340,11 @@ bool clsClipboard::Paste(long funcID, const std::shared_ptr<itfStrip>& strip) {
                                         " is not in the project: nothing was pasted.");
     return false;
   }
+  if (IsLockedByPassword(funcID)) {
+    mCtx.Host->Messages->ShowMessageBox("The subroutine '" + GetFunctionName(mCtx.Db(), funcID) +
+                                        "' is protected by the ladder password: nothing was pasted.");
+    return false;
+  }
   TakeSharedBuffer();
   const int kind = ContentOfBuffer();
   if (kind == eCK_Nothing || !strip) return false;
@@ -372,6 +380,15 @@ bool clsClipboard::Paste(long funcID, const std::shared_ptr<itfStrip>& strip) {
   EditsOf(mCtx).Commit(mCtx.ActionName, true);
   RefreshMdiButtonsStatus();
   return true;
+}
+
+// A protected subroutine of a ladder with a password takes nothing from a
+// user who has not typed the password.
+bool clsClipboard::IsLockedByPassword(long funcID) {
+  const auto& host = *mCtx.Host;
+  const std::string key = host.Settings ? host.Settings->ProjectSetting(kLadderPasswordKey, "") : std::string();
+  if (key.empty() || (host.Globals && host.Globals->AuthorizedLadderKey() == key)) return false;
+  return mCtx.Db().QueryValue("SELECT Protected FROM LdrFunctions WHERE FuncID=?", {funcID}).AsBool();
 }
 
 bool clsClipboard::PasteChecksPass() {

@@ -75,6 +75,7 @@ private:
   bool RemoveSelection(long funcID, DeleteMode mode);
   std::string DeleteActionName(long funcID, int kind, const std::string& verb);
   void RefillNets(long funcID);
+  bool IsLockedByPassword(long funcID);
   bool PasteChecksPass();
   bool PasteElements(const std::shared_ptr<itfStrip>& strip);
   void PasteStrips(long funcID, const std::shared_ptr<itfStrip>& strip);

@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -351,6 +353,61 @@ TEST_F(ClipboardGesture, CallsPastedIntoAnotherProjectFindTheirSubroutinesByName
             (std::vector<long>{3, 3, 4, 4}));
   EXPECT_EQ(Scalar("SELECT COUNT(*) FROM LdrElements WHERE MoreParamsStr='kept'"), 3);
   EXPECT_EQ(Scalar("SELECT COUNT(*) FROM LdrElements WHERE ElmntType=601 AND MoreParamsStr IS NOT NULL"), 0);
+}
+
+TEST_F(ClipboardGesture, APasteIntoAProtectedOrMissingSubroutineIsRefusedUnchanged) {
+  Place("ID_LDirectContact", "MB 1", 1, 4, 5);
+  SelectNets(1, 1);
+  Do("edit copy");
+  Do("dialog secret77");
+  Do("dialog secret77");
+  Do("service srvLadderPassword SetLadderPassword");
+  // A new session has not typed the password; Main gets protected under it.
+  mEd = std::make_unique<Editor>(mDir.File("p.ldrp"), false);
+  Do("sql \"UPDATE LdrFunctions SET Protected=1 WHERE FuncID=2\"");
+  Do("sql \"UPDATE LdrStrips SET IsSelected=0\"");
+  const std::string rows = LadderRows();
+  PasteAt(2, 10, 3);
+  EXPECT_TRUE(LogHas("The subroutine 'Main' is protected by the ladder password: nothing was pasted."));
+  EXPECT_EQ(LadderRows(), rows);
+  Do("dialog secret77");
+  Do("service srvLadderPassword IsUserAuthorized -1");
+  PasteAt(2, 10, 3);
+  EXPECT_EQ(Scalar("SELECT COUNT(*) FROM LdrElements WHERE ElmntType=200"), 2);
+
+  Do("sql \"DELETE FROM LdrFunctions WHERE FuncID=2\"");
+  const std::string without = LadderRows();
+  PasteAt(1, 10, 3);
+  EXPECT_TRUE(LogHas("The subroutine 2 is not in the project: nothing was pasted."));
+  EXPECT_EQ(LadderRows(), without);
+}
+
+TEST_F(ClipboardGesture, AForeignOrLockedBufferFileIsReportedAndPastesNothing) {
+  SelectNets(1, 1);
+  Do("edit copy");
+  std::string file;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(mDir.File("config")))
+    if (entry.path().filename() == "LdrBuffer.qdb") file = entry.path().string();
+  ASSERT_FALSE(file.empty());
+  Editor other(mDir.File("other.ldrp"), true);
+  const auto rowsOf = [&] { return DumpLadder(other.Db()); };
+  const std::string rows = rowsOf();
+  {
+    // Another program holds the file.
+    auto holder = db::Connection::Open(file, db::OpenMode::ExistingReadWrite);
+    holder->Execute("BEGIN EXCLUSIVE");
+    holder->Execute("CREATE TABLE Held (x)");
+    other.Do("edit paste");
+    other.Do("click " + At(1, 10, 3));
+    holder->Execute("ROLLBACK");
+  }
+  EXPECT_NE(other.Log().find("The clipboard of the other project cannot be pasted"), std::string::npos);
+  EXPECT_EQ(rowsOf(), rows);
+  std::ofstream(file, std::ios::trunc) << "not a buffer file";
+  other.Do("edit paste");
+  other.Do("click " + At(1, 10, 3));
+  EXPECT_NE(other.Log().find("not a ladder buffer file"), std::string::npos);
+  EXPECT_EQ(rowsOf(), rows);
 }
 
 TEST_F(ClipboardGesture, ARubberBandSelectsTheElementsItTouchesForDelete) {
