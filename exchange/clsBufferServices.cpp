@@ -103,16 +103,20 @@ void clsBufferServices::RemoveFieldFromTable(const std::string& table, const std
 
 // --- buffer database files -----------------------------------------------------------
 
-void clsBufferServices::CreateEmptyDB(const std::string& path) {
+std::shared_ptr<db::Connection> clsBufferServices::CreateEmptyDB(const std::string& path, bool waitForDisk) {
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
   std::filesystem::remove(path + "-journal", ignored);
   if (auto folder = std::filesystem::path(path).parent_path(); !folder.empty())
     std::filesystem::create_directories(folder, ignored);
   auto file = db::Connection::Open(path, db::OpenMode::CreateNew);
+  if (!waitForDisk) file->ExecuteScript("PRAGMA journal_mode=MEMORY; PRAGMA synchronous=OFF;");
+  db::Transaction transaction(*file);
   file->ExecuteScript("PRAGMA application_id=" + Num(kBufferApplicationId) + "; PRAGMA user_version=" +
                       Num(kBufferFormat) + "; CREATE TABLE " + kBufferMark + " (Format INTEGER);");
   file->Execute(std::string("INSERT INTO ") + kBufferMark + " VALUES (?)", {kBufferFormat});
+  transaction.Commit();
+  return file;
 }
 
 std::shared_ptr<db::Connection> clsBufferServices::OpenBufferDB(const std::string& path, bool readOnly) {
@@ -143,33 +147,54 @@ std::vector<std::string> clsBufferServices::ColumnsOf(db::Connection& db, const 
   return columns;
 }
 
-// Copies a table across connections: same name, same columns (with their
-// declared types), every row.
-void clsBufferServices::CopyTableBetween(db::Connection& from, db::Connection& to, const std::string& table) {
+// Copies a table across connections: the same columns (with their declared
+// types) but those left out, every row.
+void clsBufferServices::CopyTableBetween(db::Connection& from, db::Connection& to, const std::string& table,
+                                         const std::string& toTable, const std::vector<std::string>& leftOut) {
   auto info = from.Query("PRAGMA table_info(" + Ident(table) + ")");
-  std::string columns, marks;
+  std::string columns, names, marks;
   for (const auto& row : info.Rows()) {
-    if (!columns.empty()) columns += ",", marks += ",";
-    columns += Ident(row[1].AsText()) + " " + row[2].AsText();
+    const std::string name = Ident(row[1].AsText());
+    if (std::find(leftOut.begin(), leftOut.end(), name) != leftOut.end()) continue;
+    if (!columns.empty()) columns += ",", names += ",", marks += ",";
+    columns += name + " " + row[2].AsText();
+    names += name;
     marks += "?";
   }
-  to.Execute("DROP TABLE IF EXISTS " + table);
-  to.Execute("CREATE TABLE " + table + " (" + columns + ")");
-  auto insert = to.Prepare("INSERT INTO " + table + " VALUES (" + marks + ")");
-  auto read = from.Prepare("SELECT * FROM " + table);
-  const int count = read.ColumnCount();
-  while (read.Step()) {
+  to.Execute("DROP TABLE IF EXISTS " + Ident(toTable));
+  to.Execute("CREATE TABLE " + toTable + " (" + columns + ")");
+  // Rows go over in batches of one statement each, bound as they are read;
+  // the limit cuts the last batch to the rows bound in it.
+  constexpr int kBatch = 32;
+  std::string batchValues;
+  for (int i = 0; i < kBatch; ++i) batchValues += (i ? ",(" : "(") + marks + ")";
+  auto insert = to.Prepare("INSERT INTO " + toTable + " SELECT * FROM (VALUES " + batchValues + ") LIMIT ?");
+  auto read = from.Prepare("SELECT " + names + " FROM " + table);
+  const int width = read.ColumnCount();
+  int rows = 0;
+  const auto flush = [&] {
+    insert.Bind(kBatch * width + 1, rows).Execute();
     insert.Reset();
-    for (int i = 0; i < count; ++i) insert.Bind(i + 1, read.Column(i));
-    insert.Execute();
+    rows = 0;
+  };
+  while (read.Step()) {
+    insert.BindRowOf(read, rows * width);
+    if (++rows == kBatch) flush();
   }
+  if (rows > 0) flush();
+}
+
+void clsBufferServices::CopyBufferTablesTo(db::Connection& dst, const std::string& srcPrefix,
+                                           const std::string& dstPrefix, const std::vector<std::string>& leftOut) {
+  for (const auto& table : TablesByPrefix(srcPrefix))
+    CopyTableBetween(mDb, dst, table, T(dstPrefix, table.substr(srcPrefix.size())), leftOut);
 }
 
 void clsBufferServices::CopyLocalBufferTablesToExternalDatabaseByPrefix(const std::string& dstDB,
                                                                         const std::string& prefix) {
   auto file = OpenBufferDB(dstDB, false);
   db::Transaction transaction(*file);
-  for (const auto& table : TablesByPrefix(prefix)) CopyTableBetween(mDb, *file, table);
+  CopyBufferTablesTo(*file, prefix, prefix);
   transaction.Commit();
 }
 
@@ -177,7 +202,7 @@ bool clsBufferServices::CopyExternalBufferTablesToLocalDatabaseByPrefix(const st
                                                                         const std::string& prefix) {
   auto file = OpenBufferDB(srcDB, true);
   clsBufferServices external(*file);
-  for (const auto& table : external.TablesByPrefix(prefix)) CopyTableBetween(*file, mDb, table);
+  for (const auto& table : external.TablesByPrefix(prefix)) CopyTableBetween(*file, mDb, table, table);
   return true;
 }
 
@@ -214,11 +239,22 @@ long clsBufferServices::AppendBufferTable(const std::string& dstTbl, const std::
   const long first = std::max(counter, GetMaxIDFromTable(dstTbl, pk)) + 1;
   mDb.Execute("DROP TABLE IF EXISTS temp.LdrKeyMap");
   mDb.Execute("CREATE TEMP TABLE LdrKeyMap (OldID INTEGER PRIMARY KEY, NewID INTEGER)");
-  mDb.Execute("INSERT INTO temp.LdrKeyMap SELECT " + pk + ", " + Num(first - 1) +
-              " + ROW_NUMBER() OVER (ORDER BY rowid) FROM " + buffer);
   const std::string fields = CommonFields(dstTbl, buffer, pk);
-  mDb.Execute("INSERT INTO " + Ident(dstTbl) + " (" + pk + "," + fields + ") SELECT m.NewID," + fields + " FROM " +
-              buffer + " b JOIN temp.LdrKeyMap m ON m.OldID=b." + pk + " ORDER BY m.NewID");
+  const auto span = mDb.Query("SELECT MIN(rowid), MAX(rowid) FROM " + buffer);
+  const long firstRow = span.Field(0).AsLong(), lastRow = span.Field(1).AsLong();
+  if (lastRow - firstRow + 1 == count) {
+    // Rows stored one after another (as a buffer is made): the new key
+    // follows from the row's place, without numbering or sorting.
+    const std::string newKey = "rowid+" + Num(first - firstRow);
+    mDb.Execute("INSERT INTO temp.LdrKeyMap SELECT " + pk + ", " + newKey + " FROM " + buffer);
+    mDb.Execute("INSERT INTO " + Ident(dstTbl) + " (" + pk + "," + fields + ") SELECT " + newKey + "," + fields +
+                " FROM " + buffer + " ORDER BY rowid");
+  } else {
+    mDb.Execute("INSERT INTO temp.LdrKeyMap SELECT " + pk + ", " + Num(first - 1) +
+                " + ROW_NUMBER() OVER (ORDER BY rowid) FROM " + buffer);
+    mDb.Execute("INSERT INTO " + Ident(dstTbl) + " (" + pk + "," + fields + ") SELECT m.NewID," + fields + " FROM " +
+                buffer + " b JOIN temp.LdrKeyMap m ON m.OldID=b." + pk + " ORDER BY m.NewID");
+  }
   for (const auto& link : links) {
     const std::string linked = T(prefix, link.Table), column = Ident(link.Column);
     if (!DoesTableExist(linked)) continue;

@@ -57,11 +57,19 @@ public:
   void RemoveFieldFromTable(const std::string& table, const std::string& field);
 
   // --- buffer database files --------------------------------------------------
-  // Replaces the file by an empty buffer database (stamped as one).
-  static void CreateEmptyDB(const std::string& path);
+  // Replaces the file by an empty buffer database (stamped as one) and
+  // answers its open connection. `waitForDisk` false: the connection keeps
+  // its journal in memory and does not wait for the disk, for a file that
+  // is written whole in one go and may be lost with the machine.
+  static std::shared_ptr<db::Connection> CreateEmptyDB(const std::string& path, bool waitForDisk = true);
   // Copies the local tables with the prefix into the file, replacing any of
   // the same name there.
   void CopyLocalBufferTablesToExternalDatabaseByPrefix(const std::string& dstDB, const std::string& prefix);
+  // Copies the local tables with `srcPrefix` into the open database `dst`
+  // under `dstPrefix`, without the columns named in `leftOut`; inside the
+  // caller's transaction on `dst`.
+  void CopyBufferTablesTo(db::Connection& dst, const std::string& srcPrefix, const std::string& dstPrefix,
+                          const std::vector<std::string>& leftOut = {});
   // Copies the file's tables with the prefix into the project. A file that
   // is missing or not a buffer database of this or an older version fails
   // with DbError and changes nothing.
@@ -178,7 +186,8 @@ private:
                           const std::string& replacedBy, const std::string& prefix);
   std::vector<std::string> ColumnsOf(db::Connection& db, const std::string& table);
   std::string CommonFields(const std::string& table, const std::string& buffer, const std::string& pkField);
-  void CopyTableBetween(db::Connection& from, db::Connection& to, const std::string& table);
+  void CopyTableBetween(db::Connection& from, db::Connection& to, const std::string& table, const std::string& toTable,
+                        const std::vector<std::string>& leftOut = {});
   long RestoreTargetsByName(long callType, const std::string& range);
   long RestoreInstancesByName(const std::string& range);
   long RestoreBlobsByName(const std::string& range);

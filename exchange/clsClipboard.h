@@ -69,7 +69,7 @@ private:
   bool SelectionHasFixedParts(long funcID, int kind);
   void BuildBuffer(long funcID, int kind);
   int RefusalOfBuffer();
-  void PrepareForOtherProjects();
+  void PrepareForOtherProjects(db::Connection& file);
   void ShareBufferFile();
   bool TakeSharedBuffer();
   bool RemoveSelection(long funcID, DeleteMode mode);

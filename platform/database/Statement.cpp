@@ -68,6 +68,13 @@ Statement& Statement::BindAll(const Params& values) {
   return *this;
 }
 
+Statement& Statement::BindRowOf(const Statement& source, int offset) {
+  const int count = sqlite3_column_count(source.mStmt);
+  for (int i = 0; i < count; ++i)
+    Check(sqlite3_bind_value(mStmt, offset + i + 1, sqlite3_column_value(source.mStmt, i)));
+  return *this;
+}
+
 void Statement::ClearBindings() { sqlite3_clear_bindings(mStmt); }
 
 bool Statement::Step() {

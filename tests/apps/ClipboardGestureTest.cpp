@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -408,6 +409,32 @@ TEST_F(ClipboardGesture, AForeignOrLockedBufferFileIsReportedAndPastesNothing) {
   other.Do("click " + At(1, 10, 3));
   EXPECT_NE(other.Log().find("not a ladder buffer file"), std::string::npos);
   EXPECT_EQ(rowsOf(), rows);
+}
+
+TEST_F(ClipboardGesture, PasteCutAndSubroutineChangesAreEachOneUndoStep) {
+  Place("ID_LDirectContact", "MB 1", 1, 4, 5);
+  SelectNets(1, 1);
+  Do("edit copy");
+  auto oneStep = [&](const std::function<void()>& edit, const std::string& action) {
+    const std::string before = DumpContent(mEd->Db());
+    edit();
+    const std::string after = DumpContent(mEd->Db());
+    EXPECT_NE(after, before) << action;
+    Do("undo");
+    EXPECT_TRUE(LogHas("undo \"" + action + "\"")) << action;
+    EXPECT_EQ(DumpContent(mEd->Db()), before) << action;
+    Do("redo");
+    EXPECT_EQ(DumpContent(mEd->Db()), after) << action;
+  };
+  oneStep([&] { PasteAt(2, 10, 3); }, "Paste Strips");
+  oneStep([&] { Do("edit cut"); }, "Cut Ladder Net");
+  oneStep([&] { Do("call AddNewFunction 1"); }, "New Subroutine - Module 1.Subroutine 1");
+  oneStep(
+      [&] {
+        Do("answer 6");
+        Do("call DeleteFunction 3");
+      },
+      "Delete Subroutine -  Module 1.Subroutine 1"); // the name as the tree reports it
 }
 
 TEST_F(ClipboardGesture, ARubberBandSelectsTheElementsItTouchesForDelete) {
