@@ -66,10 +66,13 @@ void clsBufferServices::CreateFBsInstancesBufferTable(const std::string& prefix)
 }
 
 void clsBufferServices::CreateElementsOperandsBufferTable(const std::string& prefix) {
+  // The distinct keys first, then one look-up each by the operand key.
   mDb.Execute("CREATE TABLE " + T(prefix, "LdrOperands") +
-              " AS SELECT DISTINCT LdrOperands.* FROM LdrOperands INNER JOIN " + T(prefix, "LdrElmsOprs") +
-              " b ON LdrOperands.NetworkID=b.Elmnt_Oprnd_NetworkID AND LdrOperands.OprndAddress=b.Elmnt_Oprnd_Adrs AND "
-              "LdrOperands.OprndType=b.Elmnt_Oprnd_Type");
+              " AS SELECT LdrOperands.* FROM (SELECT DISTINCT Elmnt_Oprnd_Type AS t, Elmnt_Oprnd_Adrs AS a, "
+              "Elmnt_Oprnd_NetworkID AS n FROM " +
+              T(prefix, "LdrElmsOprs") +
+              ") b JOIN LdrOperands ON LdrOperands.OprndType=b.t AND LdrOperands.OprndAddress=b.a AND "
+              "LdrOperands.NetworkID=b.n");
 }
 
 std::vector<std::string> clsBufferServices::TablesByPrefix(const std::string& prefix) {
