@@ -602,10 +602,9 @@ long clsBufferServices::RestoreTargetsByName(long callType, const std::string& r
   return linked;
 }
 
-// A block method whose instance the project does not describe (an orphan,
-// or one numbered for a project it came from) joins the instance of its
-// father that has the saved description. Configuration elements make their
-// instance and are never moved.
+// A block method still marked orphaned (no code gave it an instance of its
+// own) joins the instance of its father that has the saved description.
+// Configuration elements make their instance and are never moved.
 long clsBufferServices::RestoreInstancesByName(const std::string& range) {
   const std::string father = "(LdrElements.ElmntType/100)*100";
   const std::string byName =
@@ -613,8 +612,7 @@ long clsBufferServices::RestoreInstancesByName(const std::string& range) {
   return mDb.Execute("UPDATE LdrElements SET MoreParamsLng=(SELECT MIN(i.InstanceNumber) " + byName +
                      ") WHERE ElmntID" + range + " AND " + kBlocks + " AND ElmntType % 100 <> 1 AND ElmntType NOT IN " +
                      BlobTypeList() + " AND MoreParamsStr<>'' AND EXISTS (SELECT 1 " + byName +
-                     ") AND NOT EXISTS (SELECT 1 FROM FB_Instance_Details i WHERE i.FatherID=" + father +
-                     " AND i.InstanceNumber=LdrElements.MoreParamsLng)");
+                     ") AND MoreParamsLng=" + Num(kOrphanedMethod));
 }
 
 long clsBufferServices::RestoreBlobsByName(const std::string& range) {
