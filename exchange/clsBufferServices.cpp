@@ -66,10 +66,13 @@ void clsBufferServices::CreateFBsInstancesBufferTable(const std::string& prefix)
 }
 
 void clsBufferServices::CreateElementsOperandsBufferTable(const std::string& prefix) {
+  // The distinct keys first, then one look-up each by the operand key.
   mDb.Execute("CREATE TABLE " + T(prefix, "LdrOperands") +
-              " AS SELECT DISTINCT LdrOperands.* FROM LdrOperands INNER JOIN " + T(prefix, "LdrElmsOprs") +
-              " b ON LdrOperands.NetworkID=b.Elmnt_Oprnd_NetworkID AND LdrOperands.OprndAddress=b.Elmnt_Oprnd_Adrs AND "
-              "LdrOperands.OprndType=b.Elmnt_Oprnd_Type");
+              " AS SELECT LdrOperands.* FROM (SELECT DISTINCT Elmnt_Oprnd_Type AS t, Elmnt_Oprnd_Adrs AS a, "
+              "Elmnt_Oprnd_NetworkID AS n FROM " +
+              T(prefix, "LdrElmsOprs") +
+              ") b JOIN LdrOperands ON LdrOperands.OprndType=b.t AND LdrOperands.OprndAddress=b.a AND "
+              "LdrOperands.NetworkID=b.n");
 }
 
 std::vector<std::string> clsBufferServices::TablesByPrefix(const std::string& prefix) {
@@ -103,16 +106,20 @@ void clsBufferServices::RemoveFieldFromTable(const std::string& table, const std
 
 // --- buffer database files -----------------------------------------------------------
 
-void clsBufferServices::CreateEmptyDB(const std::string& path) {
+std::shared_ptr<db::Connection> clsBufferServices::CreateEmptyDB(const std::string& path, bool waitForDisk) {
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
   std::filesystem::remove(path + "-journal", ignored);
   if (auto folder = std::filesystem::path(path).parent_path(); !folder.empty())
     std::filesystem::create_directories(folder, ignored);
   auto file = db::Connection::Open(path, db::OpenMode::CreateNew);
+  if (!waitForDisk) file->ExecuteScript("PRAGMA journal_mode=MEMORY; PRAGMA synchronous=OFF;");
+  db::Transaction transaction(*file);
   file->ExecuteScript("PRAGMA application_id=" + Num(kBufferApplicationId) + "; PRAGMA user_version=" +
                       Num(kBufferFormat) + "; CREATE TABLE " + kBufferMark + " (Format INTEGER);");
   file->Execute(std::string("INSERT INTO ") + kBufferMark + " VALUES (?)", {kBufferFormat});
+  transaction.Commit();
+  return file;
 }
 
 std::shared_ptr<db::Connection> clsBufferServices::OpenBufferDB(const std::string& path, bool readOnly) {
@@ -143,33 +150,54 @@ std::vector<std::string> clsBufferServices::ColumnsOf(db::Connection& db, const 
   return columns;
 }
 
-// Copies a table across connections: same name, same columns (with their
-// declared types), every row.
-void clsBufferServices::CopyTableBetween(db::Connection& from, db::Connection& to, const std::string& table) {
+// Copies a table across connections: the same columns (with their declared
+// types) but those left out, every row.
+void clsBufferServices::CopyTableBetween(db::Connection& from, db::Connection& to, const std::string& table,
+                                         const std::string& toTable, const std::vector<std::string>& leftOut) {
   auto info = from.Query("PRAGMA table_info(" + Ident(table) + ")");
-  std::string columns, marks;
+  std::string columns, names, marks;
   for (const auto& row : info.Rows()) {
-    if (!columns.empty()) columns += ",", marks += ",";
-    columns += Ident(row[1].AsText()) + " " + row[2].AsText();
+    const std::string name = Ident(row[1].AsText());
+    if (std::find(leftOut.begin(), leftOut.end(), name) != leftOut.end()) continue;
+    if (!columns.empty()) columns += ",", names += ",", marks += ",";
+    columns += name + " " + row[2].AsText();
+    names += name;
     marks += "?";
   }
-  to.Execute("DROP TABLE IF EXISTS " + table);
-  to.Execute("CREATE TABLE " + table + " (" + columns + ")");
-  auto insert = to.Prepare("INSERT INTO " + table + " VALUES (" + marks + ")");
-  auto read = from.Prepare("SELECT * FROM " + table);
-  const int count = read.ColumnCount();
-  while (read.Step()) {
+  to.Execute("DROP TABLE IF EXISTS " + Ident(toTable));
+  to.Execute("CREATE TABLE " + toTable + " (" + columns + ")");
+  // Rows go over in batches of one statement each, bound as they are read;
+  // the limit cuts the last batch to the rows bound in it.
+  constexpr int kBatch = 32;
+  std::string batchValues;
+  for (int i = 0; i < kBatch; ++i) batchValues += (i ? ",(" : "(") + marks + ")";
+  auto insert = to.Prepare("INSERT INTO " + toTable + " SELECT * FROM (VALUES " + batchValues + ") LIMIT ?");
+  auto read = from.Prepare("SELECT " + names + " FROM " + table);
+  const int width = read.ColumnCount();
+  int rows = 0;
+  const auto flush = [&] {
+    insert.Bind(kBatch * width + 1, rows).Execute();
     insert.Reset();
-    for (int i = 0; i < count; ++i) insert.BindColumnOf(i + 1, read, i);
-    insert.Execute();
+    rows = 0;
+  };
+  while (read.Step()) {
+    insert.BindRowOf(read, rows * width);
+    if (++rows == kBatch) flush();
   }
+  if (rows > 0) flush();
+}
+
+void clsBufferServices::CopyBufferTablesTo(db::Connection& dst, const std::string& srcPrefix,
+                                           const std::string& dstPrefix, const std::vector<std::string>& leftOut) {
+  for (const auto& table : TablesByPrefix(srcPrefix))
+    CopyTableBetween(mDb, dst, table, T(dstPrefix, table.substr(srcPrefix.size())), leftOut);
 }
 
 void clsBufferServices::CopyLocalBufferTablesToExternalDatabaseByPrefix(const std::string& dstDB,
                                                                         const std::string& prefix) {
   auto file = OpenBufferDB(dstDB, false);
   db::Transaction transaction(*file);
-  for (const auto& table : TablesByPrefix(prefix)) CopyTableBetween(mDb, *file, table);
+  CopyBufferTablesTo(*file, prefix, prefix);
   transaction.Commit();
 }
 
@@ -177,7 +205,7 @@ bool clsBufferServices::CopyExternalBufferTablesToLocalDatabaseByPrefix(const st
                                                                         const std::string& prefix) {
   auto file = OpenBufferDB(srcDB, true);
   clsBufferServices external(*file);
-  for (const auto& table : external.TablesByPrefix(prefix)) CopyTableBetween(*file, mDb, table);
+  for (const auto& table : external.TablesByPrefix(prefix)) CopyTableBetween(*file, mDb, table, table);
   return true;
 }
 
@@ -227,11 +255,22 @@ long clsBufferServices::AppendWithKeyMap(const std::string& dstTbl, const std::s
   const long first = std::max(counter, GetMaxIDFromTable(dstTbl, pk)) + 1;
   mDb.Execute("DROP TABLE IF EXISTS temp.LdrKeyMap");
   mDb.Execute("CREATE TEMP TABLE LdrKeyMap (OldID INTEGER PRIMARY KEY, NewID INTEGER)");
-  mDb.Execute("INSERT INTO temp.LdrKeyMap SELECT " + pk + ", " + Num(first - 1) +
-              " + ROW_NUMBER() OVER (ORDER BY rowid) FROM " + buffer);
   const std::string fields = CommonFields(dstTbl, buffer, pk);
-  mDb.Execute("INSERT INTO " + Ident(dstTbl) + " (" + pk + "," + fields + ") SELECT m.NewID," + fields + " FROM " +
-              buffer + " b JOIN temp.LdrKeyMap m ON m.OldID=b." + pk + " ORDER BY m.NewID");
+  const auto span = mDb.Query("SELECT MIN(rowid), MAX(rowid) FROM " + buffer);
+  const long firstRow = span.Field(0).AsLong(), lastRow = span.Field(1).AsLong();
+  if (lastRow - firstRow + 1 == count) {
+    // Rows stored one after another (as a buffer is made): the new key
+    // follows from the row's place, without numbering or sorting.
+    const std::string newKey = "rowid+" + Num(first - firstRow);
+    mDb.Execute("INSERT INTO temp.LdrKeyMap SELECT " + pk + ", " + newKey + " FROM " + buffer);
+    mDb.Execute("INSERT INTO " + Ident(dstTbl) + " (" + pk + "," + fields + ") SELECT " + newKey + "," + fields +
+                " FROM " + buffer + " ORDER BY rowid");
+  } else {
+    mDb.Execute("INSERT INTO temp.LdrKeyMap SELECT " + pk + ", " + Num(first - 1) +
+                " + ROW_NUMBER() OVER (ORDER BY rowid) FROM " + buffer);
+    mDb.Execute("INSERT INTO " + Ident(dstTbl) + " (" + pk + "," + fields + ") SELECT m.NewID," + fields + " FROM " +
+                buffer + " b JOIN temp.LdrKeyMap m ON m.OldID=b." + pk + " ORDER BY m.NewID");
+  }
   for (const auto& link : links) {
     const std::string linked = T(prefix, link.Table), column = Ident(link.Column);
     if (!DoesTableExist(linked)) continue;
@@ -480,6 +519,132 @@ void clsBufferServices::GiveInstanceIDsToNewlyAddedFB() { BlockInstanceBuffer(mD
 
 void clsBufferServices::HandleFBsOrphandChildsInTargetForExternalPaste(const std::string&, long firstID, long lastID) {
   BlockInstanceBuffer(mDb).NumberOrphans(firstID, lastID);
+}
+
+// --- references by name ------------------------------------------------------------------
+
+namespace {
+
+constexpr const char* kBlocks = "ElmntType BETWEEN 100000 AND 999999";
+
+std::string BlobTypeList() {
+  std::string list;
+  for (long type : clsBufferServices::BlobReferenceTypes()) list += (list.empty() ? "" : ",") + Num(type);
+  return "(" + list + ")";
+}
+
+} // namespace
+
+const std::vector<long>& clsBufferServices::BlobReferenceTypes() {
+  static const std::vector<long> types{1402, 1403, 1419, 1420, 1413, 1631, 1633, 120201, 1637, 1817, 1638,
+                                       1642, 1643, 1666, 1667, 1805, 1668, 1673, 1679,   1686, 1687, 1804};
+  return types;
+}
+
+// The elements that carry a saved name: those with a call or page operand,
+// the block elements, and (with a hook) the blob-holding ones.
+std::string clsBufferServices::NamedElementCondition(const std::string& elements, const std::string& slots) {
+  std::string condition = "(" + elements + ".ElmntID IN (SELECT ElmntID FROM " + slots +
+                          " WHERE Elmnt_Oprnd_Type IN (30,31)) OR (" + elements + "." + kBlocks + " AND " + elements +
+                          ".ElmntType NOT IN " + BlobTypeList() + ")";
+  if (mBlobReferences.SaveNames) condition += " OR " + elements + ".ElmntType IN " + BlobTypeList();
+  return condition + ")";
+}
+
+void clsBufferServices::SaveCallsNames(const std::string& prefix) {
+  if (prefix.empty()) throw std::invalid_argument("reference names are saved in buffer tables only");
+  const std::string elements = T(prefix, "LdrElements"), slots = T(prefix, "LdrElmsOprs"),
+                    operands = T(prefix, "LdrOperands");
+  // Calls and page loads: the live target's name, else the operand's text.
+  mDb.Execute("UPDATE " + elements + " SET MoreParamsStr=n.Name FROM (SELECT s.ElmntID, MIN(COALESCE(f.FuncName, " +
+              "p.Description, o.OprndDescription, '')) AS Name FROM " + slots +
+              " s LEFT JOIN LdrFunctions f ON s.Elmnt_Oprnd_Type=31 AND f.FuncID=s.Elmnt_Oprnd_Adrs LEFT JOIN Pages p "
+              "ON s.Elmnt_Oprnd_Type=30 AND p.Id=s.Elmnt_Oprnd_Adrs LEFT JOIN " +
+              operands +
+              " o ON o.OprndType=s.Elmnt_Oprnd_Type AND o.OprndAddress=s.Elmnt_Oprnd_Adrs AND "
+              "o.NetworkID=s.Elmnt_Oprnd_NetworkID WHERE s.Elmnt_Oprnd_Type IN (30,31) GROUP BY s.ElmntID) n WHERE " +
+              elements + ".ElmntID=n.ElmntID");
+  // Block elements: the description of their instance.
+  mDb.Execute("UPDATE " + elements +
+              " SET MoreParamsStr=IFNULL((SELECT i.InstanceDescription FROM FB_Instance_Details i WHERE "
+              "i.FatherID=(" +
+              elements + ".ElmntType/100)*100 AND i.InstanceNumber=" + elements + ".MoreParamsLng), '') WHERE " +
+              kBlocks + " AND ElmntType NOT IN " + BlobTypeList());
+  if (!mBlobReferences.SaveNames) return;
+  auto rows =
+      mDb.Query("SELECT ElmntID, ElmntType, MoreParamsBin FROM " + elements + " WHERE ElmntType IN " + BlobTypeList());
+  auto update = mDb.Prepare("UPDATE " + elements + " SET MoreParamsStr=? WHERE ElmntID=?");
+  for (const auto& row : rows.Rows()) {
+    update.Reset();
+    update.BindAll({mBlobReferences.SaveNames(row[1].AsLong(), row[2].AsBlob()), row[0]});
+    update.Execute();
+  }
+}
+
+long clsBufferServices::RestoreCalls(long firstElement, long lastElement) {
+  const std::string range = " BETWEEN " + Num(firstElement) + " AND " + Num(lastElement);
+  long linked = RestoreTargetsByName(kSubroutineOperand, range) + RestoreTargetsByName(kPageOperand, range) +
+                RestoreInstancesByName(range) + RestoreBlobsByName(range);
+  // The names go again, from the appended rows only.
+  mDb.Execute("UPDATE LdrElements SET MoreParamsStr=NULL WHERE ElmntID" + range +
+              " AND MoreParamsStr IS NOT NULL AND " + NamedElementCondition("LdrElements", "LdrElmsOprs"));
+  return linked;
+}
+
+// A call or page load whose target is missing (or gone) is linked to the
+// target of its saved name, when the project has one; one that still has a
+// live target keeps it.
+long clsBufferServices::RestoreTargetsByName(long callType, const std::string& range) {
+  const bool calls = callType == kSubroutineOperand;
+  const std::string targets = calls ? "SELECT FuncID AS ID, FuncName AS Name FROM LdrFunctions"
+                                    : "SELECT Id AS ID, Description AS Name FROM Pages";
+  const std::string type = Num(callType);
+  const long linked =
+      mDb.Execute("UPDATE LdrElmsOprs SET Elmnt_Oprnd_Adrs=n.ID FROM (SELECT e.ElmntID, (SELECT MIN(t.ID) FROM (" +
+                  targets + ") t WHERE t.Name=e.MoreParamsStr) AS ID FROM LdrElements e WHERE e.ElmntID" + range +
+                  " AND e.MoreParamsStr<>'') n WHERE LdrElmsOprs.ElmntID=n.ElmntID AND n.ID IS NOT NULL AND "
+                  "LdrElmsOprs.Elmnt_Oprnd_Type=" +
+                  type + " AND LdrElmsOprs.Elmnt_Oprnd_Adrs NOT IN (SELECT ID FROM (" + targets + "))");
+  if (linked == 0) return 0;
+  // Each target linked has its operand row, named after it.
+  mDb.Execute("INSERT INTO LdrOperands (OprndType, OprndAddress, NetworkID, OprndDescription) SELECT DISTINCT " + type +
+              ", s.Elmnt_Oprnd_Adrs, s.Elmnt_Oprnd_NetworkID, t.Name FROM LdrElmsOprs s JOIN (" + targets +
+              ") t ON t.ID=s.Elmnt_Oprnd_Adrs WHERE s.ElmntID" + range + " AND s.Elmnt_Oprnd_Type=" + type +
+              " AND NOT EXISTS (SELECT 1 FROM LdrOperands o WHERE o.OprndType=" + type +
+              " AND o.OprndAddress=s.Elmnt_Oprnd_Adrs AND o.NetworkID=s.Elmnt_Oprnd_NetworkID)");
+  // A missing reference nothing points at any more goes.
+  mDb.Execute("DELETE FROM LdrOperands WHERE OprndType=" + type + " AND OprndAddress=" + Num(kMissingAddress) +
+              " AND NOT EXISTS (SELECT 1 FROM LdrElmsOprs s WHERE s.Elmnt_Oprnd_Type=" + type +
+              " AND s.Elmnt_Oprnd_Adrs=" + Num(kMissingAddress) +
+              " AND s.Elmnt_Oprnd_NetworkID=LdrOperands.NetworkID)");
+  return linked;
+}
+
+// A block method still marked orphaned (no code gave it an instance of its
+// own) joins the instance of its father that has the saved description.
+// Configuration elements make their instance and are never moved.
+long clsBufferServices::RestoreInstancesByName(const std::string& range) {
+  const std::string father = "(LdrElements.ElmntType/100)*100";
+  const std::string byName =
+      "FROM FB_Instance_Details i WHERE i.FatherID=" + father + " AND i.InstanceDescription=LdrElements.MoreParamsStr";
+  return mDb.Execute("UPDATE LdrElements SET MoreParamsLng=(SELECT MIN(i.InstanceNumber) " + byName +
+                     ") WHERE ElmntID" + range + " AND " + kBlocks + " AND ElmntType % 100 <> 1 AND ElmntType NOT IN " +
+                     BlobTypeList() + " AND MoreParamsStr<>'' AND EXISTS (SELECT 1 " + byName +
+                     ") AND MoreParamsLng=" + Num(kOrphanedMethod));
+}
+
+long clsBufferServices::RestoreBlobsByName(const std::string& range) {
+  if (!mBlobReferences.Restore) return 0;
+  auto rows = mDb.Query("SELECT ElmntID, ElmntType, MoreParamsBin, MoreParamsStr FROM LdrElements WHERE ElmntID" +
+                        range + " AND ElmntType IN " + BlobTypeList() + " AND MoreParamsStr<>''");
+  long linked = 0;
+  for (const auto& row : rows.Rows()) {
+    db::Blob params = row[2].AsBlob();
+    if (!mBlobReferences.Restore(row[1].AsLong(), params, row[3].AsText(), mDb)) continue;
+    mDb.Execute("UPDATE LdrElements SET MoreParamsBin=? WHERE ElmntID=?", {params, row[0]});
+    ++linked;
+  }
+  return linked;
 }
 
 // --- questions -----------------------------------------------------------------------------

@@ -15,6 +15,7 @@
 
 #include "platform/database/Connection.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -62,11 +63,19 @@ public:
   void RemoveFieldFromTable(const std::string& table, const std::string& field);
 
   // --- buffer database files --------------------------------------------------
-  // Replaces the file by an empty buffer database (stamped as one).
-  static void CreateEmptyDB(const std::string& path);
+  // Replaces the file by an empty buffer database (stamped as one) and
+  // answers its open connection. `waitForDisk` false: the connection keeps
+  // its journal in memory and does not wait for the disk, for a file that
+  // is written whole in one go and may be lost with the machine.
+  static std::shared_ptr<db::Connection> CreateEmptyDB(const std::string& path, bool waitForDisk = true);
   // Copies the local tables with the prefix into the file, replacing any of
   // the same name there.
   void CopyLocalBufferTablesToExternalDatabaseByPrefix(const std::string& dstDB, const std::string& prefix);
+  // Copies the local tables with `srcPrefix` into the open database `dst`
+  // under `dstPrefix`, without the columns named in `leftOut`; inside the
+  // caller's transaction on `dst`.
+  void CopyBufferTablesTo(db::Connection& dst, const std::string& srcPrefix, const std::string& dstPrefix,
+                          const std::vector<std::string>& leftOut = {});
   // Copies the file's tables with the prefix into the project. A file that
   // is missing or not a buffer database of this or an older version fails
   // with DbError and changes nothing.
@@ -148,6 +157,32 @@ public:
   // instance number of their father.
   void HandleFBsOrphandChildsInTargetForExternalPaste(const std::string& prefix, long firstID, long lastID);
 
+  // --- references by name -----------------------------------------------------------
+  // A buffer's references survive a transfer by name: SaveCallsNames writes
+  // into MoreParamsStr of the buffer's reference elements the name of their
+  // target (subroutine, display page, block instance); RestoreCalls, after
+  // the append, links the appended references that have no live target to
+  // the target of that name, then clears the names again. Only buffer tables
+  // get names: the live rows of the project are never touched by a save.
+  //
+  // Element types that keep references inside MoreParamsBin; their names are
+  // read and written by the blob hook (when one is set), never by the rules
+  // for calls and block instances.
+  static const std::vector<long>& BlobReferenceTypes();
+  struct BlobReferences {
+    // The names a blob refers to, as one text (empty: none).
+    std::function<std::string(long elementType, const db::Blob& params)> SaveNames;
+    // Rewrites the blob's references from the saved names, looking the
+    // targets up in `db`; answers whether the blob changed.
+    std::function<bool(long elementType, db::Blob& params, const std::string& names, db::Connection& db)> Restore;
+  };
+  void SetBlobReferences(BlobReferences hook) { mBlobReferences = std::move(hook); }
+  // `prefix` must name a buffer (not empty).
+  void SaveCallsNames(const std::string& prefix);
+  // Over the live elements firstElement..lastElement (the ones just
+  // appended). Answers the number of references linked by name.
+  long RestoreCalls(long firstElement, long lastElement);
+
   // --- questions ------------------------------------------------------------------
   bool DoesBufferContainesNamedConsts(const std::string& prefix);
   bool DoesBufferContainesProtectedFunctions(const std::string& prefix);
@@ -163,9 +198,15 @@ private:
                           const std::string& replacedBy, const std::string& prefix);
   std::vector<std::string> ColumnsOf(db::Connection& db, const std::string& table);
   std::string CommonFields(const std::string& table, const std::string& buffer, const std::string& pkField);
-  void CopyTableBetween(db::Connection& from, db::Connection& to, const std::string& table);
+  void CopyTableBetween(db::Connection& from, db::Connection& to, const std::string& table, const std::string& toTable,
+                        const std::vector<std::string>& leftOut = {});
+  long RestoreTargetsByName(long callType, const std::string& range);
+  long RestoreInstancesByName(const std::string& range);
+  long RestoreBlobsByName(const std::string& range);
+  std::string NamedElementCondition(const std::string& elements, const std::string& slots);
 
   db::Connection& mDb;
+  BlobReferences mBlobReferences;
 };
 
 } // namespace ldr

@@ -10,6 +10,8 @@
 #include "interfaces/itfLdrNet.h"
 #include "interfaces/itfStrip.h"
 #include "outside/HostServices.h"
+#include "outside/utilities/GlobalValues.h"
+#include "outside/utilities/SettingsStore.h"
 #include "outside/utilities/TextLimits.h"
 #include "platform/database/DbError.h"
 #include "platform/database/Transaction.h"
@@ -32,6 +34,7 @@ constexpr int kPointerBusy = 11, kPointerDefault = 0;
 constexpr long kCopyStampKey = 210; // project setting: the stamp of the clipboard held
 constexpr const char* kOriginTable = "LdrBufferOrigin";
 constexpr int kGuiNotice = 8;
+constexpr long kLadderPasswordKey = 64; // project setting: the ladder password's salted hash
 
 std::string Num(long long value) { return std::to_string(value); }
 
@@ -137,13 +140,13 @@ bool clsClipboard::Copy(long funcID) {
   gui.SetMousePointer(kPointerBusy);
   ClearBufferData();
   BuildBuffer(funcID, kind);
+  mBuffers.SaveCallsNames(kClip);
   if (const int refusal = RefusalOfBuffer()) {
     ClearBufferData();
     gui.SetMousePointer(kPointerDefault);
     Ask(refusal);
     return false;
   }
-  PrepareForOtherProjects();
   ShareBufferFile();
   mBuffers.DeleteBufferTablesByPrefix(kBak);
   mBuffers.MakeCopyOfTablesByPrefix(kClip, kBak);
@@ -181,40 +184,39 @@ int clsClipboard::RefusalOfBuffer() {
   return 0;
 }
 
-// The backup becomes the content for another project: no reference may
-// point at this project's subroutines, pages or labels left behind.
-void clsClipboard::PrepareForOtherProjects() {
-  mBuffers.MakeCopyOfTablesByPrefix(kClip, kBak);
-  mBuffers.HandleOrphandFBsChildsInBuffer(kBak);
-  mBuffers.HandleOrphandCallsInBuffer(clsBufferServices::kSubroutineOperand, kBak);
-  mBuffers.HandleOrphandCallsInBuffer(clsBufferServices::kPageOperand, kBak);
-  if (mBuffers.DoesTableExist(T(kBak, "LdrStrips")))
-    mBuffers.HandleOrphandJumpsInBuffer(kBak);
+// The copy in the buffer file is the content for another project: no
+// reference may point at this project's subroutines, pages or labels left
+// behind. It is reworked in the file itself.
+void clsClipboard::PrepareForOtherProjects(db::Connection& file) {
+  clsBufferServices buffers(file);
+  buffers.HandleOrphandFBsChildsInBuffer(kBak);
+  buffers.HandleOrphandCallsInBuffer(clsBufferServices::kSubroutineOperand, kBak);
+  buffers.HandleOrphandCallsInBuffer(clsBufferServices::kPageOperand, kBak);
+  if (buffers.DoesTableExist(T(kBak, "LdrStrips")))
+    buffers.HandleOrphandJumpsInBuffer(kBak);
   else
-    mBuffers.HandleOrphandCallsInBuffer(clsBufferServices::kLabelOperand, kBak);
-  mCtx.Db().Execute("UPDATE clpbak_GeneralProps SET SrcFuncID=-1");
+    buffers.HandleOrphandCallsInBuffer(clsBufferServices::kLabelOperand, kBak);
+  file.Execute("UPDATE clpbak_GeneralProps SET SrcFuncID=-1");
 }
 
 // A file that cannot be written costs the other projects this copy, not the
-// copy itself: the user is told and the local clipboard stays.
+// copy itself: the user is told and the local clipboard stays. The file is
+// written in one transaction without waiting for the disk: a clipboard lost
+// with the machine is no loss, and a torn file is refused when read.
 void clsClipboard::ShareBufferFile() {
   const long long stamp = NowStamp();
   SetCopyStampOfProject(stamp);
   if (mBufferFile.empty()) return;
   try {
-    clsBufferServices::CreateEmptyDB(mBufferFile);
-    mBuffers.CopyLocalBufferTablesToExternalDatabaseByPrefix(mBufferFile, kBak);
-    auto file = clsBufferServices::OpenBufferDB(mBufferFile, false);
-    clsBufferServices external(*file);
-    if (external.DoesTableExist("clpbak_FB_Instance_Details")) {
-      for (const char* column : {"ConfigInstanceData", "InstanceID"})
-        external.RemoveFieldFromTable("clpbak_FB_Instance_Details", column);
-    }
-    if (external.DoesTableExist("clpbak_LdrStrips"))
-      external.RemoveFieldFromTable("clpbak_LdrStrips", "RiseFallElementInfo");
+    auto file = clsBufferServices::CreateEmptyDB(mBufferFile, false);
+    db::Transaction transaction(*file);
+    // Columns that belong to this project only stay behind.
+    mBuffers.CopyBufferTablesTo(*file, kClip, kBak, {"ConfigInstanceData", "InstanceID", "RiseFallElementInfo"});
+    PrepareForOtherProjects(*file);
     file->Execute(std::string("CREATE TABLE ") + kOriginTable + " (Project TEXT, Stamp INTEGER)");
     file->Execute(std::string("INSERT INTO ") + kOriginTable + " VALUES (?,?)",
                   {mCtx.Db().Path(), static_cast<long long>(stamp)});
+    transaction.Commit();
   } catch (const std::exception& e) {
     mCtx.Host->Gui->ShowText(kGuiNotice,
                              std::string("The clipboard could not be shared with other projects: ") + e.what());
@@ -336,6 +338,11 @@ bool clsClipboard::Paste(long funcID, const std::shared_ptr<itfStrip>& strip) {
                                         " is not in the project: nothing was pasted.");
     return false;
   }
+  if (IsLockedByPassword(funcID)) {
+    mCtx.Host->Messages->ShowMessageBox("The subroutine '" + GetFunctionName(mCtx.Db(), funcID) +
+                                        "' is protected by the ladder password: nothing was pasted.");
+    return false;
+  }
   TakeSharedBuffer();
   const int kind = ContentOfBuffer();
   if (kind == eCK_Nothing || !strip) return false;
@@ -373,6 +380,15 @@ bool clsClipboard::Paste(long funcID, const std::shared_ptr<itfStrip>& strip) {
   return true;
 }
 
+// A protected subroutine of a ladder with a password takes nothing from a
+// user who has not typed the password.
+bool clsClipboard::IsLockedByPassword(long funcID) {
+  const auto& host = *mCtx.Host;
+  const std::string key = host.Settings ? host.Settings->ProjectSetting(kLadderPasswordKey, "") : std::string();
+  if (key.empty() || (host.Globals && host.Globals->AuthorizedLadderKey() == key)) return false;
+  return mCtx.Db().QueryValue("SELECT Protected FROM LdrFunctions WHERE FuncID=?", {funcID}).AsBool();
+}
+
 bool clsClipboard::PasteChecksPass() {
   auto& db = mCtx.Db();
   if (mCtx.Host->Operands) {
@@ -406,19 +422,24 @@ void clsClipboard::PasteStrips(long funcID, const std::shared_ptr<itfStrip>& str
   const long position = clicked.IsEOF()
                             ? GetMaxSeqNum(db, funcID)
                             : clicked.Field("SeqNum").AsLong() + (clicked.Field("IsReturnStrip").AsBool() ? 0 : 1);
-  const long count = db.QueryValue("SELECT COUNT(*) FROM clpbrd_LdrStrips").AsLong();
-  db.Execute("UPDATE LdrStrips SET SeqNum=SeqNum+" + Num(count + 1000) + " WHERE FuncID=" + Num(funcID) +
-             " AND SeqNum>=" + Num(position));
-  db.Execute("UPDATE clpbrd_LdrStrips SET FuncID=" + Num(funcID) +
-             ", IsLoaded=0, IsSelected=-1, SeqNum=" + Num(position - 1) +
-             "+o.n FROM (SELECT rowid AS r, ROW_NUMBER() OVER (ORDER BY SeqNum, rowid) AS n FROM clpbrd_LdrStrips) o "
-             "WHERE clpbrd_LdrStrips.rowid=o.r");
+  // The strips from the position on move down by the pasted ones, in one
+  // pass; the pasted ones take the numbers in between.
+  const auto counts = db.Query("SELECT COUNT(*), TOTAL(StrpType=1) FROM clpbrd_LdrStrips");
+  const long count = counts.Field(0).AsLong(), nets = counts.Field(1).AsLong();
+  const long netsBefore =
+      db.QueryValue("SELECT COUNT(*) FROM LdrStrips WHERE FuncID=? AND StrpType=1 AND SeqNum<?", {funcID, position})
+          .AsLong();
+  db.Execute("UPDATE LdrStrips SET SeqNum=SeqNum+" + Num(count) + ", ShowNum=ShowNum+(StrpType=1)*" + Num(nets) +
+             " WHERE FuncID=" + Num(funcID) + " AND SeqNum>=" + Num(position));
+  db.Execute("UPDATE clpbrd_LdrStrips SET FuncID=" + Num(funcID) + ", IsLoaded=0, IsSelected=-1, SeqNum=" +
+             Num(position - 1) + "+o.n, ShowNum=CASE WHEN StrpType=1 THEN " + Num(netsBefore) +
+             "+o.k ELSE ShowNum END FROM (SELECT rowid AS r, ROW_NUMBER() OVER w AS n, SUM(StrpType=1) OVER (w ROWS "
+             "UNBOUNDED PRECEDING) AS k FROM clpbrd_LdrStrips WINDOW w AS (ORDER BY SeqNum, rowid)) o WHERE "
+             "clpbrd_LdrStrips.rowid=o.r");
   RenamePastedLabels(funcID);
   mBuffers.SetStripsBufferCompileDirtyBitForBuildAll(kClip);
   long first = 0, last = 0;
   AppendBufferRows(first, last);
-  db.Execute("UPDATE LdrStrips SET SeqNum=SeqNum-1000 WHERE FuncID=" + Num(funcID) + " AND SeqNum>1000");
-  RenumberStrips(db, funcID);
 }
 
 // A pasted label whose name the subroutine has already is renamed to the
@@ -507,6 +528,9 @@ void clsClipboard::AppendBufferRows(long& firstElement, long& lastElement) {
   mBuffers.UpdateConstsAddressesInBinaryParams(offset, firstElement, lastElement);
   mBuffers.AppendLdrOperandsBufferTable(kClip);
   mBuffers.AppendElementsOperandsBufferTable(kClip);
+  // References without a target here (pasted from another project, or
+  // whose target went) find the target of the same name.
+  mBuffers.RestoreCalls(firstElement, lastElement);
 }
 
 void clsClipboard::RestoreBufferAfterPaste() {

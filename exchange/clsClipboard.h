@@ -69,12 +69,13 @@ private:
   bool SelectionHasFixedParts(long funcID, int kind);
   void BuildBuffer(long funcID, int kind);
   int RefusalOfBuffer();
-  void PrepareForOtherProjects();
+  void PrepareForOtherProjects(db::Connection& file);
   void ShareBufferFile();
   bool TakeSharedBuffer();
   bool RemoveSelection(long funcID, DeleteMode mode);
   std::string DeleteActionName(long funcID, int kind, const std::string& verb);
   void RefillNets(long funcID);
+  bool IsLockedByPassword(long funcID);
   bool PasteChecksPass();
   bool PasteElements(const std::shared_ptr<itfStrip>& strip);
   void PasteStrips(long funcID, const std::shared_ptr<itfStrip>& strip);

@@ -79,6 +79,12 @@ int Statement::ColumnBytes(int index) const {
   return type == SQLITE_TEXT || type == SQLITE_BLOB ? sqlite3_column_bytes(mStmt, index) : 0;
 }
 
+Statement& Statement::BindRowOf(const Statement& source, int offset) {
+  const int count = sqlite3_column_count(source.mStmt);
+  for (int i = 0; i < count; ++i) BindColumnOf(offset + i + 1, source, i);
+  return *this;
+}
+
 void Statement::ClearBindings() { sqlite3_clear_bindings(mStmt); }
 
 bool Statement::Step() {

@@ -13,6 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -104,6 +107,14 @@ protected:
     return text;
   }
   bool LogHas(const std::string& text) { return mEd->Log().find(text) != std::string::npos; }
+  // The ladder rows without the undo history's key counter.
+  std::string LadderRows() {
+    std::istringstream all(DumpLadder(mEd->Db()));
+    std::string rows, line;
+    while (std::getline(all, line))
+      if (line.rfind("sqlite_sequence|undo_", 0) != 0) rows += line + "\n";
+    return rows;
+  }
 
   TempDir mDir;
   ScopedConfigHome mConfig{mDir.File("config")};
@@ -295,6 +306,135 @@ TEST_F(ClipboardGesture, AStripCopiedInOneProjectPastesIntoAnother) {
   other.Do("edit paste");
   other.Do("click " + At(1, 10, 3));
   EXPECT_EQ(other.Db().QueryValue("SELECT COUNT(*) FROM LdrElements WHERE ElmntType=200").AsLong(), 2);
+}
+
+TEST_F(ClipboardGesture, CallsPastedIntoAnotherProjectFindTheirSubroutinesByName) {
+  Do("call AddNewFunction 1");
+  Do("call RenameFunction 3 Motor");
+  Do("call AddNewFunction 1");
+  Do("call RenameFunction 4 Valve");
+  Place("ID_CallFunction", "31 3", 1, 6, 5);
+  Place("ID_CallFunction", "31 4", 2, 6, 5);
+  Place("ID_LDirectContact", "MB 1", 1, 0, 5);
+  Place("ID_LDirectContact", "MB 1", 3, 4, 5);
+  Do("sql \"UPDATE LdrElements SET MoreParamsStr='kept' WHERE ElmntType=200\"");
+  SelectNets(1, 2);
+  const std::string source = LadderRows();
+  Do("edit copy");
+  EXPECT_EQ(LadderRows(), source); // the copy writes names into its buffer only
+
+  Editor other(mDir.File("other.ldrp"), true);
+  other.Do("call AddNewFunction 1");
+  other.Do("call RenameFunction 3 Pump");
+  other.Do("call AddNewFunction 1");
+  other.Do("call RenameFunction 4 motor");
+  other.Do("sql \"UPDATE LdrElements SET MoreParamsStr='mine'\"");
+  other.Do("edit paste");
+  other.Do("click " + At(1, 10, 3));
+  auto calls = [&](const std::string& where) {
+    return other.Db()
+        .QueryValue("SELECT GROUP_CONCAT(Elmnt_Oprnd_Adrs) FROM LdrElmsOprs WHERE Elmnt_Oprnd_Type=31" + where)
+        .AsText();
+  };
+  // Motor is subroutine 4 here (names match without regard to case); Valve
+  // is not here, so its call stays the missing reference.
+  EXPECT_EQ(calls(" ORDER BY Elmnt_Oprnd_Adrs"), "4,32000");
+  EXPECT_EQ(
+      other.Db().QueryValue("SELECT OprndDescription FROM LdrOperands WHERE OprndType=31 AND OprndAddress=4").AsText(),
+      "motor");
+  EXPECT_EQ(
+      other.Db().QueryValue("SELECT COUNT(*) FROM LdrElements WHERE ElmntType=601 AND MoreParamsStr IS NULL").AsLong(),
+      2);
+  EXPECT_EQ(other.Db().QueryValue("SELECT COUNT(*) FROM LdrElements WHERE MoreParamsStr='mine'").AsLong(),
+            other.Db().QueryValue("SELECT COUNT(*) FROM LdrElements WHERE ElmntType=602").AsLong());
+  EXPECT_EQ(other.Db().QueryValue("SELECT COUNT(*) FROM LdrElements WHERE MoreParamsStr='kept'").AsLong(), 1);
+  // Pasted in its own project the calls keep their targets.
+  PasteAt(3, 10, 3);
+  EXPECT_EQ(Longs("SELECT Elmnt_Oprnd_Adrs FROM LdrElmsOprs WHERE Elmnt_Oprnd_Type=31 ORDER BY 1"),
+            (std::vector<long>{3, 3, 4, 4}));
+  EXPECT_EQ(Scalar("SELECT COUNT(*) FROM LdrElements WHERE MoreParamsStr='kept'"), 3);
+  EXPECT_EQ(Scalar("SELECT COUNT(*) FROM LdrElements WHERE ElmntType=601 AND MoreParamsStr IS NOT NULL"), 0);
+}
+
+TEST_F(ClipboardGesture, APasteIntoAProtectedOrMissingSubroutineIsRefusedUnchanged) {
+  Place("ID_LDirectContact", "MB 1", 1, 4, 5);
+  SelectNets(1, 1);
+  Do("edit copy");
+  Do("dialog secret77");
+  Do("dialog secret77");
+  Do("service srvLadderPassword SetLadderPassword");
+  // A new session has not typed the password; Main gets protected under it.
+  mEd = std::make_unique<Editor>(mDir.File("p.ldrp"), false);
+  Do("sql \"UPDATE LdrFunctions SET Protected=1 WHERE FuncID=2\"");
+  Do("sql \"UPDATE LdrStrips SET IsSelected=0\"");
+  const std::string rows = LadderRows();
+  PasteAt(2, 10, 3);
+  EXPECT_TRUE(LogHas("The subroutine 'Main' is protected by the ladder password: nothing was pasted."));
+  EXPECT_EQ(LadderRows(), rows);
+  Do("dialog secret77");
+  Do("service srvLadderPassword IsUserAuthorized -1");
+  PasteAt(2, 10, 3);
+  EXPECT_EQ(Scalar("SELECT COUNT(*) FROM LdrElements WHERE ElmntType=200"), 2);
+
+  Do("sql \"DELETE FROM LdrFunctions WHERE FuncID=2\"");
+  const std::string without = LadderRows();
+  PasteAt(1, 10, 3);
+  EXPECT_TRUE(LogHas("The subroutine 2 is not in the project: nothing was pasted."));
+  EXPECT_EQ(LadderRows(), without);
+}
+
+TEST_F(ClipboardGesture, AForeignOrLockedBufferFileIsReportedAndPastesNothing) {
+  SelectNets(1, 1);
+  Do("edit copy");
+  std::string file;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(mDir.File("config")))
+    if (entry.path().filename() == "LdrBuffer.qdb") file = entry.path().string();
+  ASSERT_FALSE(file.empty());
+  Editor other(mDir.File("other.ldrp"), true);
+  const auto rowsOf = [&] { return DumpLadder(other.Db()); };
+  const std::string rows = rowsOf();
+  {
+    // Another program holds the file.
+    auto holder = db::Connection::Open(file, db::OpenMode::ExistingReadWrite);
+    holder->Execute("BEGIN EXCLUSIVE");
+    holder->Execute("CREATE TABLE Held (x)");
+    other.Do("edit paste");
+    other.Do("click " + At(1, 10, 3));
+    holder->Execute("ROLLBACK");
+  }
+  EXPECT_NE(other.Log().find("The clipboard of the other project cannot be pasted"), std::string::npos);
+  EXPECT_EQ(rowsOf(), rows);
+  std::ofstream(file, std::ios::trunc) << "not a buffer file";
+  other.Do("edit paste");
+  other.Do("click " + At(1, 10, 3));
+  EXPECT_NE(other.Log().find("not a ladder buffer file"), std::string::npos);
+  EXPECT_EQ(rowsOf(), rows);
+}
+
+TEST_F(ClipboardGesture, PasteCutAndSubroutineChangesAreEachOneUndoStep) {
+  Place("ID_LDirectContact", "MB 1", 1, 4, 5);
+  SelectNets(1, 1);
+  Do("edit copy");
+  auto oneStep = [&](const std::function<void()>& edit, const std::string& action) {
+    const std::string before = DumpContent(mEd->Db());
+    edit();
+    const std::string after = DumpContent(mEd->Db());
+    EXPECT_NE(after, before) << action;
+    Do("undo");
+    EXPECT_TRUE(LogHas("undo \"" + action + "\"")) << action;
+    EXPECT_EQ(DumpContent(mEd->Db()), before) << action;
+    Do("redo");
+    EXPECT_EQ(DumpContent(mEd->Db()), after) << action;
+  };
+  oneStep([&] { PasteAt(2, 10, 3); }, "Paste Strips");
+  oneStep([&] { Do("edit cut"); }, "Cut Ladder Net");
+  oneStep([&] { Do("call AddNewFunction 1"); }, "New Subroutine - Module 1.Subroutine 1");
+  oneStep(
+      [&] {
+        Do("answer 6");
+        Do("call DeleteFunction 3");
+      },
+      "Delete Subroutine -  Module 1.Subroutine 1"); // the name as the tree reports it
 }
 
 TEST_F(ClipboardGesture, ARubberBandSelectsTheElementsItTouchesForDelete) {

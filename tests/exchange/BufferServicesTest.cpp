@@ -152,6 +152,40 @@ TEST_F(BufferServices, AMissingForeignOrNewerBufferFileIsRefusedUnchanged) {
   EXPECT_TRUE(mBuffers->TablesByPrefix("b_").empty());
 }
 
+TEST_F(BufferServices, BlockMethodsAndBlobsFindTheirTargetsByNameAfterTheAppend) {
+  EXPECT_THROW(mBuffers->SaveCallsNames(""), std::invalid_argument); // never the live rows
+  const long strip = Scalar("SELECT MIN(StripID) FROM LdrStrips WHERE FuncID=2");
+  Db().Execute("INSERT INTO FB_Instance_Details (FatherID, InstanceNumber, InstanceDescription) VALUES "
+               "(100100, 1, 'Oven'), (100100, 2, 'Dryer')");
+  Db().Execute("INSERT INTO LdrElements (StripID, ElmntType, MoreParamsStr) VALUES (?, 200, 'own text')", {strip});
+  MakeEmptyBuffers({"LdrElements", "LdrElmsOprs", "LdrOperands"});
+  // A method of Dryer, Oven's configuration, a blob naming subroutine Main.
+  Db().Execute("INSERT INTO b_LdrElements (ElmntID, StripID, ElmntType, MoreParamsLng, MoreParamsBin) VALUES "
+               "(1, ?, 100102, 2, NULL), (2, ?, 100101, 1, NULL), (3, ?, 1402, 0, x'05')",
+               {strip, strip, strip});
+  clsBufferServices::BlobReferences hook;
+  hook.SaveNames = [](long, const db::Blob& blob) { return blob == db::Blob{5} ? "Main" : ""; };
+  hook.Restore = [](long, db::Blob& blob, const std::string& names, db::Connection& db) {
+    blob = {
+        static_cast<std::uint8_t>(db.QueryValue("SELECT FuncID FROM LdrFunctions WHERE FuncName=?", {names}).AsLong())};
+    return true;
+  };
+  mBuffers->SetBlobReferences(hook);
+  mBuffers->SaveCallsNames("b_");
+  EXPECT_EQ(Db().QueryValue("SELECT GROUP_CONCAT(MoreParamsStr) FROM b_LdrElements ORDER BY ElmntID").AsText(),
+            "Dryer,Oven,Main");
+  // In another project the method lost its instance number.
+  Db().Execute("UPDATE b_LdrElements SET MoreParamsLng=32000 WHERE ElmntID=1");
+  const long first = Scalar("SELECT MAX(ElmntID) FROM LdrElements") + 1;
+  mBuffers->AppendBufferTable("LdrElements", "LdrElmsOprs", "ElmntID", "b_");
+  EXPECT_EQ(mBuffers->RestoreCalls(first, first + 2), 2);
+  EXPECT_EQ(Longs("SELECT MoreParamsLng FROM LdrElements WHERE ElmntID>=" + std::to_string(first) + " ORDER BY 1"),
+            (std::vector<long>{0, 1, 2}));
+  EXPECT_EQ(Db().QueryValue("SELECT hex(MoreParamsBin) FROM LdrElements WHERE ElmntType=1402").AsText(), "02");
+  EXPECT_EQ(Scalar("SELECT COUNT(*) FROM LdrElements WHERE MoreParamsStr IS NOT NULL"), 1);
+  EXPECT_EQ(Db().QueryValue("SELECT MoreParamsStr FROM LdrElements WHERE ElmntType=200").AsText(), "own text");
+}
+
 TEST_F(BufferServices, NamesThatAreNotPlainIdentifiersAreRefused) {
   EXPECT_THROW(mBuffers->DeleteBufferTablesByPrefix("x'; DROP TABLE LdrStrips; --"), std::invalid_argument);
   EXPECT_TRUE(mBuffers->DoesTableExist("LdrStrips"));

@@ -1,5 +1,7 @@
 #include "support/LadderDump.h"
 
+#include "core/ProjectSchema.h"
+#include "core/ViewStateFilter.h"
 #include "editor/clsLdrFunction.h"
 #include "interfaces/itfLdrElement.h"
 #include "interfaces/itfLdrNet.h"
@@ -40,6 +42,27 @@ std::string DumpLadder(db::Connection& db) {
   std::string text;
   for (const char* table : kLadderTables)
     text += Rows(db, std::string("SELECT * FROM ") + table + " ORDER BY rowid", table);
+  return text;
+}
+
+std::string DumpContent(db::Connection& db) {
+  ViewStateFilter viewState(db);
+  std::string text;
+  for (const auto& table : ProjectSchema::TableNames()) {
+    std::string columns, order;
+    auto info = db.Query("SELECT name FROM pragma_table_info(?) ORDER BY cid", {table});
+    int kept = 0;
+    for (size_t i = 0; i < static_cast<size_t>(info.RecordCount()); ++i) {
+      if (viewState.IsViewColumn(table, i)) continue;
+      const std::string separator = kept ? "," : "";
+      columns += separator + "quote(" + info.Rows()[i][0].AsText() + ")";
+      order += separator + std::to_string(++kept);
+    }
+    if (kept == 0) continue;
+    // The subroutine shown last and the hidden comments are view state too.
+    const std::string where = table == "ProjectSettings" ? " WHERE SettingKey NOT IN (21, 83)" : "";
+    text += Rows(db, "SELECT " + columns + " FROM " + table + where + " ORDER BY " + order, table);
+  }
   return text;
 }
 

@@ -16,6 +16,10 @@ namespace ldr::test {
 
 // Every row of the ladder tables and of sqlite_sequence, one per line.
 std::string DumpLadder(db::Connection& db);
+// Every row of every project table, ordered by content, without view state
+// (selection, loading, scroll positions...) and without key counters: what
+// an undo gives back.
+std::string DumpContent(db::Connection& db);
 // The view's strips, top to bottom (id, number, height), each net followed
 // by its elements in id order (id, type, inlet).
 std::string DumpView(clsLdrFunction& view);
