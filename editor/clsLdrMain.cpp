@@ -169,7 +169,7 @@ void clsLdrMain::SealHistory() {
 void clsLdrMain::DropHistoryChangedOutside() {
   constexpr int kGuiNotice = 8;
   try {
-    if (UndoStamp(*mContext->Connection).ClearIfChanged())
+    if (UndoStamp(*mContext->Connection).ClearIfChanged() && mContext->Host->Gui)
       mContext->Host->Gui->ShowText(kGuiNotice, UndoStamp::kClearedNotice);
   } catch (...) {
     // A history that cannot be read is reported when undo is asked for.
