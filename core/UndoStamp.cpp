@@ -5,9 +5,8 @@
 #include "core/UndoStore.h"
 #include "core/ViewStateFilter.h"
 #include "platform/database/DbError.h"
+#include "platform/database/RowDigest.h"
 #include "platform/database/Transaction.h"
-
-#include <cstdint>
 
 namespace ldr {
 
@@ -20,14 +19,6 @@ std::string LadderRowsOf(const std::string& table) {
          std::to_string(ePSK_CommentsHidden) + ")";
 }
 
-std::uint64_t Fnv1a(const std::string& text, std::uint64_t hash = 14695981039346656037ULL) {
-  for (unsigned char c : text) {
-    hash ^= c;
-    hash *= 1099511628211ULL;
-  }
-  return hash;
-}
-
 } // namespace
 
 std::string UndoStamp::Summary() {
@@ -37,9 +28,8 @@ std::string UndoStamp::Summary() {
   return "S" + mConnection.QueryValue(sql).AsText();
 }
 
-// Rows are hashed one by one and added up, so the order SQLite hands them
-// out in does not matter.
 std::string UndoStamp::Digest() {
+  db::RowDigest::Register(mConnection);
   ViewStateFilter viewState(mConnection);
   std::string digest = "D" + mConnection.QueryValue("PRAGMA schema_version").AsText();
   for (const auto& table : ProjectSchema::TableNames()) {
@@ -47,11 +37,11 @@ std::string UndoStamp::Digest() {
     auto info = mConnection.QueryForward("SELECT name FROM pragma_table_info(?) ORDER BY cid", {table});
     for (size_t i = 0; !info.IsEOF(); info.MoveNext(), ++i)
       if (!viewState.IsViewColumn(table, i))
-        columns += (columns.empty() ? "" : "||','||") + std::string("quote(\"") + info.Field(0).AsText() + "\")";
-    std::uint64_t sum = 0, count = 0;
-    auto rows = mConnection.QueryForward("SELECT " + columns + LadderRowsOf(table));
-    for (; !rows.IsEOF(); rows.MoveNext(), ++count) sum += Fnv1a(rows.Field(0).AsText(), Fnv1a(table));
-    digest += "|" + std::to_string(count) + "/" + std::to_string(sum);
+        columns += (columns.empty() ? "\"" : ",\"") + info.Field(0).AsText() + "\"";
+    digest += "|" + mConnection
+                        .QueryValue(std::string("SELECT ") + db::RowDigest::kFunction + "(" + columns + ")" +
+                                    LadderRowsOf(table))
+                        .AsText();
   }
   return digest;
 }
