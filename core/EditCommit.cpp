@@ -2,6 +2,7 @@
 
 #include "core/ActionNameTap.h"
 #include "core/UndoRecorder.h"
+#include "core/UndoStamp.h"
 #include "core/UndoStore.h"
 #include "core/ViewRefresh.h"
 #include "core/clsLdrState.h"
@@ -117,6 +118,7 @@ void EditCommit::StoreStep() {
   const long maxSteps = settings.HostSettingLong(eHSS_Editor, UndoStore::kMaxStepsKey, 0);
   const long maxMegabytes = settings.HostSettingLong(eHSS_Editor, UndoStore::kMaxMegabytesKey, 0);
   if (maxSteps > 0 || maxMegabytes > 0) store.Trim(maxSteps, static_cast<long long>(maxMegabytes) << 20);
+  UndoStamp(*mConnection).AfterStep();
 }
 
 bool EditCommit::RollBack() {

@@ -1,5 +1,6 @@
 #include "core/UndoHistory.h"
 
+#include "core/UndoStamp.h"
 #include "platform/database/DbError.h"
 #include "platform/database/Transaction.h"
 
@@ -70,6 +71,7 @@ UndoOutcome UndoHistory::Step(bool redo) {
     db::Transaction transaction(mConnection);
     Apply(*step, redo, outcome.NetsDirty);
     mStore.SetUndone(step->ID, !redo);
+    UndoStamp(mConnection).AfterStep();
     transaction.Commit();
     outcome.Result = UndoOutcome::Done;
   } catch (const std::exception& e) {

@@ -4,6 +4,7 @@
 #include "core/KeyCodes.h"
 #include "core/LdrError.h"
 #include "core/ProjectData.h"
+#include "core/UndoStamp.h"
 #include "core/clsLdrState.h"
 #include "core/enEditCommand.h"
 #include "core/enMouseProcess.h"
@@ -105,9 +106,11 @@ clsLdrMain::clsLdrMain(std::shared_ptr<HostServices> host, LdrMainParts parts)
   if (!mContext->Connection) throw LdrError(0, "NoConnection", "the host has no open project", kClass, "Create");
   mContext->State = std::make_unique<clsLdrState>(*mContext);
   mContext->Edits = std::make_unique<EditCommit>(*mContext);
+  DropHistoryChangedOutside();
 }
 
 clsLdrMain::~clsLdrMain() {
+  SealHistory();
   if (mMainBoard && mKeyListener) mMainBoard->RemoveListener(mKeyListener.get());
   if (mLeftBoard && mLeftListener) mLeftBoard->RemoveListener(mLeftListener.get());
   if (mRightBoard && mRightListener) mRightBoard->RemoveListener(mRightListener.get());
@@ -148,7 +151,29 @@ void clsLdrMain::Terminate() {
     mContext->Clipboard.reset();
   }
   mContext->State.reset();
+  SealHistory();
   mContext->Connection.reset();
+}
+
+// The undo history and the file it was recorded on part here; it is checked
+// against the stamp when the file comes back (DropHistoryChangedOutside).
+void clsLdrMain::SealHistory() {
+  if (!mContext->Connection) return;
+  try {
+    UndoStamp(*mContext->Connection).Seal();
+  } catch (...) {
+    // Without a fresh stamp the next open clears the history: no harm done.
+  }
+}
+
+void clsLdrMain::DropHistoryChangedOutside() {
+  constexpr int kGuiNotice = 8;
+  try {
+    if (UndoStamp(*mContext->Connection).ClearIfChanged() && mContext->Host->Gui)
+      mContext->Host->Gui->ShowText(kGuiNotice, UndoStamp::kClearedNotice);
+  } catch (...) {
+    // A history that cannot be read is reported when undo is asked for.
+  }
 }
 
 void clsLdrMain::QueryUnload() { ValidateBoardControls(); }

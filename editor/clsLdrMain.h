@@ -163,6 +163,8 @@ private:
 
   UndoOutcome UndoOrRedo(bool redo);
   void ShowUndoneState(const UndoOutcome& outcome);
+  void SealHistory();
+  void DropHistoryChangedOutside();
 
   // Runs `body`, one host call, as one edit of the project: it lands whole
   // or not at all, and the view shows what is stored (EditCommit).

@@ -3,6 +3,7 @@
 #include "apps/ldr/Commands.h"
 #include "core/ProjectDatabase.h"
 #include "core/UndoHistory.h"
+#include "core/UndoStamp.h"
 #include "outside/headless/LogFormat.h"
 
 #include <CLI/CLI.hpp>
@@ -23,16 +24,19 @@ void AddStepCommand(CLI::App& app, const std::string& verb, bool redo) {
   command->add_option("N", *count, "number of steps (default 1)")->check(CLI::PositiveNumber);
   command->callback([path, count, verb, redo] {
     auto db = ProjectDatabase::Open(*path);
+    UndoStamp stamp(*db);
+    if (stamp.ClearIfChanged()) std::cout << "notice " << LogFormat::Quote(UndoStamp::kClearedNotice) << '\n';
     UndoHistory history(*db);
     for (int i = 0; i < *count; ++i) {
       const UndoOutcome outcome = redo ? history.Redo() : history.Undo();
       if (outcome.Result == UndoOutcome::Refused) throw std::runtime_error(outcome.Message);
       if (outcome.Result == UndoOutcome::Nothing) {
         std::cout << "msgbox " << LogFormat::Quote(outcome.Message) << '\n';
-        return;
+        break;
       }
       std::cout << verb << ' ' << LogFormat::Quote(outcome.Name) << '\n';
     }
+    stamp.Seal();
   });
 }
 

@@ -566,6 +566,7 @@ void StudioWindow::RefreshActionsEnabled() {
   for (const auto& [id, action] : mActions) action->setEnabled(HasProject() && action->property("available").toBool());
   if (mSimulateAction) mSimulateAction->setEnabled(HasProject());
   if (mUndo) mUndo->Refresh();
+  if (mToolsMenus) mToolsMenus->ShowProjectSettings();
 }
 
 void StudioWindow::SaveProject() {

@@ -1,5 +1,6 @@
 #include "apps/studio/ToolsMenus.h"
 
+#include "core/ProjectData.h"
 #include "tools/OperandText.h"
 #include "tools/srvGotoLabels.h"
 #include "tools/srvHideComments.h"
@@ -74,11 +75,13 @@ void ToolsMenus::AddFileItems(QMenu* file) {
 
 void ToolsMenus::AddViewItems(QMenu* view) {
   view->addSeparator();
-  QAction* hide = AddItem(view, "ID_HideComments", "&Hide Comments", [this] {
+  mHideComments = AddItem(view, "ID_HideComments", "&Hide Comments", [this] {
     srvHideComments(*mHooks.Services()).ToggleComments();
     ReloadView();
   });
-  hide->setCheckable(true);
+  mHideComments->setCheckable(true);
+  // A failed toggle leaves the setting as it was: the tick follows it.
+  connect(mHideComments, &QAction::triggered, this, [this] { ShowProjectSettings(); });
   for (const auto& [id, text] : {std::pair<const char*, const char*>{srvGotoLabels::kCustom, "&Go to Label..."},
                                  {srvGotoLabels::kNext, "&Next Label"},
                                  {srvGotoLabels::kPrevious, "&Previous Label"},
@@ -86,6 +89,19 @@ void ToolsMenus::AddViewItems(QMenu* view) {
     const std::string tool = id;
     AddItem(view, tool, text, [this, tool] { mHooks.Main()->DisplayLabel(tool); });
   }
+}
+
+void ToolsMenus::ShowProjectSettings() {
+  if (!mHideComments) return;
+  bool hidden = false;
+  if (auto services = mHooks.Services()) {
+    try {
+      hidden = services->Settings->ProjectFlag(ePSK_CommentsHidden, false);
+    } catch (const std::exception&) {
+      // A setting that cannot be read shows as not set.
+    }
+  }
+  mHideComments->setChecked(hidden);
 }
 
 void ToolsMenus::AddToolsMenu() {

@@ -39,6 +39,9 @@ public:
   void AddFileItems(QMenu* file);
   void AddViewItems(QMenu* view);
   void AddToolsMenu();
+  // Ticks the items that show a project setting (Hide Comments) as the open
+  // project has it; call it when a project opens or closes.
+  void ShowProjectSettings();
   QDockWidget* CrossReferenceDock() const { return mDock; }
   // Fills the cross-reference panel with the uses of the operand written in
   // its search box (for the tests too).
@@ -57,6 +60,7 @@ private:
   QMainWindow* mWindow;
   ToolsHooks mHooks;
   QDockWidget* mDock = nullptr;
+  QAction* mHideComments = nullptr;
   QLineEdit* mSearch = nullptr;
   QTreeWidget* mResults = nullptr;
 };

@@ -27,7 +27,7 @@ void HeadlessGui::ShowOperandOnline(long networkID, long operandType, long addre
   mOnlineRequests.push_back({networkID, operandType, address, elementType});
 }
 
-void HeadlessGui::ShowText(int, const std::string& text) { mLog->WriteLine("msgbox " + LogFormat::Quote(text)); }
+void HeadlessGui::ShowText(int, const std::string& text) { mLog->WriteLine("notice " + LogFormat::Quote(text)); }
 
 int HeadlessGui::CommandEnabled(const std::string& commandID) const {
   const auto found = mCommands.find(commandID);

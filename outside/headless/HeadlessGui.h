@@ -3,7 +3,9 @@
 // component tells the main window kept for inspection. Context menus take the
 // script's queued choice (none: dismissed) and write
 //   menu N -> "TOOL"
-// Texts shown to the user (ShowText) are written as `msgbox "TEXT"`.
+// Texts shown to the user outside a numbered message or a message box
+// (ShowText: status texts, paste and import notices) are written as
+// `notice "TEXT"`.
 
 #include "outside/headless/HeadlessAnswers.h"
 #include "outside/headless/LogSink.h"

@@ -116,7 +116,7 @@ std::optional<long> OperandTypeCatalogue::ParseType(const std::string& text) con
 
 std::string OperandTypeCatalogue::ShortName(long type) const {
   const auto* info = Find(type);
-  return info ? info->ShortName : "T" + std::to_string(type);
+  return info ? info->ShortName : "?" + std::to_string(type);
 }
 
 long OperandTypeCatalogue::HighestAddress(long type) const {

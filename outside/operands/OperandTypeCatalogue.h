@@ -40,6 +40,8 @@ public:
   const OperandTypeInfo* FindByShortName(const std::string& shortName) const;
   // A type written as its number or its short name.
   std::optional<long> ParseType(const std::string& text) const;
+  // An unknown type reads "?" and its number: never the name of another
+  // type, and nothing ParseType takes back.
   std::string ShortName(long type) const;
 
   long HighestAddress(long type) const;

@@ -69,10 +69,10 @@ TEST_F(HeadlessHostTest, ContextMenusTakeAQueuedChoiceOrAreDismissed) {
   EXPECT_EQ(mHost.Gui->MenusShown(), (std::vector<int>{100, 103, 101}));
 }
 
-TEST_F(HeadlessHostTest, TextsForTheUserAreMessageBoxes) {
+TEST_F(HeadlessHostTest, TextsForTheUserAreNotices) {
   Host().Gui->ShowText(8, "Paste operation: Subroutine 'A' is missing. Replaced by a call to 'MISSING (A)'");
   EXPECT_EQ(Lines().back(),
-            "msgbox \"Paste operation: Subroutine 'A' is missing. Replaced by a call to 'MISSING (A)'\"");
+            "notice \"Paste operation: Subroutine 'A' is missing. Replaced by a call to 'MISSING (A)'\"");
 }
 
 TEST_F(HeadlessHostTest, MainWindowNotificationsAreKept) {

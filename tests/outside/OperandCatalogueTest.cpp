@@ -27,6 +27,9 @@ TEST(OperandCatalogue, EveryTypeTheLadderStoresIsKnownByNumberAndName) {
   EXPECT_EQ(types.ParseType("-1"), std::nullopt);
   EXPECT_EQ(types.ParseType(""), std::nullopt);
   EXPECT_EQ(types.Find(13), nullptr);
+  // Type 13 with address 5 must not read as timer 135.
+  EXPECT_EQ(types.ShortName(13) + "5", "?135");
+  EXPECT_EQ(types.ParseType(types.ShortName(13)), std::nullopt);
 }
 
 TEST(OperandCatalogue, GroupsMatchTheElementsTypePairs) {

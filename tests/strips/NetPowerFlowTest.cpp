@@ -55,6 +55,17 @@ TEST_F(NetPowerFlowTest, ContactPassesPowerOnlyWhenItsBitIsOn) {
   EXPECT_TRUE(mController->IsMonitored({eOT_MB, 5, 0}));
 }
 
+TEST_F(NetPowerFlowTest, ClosedContactBehindAnOpenOneStaysUnlitUntilPowerReachesIt) {
+  const long first = AddContact(mStrip, 0, 4, 1);
+  const long second = AddContact(mStrip, 6, 4, 2);
+  const long after = Line(12, 4, 4, 0);
+  SetBit(1, 0);
+  SetBit(2, 1);
+  EXPECT_EQ(Conducting({first, second, after}), (std::vector<bool>{false, false, false}));
+  SetBit(1, 1);
+  EXPECT_EQ(Conducting({first, second, after}), (std::vector<bool>{true, true, true}));
+}
+
 TEST_F(NetPowerFlowTest, VerticalLinesTakePowerAtEitherEnd) {
   // Rule a: the top of the line sits on the outlet of a conducting contact.
   const long contact = AddContact(mStrip, 0, 2, 1);

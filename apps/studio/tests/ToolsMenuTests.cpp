@@ -1,10 +1,12 @@
 // The studio's tool items: the cross-reference panel finds an operand and a
-// double click goes to its net; hiding comments; the ladder password items.
+// double click goes to its net; hiding comments, ticked as the project
+// opened has it; the ladder password items.
 
 #include "StudioTestSupport.h"
 
 #include "apps/studio/StudioWindow.h"
 #include "apps/studio/ToolsMenus.h"
+#include "core/ProjectDatabase.h"
 
 #include <QDockWidget>
 #include <QTreeWidget>
@@ -66,6 +68,20 @@ private slots:
     QCOMPARE(Db().QueryValue("SELECT SettingValue FROM ProjectSettings WHERE SettingKey=83").AsLong(), -1L);
     mWindow->CloseProject();
     QVERIFY(!mWindow->ActionFor("ID_PrintPreview")->isEnabled());
+  }
+
+  void hideCommentsShowsTheSettingOfTheProjectOpened() {
+    OpenStudio();
+    QAction* hide = mWindow->ActionFor("ID_HideComments");
+    hide->trigger();
+    QVERIFY(hide->isChecked());
+    for (const long stored : {0L, -1L}) {
+      mWindow->CloseProject();
+      ProjectDatabase::Open(mProject->ProjectPath().toStdString())
+          ->Execute("UPDATE ProjectSettings SET SettingValue=? WHERE SettingKey=83", {stored});
+      QVERIFY(mWindow->OpenProject(mProject->ProjectPath()));
+      QCOMPARE(hide->isChecked(), stored != 0);
+    }
   }
 };
 
