@@ -311,8 +311,9 @@ void ElementBase::LoadOperands(db::Recordset& rsOperands) {
     const std::int32_t slot = isInput ? inIndex : outIndex;
     auto& operands = isInput ? *mInputs : *mOutputs;
     // Rows without a slot are no operands; a second row for a slot already
-    // filled cannot be shown and is left alone.
-    if (slot > 0 && !operands.Exists(static_cast<long>(slot))) {
+    // filled cannot be shown and is left alone; the rows from slot 230 on are
+    // operands a parameter block holds, which brings them back itself.
+    if (slot > 0 && slot < kSlotIndexLimit && !operands.Exists(static_cast<long>(slot))) {
       auto operand = NewOperand(false);
       AttachToSlot(*operand, mClassType, isInput, slot, false);
       operand->ReadFromRow(rsOperands);
@@ -364,6 +365,15 @@ void ElementBase::AddOperandRows(const OperandSlots& operands, bool isInput) {
                                 {"Elmnt_Oprnd_Adrs", operand->Address()},
                                 {"Elmnt_Oprnd_NetworkID", operand->NetworkID()}});
   }
+}
+
+void ElementBase::AddHeldOperandRow(const OperandKey& key, long slot) {
+  Db().AddRow("LdrElmsOprs", {{"ElmntID", static_cast<long>(mObjectID)},
+                              {"OprndInIdx", slot},
+                              {"OprndOutIdx", slot},
+                              {"Elmnt_Oprnd_Type", key.Type},
+                              {"Elmnt_Oprnd_Adrs", key.Address},
+                              {"Elmnt_Oprnd_NetworkID", key.NetworkID}});
 }
 
 void ElementBase::UpdateDB() {

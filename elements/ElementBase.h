@@ -198,6 +198,9 @@ protected:
   bool HitTestOperands(HitRecord& relativeHit);
   // Each operand draws itself; without resources it prints itself.
   void DrawOperands(gdi::DeviceContext& hdc, const GdiResources* resources);
+  // The row of an operand a parameter block holds (slot 230 and up, in and
+  // out index alike): searches find it there, loading leaves it to the block.
+  void AddHeldOperandRow(const OperandKey& key, long slot);
 
   LdrContext& mCtx;
   std::int32_t mObjectID = -1;

@@ -111,25 +111,15 @@ void ParamsBoxElement::ReadFamilyColumns(const FieldReader& field) {
   SetMoreParamsBytesArray(stored.IsBlob() ? stored.AsBlob() : db::Blob{});
 }
 
+// The rows of the operands held in the block are not loaded as slots: the
+// block itself is what the box keeps of them.
 void ParamsBoxElement::Load(db::Recordset& rsElements, db::Recordset& rsOperands) {
   BoxElement::Load(rsElements, rsOperands);
-  DropFindOnlySlots();
+  HandPinOperands();
 }
 
 void ParamsBoxElement::Load(db::ForwardRecordset& rsElements, db::Recordset& rsOperands) {
   BoxElement::Load(rsElements, rsOperands);
-  DropFindOnlySlots();
-}
-
-// The rows of the operands held in the block load as slots 230 and up; the
-// block itself is what the box keeps of them.
-void ParamsBoxElement::DropFindOnlySlots() {
-  for (auto* operands : {mInputs.get(), mOutputs.get()}) {
-    std::vector<std::string> inner;
-    for (const auto& [key, operand] : *operands)
-      if (operand->Slot() >= kSlotIndexLimit) inner.push_back(key);
-    for (const auto& key : inner) operands->Remove(key);
-  }
   HandPinOperands();
 }
 
@@ -142,14 +132,7 @@ void ParamsBoxElement::AddOperandsToDB() {
     Db().Execute("DELETE FROM LdrElmsOprs WHERE ElmntID=" + std::to_string(mObjectID));
   }
   if (mParams) {
-    for (const auto& operand : mParams->FindOnlyOperands()) {
-      Db().AddRow("LdrElmsOprs", {{"ElmntID", static_cast<long>(mObjectID)},
-                                  {"OprndInIdx", operand->Slot()},
-                                  {"OprndOutIdx", operand->Slot()},
-                                  {"Elmnt_Oprnd_Type", operand->OprndType()},
-                                  {"Elmnt_Oprnd_Adrs", operand->Address()},
-                                  {"Elmnt_Oprnd_NetworkID", operand->NetworkID()}});
-    }
+    for (const auto& operand : mParams->FindOnlyOperands()) AddHeldOperandRow(operand->Key(), operand->Slot());
   }
   transaction.Commit();
 }

@@ -70,7 +70,6 @@ protected:
   void DrawSettings(gdi::DeviceContext& hdc, int left);
 
 private:
-  void DropFindOnlySlots();
   std::string FullTitle() const;
 
   std::shared_ptr<KindParamsObject> mParams;

@@ -2,6 +2,7 @@
 
 #include "outside/HostServices.h"
 #include "outside/operands/FunctionBlockInstances.h"
+#include "platform/database/Transaction.h"
 #include "platform/drawing/DeviceContext.h"
 
 #include <algorithm>
@@ -134,6 +135,26 @@ void clsFBElement::ReadFamilyColumns(const FieldReader& field) {
   TakeStoredBlock(field("MoreParamsBin").AsBlob());
 }
 
+std::vector<ParamsOperand> clsFBElement::HeldOperands() {
+  if (mUnreadBlock) {
+    try {
+      return ParamsBlock::Parse(*mUnreadBlock).InnerOperands;
+    } catch (const std::invalid_argument&) {
+      return {};
+    }
+  }
+  std::vector<ParamsOperand> held;
+  for (const auto& operand : Block().FindOnlyOperands()) held.push_back({operand->Key(), operand->Slot()});
+  return held;
+}
+
+void clsFBElement::AddOperandsToDB() {
+  db::Transaction transaction(Db());
+  ElementBase::AddOperandsToDB();
+  for (const auto& operand : HeldOperands()) AddHeldOperandRow(operand.Key, operand.Slot);
+  transaction.Commit();
+}
+
 void clsFBElement::WriteFamilyProperties(PropertyBag& bag) {
   bag.WriteProperty("BinaryParams", MoreParamsBytesArray());
   bag.WriteProperty("FatherInstanceNum", static_cast<long>(mInstance));
@@ -166,6 +187,31 @@ void clsFBElement::TakeBlockOperands() {
       slots.Add(static_cast<long>(slot), operands[i]);
     }
   }
+}
+
+void clsFBElement::HandBlockOperands() {
+  OperandCollection inputs, outputs;
+  for (const auto& [key, operand] : *mInputs) inputs.push_back(operand);
+  for (const auto& [key, operand] : *mOutputs) outputs.push_back(operand);
+  Block().AdoptOperands(std::move(inputs), std::move(outputs));
+}
+
+void clsFBElement::StoreConfiguration() {
+  if (mObjectID < 0) return;
+  db::Transaction transaction(Db());
+  UpdateDB();
+  AddOperandsToDB();
+  transaction.Commit();
+}
+
+void clsFBElement::DoubleClick() {
+  auto& block = Block();
+  HandBlockOperands();
+  if (!block.Reconfigure(*mCtx.Host->Dialogs, *mCtx.Host->Messages)) return;
+  // A block that could not be read starts from the settings just confirmed.
+  mUnreadBlock.reset();
+  mInstance = static_cast<std::int32_t>(block.InstanceNumber());
+  StoreConfiguration();
 }
 
 bool clsFBElement::InitOperandsData(bool dummy) {

@@ -30,7 +30,11 @@ public:
   std::vector<std::uint8_t> MoreParamsBytesArray() override;
   void SetMoreParamsBytesArray(const std::vector<std::uint8_t>& value) override;
   bool InitOperandsData(bool dummy) override;
+  // The pin rows and the rows of the operands the parameter block holds.
+  void AddOperandsToDB() override;
   std::string ToolTipText() override;
+  // Opens the method's configuration again; a confirmed one is stored at once.
+  void DoubleClick() override;
   enFLOW_DIRECTION FlowDirection() override { NotSupported("FlowDirection"); }
   void SetFlowDirection(enFLOW_DIRECTION) override { NotSupported("FlowDirection"); }
 
@@ -53,6 +57,12 @@ protected:
 
 private:
   void TakeBlockOperands();
+  // The element's slots become the block object's operands.
+  void HandBlockOperands();
+  void StoreConfiguration();
+  // The operands the parameter block holds; for a block nobody could read,
+  // what its bytes name as far as they can be read.
+  std::vector<ParamsOperand> HeldOperands();
   // Hands a stored parameter block to the block object; one it cannot read
   // is kept as it was (and written back unchanged) and reported.
   void TakeStoredBlock(const db::Blob& bytes);

@@ -75,6 +75,11 @@ bool FunctionBlockInstances::AddInstance(long fatherID, long number, const std::
   return true;
 }
 
+void FunctionBlockInstances::SetConfigData(long fatherID, long number, const db::Blob& configData) {
+  mDb.Execute("UPDATE FB_Instance_Details SET ConfigInstanceData=? WHERE FatherID=? AND InstanceNumber=?",
+              {configData, fatherID, number});
+}
+
 std::vector<BlockInstance> FunctionBlockInstances::InstancesOf(long fatherID) {
   std::vector<BlockInstance> instances;
   auto rows = mDb.Query("SELECT InstanceNumber, InstanceDescription FROM FB_Instance_Details WHERE FatherID=? AND "

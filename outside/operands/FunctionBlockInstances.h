@@ -42,6 +42,8 @@ public:
   // Adds the instance row of a new instance; answers false (and adds
   // nothing) when no instance ID is free.
   bool AddInstance(long fatherID, long number, const std::string& description, const db::Blob& configData);
+  // Stores the settings of an instance its configuration method was given again.
+  void SetConfigData(long fatherID, long number, const db::Blob& configData);
   // The father's instances, by number.
   std::vector<BlockInstance> InstancesOf(long fatherID);
   std::optional<BlockInstance> Find(long fatherID, long number);

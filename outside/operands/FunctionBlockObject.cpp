@@ -42,6 +42,16 @@ bool FunctionBlockObject::Configure(DialogService& dialogs, MessageService& mess
   return false;
 }
 
+bool FunctionBlockObject::Reconfigure(DialogService& dialogs, MessageService& messages) {
+  if (!mInfo.IsConfiguration() || mInfo.IsMissing()) return Configure(dialogs, messages);
+  FunctionBlockInstances instances(Db());
+  // A configuration method without its instance row gets a new instance.
+  if (!instances.Find(mInfo.FatherID, InstanceNumber())) return ConfigureNewInstance(dialogs, messages);
+  if (!ShapedParamsObject::Configure(dialogs, messages)) return false;
+  instances.SetConfigData(mInfo.FatherID, InstanceNumber(), MoreParamsBin());
+  return true;
+}
+
 bool FunctionBlockObject::ConfigureNewInstance(DialogService& dialogs, MessageService& messages) {
   FunctionBlockInstances instances(Db());
   if (!instances.LowestFreeInstanceID()) {

@@ -19,6 +19,10 @@ public:
   bool IsMissing() const { return mInfo.IsMissing(); }
   std::vector<std::string> Texts() const override;
   bool Configure(DialogService& dialogs, MessageService& messages) override;
+  // Configures a placed method again: a configuration method keeps its
+  // instance and stores the new settings in the instance row; any other
+  // method asks again which instance it works on.
+  bool Reconfigure(DialogService& dialogs, MessageService& messages);
 
   // The text a non-configuration method's dialog starts from, and its reading.
   std::string InstanceChoiceText() const;

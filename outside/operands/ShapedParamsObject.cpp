@@ -39,6 +39,11 @@ void ShapedParamsObject::SetValues(std::vector<std::int32_t> values) {
   mValues = std::move(values);
 }
 
+void ShapedParamsObject::AdoptOperands(OperandCollection inputs, OperandCollection outputs) {
+  mInputs = std::move(inputs);
+  mOutputs = std::move(outputs);
+}
+
 std::shared_ptr<Operand> ShapedParamsObject::AddFindOnlyOperand(const OperandKey& key) {
   auto operand = mLibrary->NewOperand();
   operand->SetKey(key);

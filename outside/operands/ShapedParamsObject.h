@@ -40,6 +40,9 @@ public:
   bool IsEnableInEnableOut() const override { return mShape.EnableInEnableOut; }
   const std::vector<std::int32_t>& Values() const override { return mValues; }
   void SetValues(std::vector<std::int32_t> values);
+  // The pin operands become these (an element that loaded its slots hands
+  // them over before configuring again).
+  void AdoptOperands(OperandCollection inputs, OperandCollection outputs);
 
   db::Blob MoreParamsBin() const override;
   void SetMoreParamsBin(const db::Blob& bytes) override;

@@ -1,12 +1,14 @@
 // Function blocks as a user places and copies them through `ldr script`, on
 // the demo block library: a configuration method makes an instance, a method
-// works on one, and pasted blocks never take an instance the project has.
+// works on one, a double click configures a placed one again, and pasted
+// blocks never take an instance the project has.
 // Element point (x, y) of net n lies at board pixel (14 (x + 2), 14 (14 (n - 1) + y)).
 
 #include "apps/ldr/ElementSample.h"
 #include "apps/ldr/script/ScriptLine.h"
 #include "apps/ldr/script/ScriptRunner.h"
 #include "outside/operands/FunctionBlockLibrary.h"
+#include "outside/operands/ParamsBlock.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -150,6 +152,56 @@ TEST_F(FunctionBlockGesture, APasteIntoAnotherProjectTakesNoInstanceOfIt) {
   target.Do("click " + BlockEditor::At(4, 30, 5));
   EXPECT_EQ(target.Texts("SELECT MoreParamsLng FROM LdrElements WHERE ElmntType=100202 ORDER BY ElmntID").back(), "4");
   EXPECT_EQ(Instances(target).size(), 3u);
+}
+
+TEST_F(FunctionBlockGesture, ADoubleClickConfiguresAPlacedBlockAgainAsOneEditThatIsStored) {
+  BlockEditor ed(mDir.File("p.ldrp"));
+  ed.PlaceConfiguration(1);
+  ed.PlaceConfiguration(2);
+  ed.PlaceCount(1, 1);
+  const auto countOperands = [&] {
+    return ed.Texts("SELECT group_concat(t, ' ') FROM (SELECT o.Elmnt_Oprnd_Type || ':' || o.Elmnt_Oprnd_Adrs AS t "
+                    "FROM LdrElmsOprs o JOIN LdrElements e ON e.ElmntID=o.ElmntID WHERE e.ElmntType=100202 ORDER BY "
+                    "o.OprndOutIdx, o.OprndInIdx)");
+  };
+  const auto settings = [&](const std::string& sql) {
+    return ParamsBlock::Parse(ed.Db().QueryValue(sql).AsBlob()).Values;
+  };
+  const std::string firstConfiguration =
+      "SELECT e.MoreParamsBin FROM LdrElements e JOIN LdrStrips s ON s.StripID=e.StripID WHERE e.ElmntType=100201 "
+      "ORDER BY s.SeqNum LIMIT 1";
+  const std::string firstInstance = "SELECT ConfigInstanceData FROM FB_Instance_Details WHERE InstanceNumber=1";
+  // The method moves to the other instance and takes new operands.
+  ed.Do("dialog 2");
+  ed.Do("operand MI 7");
+  ed.Do("operand MB 8");
+  ed.Do("dblclick " + BlockEditor::At(1, 39, 6));
+  EXPECT_NE(ed.Log().find("dialog config \"1\" -> 2"), std::string::npos) << ed.Log();
+  EXPECT_EQ(Blocks(ed), (std::vector<std::string>{"100201 1", "100202 2", "100201 2"}));
+  EXPECT_EQ(countOperands(), (std::vector<std::string>{"3:7 1:8"}));
+  // The configuration keeps its instance; the instance row takes the new setting.
+  ed.Do("dialog 9");
+  ed.Do("operand MI 1");
+  ed.Do("operand MI 2");
+  ed.Do("dblclick " + BlockEditor::At(1, 13, 6));
+  EXPECT_NE(ed.Log().find("dialog config \"5\" -> 9"), std::string::npos) << ed.Log();
+  EXPECT_EQ(Instances(ed), (std::vector<std::string>{"1 Counter1", "2 Counter2"}));
+  EXPECT_EQ(settings(firstConfiguration), (std::vector<std::int32_t>{9}));
+  EXPECT_EQ(settings(firstInstance), (std::vector<std::int32_t>{9}));
+  // One undo takes back the second double click only.
+  ed.Do("undo");
+  EXPECT_EQ(settings(firstConfiguration), (std::vector<std::int32_t>{5}));
+  EXPECT_EQ(settings(firstInstance), (std::vector<std::int32_t>{5}));
+  EXPECT_EQ(Blocks(ed), (std::vector<std::string>{"100201 1", "100202 2", "100201 2"}));
+  // A cancel, at the instance or at an operand, leaves the method as it was.
+  ed.Do("dialog cancel");
+  ed.Do("dblclick " + BlockEditor::At(1, 39, 6));
+  ed.Do("dialog 1");
+  ed.Do("operand MI 5");
+  ed.Do("operand cancel");
+  ed.Do("dblclick " + BlockEditor::At(1, 39, 6));
+  EXPECT_EQ(Blocks(ed), (std::vector<std::string>{"100201 1", "100202 2", "100201 2"}));
+  EXPECT_EQ(countOperands(), (std::vector<std::string>{"3:7 1:8"}));
 }
 
 TEST(FunctionBlockSample, RenderElementDrawsTheDemoBlockAndAMissingOne) {

@@ -247,6 +247,28 @@ TEST_F(BoxElement, HitZones) {
   EXPECT_EQ(hit(*step, 8, 5), eHK_Nothing);
 }
 
+// The title row under the "EN  ENO" band and the row under the divider are
+// body all across the box: the operands stand beside it, their description
+// rows too (the indirect clock writes its operands inside, from the row under
+// the divider). Boxes run from column 7 to 12, those without inputs from 1 to 6.
+TEST_F(BoxElement, TheRowsUnderTheHeaderHitTheBody) {
+  for (std::int32_t type : {300, 1701, 400, 501, 1500, 700, 804, 900, 1901, 1002, 1101, 1200, 1647}) {
+    auto box = Make(type, 10, 4);
+    ASSERT_TRUE(box->InitOperandsData(true)) << type;
+    const std::int32_t left = type == 1500 || type == 700 || type == 804 ? 1 : 7;
+    for (std::int32_t dy : {1, 2}) {
+      if (type == 804 && dy == 2) continue;
+      for (std::int32_t dx = left; dx <= left + 5; ++dx) {
+        HitRecord record{};
+        record.X = 10 + dx;
+        record.Y = 4 + dy;
+        box->HitTestByPoint(record);
+        EXPECT_EQ(box->GetHitParameters().HitKind, eHK_ElementBody) << type << " at " << dx << "," << dy;
+      }
+    }
+  }
+}
+
 TEST_F(BoxElement, LoadedAndReplicatedWithTheirOperands) {
   auto box = Make(eET_Mul5x1, 20, 6);
   box->AddToDB(NetID());

@@ -80,6 +80,24 @@ TEST_F(FBElement, EachPlacedConfigurationMakesTheNextInstance) {
   EXPECT_EQ(loaded->InputOperands()->Find(1L)->Address(), 1);
 }
 
+TEST_F(FBElement, OperandsTheBlockHoldsLoadAsNoPinAndAreStoredAgain) {
+  auto config = PlaceConfiguration(10);
+  config->Block().AddFindOnlyOperand({eOT_MI, 40, 0});
+  config->UpdateDB();
+  config->AddOperandsToDB();
+  const std::string held = "SELECT COUNT(*) FROM LdrElmsOprs WHERE OprndInIdx=230 AND OprndOutIdx=230 AND "
+                           "Elmnt_Oprnd_Adrs=40 AND ElmntID=" +
+                           std::to_string(config->ObjectID());
+  ASSERT_EQ(Scalar(held), 1);
+  auto loaded = std::dynamic_pointer_cast<clsFBElement>(Reload(config->ObjectID()));
+  EXPECT_EQ(loaded->InputOperands()->Count(), 1u);
+  EXPECT_EQ(loaded->InputOperands()->Find(230L), nullptr);
+  ASSERT_EQ(loaded->Block().FindOnlyOperands().size(), 1u);
+  loaded->AddOperandsToDB();
+  EXPECT_EQ(Scalar(held), 1) << "the block brings its operand back, once";
+  EXPECT_EQ(Scalar("SELECT COUNT(*) FROM LdrElmsOprs WHERE ElmntID=" + std::to_string(config->ObjectID())), 3);
+}
+
 TEST_F(FBElement, AMethodChoosesAnExistingInstance) {
   auto config = PlaceConfiguration(10);
   PlaceConfiguration(30);
