@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <iostream>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,5 +22,18 @@ public:
   }
   std::map<std::string, double> Times;
 };
+
+// Runs the benchmarks and prints "LABEL: measured / baseline" when both ran.
+inline int RunAndPrintRatio(int argc, char** argv, const std::string& measured, const std::string& baseline,
+                            const std::string& label) {
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const auto& times = reporter.Times;
+  if (times.count(measured) && times.count(baseline))
+    std::cout << label << ": " << times.at(measured) / times.at(baseline) << "\n";
+  benchmark::Shutdown();
+  return 0;
+}
 
 } // namespace ldr::bench

@@ -135,12 +135,5 @@ BENCHMARK(BM_BareInsertSelect)
     ->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  ldr::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const auto& times = reporter.Times;
-  if (times.count("BM_ClipboardCopyPaste") && times.count("BM_BareInsertSelect"))
-    std::cout << "clipboard / bare: " << times.at("BM_ClipboardCopyPaste") / times.at("BM_BareInsertSelect") << "\n";
-  benchmark::Shutdown();
-  return 0;
+  return ldr::bench::RunAndPrintRatio(argc, argv, "BM_ClipboardCopyPaste", "BM_BareInsertSelect", "clipboard / bare");
 }

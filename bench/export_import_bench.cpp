@@ -160,12 +160,5 @@ BENCHMARK(BM_BareInsertSelect)
     ->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  ldr::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const auto& times = reporter.Times;
-  if (times.count("BM_ExportImport") && times.count("BM_BareInsertSelect"))
-    std::cout << "export+import / bare: " << times.at("BM_ExportImport") / times.at("BM_BareInsertSelect") << "\n";
-  benchmark::Shutdown();
-  return 0;
+  return ldr::bench::RunAndPrintRatio(argc, argv, "BM_ExportImport", "BM_BareInsertSelect", "export+import / bare");
 }

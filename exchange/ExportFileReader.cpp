@@ -58,8 +58,8 @@ void CheckSize(const db::DbValue& value, const std::string& where) {
 
 } // namespace
 
-const std::vector<ExportFileReader::TableSpec>& ExportFileReader::Specs() {
-  static const std::vector<TableSpec> specs = {
+const std::vector<ExportFileReader::ExpectedTable>& ExportFileReader::ExpectedTables() {
+  static const std::vector<ExpectedTable> tables = {
       {"LdrFunctions", true, {"FuncID", "FuncName"}},
       {"LdrStrips", true, {"StripID", "FuncID", "SeqNum", "StrpType"}},
       {"LdrElements", true, {"ElmntID", "StripID", "ElmntType"}},
@@ -69,7 +69,7 @@ const std::vector<ExportFileReader::TableSpec>& ExportFileReader::Specs() {
       {"FB_Fathers", false, {"FatherID"}},
       {"FB_Instance_Details", false, {"FatherID", "InstanceNumber"}},
   };
-  return specs;
+  return tables;
 }
 
 std::shared_ptr<db::Connection> ExportFileReader::OpenFile(const std::string& path) {
@@ -109,32 +109,32 @@ long ExportFileReader::ReadVersion(const std::string& path) {
 void ExportFileReader::CopyIntoBuffers(const std::string& path) {
   auto file = OpenFile(path);
   try {
-    for (const auto& spec : Specs()) CopyTable(*file, spec);
+    for (const auto& expected : ExpectedTables()) CopyTable(*file, expected);
   } catch (const db::DbError& e) {
     throw ExportFileError(e.Message());
   }
   CheckRows();
 }
 
-void ExportFileReader::CreateEmptyBuffer(const TableSpec& spec) {
+void ExportFileReader::CreateEmptyBuffer(const ExpectedTable& expected) {
   std::string columns;
-  for (const auto& column : LiveColumns(mProject, spec.Live))
+  for (const auto& column : LiveColumns(mProject, expected.Live))
     columns += (columns.empty() ? "" : ",") + column.Name + " " + column.Type;
-  mProject.Execute("CREATE TABLE " + Buffer(spec.Live) + " (" + columns + ")");
+  mProject.Execute("CREATE TABLE " + Buffer(expected.Live) + " (" + columns + ")");
 }
 
-void ExportFileReader::CopyTable(db::Connection& file, const TableSpec& spec) {
-  const std::string table = Buffer(spec.Live);
+void ExportFileReader::CopyTable(db::Connection& file, const ExpectedTable& expected) {
+  const std::string table = Buffer(expected.Live);
   if (file.QueryValue("SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name=?", {table}).AsLong() == 0) {
-    if (spec.Required) throw ExportFileError("the table " + table + " is missing");
-    return CreateEmptyBuffer(spec);
+    if (expected.Required) throw ExportFileError("the table " + table + " is missing");
+    return CreateEmptyBuffer(expected);
   }
   const auto fileColumns = FileColumns(file, table);
-  for (const auto& column : spec.Columns)
+  for (const auto& column : expected.Columns)
     if (!Has(fileColumns, column)) throw ExportFileError("the column " + table + "." + column + " is missing");
   // The live table's columns that the file has, in the live order.
   std::string declared, names, marks;
-  for (const auto& column : LiveColumns(mProject, spec.Live)) {
+  for (const auto& column : LiveColumns(mProject, expected.Live)) {
     if (!Has(fileColumns, column.Name)) continue;
     const bool first = names.empty();
     declared += (first ? "" : ",") + column.Name + " " + column.Type;
@@ -181,11 +181,11 @@ void ExportFileReader::CheckParents(const std::string& table, const std::string&
 void ExportFileReader::CheckRows() {
   // Every column the live table keeps NOT NULL, and every one the import
   // works with, must hold a value.
-  for (const auto& spec : Specs()) {
-    const std::string table = Buffer(spec.Live);
+  for (const auto& expected : ExpectedTables()) {
+    const std::string table = Buffer(expected.Live);
     const auto present = FileColumns(mProject, table);
-    for (const auto& column : LiveColumns(mProject, spec.Live))
-      if ((column.NotNull || Has(spec.Columns, column.Name)) && Has(present, column.Name))
+    for (const auto& column : LiveColumns(mProject, expected.Live))
+      if ((column.NotNull || Has(expected.Columns, column.Name)) && Has(present, column.Name))
         CheckNotNull(table, column.Name);
   }
   const std::string functions = Buffer("LdrFunctions"), strips = Buffer("LdrStrips"), elements = Buffer("LdrElements"),

@@ -37,16 +37,16 @@ public:
   void CopyIntoBuffers(const std::string& path);
 
 private:
-  struct TableSpec {
+  struct ExpectedTable {
     const char* Live;
     bool Required;
     std::vector<std::string> Columns; // must be there, never NULL
   };
-  static const std::vector<TableSpec>& Specs();
+  static const std::vector<ExpectedTable>& ExpectedTables();
 
   std::shared_ptr<db::Connection> OpenFile(const std::string& path);
-  void CopyTable(db::Connection& file, const TableSpec& spec);
-  void CreateEmptyBuffer(const TableSpec& spec);
+  void CopyTable(db::Connection& file, const ExpectedTable& expected);
+  void CreateEmptyBuffer(const ExpectedTable& expected);
   void CheckRows();
   void CheckKeys(const std::string& table, const std::string& column, bool unique);
   void CheckNotNull(const std::string& table, const std::string& column);

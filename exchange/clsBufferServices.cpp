@@ -65,6 +65,14 @@ void clsBufferServices::CreateFBsInstancesBufferTable(const std::string& prefix)
               "FB_Instance_Details.FatherID AND e.MoreParamsLng = FB_Instance_Details.InstanceNumber)");
 }
 
+void clsBufferServices::CreateElementsDependentBufferTables(const std::string& prefix) {
+  CreateFBsBufferTable("FB_Methods", "LdrElements", "ElmntType", "MethodID", prefix);
+  CreateFBsBufferTable("FB_Fathers", "FB_Methods", "((MethodID/100)*100)", "FatherID", prefix);
+  CreateFBsInstancesBufferTable(prefix);
+  CreateBufferTable("LdrElmsOprs", "LdrElements", "ElmntID", prefix);
+  CreateElementsOperandsBufferTable(prefix);
+}
+
 void clsBufferServices::CreateElementsOperandsBufferTable(const std::string& prefix) {
   // The distinct keys first, then one look-up each by the operand key.
   mDb.Execute("CREATE TABLE " + T(prefix, "LdrOperands") +

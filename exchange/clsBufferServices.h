@@ -55,6 +55,8 @@ public:
   void CreateFBsInstancesBufferTable(const std::string& prefix);
   // The operand list rows the buffer's operand slots use.
   void CreateElementsOperandsBufferTable(const std::string& prefix);
+  // The blocks, instances, operand links and operands the buffered elements use.
+  void CreateElementsDependentBufferTables(const std::string& prefix);
   void MakeCopyOfTablesByPrefix(const std::string& srcPrefix, const std::string& dstPrefix);
   void DeleteBufferTablesByPrefix(const std::string& prefix);
   bool DoesTableExist(const std::string& table);

@@ -170,11 +170,7 @@ void clsClipboard::BuildBuffer(long funcID, int kind) {
     height = db.QueryValue("SELECT MAX(Ys+MAX(Dy,0))-MIN(Ys)+1 FROM clpbrd_LdrElements").AsLong();
   }
   db.Execute("INSERT INTO clpbrd_GeneralProps VALUES (?,?)", {height, funcID});
-  mBuffers.CreateFBsBufferTable("FB_Methods", "LdrElements", "ElmntType", "MethodID", kClip);
-  mBuffers.CreateFBsBufferTable("FB_Fathers", "FB_Methods", "((MethodID/100)*100)", "FatherID", kClip);
-  mBuffers.CreateFBsInstancesBufferTable(kClip);
-  mBuffers.CreateBufferTable("LdrElmsOprs", "LdrElements", "ElmntID", kClip);
-  mBuffers.CreateElementsOperandsBufferTable(kClip);
+  mBuffers.CreateElementsDependentBufferTables(kClip);
 }
 
 int clsClipboard::RefusalOfBuffer() {

@@ -198,11 +198,7 @@ void clsExportImport::BuildExportBuffers(const std::vector<long>& functionIDs) {
                     IdList(functionIDs) + ") ORDER BY FuncID");
   mBuffers.CreateBufferTable("LdrStrips", "LdrFunctions", "FuncID", kPrefix);
   mBuffers.CreateBufferTable("LdrElements", "LdrStrips", "StripID", kPrefix);
-  mBuffers.CreateFBsBufferTable("FB_Methods", "LdrElements", "ElmntType", "MethodID", kPrefix);
-  mBuffers.CreateFBsBufferTable("FB_Fathers", "FB_Methods", "((MethodID/100)*100)", "FatherID", kPrefix);
-  mBuffers.CreateFBsInstancesBufferTable(kPrefix);
-  mBuffers.CreateBufferTable("LdrElmsOprs", "LdrElements", "ElmntID", kPrefix);
-  mBuffers.CreateElementsOperandsBufferTable(kPrefix);
+  mBuffers.CreateElementsDependentBufferTables(kPrefix);
 }
 
 int clsExportImport::RefusalOfExport() {
